@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Shared set-up: install the Debian packages that are missing, then configure and
+# build one build folder. Sourced by play.sh and test.sh.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  libsdl2-dev libsdl2-mixer-dev zlib1g-dev nettle-dev
+  libcairo2-dev libfreetype-dev fonts-dejavu-core libvorbis-dev libogg-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xdotool imagemagick x11-utils
+)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# build DIR [cmake options...]
+build() {
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$ROOT/$dir"
+}

@@ -1,0 +1,116 @@
+#include "core/FrameTimer.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/sysMainWindow.h"
+#include "core/sysRound.h"
+
+namespace {
+
+std::int32_t Saturate(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+TFrameTimer::TFrameTimer(TsysMainWindow* owner, TsysClock* clock) : Owner(owner), Clock(clock) {
+  SetSpeed(60.0);
+  SetMaxFPS(100);
+  CounterFrequency = Clock->Frequency();
+  Precision = CounterFrequency > 0 ? ppHigh : ppLow;
+  if (Precision == ppHigh)
+    LastCounter = Clock->Counter();
+  else
+    LastTick = Clock->TickCount();
+  if (Owner != nullptr) Owner->SetIdleHandler([this] { Idle(); });
+}
+
+TFrameTimer::~TFrameTimer() {
+  if (Owner != nullptr) Owner->SetIdleHandler(nullptr);
+}
+
+void TFrameTimer::SetSpeed(double speed) {
+  Speed = speed < 1.0 ? 1.0 : speed;
+  SpeedLatency = static_cast<std::int32_t>(Round(1048576000.0 / Speed));
+}
+
+void TFrameTimer::SetMaxFPS(std::int32_t maxFps) {
+  MaxFPS = maxFps < 1 ? 1 : maxFps;
+  MinLatency = static_cast<std::int32_t>(Round(1048576000.0 / MaxFPS));
+}
+
+void TFrameTimer::ReadClock() {
+  // A stall longer than the fixed-point range (about 2 s) saturates instead of
+  // wrapping to a negative frame time.
+  if (Precision == ppHigh) {
+    const std::uint64_t now = Clock->Counter();
+    const std::uint64_t elapsed = now - LastCounter;
+    LastCounter = now;
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(elapsed) * (1000u << 20);
+    const unsigned __int128 value = scaled / CounterFrequency;
+    Latency = value > static_cast<unsigned __int128>(std::numeric_limits<std::int32_t>::max())
+                  ? std::numeric_limits<std::int32_t>::max()
+                  : static_cast<std::int32_t>(value);
+  } else {
+    const std::uint32_t now = Clock->TickCount();
+    const std::uint32_t elapsed = now - LastTick;
+    LastTick = now;
+    Latency = Saturate(static_cast<std::int64_t>(elapsed) << 20);
+  }
+}
+
+void TFrameTimer::Idle() {
+  ReadClock();
+  if (!Enabled) {
+    LastSleep = 5;
+    Clock->Sleep(5);
+    return;
+  }
+
+  // The cap compares the minimum frame with the time the last frame spent working:
+  // what it slept is part of this reading but must not be counted as work, or
+  // every other frame would skip its sleep and the cap would double.
+  const std::int64_t work = static_cast<std::int64_t>(Latency) - (static_cast<std::int64_t>(LastSleep) << 20);
+  std::int32_t slept = 0;
+  const std::int64_t wanted = static_cast<std::int64_t>(MinLatency) - work + SleepCarry;
+  if (wanted > 0) {
+    slept = static_cast<std::int32_t>(std::min<std::int64_t>(wanted >> 20, 1000));
+    SleepCarry = static_cast<std::int32_t>(wanted - (static_cast<std::int64_t>(slept) << 20));
+    SleepCarry = std::min(SleepCarry, One);
+    if (slept > 0) Clock->Sleep(static_cast<std::uint32_t>(slept));
+  } else {
+    SleepCarry = 0;
+  }
+  LastSleep = slept;
+
+  const std::int64_t delta = (static_cast<std::int64_t>(Latency) << 20) / SpeedLatency;
+  Delta = static_cast<std::int32_t>(std::min<std::int64_t>(delta, MaxDelta));
+
+  // Frame-rate sample: each reading already holds the sleep before it.
+  SampleLatency += Latency;
+  const std::int32_t sampleLength = Latency <= 0 ? 4 : 0x3E800000 / Latency;
+  ++SampleIndex;
+  if (SampleIndex >= sampleLength) {
+    if (SampleLatency > 0)
+      FrameRate = static_cast<std::int32_t>((static_cast<std::int64_t>(SampleIndex) << 20) * 1000 / SampleLatency);
+    SampleLatency = 0;
+    SampleIndex = 0;
+  }
+
+  if (Processed) {
+    DeltaAccum = Saturate(static_cast<std::int64_t>(DeltaAccum) + Delta);
+    Processed = false;
+  }
+  if (OnTimer) OnTimer();
+}
+
+void TFrameTimer::Process() {
+  Processed = true;
+  const std::int32_t steps = DeltaAccum >> 20;
+  if (steps < 1) return;
+  if (OnProcess)
+    for (std::int32_t i = 0; i < steps; ++i) OnProcess();
+  DeltaAccum &= 0xFFFFF;
+}

@@ -1,0 +1,311 @@
+#include "core/modScripting.h"
+
+#include "core/modTimer.h"
+#include "core/sysEventHandler.h"
+#include "core/sysLog.h"
+#include "core/sysMainWindow.h"
+#include "core/sysRound.h"
+#include "data/sysResources.h"
+#include "objects/sysForm.h"
+#include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+#include "render/rndItems.h"
+
+namespace {
+
+const char* const ImageArchives[] = {
+    "data/screens.asdb", "data/sprites.asdb", "data/interfaces.asdb", "data/TutsQQ.asdb",  "data/TutsWTP.asdb",
+    "data/TutsDTL.asdb", "data/GoTuts.asdb",  "data/GoArcade.asdb",   "data/GoChallenge.asdb",
+};
+
+const char* const LoadingContinue = "CLICK TO CONTINUE";
+
+}  // namespace
+
+TmodScripting::TmodScripting(TsysPlatform platform, std::string dataPath, TScreenFactories screens)
+    : TsysModule(platform.Window), Platform(std::move(platform)), DataPath(std::move(dataPath)),
+      Factories(std::move(screens)) {
+  EventMask = 0x7FFF;
+  Startup();
+}
+
+TmodScripting::~TmodScripting() {
+  if (!ShutDownDone) Shutdown();
+}
+
+void TmodScripting::Startup() {
+  Events = std::make_unique<TsysEventHandler>(Owner);
+  Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath);
+
+  Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
+                                      Interface.get(), 60.0);
+
+  Events->Register(Timer.get());
+  Events->Register(this);
+  Events->Register(Interface->Objects.get());
+
+  TsysResources* resources = Interface->Resources.get();
+  resources->LoadArchive(DataPath + "data/core.asdb");
+
+  CreateScreen(ssLoading);
+  PostEvent(pmImmediate, ekSystem, 3, 0, 0);
+  PostEvent(pmImmediate, ekSystem, 4, 0, 0);
+
+  CounterFrequency = Platform.Clock->Frequency();
+  LoadStart = Platform.Clock->Counter();
+  LoadingWait = true;
+  ClickedToContinue = false;
+
+  for (const char* name : ImageArchives) resources->LoadArchive(DataPath + name);
+  resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
+  resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
+
+  Timer->SetEnabled(true);
+}
+
+TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
+  if (!Factories[slot]) {
+    LogLine("screen slot " + std::to_string(slot) + " has no screen in this build");
+    return nullptr;
+  }
+  std::unique_ptr<TsysForm> screen = Factories[slot](Owner, Interface.get());
+  if (!screen) return nullptr;
+  screen->Start();
+  Events->Register(screen.get());
+  Screens[slot] = std::move(screen);
+  return Screens[slot].get();
+}
+
+void TmodScripting::CloseScreen(TScreenSlot slot) {
+  if (!Screens[slot]) return;
+  Events->Unregister(Screens[slot].get());
+  Screens[slot]->FreeScreen();
+  Screens[slot].reset();
+}
+
+void TmodScripting::CloseAllScreens() {
+  for (int slot = 0; slot < ScreenSlotCount; ++slot) CloseScreen(static_cast<TScreenSlot>(slot));
+}
+
+void TmodScripting::OpenBackground() { CreateScreen(ssBackground); }
+
+void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value) {
+  TsysResources* res = Interface->Resources.get();
+
+  if (target != sidMainMenu) CloseScreen(ssMainMenu);
+  if (sourceGroup == grGameMenu) {
+    CloseScreen(ssGameMenu);
+    if (value == 25) {
+      PostEvent(pmQueued, ekGame, 25, 0, 0);
+      res->Paused = false;
+      res->MenuOpen = false;
+    } else if (value == 26) {
+      res->Paused = false;
+      res->MenuOpen = false;
+    }
+  }
+  if (sourceGroup == grTutorial) {
+    CloseScreen(ssTutorial);
+    if (value == 26) {
+      res->Paused = false;
+      res->MenuOpen = false;
+    }
+  }
+  if (sourceGroup == grGameOver) {
+    CloseScreen(ssGameOver);
+    switch (value) {
+      case 25:
+      case 38:
+      case 44:
+        PostEvent(pmQueued, ekGame, static_cast<std::uint16_t>(value), 0, 0);
+        res->GameOver = false;
+        break;
+      case 37:
+        res->Paused = false;
+        res->MenuOpen = false;
+        res->GameOver = false;
+        PostEvent(pmQueued, ekGame, 37, 0, 0);
+        break;
+      default:
+        break;
+    }
+  }
+
+  switch (target) {
+    case sidMainMenu:
+      if (sourceGroup == grLoading || sourceGroup == grGameOver || sourceGroup == grGameMenu) {
+        OpenBackground();
+        res->Paused = false;
+        res->MenuOpen = false;
+      }
+      for (TScreenSlot slot : {ssLoading, ssProfileCreate, ssProfile, ssMissions, ssOptions, ssCredits, ssGame,
+                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge})
+        CloseScreen(slot);
+      CreateScreen(ssMainMenu);
+      break;
+    case sidMissions:
+      if (sourceGroup == grGameMenu || sourceGroup == grGameOver) {
+        CloseScreen(ssGame);
+        OpenBackground();
+      }
+      CreateScreen(ssMissions);
+      break;
+    case sidProfile:
+      if (sourceGroup == grProfileCreate) CloseScreen(ssProfileCreate);
+      CreateScreen(ssProfile);
+      break;
+    case sidOptions:
+      CreateScreen(ssOptions);
+      break;
+    case sidCredits:
+      CreateScreen(ssCredits);
+      break;
+    case sidGame:
+      CloseScreen(ssBackground);
+      CloseScreen(ssMissions);
+      CloseScreen(ssArcade);
+      CloseScreen(ssChallenge);
+      Timer->SetEnabled(false);
+      // The monster director is reset here once it exists.
+      CreateScreen(ssGame);
+      res->Paused = false;
+      res->MenuOpen = false;
+      Timer->SetEnabled(true);
+      break;
+    case sidArcade:
+      if (sourceGroup == grGameMenu || sourceGroup == grGameOver) {
+        CloseScreen(ssGame);
+        OpenBackground();
+      }
+      CreateScreen(ssArcade);
+      break;
+    case sidScores:
+      CloseScreen(ssGame);
+      if (sourceGroup == grGame) OpenBackground();
+      if (sourceGroup == grGameOver) {
+        CloseScreen(ssGameOver);
+        OpenBackground();
+      }
+      CreateScreen(ssScores);
+      break;
+    case sidGameMenu:
+      CreateScreen(ssGameMenu);
+      break;
+    case sidGameOver:
+      CreateScreen(ssGameOver);
+      break;
+    case sidProfileCreate:
+      if (sourceGroup == grLoading) OpenBackground();
+      if (sourceGroup == grProfile) CloseScreen(ssProfile);
+      CreateScreen(ssProfileCreate);
+      break;
+    case sidChallenge:
+      if (sourceGroup == grGameMenu) {
+        CloseScreen(ssGame);
+        OpenBackground();
+      }
+      if (sourceGroup == grGameOver) {
+        CloseScreen(ssGame);
+        OpenBackground();
+        res->Paused = false;
+        res->MenuOpen = false;
+      }
+      CreateScreen(ssChallenge);
+      break;
+    case sidTutorial:
+      CreateScreen(ssTutorial);
+      break;
+    default:
+      break;
+  }
+}
+
+void TmodScripting::HandleEvent(TsysEvent* event) {
+  TsysModule::HandleEvent(event);
+  TsysResources* res = Interface->Resources.get();
+  switch (event->Kind) {
+    case ekSystem:
+      if (event->Code == 2) RequestQuit();
+      break;
+    case ekScreen:
+      SwitchScreen(event->Code, event->Param, event->Value);
+      break;
+    case ekForm:
+      if (event->Code == sidMissions || event->Code == sidArcade || event->Code == sidChallenge) {
+        res->GameType = event->Value;
+        TProfileRecord profile = res->GetActiveProfile();
+        if (event->Code == sidMissions)
+          profile.MissionDifficulty = res->Difficulty;
+        else if (event->Code == sidArcade)
+          profile.ArcadeDifficulty = res->Difficulty;
+        else
+          profile.ChallengeDifficulty = res->Difficulty;
+        res->SetActiveProfile(profile);
+        res->SaveProfiles();
+      } else if (event->Code == sidGameMenu && event->Value == 7) {
+        if (!res->GameOver) res->RecordProgress();
+        PostEvent(pmQueued, ekForm, sidGame, 0, 0);
+      }
+      break;
+    case ekGame:
+      if (event->Code == 45) PostEvent(pmQueued, ekGame, 46, 0, 0);
+      break;
+    case ekMouse:
+      if (event->Code == 3 && LoadingWait) ClickedToContinue = true;
+      break;
+    default:
+      break;
+  }
+}
+
+void TmodScripting::ProcessEvents() {
+  TsysModule::ProcessEvents();
+  if (!LoadingWait) return;
+
+  TsysForm* loading = Screens[ssLoading].get();
+  if (TrndText* status = loading != nullptr ? loading->StatusText() : nullptr) {
+    // Set every step, but only laid out and painted again when it differs.
+    if (status->Text != LoadingContinue || status->FontSize != 14)
+      status->SetText(LoadingContinue, 14, false, false, false, true, true);
+  }
+
+  LoadNow = Platform.Clock->Counter();
+  const double seconds =
+      CounterFrequency > 0 ? static_cast<double>(LoadNow - LoadStart) / static_cast<double>(CounterFrequency) : 0.0;
+  if (!ClickedToContinue && Round(seconds) < 5) return;
+
+  if (loading != nullptr) loading->EnableFade(true);
+  PostEvent(pmQueued, ekForm, sidLoading, Interface->Resources->ProfileCount() > 0 ? sidMainMenu : sidProfileCreate,
+            0);
+  LoadingWait = false;
+}
+
+void TmodScripting::RequestQuit() {
+  // The input module's binding context goes to -1 here once it exists.
+  if (Timer) Timer->RequestQuit();
+}
+
+void TmodScripting::Activate() {
+  if (Active) return;
+  Events->Active = true;
+  Timer->SetEnabled(true);
+  Active = true;
+}
+
+void TmodScripting::Deactivate() {
+  if (!Active) return;
+  Active = false;
+  Timer->SetEnabled(false);
+  Events->Active = false;
+}
+
+void TmodScripting::Shutdown() {
+  if (ShutDownDone) return;
+  ShutDownDone = true;
+  if (Timer) Timer->SetEnabled(false);
+  CloseAllScreens();
+  Interface.reset();
+  Events.reset();
+  RetiredTimer = std::move(Timer);
+  if (Owner != nullptr) Owner->Terminate();
+}

@@ -1,0 +1,134 @@
+#pragma once
+// The director: creates the shared services and the modules, loads the data
+// behind the loading screen, opens and closes screens in answer to events,
+// pauses in the background and tears everything down at the end.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/sysModule.h"
+
+class TsysClock;
+class TsysEventHandler;
+class TsysInterface;
+class TsysForm;
+class TmodTimer;
+class TrndDevice;
+
+// Screen slots, in the order CloseAllScreens walks them.
+enum TScreenSlot : int {
+  ssLoading,
+  ssBackground,
+  ssMainMenu,
+  ssMissions,
+  ssProfile,
+  ssOptions,
+  ssCredits,
+  ssGame,
+  ssArcade,
+  ssScores,
+  ssGameMenu,
+  ssGameOver,
+  ssProfileCreate,
+  ssChallenge,
+  ssTutorial,
+  ScreenSlotCount
+};
+
+// Screen ids: the code that opens a screen and the code that closes it.
+enum : std::uint16_t {
+  sidMainMenu = 1,
+  sidMissions = 2,
+  sidProfile = 4,
+  sidOptions = 5,
+  sidCredits = 6,
+  sidGame = 7,
+  sidArcade = 8,
+  sidScores = 9,
+  sidGameMenu = 10,
+  sidGameOver = 11,
+  sidLoading = 12,
+  sidProfileCreate = 13,
+  sidChallenge = 14,
+  sidTutorial = 15,
+};
+
+// Object groups of the screens.
+enum : std::int32_t {
+  grLoading = 0,
+  grBackground = 1,
+  grMainMenu = 2,
+  grMissions = 3,
+  grProfile = 5,
+  grOptions = 6,
+  grCredits = 7,
+  grGame = 8,
+  grGameOver = 13,
+  grArcade = 15,
+  grScores = 16,
+  grGameMenu = 18,
+  grProfileCreate = 19,
+  grChallenge = 20,
+  grTutorial = 21,
+};
+
+using TScreenFactory = std::function<std::unique_ptr<TsysForm>(TsysMainWindow* owner, TsysInterface* iface)>;
+using TScreenFactories = std::array<TScreenFactory, ScreenSlotCount>;
+// The game's screens (screens/frmScreens.cpp); a slot without a screen stays empty.
+TScreenFactories DefaultScreenFactories();
+
+// What the platform gives the director.
+struct TsysPlatform {
+  TsysMainWindow* Window = nullptr;
+  TsysClock* Clock = nullptr;
+  // Makes the drawing device; null when no device can be made.
+  std::function<std::unique_ptr<TrndDevice>()> CreateDevice;
+};
+
+class TmodScripting : public TsysModule {
+ public:
+  // Runs Startup.
+  TmodScripting(TsysPlatform platform, std::string dataPath, TScreenFactories screens);
+  ~TmodScripting() override;
+
+  void HandleEvent(TsysEvent* event) override;
+  void ProcessEvents() override;
+
+  TsysForm* CreateScreen(TScreenSlot slot);
+  void CloseScreen(TScreenSlot slot);
+  void CloseAllScreens();
+  void SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value);
+  void RequestQuit();
+  void Activate();
+  void Deactivate();
+  void Shutdown();
+
+  TsysForm* Screen(TScreenSlot slot) const { return Screens[slot].get(); }
+  bool IsShutDown() const { return ShutDownDone; }
+
+  TsysPlatform Platform;
+  std::string DataPath;
+  std::unique_ptr<TsysEventHandler> Events;
+  std::unique_ptr<TsysInterface> Interface;
+  std::unique_ptr<TmodTimer> Timer;
+
+  bool Active = true;
+  bool LoadingWait = false;
+  bool ClickedToContinue = false;
+  std::uint64_t LoadStart = 0;
+  std::uint64_t LoadNow = 0;
+  std::uint64_t CounterFrequency = 0;
+
+ private:
+  void Startup();
+  void OpenBackground();
+
+  TScreenFactories Factories;
+  std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;
+  bool ShutDownDone = false;
+  // The timer module calls Shutdown from inside its own frame; it is kept until
+  // the director itself goes.
+  std::unique_ptr<TmodTimer> RetiredTimer;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The module that binds the frame timer to the bus, the graphics module and the
+// director's shutdown.
+#include <functional>
+#include <memory>
+
+#include "core/FrameTimer.h"
+#include "core/sysModule.h"
+
+class TsysEventHandler;
+class TsysInterface;
+
+// What the timer needs of the graphics module each frame.
+class TsysFramePresenter {
+ public:
+  virtual ~TsysFramePresenter() = default;
+  virtual void RenderFrame() = 0;
+  virtual void Present() = 0;
+};
+
+class TmodTimer : public TsysModule {
+ public:
+  TmodTimer(TsysMainWindow* owner, TsysClock* clock, TsysEventHandler* events,
+            std::function<void()> onQuit, TsysInterface* iface, double rate);
+
+  void SetEnabled(bool enabled) { Timer->Enabled = enabled; }
+  bool GetEnabled() const { return Timer->Enabled; }
+  void RequestQuit() { QuitRequested = true; }
+
+  void DoTimer();
+  void DoProcess();
+
+  TsysEventHandler* Events;
+  TsysInterface* Interface;
+  TsysFramePresenter* Graphics = nullptr;
+  std::unique_ptr<TFrameTimer> Timer;
+  bool QuitRequested = false;
+  std::function<void()> OnQuit;
+};

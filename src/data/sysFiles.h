@@ -1,0 +1,12 @@
+#pragma once
+// Whole-file reads and atomic writes of the program's own files.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads the whole file; false when it cannot be opened or read.
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
+// Writes a temporary file beside the target, flushes it to disk and renames it
+// over the target, so a crash never leaves a half-written file.
+bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
+bool FileExists(const std::string& path);

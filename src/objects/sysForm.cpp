@@ -1,0 +1,111 @@
+#include "objects/sysForm.h"
+
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+
+TsysForm::TsysForm(TsysMainWindow* owner, TsysInterface* iface, std::int32_t group, std::int32_t closeCode,
+                   bool fades)
+    : TsysModule(owner), Fades(fades), Group(group), CloseCode(closeCode), Interface(iface) {
+  EventMask = ekScreen | ekForm;
+}
+
+TsysForm::~TsysForm() { TsysForm::FreeScreen(); }
+
+TsysObjects* TsysForm::Objects() const { return Interface->Objects.get(); }
+
+TsysResources* TsysForm::Resources() const { return Interface->Resources.get(); }
+
+void TsysForm::Start() {
+  Closing = false;
+  BuildScreen();
+  if (Fades) {
+    FadingIn = true;
+    FadeAlpha = 0;
+    FadeStep = 0;
+    DoFadeStep();  // records each item's alpha and makes it transparent
+    FadeStep = 18;
+  }
+}
+
+void TsysForm::FreeScreen() {
+  if (Interface != nullptr && Interface->Objects) Interface->Objects->DeleteGroup(Group);
+}
+
+void TsysForm::BeginClose() {
+  Closing = true;
+  FadeAlpha = 255;
+}
+
+void TsysForm::CloseTo(std::uint16_t nextScreen, std::int32_t nextValue) {
+  BeginClose();
+  NextScreen = nextScreen;
+  NextValue = nextValue;
+}
+
+void TsysForm::EnableFade(bool value) {
+  Fades = value;
+  if (!value) return;
+  FadingIn = false;
+  FadeAlpha = 255;
+  FadeStep = 18;
+  TsysObjects* objects = Objects();
+  for (std::int32_t i = 0; i < objects->GroupSize(Group); ++i) {
+    TobjBase* object = objects->GroupObject(Group, i);
+    for (auto& item : object->Items) item->FadeBaseAlpha = 255;
+  }
+}
+
+void TsysForm::DoFadeStep() {
+  if (!Fades) {
+    ScreenShown();
+    if (Closing) {
+      PostEvent(pmQueued, ekScreen, NextScreen, Group, NextValue);
+      Closing = false;
+    }
+    return;
+  }
+  if (FadingIn) {
+    FadeAlpha += FadeStep;
+    if (FadeAlpha > 255) {
+      FadeAlpha = 255;
+      FadingIn = false;
+      ScreenShown();
+    }
+  }
+  if (Closing) {
+    FadeAlpha -= FadeStep;
+    if (FadeAlpha < 0) {
+      FadeAlpha = 0;
+      PostEvent(pmQueued, ekScreen, NextScreen, Group, NextValue);
+      Closing = false;
+    }
+  }
+  TsysObjects* objects = Objects();
+  for (std::int32_t i = 0; i < objects->GroupSize(Group); ++i) {
+    TobjBase* object = objects->GroupObject(Group, i);
+    for (auto& item : object->Items) {
+      if (FadeAlpha <= 0 && FadingIn) item->FadeBaseAlpha = item->Alpha;
+      item->SetAlpha(static_cast<std::int32_t>(item->FadeBaseAlpha / 256.0 * FadeAlpha));
+    }
+  }
+}
+
+void TsysForm::HandleEvent(TsysEvent* event) {
+  TsysModule::HandleEvent(event);
+  if (event->Kind == ekForm && event->Code == CloseCode) {
+    BeginClose();
+    NextScreen = static_cast<std::uint16_t>(event->Param);
+    NextValue = event->Value;
+  }
+}
+
+void TsysForm::ProcessEvents() {
+  TsysModule::ProcessEvents();
+  if (Fades) {
+    if (FadingIn) DoFadeStep();
+    if (Closing) DoFadeStep();
+  } else {
+    DoFadeStep();
+  }
+}

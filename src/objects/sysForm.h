@@ -1,0 +1,54 @@
+#pragma once
+// A screen: builds its objects into its own group, fades them in, fades them out
+// when asked to close, then asks the director for the next screen.
+#include <cstdint>
+
+#include "core/sysModule.h"
+
+class TsysInterface;
+class TsysObjects;
+class TsysResources;
+class TrndText;
+
+class TsysForm : public TsysModule {
+ public:
+  // Group, close code and fading are the descendant's choice.
+  TsysForm(TsysMainWindow* owner, TsysInterface* iface, std::int32_t group, std::int32_t closeCode,
+           bool fades);
+  ~TsysForm() override;
+
+  // Builds the screen and starts its fade-in. The director calls it right after
+  // construction (a constructor cannot reach the descendant's BuildScreen).
+  void Start();
+
+  virtual void BuildScreen() {}
+  // Deletes every object of the screen's group; overrides call the inherited one.
+  virtual void FreeScreen();
+  // Once when the fade-in ends; every step for a screen that does not fade.
+  virtual void ScreenShown() {}
+  // The loading screen's status line, which the director rewrites; null elsewhere.
+  virtual TrndText* StatusText() { return nullptr; }
+
+  void BeginClose();
+  void CloseTo(std::uint16_t nextScreen, std::int32_t nextValue);
+  void EnableFade(bool value);
+  // One step of the fade (the operation the screen runs every logic step).
+  void DoFadeStep();
+
+  void HandleEvent(TsysEvent* event) override;
+  void ProcessEvents() override;
+
+  TsysObjects* Objects() const;
+  TsysResources* Resources() const;
+
+  bool Fades;
+  bool FadingIn = false;
+  bool Closing = false;
+  std::int32_t FadeAlpha = 255;
+  std::int32_t FadeStep = 18;
+  std::int32_t Group;
+  std::int32_t CloseCode;
+  std::uint16_t NextScreen = 0;
+  std::int32_t NextValue = 0;
+  TsysInterface* Interface;
+};

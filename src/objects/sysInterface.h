@@ -1,0 +1,28 @@
+#pragma once
+// The bundle of shared services handed to every module and screen.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TsysMainWindow;
+class TsysEventHandler;
+class TsysResources;
+class TsysObjects;
+
+class TsysInterface {
+ public:
+  // Creates the resources object (which reads settings, profiles and scores) and
+  // then the object manager.
+  TsysInterface(TsysMainWindow* owner, TsysEventHandler* events, std::string dataPath);
+  // Frees the object manager, then the resources.
+  ~TsysInterface();
+  TsysInterface(const TsysInterface&) = delete;
+  TsysInterface& operator=(const TsysInterface&) = delete;
+
+  TsysMainWindow* Owner;
+  TsysEventHandler* Events;
+  std::unique_ptr<TsysResources> Resources;
+  std::unique_ptr<TsysObjects> Objects;
+  std::int32_t FrameRate = 0;
+  std::string DataPath;
+};

@@ -1,0 +1,71 @@
+// The program: the SDL window hosts the director, which runs everything else.
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+#include "core/modScripting.h"
+#include "core/sysLog.h"
+#include "core/sysRandom.h"
+#include "platform/platWindow.h"
+
+namespace {
+
+std::string ProgramFolder() {
+  char* base = SDL_GetBasePath();
+  std::string folder = base != nullptr ? base : "./";
+  SDL_free(base);
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace
+
+int main(int, char**) {
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    LogLine(std::string("cannot start SDL: ") + SDL_GetError());
+    return 1;
+  }
+  const std::string folder = ProgramFolder();
+  SetLogFile(folder + "plotfray.log");
+
+  TplatClock clock;
+  auto window = std::make_unique<TplatWindow>();
+  if (!window->Create(false)) {
+    ShowMessage("No Graphics :(", "Unfortunately, the game window could not be created, and the game cannot run.");
+    SDL_Quit();
+    return 1;
+  }
+  InstallMessageBox(window->Handle());
+
+  std::unique_ptr<TmodScripting> director;
+  TsysPlatform platform;
+  platform.Window = window.get();
+  platform.Clock = &clock;
+
+  window->OnActivate = [&] {
+    RandomSeed(static_cast<std::uint32_t>(clock.Counter() ^ (clock.Counter() >> 32)));
+    if (!director)
+      director = std::make_unique<TmodScripting>(platform, folder, DefaultScreenFactories());
+    else
+      director->Activate();
+  };
+  window->OnDeactivate = [&] {
+    if (director) director->Deactivate();
+  };
+  window->OnClose = [&] {
+    // The window stays; the director quits at the end of the next frame.
+    if (director)
+      director->RequestQuit();
+    else
+      window->Terminate();
+  };
+
+  window->Run();
+  director.reset();
+  window.reset();
+  SetMessageBoxHandler(nullptr);
+  SDL_Quit();
+  return 0;
+}

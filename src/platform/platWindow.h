@@ -1,0 +1,66 @@
+#pragma once
+// The SDL2 main window and its message loop, and the SDL clock.
+#include <SDL.h>
+
+#include <functional>
+#include <string>
+
+#include "core/sysMainWindow.h"
+
+constexpr int ClientWidth = 1024;
+constexpr int ClientHeight = 768;
+
+class TplatWindow : public TsysMainWindow {
+ public:
+  TplatWindow() = default;
+  ~TplatWindow() override;
+
+  // Creates the hidden-border 1024 x 768 window titled "Plotfray"; false on failure.
+  bool Create(bool fullscreen);
+  SDL_Window* Handle() const { return Window; }
+
+  // Drains the window messages, then runs one idle pass, until Terminate.
+  void Run();
+  // One round of the loop (the tests drive it by hand).
+  void PumpOnce();
+
+  void SetIdleHandler(std::function<void()> handler) override { Idle = std::move(handler); }
+  void SetInputSink(TsysInputSink* sink) override { Input = sink; }
+  void SetTextInput(bool on) override;
+  void SnapClientArea() override;
+  void Minimise() override;
+  void Terminate() override { Terminated = true; }
+  bool IsTerminated() const { return Terminated; }
+  bool IsFullscreen() const;
+
+  std::function<void()> OnActivate;
+  std::function<void()> OnDeactivate;
+  std::function<void()> OnClose;
+  // The drawing surface must be repainted (exposed or resized).
+  std::function<void()> OnExposed;
+
+ private:
+  void HandleEvent(const SDL_Event& event);
+
+  SDL_Window* Window = nullptr;
+  std::function<void()> Idle;
+  TsysInputSink* Input = nullptr;
+  bool Terminated = false;
+};
+
+class TplatClock : public TsysClock {
+ public:
+  std::uint64_t Counter() override { return SDL_GetPerformanceCounter(); }
+  std::uint64_t Frequency() override { return SDL_GetPerformanceFrequency(); }
+  std::uint32_t TickCount() override { return SDL_GetTicks(); }
+  void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+};
+
+// Windows virtual-key code of an SDL key; 0 when the game knows no such key.
+int VirtualKeyOf(SDL_Keycode key);
+// The shift-state bits of the game: 1 shift, 2 alt, 4 control, 8/16/32 buttons.
+int ShiftStateOf(Uint16 modifiers, Uint32 buttons);
+// Installs the SDL message box (logged only when there is no display).
+void InstallMessageBox(SDL_Window* window);
+// Windows-1252 byte of a typed UTF-8 character; 0 when it has none.
+int CodePageCharOf(const char* utf8);

@@ -1,0 +1,71 @@
+#pragma once
+// The drawing device and its 2D canvas, as the program needs them: textures,
+// render targets and one primitive, a textured quad with four vertex colours and
+// a blend code. The SDL renderer implements it; tests use the recording device.
+#include <cstdint>
+#include <functional>
+
+using TTextureId = std::uint32_t;  // 0 = no texture
+
+struct TQuadPoint {
+  float X = 0;
+  float Y = 0;
+};
+
+// Corners in order top-left, top-right, bottom-right, bottom-left of the picture.
+struct TQuad {
+  TQuadPoint P[4];
+};
+
+// A region of a texture in texels; Mirror swaps left and right, Flip top and bottom.
+struct TSourceRect {
+  float X = 0;
+  float Y = 0;
+  float W = 0;
+  float H = 0;
+  bool Mirror = false;
+  bool Flip = false;
+};
+
+// Blend codes: bits 0-7 source factor, 8-15 destination factor, 16-23 operation.
+enum : std::uint32_t {
+  beOpaque = 0x1,      // one, zero: blending off
+  beModulate = 0x200,  // zero, source colour
+  beAdd = 0x104,       // source alpha, one
+  beAlpha = 0x504,     // source alpha, inverse source alpha
+};
+
+class TrndDevice {
+ public:
+  virtual ~TrndDevice() = default;
+
+  // Pixels are 0xAARRGGBB, rows from the top, width * height of them.
+  virtual TTextureId CreateTexture(int width, int height, const std::uint32_t* pixels) = 0;
+  // A texture that can be rendered into; 0 when it could not be made.
+  virtual TTextureId CreateRenderTarget(int width, int height) = 0;
+  virtual void FreeTexture(TTextureId texture) = 0;
+  virtual bool TextureSize(TTextureId texture, int& width, int& height) const = 0;
+
+  // Draws go into the target between these two calls.
+  virtual bool BeginTarget(TTextureId target, std::uint32_t clearColor) = 0;
+  virtual void EndTarget() = 0;
+
+  // A frame: clear the back buffer, draw, end; Present shows it.
+  virtual void BeginScene(std::uint32_t clearColor) = 0;
+  virtual void EndScene() = 0;
+  virtual void Present() = 0;
+
+  virtual void DrawQuad(TTextureId texture, const TQuad& quad, const TSourceRect& source,
+                        const std::uint32_t colors[4], std::uint32_t blendCode) = 0;
+
+  virtual void SetAntialias(bool linear) = 0;
+  virtual bool GetAntialias() const = 0;
+  virtual bool IsWindowed() const = 0;
+  // Switches between windowed and desktop full screen; render targets may be
+  // lost, and OnRestore follows once the device is usable again.
+  virtual void SetWindowed(bool windowed) = 0;
+  virtual bool IsActive() const { return true; }
+
+  // Called after the device lost and rebuilt its render targets.
+  std::function<void()> OnRestore;
+};

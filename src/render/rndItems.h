@@ -1,0 +1,175 @@
+#pragma once
+// Render items: the pictures and texts every on-screen object is drawn from.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "render/rndDevice.h"
+
+class TobjBase;
+class TsysResources;
+
+enum : std::uint8_t { gsImage = 0, gsTarget = 1 };
+
+struct TTexCoord {
+  std::int32_t Pattern = 0;
+  std::int32_t SrcX = 0;
+  std::int32_t SrcY = 0;
+  std::int32_t SrcWidth = 0;  // 0 or less: the whole pattern
+  std::int32_t SrcHeight = 0;
+  bool Mirror = false;
+  bool Flip = false;
+};
+
+struct TPointD {
+  double X = 0;
+  double Y = 0;
+};
+
+// A picture item: one pattern of an image, or the item's own render target.
+class TrndGfx {
+ public:
+  TrndGfx(TobjBase* owner, TsysResources* resources);
+  virtual ~TrndGfx();
+  TrndGfx(const TrndGfx&) = delete;
+  TrndGfx& operator=(const TrndGfx&) = delete;
+
+  virtual bool IsText() const { return false; }
+
+  void ApplyPreset(int index);
+  void SetImage(std::int32_t imageSet, std::int32_t imageIndex, std::int32_t pattern);
+  void SetPattern(std::int32_t pattern) { TexCoord.Pattern = pattern; }
+  std::int32_t GetPattern() const { return TexCoord.Pattern; }
+  void SetColor(std::uint32_t rgb);
+  void SetAlpha(std::int32_t alpha);
+  void SetColorAlpha(std::uint32_t rgb, std::int32_t alpha);
+  void SetLayer(std::uint8_t layer);
+  void SetSource(std::uint8_t source);
+  // Index outside 0..3: nothing happens (and the getter leaves its result alone).
+  void GetCorner(int index, TPointD& point) const;
+  void SetCorner(int index, const TPointD& point);
+
+  void RefreshTarget();
+  void ReleaseTarget();
+  // Paints the content into Target (called by the graphics module with the
+  // target bound). Plain items paint nothing.
+  virtual void PaintTarget() {}
+
+  TobjBase* Owner;
+  TsysResources* Resources;
+  std::uint8_t Source = gsImage;
+  TTextureId Target = 0;
+  bool TargetReady = false;
+  std::uint8_t DrawMode = 1;
+  bool Visible = true;
+  TTexCoord TexCoord;
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+  double RelX = 0;
+  double RelY = 0;
+  double Angle = 0;
+  double Scale = 1.0;
+  std::uint8_t Layer = 0;
+  std::uint32_t Color = 0xFFFFFF;
+  std::int32_t Alpha = 255;
+  std::int32_t ImageSet = 0;
+  std::int32_t ImageIndex = 0;
+  std::uint32_t DrawEffect = beAlpha;
+  std::uint32_t ClearColor = 0xFF000000;
+  std::uint8_t TargetFormat = 1;
+  std::int32_t FadeBaseAlpha = 255;
+  TPointD Corners[4];
+  std::uint32_t VertexColors[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+};
+
+struct TTextSeg {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  std::string Text;
+  bool Bold = false;
+  std::int32_t Line = 0;
+};
+
+struct TTextWatch {
+  const std::int32_t* Value = nullptr;  // not owned
+  double LastValue = 0;
+};
+
+// Font sheet geometry of one size: cells in character order from 32.
+struct TFontMetrics {
+  std::int32_t Size;
+  std::int32_t CharWidth;
+  std::int32_t CharHeight;
+  std::int32_t GlyphsPerRow;
+  std::int32_t OriginX;
+  std::int32_t OriginY;
+};
+// The seven sizes of the font sheet; any other size is drawn as size 8.
+const TFontMetrics& FontMetrics(std::int32_t size);
+const TFontMetrics* FontSheetSizes(int& count);
+constexpr std::int32_t BoldSheetOffset = 253;
+
+// A text item: marked-up text laid out into segments and painted from the font
+// sheet into its own render target, once per change.
+class TrndText : public TrndGfx {
+ public:
+  TrndText(TobjBase* owner, TsysResources* resources);
+  ~TrndText() override;
+
+  bool IsText() const override { return true; }
+
+  void SetText(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap,
+               bool alignCenter, bool alignMiddle);
+  void SetTextAt(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap,
+                 bool alignCenter, bool alignMiddle, TPointD margin);
+  void SetMarkUp(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap,
+                 bool alignCenter, bool alignMiddle);
+  void SetMarkUpAt(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap,
+                   bool alignCenter, bool alignMiddle, TPointD margin);
+  void SetMarkUpWrapped(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap);
+  void SetPlainText(const std::string& text);
+  void SetBold(bool bold);
+  void SetAlignMiddle(bool alignMiddle);
+  void SetMargin(TPointD margin);
+  void SetGlyphShift(TPointD shift);
+  void SetFontSize(std::int32_t size);
+
+  // Watches an integer that <v=N> prints; the item re-lays itself out when it changes.
+  void AddWatch(const std::int32_t* value);
+  void CheckWatches();
+
+  void PaintTarget() override;  // the glyph painter
+  // Lays the text out again (every setter ends with it).
+  void Layout();
+
+  std::vector<TTextSeg> Segments;
+  std::vector<TTextWatch> Watches;
+  bool MarkUp = false;
+  std::string Text;
+  std::int32_t FontSize = 8;
+  std::int32_t CharWidth = 0;
+  std::int32_t CharHeight = 0;
+  std::int32_t GlyphsPerRow = 0;
+  bool Bold = false;
+  bool Shadow = false;
+  bool WordWrap = false;
+  bool AlignCenter = false;
+  bool AlignMiddle = false;
+  std::int32_t MarginX = 0;
+  std::int32_t MarginY = 0;
+  std::int32_t GlyphShiftX = 0;
+  std::int32_t GlyphShiftY = 0;
+
+ private:
+  void Set(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap,
+           bool alignCenter, bool alignMiddle, TPointD margin, bool markUp);
+  void NewSegment(std::int32_t x, std::int32_t line, bool bold);
+  void FlushWord(std::string& word);
+  void CentreLines();
+  void CentreBlock();
+
+  // Layout state (valid during Layout only).
+  std::int32_t Column = 0;
+  std::int32_t LineNo = 0;
+  std::int32_t OriginY = 0;
+};

@@ -1,0 +1,59 @@
+#include "render/rndRecordingDevice.h"
+
+TTextureId TrndRecordingDevice::CreateTexture(int width, int height, const std::uint32_t*) {
+  if (width <= 0 || height <= 0) return 0;
+  Textures[Next] = TTex{width, height, false};
+  return Next++;
+}
+
+TTextureId TrndRecordingDevice::CreateRenderTarget(int width, int height) {
+  if (FailTargets || width <= 0 || height <= 0) return 0;
+  Textures[Next] = TTex{width, height, true};
+  return Next++;
+}
+
+void TrndRecordingDevice::FreeTexture(TTextureId texture) { Textures.erase(texture); }
+
+bool TrndRecordingDevice::TextureSize(TTextureId texture, int& width, int& height) const {
+  auto it = Textures.find(texture);
+  if (it == Textures.end()) return false;
+  width = it->second.Width;
+  height = it->second.Height;
+  return true;
+}
+
+bool TrndRecordingDevice::BeginTarget(TTextureId target, std::uint32_t) {
+  auto it = Textures.find(target);
+  if (it == Textures.end() || !it->second.Target) return false;
+  CurrentTarget = target;
+  return true;
+}
+
+void TrndRecordingDevice::EndTarget() { CurrentTarget = 0; }
+
+void TrndRecordingDevice::BeginScene(std::uint32_t) {
+  Scene.clear();
+  ++Scenes;
+}
+
+void TrndRecordingDevice::EndScene() {}
+
+void TrndRecordingDevice::Present() { ++Presents; }
+
+void TrndRecordingDevice::DrawQuad(TTextureId texture, const TQuad& quad, const TSourceRect& source,
+                                   const std::uint32_t colors[4], std::uint32_t blendCode) {
+  TRecordedQuad q;
+  q.Texture = texture;
+  q.Target = CurrentTarget;
+  q.Quad = quad;
+  q.Source = source;
+  for (int i = 0; i < 4; ++i) q.Colors[i] = colors[i];
+  q.Blend = blendCode;
+  (CurrentTarget != 0 ? TargetDraws : Scene).push_back(q);
+}
+
+void TrndRecordingDevice::SetWindowed(bool windowed) {
+  if (windowed == Windowed) return;
+  Windowed = windowed;
+  if (OnRestore) OnRestore();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// A device that draws nothing and records every call: the canvas of the tests.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "render/rndDevice.h"
+
+struct TRecordedQuad {
+  TTextureId Texture = 0;
+  TTextureId Target = 0;  // 0 = the back buffer
+  TQuad Quad;
+  TSourceRect Source;
+  std::uint32_t Colors[4] = {0, 0, 0, 0};
+  std::uint32_t Blend = 0;
+};
+
+class TrndRecordingDevice : public TrndDevice {
+ public:
+  TTextureId CreateTexture(int width, int height, const std::uint32_t* pixels) override;
+  TTextureId CreateRenderTarget(int width, int height) override;
+  void FreeTexture(TTextureId texture) override;
+  bool TextureSize(TTextureId texture, int& width, int& height) const override;
+  bool BeginTarget(TTextureId target, std::uint32_t clearColor) override;
+  void EndTarget() override;
+  void BeginScene(std::uint32_t clearColor) override;
+  void EndScene() override;
+  void Present() override;
+  void DrawQuad(TTextureId texture, const TQuad& quad, const TSourceRect& source,
+                const std::uint32_t colors[4], std::uint32_t blendCode) override;
+  void SetAntialias(bool linear) override { Antialias = linear; }
+  bool GetAntialias() const override { return Antialias; }
+  bool IsWindowed() const override { return Windowed; }
+  void SetWindowed(bool windowed) override;
+
+  // Quads drawn into the back buffer since the last BeginScene.
+  std::vector<TRecordedQuad> Scene;
+  // Quads drawn into render targets since the last ClearTargetLog.
+  std::vector<TRecordedQuad> TargetDraws;
+  int Presents = 0;
+  int Scenes = 0;
+  int LiveTextures() const { return static_cast<int>(Textures.size()); }
+  bool FailTargets = false;  // make CreateRenderTarget fail
+  bool Antialias = true;
+  bool Windowed = true;
+
+ private:
+  struct TTex {
+    int Width = 0;
+    int Height = 0;
+    bool Target = false;
+  };
+  std::map<TTextureId, TTex> Textures;
+  TTextureId Next = 1;
+  TTextureId CurrentTarget = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+// Fakes of the platform for headless tests: a window, a clock, a temp folder.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/sysLog.h"
+#include "core/sysMainWindow.h"
+
+class TFakeWindow : public TsysMainWindow {
+ public:
+  void SetIdleHandler(std::function<void()> handler) override { Idle = std::move(handler); }
+  void SetInputSink(TsysInputSink* sink) override { Input = sink; }
+  void SetTextInput(bool on) override { TextInput = on; }
+  void SnapClientArea() override { ++Snaps; }
+  void Minimise() override { ++Minimised; }
+  void Terminate() override { Terminated = true; }
+
+  std::function<void()> Idle;
+  TsysInputSink* Input = nullptr;
+  bool TextInput = false;
+  bool Terminated = false;
+  int Snaps = 0;
+  int Minimised = 0;
+};
+
+// A clock the test moves by hand; 1 count = 1 microsecond.
+class TFakeClock : public TsysClock {
+ public:
+  std::uint64_t Counter() override { return Now; }
+  std::uint64_t Frequency() override { return Freq; }
+  std::uint32_t TickCount() override { return static_cast<std::uint32_t>(Now / 1000); }
+  void Sleep(std::uint32_t ms) override {
+    Sleeps.push_back(ms);
+    if (AdvanceOnSleep) Now += static_cast<std::uint64_t>(ms) * 1000;
+  }
+  void AdvanceMs(double ms) { Now += static_cast<std::uint64_t>(ms * 1000.0); }
+
+  std::uint64_t Now = 1'000'000;
+  std::uint64_t Freq = 1'000'000;
+  bool AdvanceOnSleep = false;
+  std::vector<std::uint32_t> Sleeps;
+};
+
+// A fresh folder under the system temp folder, removed afterwards.
+class TTempDir {
+ public:
+  TTempDir();
+  ~TTempDir();
+  const std::string& Path() const { return Dir; }  // with trailing '/'
+  std::string File(const std::string& name) const { return Dir + name; }
+
+ private:
+  std::string Dir;
+};
+
+// Collects message boxes while alive.
+class TMessageCatcher {
+ public:
+  TMessageCatcher();
+  ~TMessageCatcher();
+  std::vector<std::pair<std::string, std::string>> Messages;
+
+ private:
+  TMessageBoxHandler Previous;
+};

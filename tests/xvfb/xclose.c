@@ -1,0 +1,28 @@
+/* xclose WINDOW_ID: asks a window to close as a window manager's close button
+   does (WM_DELETE_WINDOW), for the real-window tests that run without a WM. */
+#include <X11/Xlib.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    fprintf(stderr, "usage: xclose WINDOW_ID\n");
+    return 2;
+  }
+  Display* d = XOpenDisplay(NULL);
+  if (d == NULL) return 1;
+  Window w = (Window)strtoul(argv[1], NULL, 0);
+  XEvent e;
+  memset(&e, 0, sizeof e);
+  e.xclient.type = ClientMessage;
+  e.xclient.window = w;
+  e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(d, w, False, NoEventMask, &e);
+  XFlush(d);
+  XCloseDisplay(d);
+  return 0;
+}

@@ -1,0 +1,4 @@
+// The effect banks.
+#include "assetgen.h"
+
+bool GenerateSoundBanks(const TGenContext&) { return true; }

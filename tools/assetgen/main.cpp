@@ -1,0 +1,48 @@
+// assetgen --out DIR [--review DIR]: writes every data file into DIR; with
+// --review also PNG, WAV and OGG copies of everything it made, for looking at.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "assetgen.h"
+
+namespace {
+
+void MakeDirs(const std::string& path) {
+  std::string partial;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    partial += path[i];
+    if (path[i] == '/' || i + 1 == path.size()) ::mkdir(partial.c_str(), 0755);
+  }
+}
+
+std::string WithSlash(std::string dir) {
+  if (!dir.empty() && dir.back() != '/') dir += '/';
+  return dir;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TGenContext ctx;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--out") == 0) ctx.OutDir = WithSlash(argv[i + 1]);
+    if (std::strcmp(argv[i], "--review") == 0) ctx.ReviewDir = WithSlash(argv[i + 1]);
+  }
+  if (ctx.OutDir.empty()) {
+    std::fprintf(stderr, "usage: assetgen --out DIR [--review DIR]\n");
+    return 2;
+  }
+  MakeDirs(ctx.OutDir);
+  if (!ctx.ReviewDir.empty()) MakeDirs(ctx.ReviewDir);
+  bool ok = GenerateImageArchives(ctx);
+  ok = GenerateSoundBanks(ctx) && ok;
+  ok = GenerateMusic(ctx) && ok;
+  if (!ok) {
+    std::fprintf(stderr, "assetgen: some files could not be made\n");
+    return 1;
+  }
+  return 0;
+}
