@@ -170,26 +170,22 @@ void PaintNightBackdrop(TSurface& s, std::uint32_t seed) {
   }
 }
 
-void PaintFormulas(TSurface& s, bool loading) {
+void PaintFormulas(TSurface& s, std::uint32_t seed) {
   std::vector<TFormula> list = {
-      {"y = 2x + 3", 60, 118, 30, -0.04, 0.16},       {"(-3, 4)", 820, 84, 24, 0.03, 0.15},
+      {"y = 2x + 3", 40, 150, 28, -0.04, 0.16},       {"(-3, 4)", 880, 140, 24, 0.03, 0.15},
       {"x\u00B2 + y\u00B2 = r\u00B2", 70, 690, 24, 0.02, 0.13}, {"m = \u0394y / \u0394x", 690, 700, 26, -0.02, 0.13},
-      {"y = sin x", 860, 330, 22, 0.05, 0.12},         {"(0, 0)", 470, 420, 18, 0, 0.0},
+      {"y = sin x", 860, 330, 22, 0.05, 0.12},
       {"f(x) = x\u00B2 \u2212 4", 40, 400, 22, -0.03, 0.12}, {"\u03B8", 300, 640, 30, 0.1, 0.12},
       {"y = \u00BDx \u2212 2", 760, 560, 22, 0.03, 0.13}, {"(5, \u22122)", 220, 520, 20, -0.05, 0.12},
   };
-  if (loading) {
-    // Around the central panel and away from the status line.
-    list[5] = {"(0, 0)", 528, 408, 18, 0, 0.22};
-  }
-  Formulas(s, list, loading ? 11 : 23);
+  Formulas(s, list, seed);
 }
 
 std::vector<TImage> LoadingBackdropQuarters() {
   TSurface s(1024, 768);
   PaintNightBackdrop(s, 5);
   Axes(s, 512, 384, 0.22);
-  PaintFormulas(s, true);
+  PaintFormulas(s, 11);
   Vignette(s, 0.55);
   // A light behind the central panel.
   RadialGlow(s.Cr(), 512, 384, 330, Hex(0x3A6BD8, 0.22));
@@ -219,16 +215,17 @@ std::vector<TImage> LoadingBackdropQuarters() {
 std::vector<TImage> MenuBackdropQuarters() {
   TSurface s(1024, 768);
   PaintNightBackdrop(s, 9);
-  PaintFormulas(s, false);
+  PaintFormulas(s, 23);
   Vignette(s, 0.6);
-  DrawLogo(s, 512, 170, 112, true);
+  // The name between the corner widgets (up to y 80) and the panels (from y 240).
+  DrawLogo(s, 512, 178, 96, true);
   TLettering tag;
   tag.Face = TFace::SansBold;
   tag.Size = 17;
   tag.Top = tag.Bottom = Hex(0xCFE4FF);
   tag.OutlineWidth = 2.5;
   tag.Outline = Hex(0x050A18, 0.9);
-  Letter(s, "SAVE THE ORIGIN, ONE POINT AT A TIME", 512, 224, tag, true);
+  Letter(s, "SAVE THE ORIGIN, ONE POINT AT A TIME", 512, 228, tag, true);
   return Quarters(s, "menu");
 }
 

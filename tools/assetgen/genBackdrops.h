@@ -10,4 +10,4 @@ void DrawLogo(art::TSurface& s, double cx, double baseline, double size, bool wi
 // Night graph paper with faint neon curves and points.
 void PaintNightBackdrop(art::TSurface& s, std::uint32_t seed);
 // Chalk formulas scattered over a 1024 x 768 backdrop.
-void PaintFormulas(art::TSurface& s, bool loading);
+void PaintFormulas(art::TSurface& s, std::uint32_t seed);

@@ -36,6 +36,8 @@ bool GenerateImageArchives(const TGenContext& ctx) {
   // Set 3: widget sheet, mode previews, challenge sheet.
   std::vector<TImage> interfaces;
   interfaces.push_back(WidgetSheetPicture());
+  for (TImage& preview : ModePreviewPictures()) interfaces.push_back(std::move(preview));
+  interfaces.push_back(ChallengeSheetPicture());
   ok = SaveArchive(ctx, "interfaces", interfaces) && ok;
   if (!ctx.ReviewDir.empty()) WriteMockups(ctx.ReviewDir, core, screens, interfaces);
   // Filled by later work; the game reads them as empty sets meanwhile.

@@ -187,15 +187,18 @@ void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const
     Backdrop(m, screens, 0);
     FramedLabel(m, 112, 244, 800, 470);
     m.TextCentred("WIDGETS", 16, true, 112, 255, 800, 20);
-    m.Widget("check box", 150, 300, 220, 30);
-    m.Text("Fullscreen", 8, false, true, 189, 311);
-    m.Widget("check box hovered", 150, 340, 35, 30);
-    m.Widget("check box", 150, 340, 220, 30);
-    m.Widget("check box hovered", 150, 340, 35, 30);
-    m.Text("Antialiasing (hovered)", 8, false, true, 189, 351);
-    m.Widget("check box", 150, 380, 220, 30);
-    m.Widget("check box checked", 150, 380, 35, 30);
-    m.Text("Blending Effects", 8, false, true, 189, 391);
+    // Check boxes: the bar and cap, and the box in its three looks.
+    const char* boxes[3] = {"check box normal", "check box hovered", "check box checked"};
+    const char* labels[3] = {"Fullscreen", "Antialiasing (hovered)", "Blending Effects"};
+    for (int i = 0; i < 3; ++i) {
+      const int y = 300 + 40 * i;
+      m.Region(sheet, {163, 54, 1, 30}, 150 + 35, y, 220 - 44, 30, 0xCCCC00, 255);
+      m.Region(sheet, {168, 54, 9, 30}, 150 + 220 - 9, y, 9, 30, 0xCCCC00, 255);
+      for (const TSheetFrame& f : WidgetFrames())
+        for (const TSheetPiece& p : f.Pieces)
+          if (std::string(p.Name) == boxes[i]) m.Region(sheet, p.Sheet, 150, y, 35, 30, 0xCCCC00, 255);
+      m.Text(labels[i], 8, false, true, 189, y + 11);
+    }
     m.Widget("slider", 150, 430, 215, 30);
     m.Widget("slider knob", 150 + 98.5, 436, 18, 18);
     m.Text("50", 12, true, true, 150 + 215 + 5, 437);
@@ -224,5 +227,37 @@ void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const
     m.Region(sheet, ProgressBarRect, 440, 630, 250, 35, 0x3333FF, 255);
     Button(m, "RESET", 707, 580, 120, false, 0x00FF00);
     m.Screen().WritePng(dir + "mockup-widgets.png");
+  }
+  if (interfaces.size() > 4) {
+    // The challenge screen: tiles framed in their type colour with the sheet's pictures.
+    TMockup m(font, sheet);
+    Backdrop(m, screens, 0);
+    m.Picture(screens[8], 0, 708);
+    FramedLabel(m, 112, 244, 808, 480);
+    m.TextCentred("CHALLENGES", 16, true, 212, 255, 608, 20);
+    FramedLabel(m, 122, 280, 788, 80);
+    m.Text("DIFFICULTY", 10, true, true, 139, 290);
+    const char* diff[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
+    const int dx[4] = {0, 189, 378, 568}, dw[4] = {189, 189, 190, 190};
+    const std::uint32_t dc[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+    for (int i = 0; i < 4; ++i) {
+      m.Widget(i == 2 ? "group entry selected" : "group entry", 137 + dx[i], 315, dw[i], 30, dc[i]);
+      m.TextCentred(diff[i], 8, i == 2, 137 + dx[i] + 9, 315 + 9, dw[i] - 18, 12);
+    }
+    FramedLabel(m, 122, 370, 788, 270);
+    const TImage& ch = interfaces[4];
+    const std::uint32_t typeColor[3] = {0x00FF00, 0x007EFF, 0x3333FF};
+    const int types[12] = {1, 1, 2, 2, 3, 3, 1, 1, 2, 2, 3, 3};
+    const int goals[12] = {1, 2, 1, 2, 1, 2, 3, 4, 3, 4, 3, 4};
+    for (int i = 0; i < 12; ++i) {
+      const int x = 136 + 128 * (i % 6), y = 381 + 128 * (i / 6);
+      m.Widget("label frame", x, y, 120, 120, typeColor[types[i] - 1], i == 3 ? 255 : 255);
+      m.Region(ch, ChallengeRect(types[i] - 1), x + 6, y + 6, 108, 108, 0xFFFFFF, 224);
+      m.Region(ch, ChallengeRect(goals[i] + 2), x + 60, y + 60, 54, 54, 0xFFFFFF, 224);
+      if (i == 0 || i == 4 || i == 9) m.Region(ch, ChallengeRect(10), x + 12, y + 12, 96, 96, 0xFFFFFF, 255);
+    }
+    m.Region(ch, ChallengeRect(15), 124, 654, 285, 50, 0xFFFFFF, 255);
+    Button(m, "BACK", 417, 650, 220);
+    m.Screen().WritePng(dir + "mockup-challenges.png");
   }
 }

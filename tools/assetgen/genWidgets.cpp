@@ -128,10 +128,12 @@ void DrawLabelFrame(TSurface& s) {
   b.Fill = 0.30;
   b.FillA = 0.80;
   b.RimLight = 1.0;
-  b.RimDark = 0.62;
-  b.Rim = 1.4;
-  b.InnerShade = -0.10;  // a faint lighter band inside the rim
-  Bevel(s, 1, 1, s.Width() - 2, s.Height() - 2, 4, b);
+  b.RimDark = 0.72;
+  b.Rim = 1.7;
+  b.InnerShade = -0.12;  // a faint lighter band inside the rim
+  b.HaloA = 0.45;
+  // The radius stays within the 7 x 5 border so the edges stretch cleanly.
+  Bevel(s, 1, 1, s.Width() - 2, s.Height() - 2, 5.5, b);
 }
 
 void DrawHintBox(TSurface& s) {
@@ -172,11 +174,12 @@ void DrawCaret(TSurface& s) {
 
 void DrawButton(TSurface& s, bool hovered) {
   TGlossBar g{1.5, 1.5, s.Width() - 3.0, 45, 14, 0.74, 0.44};
+  g.Gloss = 0.55;
   if (hovered) {
     g.Top = 0.98;
     g.Bottom = 0.66;
-    g.Gloss = 0.55;
-    g.GlowA = 0.6;
+    g.Gloss = 0.65;
+    g.GlowA = 0.7;
   }
   Gloss(s, g);
 }
@@ -189,8 +192,8 @@ void DrawGroupEntry(TSurface& s, int state) {
     g.Bottom = 0.58;
     g.Gloss = 0.5;
   } else if (state == 2) {
-    g.Top = 0.80;
-    g.Bottom = 1.0;
+    g.Top = 0.72;
+    g.Bottom = 0.92;
     g.Gloss = 0.25;
     g.Pressed = true;
   }
@@ -211,15 +214,15 @@ void DrawCheckBox(TSurface& s, int state) {
   const double wx = 8, wy = 6, ws = 18;
   TBevel well;
   well.Sunken = true;
-  well.Fill = state == 2 ? 0.22 : 0.04;
+  well.Fill = state == 2 ? 0.22 : state == 1 ? 0.14 : 0.04;
   well.FillA = 0.95;
   well.RimLight = state == 1 ? 1.0 : 0.8;
-  well.RimDark = 0.15;
-  well.Rim = 1.2;
+  well.RimDark = state == 1 ? 0.6 : 0.15;
+  well.Rim = state == 1 ? 1.6 : 1.2;
   well.OutlineA = 0.9;
   well.HaloColor = Grey(1);
-  well.HaloA = state == 1 ? 0.7 : 0.25;
-  well.HaloWidth = state == 1 ? 2.0 : 0.8;
+  well.HaloA = state == 1 ? 0.95 : 0.25;
+  well.HaloWidth = state == 1 ? 2.4 : 0.8;
   Bevel(s, wx, wy, ws, ws, 4, well);
   if (state == 2) {
     // A bold tick with a glow.
