@@ -216,6 +216,18 @@ bool TSurface::WritePng(const std::string& path) const {
   return cairo_surface_write_to_png(Surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+int TLayer::Span(double from, double to, int limit, int& start) {
+  start = std::clamp(static_cast<int>(std::floor(from)), 0, limit);
+  const int end = std::clamp(static_cast<int>(std::ceil(to)), start + 1, std::max(limit, start + 1));
+  return end - start;
+}
+
+TLayer::TLayer(TSurface& target, double x0, double y0, double x1, double y1, double margin)
+    : Target(target),
+      Scratch(Span(x0 - margin, x1 + margin, target.Width(), X), Span(y0 - margin, y1 + margin, target.Height(), Y)) {
+  cairo_translate(Scratch.Cr(), -X, -Y);
+}
+
 TImage MakeImage(const std::string& name, int width, int height, const std::vector<std::uint32_t>& pixels) {
   TImage image;
   image.Name = name;
@@ -380,8 +392,13 @@ void Vignette(TSurface& s, double strength) {
 void NeonStroke(TSurface& s, const TRGBA& color, double coreWidth, double glowRadius, double glowAlpha) {
   cairo_t* cr = s.Cr();
   cairo_path_t* path = cairo_copy_path(cr);
+  double x0, y0, x1, y1;
+  cairo_save(cr);
+  cairo_set_line_width(cr, coreWidth + glowRadius);
+  cairo_stroke_extents(cr, &x0, &y0, &x1, &y1);
+  cairo_restore(cr);
   cairo_new_path(cr);
-  TSurface halo(s.Width(), s.Height());
+  TLayer halo(s, x0, y0, x1, y1, 3 * glowRadius + 2);
   cairo_t* hc = halo.Cr();
   cairo_append_path(hc, path);
   cairo_set_line_cap(hc, CAIRO_LINE_CAP_ROUND);
@@ -390,7 +407,7 @@ void NeonStroke(TSurface& s, const TRGBA& color, double coreWidth, double glowRa
   SetColor(hc, {color.R, color.G, color.B, glowAlpha});
   cairo_stroke(hc);
   halo.Blur(glowRadius);
-  s.Paint(halo, 0, 0, color.A);
+  halo.Composite(color.A);
   cairo_save(cr);
   cairo_append_path(cr, path);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -430,8 +447,13 @@ double Letter(TSurface& s, const std::string& utf8, double x, double y, const TL
     cairo_text_path(c, utf8.c_str());
   };
   const double reach = style.OutlineWidth;
+  cairo_text_extents_t ext;
+  cairo_text_extents(cr, utf8.c_str(), &ext);
+  const double bx0 = x + ext.x_bearing, by0 = y + ext.y_bearing;
+  const double bx1 = bx0 + ext.width, by1 = by0 + ext.height;
+  const double margin = reach + 3 * std::max(style.GlowRadius, style.ShadowBlur) + style.ShadowOffset + 2;
   if (style.Glow.A > 0 && style.GlowRadius > 0) {
-    TSurface glow(s.Width(), s.Height());
+    TLayer glow(s, bx0, by0, bx1, by1, margin);
     textPath(glow.Cr(), 0, 0);
     SetColor(glow.Cr(), {style.Glow.R, style.Glow.G, style.Glow.B, 1});
     cairo_set_line_width(glow.Cr(), 2 * reach + style.GlowRadius);
@@ -439,10 +461,10 @@ double Letter(TSurface& s, const std::string& utf8, double x, double y, const TL
     cairo_stroke_preserve(glow.Cr());
     cairo_fill(glow.Cr());
     glow.Blur(style.GlowRadius);
-    s.Paint(glow, 0, 0, style.Glow.A);
+    glow.Composite(style.Glow.A);
   }
   if (style.ShadowOffset > 0 || style.ShadowBlur > 0) {
-    TSurface shadow(s.Width(), s.Height());
+    TLayer shadow(s, bx0, by0, bx1, by1, margin);
     textPath(shadow.Cr(), style.ShadowOffset, style.ShadowOffset);
     SetColor(shadow.Cr(), {style.Shadow.R, style.Shadow.G, style.Shadow.B, 1});
     cairo_set_line_width(shadow.Cr(), 2 * reach);
@@ -450,7 +472,7 @@ double Letter(TSurface& s, const std::string& utf8, double x, double y, const TL
     if (reach > 0) cairo_stroke_preserve(shadow.Cr());
     cairo_fill(shadow.Cr());
     shadow.Blur(style.ShadowBlur);
-    s.Paint(shadow, 0, 0, style.Shadow.A);
+    shadow.Composite(style.Shadow.A);
   }
   cairo_save(cr);
   cairo_new_path(cr);

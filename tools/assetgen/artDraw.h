@@ -54,6 +54,23 @@ class TSurface {
   cairo_t* Context;
 };
 
+// A scratch layer over part of a surface, for blurred effects. Draw into Cr()
+// in the surface's own coordinates, then blur and composite it back. Only the
+// region (grown by the margin, cut to the surface) is allocated and blurred.
+class TLayer {
+ public:
+  TLayer(TSurface& target, double x0, double y0, double x1, double y1, double margin);
+  cairo_t* Cr() const { return Scratch.Cr(); }
+  void Blur(double radius) { Scratch.Blur(radius); }
+  void Composite(double alpha = 1.0) { Target.Paint(Scratch, X, Y, alpha); }
+
+ private:
+  static int Span(double from, double to, int limit, int& start);
+  TSurface& Target;
+  int X = 0, Y = 0;
+  TSurface Scratch;
+};
+
 // A one-pattern image of the whole surface, as the archives store it.
 TImage MakeImage(const std::string& name, const TSurface& surface);
 TImage MakeImage(const std::string& name, int width, int height, const std::vector<std::uint32_t>& pixels);

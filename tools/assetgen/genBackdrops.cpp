@@ -138,7 +138,7 @@ void DrawLogo(TSurface& s, double cx, double baseline, double size, bool withCur
   }
   Letter(s, "PLOTFRAY", cx, baseline, logo, true);
   // A gloss across the upper half of the letters.
-  TSurface gloss(s.Width(), s.Height());
+  TLayer gloss(s, cx - width / 2, baseline - size, cx + width / 2, baseline, 8);
   cairo_t* g = gloss.Cr();
   SelectFace(g, logo.Face, size);
   cairo_move_to(g, cx - width / 2, baseline);
@@ -150,7 +150,7 @@ void DrawLogo(TSurface& s, double cx, double baseline, double size, bool withCur
   cairo_set_source(g, p);
   cairo_fill(g);
   cairo_pattern_destroy(p);
-  s.Paint(gloss, 0, 0);
+  gloss.Composite();
 }
 
 void PaintNightBackdrop(TSurface& s, std::uint32_t seed) {
@@ -191,12 +191,12 @@ std::vector<TImage> LoadingBackdropQuarters() {
   RadialGlow(s.Cr(), 512, 384, 330, Hex(0x3A6BD8, 0.22));
   // The status plate: the black status text is drawn at (272, 728), 480 x 20.
   cairo_t* cr = s.Cr();
-  TSurface glow(1024, 768);
+  TLayer glow(s, 256, 720, 768, 756, 30);
   RoundedRect(glow.Cr(), 256, 720, 512, 36, 12);
   cairo_set_source_rgba(glow.Cr(), 0.6, 0.85, 1.0, 1);
   cairo_fill(glow.Cr());
   glow.Blur(8);
-  s.Paint(glow, 0, 0, 0.55);
+  glow.Composite(0.55);
   RoundedRect(cr, 256, 720, 512, 36, 12);
   cairo_pattern_t* plate = Linear(0, 720, 0, 756, Hex(0xF4F8FF), Hex(0xC9D8F2));
   cairo_set_source(cr, plate);

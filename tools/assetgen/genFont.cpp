@@ -5,23 +5,31 @@
 
 #include "artDraw.h"
 
+#include FT_OUTLINE_H
+
 namespace {
 
 // How each size is rasterised: the em in pixels, the baseline row in the cell,
 // and the hinting. The three small sizes are one-bit outlines (greys blur at
 // 6 to 8 pixels); at size 6 the font's own hints fill in M and W, the
-// auto-hinter keeps them open. The larger sizes are light-hinted greys.
+// auto-hinter keeps them open. The larger sizes are light-hinted greys. At
+// size 6 the bold face hints to one-pixel stems, as thin as the regular one,
+// so bold there is the regular outline widened instead.
 enum THinting { hMonoNative, hMonoAuto, hLight };
 struct TSizeStyle {
   int Size;
   double Em;
   int Baseline;
   THinting Hinting;
+  THinting BoldHinting;
+  int WidenBold;  // 26.6 pixels added to the regular outline's width for bold; 0: the bold face
 };
 
 constexpr TSizeStyle Styles[] = {
-    {6, 8, 7, hMonoAuto},  {7, 9.5, 7, hMonoNative}, {8, 10.5, 9, hMonoNative}, {10, 12.5, 10, hLight},
-    {12, 14, 12, hLight}, {14, 16.5, 13, hLight},    {16, 19.5, 15, hLight},
+    {6, 8, 7, hMonoAuto, hMonoAuto, 40},      {7, 9.5, 7, hMonoNative, hMonoNative, 0},
+    {8, 10.5, 9, hMonoNative, hMonoNative, 0}, {10, 12.5, 10, hLight, hLight, 0},
+    {12, 14, 12, hLight, hLight, 0},           {14, 16.5, 13, hLight, hLight, 0},
+    {16, 19.5, 15, hLight, hLight, 0},
 };
 
 const TSizeStyle& StyleOf(int size) {
@@ -34,16 +42,19 @@ const TSizeStyle& StyleOf(int size) {
 // of its top-left texel relative to the pen on the baseline.
 struct TRendered {
   int Left = 0, Top = 0, Width = 0, Height = 0;  // Top: rows above the baseline
+  int Advance = 0;
   std::vector<std::uint8_t> Alpha;
 };
 
-TRendered Render(FT_Face face, char32_t ch, double em, THinting hinting) {
+TRendered Render(FT_Face face, char32_t ch, double em, THinting hinting, int widen) {
   TRendered out;
   FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(std::lround(em * 64)), 72, 72);
   const bool mono = hinting != hLight;
-  FT_Int32 flags = FT_LOAD_RENDER | (mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_LIGHT);
+  FT_Int32 flags = mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_LIGHT;
   if (hinting == hMonoAuto) flags |= FT_LOAD_FORCE_AUTOHINT;
   if (FT_Load_Char(face, ch, flags) != 0) return out;
+  if (widen > 0) FT_Outline_EmboldenXY(&face->glyph->outline, widen, 0);
+  if (FT_Render_Glyph(face->glyph, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_LIGHT) != 0) return out;
   const FT_Bitmap& bm = face->glyph->bitmap;
   const int w = static_cast<int>(bm.width), h = static_cast<int>(bm.rows);
   auto at = [&](int x, int y) -> std::uint8_t {
@@ -61,6 +72,7 @@ TRendered Render(FT_Face face, char32_t ch, double em, THinting hinting) {
         y0 = std::min(y0, y);
         y1 = std::max(y1, y);
       }
+  out.Advance = static_cast<int>((face->glyph->advance.x + 32) >> 6);
   if (x1 < 0) return out;
   out.Left = face->glyph->bitmap_left + x0;
   out.Top = face->glyph->bitmap_top - y0;
@@ -110,21 +122,34 @@ TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code) {
   const char32_t ch = Cp1252ToUnicode(code);
   if (ch == 0 || ch == U' ') return ink;
   const TSizeStyle& style = StyleOf(m.Size);
-  FT_Face face = art::FreeTypeFace(bold ? art::TFace::MonoBold : art::TFace::Mono);
+  if (m.Size == 12 && code == '.' && !bold) {
+    // The effects cut their spark dot from this full stop: a crisp opaque 2 x 2.
+    const TRect cell = FontCell(m, code - FirstFontChar, false);
+    ink.Left = SparkTexels.X - cell.X;
+    ink.Top = SparkTexels.Y - cell.Y;
+    ink.Width = SparkTexels.W;
+    ink.Height = SparkTexels.H;
+    ink.Alpha.assign(static_cast<std::size_t>(ink.Width) * ink.Height, 255);
+    return ink;
+  }
+  const bool widen = bold && style.WidenBold > 0;
+  FT_Face face = art::FreeTypeFace(bold && !widen ? art::TFace::MonoBold : art::TFace::Mono);
+  const THinting hinting = bold ? style.BoldHinting : style.Hinting;
   // A glyph too big for the cell (accented capitals, the per-mille sign) is
   // drawn a little smaller until it fits.
   TRendered g;
   for (double em = style.Em; em >= 4; em -= 0.5) {
-    g = Render(face, ch, em, style.Hinting);
+    g = Render(face, ch, em, hinting, widen ? style.WidenBold : 0);
     if (g.Width <= m.CharWidth && g.Height <= m.CharHeight) break;
   }
   if (g.Width == 0 || g.Width > m.CharWidth || g.Height > m.CharHeight) return ink;
   ink.Width = g.Width;
   ink.Height = g.Height;
   ink.Alpha = std::move(g.Alpha);
-  // Centred across the cell; on the size's baseline, moved up or down only as
-  // far as the cell needs.
-  ink.Left = (m.CharWidth - g.Width) / 2;
+  // The pen is placed so the glyph's advance is centred in the cell, so regular
+  // and bold line up; then the ink is kept inside. Vertically on the size's
+  // baseline, moved up or down only as far as the cell needs.
+  ink.Left = std::clamp((m.CharWidth - g.Advance) / 2 + g.Left, 0, m.CharWidth - g.Width);
   ink.Top = std::clamp(style.Baseline - g.Top, 0, m.CharHeight - g.Height);
   return ink;
 }

@@ -37,7 +37,8 @@ struct TBevel {
   double RimDark = 0.55;     // ... and facing away
   double Fill = 0.3;
   double FillA = 0.8;
-  double InnerShade = 0;     // darkening just inside the rim (or lightening, negative)
+  double InnerShade = 0;     // darkening just inside the rim (or lightening, negative) ...
+  double InnerEnd = 3.8;     // ... gone at this depth, before the stretched fill begins
   double HaloA = 0.35;       // outside halo
   double HaloWidth = 1.2;
   TRGBA HaloColor = Grey(0);
@@ -54,7 +55,7 @@ TRGBA BevelShade(const TShadeInput& in, const TBevel& b) {
   } else if (depth < 1.0 + b.Rim) {
     inside = Grey(b.RimDark + (b.RimLight - b.RimDark) * (lit + 1) / 2);
   } else {
-    const double shade = b.InnerShade * std::exp(-(depth - 1 - b.Rim) / 1.5);
+    const double shade = b.InnerShade * (1 - Smooth(1 + b.Rim, b.InnerEnd, depth));
     inside = Grey(std::clamp(b.Fill - shade, 0.0, 1.0), b.FillA);
   }
   const double cover = Inside(in.D);
@@ -148,6 +149,7 @@ void DrawHintBox(TSurface& s) {
   b.HaloA = 0.30;
   b.HaloWidth = 1.4;
   b.InnerShade = -0.08;
+  b.InnerEnd = 4.3;
   Bevel(s, 2.5, 2.5, s.Width() - 5, s.Height() - 5, 6, b);
 }
 
@@ -161,6 +163,7 @@ void DrawTextBox(TSurface& s) {
   b.Rim = 1.5;
   b.OutlineA = 0.9;
   b.InnerShade = 0.05;
+  b.InnerEnd = 4.3;
   b.HaloColor = Grey(1);
   b.HaloA = 0.45;
   b.HaloWidth = 0.9;
