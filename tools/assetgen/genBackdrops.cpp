@@ -5,6 +5,7 @@
 #include <string>
 
 #include "artDraw.h"
+#include "artMonster.h"
 #include "genArt.h"
 #include "genBackdrops.h"
 
@@ -233,15 +234,16 @@ TImage LoadingPanelPicture() {
   TSurface s(450, 232);
   cairo_t* cr = s.Cr();
   // Glass panel with a neon rim.
+  // The halo fades out before the picture's edge.
   TSurface halo(450, 232);
-  RoundedRect(halo.Cr(), 6, 6, 438, 220, 16);
+  RoundedRect(halo.Cr(), 9, 9, 432, 214, 15);
   cairo_set_source_rgba(halo.Cr(), 0.35, 0.8, 1.0, 1);
-  cairo_set_line_width(halo.Cr(), 4);
+  cairo_set_line_width(halo.Cr(), 2.5);
   cairo_stroke(halo.Cr());
-  halo.Blur(3);
+  halo.Blur(1.8);
   s.Paint(halo, 0, 0, 0.9);
-  RoundedRect(cr, 6, 6, 438, 220, 16);
-  cairo_pattern_t* fill = Linear(0, 6, 0, 226, Hex(0x16295A, 0.96), Hex(0x08112A, 0.96));
+  RoundedRect(cr, 9, 9, 432, 214, 15);
+  cairo_pattern_t* fill = Linear(0, 9, 0, 223, Hex(0x16295A, 0.96), Hex(0x08112A, 0.96));
   cairo_set_source(cr, fill);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(fill);
@@ -263,15 +265,25 @@ TImage LoadingPanelPicture() {
   cairo_set_line_width(cr, 2);
   SetColor(cr, Hex(0x8FE4FF));
   cairo_stroke(cr);
-  RoundedRect(cr, 9.5, 9.5, 431, 213, 13);
+  RoundedRect(cr, 12.5, 12.5, 425, 207, 12);
   cairo_set_line_width(cr, 1);
   SetColor(cr, Hex(0xFFFFFF, 0.25));
   cairo_stroke(cr);
 
-  DrawLogo(s, 225, 100, 72, false);
+  DrawLogo(s, 225, 86, 60, false);
+  // A thin light under the name, fading at both ends.
+  cairo_pattern_t* rule = cairo_pattern_create_linear(50, 0, 400, 0);
+  AddStop(rule, 0, Hex(0x8FE4FF, 0));
+  AddStop(rule, 0.5, Hex(0x8FE4FF, 0.8));
+  AddStop(rule, 1, Hex(0x8FE4FF, 0));
+  cairo_rectangle(cr, 50, 106, 350, 1.5);
+  cairo_set_source(cr, rule);
+  cairo_fill(cr);
+  cairo_pattern_destroy(rule);
 
-  // Coordinate-plane motif: a little plane with a line through two points.
-  const double ox = 86, oy = 174, u = 14;
+  // Coordinate-plane motif: a little plane, a line through two points and a
+  // monster on its way to the origin.
+  const double ox = 100, oy = 166, u = 13;
   cairo_set_line_width(cr, 1);
   SetColor(cr, Hex(0x9FC2FF, 0.25));
   for (int i = -3; i <= 3; ++i) {
@@ -282,17 +294,22 @@ TImage LoadingPanelPicture() {
   }
   cairo_stroke(cr);
   cairo_new_path(cr);
-  cairo_move_to(cr, ox - 3 * u - 6, oy + 0.5);
-  cairo_line_to(cr, ox + 3 * u + 6, oy + 0.5);
-  cairo_move_to(cr, ox + 0.5, oy - 3 * u - 6);
-  cairo_line_to(cr, ox + 0.5, oy + 3 * u + 6);
+  cairo_move_to(cr, ox - 3 * u - 5, oy + 0.5);
+  cairo_line_to(cr, ox + 3 * u + 5, oy + 0.5);
+  cairo_move_to(cr, ox + 0.5, oy - 3 * u - 5);
+  cairo_line_to(cr, ox + 0.5, oy + 3 * u + 5);
   NeonStroke(s, Hex(0xDDEBFF, 0.9), 1.5, 3, 0.5);
   cairo_new_path(cr);
-  cairo_move_to(cr, ox - 2.2 * u, oy + 3 * u);
-  cairo_line_to(cr, ox + 1.3 * u, oy - 3 * u);
+  cairo_move_to(cr, ox - 2.5 * u, oy + 3 * u);
+  cairo_line_to(cr, ox + 0.5 * u, oy - 3 * u);
   NeonStroke(s, Hex(NeonAmber), 2, 4, 0.8);
-  PlotPoint(s, ox - 1 * u, oy + 1 * u, NeonTeal, 1);
-  PlotPoint(s, ox + 0.75 * u, oy - 2 * u, NeonTeal, 1);
+  PlotPoint(s, ox - 1 * u, oy, NeonTeal, 1);
+  PlotPoint(s, ox, oy - 2 * u, NeonTeal, 1);
+  TMonsterLook look;
+  look.Head = 1;
+  look.LookX = -0.8;
+  look.LookY = 0.5;
+  DrawMonster(s, ox + 2 * u, oy + 1.6 * u, 17, Hex(0x7FE08A), look);
 
   TLettering tag;
   tag.Size = 21;
@@ -300,13 +317,13 @@ TImage LoadingPanelPicture() {
   tag.Bottom = Hex(0xBFE8FF);
   tag.OutlineWidth = 2.4;
   tag.Outline = Hex(0x050A18, 0.95);
-  Letter(s, "SAVE THE ORIGIN!", 294, 164, tag, true);
+  Letter(s, "SAVE THE ORIGIN!", 296, 158, tag, true);
   TLettering small;
   small.Face = TFace::Sans;
   small.Size = 13;
   small.Top = small.Bottom = Hex(0xB8CCEE);
-  Letter(s, "Answer every monster before", 294, 187, small, true);
-  Letter(s, "it walks to (0, 0).", 294, 204, small, true);
+  Letter(s, "Answer every monster before", 296, 182, small, true);
+  Letter(s, "it walks to (0, 0).", 296, 199, small, true);
   return MakeImage("loading-panel", s);
 }
 

@@ -1,6 +1,7 @@
 // The challenge sheet: game-type backdrops, goal icons, medals and a banner,
 // each in its numbered rectangle.
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "artMonster.h"
@@ -63,7 +64,7 @@ void TypeBackdrop(TSurface& s, const TRect& r, int type) {
 
 // Goal icons, each on a dark round badge so they read over the backdrops.
 void Badge(TSurface& s, double cx, double cy, double r, const TRGBA& rim) {
-  RadialGlow(s.Cr(), cx, cy, r + 4, Grey(0, 0.6));
+  RadialGlow(s.Cr(), cx, cy, r + 3, Grey(0, 0.6));
   cairo_arc(s.Cr(), cx, cy, r, 0, 2 * M_PI);
   cairo_pattern_t* p = Linear(0, cy - r, 0, cy + r, Hex(0x1A2A55), Hex(0x070C1E));
   cairo_set_source(s.Cr(), p);
@@ -350,20 +351,32 @@ void Banner(TSurface& s, const TRect& r) {
   Letter(s, "12 challenges, 4 difficulties", textX, r.Y + 40, small);
 }
 
+// Draws one picture on its own surface the size of its rectangle, so that no
+// glow reaches a neighbour, and pastes it in.
+void Place(TSurface& sheet, int index, const std::function<void(TSurface&, const TRect&)>& draw) {
+  const TRect r = ChallengeRect(index);
+  TSurface piece(r.W, r.H);
+  draw(piece, {0, 0, r.W, r.H});
+  sheet.Paint(piece, r.X, r.Y);
+}
+
 }  // namespace
 
 std::vector<std::uint32_t> DrawChallengeSheet() {
   TSurface s(ChallengeSheetSize, ChallengeSheetSize);
-  for (int type = 1; type <= 3; ++type) TypeBackdrop(s, ChallengeRect(type - 1), type);
-  GoalScore(s, ChallengeRect(3));
-  GoalClock(s, ChallengeRect(4));
-  GoalKills(s, ChallengeRect(5));
-  GoalCombo(s, ChallengeRect(6));
-  Medal(s, ChallengeRect(8), {0xF2B27A, 0xC87533, 0x6E3A12}, false);   // Easy: bronze
-  Medal(s, ChallengeRect(9), {0xFFFFFF, 0xB9C2CF, 0x5E6878}, false);   // Medium: silver
-  Medal(s, ChallengeRect(10), {0xFFF1A0, 0xF2B705, 0x8A5A00}, false);  // Hard: gold
-  Medal(s, ChallengeRect(11), {0, 0, 0}, true);                        // Crazy: the wild one
-  Banner(s, ChallengeRect(15));
+  for (int type = 1; type <= 3; ++type)
+    Place(s, type - 1, [type](TSurface& p, const TRect& r) { TypeBackdrop(p, r, type); });
+  Place(s, 3, GoalScore);
+  Place(s, 4, GoalClock);
+  Place(s, 5, GoalKills);
+  Place(s, 6, GoalCombo);
+  const TMetal bronze{0xF2B27A, 0xC87533, 0x6E3A12}, silver{0xFFFFFF, 0xB9C2CF, 0x5E6878},
+      gold{0xFFF1A0, 0xF2B705, 0x8A5A00};
+  Place(s, 8, [&](TSurface& p, const TRect& r) { Medal(p, r, bronze, false); });   // Easy
+  Place(s, 9, [&](TSurface& p, const TRect& r) { Medal(p, r, silver, false); });   // Medium
+  Place(s, 10, [&](TSurface& p, const TRect& r) { Medal(p, r, gold, false); });    // Hard
+  Place(s, 11, [&](TSurface& p, const TRect& r) { Medal(p, r, {}, true); });       // Crazy: the wild one
+  Place(s, 15, Banner);
   return s.Pixels();
 }
 
