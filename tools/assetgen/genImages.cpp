@@ -39,7 +39,10 @@ bool GenerateImageArchives(const TGenContext& ctx) {
   for (TImage& preview : ModePreviewPictures()) interfaces.push_back(std::move(preview));
   interfaces.push_back(ChallengeSheetPicture());
   ok = SaveArchive(ctx, "interfaces", interfaces) && ok;
-  if (!ctx.ReviewDir.empty()) WriteMockups(ctx.ReviewDir, core, screens, interfaces);
+  if (!ctx.ReviewDir.empty()) {
+    WriteContactSheets(ctx.ReviewDir, core, screens, interfaces);
+    WriteMockups(ctx.ReviewDir, core, screens, interfaces);
+  }
   // Filled by later work; the game reads them as empty sets meanwhile.
   for (const char* name : {"sprites", "TutsQQ", "TutsWTP", "TutsDTL", "GoTuts", "GoArcade",
                            "GoChallenge"})

@@ -124,6 +124,39 @@ void HintBox(TMockup& m, int x, int y, int w, int h, const std::vector<std::stri
 
 }  // namespace
 
+namespace {
+
+// A picture over a dark ground, enlarged without smoothing, for contact sheets.
+void Contact(const TImage& image, const TRect& crop, int scale, std::uint32_t tint, const std::string& path) {
+  TSurface out(crop.W * scale, crop.H * scale);
+  cairo_t* cr = out.Cr();
+  SetColor(cr, Hex(0x101830));
+  cairo_paint(cr);
+  cairo_scale(cr, scale, scale);
+  cairo_set_source_surface(cr, Tinted(image, tint).Raw(), -crop.X, -crop.Y);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  cairo_paint(cr);
+  out.WritePng(path);
+  TintCache().clear();
+}
+
+}  // namespace
+
+void WriteContactSheets(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
+                        const std::vector<TImage>& interfaces) {
+  const TImage& font = core[2];
+  Contact(font, {0, 0, 512, 512}, 1, 0xFFFFFF, dir + "contact-font.png");
+  // Sizes 6, 7 and 8, regular and bold.
+  Contact(font, {0, 0, 512, 102}, 4, 0xFFFFFF, dir + "contact-font-small-4x.png");
+  const TImage& sheet = interfaces[0];
+  Contact(sheet, {0, 0, sheet.TextureWidth, sheet.TextureHeight}, 2, 0xFFFFFF, dir + "contact-widgets.png");
+  Contact(sheet, {0, 0, sheet.TextureWidth, sheet.TextureHeight}, 2, 0xCCCC00, dir + "contact-widgets-tinted.png");
+  Contact(interfaces[4], {0, 0, 512, 512}, 1, 0xFFFFFF, dir + "contact-challenges.png");
+  TMockup m(font, sheet);
+  for (std::size_t q = 0; q < 4; ++q) m.Picture(screens[q], (q % 2) * 512.0, (q / 2) * 384.0);
+  m.Screen().WritePng(dir + "contact-menu-backdrop.png");
+}
+
 void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
                   const std::vector<TImage>& interfaces) {
   const TImage& font = core[2];

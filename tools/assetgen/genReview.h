@@ -40,6 +40,10 @@ class TMockup {
   const TImage& Sheet;
 };
 
+// Writes enlarged contact sheets of the font and widget sheets, the challenge
+// sheet and the menu backdrop.
+void WriteContactSheets(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
+                        const std::vector<TImage>& interfaces);
 // Writes the loading screen, the main menu and a few widget screens as PNGs.
 void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
                   const std::vector<TImage>& interfaces);
