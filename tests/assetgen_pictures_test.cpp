@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "artMonster.h"
 #include "genArt.h"
 #include "genChallenge.h"
 #include "genReview.h"
@@ -94,6 +95,28 @@ TEST(PictureSheets, NoGlowSpillsOutOfItsRectangle) {
       widgets.push_back(r);
     }
   EXPECT_EQ(StrayTexels(DrawWidgetSheet(), WidgetSheetWidth, WidgetSheetHeight, widgets), 0);
+}
+
+TEST(Monsters, EveryLookFitsItsPatternAndKeepsAReadableFace) {
+  // Monster sheets hold 68 x 68 patterns; a body of 40 with horns, antennae,
+  // arms, feet and shadow must stay inside, and the eyes must stay white
+  // even on a dark grey body (the tint cannot lighten them).
+  for (int mouth = 0; mouth < 4; ++mouth)
+    for (int head = 0; head < 4; ++head) {
+      SCOPED_TRACE(testing::Message() << "mouth " << mouth << " head " << head);
+      art::TSurface s(68, 68);
+      TMonsterLook look;
+      look.Mouth = mouth;
+      look.Head = head;
+      look.Aspect = 1.1;
+      DrawMonster(s, 34, 36, 40, art::Grey(0.3), look);
+      const TImage image = art::MakeImage("monster", s);
+      EXPECT_EQ(BorderAlpha(image), 0u);
+      // The left eye's white, beside its pupil.
+      const std::uint32_t eye = image.Textures[0][static_cast<std::size_t>(36 - 20 + 15) * 68 + 34 - 9 - 4];
+      EXPECT_EQ(eye >> 24, 255u);
+      EXPECT_GT(eye & 0xFF, 230u);
+    }
 }
 
 TEST(Mockup, AFramedPanelPutTogetherFromTheSheetIsWholeAndTinted) {
