@@ -256,6 +256,16 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
   cairo_close_path(cr);
 }
 
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner) {
+  for (int i = 0; i < 10; ++i) {
+    const double a = -M_PI / 2 + i * M_PI / 5;
+    const double r = i % 2 == 0 ? outer : inner;
+    if (i == 0) cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    else cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+  }
+  cairo_close_path(cr);
+}
+
 cairo_pattern_t* Linear(double x0, double y0, double x1, double y1, const TRGBA& a, const TRGBA& b) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
   AddStop(p, 0, a);

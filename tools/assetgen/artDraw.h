@@ -78,6 +78,8 @@ TImage MakeImage(const std::string& name, int width, int height, const std::vect
 // Paths and fills.
 void SetColor(cairo_t* cr, const TRGBA& c);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+// A five-pointed star, point up.
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner);
 // A pattern running from colour a at (x0, y0) to colour b at (x1, y1); caller
 // sets it as source and destroys it.
 cairo_pattern_t* Linear(double x0, double y0, double x1, double y1, const TRGBA& a, const TRGBA& b);

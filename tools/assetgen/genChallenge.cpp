@@ -14,16 +14,6 @@ using namespace art;
 
 namespace {
 
-void Star(cairo_t* cr, double cx, double cy, double outer, double inner, double turn = 0) {
-  for (int i = 0; i < 10; ++i) {
-    const double a = -M_PI / 2 + turn + i * M_PI / 5;
-    const double r = i % 2 == 0 ? outer : inner;
-    if (i == 0) cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-    else cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-  }
-  cairo_close_path(cr);
-}
-
 // Strokes the current path in black and keeps the path and the source for the fill.
 void Outline(cairo_t* cr, double width, double alpha = 0.95) {
   cairo_save(cr);
@@ -221,8 +211,6 @@ void Medal(TSurface& s, const TRect& r, const TMetal& m, bool wild) {
   RadialGlow(cr, cx, cy, rad + 9, wild ? Hex(0xFF4FD8, 0.6) : Hex(m.Light, 0.45));
   if (wild) {
     // A spiky rim for the wild one.
-    Star(cr, cx, cy, rad + 5, rad - 3, 0);
-    cairo_new_path(cr);
     for (int i = 0; i < 32; ++i) {
       const double a = i * M_PI / 16;
       const double rr = i % 2 ? rad - 1 : rad + 5;

@@ -10,26 +10,17 @@ using namespace art;
 
 namespace {
 
-// Pictures multiplied by a colour, made once per picture and colour.
-std::map<std::pair<const void*, std::uint32_t>, std::unique_ptr<TSurface>>& TintCache() {
-  static std::map<std::pair<const void*, std::uint32_t>, std::unique_ptr<TSurface>> cache;
-  return cache;
-}
-
-const TSurface& Tinted(const TImage& image, std::uint32_t tint) {
-  auto key = std::make_pair(static_cast<const void*>(image.Textures[0].data()), tint);
-  auto& slot = TintCache()[key];
-  if (!slot) {
-    slot = std::make_unique<TSurface>(image.TextureWidth, image.TextureHeight);
-    std::vector<std::uint32_t> px = image.Textures[0];
-    const std::uint32_t tr = (tint >> 16) & 0xFF, tg = (tint >> 8) & 0xFF, tb = tint & 0xFF;
-    for (std::uint32_t& p : px) {
-      const std::uint32_t r = ((p >> 16) & 0xFF) * tr / 255, g = ((p >> 8) & 0xFF) * tg / 255, b = (p & 0xFF) * tb / 255;
-      p = (p & 0xFF000000) | (r << 16) | (g << 8) | b;
-    }
-    slot->SetPixels(px);
+// A picture multiplied by a colour, as vertex colours do.
+std::unique_ptr<TSurface> MakeTinted(const TImage& image, std::uint32_t tint) {
+  auto out = std::make_unique<TSurface>(image.TextureWidth, image.TextureHeight);
+  std::vector<std::uint32_t> px = image.Textures[0];
+  const std::uint32_t tr = (tint >> 16) & 0xFF, tg = (tint >> 8) & 0xFF, tb = tint & 0xFF;
+  for (std::uint32_t& p : px) {
+    const std::uint32_t r = ((p >> 16) & 0xFF) * tr / 255, g = ((p >> 8) & 0xFF) * tg / 255, b = (p & 0xFF) * tb / 255;
+    p = (p & 0xFF000000) | (r << 16) | (g << 8) | b;
   }
-  return *slot;
+  out->SetPixels(px);
+  return out;
 }
 
 }  // namespace
@@ -40,7 +31,13 @@ TMockup::TMockup(const TImage& fontSheet, const TImage& widgetSheet)
   cairo_paint(Canvas.Cr());
 }
 
-TMockup::~TMockup() { TintCache().clear(); }
+TMockup::~TMockup() = default;
+
+const TSurface& TMockup::Tinted(const TImage& image, std::uint32_t tint) {
+  auto& slot = Tints[{&image, tint}];
+  if (!slot) slot = MakeTinted(image, tint);
+  return *slot;
+}
 
 void TMockup::Region(const TImage& image, const TRect& src, double x, double y, double w, double h,
                      std::uint32_t tint, int alpha, bool mirror) {
@@ -133,11 +130,11 @@ void Contact(const TImage& image, const TRect& crop, int scale, std::uint32_t ti
   SetColor(cr, Hex(0x101830));
   cairo_paint(cr);
   cairo_scale(cr, scale, scale);
-  cairo_set_source_surface(cr, Tinted(image, tint).Raw(), -crop.X, -crop.Y);
+  const std::unique_ptr<TSurface> tinted = MakeTinted(image, tint);
+  cairo_set_source_surface(cr, tinted->Raw(), -crop.X, -crop.Y);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_paint(cr);
   out.WritePng(path);
-  TintCache().clear();
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 // game draws them (pieces stretched with linear filtering, tinted by multiply,
 // text cut from the font sheet), for judging the art in context.
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "artDraw.h"
@@ -35,9 +38,12 @@ class TMockup {
                    std::uint32_t color = 0xFFFFFF);
 
  private:
+  // Each picture multiplied by a colour, made once per picture and colour.
+  const art::TSurface& Tinted(const TImage& image, std::uint32_t tint);
   art::TSurface Canvas;
   const TImage& Font;
   const TImage& Sheet;
+  std::map<std::pair<const TImage*, std::uint32_t>, std::unique_ptr<art::TSurface>> Tints;
 };
 
 // Writes enlarged contact sheets of the font and widget sheets, the challenge

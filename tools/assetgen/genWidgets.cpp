@@ -432,16 +432,6 @@ void DrawProgressBar(TSurface& s) {
   }
 }
 
-void Star(cairo_t* cr, double cx, double cy, double outer, double inner) {
-  for (int i = 0; i < 10; ++i) {
-    const double a = -M_PI / 2 + i * M_PI / 5;
-    const double r = i % 2 == 0 ? outer : inner;
-    if (i == 0) cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-    else cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-  }
-  cairo_close_path(cr);
-}
-
 void DrawProgressSegment(TSurface& s) {
   TGlossBar g{0.5, 0.5, s.Width() - 1.0, s.Height() - 1.5, 5, 0.98, 0.62};
   g.ShadowA = 0;
