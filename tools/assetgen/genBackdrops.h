@@ -1,5 +1,5 @@
 #pragma once
-// Shared pieces of the title pictures, also used by the previews and sheets.
+// Pieces of the title pictures that other pictures can reuse.
 #include <cstdint>
 
 #include "artDraw.h"

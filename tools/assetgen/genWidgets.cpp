@@ -2,10 +2,8 @@
 // into the pieces that the widget puts back together at any size. Everything is
 // white and grey: the game tints widgets (yellow by default).
 #include <cmath>
-#include <cstring>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 
 #include "artDraw.h"
