@@ -24,7 +24,7 @@ namespace {
 //  10     1     L8           opaque grey of this level
 constexpr std::array<std::int32_t, 11> BytesPerPixel = {1, 2, 4, 2, 2, 4, 2, 2, 2, 1, 1};
 
-constexpr std::size_t HeaderSize = 37;
+constexpr std::size_t HeaderSize = 33;
 
 std::int32_t GetI32(const std::uint8_t* p) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |

@@ -64,7 +64,7 @@ std::string ChooseSaveFolder(const std::string& dataPath) {
   if (xdg != nullptr && xdg[0] == '/') {
     base = xdg;
   } else if (home != nullptr && home[0] == '/') {
-    base = std::string(home) + "/.local/share";
+    base = WithSlash(home) + ".local/share";
   } else {
     LogLine("the program folder " + programFolder +
             " cannot be written and there is no home folder: saves will fail");
