@@ -113,8 +113,10 @@ TEST(ImagePayload, BytesThatDoNotMatchTheGeometryAreRejected) {
 
 TEST(ImagePayload, HugeOrNegativeGeometryIsRejectedWithoutAllocating) {
   TImage image;
-  // 65536 x 65536 x 4 x 4 wraps to 0 in 32 bits: must not match an empty payload.
-  EXPECT_FALSE(Parse(Header(5, 65536, 65536, 4), image));
+  // 32768 x 32768 x 4 bytes wraps to 0 in 32 bits: must not match an empty payload.
+  EXPECT_FALSE(Parse(Header(5, 32768, 32768, 4), image));
+  EXPECT_FALSE(Parse(Header(5, 32769, 1, 0), image)) << "even without textures";
+  EXPECT_TRUE(Parse(Header(5, 32768, 32768, 0), image));
   EXPECT_FALSE(Parse(Header(5, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF), image));
   EXPECT_FALSE(Parse(Header(5, 0, 0, 0x7FFFFFFF), image)) << "countless empty textures";
   EXPECT_FALSE(Parse(Header(5, -1, 1, 1), image));

@@ -62,6 +62,9 @@ bool Inflate(const std::vector<std::uint8_t>& in, std::int64_t expected, std::ve
   constexpr std::size_t Chunk = 256 * 1024;
   // One byte past the expected size is enough to notice a stream that is too long.
   const auto limit = static_cast<std::size_t>(expected) + 1;
+  // Deflate cannot expand more than about 1032 to 1, so this much may be taken
+  // at once without trusting the stated size.
+  out.reserve(static_cast<std::size_t>(std::min<std::int64_t>(expected, static_cast<std::int64_t>(in.size()) * 1032 + 64)));
   int rc = Z_OK;
   while (rc == Z_OK) {
     const std::size_t have = out.size();

@@ -25,6 +25,7 @@ namespace {
 constexpr std::array<std::int32_t, 11> BytesPerPixel = {1, 2, 4, 2, 2, 4, 2, 2, 2, 1, 1};
 
 constexpr std::size_t HeaderSize = 33;
+constexpr std::int32_t MaxTextureSide = 32768;
 
 std::int32_t GetI32(const std::uint8_t* p) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
@@ -96,6 +97,12 @@ bool ParseImagePayload(const std::uint8_t* data, std::size_t size, TImage& image
   }
   if (textureW < 0 || textureH < 0 || textureCount < 0) {
     why = "negative texture geometry";
+    return false;
+  }
+  // No device makes textures this large; refusing them keeps every later
+  // product of sizes far from overflow, even for an image with no textures.
+  if (textureW > MaxTextureSide || textureH > MaxTextureSide) {
+    why = "texture larger than " + std::to_string(MaxTextureSide) + " pixels a side";
     return false;
   }
   // Each factor is below 2^31, so the products fit in 64 bits step by step as
