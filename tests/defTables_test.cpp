@@ -77,13 +77,4 @@ TEST(Titles, ThresholdsRiseWithTheTitleInEveryColumn) {
       EXPECT_GT(Titles[t].Threshold[column], Titles[t - 1].Threshold[column]) << "title " << t << " column " << column;
 }
 
-TEST(Names, DisplayWordsOfTheEnumerations) {
-  EXPECT_EQ(DifficultyName(Difficulty::Crazy), "Crazy");
-  EXPECT_EQ(DifficultyName(4), "");
-  EXPECT_EQ(ChallengeGoalName(ChallengeGoal::Killenate), "KILLENATE THEM!");
-  EXPECT_EQ(GameTypeName(GameType::WhatsThePoint), "Vove'r uda Zerir?");
-  EXPECT_EQ(MissionHelpPages[2][4].ImageSet, 6);
-  EXPECT_EQ(MissionHelpPages[2][4].Page, 4);
-}
-
 }  // namespace

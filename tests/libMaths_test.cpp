@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "game/ColorLib.h"
-#include "game/libStrings.h"
 
 namespace {
 
@@ -146,11 +145,6 @@ TEST(Colours, LightenClampsEachChannelOnItsOwn) {
   EXPECT_EQ(LightenColour(100, 0x004EFFu), 0x64B2FFu) << "blue is already full";
   EXPECT_EQ(LightenColour(-100, 0x80C810u), 0x1C6400u) << "negative amounts darken, down to 0";
   EXPECT_EQ(LightenColour(300, 0x000000u), 0xFFFFFFu);
-}
-
-TEST(Strings, IfThenStrPicksByCondition) {
-  EXPECT_EQ(IfThenStr(true, "On", "Off"), "On");
-  EXPECT_EQ(IfThenStr(false, "On", "Off"), "Off");
 }
 
 }  // namespace

@@ -204,11 +204,16 @@ TEST_F(ResourcesTest, ADamagedProfilesFileKeepsItsWholeProfilesAndIsSetAside) {
   EXPECT_EQ(FileBytes(Profiles() + ".damaged.2"), again);
 }
 
-TEST_F(ResourcesTest, AProfilesFileThatCannotBeReadIsMovedAsideNotWrittenOver) {
-  std::filesystem::create_directory(Profiles());  // exists, but reading it fails
+TEST_F(ResourcesTest, SaveFilesThatCannotBeReadAreMovedAsideNotWrittenOver) {
+  // Each exists, but reading it fails.
+  for (const std::string& path : {Settings(), Profiles(), Scores()}) std::filesystem::create_directory(path);
   auto res = Make();
   EXPECT_EQ(res->ProfileCount(), 0);
-  EXPECT_TRUE(std::filesystem::is_directory(Profiles() + ".damaged"));
+  EXPECT_EQ(res->ScoreTables[0][0].Score, 29000) << "as if missing: the defaults";
+  for (const std::string& path : {Settings(), Profiles(), Scores()})
+    EXPECT_TRUE(std::filesystem::is_directory(path + ".damaged")) << path;
+  EXPECT_EQ(FileBytes(Settings()).size(), 24u);
+  EXPECT_EQ(FileBytes(Scores()).size(), 4800u);
   res->AddProfile(TProfileRecord{});
   EXPECT_TRUE(res->SaveProfiles());
   EXPECT_EQ(FileBytes(Profiles()).size(), 504u);
@@ -630,15 +635,6 @@ TEST_F(ResourcesTest, SettingTheGeometryKeepsThePatternCountToTheTiles) {
   EXPECT_EQ(img->PatternCount, 0);
   res->SetImageGeometry(0, 5, TPointSize{1, 1}, TPointSize{1, 1});  // no such image: ignored
   res->SetImageGeometry(3, 0, TPointSize{1, 1}, TPointSize{1, 1});
-}
-
-TEST_F(ResourcesTest, TheGameStateStartsAsSpecified) {
-  auto res = Make();
-  EXPECT_EQ(res->Zoom, 1.0);
-  EXPECT_EQ(res->CompletedChallenge, -1);
-  EXPECT_FALSE(res->GameOver);
-  EXPECT_FALSE(res->MenuOpen);
-  EXPECT_EQ(res->Level.Name, "");
 }
 
 }  // namespace

@@ -194,11 +194,14 @@ void TsysResources::ReadSettings() {
     if (!fromSaveFolder) SaveSettings(Settings);
     return;
   }
-  // Missing, empty, short or unreadable: the defaults, written at once.
-  if (read == TFileRead::Unreadable && fromSaveFolder) SetAside(SettingsFile, "cannot be read");
+  // Missing, empty, short or unreadable: the defaults, written at once unless
+  // a damaged file could not be moved out of the way.
+  Settings = TSettingsRecord{};
+  bool replace = true;
+  if (read == TFileRead::Unreadable && fromSaveFolder) replace = SetAside(SettingsFile, "cannot be read");
   if (read == TFileRead::Read && !bytes.empty() && fromSaveFolder)
-    SetAside(SettingsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one settings record");
-  SaveSettings(TSettingsRecord{});
+    replace = SetAside(SettingsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one settings record");
+  if (replace) SaveSettings(Settings);
 }
 
 void TsysResources::ReadProfiles() {
@@ -248,8 +251,8 @@ void TsysResources::ReadScores() {
     }
     return;
   }
-  if (read == TFileRead::Unreadable && fromSaveFolder) SetAside(ScoresFile, "cannot be read");
   ScoreTables = DefaultScoreTables();
+  if (read == TFileRead::Unreadable && fromSaveFolder && !SetAside(ScoresFile, "cannot be read")) return;
   SaveScores();
 }
 
