@@ -11,7 +11,7 @@ namespace {
 // A payload header by hand: format, pattern, visible, pattern count, texture size and count.
 TByteImage Header(std::uint8_t format, std::int32_t textureW, std::int32_t textureH, std::int32_t textures) {
   TByteImage p;
-  p.U8(0, format).I32(1, 2).I32(5, 1).I32(9, 2).I32(13, 1).I32(17, 2 * textures);
+  p.U8(0, format).I32(1, 2).I32(5, 1).I32(9, 2).I32(13, 1).I32(17, textures);
   p.I32(21, textureW).I32(25, textureH).I32(29, textures);
   return p;
 }
@@ -30,7 +30,7 @@ TEST(ImagePayload, Format5RowsAreTakenAsTheyAre) {
   EXPECT_EQ(image.PatternWidth, 2);
   EXPECT_EQ(image.PatternHeight, 1);
   EXPECT_EQ(image.VisibleWidth, 2);
-  EXPECT_EQ(image.PatternCount, 4);
+  EXPECT_EQ(image.PatternCount, 2);
   EXPECT_EQ(image.TextureWidth, 2);
   EXPECT_EQ(image.TextureHeight, 1);
   ASSERT_EQ(image.Textures.size(), 2u);
