@@ -32,6 +32,7 @@ class GraphicsTest : public ::testing::Test {
   }
   ~GraphicsTest() override {
     Iface.Objects->DeleteAll();
+    Res().SetDevice(nullptr);
     Graphics->Finalise();
   }
   static std::unique_ptr<TImage> Image(int w, int h, int pattern) {

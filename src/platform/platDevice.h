@@ -37,6 +37,10 @@ class TplatDevice : public TrndDevice {
   // The window saw SDL_RENDER_TARGETS_RESET (or DEVICE_RESET).
   void TargetsReset();
   SDL_Renderer* Renderer() const { return Render; }
+  SDL_Texture* SdlTexture(TTextureId texture) const {
+    auto it = Textures.find(texture);
+    return it == Textures.end() ? nullptr : it->second.Texture;
+  }
   // Number of SDL_RenderGeometry calls since the last BeginScene (batching check).
   int Batches() const { return BatchCount; }
 

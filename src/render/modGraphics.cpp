@@ -85,10 +85,8 @@ bool TmodGraphics::Initialise() {
 }
 
 void TmodGraphics::Finalise() {
-  if (!Device) return;
-  // The images and targets of the resources live on this device.
-  if (Interface != nullptr && Interface->Resources && Interface->Resources->Device == Device.get())
-    Interface->Resources->SetDevice(nullptr);
+  // The resources free their images and targets first (the director frees the
+  // interface before it finalises the device).
   Device.reset();
 }
 
