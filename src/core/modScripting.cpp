@@ -319,6 +319,7 @@ void TmodScripting::Shutdown() {
   ShutDownDone = true;
   if (Timer) Timer->SetEnabled(false);
   CloseAllScreens();
+  if (Graphics) Graphics->Interface = nullptr;
   Interface.reset();
   Events.reset();
   if (Graphics) Graphics->Finalise();
