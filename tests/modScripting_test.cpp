@@ -11,6 +11,9 @@
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
+#include "render/modGraphics.h"
+#include "render/modInput.h"
+#include "render/rndRecordingDevice.h"
 #include "testSupport.h"
 
 namespace {
@@ -67,11 +70,19 @@ class DirectorTest : public ::testing::Test {
       p.Name = "Ada";
       Preload = p;
     }
+    Director = std::make_unique<TmodScripting>(Platform(), Dir.Path(), Factories());
+    if (withProfile) Res()->AddProfile(Preload);
+  }
+  TsysPlatform Platform() {
     TsysPlatform platform;
     platform.Window = &Window;
     platform.Clock = &Clock;
-    Director = std::make_unique<TmodScripting>(platform, Dir.Path(), Factories());
-    if (withProfile) Res()->AddProfile(Preload);
+    platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
+      auto device = std::make_unique<TrndRecordingDevice>();
+      Device = device.get();
+      return device;
+    };
+    return platform;
   }
   TsysResources* Res() { return Director->Interface->Resources.get(); }
   void Tick(int n = 1) {
@@ -94,6 +105,7 @@ class DirectorTest : public ::testing::Test {
   TFakeWindow Window;
   TFakeClock Clock;
   TProfileRecord Preload;
+  TrndRecordingDevice* Device = nullptr;
   std::vector<std::string> Log;
   std::unique_ptr<TmodScripting> Director;
   TsysEventComponent Poster;
@@ -102,6 +114,11 @@ class DirectorTest : public ::testing::Test {
 TEST_F(DirectorTest, StartupShowsTheLoadingScreenAndEnablesTheTimer) {
   Start(false);
   EXPECT_EQ(Log, (std::vector<std::string>{"open loading"}));
+  EXPECT_EQ(Device->Presents, 1) << "the loading screen is presented before the long loading";
+  EXPECT_TRUE(Director->Input->Enabled);
+  EXPECT_EQ(Director->Events->Components[0], Director->Timer.get());
+  EXPECT_EQ(Director->Events->Components[1], Director.get());
+  EXPECT_EQ(Director->Events->Components[2], Director->Input.get());
   EXPECT_TRUE(Director->LoadingWait);
   EXPECT_TRUE(Director->Timer->GetEnabled());
   EXPECT_EQ(Res()->ImageSetCount(), 10) << "ten image archives, one set each, even when missing";
@@ -272,6 +289,7 @@ TEST_F(DirectorTest, BackgroundPauseStopsStepsAndResumesWhereItStopped) {
   EXPECT_FALSE(Director->ClickedToContinue) << "posted events wait in the bus";
   Director->Activate();
   EXPECT_TRUE(Director->Timer->GetEnabled());
+  EXPECT_TRUE(Director->Graphics->RestoreNeeded) << "targets lost while away are rebuilt";
   Tick();
   EXPECT_TRUE(Director->ClickedToContinue);
 }
@@ -292,13 +310,35 @@ TEST_F(DirectorTest, QuitRequestEndsTheFrameWithShutdown) {
   EXPECT_FALSE(Open(ssBackground));
 }
 
-TEST_F(DirectorTest, SlotWithoutAScreenIsNoDeadEnd) {
+TEST_F(DirectorTest, NoDrawingDeviceShowsItsMessageAndEndsTheProgram) {
   TsysPlatform platform;
   platform.Window = &Window;
   platform.Clock = &Clock;
+  platform.CreateDevice = [] { return std::unique_ptr<TrndDevice>(); };
+  TMessageCatcher catcher;
+  Director = std::make_unique<TmodScripting>(platform, Dir.Path(), Factories());
+  ASSERT_EQ(catcher.Messages.size(), 1u);
+  EXPECT_EQ(catcher.Messages[0].first, "No Graphics :(");
+  EXPECT_TRUE(Window.Terminated);
+  EXPECT_FALSE(Director->Timer->GetEnabled());
+  EXPECT_TRUE(Log.empty()) << "no screen is opened";
+}
+
+TEST_F(DirectorTest, QuitRequestDisablesEveryBinding) {
+  Start(true);
+  AttachPoster();
+  Director->Input->KeyDown(0x25, 0);
+  Post(ekSystem, 2, 0, 0);
+  Tick();
+  EXPECT_EQ(Director->Input->Context, -1);
+  Director->Input->KeyUp(0x1B, 0);
+  EXPECT_TRUE(Director->Events->Pending.empty()) << "Escape no longer posts";
+}
+
+TEST_F(DirectorTest, SlotWithoutAScreenIsNoDeadEnd) {
   TScreenFactories none;
   TMessageCatcher catcher;
-  Director = std::make_unique<TmodScripting>(platform, Dir.Path(), none);
+  Director = std::make_unique<TmodScripting>(Platform(), Dir.Path(), none);
   AttachPoster();
   Post(ekMouse, 3, 0, 0);
   Tick(3);

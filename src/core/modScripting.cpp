@@ -9,6 +9,8 @@
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
+#include "render/modGraphics.h"
+#include "render/modInput.h"
 #include "render/rndItems.h"
 
 namespace {
@@ -39,12 +41,22 @@ void TmodScripting::Startup() {
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
                                       Interface.get(), 60.0);
+  Graphics = std::make_unique<TmodGraphics>(Owner, Interface.get(), Platform.CreateDevice);
+  Timer->Graphics = Graphics.get();
+  Input = std::make_unique<TmodInput>(Owner, Interface.get());
 
   Events->Register(Timer.get());
   Events->Register(this);
+  Events->Register(Input.get());
   Events->Register(Interface->Objects.get());
+  Events->Register(Graphics.get());
 
+  // Without a device the program cannot run: the message is shown and the
+  // window told to close; nothing else is started.
+  if (!Graphics->Initialise()) return;
   TsysResources* resources = Interface->Resources.get();
+  resources->SetDevice(Graphics->GetDevice());
+
   resources->LoadArchive(DataPath + "data/core.asdb");
 
   CreateScreen(ssLoading);
@@ -60,6 +72,7 @@ void TmodScripting::Startup() {
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
 
+  Input->Enabled = true;
   Timer->SetEnabled(true);
 }
 
@@ -281,12 +294,14 @@ void TmodScripting::ProcessEvents() {
 }
 
 void TmodScripting::RequestQuit() {
-  // The input module's binding context goes to -1 here once it exists.
+  // No binding matches any more; the held keys keep their bindings.
+  if (Input) Input->Context = -1;
   if (Timer) Timer->RequestQuit();
 }
 
 void TmodScripting::Activate() {
   if (Active) return;
+  Graphics->RestoreNeeded = true;
   Events->Active = true;
   Timer->SetEnabled(true);
   Active = true;
@@ -306,6 +321,9 @@ void TmodScripting::Shutdown() {
   CloseAllScreens();
   Interface.reset();
   Events.reset();
+  if (Graphics) Graphics->Finalise();
+  Graphics.reset();
+  Input.reset();
   RetiredTimer = std::move(Timer);
   if (Owner != nullptr) Owner->Terminate();
 }

@@ -15,6 +15,8 @@ class TsysEventHandler;
 class TsysInterface;
 class TsysForm;
 class TmodTimer;
+class TmodGraphics;
+class TmodInput;
 class TrndDevice;
 
 // Screen slots, in the order CloseAllScreens walks them.
@@ -113,6 +115,8 @@ class TmodScripting : public TsysModule {
   std::unique_ptr<TsysEventHandler> Events;
   std::unique_ptr<TsysInterface> Interface;
   std::unique_ptr<TmodTimer> Timer;
+  std::unique_ptr<TmodGraphics> Graphics;
+  std::unique_ptr<TmodInput> Input;
 
   bool Active = true;
   bool LoadingWait = false;

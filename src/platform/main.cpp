@@ -7,7 +7,9 @@
 #include "core/modScripting.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
+#include "platform/platDevice.h"
 #include "platform/platWindow.h"
+#include "render/modGraphics.h"
 
 namespace {
 
@@ -43,6 +45,12 @@ int main(int, char**) {
   TsysPlatform platform;
   platform.Window = window.get();
   platform.Clock = &clock;
+  TplatDevice* device = nullptr;
+  platform.CreateDevice = [&]() -> std::unique_ptr<TrndDevice> {
+    auto made = TplatDevice::Create(window.get(), true, true);
+    device = made.get();
+    return made;
+  };
 
   window->OnActivate = [&] {
     RandomSeed(static_cast<std::uint32_t>(clock.Counter() ^ (clock.Counter() >> 32)));
@@ -60,6 +68,19 @@ int main(int, char**) {
       director->RequestQuit();
     else
       window->Terminate();
+  };
+
+  window->OnExposed = [&] {
+    if (director && director->Graphics) director->Graphics->Invalidate();
+  };
+  window->OnRenderReset = [&] {
+    if (director && director->Graphics && device != nullptr) device->TargetsReset();
+  };
+  int shots = 0;
+  window->OnScreenshot = [&] {
+    if (!director || !director->Graphics) return;
+    const std::string path = folder + "plotfray-shot-" + std::to_string(++shots) + ".png";
+    if (director->Graphics->SaveScreenshot(path)) LogLine("saved " + path);
   };
 
   window->Run();

@@ -93,7 +93,12 @@ void TplatWindow::HandleEvent(const SDL_Event& event) {
           break;
       }
       break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      if (OnRenderReset) OnRenderReset();
+      break;
     case SDL_KEYDOWN: {
+      if (event.key.keysym.sym == SDLK_F12 && event.key.repeat == 0 && OnScreenshot) OnScreenshot();
       if (Input == nullptr) break;
       const int vk = VirtualKeyOf(event.key.keysym.sym);
       if (vk != 0) Input->KeyDown(vk, shift);

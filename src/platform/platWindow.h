@@ -38,6 +38,10 @@ class TplatWindow : public TsysMainWindow {
   std::function<void()> OnClose;
   // The drawing surface must be repainted (exposed or resized).
   std::function<void()> OnExposed;
+  // The renderer lost the contents of its render targets.
+  std::function<void()> OnRenderReset;
+  // F12: save a picture of the current frame.
+  std::function<void()> OnScreenshot;
 
  private:
   void HandleEvent(const SDL_Event& event);

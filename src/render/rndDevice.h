@@ -4,6 +4,7 @@
 // a blend code. The SDL renderer implements it; tests use the recording device.
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 using TTextureId = std::uint32_t;  // 0 = no texture
 
@@ -25,6 +26,15 @@ struct TSourceRect {
   float H = 0;
   bool Mirror = false;
   bool Flip = false;
+};
+
+// One quad of a frame, as handed to the device.
+struct TDrawCmd {
+  TTextureId Texture = 0;
+  TQuad Quad;
+  TSourceRect Source;
+  std::uint32_t Colors[4] = {0, 0, 0, 0};
+  std::uint32_t Blend = 0;
 };
 
 // Blend codes: bits 0-7 source factor, 8-15 destination factor, 16-23 operation.
@@ -66,6 +76,11 @@ class TrndDevice {
   virtual void SetWindowed(bool windowed) = 0;
   virtual bool IsActive() const { return true; }
 
-  // Called after the device lost and rebuilt its render targets.
-  std::function<void()> OnRestore;
+  // Draws the quads into a 1024 x 768 picture (0xAARRGGBB); false when the
+  // device cannot read pictures back.
+  virtual bool CaptureFrame(const std::vector<TDrawCmd>&, std::vector<std::uint32_t>&) { return false; }
+
+  // Called once the device is usable again after a mode switch or a reset;
+  // targetsLost when the contents of every render target are gone.
+  std::function<void(bool targetsLost)> OnRestore;
 };

@@ -55,5 +55,5 @@ void TrndRecordingDevice::DrawQuad(TTextureId texture, const TQuad& quad, const 
 void TrndRecordingDevice::SetWindowed(bool windowed) {
   if (windowed == Windowed) return;
   Windowed = windowed;
-  if (OnRestore) OnRestore();
+  if (OnRestore) OnRestore(false);
 }

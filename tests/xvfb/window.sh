@@ -13,6 +13,8 @@ for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; exit 77; }
 
 work="$(mktemp -d)"; cp -r "$(dirname "$exe")/data" "$work/" 2>/dev/null; cp "$exe" "$work/"
+# Settings.ini: windowed, antialias, effects, no frame counter, sound on, volumes 3000 and 45, no profile.
+printf '\x00\x01\x01\x00\x01\x01\x00\x00\xb8\x0b\x00\x00\x2d\x00\x00\x00\xff\xff\xff\xff\x00\x00\x00\x00' > "$work/Settings.ini"
 SDL_AUDIODRIVER=dummy "$work/$(basename "$exe")" & prog=$!
 win=
 for i in $(seq 1 100); do

@@ -1,0 +1,70 @@
+#pragma once
+// The graphics module: owns the drawing device and draws the whole scene every
+// frame from the object manager's layers.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/modTimer.h"
+#include "core/sysModule.h"
+#include "render/rndDevice.h"
+
+class TsysInterface;
+class TrndGfx;
+
+class TmodGraphics : public TsysModule, public TsysFramePresenter {
+ public:
+  using TDeviceFactory = std::function<std::unique_ptr<TrndDevice>()>;
+
+  TmodGraphics(TsysMainWindow* owner, TsysInterface* iface, TDeviceFactory createDevice);
+  ~TmodGraphics() override;
+
+  // Makes the device; on failure shows "No Graphics :(" and ends the program.
+  bool Initialise();
+  void Finalise();
+  void RenderFrame() override;
+  void Present() override;
+  void HandleEvent(TsysEvent* event) override;
+  // After the device lost its render targets: every text and target item is painted again.
+  void RestoreTargets();
+  void ApplyDisplaySettings();
+  // The window was exposed or resized: the next frame is drawn even if unchanged.
+  void Invalidate() { ForceDraw = true; }
+  // Draws the current frame into a 1024 x 768 picture and writes it as PNG.
+  bool SaveScreenshot(const std::string& path);
+
+  TrndDevice* GetDevice() const { return Device.get(); }
+  // Builds the frame's quads without painting targets or drawing (for tests).
+  void BuildFrameForTest() { BuildScene(); }
+  // The quads of the last frame built (drawn or skipped).
+  const std::vector<TDrawCmd>& Frame() const { return Commands; }
+
+  TsysInterface* Interface;
+  bool RestoreNeeded = false;
+  bool ShowFPS = false;
+  // Frames identical to the one on screen are neither drawn nor presented.
+  bool SkipIdenticalFrames = true;
+  std::uint64_t FramesDrawn = 0;
+  std::uint64_t FramesSkipped = 0;
+
+ private:
+  void PaintTargets();
+  void BuildScene();
+  void AddItem(const TrndGfx& item, double sx, double sy, double s, bool screenSpace, bool effectsOn);
+  void AddFrameCounter();
+  void Emit(TTextureId texture, const TQuad& quad, const TSourceRect& source, const std::uint32_t colors[4],
+            std::uint32_t blend);
+  std::uint64_t HashFrame() const;
+
+  TDeviceFactory CreateDevice;
+  std::unique_ptr<TrndDevice> Device;
+  std::vector<TDrawCmd> Commands;
+  std::uint64_t PresentedHash = 0;
+  bool HavePresented = false;
+  bool ForceDraw = true;
+  bool TargetsPainted = false;
+  bool FrameDrawn = false;
+  std::string FpsText;
+};

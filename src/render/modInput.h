@@ -1,0 +1,69 @@
+#pragma once
+// The input module: turns the window's keyboard and mouse notifications into
+// events through a fixed binding table; held keys repeat once per logic step.
+#include <array>
+#include <cstdint>
+
+#include "core/sysMainWindow.h"
+#include "core/sysModule.h"
+
+class TsysInterface;
+
+struct TInputBinding {
+  std::uint8_t Device;   // 1 keyboard, 2 mouse
+  std::uint8_t Trigger;  // 1 key down, 2 key up, 3 button down, 4 button up, 5 mouse move
+  std::uint16_t Key;
+  std::uint8_t Repeat;
+  std::uint8_t Delay;
+  std::uint8_t Interval;
+  std::uint8_t Context;
+  std::int32_t Kind;
+  std::int32_t Code;
+};
+
+enum : std::uint8_t { trKeyDown = 1, trKeyUp = 2, trButtonDown = 3, trButtonUp = 4, trMouseMove = 5 };
+
+constexpr int KeyCount = 259;  // 0..255 virtual keys, 256 left, 257 middle, 258 right button
+
+class TmodInput : public TsysModule, public TsysInputSink {
+ public:
+  static const std::array<TInputBinding, 24>& Bindings();
+
+  TmodInput(TsysMainWindow* owner, TsysInterface* iface);
+  ~TmodInput() override;
+
+  void SetContext(std::int32_t context);
+  std::int32_t FindBinding(int key, std::uint8_t trigger) const;
+
+  void HandleEvent(TsysEvent* event) override;
+  void ProcessEvents() override;
+
+  // Window notifications.
+  void KeyDown(int key, int shift) override;
+  void KeyPress(int character) override;
+  void KeyUp(int key, int shift) override;
+  void ButtonDown(int button, int x, int y, int shift) override;
+  void ButtonUp(int button, int x, int y, int shift) override;
+  void PointerMove(int x, int y, int shift) override;
+  void WheelDown(int x, int y) override;
+  void WheelUp(int x, int y) override;
+
+  struct TKeyState {
+    bool Held = false;
+    std::int32_t Binding = -1;
+    std::uint8_t RepeatMode = 0;
+    std::uint8_t Interval = 0;
+    std::uint8_t Countdown = 0;
+    std::int32_t DownX = 0;
+    std::int32_t DownY = 0;
+  };
+  std::array<TKeyState, KeyCount> Keys;
+  std::int32_t Context = 0;
+  bool TextMode = false;
+  bool Enabled = false;
+  TsysInterface* Interface;
+
+ private:
+  void Press(int key, const TInputBinding& row, std::int32_t binding);
+  void PostRow(const TInputBinding& row, std::intptr_t param, std::int32_t value);
+};

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "core/sysEventHandler.h"
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+#include "render/modGraphics.h"
+#include "render/rndRecordingDevice.h"
+#include "testSupport.h"
+
+namespace {
+
+class GraphicsTest : public ::testing::Test {
+ protected:
+  GraphicsTest() : Iface(&Window, &Bus, Dir.Path()) {
+    Res().Settings.Fullscreen = 0;
+    Graphics = std::make_unique<TmodGraphics>(&Window, &Iface, [this]() -> std::unique_ptr<TrndDevice> {
+      auto d = std::make_unique<TrndRecordingDevice>();
+      Device = d.get();
+      return d;
+    });
+    EXPECT_TRUE(Graphics->Initialise());
+    Res().SetDevice(Device);
+    // Set 0: images 0 and 1 small, image 2 a 512 x 512 sheet; set 1: a 4 x 4 grid of 32 x 32 patterns.
+    TImageSet* set0 = Res().ImageSet(Res().AddImageSet());
+    for (int i = 0; i < 3; ++i) set0->Add(Image(i == 2 ? 512 : 16, i == 2 ? 512 : 16, i == 2 ? 512 : 16));
+    TImageSet* set1 = Res().ImageSet(Res().AddImageSet());
+    set1->Add(Image(128, 128, 32));
+  }
+  ~GraphicsTest() override {
+    Iface.Objects->DeleteAll();
+    Res().SetDevice(nullptr);
+    Graphics->Finalise();
+  }
+  static std::unique_ptr<TImage> Image(int w, int h, int pattern) {
+    auto img = std::make_unique<TImage>();
+    img->TextureWidth = w;
+    img->TextureHeight = h;
+    img->PatternWidth = img->VisibleWidth = pattern;
+    img->PatternHeight = img->VisibleHeight = pattern;
+    img->PatternCount = (w / pattern) * (h / pattern);
+    img->Textures.emplace_back(static_cast<std::size_t>(w) * h, 0xFFFFFFFF);
+    return img;
+  }
+  TsysResources& Res() { return *Iface.Resources; }
+  TobjBase* Picture(double x, double y, int w, int h, bool screen) {
+    TobjBase* o = Iface.Objects->CreateObject(0, otStatic, x, y, 1, w, h);
+    o->Space = screen ? csScreen : csWorld;
+    o->MainItem->SetImage(1, 0, 0);
+    return o;
+  }
+  const std::vector<TRecordedQuad>& Draw() {
+    Graphics->RenderFrame();
+    Graphics->Present();
+    return Device->Scene;
+  }
+
+  TTempDir Dir;
+  TFakeWindow Window;
+  TsysEventHandler Bus;
+  TsysInterface Iface;
+  TrndRecordingDevice* Device = nullptr;
+  std::unique_ptr<TmodGraphics> Graphics;
+};
+
+TEST_F(GraphicsTest, WorldObjectLeftOfTheScreenIsSkippedButAScreenObjectIsDrawn) {
+  // World space, camera at 0: screen x = X + 512. X = -552 puts the 32-wide frame at -40..-8;
+  // its picture, 30 further right, would show from -10 to 22, but the frame decides.
+  Picture(-552, 10, 32, 32, false)->MainItem->RelX = 30;
+  EXPECT_TRUE(Draw().empty());
+  Picture(-40, 10, 32, 32, true)->MainItem->RelX = 30;
+  const auto& scene = Draw();
+  ASSERT_EQ(scene.size(), 1u);
+  EXPECT_FLOAT_EQ(scene[0].Source.W, 22);
+}
+
+TEST_F(GraphicsTest, WorldObjectsFollowTheCameraAndZoom) {
+  Picture(10, 20, 32, 32, false);
+  Res().CameraX = 100;
+  Res().CameraY = 50;
+  Res().Zoom = 2.0;
+  const auto& scene = Draw();
+  ASSERT_EQ(scene.size(), 1u);
+  // ox = 512 - 200, oy = 384 - 100; the item is 64 x 64 on screen.
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[0].X, 10 * 2 + 312);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[0].Y, 20 * 2 + 284);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[2].X - scene[0].Quad.P[0].X, 64);
+}
+
+TEST_F(GraphicsTest, EffectsOffTurnsEveryBlendButOpaqueIntoAlphaBlending) {
+  TobjBase* o = Picture(0, 0, 32, 32, true);
+  o->MainItem->DrawEffect = beAdd;
+  o->AddPicture(1, 0, 1, TTexCoord{}, TPointD{}, TPointI{32, 32}, 0xFFFFFF, 255)->DrawEffect = beOpaque;
+  o->AddPicture(1, 0, 2, TTexCoord{}, TPointD{}, TPointI{32, 32}, 0xFFFFFF, 255)->DrawEffect = beModulate;
+  auto scene = Draw();
+  ASSERT_EQ(scene.size(), 3u);
+  EXPECT_EQ(scene[0].Blend, 0x104u);
+  Res().Settings.BlendingEffects = 0;
+  scene = Draw();
+  EXPECT_EQ(scene[0].Blend, 0x504u);
+  EXPECT_EQ(scene[1].Blend, 0x1u);
+  EXPECT_EQ(scene[2].Blend, 0x504u);
+}
+
+TEST_F(GraphicsTest, PictureStraddlingTheLeftEdgeHasItsSourceCut) {
+  TobjBase* o = Picture(-10.5, 0, 32, 32, true);
+  o->MainItem->TexCoord.Pattern = 5;  // column 1, row 1: origin (32, 32)
+  const auto& scene = Draw();
+  ASSERT_EQ(scene.size(), 1u);
+  const TRecordedQuad& q = scene[0];
+  EXPECT_GT(q.Quad.P[0].X, -1.0f);
+  EXPECT_LE(q.Quad.P[0].X, 0.0f);
+  EXPECT_FLOAT_EQ(q.Quad.P[2].X - q.Quad.P[0].X, 22);
+  EXPECT_FLOAT_EQ(q.Source.W, 22);
+  EXPECT_FLOAT_EQ(q.Source.X, 32 + 10) << "the ten texels left of the screen are not sent";
+  EXPECT_FLOAT_EQ(q.Source.Y, 32);
+}
+
+TEST_F(GraphicsTest, StretchedPictureKeepsItsProportionsWhenCut) {
+  TobjBase* o = Picture(-50, 0, 200, 20, true);
+  o->MainItem->TexCoord = TTexCoord{0, 4, 6, 2, 1, false, false};  // a 2 x 1 piece stretched to 200 x 20
+  const auto& scene = Draw();
+  ASSERT_EQ(scene.size(), 1u);
+  EXPECT_FLOAT_EQ(scene[0].Source.W, 1.5f);
+  EXPECT_FLOAT_EQ(scene[0].Source.X, 4.5f);
+}
+
+TEST_F(GraphicsTest, PictureCutAtTheRightAndBottomEdges) {
+  TobjBase* o = Picture(1000, 0, 32, 32, true);
+  auto scene = Draw();
+  ASSERT_EQ(scene.size(), 1u);
+  EXPECT_FLOAT_EQ(scene[0].Source.W, 24);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[1].X, 1024);
+  o->X = 0;
+  o->Y = 750;
+  scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Source.H, 32) << "screen-space pictures are not cut at the bottom";
+  o->Space = csWorld;
+  o->X = -512;
+  o->Y = 750 - 384;
+  scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Source.H, 18);
+}
+
+TEST_F(GraphicsTest, QuadOfEachDrawMode) {
+  TobjBase* o = Picture(100, 100, 40, 20, true);
+  TrndGfx* g = o->MainItem;
+  g->Scale = 1.5;
+  auto scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[2].X, 100 + 60);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[2].Y, 100 + 30);
+
+  g->DrawMode = 2;  // bottom-right corner at the position
+  g->Scale = 1.0;
+  g->Angle = 0;
+  scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[2].X, 100);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[0].X, 60);
+
+  g->DrawMode = 3;  // centred, a quarter turn
+  g->Angle = M_PI / 2;
+  scene = Draw();
+  EXPECT_NEAR(scene[0].Quad.P[0].X, 110, 1e-4);  // top-left (-20,-10) turns to (10,-20)
+  EXPECT_NEAR(scene[0].Quad.P[0].Y, 80, 1e-4);
+
+  g->DrawMode = 4;
+  Res().Zoom = 2.0;
+  for (int k = 0; k < 4; ++k) g->SetCorner(k, TPointD{k * 1.0, k * 2.0});
+  scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[3].X, 3 * 2 + 100);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[3].Y, 6 * 2 + 100);
+}
+
+TEST_F(GraphicsTest, RenderTargetItemIsDrawnOnlyOnceItsTargetIsPainted) {
+  TobjBase* o = Iface.Objects->CreateObject(0, otStatic, 10, 10, 1, 100, 20);
+  o->Space = csScreen;
+  o->MainItem->Visible = false;
+  TrndText* t = o->AddText();
+  t->SetText("Hi", 8, false, false, false, false, false);
+  EXPECT_FALSE(t->TargetReady);
+  Graphics->BuildFrameForTest();
+  EXPECT_TRUE(Graphics->Frame().empty()) << "a target not yet painted draws nothing";
+  const auto& scene = Draw();
+  EXPECT_TRUE(t->TargetReady);
+  ASSERT_EQ(scene.size(), 1u);
+  EXPECT_EQ(scene[0].Texture, t->Target);
+  EXPECT_EQ(Res().QueuedCount(), 0);
+  EXPECT_FALSE(Device->TargetDraws.empty()) << "the glyphs went into the target";
+}
+
+TEST_F(GraphicsTest, FrameCounterIsShownOnlyWhenSwitchedOn) {
+  Iface.FrameRate = 60;
+  EXPECT_TRUE(Draw().empty());
+  Res().Settings.ShowFPS = 1;
+  Graphics->ApplyDisplaySettings();
+  const auto& scene = Draw();
+  ASSERT_EQ(scene.size(), 6u);  // "FPS:60"
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[0].X, 614);
+  EXPECT_FLOAT_EQ(scene[1].Quad.P[0].X, 623);
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[0].Y, 9);
+  // 'F' = 70, index 38 at size 10: column 10, row 1, bold copy.
+  EXPECT_FLOAT_EQ(scene[0].Source.X, 10 * 9 + 2 + 253);
+  EXPECT_FLOAT_EQ(scene[0].Source.Y, 13 + 102);
+}
+
+TEST_F(GraphicsTest, IdenticalFramesAreNeitherDrawnNorPresented) {
+  TobjBase* o = Picture(10, 10, 32, 32, true);
+  Draw();
+  EXPECT_EQ(Device->Scenes, 1);
+  EXPECT_EQ(Device->Presents, 1);
+  Draw();
+  Draw();
+  EXPECT_EQ(Device->Scenes, 1);
+  EXPECT_EQ(Device->Presents, 1);
+  EXPECT_EQ(Graphics->FramesSkipped, 2u);
+  o->X = 11;  // anything that changes a quad is drawn
+  Draw();
+  EXPECT_EQ(Device->Presents, 2);
+  o->MainItem->SetAlpha(100);
+  Draw();
+  EXPECT_EQ(Device->Presents, 3);
+  Graphics->Invalidate();  // the window was exposed
+  Draw();
+  EXPECT_EQ(Device->Presents, 4);
+  TrndText* t = o->AddText();
+  t->Visible = false;
+  t->SetText("x", 8, false, false, false, false, false);
+  Draw();
+  EXPECT_EQ(Device->Presents, 5) << "a repainted target is drawn even when its quad did not change";
+  Graphics->SkipIdenticalFrames = false;
+  Draw();
+  EXPECT_EQ(Device->Presents, 6);
+}
+
+TEST_F(GraphicsTest, LeavingFullScreenRebuildsTheRenderTargets) {
+  Res().Settings.Fullscreen = 1;
+  Graphics->ApplyDisplaySettings();
+  EXPECT_FALSE(Device->IsWindowed());
+  TobjBase* o = Iface.Objects->CreateObject(0, otStatic, 0, 0, 1, 100, 20);
+  TrndText* t = o->AddText();
+  t->SetText("Hi", 8, false, false, false, false, false);
+  Draw();
+  ASSERT_TRUE(t->TargetReady);
+  const int snaps = Window.Snaps;
+  Res().Settings.Fullscreen = 0;
+  Graphics->ApplyDisplaySettings();
+  EXPECT_TRUE(Device->IsWindowed());
+  EXPECT_FALSE(Graphics->RestoreNeeded);
+  EXPECT_FALSE(t->TargetReady) << "queued to be painted again";
+  EXPECT_EQ(Res().QueuedCount(), 1);
+  EXPECT_GT(Window.Snaps, snaps) << "back to a 1024 x 768 client area";
+  Draw();
+  EXPECT_TRUE(t->TargetReady);
+}
+
+TEST_F(GraphicsTest, SystemEventsRenderPresentAndMinimise) {
+  Picture(0, 0, 32, 32, true);
+  TsysEventComponent poster;
+  Bus.Register(&poster);
+  Bus.Register(Graphics.get());
+  poster.PostEvent(pmImmediate, ekSystem, 3, 0, 0);
+  poster.PostEvent(pmImmediate, ekSystem, 4, 0, 0);
+  EXPECT_EQ(Device->Presents, 1);
+  poster.PostEvent(pmImmediate, ekSystem, 17, 0, 0);
+  EXPECT_EQ(Window.Minimised, 1);
+  Bus.Unregister(Graphics.get());
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/sysEventHandler.h"
+#include "render/modInput.h"
+#include "testSupport.h"
+
+namespace {
+
+struct TGot {
+  std::int32_t Kind;
+  std::uint16_t Code;
+  std::intptr_t Param;
+  std::int32_t Value;
+  bool operator==(const TGot&) const = default;
+};
+
+class TSpy : public TsysEventComponent {
+ public:
+  TSpy() { EventMask = ekKeys | ekGame | ekMouse; }
+  void HandleEvent(TsysEvent* e) override { Got.push_back({e->Kind, e->Code, e->Param, e->Value}); }
+  std::vector<TGot> Got;
+  int Count(std::int32_t kind, std::uint16_t code) const {
+    int n = 0;
+    for (const auto& g : Got) n += g.Kind == kind && g.Code == code;
+    return n;
+  }
+};
+
+class InputTest : public ::testing::Test {
+ protected:
+  InputTest() : Input(&Window, nullptr) {
+    Bus.Register(&Input);
+    Bus.Register(&Spy);
+    Input.Enabled = true;
+  }
+  void Steps(int n) {
+    for (int i = 0; i < n; ++i) Bus.Tick();
+  }
+  TFakeWindow Window;
+  TsysEventHandler Bus;
+  TmodInput Input;
+  TSpy Spy;
+};
+
+TEST_F(InputTest, BindingTableMatchesItsRows) {
+  const auto& t = TmodInput::Bindings();
+  EXPECT_EQ(t[0].Key, 0x1B);
+  EXPECT_EQ(t[22].Key, 0x0D);
+  EXPECT_EQ(t[22].Code, 43);
+  EXPECT_EQ(t[23].Key, 0x36);
+  EXPECT_EQ(Input.FindBinding(0x44, trKeyUp), 20);
+  EXPECT_EQ(Input.FindBinding(0x44, trKeyDown), -1);
+  EXPECT_EQ(Input.Keys[0x25].Binding, 3) << "Left's down row";
+  EXPECT_EQ(Input.Keys[256].Binding, 6) << "the left button's down row";
+  EXPECT_EQ(Window.Input, &Input) << "attached to the window";
+}
+
+TEST_F(InputTest, HoldingLeftForThirtyStepsGivesTwentyEightEvents) {
+  Input.KeyDown(0x25, 0);
+  Input.KeyDown(0x25, 0);  // the system's own repeat is ignored
+  Steps(30);
+  Input.KeyUp(0x25, 0);
+  Steps(3);
+  EXPECT_EQ(Spy.Count(ekGame, 4), 28);
+  Spy.Got.clear();
+  Input.KeyDown(0x25, 0);
+  Steps(1);
+  Input.KeyUp(0x25, 0);
+  Steps(2);
+  EXPECT_EQ(Spy.Count(ekGame, 4), 0) << "a tap of one step";
+}
+
+TEST_F(InputTest, EscapePostsOnlyOnRelease) {
+  Input.KeyDown(0x1B, 0);
+  Steps(3);
+  EXPECT_TRUE(Spy.Got.empty());
+  Input.KeyUp(0x1B, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 1, 0, 0}}));
+}
+
+TEST_F(InputTest, ClickRepeatsTheDownEventWithThePressPositionThenReleasesOnce) {
+  Input.ButtonDown(0, 100, 200, 0);
+  Steps(3);
+  Input.ButtonUp(0, 105, 210, 0);
+  Steps(2);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekMouse, 2, 100, 200},
+                                        {ekMouse, 2, 100, 200},
+                                        {ekMouse, 2, 100, 200},
+                                        {ekMouse, 3, 105, 210}}));
+}
+
+TEST_F(InputTest, MoveWheelAndOtherButtons) {
+  Input.PointerMove(3, 4, 0);
+  Input.WheelDown(5, 6);
+  Input.WheelUp(7, 8);
+  Input.ButtonUp(1, 9, 9, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekMouse, 1, 3, 4}, {ekMouse, 7, 5, 6}, {ekMouse, 6, 7, 8}, {ekMouse, 5, 9, 9}}));
+}
+
+TEST_F(InputTest, TextModePassesEditingKeysAndCharactersAndLeavesArrowsAlone) {
+  TsysEventComponent box;
+  Bus.Register(&box);
+  box.PostEvent(pmImmediate, ekKeys, 3, 0, 0);
+  EXPECT_TRUE(Input.TextMode);
+  EXPECT_TRUE(Window.TextInput);
+  Input.KeyDown(0x08, 1);
+  Input.KeyPress('a');
+  Input.KeyDown(0x25, 0);
+  Input.KeyDown(0x41, 0);  // a letter key: its character comes as a key press
+  Input.KeyUp(0x0D, 0);    // no binding is active in text mode
+  Steps(4);
+  Spy.Got.erase(std::remove_if(Spy.Got.begin(), Spy.Got.end(), [](const TGot& g) { return g.Code == 3; }),
+                Spy.Got.end());
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 5, 8, 1}, {ekKeys, 6, 97, 0}, {ekKeys, 5, 0x25, 0}}));
+}
+
+TEST_F(InputTest, LeavingTextModeStopsAHeldButtonsRepeat) {
+  TsysEventComponent box;
+  Bus.Register(&box);
+  box.PostEvent(pmImmediate, ekKeys, 3, 0, 0);
+  Input.ButtonDown(0, 1, 1, 0);  // buttons work in text mode
+  Steps(2);  // posted on steps 1 and 2, the first delivered
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 1);
+  box.PostEvent(pmImmediate, ekKeys, 4, 0, 0);
+  EXPECT_FALSE(Window.TextInput);
+  Steps(3);
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 2) << "only the one already posted arrives";
+}
+
+TEST_F(InputTest, NothingIsPostedBeforeStartupEndsOrAfterAQuitRequest) {
+  Input.Enabled = false;
+  Input.KeyUp(0x1B, 0);
+  Input.ButtonDown(0, 1, 1, 0);
+  Input.PointerMove(1, 1, 0);
+  Steps(2);
+  EXPECT_TRUE(Spy.Got.empty());
+  Input.Enabled = true;
+  Input.Context = -1;
+  Input.KeyUp(0x1B, 0);
+  Input.ButtonUp(0, 1, 1, 0);
+  Input.PointerMove(1, 1, 0);
+  Steps(2);
+  EXPECT_TRUE(Spy.Got.empty());
+}
+
+TEST_F(InputTest, UnboundKeyUpWithoutADownStillPostsWhenBound) {
+  Input.KeyUp(0x50, 0);  // P
+  Input.KeyUp(0x51, 0);  // Q: unbound
+  Steps(1);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekGame, 15, 0, 0}}));
+}
+
+}  // namespace
