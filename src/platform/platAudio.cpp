@@ -93,6 +93,13 @@ int TplatAudio::ChannelOf(TsndVoice voice) const {
   return -1;
 }
 
+int TplatAudio::VolumeOf(TsndVoice voice) const {
+  const int channel = ChannelOf(voice);
+  return channel >= 0 ? Mix_Volume(channel, -1) : -1;
+}
+
+int TplatAudio::MusicVolumeNow() const { return MixerUp ? Mix_VolumeMusic(-1) : 0; }
+
 void TplatAudio::StopVoice(TsndVoice voice) {
   const int channel = ChannelOf(voice);
   if (channel >= 0) Mix_HaltChannel(channel);

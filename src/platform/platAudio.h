@@ -40,6 +40,10 @@ class TplatAudio : public TsndDevice {
 
   // The mixer channel a voice plays on; -1 when it no longer plays.
   int ChannelOf(TsndVoice voice) const;
+  // The mixer's volume (0..128) of a playing voice, -1 when it does not play;
+  // and of the music stream.
+  int VolumeOf(TsndVoice voice) const;
+  int MusicVolumeNow() const;
 
  private:
   struct TMusic {
