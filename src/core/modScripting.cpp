@@ -10,6 +10,7 @@
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "render/modGraphics.h"
+#include "sound/modSound.h"
 #include "render/modInput.h"
 #include "render/rndItems.h"
 
@@ -44,11 +45,13 @@ void TmodScripting::Startup() {
   Graphics = std::make_unique<TmodGraphics>(Owner, Interface.get(), Platform.CreateDevice);
   Timer->Graphics = Graphics.get();
   Input = std::make_unique<TmodInput>(Owner, Interface.get());
+  Sound = std::make_unique<TmodSound>(Owner, Interface.get(), Platform.CreateAudio);
 
   Events->Register(Timer.get());
   Events->Register(this);
   Events->Register(Input.get());
   Events->Register(Interface->Objects.get());
+  Events->Register(Sound.get());
   Events->Register(Graphics.get());
 
   // Without a device the program cannot run: the message is shown and the
@@ -319,6 +322,7 @@ void TmodScripting::Shutdown() {
   ShutDownDone = true;
   if (Timer) Timer->SetEnabled(false);
   CloseAllScreens();
+  Sound.reset();
   Interface.reset();
   Events.reset();
   if (Graphics) Graphics->Finalise();
