@@ -27,6 +27,7 @@ class TFakeAudio : public TsndDevice {
 
   bool Open() override {
     ++Opens;
+    if (OpenCounter != nullptr) ++*OpenCounter;
     return OpenResult;
   }
 
@@ -94,6 +95,7 @@ class TFakeAudio : public TsndDevice {
   bool RejectSamples = false;
   TsndMusicState Music = TsndMusicState::Ready;
   int Opens = 0;
+  int* OpenCounter = nullptr;  // outlives the device, which a failed open frees
   int MusicOpens = 0;
   std::vector<std::vector<std::uint8_t>> Samples;
   std::set<int> Freed;
