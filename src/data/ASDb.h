@@ -2,8 +2,11 @@
 // Reader of resource archives: named records, each zlib-compressed, checked with
 // an MD5 digest and optionally Blowfish-encrypted.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class TASDbSource;  // the file or a memory buffer, for one operation
 
 enum TOpenModes { opUpdate, opOverwrite, opReadOnly };
 
@@ -28,8 +31,16 @@ class TASDb {
   // read, decompressed, of the right size and matching its digest.
   bool ReadRecord(const std::string& key, std::vector<std::uint8_t>& stream);
 
+  // Reads the archive from bytes in memory instead of a file, whatever the mode;
+  // SetFileName goes back to the file. Lets tests and fuzzers skip the disk.
+  void SetMemory(std::vector<std::uint8_t> bytes);
+
   TOpenModes OpenMode = opUpdate;
-  std::string Password;  // empty: encrypted records are not delivered
+  // Empty: encrypted records are not delivered. Only the first 56 bytes are used.
+  std::string Password;
+
+  // Records larger than this when unpacked are refused rather than allocated.
+  static constexpr std::int64_t MaxUnpackedSize = 512LL * 1024 * 1024;
 
  private:
   struct TRecordInfo {
@@ -43,8 +54,20 @@ class TASDb {
     std::uint16_t Security = 0;
     std::uint8_t IV[8] = {};
   };
+  bool ReadArchive(TASDbSource& source);
+  bool CreateEmpty();
+  std::unique_ptr<TASDbSource> OpenSource() const;
+  std::string Where() const;
+
   std::string FileName;
   bool Opened = false;
   std::vector<TRecordInfo> Records;
-  // The implementation adds what it needs here.
+  std::int64_t FileSize = 0;
+  bool InMemory = false;
+  std::vector<std::uint8_t> Memory;
 };
+
+// Blowfish-CBC decryption in place of the whole 8-byte blocks of data (a final
+// partial block stays as it is); each block is two big-endian 32-bit halves.
+// An empty key leaves the data untouched.
+void BlowfishCbcDecrypt(std::vector<std::uint8_t>& data, const std::string& key, const std::uint8_t iv[8]);

@@ -1,8 +1,13 @@
 #include "data/sysImages.h"
 
+#include <algorithm>
+#include <cstdint>
+
 std::int32_t TImage::PatternsPerTexture() const {
   if (PatternWidth <= 0 || PatternHeight <= 0) return 0;
-  return (TextureWidth / PatternWidth) * (TextureHeight / PatternHeight);
+  // In 64 bits: tiny patterns on a huge texture would overflow 32.
+  const std::int64_t n = static_cast<std::int64_t>(TextureWidth / PatternWidth) * (TextureHeight / PatternHeight);
+  return static_cast<std::int32_t>(std::min<std::int64_t>(n, INT32_MAX));
 }
 
 bool TImage::PatternOrigin(std::int32_t pattern, std::int32_t& texture, std::int32_t& x,

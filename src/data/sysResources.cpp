@@ -1,12 +1,97 @@
 #include "data/sysResources.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 
 #include "core/sysLog.h"
+#include "core/sysRandom.h"
+#include "data/ImagePayload.h"
+#include "data/sysFiles.h"
+#include "game/defChallenges.h"
+#include "game/defMonsters.h"
+#include "game/defTitles.h"
+
+namespace {
+
+const char* const SettingsFile = "Settings.ini";
+const char* const ProfilesFile = "Profiles.dat";
+const char* const ScoresFile = "Scores.dat";
+
+std::string WithSlash(std::string path) {
+  if (path.empty() || path.back() != '/') path += '/';
+  return path;
+}
+
+// Whether a file can be created in folder: the only sure test is to try.
+bool FolderWritable(const std::string& folder) {
+  const std::string probe = folder + ".plotfray-write-test-" + std::to_string(::getpid());
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}
+
+// The challenge values a finished game is measured by.
+std::int32_t ChallengeResult(std::int32_t goal, const TsysResources& r) {
+  switch (goal) {
+    case ChallengeGoal::Scoreathon:
+    case ChallengeGoal::BeatTheClock: return r.Score;
+    case ChallengeGoal::Killenate: return r.TotalKills;
+    case ChallengeGoal::ComboToTheMax: return r.HighestCombo;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+std::string ChooseSaveFolder(const std::string& dataPath) {
+  const std::string programFolder = WithSlash(dataPath);
+  if (FolderWritable(programFolder)) {
+    LogLine("saves are kept in the program folder " + programFolder);
+    return programFolder;
+  }
+  std::string base;
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  if (xdg != nullptr && xdg[0] == '/') {
+    base = xdg;
+  } else if (home != nullptr && home[0] == '/') {
+    base = WithSlash(home) + ".local/share";
+  } else {
+    LogLine("the program folder " + programFolder +
+            " cannot be written and there is no home folder: saves will fail");
+    return programFolder;
+  }
+  const std::string folder = WithSlash(base) + "plotfray/";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec || !FolderWritable(folder)) {
+    LogLine("the program folder " + programFolder + " cannot be written, nor " + folder + ": saves will fail");
+    return programFolder;
+  }
+  LogLine("the program folder " + programFolder + " cannot be written; saves are kept in " + folder);
+  return folder;
+}
 
 TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath)
     : DataPath(std::move(dataPath)), Owner(owner) {
+  SavePath = ChooseSaveFolder(DataPath);
+  ReadSettings();
+  ReadProfiles();
+  ReadScores();
   TargetQueue.reserve(64);
+  Zoom = 1.0;
+  GameOver = false;
+  MenuOpen = false;
+  CompletedChallenge = -1;
 }
 
 TsysResources::~TsysResources() {
@@ -66,9 +151,121 @@ TrndGfx* TsysResources::QueuedItem(std::int32_t i) const {
   return TargetQueue[static_cast<std::size_t>(i)];
 }
 
-// ---- Interim in-memory versions; the file formats replace these.
+// ---- save files
 
-void TsysResources::SaveSettings(const TSettingsRecord& record) { Settings = record; }
+TsysResources::TFileRead TsysResources::ReadSaveFile(const std::string& name, std::vector<std::uint8_t>& bytes,
+                                                     bool& fromSaveFolder) const {
+  fromSaveFolder = true;
+  std::string path = SavePath + name;
+  if (!FileExists(path)) {
+    // Saves made while the program folder was writable are carried over.
+    const std::string old = WithSlash(DataPath) + name;
+    if (SavePath == WithSlash(DataPath) || !FileExists(old)) return TFileRead::Missing;
+    LogLine("taking " + name + " from the program folder " + WithSlash(DataPath));
+    fromSaveFolder = false;
+    path = old;
+  }
+  if (!ReadFileBytes(path, bytes)) {
+    LogLine("cannot read " + path + ": " + std::strerror(errno));
+    return TFileRead::Unreadable;
+  }
+  return TFileRead::Read;
+}
+
+bool TsysResources::SetAside(const std::string& name, const std::string& why) const {
+  const std::string path = SavePath + name;
+  std::string aside = path + ".damaged";
+  for (int n = 2; FileExists(aside) && n < 1000; ++n) aside = path + ".damaged." + std::to_string(n);
+  if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    LogLine(path + " " + why + "; the file is kept as " + aside);
+    return true;
+  }
+  LogLine(path + " " + why + "; it could not be moved aside (" + std::strerror(errno) + ") and is left as it is");
+  return false;
+}
+
+void TsysResources::ReadSettings() {
+  std::vector<std::uint8_t> bytes;
+  bool fromSaveFolder = true;
+  const TFileRead read = ReadSaveFile(SettingsFile, bytes, fromSaveFolder);
+  TDecodeNotes notes;
+  if (read == TFileRead::Read && DecodeSettings(bytes.data(), bytes.size(), Settings, notes)) {
+    if (notes.Repaired > 0) LogLine(std::string(SettingsFile) + ": a volume outside its range was reset");
+    if (!fromSaveFolder) SaveSettings(Settings);
+    return;
+  }
+  // Missing, empty, short or unreadable: the defaults, written at once unless
+  // a damaged file could not be moved out of the way.
+  Settings = TSettingsRecord{};
+  bool replace = true;
+  if (read == TFileRead::Unreadable && fromSaveFolder) replace = SetAside(SettingsFile, "cannot be read");
+  if (read == TFileRead::Read && !bytes.empty() && fromSaveFolder)
+    replace = SetAside(SettingsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one settings record");
+  if (replace) SaveSettings(Settings);
+}
+
+void TsysResources::ReadProfiles() {
+  Profiles.clear();
+  std::vector<std::uint8_t> bytes;
+  bool fromSaveFolder = true;
+  const TFileRead read = ReadSaveFile(ProfilesFile, bytes, fromSaveFolder);
+  if (read == TFileRead::Missing) return;
+  if (read == TFileRead::Unreadable) {
+    // Never written over: the next save would replace every profile in it.
+    if (fromSaveFolder) SetAside(ProfilesFile, "cannot be read");
+    return;
+  }
+  TDecodeNotes notes;
+  const std::size_t leftOver = DecodeProfiles(bytes.data(), bytes.size(), Profiles, notes);
+  if (notes.Repaired > 0)
+    LogLine(std::string(ProfilesFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
+  if (leftOver != 0) {
+    // The repaired file is written only once the damaged one is safe.
+    if (!fromSaveFolder ||
+        SetAside(ProfilesFile, "ends in " + std::to_string(leftOver) + " bytes that are not a whole profile; kept " +
+                                   std::to_string(Profiles.size()) + " whole profiles"))
+      SaveProfiles();
+  } else if (!fromSaveFolder) {
+    SaveProfiles();
+  }
+}
+
+void TsysResources::ReadScores() {
+  std::vector<std::uint8_t> bytes;
+  bool fromSaveFolder = true;
+  const TFileRead read = ReadSaveFile(ScoresFile, bytes, fromSaveFolder);
+  TDecodeNotes notes;
+  if (read == TFileRead::Read) {
+    // An empty file gives empty tables; a short one keeps its whole entries.
+    const std::size_t entries = DecodeScores(bytes.data(), bytes.size(), ScoreTables, notes);
+    if (notes.Repaired > 0)
+      LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
+    if (!bytes.empty() && bytes.size() < ScoresFileSize) {
+      if (!fromSaveFolder ||
+          SetAside(ScoresFile, "holds " + std::to_string(bytes.size()) +
+                                   " bytes, less than the 4800 of the tables; kept " + std::to_string(entries) +
+                                   " whole entries"))
+        SaveScores();
+    } else if (!fromSaveFolder) {
+      SaveScores();
+    }
+    return;
+  }
+  ScoreTables = DefaultScoreTables();
+  if (read == TFileRead::Unreadable && fromSaveFolder && !SetAside(ScoresFile, "cannot be read")) return;
+  SaveScores();
+}
+
+bool TsysResources::SaveSettings(const TSettingsRecord& record) {
+  Settings = record;
+  return WriteFileAtomic(SavePath + SettingsFile, EncodeSettings(Settings));
+}
+
+bool TsysResources::SaveProfiles() { return WriteFileAtomic(SavePath + ProfilesFile, EncodeProfiles(Profiles)); }
+
+bool TsysResources::SaveScores() { return WriteFileAtomic(SavePath + ScoresFile, EncodeScores(ScoreTables)); }
+
+// ---- profiles
 
 TProfileRecord TsysResources::GetProfile(std::int32_t i) const {
   if (i < 0 || i >= ProfileCount()) return TProfileRecord{};
@@ -94,11 +291,129 @@ void TsysResources::SetActiveProfile(const TProfileRecord& record) {
 
 void TsysResources::AddProfile(const TProfileRecord& record) { Profiles.push_back(record); }
 
-bool TsysResources::SaveProfiles() { return true; }
+void TsysResources::RecordProgress() {
+  TProfileRecord profile = GetActiveProfile();
+  const bool validChallenge = ChallengeIndex >= 0 && ChallengeIndex < ChallengeCount && Difficulty >= 0 &&
+                              Difficulty < DifficultyCount;
+  if (GameKind == GameKind::Challenge && !validChallenge)
+    LogLine("challenge " + std::to_string(ChallengeIndex) + " at difficulty " + std::to_string(Difficulty) +
+            " does not exist; no challenge result recorded");
+  if (GameKind == GameKind::Challenge && validChallenge) {
+    const auto d = static_cast<std::size_t>(Difficulty);
+    const TChallenge& challenge = Challenges[static_cast<std::size_t>(ChallengeIndex)];
+    TChallengeRecord& record = profile.ChallengeRecords[ChallengeIndex];
+    const std::int32_t goal = challenge.Goal[d];
+    const std::int32_t result = ChallengeResult(goal, *this);
+    if (result > record.Best[d]) record.Best[d] = result;
+    if (result >= challenge.Target[d]) {
+      record.Completed[d] = true;
+      if (goal == ChallengeGoal::BeatTheClock) {
+        const std::int32_t taken = challenge.TimeLimit[d] - ChallengeTimeLeft / 60;
+        if (record.BestTime[d] == 0 || record.BestTime[d] > taken) record.BestTime[d] = taken;
+      }
+    }
+  }
+  SetActiveProfile(profile);
+  SaveProfiles();
+}
 
-void TsysResources::RecordProgress() { SetActiveProfile(GetActiveProfile()); }
+// ---- high scores
 
-std::int32_t TsysResources::LoadArchive(const std::string&) { return AddImageSet(); }
+std::int32_t TsysResources::ScoreTableIndex(std::int32_t gameType, std::int32_t difficulty) {
+  if (gameType < 2 || gameType > 3) gameType = 1;
+  if (difficulty < 1 || difficulty > 3) difficulty = 0;
+  return (gameType - 1) * 4 + difficulty;
+}
+
+std::int32_t TsysResources::TitleIndex(std::int32_t gameType, std::int32_t difficulty, std::int32_t score) {
+  const auto column = static_cast<std::size_t>(ScoreTableIndex(gameType, difficulty));
+  std::int32_t title = 0;
+  for (std::int32_t i = 0; i < TitleCount; ++i)
+    if (Titles[static_cast<std::size_t>(i)].Threshold[column] <= score) title = i;
+  return title;
+}
+
+std::string TsysResources::TitleName(std::int32_t gameType, std::int32_t difficulty, std::int32_t score) {
+  return Titles[static_cast<std::size_t>(TitleIndex(gameType, difficulty, score))].Name;
+}
+
+TScoreTables TsysResources::DefaultScoreTables() {
+  static constexpr std::int32_t DefaultScores[12][10] = {
+      {1500, 3500, 6000, 10000, 12000, 15000, 17000, 19500, 25000, 29000},
+      {2000, 5500, 8500, 11500, 15500, 20500, 27000, 33000, 41000, 46500},
+      {3000, 7000, 14000, 18000, 25000, 31000, 40000, 50000, 64000, 76000},
+      {5000, 13000, 22500, 34500, 41000, 54000, 65000, 78000, 93500, 115000},
+      {1500, 3000, 7000, 9500, 13000, 18000, 22000, 26000, 29000, 35000},
+      {3500, 7500, 12500, 17000, 23000, 31500, 38000, 45500, 55000, 61000},
+      {7500, 17500, 27000, 42000, 60000, 75000, 95000, 112000, 135000, 158000},
+      {10500, 24000, 37000, 58000, 91000, 125000, 155000, 180000, 212500, 245000},
+      {2400, 7800, 18500, 24000, 30000, 36500, 43000, 51000, 58500, 70000},
+      {5900, 13800, 30000, 44000, 60000, 75000, 98000, 120000, 145000, 163000},
+      {10000, 25000, 41500, 60000, 85000, 115000, 145000, 173500, 222500, 267000},
+      {17500, 38000, 70000, 120000, 150000, 212000, 232000, 275000, 372000, 532500},
+  };
+  TScoreTables tables;
+  for (std::int32_t t = 0; t < 12; ++t)
+    for (std::int32_t r = 0; r < 10; ++r) {
+      TScoreEntry& e = tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)];
+      e.Name = MonsterNames[static_cast<std::size_t>(Random(MonsterNameCount))];
+      e.Score = DefaultScores[t][9 - r];
+      e.Difficulty = t % 4;
+      e.Title = TitleIndex(t / 4 + 1, e.Difficulty, e.Score);
+      e.Level = 10 - r;
+      e.Kills = e.Level * 15;
+    }
+  return tables;
+}
+
+bool TsysResources::AddScore(std::int32_t value) {
+  TScoreTable& table = ScoreTables[static_cast<std::size_t>(ScoreTableIndex(GameType, Difficulty))];
+  std::size_t row = 0;
+  while (row < table.size() && table[row].Score >= value) ++row;
+  if (row == table.size()) {
+    ScoreRank = 11;
+    return false;
+  }
+  ScoreRank = static_cast<std::int32_t>(row);
+  std::move_backward(table.begin() + static_cast<std::ptrdiff_t>(row), table.end() - 1, table.end());
+  TScoreEntry& e = table[row];
+  e.Name = GetActiveProfile().Name;
+  e.Score = Score;
+  e.Title = TitleIndex(GameType, Difficulty, Score);
+  e.Difficulty = ScoreTableIndex(GameType, Difficulty) % 4;
+  e.Level = LevelNumber;
+  e.Kills = TotalKills;
+  SaveScores();
+  return true;
+}
+
+// ---- image archives
+
+std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
+  const std::int32_t index = AddImageSet();
+  TImageSet* set = ImageSet(index);
+  set->MipMapping = true;
+  Archive.SetFileName(fileName);
+  if (!Archive.EnsureOpen()) return index;
+  std::vector<std::uint8_t> payload;
+  for (std::int32_t i = 0; i < Archive.RecordCount(); ++i) {
+    if (Archive.RecordType(i) != 1) continue;
+    auto image = std::make_unique<TImage>();
+    image->Name = Archive.RecordKey(i);
+    payload.clear();
+    if (!Archive.ReadRecord(image->Name, payload)) {
+      LogLine(fileName + ": image \"" + image->Name + "\" cannot be read; the rest of the archive is skipped");
+      break;
+    }
+    std::string why;
+    if (!ParseImagePayload(payload.data(), payload.size(), *image, why)) {
+      LogLine(fileName + ": image \"" + image->Name + "\": " + why + "; the rest of the archive is skipped");
+      break;
+    }
+    set->Add(std::move(image));
+  }
+  return index;
+}
 
 void TsysResources::SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize,
                                      TPointSize visibleSize) {
@@ -109,4 +424,5 @@ void TsysResources::SetImageGeometry(std::int32_t set, std::int32_t image, TPoin
   img->PatternHeight = patternSize.Height;
   img->VisibleWidth = visibleSize.Width;
   img->VisibleHeight = visibleSize.Height;
+  img->PatternCount = img->PatternsPerTexture() * static_cast<std::int32_t>(img->Textures.size());
 }

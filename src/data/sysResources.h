@@ -6,54 +6,24 @@
 #include <string>
 #include <vector>
 
+#include "data/ASDb.h"
 #include "data/sysImages.h"
+#include "data/sysRecords.h"
+#include "game/defLevels.h"
 #include "render/rndDevice.h"
 
 class TsysMainWindow;
 class TrndGfx;
-
-// The 24-byte settings record of "Settings.ini".
-struct TSettingsRecord {
-  std::uint8_t Fullscreen = 1;
-  std::uint8_t Antialias = 1;
-  std::uint8_t BlendingEffects = 1;
-  std::uint8_t ShowFPS = 0;
-  std::uint8_t SoundEffectsOn = 1;
-  std::uint8_t MusicOn = 1;
-  std::uint16_t Reserved6 = 0;
-  std::int32_t EffectsVolume = 3000;
-  std::int32_t MusicVolume = 45;
-  std::int32_t ActiveProfile = -1;
-  std::int32_t Reserved20 = 0;
-};
 
 struct TPointSize {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
 };
 
-struct TMissionProgress {
-  std::int32_t LevelsDone = 0;
-  std::int32_t MissionScore = 0;
-  std::int32_t MissionKills = 0;
-};
-
-struct TChallengeRecord {
-  bool Completed[4] = {false, false, false, false};
-  std::int32_t Best[4] = {0, 0, 0, 0};
-  std::int32_t BestTime[4] = {0, 0, 0, 0};
-};
-
-// One player's profile: a 504-byte record of "Profiles.dat".
-struct TProfileRecord {
-  std::string Name;  // up to 17 characters
-  std::int32_t MissionDifficulty = 1;
-  std::int32_t ArcadeDifficulty = 1;
-  std::int32_t ChallengeDifficulty = 1;
-  std::uint8_t Reserved32[3] = {0, 0, 0};
-  TMissionProgress MissionProgress[3];
-  TChallengeRecord ChallengeRecords[12];
-};
+// The folder the save files live in: dataPath when it can be written, else
+// $XDG_DATA_HOME/plotfray/ (default ~/.local/share/plotfray/), created as needed.
+// Always ends in '/'.
+std::string ChooseSaveFolder(const std::string& dataPath);
 
 class TsysResources {
  public:
@@ -62,11 +32,15 @@ class TsysResources {
   TsysResources(const TsysResources&) = delete;
   TsysResources& operator=(const TsysResources&) = delete;
 
-  std::string DataPath;
+  std::string DataPath;  // the program folder, with trailing '/'
+  // Where "Settings.ini", "Profiles.dat" and "Scores.dat" are kept: DataPath,
+  // or the fallback folder when DataPath cannot be written.
+  std::string SavePath;
 
   // --- settings ---
   TSettingsRecord Settings;
-  void SaveSettings(const TSettingsRecord& record);
+  // Takes the record and writes the file; false (and a log line) when it could not.
+  bool SaveSettings(const TSettingsRecord& record);
 
   // --- profiles ---
   std::int32_t ProfileCount() const { return static_cast<std::int32_t>(Profiles.size()); }
@@ -75,11 +49,32 @@ class TsysResources {
   void SetActiveProfile(const TProfileRecord& record);
   void AddProfile(const TProfileRecord& record);
   bool SaveProfiles();
+  // Challenge bookkeeping for the game that ended, then the active profile is
+  // written back and the file saved (in every kind of game).
   void RecordProgress();
   std::vector<TProfileRecord> Profiles;
 
+  // --- high scores ---
+  TScoreTables ScoreTables;
+  // Enters the current game into its table when Value beats a row (a score equal
+  // to a row goes below it); sets ScoreRank (11 = not entered) and saves.
+  bool AddScore(std::int32_t value);
+  // The highest title whose threshold is not above score; 0 when none is.
+  static std::int32_t TitleIndex(std::int32_t gameType, std::int32_t difficulty, std::int32_t score);
+  static std::string TitleName(std::int32_t gameType, std::int32_t difficulty, std::int32_t score);
+  // Table (game type - 1) * 4 + difficulty; a game type outside 2..3 counts as 1,
+  // a difficulty outside 1..3 as 0.
+  static std::int32_t ScoreTableIndex(std::int32_t gameType, std::int32_t difficulty);
+  // The tables a missing "Scores.dat" starts with; names drawn with Random.
+  static TScoreTables DefaultScoreTables();
+  bool SaveScores();
+
   // --- image archives ---
+  // Appends a new image set holding the archive's image records in record order
+  // and returns its index. A missing archive leaves the set empty; the first image
+  // that cannot be read or parsed ends the loading of that archive.
   std::int32_t LoadArchive(const std::string& fileName);
+  // Sets an image's tile and visible size; its pattern count follows the tiles.
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);
 
   // --- camera ---
@@ -96,16 +91,17 @@ class TsysResources {
   std::int32_t Difficulty = 0;
   std::int32_t Score = 0;
   std::int32_t Lives = 0;
+  TLevel Level;  // a copy of the current level, changed by level-ups
   std::int32_t LevelNumber = 0;
   std::int32_t LevelKills = 0;
   std::int32_t TotalKills = 0;
-  std::int32_t ScoreRank = 0;
+  std::int32_t ScoreRank = 0;  // row reached in the high scores, 11 = none
   std::int32_t MissionStartScore = 0;
   std::int32_t MissionStartKills = 0;
   std::int32_t DoomCharge = 0;
   std::int32_t ChallengeIndex = 0;
   std::int32_t HighestCombo = 0;
-  std::int32_t ChallengeTimeLeft = 0;
+  std::int32_t ChallengeTimeLeft = 0;  // logic steps
   std::int32_t ChallengeDone = 0;
   std::int32_t CompletedChallenge = -1;
   std::int32_t MissionLevelChoice = 0;
@@ -130,7 +126,20 @@ class TsysResources {
   TrndGfx* QueuedItem(std::int32_t i) const;
   void ClearQueue() { TargetQueue.clear(); }
 
+  TASDb Archive;  // reused for every image archive
+
  private:
+  void ReadSettings();
+  void ReadProfiles();
+  void ReadScores();
+  enum class TFileRead { Missing, Read, Unreadable };
+  // Reads a save file from SavePath, or from DataPath when only that holds one;
+  // fromSaveFolder tells which.
+  TFileRead ReadSaveFile(const std::string& name, std::vector<std::uint8_t>& bytes, bool& fromSaveFolder) const;
+  // Moves a damaged or unreadable save file of SavePath out of the way under a
+  // new name; false when it could not be moved.
+  bool SetAside(const std::string& name, const std::string& why) const;
+
   TsysMainWindow* Owner;
   std::vector<std::unique_ptr<TImageSet>> ImageSets;
   std::vector<TTextureId> Targets;

@@ -17,7 +17,7 @@ work="$(mktemp -d)"; cp -r "$(dirname "$exe")/data" "$work/" 2>/dev/null; cp "$e
 printf '\x00\x01\x01\x00\x01\x01\x00\x00\xb8\x0b\x00\x00\x2d\x00\x00\x00\xff\xff\xff\xff\x00\x00\x00\x00' > "$work/Settings.ini"
 SDL_AUDIODRIVER=dummy "$work/$(basename "$exe")" & prog=$!
 win=
-for i in $(seq 1 100); do
+for i in $(seq 1 300); do
   win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
   [ -n "$win" ] && break; sleep 0.1
 done

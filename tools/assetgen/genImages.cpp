@@ -2,13 +2,50 @@
 // indexes them.
 #include "assetgen.h"
 #include "data/ASDbWriter.h"
+#include "genArt.h"
+#include "genReview.h"
+
+namespace {
+
+bool SaveArchive(const TGenContext& ctx, const std::string& name, const std::vector<TImage>& images) {
+  TASDbWriter writer;
+  for (const TImage& image : images) {
+    writer.AddImage(image);
+    if (!ctx.ReviewDir.empty()) WriteReviewPng(image, ctx.ReviewDir + name + "-" + image.Name + ".png");
+  }
+  return writer.Save(ctx.OutDir + name + ".asdb");
+}
+
+}  // namespace
 
 bool GenerateImageArchives(const TGenContext& ctx) {
   bool ok = true;
-  for (const char* name : {"core", "screens", "sprites", "interfaces", "TutsQQ", "TutsWTP", "TutsDTL", "GoTuts",
-                           "GoArcade", "GoChallenge"}) {
-    TASDbWriter writer;
-    ok = writer.Save(ctx.OutDir + name + ".asdb") && ok;
+  // Set 0: what the first frame needs.
+  std::vector<TImage> core;
+  core.push_back(WhitePicture("white", 16));
+  core.push_back(WhitePicture("white-2", 16));
+  core.push_back(FontSheetPicture());
+  core.push_back(LoadingPanelPicture());
+  for (TImage& q : LoadingBackdropQuarters()) core.push_back(std::move(q));
+  ok = SaveArchive(ctx, "core", core) && ok;
+  // Set 1: the menu backdrop; images 4..7 are free, 8 is the corner picture.
+  std::vector<TImage> screens = MenuBackdropQuarters();
+  for (int i = 4; i < 8; ++i) screens.push_back(WhitePicture("free-" + std::to_string(i), 16));
+  screens.push_back(CornerPicture());
+  ok = SaveArchive(ctx, "screens", screens) && ok;
+  // Set 3: widget sheet, mode previews, challenge sheet.
+  std::vector<TImage> interfaces;
+  interfaces.push_back(WidgetSheetPicture());
+  for (TImage& preview : ModePreviewPictures()) interfaces.push_back(std::move(preview));
+  interfaces.push_back(ChallengeSheetPicture());
+  ok = SaveArchive(ctx, "interfaces", interfaces) && ok;
+  if (!ctx.ReviewDir.empty()) {
+    WriteContactSheets(ctx.ReviewDir, core, screens, interfaces);
+    WriteMockups(ctx.ReviewDir, core, screens, interfaces);
   }
+  // Filled by later work; the game reads them as empty sets meanwhile.
+  for (const char* name : {"sprites", "TutsQQ", "TutsWTP", "TutsDTL", "GoTuts", "GoArcade",
+                           "GoChallenge"})
+    ok = SaveArchive(ctx, name, {}) && ok;
   return ok;
 }

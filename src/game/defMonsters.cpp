@@ -1,0 +1,6 @@
+#include "game/defMonsters.h"
+
+const std::array<const char*, 10> MonsterNames = {
+    "Frankencosine", "Sigmoid Floyd", "Draculogarithm", "Geozilla",     "Mathsotaur",
+    "Magnigargoyle", "Sphinxentium",  "Pythonagorus",   "King Kurtosis", "Exponosferatu",
+};

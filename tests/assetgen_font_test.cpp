@@ -1,0 +1,152 @@
+// The generated font sheet against the geometry the text engine cuts it by.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "genFont.h"
+#include "render/rndItems.h"
+
+namespace {
+
+const std::vector<std::uint32_t>& Sheet() {
+  static const std::vector<std::uint32_t> sheet = DrawFontSheet();
+  return sheet;
+}
+
+std::uint32_t AlphaAt(int x, int y) { return Sheet()[static_cast<std::size_t>(y) * FontSheetSize + x] >> 24; }
+
+std::vector<TFontMetrics> Sizes() {
+  int count = 0;
+  const TFontMetrics* sizes = FontSheetSizes(count);
+  return {sizes, sizes + count};
+}
+
+bool Printable(int code) {
+  const char32_t ch = Cp1252ToUnicode(code);
+  return ch != 0 && ch != U' ';
+}
+
+// Total coverage, strongest texel and horizontal centre of the ink in a sheet rectangle.
+struct TInk {
+  double Sum = 0, Max = 0, CentreX = 0;
+};
+TInk InkIn(const TRect& r) {
+  TInk ink;
+  for (int y = r.Y; y < r.Y + r.H; ++y)
+    for (int x = r.X; x < r.X + r.W; ++x) {
+      const double a = AlphaAt(x, y);
+      ink.Sum += a;
+      ink.Max = std::max(ink.Max, a);
+      ink.CentreX += a * (x - r.X);
+    }
+  if (ink.Sum > 0) ink.CentreX /= ink.Sum;
+  return ink;
+}
+
+TEST(FontSheet, EveryGlyphOfEverySizeStaysInsideItsCell) {
+  for (const TFontMetrics& m : Sizes())
+    for (int bold = 0; bold < 2; ++bold)
+      for (int code = FirstFontChar; code <= LastFontChar; ++code) {
+        const TGlyphInk ink = RasterGlyph(m, bold != 0, code);
+        SCOPED_TRACE(testing::Message() << "size " << m.Size << " bold " << bold << " code " << code);
+        EXPECT_GE(ink.Left, 0);
+        EXPECT_GE(ink.Top, 0);
+        EXPECT_LE(ink.Left + ink.Width, m.CharWidth);
+        EXPECT_LE(ink.Top + ink.Height, m.CharHeight);
+        EXPECT_EQ(ink.Alpha.size(), static_cast<std::size_t>(ink.Width) * ink.Height);
+        EXPECT_EQ(ink.Width > 0, Printable(code));
+      }
+}
+
+TEST(FontSheet, CellsHoldInkForPrintableCharactersAndNothingElse) {
+  for (const TFontMetrics& m : Sizes())
+    for (int bold = 0; bold < 2; ++bold)
+      for (int code = FirstFontChar; code <= LastFontChar; ++code) {
+        const int index = code - FirstFontChar;
+        if (!FontCellOwned(m, index)) continue;
+        SCOPED_TRACE(testing::Message() << "size " << m.Size << " bold " << bold << " code " << code);
+        const TInk ink = InkIn(FontCell(m, index, bold != 0));
+        if (Printable(code)) EXPECT_GE(ink.Max, 128);  // at least one clear mark
+        else EXPECT_EQ(ink.Sum, 0);
+      }
+}
+
+TEST(FontSheet, EveryPrintableAsciiCellIsClearOfTheNextSizesGrid) {
+  for (const TFontMetrics& m : Sizes())
+    for (int code = 32; code < 127; ++code) EXPECT_TRUE(FontCellOwned(m, code - 32)) << m.Size << " " << code;
+  // The overlapping tail rows exist: size 12's last row runs into size 14's grid.
+  EXPECT_FALSE(FontCellOwned(FontMetrics(12), 150 - 32));
+  EXPECT_TRUE(FontCellOwned(FontMetrics(16), 150 - 32));
+}
+
+TEST(FontSheet, NoInkFallsOutsideTheDrawnCells) {
+  std::vector<std::uint8_t> inCell(Sheet().size(), 0);
+  for (const TFontMetrics& m : Sizes())
+    for (int bold = 0; bold < 2; ++bold)
+      for (int index = 0; index <= LastFontChar - FirstFontChar; ++index) {
+        if (!FontCellOwned(m, index)) continue;
+        const TRect c = FontCell(m, index, bold != 0);
+        ASSERT_LE(c.X + c.W, FontSheetSize);
+        ASSERT_LE(c.Y + c.H, FontSheetSize);
+        for (int y = c.Y; y < c.Y + c.H; ++y)
+          for (int x = c.X; x < c.X + c.W; ++x) inCell[static_cast<std::size_t>(y) * FontSheetSize + x] = 1;
+      }
+  int stray = 0;
+  for (std::size_t i = 0; i < Sheet().size(); ++i)
+    if ((Sheet()[i] >> 24) != 0 && !inCell[i]) ++stray;
+  EXPECT_EQ(stray, 0);
+}
+
+TEST(FontSheet, BoldGridIsTheRegularGridShiftedBy253) {
+  for (const TFontMetrics& m : Sizes()) {
+    // The two grids never share a texel.
+    const TRect lastRegular = FontCell(m, m.GlyphsPerRow - 1, false);
+    EXPECT_LE(lastRegular.X + lastRegular.W, FontCell(m, 0, true).X);
+    for (int code = 33; code <= LastFontChar; ++code) {
+      const int index = code - FirstFontChar;
+      if (!FontCellOwned(m, index) || !Printable(code)) continue;
+      SCOPED_TRACE(testing::Message() << "size " << m.Size << " code " << code);
+      const TRect regular = FontCell(m, index, false), bold = FontCell(m, index, true);
+      EXPECT_EQ(bold.X, regular.X + 253);
+      EXPECT_EQ(bold.Y, regular.Y);
+      const TInk r = InkIn(regular), b = InkIn(bold);
+      // The same character, heavier, in the same place (hinting may cost a
+      // bold glyph a texel or move a stem by one).
+      EXPECT_GE(b.Sum, 0.9 * r.Sum);
+      EXPECT_NEAR(b.CentreX, r.CentreX, 1.5);
+    }
+  }
+}
+
+TEST(FontSheet, SparkTexelsAreOpaqueWhite) {
+  for (int y = SparkTexels.Y; y < SparkTexels.Y + SparkTexels.H; ++y)
+    for (int x = SparkTexels.X; x < SparkTexels.X + SparkTexels.W; ++x)
+      EXPECT_EQ(Sheet()[static_cast<std::size_t>(y) * FontSheetSize + x], 0xFFFFFFFFu) << x << "," << y;
+  // They are the size-12 full stop, not a patch drawn over some other glyph.
+  const TRect stop = FontCell(FontMetrics(12), '.' - 32, false);
+  EXPECT_GE(SparkTexels.X, stop.X);
+  EXPECT_LE(SparkTexels.X + SparkTexels.W, stop.X + stop.W);
+  EXPECT_GE(SparkTexels.Y, stop.Y);
+  EXPECT_LE(SparkTexels.Y + SparkTexels.H, stop.Y + stop.H);
+}
+
+TEST(FontSheet, FrameCounterCellsFollowItsOwnGeometry) {
+  // The frame counter's font: size 10, cells of 9 x 13 from (2, 102), 28 per row.
+  for (int code : {'F', 'P', 'S', ':', '0', '9'}) {
+    const TRect cell = FontCell(FontMetrics(10), code - 32, true);
+    EXPECT_EQ(cell.X, 2 + 9 * ((code - 32) % 28) + 253);
+    EXPECT_EQ(cell.Y, 102 + 13 * ((code - 32) / 28));
+    EXPECT_GT(InkIn(cell).Sum, 0);
+  }
+}
+
+TEST(FontSheet, CodePageMapping) {
+  EXPECT_EQ(Cp1252ToUnicode('A'), U'A');
+  EXPECT_EQ(Cp1252ToUnicode(128), U'\u20AC');
+  EXPECT_EQ(Cp1252ToUnicode(138), U'\u0160');
+  EXPECT_EQ(Cp1252ToUnicode(150), U'\u2013');
+  for (int undefined : {127, 129, 141, 143, 144}) EXPECT_EQ(Cp1252ToUnicode(undefined), 0u) << undefined;
+}
+
+}  // namespace

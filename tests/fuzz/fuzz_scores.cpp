@@ -1,0 +1,27 @@
+// "Scores.dat" from outside: whole entries are read in order, titles and
+// difficulties stay inside their tables, and a read-write-read changes nothing.
+#include <algorithm>
+#include <cstdint>
+
+#include "data/sysRecords.h"
+#include "game/defTitles.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  TScoreTables tables;
+  TDecodeNotes notes;
+  const std::size_t entries = DecodeScores(data, size, tables, notes);
+  if (entries != std::min<std::size_t>(size / ScoreEntrySize, ScoreTableCount * ScoreRowCount)) __builtin_trap();
+  for (const TScoreTable& table : tables)
+    for (const TScoreEntry& e : table)
+      if (e.Title < 0 || e.Title >= TitleCount || e.Difficulty < 0 || e.Difficulty > 3 || e.Name.size() > MaxNameLength)
+        __builtin_trap();
+  const std::vector<std::uint8_t> written = EncodeScores(tables);
+  if (written.size() != ScoresFileSize) __builtin_trap();
+  TScoreTables again;
+  TDecodeNotes notesAgain;
+  if (DecodeScores(written.data(), written.size(), again, notesAgain) != ScoreTableCount * ScoreRowCount ||
+      notesAgain.Repaired != 0)
+    __builtin_trap();
+  if (EncodeScores(again) != written) __builtin_trap();
+  return 0;
+}
