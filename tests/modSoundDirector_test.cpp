@@ -73,6 +73,18 @@ TEST_F(SoundInDirector, TheSoundModuleComesBetweenTheObjectManagerAndTheGraphics
   Director->Events->Tick();
 }
 
+TEST_F(SoundInDirector, StartupLoadsTheMusicArchiveAndTheFirstFrameStartsATrack) {
+  std::filesystem::create_directories(Dir.File("data"));
+  TASDbWriter writer;
+  for (const char* key : {"a.ogg", "b.ogg", "c.ogg", "d.ogg"}) writer.Add(key, 0, {'O', 'g', 'g', 'S', 0});
+  ASSERT_TRUE(writer.Save(Dir.File("data/Music.asdb")));
+  Start();
+  ASSERT_EQ(Director->Sound->Music()->Count(), 4);
+  EXPECT_EQ(Audio->PlayingMusic(), "");
+  Director->Events->Tick();
+  EXPECT_NE(Audio->PlayingMusic(), "");
+}
+
 TEST_F(SoundInDirector, WithoutAnAudioFactoryTheGameRunsSilentWithoutAMessage) {
   TMessageCatcher boxes;
   TsysPlatform platform;

@@ -74,6 +74,7 @@ void TmodScripting::Startup() {
   for (const char* name : ImageArchives) resources->LoadArchive(DataPath + name);
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
+  Sound->LoadMusic(DataPath + "data/Music.asdb");
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
