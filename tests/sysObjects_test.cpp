@@ -34,11 +34,11 @@ TEST_F(ObjectsTest, CreateRejectsBadLayerTypeAndGroup) {
 }
 
 TEST_F(ObjectsTest, NewObjectsAreListedEverywhereAndRegistered) {
-  TobjBase* a = Objects().CreateObject(4, otLabel, 5, 6, 2.4, 100, 20);
+  TobjBase* a = Objects().CreateObject(4, otStatic, 5, 6, 2.4, 100, 20);
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->Index, 0);
   EXPECT_EQ(Objects().LayerObject(2, 0), a);
-  EXPECT_EQ(Objects().TypeObject(otLabel, 0), a);
+  EXPECT_EQ(Objects().TypeObject(otStatic, 0), a);
   EXPECT_EQ(Objects().GroupObject(4, 0), a);
   EXPECT_EQ(a->MainItem->Width, 100);
   EXPECT_EQ(a->Space, csWorld);

@@ -324,6 +324,7 @@ void TmodScripting::Shutdown() {
   if (Timer) Timer->SetEnabled(false);
   CloseAllScreens();
   Sound.reset();
+  if (Graphics) Graphics->Interface = nullptr;
   Interface.reset();
   Events.reset();
   if (Graphics) Graphics->Finalise();

@@ -85,8 +85,11 @@ bool TmodGraphics::Initialise() {
 }
 
 void TmodGraphics::Finalise() {
-  // The resources free their images and targets first (the director frees the
-  // interface before it finalises the device).
+  if (!Device) return;
+  // Images and targets still on the device are given up before it goes. (At
+  // shutdown the director frees the interface first and says so by clearing it.)
+  if (Interface != nullptr && Interface->Resources && Interface->Resources->Device == Device.get())
+    Interface->Resources->SetDevice(nullptr);
   Device.reset();
 }
 

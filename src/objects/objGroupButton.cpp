@@ -1,0 +1,139 @@
+#include "objects/objGroupButton.h"
+
+#include "objects/objSheet.h"
+
+TobjGroupButton::TobjGroupButton(TsysResources* resources, std::int32_t group, std::int32_t objType, double x,
+                                 double y, double layer, std::int32_t width, std::int32_t height)
+    : TobjBase(resources, group, objType, x, y, layer, width, height) {
+  Space = csScreen;
+  EventMask = ekMouse;
+  MainItem->Visible = false;
+  Entries.reserve(8);
+  SetColor(WidgetTint);
+}
+
+void TobjGroupButton::AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                               const std::string& caption) {
+  TEntry entry;
+  entry.X = x;
+  entry.Y = y;
+  entry.W = w;
+  entry.H = h;
+  entry.LeftItem = AddSheetPicture(this, Sheet::GroupLeft, x, y, 9, 30);
+  entry.MiddleItem = AddSheetPicture(this, Sheet::GroupMiddle, x + 9, y, w - 18, 30);
+  entry.RightItem = AddSheetPicture(this, Sheet::GroupRight, x + w - 9, y, 9, 30);
+  for (TrndGfx* piece : {entry.LeftItem, entry.MiddleItem, entry.RightItem}) piece->SetAlpha(GroupAlpha);
+  entry.CaptionItem = AddText();
+  entry.CaptionItem->RelX = x + 9;
+  entry.CaptionItem->RelY = y + 9;
+  entry.CaptionItem->Width = w - 18;
+  entry.CaptionItem->Height = h - 18;
+  entry.CaptionItem->SetMarkUpAt(caption, 8, false, true, false, true, true, TPointD{0, 0});
+  Entries.push_back(entry);
+  SetColor(WidgetTint);
+}
+
+void TobjGroupButton::SetEntryAction(std::int32_t index, std::int32_t kind, std::uint16_t code, std::intptr_t param,
+                                     std::int32_t value) {
+  if (index < 0 || index >= EntryCount()) return;
+  TEntry& e = Entries[static_cast<std::size_t>(index)];
+  e.ActionKind = kind;
+  e.ActionCode = code;
+  e.ActionParam = param;
+  e.ActionValue = value;
+}
+
+void TobjGroupButton::SetEntryColor(std::int32_t index, std::uint32_t color) {
+  if (index < 0 || index >= EntryCount()) return;
+  TEntry& e = Entries[static_cast<std::size_t>(index)];
+  for (TrndGfx* piece : {e.LeftItem, e.MiddleItem, e.RightItem}) piece->SetColor(color);
+}
+
+void TobjGroupButton::SetSelected(std::int32_t index) {
+  if (index < 0) index = 0;
+  if (index >= EntryCount()) index = -1;
+  SelectedIndex = index;
+  if (index < 0) return;
+  TEntry& e = Entries[static_cast<std::size_t>(index)];
+  e.Selected = true;
+  e.CaptionItem->SetBold(true);
+  UpdateLook(e);
+}
+
+void TobjGroupButton::UpdateLook(TEntry& e) {
+  TrndGfx* pieces[4] = {e.LeftItem, e.MiddleItem, e.RightItem, e.CaptionItem};
+  if (e.Pressed && !e.PressApplied) {
+    for (TrndGfx* piece : pieces) ShiftItem(piece, 1, 1);
+    e.PressApplied = true;
+  } else if (!e.Pressed && e.PressApplied) {
+    for (TrndGfx* piece : pieces) ShiftItem(piece, -1, -1);
+    e.PressApplied = false;
+  }
+  if (e.Selected) {
+    SetSheetPicture(e.LeftItem, Sheet::GroupSelectedLeft);
+    SetSheetPicture(e.MiddleItem, Sheet::GroupSelectedMiddle);
+    SetSheetPicture(e.RightItem, Sheet::GroupSelectedRight);
+  } else if (e.Hovered) {
+    SetSheetPicture(e.LeftItem, Sheet::GroupHoverLeft);
+    SetSheetPicture(e.MiddleItem, Sheet::GroupHoverMiddle);
+    SetSheetPicture(e.RightItem, Sheet::GroupHoverRight);
+  } else {
+    SetSheetPicture(e.LeftItem, Sheet::GroupLeft);
+    SetSheetPicture(e.MiddleItem, Sheet::GroupMiddle);
+    SetSheetPicture(e.RightItem, Sheet::GroupRight);
+  }
+}
+
+bool TobjGroupButton::Inside(const TEntry& e, double x, double y) const {
+  return X + e.X <= x && x <= X + e.X + e.W && Y + e.Y <= y && y <= Y + e.Y + e.H;
+}
+
+void TobjGroupButton::HandleEvent(TsysEvent* event) {
+  TobjBase::HandleEvent(event);
+  if (!Visible || event->Kind != ekMouse) return;
+  const double x = static_cast<double>(event->Param);
+  const double y = event->Value;
+  switch (event->Code) {
+    case 1:
+      for (TEntry& e : Entries) {
+        const bool inside = Inside(e, x, y);
+        if (inside && !e.Hovered) RequestSound(this, 7);
+        e.Hovered = inside;
+        UpdateLook(e);
+      }
+      break;
+    case 2:
+      for (TEntry& e : Entries) {
+        e.Pressed = e.Hovered;
+        UpdateLook(e);
+      }
+      break;
+    case 3: {
+      std::int32_t chosen = -1;
+      for (std::int32_t i = 0; i < EntryCount() && chosen < 0; ++i)
+        if (Entries[static_cast<std::size_t>(i)].Hovered) chosen = i;
+      if (chosen < 0) break;
+      for (std::int32_t i = 0; i < EntryCount(); ++i) {
+        TEntry& e = Entries[static_cast<std::size_t>(i)];
+        if (i == chosen) {
+          e.Selected = true;
+          e.CaptionItem->SetBold(true);
+          e.Pressed = false;
+        } else {
+          e.Selected = false;
+          if (e.CaptionItem->Bold) e.CaptionItem->SetBold(false);
+        }
+      }
+      SelectedIndex = chosen;
+      RequestSound(this, 9);
+      const TEntry& picked = Entries[static_cast<std::size_t>(chosen)];
+      if (picked.ActionKind != 0)
+        PostEvent(pmQueued, picked.ActionKind, picked.ActionCode, picked.ActionParam, picked.ActionValue);
+      for (TEntry& e : Entries) UpdateLook(e);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
