@@ -10,9 +10,9 @@
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "render/modGraphics.h"
-#include "sound/modSound.h"
 #include "render/modInput.h"
 #include "render/rndItems.h"
+#include "sound/modSound.h"
 
 namespace {
 
