@@ -12,6 +12,7 @@
 #include "render/modGraphics.h"
 #include "render/modInput.h"
 #include "render/rndItems.h"
+#include "sound/modSound.h"
 
 namespace {
 
@@ -44,11 +45,13 @@ void TmodScripting::Startup() {
   Graphics = std::make_unique<TmodGraphics>(Owner, Interface.get(), Platform.CreateDevice);
   Timer->Graphics = Graphics.get();
   Input = std::make_unique<TmodInput>(Owner, Interface.get());
+  Sound = std::make_unique<TmodSound>(Owner, Interface.get(), Platform.CreateAudio);
 
   Events->Register(Timer.get());
   Events->Register(this);
   Events->Register(Input.get());
   Events->Register(Interface->Objects.get());
+  Events->Register(Sound.get());
   Events->Register(Graphics.get());
 
   // Without a device the program cannot run: the message is shown and the
@@ -71,6 +74,7 @@ void TmodScripting::Startup() {
   for (const char* name : ImageArchives) resources->LoadArchive(DataPath + name);
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
+  Sound->LoadMusic(DataPath + "data/Music.asdb");
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
@@ -321,6 +325,7 @@ void TmodScripting::Shutdown() {
   ShutDownDone = true;
   if (Timer) Timer->SetEnabled(false);
   CloseAllScreens();
+  Sound.reset();
   if (Graphics) Graphics->Interface = nullptr;
   Interface.reset();
   Events.reset();

@@ -17,6 +17,8 @@ class TsysForm;
 class TmodTimer;
 class TmodGraphics;
 class TmodInput;
+class TmodSound;
+class TsndDevice;
 class TrndDevice;
 
 // Screen slots, in the order CloseAllScreens walks them.
@@ -89,6 +91,8 @@ struct TsysPlatform {
   TsysClock* Clock = nullptr;
   // Makes the drawing device; null when no device can be made.
   std::function<std::unique_ptr<TrndDevice>()> CreateDevice;
+  // Makes the audio device; empty when the build has no audio (silent run).
+  std::function<std::unique_ptr<TsndDevice>()> CreateAudio;
 };
 
 class TmodScripting : public TsysModule {
@@ -119,6 +123,7 @@ class TmodScripting : public TsysModule {
   std::unique_ptr<TmodTimer> Timer;
   std::unique_ptr<TmodGraphics> Graphics;
   std::unique_ptr<TmodInput> Input;
+  std::unique_ptr<TmodSound> Sound;
 
   bool Active = true;
   bool LoadingWait = false;

@@ -7,6 +7,7 @@
 #include "core/modScripting.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
+#include "platform/platAudio.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
@@ -51,6 +52,7 @@ int main(int, char**) {
     device = made.get();
     return made;
   };
+  platform.CreateAudio = []() -> std::unique_ptr<TsndDevice> { return std::make_unique<TplatAudio>(); };
 
   window->OnActivate = [&] {
     RandomSeed(static_cast<std::uint32_t>(clock.Counter() ^ (clock.Counter() >> 32)));
