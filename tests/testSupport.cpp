@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 
 TTempDir::TTempDir() {
   static std::atomic<int> counter{0};
@@ -25,3 +26,14 @@ TMessageCatcher::TMessageCatcher() {
 }
 
 TMessageCatcher::~TMessageCatcher() { SetMessageBoxHandler(std::move(Previous)); }
+
+namespace {
+
+// Every test runs on SDL's silent, windowless drivers unless told otherwise.
+const bool HeadlessDrivers = [] {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  return true;
+}();
+
+}  // namespace
