@@ -235,6 +235,8 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
 
 void TmodScripting::HandleEvent(TsysEvent* event) {
   TsysModule::HandleEvent(event);
+  // Objects freed during shutdown still post (a focused text box gives back text entry).
+  if (!Interface || ShutDownDone) return;
   TsysResources* res = Interface->Resources.get();
   switch (event->Kind) {
     case ekSystem:

@@ -80,6 +80,8 @@ using TScreenFactory = std::function<std::unique_ptr<TsysForm>(TsysMainWindow* o
 using TScreenFactories = std::array<TScreenFactory, ScreenSlotCount>;
 // The game's screens (screens/frmScreens.cpp); a slot without a screen stays empty.
 TScreenFactories DefaultScreenFactories();
+// Whether this build has the screen of a screen id.
+bool ScreenAvailable(std::uint16_t screenId);
 
 // What the platform gives the director.
 struct TsysPlatform {

@@ -1,0 +1,78 @@
+#include "screens/frmMainMenu.h"
+
+#include <string>
+
+#include "core/modScripting.h"
+#include "data/sysResources.h"
+#include "game/defLevels.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/sysObjects.h"
+#include "screens/frmParts.h"
+
+namespace {
+
+struct TMenuEntry {
+  const char* Caption;
+  const char* Hint;
+  std::uint16_t Target;  // 0: quit
+};
+
+constexpr TMenuEntry Entries[6] = {
+    {"TUTORIAL", "Save the Origin! Click here to learn the game.", sidMissions},
+    {"ARCADE", "Play an arcade mode game. Click here if you know the game and want to play for a high score",
+     sidArcade},
+    {"CHALLENGES", "Pick from a variety of challenges!", sidChallenge},
+    {"HIGH SCORES", "View the high score lists", sidScores},
+    {"OPTIONS", "Configure game options", sidOptions},
+    {"EXIT", "But... the origin needs you!", 0},
+};
+
+// Buttons whose screen this build does not have yet are shown dimmed and do nothing.
+constexpr std::int32_t DimmedAlpha = 80;
+
+}  // namespace
+
+TfrmMainMenu::TfrmMainMenu(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grMainMenu, sidMainMenu, true) {}
+
+void TfrmMainMenu::BuildScreen() {
+  TsysObjects* objects = Objects();
+  Panel = frm::Panel(objects, Group, 372, 240, 2, 280, 480, 196);
+  Title = frm::Label(objects, Group, 397, 247, 2, 230, 50, "MAIN MENU", 16, false);
+
+  for (int i = 0; i < 6; ++i) {
+    const TMenuEntry& e = Entries[i];
+    const bool available = e.Target == 0 || ScreenAvailable(e.Target);
+    TobjButton* b = frm::Button(objects, Group, 397, 300 + 70 * i, 2, 230, 50, e.Caption, 10, 0, 0, 0, 0);
+    if (e.Target == 0)
+      b->SetAction(ekSystem, 2, 0, 0);
+    else if (available)
+      b->SetAction(ekForm, sidMainMenu, e.Target, 0);
+    frm::Hint(b, 232, 0, 220, 100, available ? std::string(e.Hint) : std::string(e.Hint) + "<r><r><b>Coming soon!</b>");
+    b->SetAlpha(available ? 200 : DimmedAlpha);
+    Buttons[static_cast<std::size_t>(i)] = b;
+  }
+
+  Version = frm::Label(objects, Group, 804, 0, 2, 220, 30, "Version: v1.0", 10, true);
+
+  TobjButton* credits = frm::Button(objects, Group, 804, 30, 2, 220, 50, "CREDITS", 10, ekForm, sidMainMenu,
+                                    sidCredits, 0);
+  frm::Hint(credits, 0, 50, 220, 80, "Who made this thing anyway?");
+  credits->SetAlpha(200);
+  Buttons[6] = credits;
+
+  TsysResources* res = Resources();
+  const std::string greeting = ("Hi " + res->GetActiveProfile().Name).substr(0, 20) + "! ";
+  Greeting = frm::Label(objects, Group, 0, 0, 2, 220, 30, greeting, 10, true);
+
+  TobjButton* profile = frm::Button(objects, Group, 0, 30, 2, 220, 50, "CHANGE PROFILE", 10, ekForm, sidMainMenu,
+                                    sidProfile, 0);
+  frm::Hint(profile, 0, 50, 220, 80, "Change the active player profile, or add a new profile");
+  profile->SetAlpha(255);
+  Buttons[7] = profile;
+
+  res->GameKind = GameKind::Mission;
+  res->GameType = GameType::QuickQuadrants;
+  res->ScoreRank = -1;
+}

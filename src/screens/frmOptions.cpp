@@ -1,0 +1,106 @@
+#include "screens/frmOptions.h"
+
+#include "core/modScripting.h"
+#include "data/sysResources.h"
+#include "game/defColours.h"
+#include "objects/objButton.h"
+#include "objects/objCheckBox.h"
+#include "objects/objLabel.h"
+#include "objects/objSlider.h"
+#include "objects/sysObjects.h"
+#include "screens/frmParts.h"
+
+namespace {
+
+TobjCheckBox* Check(TsysObjects* objects, std::int32_t group, double x, double y, const char* caption, bool checked,
+                    std::uint32_t tint) {
+  auto* box = objects->Create<TobjCheckBox>(group, otCheckbox, x, y, 2, 215, 30);
+  box->CheckCaption->SetPlainText(caption);
+  box->SetChecked(checked);
+  box->SetColor(tint);
+  return box;
+}
+
+TobjLabel* Heading(TsysObjects* objects, std::int32_t group, double x, double y, const char* text,
+                   std::uint32_t tint) {
+  TobjLabel* label = frm::Label(objects, group, x, y, 2, 450, 30, text, 10, true);
+  label->SetColor(tint);
+  return label;
+}
+
+TobjLabel* SliderCaption(TsysObjects* objects, std::int32_t group, double x, double y, const char* text) {
+  auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, 2, 215, 20);
+  label->Caption->SetTextAt(text, 10, true, true, false, false, true, TPointD{2, 0});
+  return label;
+}
+
+}  // namespace
+
+TfrmOptions::TfrmOptions(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grOptions, sidOptions, true) {
+  EventMask |= ekSystem | ekSound;
+}
+
+void TfrmOptions::BuildScreen() {
+  TsysObjects* objects = Objects();
+  const TSettingsRecord& s = Resources()->Settings;
+  const std::uint32_t blue = ColourTable[6];
+  const std::uint32_t green = ColourTable[1];
+
+  Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 480, 196);
+  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, "OPTIONS", 16, false);
+
+  Heading(objects, Group, 287, 285, "GRAPHICS SETTINGS", blue);
+  Fullscreen = Check(objects, Group, 287, 325, "Fullscreen", s.Fullscreen != 0, blue);
+  Antialias = Check(objects, Group, 522, 325, "Antialiasing", s.Antialias != 0, blue);
+  Blending = Check(objects, Group, 287, 365, "Blending Effects", s.BlendingEffects != 0, blue);
+  ShowFps = Check(objects, Group, 522, 365, "Show Framerate", s.ShowFPS != 0, blue);
+
+  Heading(objects, Group, 287, 410, "SOUND SETTINGS", green);
+  Music = Check(objects, Group, 287, 450, "Enable Music", s.MusicOn != 0, green);
+  Music->SetAction(ekSound, 10);
+  Effects = Check(objects, Group, 522, 450, "Enable Sound Effects", s.SoundEffectsOn != 0, green);
+  Effects->SetAction(ekSound, 11);
+
+  SliderCaption(objects, Group, 287, 485, "Music Volume");
+  MusicVolume = objects->Create<TobjSlider>(Group, otSlider, 287, 505, 2, 215, 30);
+  MusicVolume->SetRange(0, 100);
+  MusicVolume->SetValue(s.MusicVolume);
+  MusicVolume->SetAction(ekSound, 12);
+  MusicVolume->LiveUpdate = true;
+
+  SliderCaption(objects, Group, 522, 485, "Sound Volume");
+  EffectsVolume = objects->Create<TobjSlider>(Group, otSlider, 522, 505, 2, 215, 30);
+  EffectsVolume->SetRange(0, 4500);
+  EffectsVolume->SetValue(s.EffectsVolume);
+  EffectsVolume->SetAction(ekSound, 13);
+  EffectsVolume->LiveUpdate = false;
+
+  Save = frm::Button(objects, Group, 320, 650, 2, 180, 50, "SAVE", 8, ekSystem, 14, 0, 0);
+  Cancel = frm::Button(objects, Group, 530, 650, 2, 180, 50, "CANCEL", 8, ekSystem, 15, 0, 0);
+  Exit = frm::Button(objects, Group, 530, 650, 2, 180, 50, "EXIT", 8, ekForm, sidOptions, sidMainMenu, 0);
+  Exit->SetVisible(false);
+}
+
+void TfrmOptions::HandleEvent(TsysEvent* event) {
+  TsysForm::HandleEvent(event);
+  if (event->Kind != ekSystem || Closing) return;
+  if (event->Code == 14) {
+    TSettingsRecord s = Resources()->Settings;  // profile index and reserved fields carried over
+    s.Fullscreen = Fullscreen->Checked ? 1 : 0;
+    s.Antialias = Antialias->Checked ? 1 : 0;
+    s.BlendingEffects = Blending->Checked ? 1 : 0;
+    s.ShowFPS = ShowFps->Checked ? 1 : 0;
+    s.SoundEffectsOn = Effects->Checked ? 1 : 0;
+    s.MusicOn = Music->Checked ? 1 : 0;
+    s.MusicVolume = MusicVolume->Value;
+    s.EffectsVolume = EffectsVolume->Value;
+    Resources()->SaveSettings(s);
+    PostEvent(pmImmediate, ekSound, 14, 0, 0);
+    PostEvent(pmImmediate, ekSystem, 16, 0, 0);
+    Exit->Click();
+  } else if (event->Code == 15) {
+    PostEvent(pmImmediate, ekSound, 14, 0, 0);
+    Exit->Click();
+  }
+}

@@ -1,0 +1,72 @@
+#include "screens/frmProfile.h"
+
+#include "core/modScripting.h"
+#include "data/sysResources.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/objListbox.h"
+#include "objects/sysObjects.h"
+#include "screens/frmParts.h"
+
+TfrmProfile::TfrmProfile(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grProfile, sidProfile, true) {
+  EventMask |= ekGame | ekMouse;
+}
+
+void TfrmProfile::BuildScreen() {
+  TsysObjects* objects = Objects();
+  TsysResources* res = Resources();
+  Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 480, 196);
+  Title = frm::Label(objects, Group, 272, 242, 2, 480, 50, "PLAYER PROFILES", 16, false);
+
+  List = objects->Create<TobjListbox>(Group, otListbox, 285, 290, 2, 455, 345);
+  for (std::int32_t i = 0; i < res->ProfileCount(); ++i) List->AddLine(res->GetProfile(i).Name);
+  List->RebuildList();
+  if (res->Settings.ActiveProfile >= 0 && res->Settings.ActiveProfile < res->ProfileCount())
+    List->SelectLine(res->Settings.ActiveProfile);
+  else
+    List->SelectLine(List->SelectedIndex);
+  List->SetAlpha(196);
+
+  NewProfile = frm::Button(objects, Group, 285, 650, 2, 145, 50, "NEW PROFILE", 8, ekForm, sidProfile,
+                           sidProfileCreate, 0);
+  Select = frm::Button(objects, Group, 440, 650, 2, 145, 50, "SELECT", 8, ekGame, 35, 0, 0);
+  Back = frm::Button(objects, Group, 595, 650, 2, 145, 50, "BACK", 8, ekForm, sidProfile, sidMainMenu, 0);
+  for (TobjButton* b : {NewProfile, Select, Back}) b->SetAlpha(196);
+}
+
+void TfrmProfile::HandleEvent(TsysEvent* event) {
+  TsysForm::HandleEvent(event);
+  if (Closing) return;
+  // Enter, the SELECT button (ekGame 35) and a double click choose the selected line.
+  if (event->Kind == ekGame && (event->Code == 43 || event->Code == 35)) {
+    Choose();
+  } else if (event->Kind == ekMouse && event->Code == 3) {
+    // The list has already moved its selection on the press of this click.
+    const double x = static_cast<double>(event->Param);
+    const double y = static_cast<double>(event->Value);
+    const bool onList = x >= List->X + 8 && x <= List->X + List->Width - 24 && y >= List->Y + 25 &&
+                        y <= List->Y + List->Height - 25;
+    if (!onList || List->SelectedIndex < 0) return;
+    if (List->SelectedIndex == LastClickLine && Step - LastClickStep <= DoubleClickSteps) {
+      Choose();
+      LastClickLine = -1;
+    } else {
+      LastClickLine = List->SelectedIndex;
+      LastClickStep = Step;
+    }
+  }
+}
+
+void TfrmProfile::Choose() {
+  if (List->SelectedIndex < 0) return;
+  TSettingsRecord settings = Resources()->Settings;
+  settings.ActiveProfile = List->SelectedIndex;
+  Resources()->SaveSettings(settings);
+  CloseTo(sidMainMenu, 0);
+}
+
+void TfrmProfile::ProcessEvents() {
+  ++Step;
+  TsysForm::ProcessEvents();
+}

@@ -1,0 +1,59 @@
+#include "screens/frmProfileCreate.h"
+
+#include "core/modScripting.h"
+#include "data/sysResources.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/objText.h"
+#include "objects/sysObjects.h"
+#include "screens/frmParts.h"
+
+TfrmProfileCreate::TfrmProfileCreate(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grProfileCreate, sidProfileCreate, true) {
+  EventMask |= ekGame;
+}
+
+void TfrmProfileCreate::BuildScreen() {
+  TsysObjects* objects = Objects();
+  const bool firstPlayer = Resources()->ProfileCount() == 0;
+  Panel = frm::Panel(objects, Group, 262, 289, 8, 500, 190, 255);
+  Title = frm::Label(objects, Group, 262, 309, 8, 500, 20, firstPlayer ? "WELCOME TO PLOTFRAY " : "ADD PLAYER PROFILE ",
+                     16, false);
+  Prompt = objects->Create<TobjLabel>(Group, otLabel, 282, 364, 8, 500, 20);
+  Prompt->Caption->SetText("Please Enter Your Name: ", 10, true, true, false, false, true);
+
+  NameBox = objects->Create<TobjText>(Group, otTextbox, 495, 354, 8, 245, 30);
+  NameBox->MaxLength = 17;
+
+  if (firstPlayer) {
+    Ok = frm::Button(objects, Group, 402, 409, 8, 220, 50, "OK", 10, ekGame, 34, 0, 0);
+  } else {
+    Ok = frm::Button(objects, Group, 272, 409, 8, 235, 50, "OK", 10, ekGame, 34, 0, 0);
+    Cancel = frm::Button(objects, Group, 517, 409, 8, 235, 50, "CANCEL", 10, ekForm, sidProfileCreate, sidProfile, 0);
+  }
+  // Typing goes straight into the name box.
+  NameBox->Focus();
+}
+
+void TfrmProfileCreate::HandleEvent(TsysEvent* event) {
+  TsysForm::HandleEvent(event);
+  if (event->Kind != ekGame || Closing) return;
+  if (event->Code == 34)
+    CreateProfile();
+  else if (event->Code == 43)
+    Ok->Click();  // Enter acts as OK
+}
+
+void TfrmProfileCreate::CreateProfile() {
+  const std::string& name = NameBox->GetText();
+  if (name.empty()) return;
+  TsysResources* res = Resources();
+  TProfileRecord profile;
+  profile.Name = name.substr(0, 17);
+  res->AddProfile(profile);
+  res->SaveProfiles();
+  TSettingsRecord settings = res->Settings;
+  settings.ActiveProfile = res->ProfileCount() - 1;
+  res->SaveSettings(settings);
+  CloseTo(sidMainMenu, 0);
+}
