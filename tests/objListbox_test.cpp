@@ -207,15 +207,4 @@ TEST_F(WidgetClassesTest, EachInterfaceTypeIsBuiltAsItsWidgetInScreenSpaceAndTin
   EXPECT_EQ(Iface.Objects->Count(), 0);
 }
 
-TEST(SheetTable, EveryPieceLiesInsideTheSheetAndNamesAreUnique) {
-  int count = 0;
-  const TSheetPiece* pieces = SheetPieces(count);
-  ASSERT_GT(count, 0);
-  for (int i = 0; i < count; ++i) {
-    const TSheetRect& r = pieces[i].Rect;
-    EXPECT_TRUE(r.X >= 0 && r.Y >= 0 && r.W > 0 && r.H > 0 && r.X + r.W <= 512) << pieces[i].Name;
-    for (int j = 0; j < i; ++j) EXPECT_STRNE(pieces[i].Name, pieces[j].Name);
-  }
-}
-
 }  // namespace

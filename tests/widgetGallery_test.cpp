@@ -54,7 +54,11 @@ void Typed(TobjText* box, const std::string& text) {
 
 class TGallery {
  public:
-  explicit TGallery(TsysObjects* objects) : Objects(objects) {}
+  struct TArt {
+    bool ChallengeSheet = false;
+    bool PowerUpIcons = false;
+  };
+  TGallery(TsysObjects* objects, TArt art) : Objects(objects), Art(art) {}
 
   template <class T>
   T* Make(std::int32_t type, double x, double y, std::int32_t w, std::int32_t h, double layer = 3) {
@@ -71,10 +75,10 @@ class TGallery {
     label->Caption->SetTextAt(text, 8, true, true, false, false, true, TPointD{2, 0});
   }
 
-  void Build(bool haveChallengeSheet) {
+  void Build() {
     auto* panel = Make<TobjLabel>(otLabel, 4, 4, 1016, 760, 1);
     panel->SetFramed(true);
-    panel->SetAlpha(196);
+    panel->SetAlpha(255);
     auto* title = Make<TobjLabel>(otLabel, 4, 10, 1016, 24, 6);
     title->Caption->SetText("WIDGET GALLERY", 16, true, true, false, true, true);
     const char* heads[5] = {"NORMAL", "HOVERED", "PRESSED", "SELECTED / ON", "DISABLED / OTHER"};
@@ -90,7 +94,7 @@ class TGallery {
     Sliders(250);
     TextBoxes(306);
     PushButtons(362);
-    Tiles(434, haveChallengeSheet);
+    Tiles(434);
     Lists(566);
   }
 
@@ -183,14 +187,14 @@ class TGallery {
     TobjText* t[4];
     for (int c = 0; c < 4; ++c) t[c] = Make<TobjText>(otTextbox, Column[c], y, CellWidth, 30);
     Typed(t[0], "Ada");  // keys reach only a focused box: this one stays empty
-    t[1]->Focus();
-    t[2]->Focus();
-    Typed(t[2], "Ada Lovelace");
     t[3]->Focus();
     Typed(t[3], "A name longer than the box");
+    t[2]->Focus();
+    Typed(t[2], "Ada Lovelace");
+    t[1]->Focus();  // the last one focused: the others gave the focus up
     Note(Column[0], y + 32, "empty, not focused");
     Note(Column[1], y + 32, "focused: caret shown");
-    Note(Column[2], y + 32, "typed into");
+    Note(Column[2], y + 32, "typed into, focus left");
     Note(Column[3], y + 32, "long text scrolled left");
     auto* number = Make<TobjNumber>(otNumber, Column[4] + CellWidth, y - 6, 10, 31);
     number->SetValue(1024);
@@ -202,7 +206,20 @@ class TGallery {
     TobjPushButton* p[5];
     for (int c = 0; c < 5; ++c) {
       p[c] = Make<TobjPushButton>(otPushButton, Column[c] + 60, y, 48, 48);
-      p[c]->SetPicture(SheetImageSet, SheetImageIndex, 0, SheetTexCoord(Sheet::PushSpare));
+      if (Art.PowerUpIcons) {
+        // As the game's power-up buttons: an icon frame, and the glow frame as highlight.
+        TTexCoord icon;
+        icon.Pattern = 1;
+        TTexCoord glow;
+        glow.Pattern = 10;
+        p[c]->SetPicture(2, 6, 1, icon);
+        p[c]->SetHighlightPicture(2, 6, 10, glow);
+      } else {
+        // No button pictures yet: a square goal icon, and a plain wash as highlight.
+        p[c]->SetPicture(3, 4, 0, TTexCoord{0, 58, 112, 54, 54});
+        p[c]->SetHighlightPicture(SheetImageSet, SheetImageIndex, 0, SheetTexCoord(Sheet::LabelFill));
+      }
+      p[c]->MainItem->SetColor(0xFFFFFF);
     }
     Mouse(p[1], 1, Column[1] + 80, y + 20);
     Mouse(p[2], 1, Column[2] + 80, y + 20);
@@ -218,7 +235,7 @@ class TGallery {
     Note(Column[4], y + 52, "shrinking after use");
   }
 
-  void Tiles(double y, bool haveChallengeSheet) {
+  void Tiles(double y) {
     RowTitle(y + 40, "HintLabelButton");
     TobjHintLabelButton* t[3];
     for (int c = 0; c < 3; ++c) {
@@ -226,7 +243,7 @@ class TGallery {
       t[c]->Caption->Visible = false;
       t[c]->SetFramed(true);
       t[c]->SetTint(0x007EFF);
-      if (haveChallengeSheet) {
+      if (Art.ChallengeSheet) {
         t[c]->AddPicture(3, 4, 0, TTexCoord{0, 222, 2, 108, 108}, TPointD{6, 6}, TPointI{108, 108}, 0xFFFFFF, 224);
         t[c]->AddPicture(3, 4, 0, TTexCoord{0, 58, 112, 54, 54}, TPointD{60, 60}, TPointI{54, 54}, 0xFFFFFF, 224);
       }
@@ -277,6 +294,7 @@ class TGallery {
   }
 
   TsysObjects* Objects;
+  TArt Art;
 };
 
 bool HaveImage(TsysResources& res, std::int32_t set, std::int32_t index) {
@@ -307,16 +325,17 @@ TEST(WidgetGallery, EveryWidgetInEachLookOnOneFrame) {
       SDL_QuitSubSystem(SDL_INIT_VIDEO);
       GTEST_SKIP() << "the font sheet or the widget sheet is not in the data yet";
     }
-    // The menu backdrop behind the widgets, as on every menu screen.
+    // The lower menu backdrop quarters behind the widgets (the upper ones carry the
+    // game's name, which would show through the panel).
     if (HaveImage(res, 1, 3)) {
       for (int q = 0; q < 4; ++q) {
         TobjBase* quarter = iface.Objects->CreateObject(GalleryGroup, otStatic, (q % 2) * 512, (q / 2) * 384, 0, 512, 384);
         quarter->Space = csScreen;
-        quarter->MainItem->SetImage(1, q, 0);
+        quarter->MainItem->SetImage(1, 2 + q % 2, 0);
       }
     }
-    TGallery gallery(iface.Objects.get());
-    gallery.Build(HaveImage(res, 3, 4));
+    TGallery gallery(iface.Objects.get(), TGallery::TArt{HaveImage(res, 3, 4), HaveImage(res, 2, 6)});
+    gallery.Build();
 
     graphics.RenderFrame();
     EXPECT_GT(graphics.Frame().size(), 300u) << "every widget drew its pieces";

@@ -9,7 +9,7 @@
 namespace {
 
 #define PIECE(name) {#name, Sheet::name}
-constexpr TSheetPiece Pieces[] = {
+constexpr TWidgetPiece Pieces[] = {
     PIECE(LabelFill),         PIECE(LabelTopLeft),        PIECE(LabelTop),            PIECE(LabelTopRight),
     PIECE(LabelLeft),         PIECE(LabelRight),          PIECE(LabelBottomLeft),     PIECE(LabelBottom),
     PIECE(LabelBottomRight),  PIECE(HintFill),            PIECE(HintTopLeft),         PIECE(HintTop),
@@ -37,7 +37,7 @@ constexpr TSheetPiece Pieces[] = {
 
 }  // namespace
 
-const TSheetPiece* SheetPieces(int& count) {
+const TWidgetPiece* WidgetSheetPieces(int& count) {
   count = static_cast<int>(std::size(Pieces));
   return Pieces;
 }

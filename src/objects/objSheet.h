@@ -115,11 +115,11 @@ constexpr TSheetRect ListSelection{87, 100, 1, 1};
 }  // namespace Sheet
 
 // Every named piece, for checking the table against the drawn sheet.
-struct TSheetPiece {
+struct TWidgetPiece {
   const char* Name;
   TSheetRect Rect;
 };
-const TSheetPiece* SheetPieces(int& count);
+const TWidgetPiece* WidgetSheetPieces(int& count);
 
 // The texture coordinates of a sheet rectangle (pattern 0).
 TTexCoord SheetTexCoord(const TSheetRect& rect, bool mirror = false);
