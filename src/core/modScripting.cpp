@@ -325,12 +325,14 @@ void TmodScripting::Shutdown() {
   ShutDownDone = true;
   if (Timer) Timer->SetEnabled(false);
   CloseAllScreens();
-  Sound.reset();
   if (Graphics) Graphics->Interface = nullptr;
   Interface.reset();
   Events.reset();
   if (Graphics) Graphics->Finalise();
   Graphics.reset();
+  // The modules are freed only once the bus is gone: objects freed with the
+  // interface still post to every registered module.
+  Sound.reset();
   Input.reset();
   RetiredTimer = std::move(Timer);
   if (Owner != nullptr) Owner->Terminate();

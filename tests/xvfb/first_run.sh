@@ -5,25 +5,15 @@
 set -u
 exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
-for t in Xvfb xdotool xwininfo import convert; do command -v $t >/dev/null || { echo "SKIP: $t is missing"; exit 77; }; done
-for n in $(seq 100 119); do [ -e /tmp/.X11-unix/X$n ] || break; done
-Xvfb :$n -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=:$n
-for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { kill $xvfb; echo "SKIP: Xvfb did not start"; exit 77; }
-
-work="$(mktemp -d)"
+source "$(dirname "$0")/lib.sh"
+need_tools Xvfb xdotool xwininfo xdpyinfo import convert identify
+prog=; work=
+start_xvfb
 trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-cp -r "$(dirname "$exe")/data" "$work/"; cp "$exe" "$work/"
+make_work
 # Windowed, so that window pixels are game pixels; no Profiles.dat: a first run.
-printf '\x00\x01\x01\x00\x01\x01\x00\x00\xb8\x0b\x00\x00\x2d\x00\x00\x00\xff\xff\xff\xff\x00\x00\x00\x00' > "$work/Settings.ini"
-SDL_AUDIODRIVER=dummy "$work/$(basename "$exe")" > "$out/program.log" 2>&1 & prog=$!
-win=
-for i in $(seq 1 300); do
-  win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
-  [ -n "$win" ] && break; sleep 0.1
-done
-[ -n "$win" ] || { echo "FAIL: no window"; exit 1; }
+windowed_settings "$work"
+start_program
 
 fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
 shot() { import -window "$win" "$out/$1.png"; }
@@ -52,9 +42,5 @@ click 540 378; click 410 675; sleep 2; shot options-saved
 awk -v a="$(bright menu 54x13+614+9)" -v b="$(bright options-saved 54x13+614+9)" 'BEGIN{exit !(b > a + 0.05)}' \
   || fail "no frame counter at the top right"
 
-"$XCLOSE" "$win"
-for i in $(seq 1 50); do kill -0 $prog 2>/dev/null || break; sleep 0.1; done
-kill -0 $prog 2>/dev/null && fail "still running after close"
-wait $prog; rc=$?
-[ $rc -eq 0 ] || fail "exit code $rc"
+close_program
 echo "ok: screenshots in $out"

@@ -1,0 +1,56 @@
+# Shared by the real-window tests: a private Xvfb, a throw-away program folder,
+# the program started in it, and its window found.
+# Needs: exe, out. Sets: work, prog, win, xvfb.
+
+need_tools() {
+  for t in "$@"; do command -v "$t" >/dev/null || { echo "SKIP: $t is missing"; exit 77; }; done
+}
+
+start_xvfb() {
+  local n
+  for n in $(seq 80 119); do [ -e /tmp/.X11-unix/X$n ] || break; done
+  Xvfb :$n -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
+  export DISPLAY=:$n
+  for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 || { kill $xvfb; echo "SKIP: Xvfb did not start"; exit 77; }
+}
+
+# Settings.ini: windowed, antialias, effects, no frame counter, sound on,
+# volumes 3000 and 45, no active profile.
+windowed_settings() {
+  printf '\x00\x01\x01\x00\x01\x01\x00\x00\xb8\x0b\x00\x00\x2d\x00\x00\x00\xff\xff\xff\xff\x00\x00\x00\x00' > "$1/Settings.ini"
+}
+
+# Copies the program and its data into a fresh folder ($work).
+make_work() {
+  work="$(mktemp -d)"
+  cp -r "$(dirname "$exe")/data" "$work/"
+  cp "$exe" "$work/"
+}
+
+start_program() {
+  # Under the sanitizers, keep the GL driver loaded until exit: its allocations
+  # would otherwise be reported from an unloaded, nameless module.
+  local preload=""
+  if [ -n "${ASAN_OPTIONS:-}" ]; then
+    local dri
+    dri=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1)
+    preload="libGL.so.1 libGLX_mesa.so.0 ${dri}"
+  fi
+  LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy "$work/$(basename "$exe")" > "$out/program.log" 2>&1 & prog=$!
+  win=
+  for i in $(seq 1 300); do
+    win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
+    [ -n "$win" ] && break; sleep 0.1
+  done
+  [ -n "$win" ] || { echo "FAIL: no window"; cat "$out/program.log"; exit 1; }
+}
+
+# Closes the window as a window manager would and checks a clean exit.
+close_program() {
+  "$XCLOSE" "$win"
+  for i in $(seq 1 100); do kill -0 $prog 2>/dev/null || break; sleep 0.1; done
+  if kill -0 $prog 2>/dev/null; then echo "FAIL: still running after close"; exit 1; fi
+  wait $prog; local rc=$?
+  [ $rc -eq 0 ] || { echo "FAIL: exit code $rc"; cat "$out/program.log"; exit 1; }
+}
