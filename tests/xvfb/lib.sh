@@ -7,12 +7,17 @@ need_tools() {
 }
 
 start_xvfb() {
+  # The server picks a free display itself and writes its number to fd 3.
+  local dfile
+  dfile="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$dfile" >/dev/null 2>&1 & xvfb=$!
+  for i in $(seq 1 100); do [ -s "$dfile" ] && break; sleep 0.1; done
   local n
-  for n in $(seq 80 119); do [ -e /tmp/.X11-unix/X$n ] || break; done
-  Xvfb :$n -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
+  n=$(tr -dc '0-9' < "$dfile"); rm -f "$dfile"
+  [ -n "$n" ] || { kill $xvfb 2>/dev/null; echo "SKIP: Xvfb did not start"; exit 77; }
   export DISPLAY=:$n
   for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 || { kill $xvfb; echo "SKIP: Xvfb did not start"; exit 77; }
+  xdpyinfo >/dev/null 2>&1 || { kill $xvfb; echo "SKIP: Xvfb did not answer"; exit 77; }
 }
 
 # Settings.ini: windowed, antialias, effects, no frame counter, sound on,
@@ -43,7 +48,9 @@ start_program() {
     win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
     [ -n "$win" ] && break; sleep 0.1
   done
-  [ -n "$win" ] || { echo "FAIL: no window"; cat "$out/program.log"; exit 1; }
+  if [ -z "$win" ]; then
+    echo "FAIL: no window on $DISPLAY"; xdotool search --name Plotfray 2>&1; cat "$out/program.log"; exit 1
+  fi
 }
 
 # Closes the window as a window manager would and checks a clean exit.
