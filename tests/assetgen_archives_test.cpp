@@ -2,7 +2,6 @@
 // sizes the game reads, the loading screen keeps its status line readable, and
 // the same source always gives the same bytes.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <cstring>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <map>
 
 #include "assetgen.h"
+#include "data/sysResources.h"
 #include "genArt.h"
 #include "sheetLayout.h"
 #include "testSupport.h"
@@ -19,54 +19,6 @@ namespace {
 std::vector<std::uint8_t> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::int32_t I32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  std::uint32_t v = 0;
-  for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(b.at(at + i)) << (8 * i);
-  return static_cast<std::int32_t>(v);
-}
-
-// What the game learns from an image record's header.
-struct TPictureInfo {
-  std::string Key;
-  int Format = 0, PatternW = 0, PatternH = 0, Count = 0, TextureW = 0, TextureH = 0, Textures = 0;
-  std::size_t Bytes = 0;
-};
-
-// Reads an archive the way the format lays it out (header, table, records,
-// zlib data, image payload header).
-std::vector<TPictureInfo> ReadArchive(const std::string& path) {
-  const std::vector<std::uint8_t> file = ReadFile(path);
-  std::vector<TPictureInfo> out;
-  if (file.size() < 12 || std::memcmp(file.data(), "ASDb", 4) != 0) {
-    ADD_FAILURE() << path << " is no archive";
-    return out;
-  }
-  const int count = I32(file, 4);
-  std::size_t at = static_cast<std::size_t>(I32(file, 8));
-  for (int r = 0; r < count; ++r) {
-    TPictureInfo info;
-    const int keyLength = I32(file, at);
-    info.Key.assign(file.begin() + static_cast<long>(at) + 4, file.begin() + static_cast<long>(at) + 4 + keyLength);
-    const auto position = static_cast<std::size_t>(I32(file, at + 4 + static_cast<std::size_t>(keyLength)));
-    at += 8 + static_cast<std::size_t>(keyLength);
-    EXPECT_EQ(file.at(position) | (file.at(position + 1) << 8), 1) << info.Key << ": image record";
-    uLongf unpacked = static_cast<uLongf>(I32(file, position + 2));
-    const auto stored = static_cast<uLong>(I32(file, position + 6));
-    std::vector<std::uint8_t> data(unpacked);
-    EXPECT_EQ(uncompress(data.data(), &unpacked, file.data() + position + 44, stored), Z_OK) << info.Key;
-    info.Format = data.at(0);
-    info.PatternW = I32(data, 1);
-    info.PatternH = I32(data, 5);
-    info.Count = I32(data, 17);
-    info.TextureW = I32(data, 21);
-    info.TextureH = I32(data, 25);
-    info.Textures = I32(data, 29);
-    info.Bytes = data.size();
-    out.push_back(info);
-  }
-  return out;
 }
 
 class ImageArchivesTest : public ::testing::Test {
@@ -85,42 +37,52 @@ class ImageArchivesTest : public ::testing::Test {
 };
 TTempDir* ImageArchivesTest::Dir = nullptr;
 
-void ExpectSize(const std::vector<TPictureInfo>& set, std::size_t index, int w, int h) {
-  ASSERT_LT(index, set.size());
-  const TPictureInfo& p = set[index];
-  SCOPED_TRACE(p.Key);
-  EXPECT_EQ(p.Format, 5);
-  EXPECT_EQ(p.PatternW, w);
-  EXPECT_EQ(p.PatternH, h);
-  EXPECT_EQ(p.Count, 1);
-  EXPECT_EQ(p.Textures, 1);
-  EXPECT_EQ(p.Bytes, 33u + 4u * static_cast<std::size_t>(p.TextureW) * p.TextureH);
-}
+// The archives as the game reads them: through its own archive reader and image loader.
+class LoadedSet {
+ public:
+  LoadedSet(const std::string& folder, const std::string& name) : Res(nullptr, folder) {
+    Set = Res.ImageSet(Res.LoadArchive(folder + name));
+  }
+  std::int32_t Count() const { return Set != nullptr ? Set->Count() : -1; }
+  void ExpectSize(std::int32_t index, int w, int h) const {
+    const TImage* p = Set->Image(index);
+    ASSERT_NE(p, nullptr) << index;
+    SCOPED_TRACE(p->Name);
+    EXPECT_EQ(p->PatternWidth, w);
+    EXPECT_EQ(p->PatternHeight, h);
+    EXPECT_EQ(p->PatternCount, 1);
+    ASSERT_EQ(p->Textures.size(), 1u);
+    EXPECT_EQ(p->Textures[0].size(), static_cast<std::size_t>(p->TextureWidth) * p->TextureHeight);
+  }
+
+ private:
+  TsysResources Res;
+  TImageSet* Set = nullptr;
+};
 
 TEST_F(ImageArchivesTest, EverySetHoldsItsPicturesWhereAndHowBigTheGameExpects) {
-  const auto core = ReadArchive(Dir->File("core.asdb"));
-  ASSERT_EQ(core.size(), 8u);
-  ExpectSize(core, 2, 512, 512);  // font sheet
-  ExpectSize(core, 3, 450, 232);  // loading panel
-  for (std::size_t i = 4; i < 8; ++i) ExpectSize(core, i, 512, 384);
+  const LoadedSet core(Dir->Path(), "core.asdb");
+  ASSERT_EQ(core.Count(), 8);
+  core.ExpectSize(2, 512, 512);  // font sheet
+  core.ExpectSize(3, 450, 232);  // loading panel
+  for (std::int32_t i = 4; i < 8; ++i) core.ExpectSize(i, 512, 384);
 
-  const auto screens = ReadArchive(Dir->File("screens.asdb"));
-  ASSERT_EQ(screens.size(), 9u);
-  for (std::size_t i = 0; i < 4; ++i) ExpectSize(screens, i, 512, 384);
-  ExpectSize(screens, 8, 300, 60);  // corner picture
+  const LoadedSet screens(Dir->Path(), "screens.asdb");
+  ASSERT_EQ(screens.Count(), 9);
+  for (std::int32_t i = 0; i < 4; ++i) screens.ExpectSize(i, 512, 384);
+  screens.ExpectSize(8, 300, 60);  // corner picture
 
-  const auto interfaces = ReadArchive(Dir->File("interfaces.asdb"));
-  ASSERT_EQ(interfaces.size(), 5u);
-  ExpectSize(interfaces, 0, WidgetSheetWidth, WidgetSheetHeight);
-  for (std::size_t i = 1; i < 4; ++i) ExpectSize(interfaces, i, 390, 190);
-  ExpectSize(interfaces, 4, ChallengeSheetSize, ChallengeSheetSize);
+  const LoadedSet interfaces(Dir->Path(), "interfaces.asdb");
+  ASSERT_EQ(interfaces.Count(), 5);
+  interfaces.ExpectSize(0, WidgetSheetWidth, WidgetSheetHeight);
+  for (std::int32_t i = 1; i < 4; ++i) interfaces.ExpectSize(i, 390, 190);
+  interfaces.ExpectSize(4, ChallengeSheetSize, ChallengeSheetSize);
 
   // Archives of later pictures exist and are empty.
   for (const char* name : {"sprites", "TutsQQ", "TutsWTP", "TutsDTL", "GoTuts", "GoArcade", "GoChallenge"}) {
     const std::vector<std::uint8_t> file = ReadFile(Dir->File(std::string(name) + ".asdb"));
-    ASSERT_EQ(file.size(), 12u) << name;
-    EXPECT_EQ(I32(file, 4), 0) << name;
-    EXPECT_EQ(I32(file, 8), 12) << name;
+    EXPECT_EQ(file.size(), 12u) << name;
+    EXPECT_EQ(LoadedSet(Dir->Path(), std::string(name) + ".asdb").Count(), 0) << name;
   }
 }
 
