@@ -42,6 +42,31 @@ TQuad RotatedQuad(double x, double y, double w, double h, double px, double py, 
   return q;
 }
 
+// Cuts one axis of a picture at the screen's edges (the far edge only when
+// cutFar). A picture drawn 1:1 loses exactly the texels that fall outside; a
+// stretched one keeps its proportions.
+void CutAxis(double& pos, double& size, double& srcPos, double& srcSize, std::int32_t itemSize, double scale,
+             double screen, bool cutFar) {
+  const bool oneToOne = srcSize == itemSize;
+  auto sourceFor = [&](double newSize) {
+    return oneToOne ? static_cast<double>(Round(newSize / scale)) : srcSize * newSize / size;
+  };
+  if (pos < 0) {
+    const double whole = std::trunc(pos);
+    const double newSize = size + whole;
+    const double newSrc = sourceFor(newSize);
+    srcPos += (oneToOne ? itemSize : srcSize) - newSrc;
+    srcSize = newSrc;
+    size = newSize;
+    pos -= whole;
+  }
+  if (cutFar && pos + size > screen) {
+    const double newSize = screen - pos;
+    srcSize = sourceFor(newSize);
+    size = newSize;
+  }
+}
+
 inline std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
   h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
   return h;
@@ -255,38 +280,9 @@ void TmodGraphics::AddItem(const TrndGfx& item, double sx, double sy, double s, 
       double srcX = src.X;
       double srcY = src.Y;
       if (!item.IsText()) {
-        // Cut pictures at the screen edges. A picture drawn 1:1 loses exactly the
-        // texels that fall outside; a stretched one keeps its proportions.
-        const bool oneToOne = srcW == item.Width;
-        const bool oneToOneY = srcH == item.Height;
-        if (ix < 0) {
-          const double whole = std::trunc(ix);
-          const double newW = iw + whole;
-          const double newSrcW = oneToOne ? static_cast<double>(Round(newW / s)) : srcW * newW / iw;
-          srcX += (oneToOne ? item.Width : srcW) - newSrcW;
-          srcW = newSrcW;
-          iw = newW;
-          ix -= whole;
-        }
-        if (iy < 0) {
-          const double whole = std::trunc(iy);
-          const double newH = ih + whole;
-          const double newSrcH = oneToOneY ? static_cast<double>(Round(newH / s)) : srcH * newH / ih;
-          srcY += (oneToOneY ? item.Height : srcH) - newSrcH;
-          srcH = newSrcH;
-          ih = newH;
-          iy -= whole;
-        }
-        if (ix + iw > ScreenW) {
-          const double newW = ScreenW - ix;
-          srcW = oneToOne ? static_cast<double>(Round(newW / s)) : srcW * newW / iw;
-          iw = newW;
-        }
-        if (iy + ih > ScreenH && !screenSpace) {
-          const double newH = ScreenH - iy;
-          srcH = oneToOneY ? static_cast<double>(Round(newH / s)) : srcH * newH / ih;
-          ih = newH;
-        }
+        // Pictures are cut at the screen; the bottom edge only for world objects.
+        CutAxis(ix, iw, srcX, srcW, item.Width, s, ScreenW, true);
+        CutAxis(iy, ih, srcY, srcH, item.Height, s, ScreenH, !screenSpace);
         if (iw <= 0 || ih <= 0 || srcW <= 0 || srcH <= 0) return;
       }
       if (!screenSpace && !(ix <= ScreenW && iy <= ScreenH)) return;
