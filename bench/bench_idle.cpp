@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
 #include "platform/platDevice.h"

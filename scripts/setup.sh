@@ -30,6 +30,12 @@ install_missing() {
 # build DIR [cmake options...]
 build() {
   local dir="$1"; shift
-  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
+  local launcher=()
+  # ccache, where the machine has it, shares compiled objects between checkouts.
+  if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_BASEDIR="$ROOT"
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
   cmake --build "$ROOT/$dir"
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 #include "core/modTimer.h"
 #include "core/sysEventHandler.h"
 #include "data/sysResources.h"

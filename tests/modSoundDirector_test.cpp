@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 #include "core/sysEventHandler.h"
 #include "data/ASDbWriter.h"
 #include "objects/sysInterface.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 #include "core/sysEventHandler.h"
 #include "data/sysFiles.h"
 #include "data/sysResources.h"

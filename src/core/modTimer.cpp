@@ -1,11 +1,10 @@
 #include "core/modTimer.h"
 
 #include "core/sysEventHandler.h"
-#include "objects/sysInterface.h"
 
 TmodTimer::TmodTimer(TsysMainWindow* owner, TsysClock* clock, TsysEventHandler* events,
-                     std::function<void()> onQuit, TsysInterface* iface, double rate)
-    : TsysModule(owner), Events(events), Interface(iface), OnQuit(std::move(onQuit)) {
+                     std::function<void()> onQuit, std::int32_t* frameRate, double rate)
+    : TsysModule(owner), Events(events), FrameRate(frameRate), OnQuit(std::move(onQuit)) {
   EventMask = 0;
   Timer = std::make_unique<TFrameTimer>(owner, clock);
   Timer->Enabled = false;
@@ -29,5 +28,5 @@ void TmodTimer::DoTimer() {
 
 void TmodTimer::DoProcess() {
   Events->Tick();
-  if (Interface != nullptr) Interface->FrameRate = Timer->FrameRate;
+  if (FrameRate != nullptr) *FrameRate = Timer->FrameRate;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The module that binds the frame timer to the bus, the graphics module and the
 // director's shutdown.
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -8,7 +9,6 @@
 #include "core/sysModule.h"
 
 class TsysEventHandler;
-class TsysInterface;
 
 // What the timer needs of the graphics module each frame.
 class TsysFramePresenter {
@@ -21,7 +21,7 @@ class TsysFramePresenter {
 class TmodTimer : public TsysModule {
  public:
   TmodTimer(TsysMainWindow* owner, TsysClock* clock, TsysEventHandler* events,
-            std::function<void()> onQuit, TsysInterface* iface, double rate);
+            std::function<void()> onQuit, std::int32_t* frameRate, double rate);
 
   void SetEnabled(bool enabled) { Timer->Enabled = enabled; }
   bool GetEnabled() const { return Timer->Enabled; }
@@ -31,7 +31,8 @@ class TmodTimer : public TsysModule {
   void DoProcess();
 
   TsysEventHandler* Events;
-  TsysInterface* Interface;
+  // Where the measured frame rate is written each frame; may be null.
+  std::int32_t* FrameRate;
   TsysFramePresenter* Graphics = nullptr;
   std::unique_ptr<TFrameTimer> Timer;
   bool QuitRequested = false;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "platform/platAudio.h"

@@ -1,6 +1,6 @@
 #include "screens/frmBackground.h"
 
-#include "core/modScripting.h"
+#include "objects/sysScreenIds.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
 

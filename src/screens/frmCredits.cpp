@@ -1,6 +1,6 @@
 #include "screens/frmCredits.h"
 
-#include "core/modScripting.h"
+#include "objects/sysScreenIds.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"

@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "core/modScripting.h"
 #include "data/sysResources.h"
 #include "game/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
+#include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
 #include "screens/frmParts.h"
 
 namespace {
@@ -43,7 +44,7 @@ void TfrmMainMenu::BuildScreen() {
 
   for (int i = 0; i < 6; ++i) {
     const TMenuEntry& e = Entries[i];
-    const bool available = e.Target == 0 || ScreenAvailable(e.Target);
+    const bool available = e.Target == 0 || !Interface->ScreenAvailable || Interface->ScreenAvailable(e.Target);
     TobjButton* b = frm::Button(objects, Group, 397, 300 + 70 * i, 2, 230, 50, e.Caption, 10, 0, 0, 0, 0);
     if (e.Target == 0)
       b->SetAction(ekSystem, 2, 0, 0);

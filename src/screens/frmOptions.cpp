@@ -1,6 +1,6 @@
 #include "screens/frmOptions.h"
 
-#include "core/modScripting.h"
+#include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "game/defColours.h"
 #include "objects/objButton.h"

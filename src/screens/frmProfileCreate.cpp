@@ -1,6 +1,6 @@
 #include "screens/frmProfileCreate.h"
 
-#include "core/modScripting.h"
+#include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"

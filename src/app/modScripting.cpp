@@ -1,4 +1,4 @@
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 
 #include "core/modTimer.h"
 #include "core/sysEventHandler.h"
@@ -39,9 +39,13 @@ TmodScripting::~TmodScripting() {
 void TmodScripting::Startup() {
   Events = std::make_unique<TsysEventHandler>(Owner);
   Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath);
+  Interface->ScreenAvailable = [this](std::uint16_t id) {
+    const TScreenSlot slot = SlotOfScreen(id);
+    return slot != ScreenSlotCount && static_cast<bool>(Factories[slot]);
+  };
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
-                                      Interface.get(), 60.0);
+                                      &Interface->FrameRate, 60.0);
   Graphics = std::make_unique<TmodGraphics>(Owner, Interface.get(), Platform.CreateDevice);
   Timer->Graphics = Graphics.get();
   Input = std::make_unique<TmodInput>(Owner, Interface.get());

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/sysModule.h"
+#include "objects/sysScreenIds.h"
 
 class TsysClock;
 class TsysEventHandler;
@@ -41,47 +42,12 @@ enum TScreenSlot : int {
   ScreenSlotCount
 };
 
-// Screen ids: the code that opens a screen and the code that closes it.
-enum : std::uint16_t {
-  sidMainMenu = 1,
-  sidMissions = 2,
-  sidProfile = 4,
-  sidOptions = 5,
-  sidCredits = 6,
-  sidGame = 7,
-  sidArcade = 8,
-  sidScores = 9,
-  sidGameMenu = 10,
-  sidGameOver = 11,
-  sidLoading = 12,
-  sidProfileCreate = 13,
-  sidChallenge = 14,
-  sidTutorial = 15,
-};
-
-// Object groups of the screens.
-enum : std::int32_t {
-  grLoading = 0,
-  grBackground = 1,
-  grMainMenu = 2,
-  grMissions = 3,
-  grProfile = 5,
-  grOptions = 6,
-  grCredits = 7,
-  grGame = 8,
-  grGameOver = 13,
-  grArcade = 15,
-  grScores = 16,
-  grGameMenu = 18,
-  grProfileCreate = 19,
-  grChallenge = 20,
-  grTutorial = 21,
-};
-
 using TScreenFactory = std::function<std::unique_ptr<TsysForm>(TsysMainWindow* owner, TsysInterface* iface)>;
 using TScreenFactories = std::array<TScreenFactory, ScreenSlotCount>;
 // The game's screens (screens/frmScreens.cpp); a slot without a screen stays empty.
 TScreenFactories DefaultScreenFactories();
+// The slot of a screen id; ScreenSlotCount for an id without a screen.
+TScreenSlot SlotOfScreen(std::uint16_t screenId);
 // Whether this build has the screen of a screen id.
 bool ScreenAvailable(std::uint16_t screenId);
 

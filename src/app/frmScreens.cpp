@@ -1,7 +1,7 @@
 // The screen class of each director slot.
 #include <memory>
 
-#include "core/modScripting.h"
+#include "app/modScripting.h"
 #include "objects/sysForm.h"
 #include "screens/frmBackground.h"
 #include "screens/frmCredits.h"
@@ -36,24 +36,27 @@ TScreenFactories DefaultScreenFactories() {
   return f;
 }
 
+TScreenSlot SlotOfScreen(std::uint16_t screenId) {
+  switch (screenId) {
+    case sidMainMenu: return ssMainMenu;
+    case sidMissions: return ssMissions;
+    case sidProfile: return ssProfile;
+    case sidOptions: return ssOptions;
+    case sidCredits: return ssCredits;
+    case sidGame: return ssGame;
+    case sidArcade: return ssArcade;
+    case sidScores: return ssScores;
+    case sidGameMenu: return ssGameMenu;
+    case sidGameOver: return ssGameOver;
+    case sidProfileCreate: return ssProfileCreate;
+    case sidChallenge: return ssChallenge;
+    case sidTutorial: return ssTutorial;
+    default: return ScreenSlotCount;
+  }
+}
+
 bool ScreenAvailable(std::uint16_t screenId) {
   static const TScreenFactories factories = DefaultScreenFactories();
-  TScreenSlot slot;
-  switch (screenId) {
-    case sidMainMenu: slot = ssMainMenu; break;
-    case sidMissions: slot = ssMissions; break;
-    case sidProfile: slot = ssProfile; break;
-    case sidOptions: slot = ssOptions; break;
-    case sidCredits: slot = ssCredits; break;
-    case sidGame: slot = ssGame; break;
-    case sidArcade: slot = ssArcade; break;
-    case sidScores: slot = ssScores; break;
-    case sidGameMenu: slot = ssGameMenu; break;
-    case sidGameOver: slot = ssGameOver; break;
-    case sidProfileCreate: slot = ssProfileCreate; break;
-    case sidChallenge: slot = ssChallenge; break;
-    case sidTutorial: slot = ssTutorial; break;
-    default: return false;
-  }
-  return static_cast<bool>(factories[slot]);
+  const TScreenSlot slot = SlotOfScreen(screenId);
+  return slot != ScreenSlotCount && static_cast<bool>(factories[slot]);
 }
