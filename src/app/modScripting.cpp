@@ -17,8 +17,8 @@
 namespace {
 
 const char* const ImageArchives[] = {
-    "data/screens.asdb", "data/sprites.asdb", "data/interfaces.asdb", "data/TutsQQ.asdb",  "data/TutsWTP.asdb",
-    "data/TutsDTL.asdb", "data/GoTuts.asdb",  "data/GoArcade.asdb",   "data/GoChallenge.asdb",
+    "screens.asdb", "sprites.asdb", "interfaces.asdb", "TutsQQ.asdb",    "TutsWTP.asdb",
+    "TutsDTL.asdb", "GoTuts.asdb",  "GoArcade.asdb",   "GoChallenge.asdb",
 };
 
 const char* const LoadingContinue = "CLICK TO CONTINUE";
@@ -38,7 +38,8 @@ TmodScripting::~TmodScripting() {
 
 void TmodScripting::Startup() {
   Events = std::make_unique<TsysEventHandler>(Owner);
-  Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath);
+  Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath, Platform.DataFolder, Platform.SaveFolder);
+  const std::string& data = Interface->DataFolder;
   Interface->ScreenAvailable = [this](std::uint16_t id) {
     const TScreenSlot slot = SlotOfScreen(id);
     return slot != ScreenSlotCount && static_cast<bool>(Factories[slot]);
@@ -64,7 +65,7 @@ void TmodScripting::Startup() {
   TsysResources* resources = Interface->Resources.get();
   resources->SetDevice(Graphics->GetDevice());
 
-  resources->LoadArchive(DataPath + "data/core.asdb");
+  resources->LoadArchive(data + "core.asdb");
 
   CreateScreen(ssLoading);
   PostEvent(pmImmediate, ekSystem, 3, 0, 0);
@@ -75,10 +76,10 @@ void TmodScripting::Startup() {
   LoadingWait = true;
   ClickedToContinue = false;
 
-  for (const char* name : ImageArchives) resources->LoadArchive(DataPath + name);
+  for (const char* name : ImageArchives) resources->LoadArchive(data + name);
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
-  Sound->LoadMusic(DataPath + "data/Music.asdb");
+  Sound->LoadMusic(data + "Music.asdb");
 
   Input->Enabled = true;
   Timer->SetEnabled(true);

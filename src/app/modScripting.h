@@ -59,6 +59,12 @@ struct TsysPlatform {
   std::function<std::unique_ptr<TrndDevice>()> CreateDevice;
   // Makes the audio device; empty when the build has no audio (silent run).
   std::function<std::unique_ptr<TsndDevice>()> CreateAudio;
+  // Where the archives and effect banks are; empty for the data folder of the
+  // program folder.
+  std::string DataFolder;
+  // Where settings, profiles and scores are kept; empty to let the resources
+  // choose from the program folder.
+  std::string SaveFolder;
 };
 
 class TmodScripting : public TsysModule {
