@@ -196,7 +196,7 @@ void DrawIcon(cairo_t* cr, int size) {
   cairo_move_to(cr, o, o + reach);
   cairo_line_to(cr, o, o - reach);
   if (tiny) {
-    SetColor(cr, Hex(AxisBlue, 0.85));
+    SetColor(cr, Hex(AxisBlue));
     cairo_set_line_width(cr, axisWidth);
     cairo_stroke(cr);
   } else {
