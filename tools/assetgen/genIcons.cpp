@@ -26,11 +26,12 @@ struct TIconGrid {
 void StrokeGlow(cairo_t* cr, const TRGBA& c, double width, double glow) {
   // A halo of widening, fading strokes stands in for a blur, which an SVG
   // cannot carry.
-  for (int i = 3; i >= 1; --i) {
+  constexpr int Steps = 6;
+  for (int i = Steps; i >= 1; --i) {
     TRGBA halo = c;
-    halo.A = c.A * 0.12 * (4 - i);
+    halo.A = c.A * 0.1;
     SetColor(cr, halo);
-    cairo_set_line_width(cr, width + glow * i / 3.0);
+    cairo_set_line_width(cr, width + glow * i / Steps);
     cairo_stroke_preserve(cr);
   }
   SetColor(cr, c);
