@@ -16,8 +16,8 @@ std::string HelpText(const std::string& program) {
          "  --version    show the version and exit\n"
          "\n"
          "Settings, profiles and high scores are kept in $XDG_DATA_HOME/plotfray\n"
-         "(~/.local/share/plotfray when it is not set), or beside a program that\n"
-         "was not installed, in its own writable folder.\n";
+         "(~/.local/share/plotfray when it is not set). A copy run from a folder\n"
+         "with its data beside it keeps them there when it can.\n";
 }
 
 TsysCommandLine UsageError(const std::string& program, const std::string& what) {
