@@ -4,6 +4,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../xvfb/lib.sh"
 
 fail() { echo "FAIL: $*"; [ -f "$out/program.log" ] && cat "$out/program.log"; exit 1; }
+# X clients get a time limit: a display that stops answering fails the test
+# instead of hanging it.
+x() { timeout 30 "$@"; }
 
 # check_tree ROOT DATA APPID: the game's files under ROOT (a prefix) with the
 # data folder beside the generated one in DATA.
@@ -56,17 +59,22 @@ run_to_main_menu() {
   (cd "$home" && LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy exec "$exe") > "$out/program.log" 2>&1 & prog=$!
   win=
   for i in $(seq 1 300); do
-    win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
+    win=$(x xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
     [ -n "$win" ] && break; sleep 0.1
   done
   [ -n "$win" ] || fail "no window on $DISPLAY"
   sleep 2
-  xdotool mousemove --window "$win" 500 400 sleep 0.2 click 1; sleep 2
-  import -window "$win" "$out/welcome.png"
-  xdotool type --window "$win" --delay 80 "Ada"; sleep 0.5
-  xdotool key --window "$win" Return; sleep 2.5
-  import -window "$win" "$out/menu.png"
-  close_program
+  x xdotool mousemove --window "$win" 500 400 sleep 0.2 click 1; sleep 2
+  x import -window "$win" "$out/welcome.png" || fail "no picture of the welcome screen"
+  x xdotool type --window "$win" --delay 80 "Ada"; sleep 0.5
+  x xdotool key --window "$win" Return; sleep 2.5
+  x import -window "$win" "$out/menu.png" || fail "no picture of the main menu"
+  # Closed as a window manager's close button does; the program must end cleanly.
+  x "$XCLOSE" "$win"
+  for i in $(seq 1 100); do kill -0 $prog 2>/dev/null || break; sleep 0.1; done
+  kill -0 $prog 2>/dev/null && fail "still running after close"
+  wait $prog; local rc=$?
+  [ $rc -eq 0 ] || fail "exit code $rc"
 
   [ "$(stat -c %s "$saves/Profiles.dat" 2>/dev/null)" = 504 ] || fail "no profile saved in $saves"
   [ "$(head -c 4 "$saves/Profiles.dat" | od -An -c | tr -d ' ')" = '003Ada' ] || fail "the name is not in the profile"
