@@ -16,6 +16,7 @@
 #include "objects/objGroupButton.h"
 #include "objects/objHintLabelButton.h"
 #include "objects/objLabel.h"
+#include "objects/sysObjects.h"
 #include "render/modGraphics.h"
 #include "screens/frmArcade.h"
 #include "screens/frmChallenge.h"
@@ -702,6 +703,23 @@ TEST_F(MenusFlow, GameOverOfAnUnknownKindShowsOnlyItsPanel) {
   Tick(5);
   EXPECT_FALSE(Spy.Saw(ekSound, 3));
   EXPECT_FALSE(Spy.Saw(ekSound, 4));
+}
+
+TEST_F(MenusFlow, OpeningAScreenThatIsStillOpenReplacesItCleanly) {
+  StartWithProfile();
+  Open(1);
+  ASSERT_NE(Screen(ssBackground), nullptr);
+  const std::int32_t pieces = Director->Interface->Objects->GroupSize(grBackground);
+  ASSERT_GT(pieces, 0);
+  // Leaving a game opens the backdrop; here it was never closed.
+  Director->SwitchScreen(sidArcade, grGameMenu, 7);
+  Tick(20);
+  EXPECT_EQ(Director->Interface->Objects->GroupSize(grBackground), pieces);
+  EXPECT_GT(Director->Interface->Objects->GroupSize(grArcade), 0);
+  int screens = 0;
+  for (TsysEventComponent* c : Director->Events->Components)
+    screens += c == Screen(ssBackground) || c == Screen(ssArcade);
+  EXPECT_EQ(screens, 2);
 }
 
 }  // namespace
