@@ -298,19 +298,22 @@ TEST_F(MenusFlow, MissionModeButtonPlaysTheNextLevelAndResetClearsOnlyThatMode) 
   auto* missions = As<TfrmMissions>(ssMissions);
   ASSERT_NE(missions, nullptr);
 
-  Move(767, 435);
+  Move(767, 595);
   Tick(10);
-  EXPECT_TRUE(missions->Resets[0]->HintText->Visible) << "RESET explains itself";
-  Click(767, 435);  // RESET of Rozir Ivivuruda
+  EXPECT_TRUE(missions->Resets[2]->HintText->Visible) << "RESET explains itself";
+  Click(767, 595);  // RESET of Define the Line
   Tick(2);
   const std::vector<std::uint8_t> profile = File("Profiles.dat");
-  EXPECT_EQ(I32(profile, LevelsDoneAt(1)), 0);
-  EXPECT_EQ(I32(profile, LevelsDoneAt(1) + 4), 0);
-  EXPECT_EQ(I32(profile, LevelsDoneAt(1) + 8), 0);
-  EXPECT_EQ(I32(profile, LevelsDoneAt(3)), 1);
-  EXPECT_EQ(I32(profile, LevelsDoneAt(3) + 4), 300);
-  for (int j = 0; j < 5; ++j) EXPECT_FALSE(missions->Segments[0][static_cast<std::size_t>(j)]->Visible);
-  EXPECT_TRUE(missions->Segments[2][0]->Visible);
+  EXPECT_EQ(I32(profile, LevelsDoneAt(3)), 0);
+  EXPECT_EQ(I32(profile, LevelsDoneAt(3) + 4), 0);
+  EXPECT_EQ(I32(profile, LevelsDoneAt(3) + 8), 0);
+  EXPECT_EQ(I32(profile, LevelsDoneAt(1)), 3);
+  EXPECT_EQ(I32(profile, LevelsDoneAt(1) + 4), 900);
+  EXPECT_EQ(I32(profile, LevelsDoneAt(1) + 8), 27);
+  for (int j = 0; j < 5; ++j) {
+    EXPECT_FALSE(missions->Segments[2][static_cast<std::size_t>(j)]->Visible);
+    EXPECT_EQ(missions->Segments[0][static_cast<std::size_t>(j)]->Visible, j < 3);
+  }
   EXPECT_NE(Screen(ssMissions), nullptr) << "RESET stays on the screen";
 
   Click(300, 595);  // DEFINE THE LINE
