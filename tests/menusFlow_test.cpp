@@ -113,6 +113,9 @@ TEST_F(MenusFlow, ArcadeKeepsTheDifficultyEvenOnBackPreviewsEachModeAndStartsThe
   ASSERT_NE(arcade, nullptr);
   EXPECT_NE(Screen(ssBackground), nullptr);
   EXPECT_EQ(arcade->Difficulties->SelectedIndex, 1) << "a new profile plays at MEDIUM";
+  const std::uint32_t entryColours[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+  for (std::size_t i = 0; i < 4; ++i)
+    EXPECT_EQ(arcade->Difficulties->Entries[i].MiddleItem->Color, entryColours[i]) << "entry " << i;
   EXPECT_EQ(Res()->GameKind, GameKind::Arcade);
 
   Click(590, 330);  // HARD

@@ -75,8 +75,9 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
   for (int i = 0; i < 4; ++i) {
     choice->AddEntry(xs[static_cast<std::size_t>(i)], 0, ws[static_cast<std::size_t>(i)], 30, Words[i]);
     choice->SetEntryAction(i, ekGame, 23, i, 0);
-    choice->SetEntryColor(i, DifficultyColours[i]);
   }
+  // Only once every entry is in: adding an entry tints the whole row again.
+  for (int i = 0; i < 4; ++i) choice->SetEntryColor(i, DifficultyColours[i]);
   // A stored difficulty outside 0..3 selects no entry rather than a wrong one.
   choice->SetSelected(selected >= 0 && selected < 4 ? selected : 4);
   return choice;
