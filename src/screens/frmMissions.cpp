@@ -88,9 +88,10 @@ void TfrmMissions::BuildScreen() {
 
 void TfrmMissions::ShowProgress() {
   const TProfileRecord profile = Resources()->GetActiveProfile();
-  for (std::size_t m = 0; m < 3; ++m)
-    for (std::size_t j = 0; j < 5; ++j)
-      Segments[m][j]->SetVisible(static_cast<std::int32_t>(j) < profile.MissionProgress[m].LevelsDone);
+  for (std::size_t m = 0; m < 3; ++m) {
+    LevelsDone[m] = profile.MissionProgress[m].LevelsDone;
+    for (std::size_t j = 0; j < 5; ++j) Segments[m][j]->SetVisible(static_cast<std::int32_t>(j) < LevelsDone[m]);
+  }
 }
 
 void TfrmMissions::PointerMoved(std::int32_t x, std::int32_t y) {
@@ -98,12 +99,11 @@ void TfrmMissions::PointerMoved(std::int32_t x, std::int32_t y) {
   HoveredLevel = -1;
   Marker->SetVisible(false);
   if (x < BarX || x > BarX + BarWidth) return;
-  const TProfileRecord profile = Resources()->GetActiveProfile();
   for (std::int32_t m = 0; m < 3; ++m) {
     if (y < BarY[m] || y > BarY[m] + BarHeight) continue;
     const std::int32_t j = (x - BarX) / SegmentPitch;
     // A completed level, or the next one.
-    if (j > 4 || j > profile.MissionProgress[m].LevelsDone) return;
+    if (j > 4 || j > LevelsDone[static_cast<std::size_t>(m)]) return;
     Marker->SetX(BarX + SegmentInset + SegmentPitch * j);
     Marker->SetY(BarY[m] + SegmentInset);
     Marker->SetVisible(true);

@@ -33,6 +33,8 @@ class TfrmMissions : public TsysForm {
   TobjButton* Back = nullptr;
   std::int32_t HoveredMode = -1;   // 1..3
   std::int32_t HoveredLevel = -1;  // 0..4
+  // Each mode's completed levels as last shown.
+  std::array<std::int32_t, 3> LevelsDone{};
 
  private:
   void PointerMoved(std::int32_t x, std::int32_t y);
