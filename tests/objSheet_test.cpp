@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "objects/objSheet.h"
+#include "screens/frmChallenge.h"
 #include "sheetLayout.h"
 
 namespace {
@@ -47,6 +48,16 @@ TEST(WidgetSheetTable, WidgetsCutExactlyTheRectanglesTheSheetIsDrawnWith) {
                                      << std::get<2>(key) << ", " << std::get<3>(key) << ") that no widget uses";
   }
   for (int d = 0; d < 10; ++d) EXPECT_EQ(KeyOf(Sheet::NumberDigit[d]), KeyOf(DigitRect(d))) << "digit " << d;
+}
+
+TEST(ChallengeSheetTable, TheChallengeScreenCutsTheRectanglesTheSheetIsDrawnWith) {
+  int drawn = 0;
+  for (const TChallengeRect& r : ChallengeRects()) {
+    EXPECT_EQ(KeyOf(ChallengeSheetRect(r.Index)), KeyOf(r.Rect)) << "rectangle " << r.Index;
+    ++drawn;
+  }
+  EXPECT_EQ(drawn, 12);
+  for (int unused : {7, 12, 13, 14, 16}) EXPECT_EQ(ChallengeSheetRect(unused).W, 0) << unused;
 }
 
 }  // namespace
