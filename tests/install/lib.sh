@@ -63,7 +63,12 @@ run_to_main_menu() {
     [ -n "$win" ] && break; sleep 0.1
   done
   [ -n "$win" ] || fail "no window on $DISPLAY"
-  sleep 2
+  # SDL may replace its first window while it sets up the renderer: let it
+  # settle, then take the newest.
+  sleep 1
+  win=$(x xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
+  [ -n "$win" ] || fail "the window went away"
+  sleep 1
   x xdotool mousemove --window "$win" 500 400 sleep 0.2 click 1; sleep 2
   x import -window "$win" "$out/welcome.png" || fail "no picture of the welcome screen"
   x xdotool type --window "$win" --delay 80 "Ada"; sleep 0.5
