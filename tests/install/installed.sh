@@ -24,10 +24,14 @@ grep -qx "Icon=$appid" "$desktop" || fail "the desktop entry does not name the i
 grep -qx 'Categories=Game;Education;.*' "$desktop" || fail "the desktop entry is not in Game and Education"
 grep -q "<launchable type=\"desktop-id\">$appid.desktop</launchable>" "$metainfo" || fail "the metainfo does not launch the desktop entry"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
-# Every screenshot named by the metainfo is one of docs/screenshots.
-shots=$(grep -o '<image[^>]*>[^<]*</image>' "$metainfo" | sed 's|.*/\([^/<]*\)</image>|\1|')
+# Every screenshot named by the metainfo is one of docs/screenshots, at the size it gives.
+shots=$(grep -o '<image[^>]*>[^<]*</image>' "$metainfo" \
+  | sed 's|.*width="\([0-9]*\)" height="\([0-9]*\)".*/\([^/<]*\)</image>|\3 \1x\2|')
 [ -n "$shots" ] || fail "the metainfo has no screenshots"
-for s in $shots; do [ -f "$source_dir/docs/screenshots/$s" ] || fail "screenshot $s is not in docs/screenshots"; done
+while read -r name size; do
+  [ -f "$source_dir/docs/screenshots/$name" ] || fail "screenshot $name is not in docs/screenshots"
+  [ "$(identify -format '%wx%h' "$source_dir/docs/screenshots/$name")" = "$size" ] || fail "screenshot $name is not $size"
+done <<< "$shots"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate"
 else
