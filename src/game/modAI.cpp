@@ -202,23 +202,24 @@ void TmodAI::CheckPoint(TobjGridPoint* point) {
   if (kills > 0) PostEvent(pmImmediate, ekSound, 5, 0, 0);
 }
 
+bool TmodAI::AnswersLine(double slope, double intercept, std::int32_t answerX, TIntPoint a, TIntPoint b) {
+  if (!std::isfinite(slope)) return a.X == answerX && b.X == answerX && a.Y != b.Y;
+  // The same exact computation as the monster's: equal lines give equal reals.
+  return slope == LineSlope(a, b) && intercept == LineIntercept(a, b);
+}
+
 void TmodAI::CheckLine(TobjGridPoint* a, TobjGridPoint* b) {
   PostEvent(pmImmediate, ekSound, 5, 0, 0);
   const TsysObjects* objects = Interface->Objects.get();
   const TLevel& level = Interface->Resources->Level;
   const TIntPoint pa{a->PointX, a->PointY};
   const TIntPoint pb{b->PointX, b->PointY};
-  const double slope = LineSlope(pa, pb);
-  const double intercept = LineIntercept(pa, pb);
   std::int32_t kills = 0;
   std::int32_t sum = 0;
   for (std::int32_t i = 0; i < objects->TypeSize(otMonster); ++i) {
     auto* m = dynamic_cast<TobjMonster*>(objects->TypeObject(otMonster, i));
     if (m == nullptr) continue;
-    const bool match = std::isfinite(m->Slope)
-                           ? m->Slope == slope && m->Intercept == intercept
-                           : pa.X == m->AnswerPoint.X && pb.X == m->AnswerPoint.X && pa.Y != pb.Y;
-    if (!match) continue;
+    if (!AnswersLine(m->Slope, m->Intercept, m->AnswerPoint.X, pa, pb)) continue;
     const bool wasDying = m->Dying;
     sum += m->Size;
     m->Hit(false);

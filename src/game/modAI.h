@@ -31,6 +31,9 @@ class TmodAI : public TsysModule {
   void CheckPoint(TobjGridPoint* point);
   // Define the Line: hits every monster whose line runs through both points.
   void CheckLine(TobjGridPoint* a, TobjGridPoint* b);
+  // Whether two distinct points a and b answer a monster's line: the line
+  // through them has its slope and intercept, or both lie on its vertical line.
+  static bool AnswersLine(double slope, double intercept, std::int32_t answerX, TIntPoint a, TIntPoint b);
   // Hits every monster until all are dying.
   void DoomDevice();
   // Hits every monster whose answer lies in quadrant (0 = on an axis).
