@@ -64,6 +64,10 @@ void TGameBoard::UseArcade(std::int32_t gameType, std::int32_t difficulty, std::
 
 std::int32_t TGameBoard::Range() const { return Iface.Resources->Level.GridRange[Iface.Resources->Difficulty]; }
 
+void TGameBoard::ForceSize(std::int32_t size) {
+  for (std::int32_t i = 0; i < 3; ++i) Res().Level.SizeWeights[Res().Difficulty][i] = i + 1 == size ? 1 : 0;
+}
+
 void TGameBoard::Build() {
   const TLevel& level = Res().Level;
   const std::int32_t range = Range();
@@ -149,6 +153,11 @@ void TGameBoard::Step(int n) {
   for (int i = 0; i < n; ++i) Bus.Tick();
 }
 
+void TGameBoard::Post(std::int32_t kind, std::uint16_t code, std::intptr_t param, std::int32_t value) {
+  Input.PostEvent(pmQueued, kind, code, param, value);
+  Step();
+}
+
 void TGameBoard::MoveTo(double x, double y) {
   Input.PostEvent(pmQueued, ekMouse, 1, static_cast<std::intptr_t>(x), static_cast<std::int32_t>(y));
   Step();
@@ -169,4 +178,5 @@ void TGameBoard::Click(const TobjGridPoint* point) {
   const double y = point->Y + 384;
   MoveTo(x, y);
   Release(x, y);
+  Step();
 }

@@ -57,6 +57,8 @@ class TGameBoard {
   void UseMission(std::int32_t gameType, std::int32_t level);
   void UseArcade(std::int32_t gameType, std::int32_t difficulty, std::int32_t levelUps = 0);
   std::int32_t Range() const;
+  // Every monster spawned from now on has this size (1..3).
+  void ForceSize(std::int32_t size);
 
   // Map, tiles and grid points, as the game screen's board.
   void Build();
@@ -73,11 +75,14 @@ class TGameBoard {
   std::int32_t CountOf(std::int32_t type) const { return Objects()->TypeSize(type); }
 
   void Step(int n = 1);
+  // Posts as another component would (queued) and runs one step.
+  void Post(std::int32_t kind, std::uint16_t code, std::intptr_t param = 0, std::int32_t value = 0);
   // As the input module posts them: client pixels, queued, one step each.
   void MoveTo(double x, double y);
   void Release(double x, double y);
   void RightRelease(double x, double y);
-  // Moves over the point's centre and releases the left button there.
+  // Moves over the point's centre and releases the left button there; returns
+  // once the monster director has handled the click (its verdict arrives one step later).
   void Click(const TobjGridPoint* point);
 
   TsysObjects* Objects() const { return Iface.Objects.get(); }

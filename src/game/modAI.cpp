@@ -322,7 +322,9 @@ void TmodAI::QuadrantBlitz(std::int32_t quadrant) {
       ++kills;
       for (std::int32_t g = 0; g < objects->TypeSize(otGridPoint); ++g) {
         const auto* point = dynamic_cast<const TobjGridPoint*>(objects->TypeObject(otGridPoint, g));
-        if (point == nullptr || point->PointX != answer.X || point->PointY != answer.Y) continue;
+        // Only points that can be clicked: the quadrant tiles of the other
+        // games lie idle under the board.
+        if (point == nullptr || !point->Active || point->PointX != answer.X || point->PointY != answer.Y) continue;
         Zap(PositionOf(m), PositionOf(point), QuadrantColourIndex(level, answer.X, answer.Y), m->Size * 10 + 10);
       }
     }
