@@ -158,7 +158,7 @@ TEST_F(LineSelection, AVerticalLineIsAnsweredByAnyTwoPointsWithItsX) {
 }
 
 TEST_F(LineSelection, ADyingMonsterIsZappedAgainButEarnsNoKill) {
-  TobjMonster* m = Board.Spawn(-150, -250);
+  TobjMonster* m = Board.SpawnGrown(-150, -250);
   TGameBoard::GiveLine(m, {0, 0}, {1, 1});
   m->Hit(true);  // reached the origin: a life is lost for it
   Board.Click(Board.Point(-2, -2));
