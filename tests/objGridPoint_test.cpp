@@ -49,6 +49,12 @@ TEST_F(GridPoint, GrowsOnceAStepAndSoundsOnceAtItsPeak) {
 
   P->SetSelected(false);
   Over(Board.Point(-1, 1));  // an idle point: P is left, nothing else grows
+  Board.Step();
+  Over(P);
+  Board.Step(3);
+  EXPECT_EQ(P->DotSize, 20);
+  EXPECT_EQ(Board.Screen.Count(ekSound, 7), 1) << "back at the peak without having shrunk away: silent";
+  Over(Board.Point(-1, 1));
   Board.Step(5);
   EXPECT_EQ(Board.Screen.Count(ekSound, 7), 1) << "shrinking, not yet at its smallest";
   Board.Step(10);

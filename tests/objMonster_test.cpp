@@ -120,6 +120,13 @@ TEST_F(Monster, StopThenHalveKeepsHalfOfTheSpeedFromBeforeTheStop) {
   EXPECT_DOUBLE_EQ(m->TopSpeed, 0.4);
   EXPECT_FALSE(m->StatusPicture->Visible);
 
+  // Halved, then stopped: the speed from before both comes back.
+  m->Halve(100);
+  m->Stop(50);
+  EXPECT_EQ(m->TopSpeed, 0);
+  Board.Step(50);
+  EXPECT_DOUBLE_EQ(m->TopSpeed, 0.4);
+
   // Paused, the clock stands still.
   m->Halve(20);
   Board.Res().Paused = true;
