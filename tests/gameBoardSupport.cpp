@@ -43,6 +43,11 @@ TGameBoard::~TGameBoard() {
   if (HasDevice) Iface.Resources->SetDevice(nullptr);
 }
 
+void TGameBoard::UseDevice(TrndDevice* device) {
+  Iface.Resources->SetDevice(device);
+  HasDevice = true;
+}
+
 void TGameBoard::UseMission(std::int32_t gameType, std::int32_t level) {
   TsysResources& res = Res();
   res.GameKind = GameKind::Mission;

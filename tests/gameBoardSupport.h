@@ -53,6 +53,9 @@ class TGameBoard {
   TGameBoard(const TGameBoard&) = delete;
   TGameBoard& operator=(const TGameBoard&) = delete;
 
+  // Draws on another device from now on (a real one, for pictures of the board).
+  void UseDevice(TrndDevice* device);
+
   // The level of a mission (played at Medium) or of an arcade game after some level-ups.
   void UseMission(std::int32_t gameType, std::int32_t level);
   void UseArcade(std::int32_t gameType, std::int32_t difficulty, std::int32_t levelUps = 0);

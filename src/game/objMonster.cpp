@@ -12,11 +12,16 @@
 #include "game/defColours.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
+#include "render/rndItems.h"
 
 namespace {
 
 constexpr std::uint32_t LabelColour = 0x3333FF;
 constexpr std::int32_t LabelFontSize = 10;
+// The blue question needs a light ground to be read over the dark board.
+constexpr std::uint32_t PlateColour = 0xF4F4FF;
+constexpr std::int32_t PlateAlpha = 224;
+constexpr std::int32_t PlatePadding = 3;
 constexpr const char* EscapeCries[5] = {"WOOHOO!", "YAAAY!", "WIENER!", "JAVOL!", "NI!"};
 constexpr const char* DeathCries[5] = {"AAARGH!", "CURSES!", "NOOOOO!", "OW.", "BAH!"};
 constexpr double FractionTolerance = 0.005;
@@ -113,11 +118,15 @@ TobjMonster::TobjMonster(TsysResources* resources, std::int32_t group, std::int3
   StatusPicture = AddItem(0, 0);
   StatusPicture->SetImage(Sprite::Set, Sprite::Status, Sprite::StatusStopped);
   StatusPicture->Visible = false;
+  LabelPlate = AddItem(0, 0);
+  LabelPlate->SetImage(CoreSprite::Set, CoreSprite::White, 0);
+  LabelPlate->SetColorAlpha(PlateColour, PlateAlpha);
+  LabelPlate->Height = LabelHeight;
   Label = AddText();
   Label->Width = LabelWidth;
   Label->Height = LabelHeight;
   Label->SetColor(LabelColour);
-  Label->SetText("", LabelFontSize, false, false, false, true, false);
+  Label->SetText("", LabelFontSize, true, false, false, true, true);
   PlaceItems();
 }
 
@@ -258,6 +267,10 @@ void TobjMonster::LineQuestion(const TLevel&, std::int32_t range) {
 void TobjMonster::SetQuestion(const std::string& text) {
   Question = text;
   Label->SetPlainText(text);
+  const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFontSize).CharWidth;
+  LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelWidth);
+  LabelPlate->Visible = !text.empty();
+  PlaceItems();
 }
 
 void TobjMonster::Hit(bool escaping) {
@@ -331,16 +344,13 @@ void TobjMonster::PlaceItems() {
   StatusPicture->RelY = -p / 2 + p / 10;
   // Growing and shrinking labels are scaled rather than resized: the text keeps
   // its painted target.
-  if (DrawnPixels < 48) {
-    const double k = p / 48;
-    Label->Scale = k;
-    Label->RelX = -LabelWidth / 2.0 * k;
-    Label->RelY = -12 - p / 2 * k;
-  } else {
-    Label->Scale = 1;
-    Label->RelX = -LabelWidth / 2.0;
-    Label->RelY = -12 - p / 2;
-  }
+  const double k = DrawnPixels < 48 ? p / 48 : 1.0;
+  Label->Scale = k;
+  Label->RelX = -LabelWidth / 2.0 * k;
+  Label->RelY = -12 - p / 2 * k;
+  LabelPlate->Scale = k;
+  LabelPlate->RelX = -LabelPlate->Width / 2.0 * k;
+  LabelPlate->RelY = Label->RelY;
 }
 
 void TobjMonster::ProcessEvents() {

@@ -54,6 +54,7 @@ class TobjMonster : public TobjBase {
   double SavedTopSpeed = 0;
 
   TrndGfx* StatusPicture = nullptr;
+  TrndGfx* LabelPlate = nullptr;  // a light plate under the question, sized to it
   TrndText* Label = nullptr;
 
   static constexpr std::int32_t StatusStopped = 2;
