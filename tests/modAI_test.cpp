@@ -33,10 +33,11 @@ class MonsterDirector : public ::testing::Test {
 TEST_F(MonsterDirector, OneClickKillsEveryMonsterWithThatAnswer) {
   Board.UseMission(GameType::WhatsThePoint, 5);  // R = 5, all sizes
   Board.Build();
-  TobjMonster* a = Board.Spawn(-150, -300);
+  // Grown, so that they are still there to look at while they shrink away.
+  TobjMonster* a = Board.SpawnGrown(-150, -300);
   Board.ForceSize(3);
-  TobjMonster* b = Board.Spawn(400, 300);
-  TobjMonster* other = Board.Spawn(-200, 300);
+  TobjMonster* b = Board.SpawnGrown(400, 300);
+  TobjMonster* other = Board.SpawnGrown(-200, 300);
   a->AnswerPoint = {2, -1};
   b->AnswerPoint = {2, -1};
   other->AnswerPoint = {-2, 1};
@@ -113,9 +114,9 @@ class LineSelection : public MonsterDirector {
 };
 
 TEST_F(LineSelection, TwoPointsOnTheLineKillItsMonster) {
-  TobjMonster* m = Board.Spawn(-150, -250);
+  TobjMonster* m = Board.SpawnGrown(-150, -250);
   TGameBoard::GiveLine(m, {0, 1}, {1, 3});  // y=2x+1
-  TobjMonster* other = Board.Spawn(400, 250);
+  TobjMonster* other = Board.SpawnGrown(400, 250);
   TGameBoard::GiveLine(other, {0, 0}, {1, 1});
 
   Board.Click(Board.Point(-1, -1));
@@ -144,7 +145,7 @@ TEST_F(LineSelection, TwoPointsOnTheLineKillItsMonster) {
 }
 
 TEST_F(LineSelection, AVerticalLineIsAnsweredByAnyTwoPointsWithItsX) {
-  TobjMonster* m = Board.Spawn(-150, -250);
+  TobjMonster* m = Board.SpawnGrown(-150, -250);
   TGameBoard::GiveLine(m, {2, 0}, {2, 1});
   ASSERT_EQ(m->Question, "x=2");
   TobjMonster* elsewhere = Board.Spawn(400, 250);
@@ -318,9 +319,9 @@ TEST_F(MonsterDirector, TheDoomDeviceHitsUntilEveryMonsterDies) {
   Board.UseMission(GameType::QuickQuadrants, 3);
   Board.Build();
   Board.ForceSize(3);
-  TobjMonster* large = Board.Spawn(-150, -250);
+  TobjMonster* large = Board.SpawnGrown(-150, -250);
   Board.ForceSize(1);
-  TobjMonster* small = Board.Spawn(400, 250);
+  TobjMonster* small = Board.SpawnGrown(400, 250);
   Board.Post(ekGame, 40);
   Settle();
   // A large monster of Rozir Ivivuruda takes three hits, each counted.
@@ -353,10 +354,10 @@ TEST_F(MonsterDirector, TheDoomDeviceHitsUntilEveryMonsterDies) {
 TEST_F(MonsterDirector, QuadrantBlitzHitsTheMonstersOfOneQuadrantFromTheirPoints) {
   Board.UseMission(GameType::WhatsThePoint, 3);  // R = 2
   Board.Build();
-  TobjMonster* in1 = Board.Spawn(-150, -250);
-  TobjMonster* alsoIn1 = Board.Spawn(300, -250);
-  TobjMonster* in2 = Board.Spawn(-150, 250);
-  TobjMonster* onAxis = Board.Spawn(300, 250);
+  TobjMonster* in1 = Board.SpawnGrown(-150, -250);
+  TobjMonster* alsoIn1 = Board.SpawnGrown(300, -250);
+  TobjMonster* in2 = Board.SpawnGrown(-150, 250);
+  TobjMonster* onAxis = Board.SpawnGrown(300, 250);
   in1->AnswerPoint = {1, 1};
   alsoIn1->AnswerPoint = {2, 1};
   in2->AnswerPoint = {-1, 1};
