@@ -39,7 +39,8 @@ constexpr int Bursts = 10;
 constexpr int Zaps = 20;
 // Effects of the bench live this long, so the scene stays the same size.
 constexpr std::int32_t Forever = 1 << 28;
-// Steps between re-placing the monsters (with the clock stopped), long before any reaches the origin.
+// Steps between putting the scene back as built (with the clock stopped): long
+// before any monster reaches the origin or a spark leaves the screen.
 constexpr int StepsPerRound = 200;
 
 std::unique_ptr<TImage> Picture(int textureW, int textureH, int patternW, int patternH) {
@@ -160,6 +161,12 @@ struct TGameScene {
     }
   }
 
+  // Back to the scene as built: monsters on their ring, sparks at their start.
+  void Reset() {
+    PlaceMonsters();
+    BurstSparks();
+  }
+
   void BurstSparks() {
     for (int i = 0; i < Bursts; ++i)
       SparkList[static_cast<std::size_t>(i)]->Burst({128.0 + 30 * i, 20.0 * i - 100}, 75, 0xFFFF40, Forever, 0.01);
@@ -187,7 +194,7 @@ void BM_LogicStep(benchmark::State& state) {
     s.Events->Tick();
     if (++steps == StepsPerRound) {
       state.PauseTiming();
-      s.PlaceMonsters();
+      s.Reset();
       steps = 0;
       state.ResumeTiming();
     }
@@ -199,6 +206,7 @@ BENCHMARK(BM_LogicStep)->Unit(benchmark::kMicrosecond);
 
 void BM_FrameThroughGraphicsModule(benchmark::State& state) {
   TGameScene& s = Scene();
+  s.Reset();
   for (auto _ : state) {
     s.Graphics->RenderFrame();
     SDL_RenderFlush(s.Device->Renderer());
@@ -210,6 +218,7 @@ BENCHMARK(BM_FrameThroughGraphicsModule)->Unit(benchmark::kMillisecond);
 
 void BM_FrameThroughBareRenderGeometry(benchmark::State& state) {
   TGameScene& s = Scene();
+  s.Reset();
   // The same quads as vertex runs per texture and blend, built once.
   struct TRun {
     SDL_Texture* Texture;
