@@ -241,8 +241,12 @@ TEST_F(MonsterQuestions, PointLabelsEvaluateToTheirAnswersOnTheGridInAllowedQuad
     // Small monsters show plain points, medium ones a sum for x, large ones two sums.
     ASSERT_EQ(plainA, m.Size == 1) << q;
     ASSERT_EQ(plainB, m.Size < 3) << q;
-    if (!plainA) ASSERT_TRUE(firstA >= -2 * r && firstA <= -1) << q;
-    if (!plainB) ASSERT_TRUE(firstB >= -2 * r && firstB <= -1) << q;
+    if (!plainA) {
+      ASSERT_TRUE(firstA >= -2 * r && firstA <= -1) << q;
+    }
+    if (!plainB) {
+      ASSERT_TRUE(firstB >= -2 * r && firstB <= -1) << q;
+    }
     quadrants.insert(QuadrantOf(m.AnswerPoint.X, m.AnswerPoint.Y));
   });
   EXPECT_EQ(quadrants.size(), 5u) << "points on the axes and in all four quadrants are asked";

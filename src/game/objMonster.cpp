@@ -183,7 +183,7 @@ void TobjMonster::GenerateQuestion() {
       PointQuestion(level, range);
       break;
     case GameType::DefineTheLine:
-      LineQuestion(level, range);
+      LineQuestion(range);
       break;
     default:
       LogLine("monster: no questions for game type " + std::to_string(level.GameType));
@@ -227,7 +227,7 @@ void TobjMonster::PointQuestion(const TLevel& level, std::int32_t range) {
   SetQuestion("(" + a + "," + b + ")");
 }
 
-void TobjMonster::LineQuestion(const TLevel&, std::int32_t range) {
+void TobjMonster::LineQuestion(std::int32_t range) {
   TIntPoint p;
   TIntPoint s;
   bool found = false;
