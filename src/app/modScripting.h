@@ -19,6 +19,7 @@ class TmodTimer;
 class TmodGraphics;
 class TmodInput;
 class TmodSound;
+class TmodAI;
 class TsndDevice;
 class TrndDevice;
 
@@ -94,6 +95,7 @@ class TmodScripting : public TsysModule {
   std::unique_ptr<TmodGraphics> Graphics;
   std::unique_ptr<TmodInput> Input;
   std::unique_ptr<TmodSound> Sound;
+  std::unique_ptr<TmodAI> AI;
 
   bool Active = true;
   bool LoadingWait = false;
