@@ -86,10 +86,29 @@ TEST_F(InputTest, ClickRepeatsTheDownEventWithThePressPositionThenReleasesOnce) 
   Steps(3);
   Input.ButtonUp(0, 105, 210, 0);
   Steps(2);
+  // The press itself, then the repeat of each of the three steps it was held.
   EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekMouse, 2, 100, 200},
                                         {ekMouse, 2, 100, 200},
                                         {ekMouse, 2, 100, 200},
+                                        {ekMouse, 2, 100, 200},
                                         {ekMouse, 3, 105, 210}}));
+}
+
+TEST_F(InputTest, PressesAndReleasesWithinOneStepArriveEachInOrder) {
+  // A double click that the window delivers between two logic steps.
+  Input.ButtonDown(0, 10, 20, 0);
+  Input.ButtonUp(0, 10, 20, 0);
+  Input.ButtonDown(0, 11, 21, 0);
+  Input.ButtonUp(0, 11, 21, 0);
+  Input.ButtonDown(1, 12, 22, 0);
+  Input.ButtonUp(1, 12, 22, 0);
+  Steps(3);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekMouse, 2, 10, 20},
+                                        {ekMouse, 3, 10, 20},
+                                        {ekMouse, 2, 11, 21},
+                                        {ekMouse, 3, 11, 21},
+                                        {ekMouse, 4, 12, 22},
+                                        {ekMouse, 5, 12, 22}}));
 }
 
 TEST_F(InputTest, MoveWheelAndOtherButtons) {
@@ -123,12 +142,12 @@ TEST_F(InputTest, LeavingTextModeStopsAHeldButtonsRepeat) {
   Bus.Register(&box);
   box.PostEvent(pmImmediate, ekKeys, 3, 0, 0);
   Input.ButtonDown(0, 1, 1, 0);  // buttons work in text mode
-  Steps(2);  // posted on steps 1 and 2, the first delivered
-  EXPECT_EQ(Spy.Count(ekMouse, 2), 1);
+  Steps(2);  // the press and the repeat of step 1 delivered, step 2's waiting
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 2);
   box.PostEvent(pmImmediate, ekKeys, 4, 0, 0);
   EXPECT_FALSE(Window.TextInput);
   Steps(3);
-  EXPECT_EQ(Spy.Count(ekMouse, 2), 2) << "only the one already posted arrives";
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 3) << "only the one already posted arrives";
 }
 
 TEST_F(InputTest, NothingIsPostedBeforeStartupEndsOrAfterAQuitRequest) {

@@ -55,6 +55,14 @@ class ScreensFlow : public ::testing::Test {
     Director->Input->ButtonUp(0, x, y, 0);
     Tick(2);
   }
+  // Press and release that reach the window between two logic steps.
+  void QuickClick(int x, int y) {
+    Director->Input->PointerMove(x, y, 0);
+    Tick(2);
+    Director->Input->ButtonDown(0, x, y, 0);
+    Director->Input->ButtonUp(0, x, y, 0);
+    Tick(2);
+  }
   void Type(const std::string& text) {
     for (char c : text) {
       Director->Input->KeyPress(static_cast<unsigned char>(c));
@@ -267,6 +275,37 @@ TEST_F(ScreensFlow, ProfileListAddsAndChoosesPlayers) {
   Director->Input->KeyUp(0x0D, 0);
   Tick(40);
   EXPECT_EQ(Res()->Settings.ActiveProfile, 1);
+}
+
+TEST_F(ScreensFlow, QuickClicksOnTheProfileListSelectAndChooseTheLineClicked) {
+  CreateFirstProfile("Ada");
+  Res()->AddProfile(Res()->GetProfile(0));
+  Res()->Profiles[1].Name = "Blaise";
+  TSettingsRecord settings = Res()->Settings;
+  settings.ActiveProfile = 1;
+  Res()->SaveSettings(settings);
+  Click(110, 55);  // CHANGE PROFILE
+  Tick(40);
+  auto* list = dynamic_cast<TfrmProfile*>(Screen(ssProfile));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->List->SelectedIndex, 1);
+  QuickClick(400, 320);  // the first line
+  EXPECT_EQ(list->List->SelectedIndex, 0) << "a quick click moves the selection";
+  QuickClick(400, 320);
+  Tick(40);
+  EXPECT_EQ(Res()->Settings.ActiveProfile, 0) << "a quick double click chooses the line clicked";
+}
+
+TEST_F(ScreensFlow, HighScoreRowsKeepTheColoursOfTheirEntries) {
+  CreateFirstProfile("Ada");
+  Click(510, 535);  // HIGH SCORES
+  Tick(40);
+  auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
+  ASSERT_NE(scores, nullptr);
+  const std::uint32_t types[3] = {0x00FF00, 0x007EFF, 0x3333FF};
+  const std::uint32_t difficulties[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(scores->GameTypes->Entries[i].LeftItem->Color, types[i]) << i;
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(scores->Difficulties->Entries[i].RightItem->Color, difficulties[i]) << i;
 }
 
 TEST_F(ScreensFlow, ButtonsWithoutTheirScreenDoNothing) {
