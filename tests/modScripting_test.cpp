@@ -310,6 +310,18 @@ TEST_F(DirectorTest, QuitRequestEndsTheFrameWithShutdown) {
   EXPECT_FALSE(Open(ssBackground));
 }
 
+TEST_F(DirectorTest, QuitInTheBackgroundShutsDownAtOnce) {
+  Start(true);
+  AttachPoster();
+  PassLoading();
+  Director->Deactivate();
+  Director->RequestQuit();  // the window's close request, SIGTERM or SIGINT
+  EXPECT_TRUE(Director->IsShutDown()) << "no frame runs in the background to carry the quit out";
+  EXPECT_TRUE(Window.Terminated);
+  EXPECT_EQ(Director->Interface, nullptr);
+  EXPECT_EQ(Director->Events, nullptr);
+}
+
 TEST_F(DirectorTest, NoDrawingDeviceShowsItsMessageAndEndsTheProgram) {
   TsysPlatform platform;
   platform.Window = &Window;

@@ -307,10 +307,13 @@ void TmodScripting::RequestQuit() {
   // No binding matches any more; the held keys keep their bindings.
   if (Input) Input->Context = -1;
   if (Timer) Timer->RequestQuit();
+  // In the background no frame runs to carry the quit out, and none is running
+  // now (only window messages arrive there): shut down at once.
+  if (!Active) Shutdown();
 }
 
 void TmodScripting::Activate() {
-  if (Active) return;
+  if (Active || ShutDownDone) return;
   Graphics->RestoreNeeded = true;
   Events->Active = true;
   Timer->SetEnabled(true);
@@ -318,7 +321,7 @@ void TmodScripting::Activate() {
 }
 
 void TmodScripting::Deactivate() {
-  if (!Active) return;
+  if (!Active || ShutDownDone) return;
   Active = false;
   Timer->SetEnabled(false);
   Events->Active = false;

@@ -74,6 +74,7 @@ class TmodScripting : public TsysModule {
   void CloseScreen(TScreenSlot slot);
   void CloseAllScreens();
   void SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value);
+  // Quits at the end of the next frame; in the background, at once.
   void RequestQuit();
   void Activate();
   void Deactivate();
