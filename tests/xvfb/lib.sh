@@ -42,7 +42,9 @@ start_program() {
     dri=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1)
     preload="libGL.so.1 libGLX_mesa.so.0 ${dri}"
   fi
-  LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy "$work/$(basename "$exe")" > "$out/program.log" 2>&1 & prog=$!
+  # A background job of a script starts with SIGINT ignored; the program must see it as a terminal would.
+  LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy env --default-signal=INT "$work/$(basename "$exe")" \
+    > "$out/program.log" 2>&1 & prog=$!
   win=
   for i in $(seq 1 300); do
     win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)
