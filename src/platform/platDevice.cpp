@@ -227,6 +227,14 @@ void TplatDevice::SetAntialias(bool linear) {
 
 void TplatDevice::SetWindowed(bool windowed) {
   Flush();
+  if (!windowed && !Window->CanGoFullscreen()) {
+    LogLine("full screen is not available here (no window manager to grant it); playing in a 1024 x 768 window");
+    windowed = true;
+    if (Windowed) {
+      Window->SnapClientArea();
+      return;
+    }
+  }
   Windowed = windowed;
   SDL_SetWindowFullscreen(Window->Handle(), windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   if (windowed) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/sysLog.h"
+#include "platform/platX11.h"
 
 TplatWindow::~TplatWindow() {
   if (Window != nullptr) SDL_DestroyWindow(Window);
@@ -21,6 +22,8 @@ bool TplatWindow::Create(bool fullscreen) {
   SDL_StopTextInput();
   return true;
 }
+
+bool TplatWindow::CanGoFullscreen() const { return Window != nullptr && WindowSystemGrantsFullscreen(Window); }
 
 bool TplatWindow::IsFullscreen() const {
   return Window != nullptr && (SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN) != 0;

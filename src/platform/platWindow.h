@@ -32,6 +32,10 @@ class TplatWindow : public TsysMainWindow {
   void Terminate() override { Terminated = true; }
   bool IsTerminated() const { return Terminated; }
   bool IsFullscreen() const;
+  // False where a full-screen request would not be carried out (an X server
+  // without a window manager): the window would stay as it is while the
+  // renderer drew for the whole screen.
+  bool CanGoFullscreen() const;
 
   std::function<void()> OnActivate;
   std::function<void()> OnDeactivate;
