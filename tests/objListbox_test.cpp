@@ -48,6 +48,30 @@ TEST_F(ListboxTest, ThirtyLinesOverflowTheListAreaBySixtyFivePixels) {
   EXPECT_FALSE(empty->SelectionBar->Visible);
 }
 
+TEST_F(ListboxTest, LinesAreShownAsTypedEachOnItsOwnRow) {
+  auto* list = Make<TobjListbox>(otListbox, 285, 290, 455, 345);
+  const std::vector<std::string> names = {"Cy<r><r>X", "<v=0>", "a</b>b", "1/2 <l>", "  ", "Zed"};
+  for (const std::string& n : names) list->AddLine(n);
+  list->RebuildList();
+  std::vector<std::string> shown(names.size());
+  for (const TTextSeg& seg : list->ListText->Segments) {
+    ASSERT_GE(seg.Line, 0);
+    ASSERT_LT(seg.Line, static_cast<std::int32_t>(names.size())) << "a line spilled below the list";
+    EXPECT_EQ(seg.Y, seg.Line * 12);
+    EXPECT_FALSE(seg.Bold);
+    shown[static_cast<std::size_t>(seg.Line)] += seg.Text;
+  }
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (i != 4) {
+      EXPECT_EQ(shown[i], names[i]) << "line " << i;
+    }
+  // The last name sits on the sixth row, where a click selects it.
+  Click(400, 290 + 25 + 5 * 12 + 6);
+  EXPECT_EQ(list->SelectedIndex, 5);
+  list->ListText->SetText("after", 8, false, false, false, false, false);
+  EXPECT_EQ(list->ListText->Segments.size(), 1u) << "other setters leave the lines behind";
+}
+
 TEST_F(ListboxTest, ScrollingMovesTheTextAndClipsTheSelectionBar) {
   auto* list = Filled(Make<TobjListbox>(otListbox, 285, 290, 455, 345), 30);
   list->ScrollTo(list->ThumbMax);

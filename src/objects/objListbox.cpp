@@ -46,12 +46,9 @@ void TobjListbox::RebuildList() {
     SelectedIndex = -1;
     ListText->SetMarkUpWrapped("", 8, false, true, false);
   } else {
-    std::string text;
-    for (std::size_t i = 0; i < Lines.size(); ++i) {
-      text += Lines[i];
-      if (i + 1 < Lines.size()) text += "<r>";
-    }
-    ListText->SetMarkUpWrapped(text, 8, false, true, false);
+    // Lines are names: shown as typed, never read as mark-up, so every line
+    // stays on the row that a click on it selects.
+    ListText->SetPlainLines(Lines, 8, false, true);
     SelectionBar->Visible = true;
     SelectedIndex = 0;
   }

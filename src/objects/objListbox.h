@@ -15,7 +15,7 @@ class TobjListbox : public TobjBase {
 
   void HandleEvent(TsysEvent* event) override;
 
-  // Appends a line (read as mark-up); RebuildList shows it.
+  // Appends a line (shown as plain text); RebuildList shows it.
   void AddLine(const std::string& text);
   void RebuildList();
   void SelectLine(std::int32_t index);
