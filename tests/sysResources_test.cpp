@@ -527,6 +527,48 @@ TEST_F(ResourcesTest, AShortScoresFileKeepsItsWholeEntriesAndIsSetAside) {
   EXPECT_EQ(FileBytes(Scores()), repaired);
 }
 
+TEST_F(ResourcesTest, ImplausibleScoresFilesAreSetAsideForTheDefaultTables) {
+  auto validFile = [] {
+    TByteImage file(4800);
+    for (int t = 0; t < 12; ++t)
+      for (int r = 0; r < 10; ++r)
+        file.Name(Entry(t, r), "P").I32(Entry(t, r) + 20, 5000 - r * 100).I32(Entry(t, r) + 28, t % 4);
+    return file;
+  };
+  std::vector<TByteImage> bad;
+  bad.push_back(validFile());
+  bad.back().I32(Entry(3, 9) + 20, -1);  // a negative score
+  bad.push_back(validFile());
+  bad.back().I32(Entry(7, 4) + 20, 5000);  // above the row before it
+  bad.push_back(validFile());
+  bad.back().Name(Entry(0, 0), std::string("Ad\na", 4));  // a control byte
+  bad.push_back(validFile());
+  bad.back().I32(Entry(11, 2) + 32, -7);  // a negative level
+  bad.push_back(validFile());
+  RandomSeed(11);
+  for (std::uint8_t& b : bad.back().Bytes) b = static_cast<std::uint8_t>(Random(256));  // noise
+  const TScoreTables defaults = TsysResources::DefaultScoreTables();
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    std::filesystem::remove(Scores() + ".damaged");
+    PutFile(Scores(), bad[i].Bytes);
+    auto res = Make();
+    for (int t = 0; t < 12; ++t)
+      for (int r = 0; r < 10; ++r)
+        ASSERT_EQ(res->ScoreTables[t][r].Score, defaults[t][r].Score) << "file " << i << " table " << t << " row " << r;
+    EXPECT_EQ(FileBytes(Scores() + ".damaged"), bad[i].Bytes) << "file " << i << " is kept aside";
+    EXPECT_EQ(FileBytes(Scores()), EncodeScores(res->ScoreTables)) << "file " << i;
+  }
+  // Equal scores, zero entries and names of any printable bytes are plausible.
+  TByteImage fine = validFile();
+  fine.I32(Entry(1, 1) + 20, 5000).Name(Entry(1, 1), "\xC9mile ~").I32(Entry(1, 9) + 20, 0);
+  std::filesystem::remove(Scores() + ".damaged");
+  PutFile(Scores(), fine.Bytes);
+  auto res = Make();
+  EXPECT_EQ(res->ScoreTables[1][1].Name, "\xC9mile ~");
+  EXPECT_FALSE(FileExists(Scores() + ".damaged"));
+  EXPECT_EQ(FileBytes(Scores()), fine.Bytes);
+}
+
 // ---------------------------------------------------------------- save folder
 
 TEST(SaveFolder, AProgramFolderThatCannotBeWrittenFallsBackToTheUserDataFolder) {

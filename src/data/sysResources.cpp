@@ -238,6 +238,14 @@ void TsysResources::ReadScores() {
   if (read == TFileRead::Read) {
     // An empty file gives empty tables; a short one keeps its whole entries.
     const std::size_t entries = DecodeScores(bytes.data(), bytes.size(), ScoreTables, notes);
+    const std::string doubt = ImplausibleScores(ScoreTables);
+    if (!doubt.empty()) {
+      // Not tables the game wrote: kept aside like any damaged file, and the
+      // default tables take their place once it is safe.
+      ScoreTables = DefaultScoreTables();
+      if (!fromSaveFolder || SetAside(ScoresFile, "does not hold high scores (" + doubt + ")")) SaveScores();
+      return;
+    }
     if (notes.Repaired > 0)
       LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
     if (!bytes.empty() && bytes.size() < ScoresFileSize) {
