@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -355,7 +356,30 @@ TEST_F(DirectorTest, SlotWithoutAScreenIsNoDeadEnd) {
   Post(ekMouse, 3, 0, 0);
   Tick(3);
   EXPECT_FALSE(Director->LoadingWait);
+  for (const auto& m : catcher.Messages) EXPECT_EQ(m.first, "Game Data Missing") << "only the missing data is told";
+}
+
+TEST_F(DirectorTest, MissingDataIsToldOnceByNameAndNothingIsWrittenIntoTheDataFolder) {
+  std::filesystem::create_directory(Dir.Path() + "data");
+  TMessageCatcher catcher;
+  Start(false);
+  ASSERT_EQ(catcher.Messages.size(), 1u);
+  EXPECT_EQ(catcher.Messages[0].first, "Game Data Missing");
+  const std::string& text = catcher.Messages[0].second;
+  for (const char* name : {"data/core.asdb (missing)", "data/screens.asdb (missing)", "data/GoChallenge.asdb (missing)"})
+    EXPECT_NE(text.find(name), std::string::npos) << name << " in: " << text;
+  EXPECT_NE(text.find(Dir.Path() + "data/"), std::string::npos) << "where the data folder belongs";
+  EXPECT_EQ(Res()->UnreadableData.size(), 10u);
+  EXPECT_TRUE(std::filesystem::is_empty(Dir.Path() + "data")) << "no empty archive is written in place of a missing one";
+  EXPECT_TRUE(Director->Timer->GetEnabled()) << "the program goes on";
+}
+
+TEST_F(DirectorTest, CompleteDataBringsNoMessage) {
+  std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data");
+  TMessageCatcher catcher;
+  Start(false);
   EXPECT_TRUE(catcher.Messages.empty());
+  EXPECT_TRUE(Res()->UnreadableData.empty());
 }
 
 }  // namespace

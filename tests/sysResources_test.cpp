@@ -635,14 +635,43 @@ TEST_F(ResourcesTest, AnArchiveBecomesAnImageSetOfItsImageRecordsInOrder) {
   EXPECT_EQ(res->LoadArchive(Dir.File("core.asdb")), 1) << "each load is a new set";
 }
 
-TEST_F(ResourcesTest, AMissingArchiveGivesAnEmptySetAndIsCreatedEmpty) {
+TEST_F(ResourcesTest, AMissingOrUnreadableArchiveGivesAnEmptySetIsNotedAndNothingIsWritten) {
   auto res = Make();
   EXPECT_EQ(res->LoadArchive(Dir.File("screens.asdb")), 0);
   EXPECT_EQ(res->ImageSet(0)->Count(), 0);
-  EXPECT_EQ(FileBytes(Dir.File("screens.asdb")).size(), 12u);
-  EXPECT_EQ(res->LoadArchive(Dir.File("no-folder/x.asdb")), 1) << "cannot even be created: still a set";
+  EXPECT_FALSE(FileExists(Dir.File("screens.asdb"))) << "the data folder is only read";
+  EXPECT_EQ(res->LoadArchive(Dir.File("no-folder/x.asdb")), 1) << "still a set";
   EXPECT_EQ(res->ImageSetCount(), 2);
   EXPECT_EQ(res->ImageSet(2), nullptr);
+  PutFile(Dir.File("junk.asdb"), {'n', 'o', 't', ' ', 'a', 'n', ' ', 'a', 'r', 'c', 'h', 'i', 'v', 'e'});
+  EXPECT_EQ(res->LoadArchive(Dir.File("junk.asdb")), 2);
+  EXPECT_EQ(res->UnreadableData, (std::vector<std::string>{"screens.asdb (missing)", "no-folder/x.asdb (missing)",
+                                                           "junk.asdb (cannot be read)"}));
+}
+
+TEST(SaveFailure, ThePlayerIsToldOnceWhenNothingCanBeSaved) {
+  TTempDir home;
+  const char* oldXdg = std::getenv("XDG_DATA_HOME");
+  const std::string savedXdg = oldXdg != nullptr ? oldXdg : "";
+  // A user data folder under a plain file cannot be made, and the program
+  // folder does not exist: there is nowhere to save.
+  PutFile(home.File("file"), {1});
+  ::setenv("XDG_DATA_HOME", home.File("file").c_str(), 1);
+  {
+    TMessageCatcher catcher;
+    TsysResources res(nullptr, home.File("no-such-folder/"));
+    EXPECT_FALSE(res.SaveProfiles());
+    EXPECT_FALSE(res.SaveScores());
+    TSettingsRecord s = res.Settings;
+    EXPECT_FALSE(res.SaveSettings(s));
+    ASSERT_EQ(catcher.Messages.size(), 1u) << "told once, not at every save";
+    EXPECT_EQ(catcher.Messages[0].first, "Cannot Save");
+    EXPECT_NE(catcher.Messages[0].second.find(home.File("no-such-folder/")), std::string::npos);
+  }
+  if (oldXdg != nullptr)
+    ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+  else
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(ResourcesTest, TheFirstBadImageEndsTheArchiveAndTheImagesBeforeItStay) {

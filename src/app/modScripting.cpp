@@ -79,9 +79,21 @@ void TmodScripting::Startup() {
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
   Sound->LoadMusic(DataPath + "data/Music.asdb");
+  TellUnreadableData();
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
+}
+
+void TmodScripting::TellUnreadableData() {
+  const std::vector<std::string>& files = Interface->Resources->UnreadableData;
+  if (files.empty()) return;
+  std::string list;
+  for (const std::string& f : files) list += "\n    " + f;
+  ShowMessage("Game Data Missing",
+              "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
+                  list + "\n\nThe data folder belongs beside the program, in " + DataPath +
+                  "data/. Install Plotfray again (or build it again, which writes that folder) to put it back.");
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {

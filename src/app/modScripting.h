@@ -102,6 +102,8 @@ class TmodScripting : public TsysModule {
  private:
   void Startup();
   void OpenBackground();
+  // One message box listing the data files that could not be read.
+  void TellUnreadableData();
 
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;
