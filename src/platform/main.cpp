@@ -32,6 +32,16 @@ int main(int, char**) {
   }
   const std::string folder = ProgramFolder();
   SetLogFile(folder + "plotfray.log");
+  const char* driver = SDL_GetCurrentVideoDriver();
+  LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
+  if (!HasDisplay()) {
+    // SDL falls back to drawing off screen: the game would run where nobody sees it.
+    ShowMessage("No Graphics :(",
+                "Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
+                "session (or with DISPLAY set to a running X server).");
+    SDL_Quit();
+    return 1;
+  }
 
   TplatClock clock;
   auto window = std::make_unique<TplatWindow>();
