@@ -308,6 +308,30 @@ TEST_F(ScreensFlow, HighScoreRowsKeepTheColoursOfTheirEntries) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(scores->Difficulties->Entries[i].RightItem->Color, difficulties[i]) << i;
 }
 
+TEST_F(ScreensFlow, TheProfileListOpensOnTheActiveProfileInViewAndScrollsWithTheWheel) {
+  CreateFirstProfile("Ada");
+  for (int i = 1; i < 30; ++i) {
+    TProfileRecord p;
+    p.Name = "Player " + std::to_string(i);
+    Res()->AddProfile(p);
+  }
+  TSettingsRecord settings = Res()->Settings;
+  settings.ActiveProfile = 27;
+  Res()->SaveSettings(settings);
+  Click(110, 55);  // CHANGE PROFILE
+  Tick(40);
+  auto* screen = dynamic_cast<TfrmProfile*>(Screen(ssProfile));
+  ASSERT_NE(screen, nullptr);
+  TobjListbox* list = screen->List;
+  EXPECT_EQ(list->SelectedIndex, 27);
+  EXPECT_TRUE(list->SelectionBar->Visible);
+  EXPECT_EQ(list->SelectionBar->Height, 12) << "the active profile shows whole and highlighted";
+  const double before = list->ScrolledBy;
+  Director->Input->WheelUp(500, 450);
+  Tick(2);
+  EXPECT_LT(list->ScrolledBy, before);
+}
+
 TEST_F(ScreensFlow, ButtonsWithoutTheirScreenDoNothing) {
   CreateFirstProfile("Ada");
   auto* menu = static_cast<TfrmMainMenu*>(Screen(ssMainMenu));
