@@ -15,6 +15,8 @@
 #include "objects/objListbox.h"
 #include "objects/objText.h"
 #include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
 #include "render/modGraphics.h"
 #include "render/modInput.h"
 #include "render/rndRecordingDevice.h"
@@ -330,6 +332,41 @@ TEST_F(ScreensFlow, TheProfileListOpensOnTheActiveProfileInViewAndScrollsWithThe
   Director->Input->WheelUp(500, 450);
   Tick(2);
   EXPECT_LT(list->ScrolledBy, before);
+}
+
+TEST_F(ScreensFlow, CreditTextsStayClearOfTheirPanelBorders) {
+  CreateFirstProfile("Ada");
+  Click(912, 55);  // CREDITS
+  Tick(40);
+  ASSERT_NE(Screen(ssCredits), nullptr);
+  TsysObjects* objects = Director->Interface->Objects.get();
+  std::vector<TobjLabel*> panels;
+  std::vector<TobjLabel*> texts;
+  for (std::int32_t i = 0; i < objects->Count(); ++i) {
+    auto* label = dynamic_cast<TobjLabel*>(objects->ObjectAt(i));
+    if (label == nullptr || label->Group != grCredits) continue;
+    (label->Framed && label->Caption->Segments.empty() ? panels : texts).push_back(label);
+  }
+  ASSERT_GE(panels.size(), 7u);
+  int checked = 0;
+  for (TobjLabel* text : texts) {
+    // The smallest panel the text starts in.
+    TobjLabel* panel = nullptr;
+    for (TobjLabel* p : panels)
+      if (p->Contains(text->X, text->Y) && (panel == nullptr || p->Width * p->Height < panel->Width * panel->Height))
+        panel = p;
+    if (panel == nullptr || panel->Width >= 480) continue;
+    const TrndText* c = text->Caption;
+    for (const TTextSeg& seg : c->Segments) {
+      std::size_t shown = seg.Text.find_last_not_of(' ');
+      shown = shown == std::string::npos ? 0 : shown + 1;
+      const double right = text->X + c->RelX + seg.X + static_cast<double>(shown) * c->CharWidth;
+      EXPECT_LE(right, panel->X + panel->Width - 8) << "'" << seg.Text << "' runs into its panel's right border";
+      EXPECT_LE(text->Y + c->RelY + seg.Y + c->CharHeight, panel->Y + panel->Height - 6) << "'" << seg.Text << "'";
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 12);
 }
 
 TEST_F(ScreensFlow, ButtonsWithoutTheirScreenDoNothing) {
