@@ -142,6 +142,23 @@ TEST_F(ScreensFlow, FirstRunCreatesTheProfileAndGreetsThePlayer) {
   EXPECT_EQ(Screen(ssProfileCreate), nullptr);
 }
 
+TEST_F(ScreensFlow, NamesAreTrimmedAndANameOfSpacesOnlyIsRefused) {
+  Start();
+  PassLoading();
+  Type("    ");
+  Director->Input->KeyPress(13);
+  Tick(20);
+  EXPECT_EQ(Res()->ProfileCount(), 0) << "spaces are no name";
+  ASSERT_NE(Screen(ssProfileCreate), nullptr);
+  Type("Bo  ");
+  Director->Input->KeyPress(13);
+  Tick(40);
+  ASSERT_EQ(Res()->ProfileCount(), 1);
+  EXPECT_EQ(Res()->GetProfile(0).Name, "Bo");
+  ASSERT_NE(Screen(ssMainMenu), nullptr);
+  EXPECT_EQ(static_cast<TfrmMainMenu*>(Screen(ssMainMenu))->Greeting->Caption->Text, "Hi Bo! ");
+}
+
 TEST_F(ScreensFlow, OptionsSaveTheFrameCounterAndShowIt) {
   CreateFirstProfile("Ada");
   Click(510, 605);  // OPTIONS

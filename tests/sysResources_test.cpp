@@ -649,6 +649,26 @@ TEST_F(ResourcesTest, AMissingOrUnreadableArchiveGivesAnEmptySetIsNotedAndNothin
                                                            "junk.asdb (cannot be read)"}));
 }
 
+TEST_F(ResourcesTest, TemporaryFilesLeftByAKilledSaveAreRemoved) {
+  auto first = Make();  // writes the settings and the scores
+  first.reset();
+  const std::vector<std::uint8_t> settings = FileBytes(Settings());
+  for (const std::string& path : {Settings(), Profiles(), Scores()}) PutFile(path + ".tmp", {1, 2, 3});
+  PutFile(Dir.File("Other.tmp"), {4});
+  auto res = Make();
+  for (const std::string& path : {Settings(), Profiles(), Scores()}) EXPECT_FALSE(FileExists(path + ".tmp")) << path;
+  EXPECT_TRUE(FileExists(Dir.File("Other.tmp"))) << "only the game's own leftovers go";
+  EXPECT_EQ(FileBytes(Settings()), settings);
+}
+
+TEST_F(ResourcesTest, NumberedNamesContinuePastTheFilesOfEarlierRuns) {
+  const std::string prefix = Dir.File("plotfray-shot-");
+  EXPECT_EQ(FirstFreeNumberedName(prefix, ".png"), prefix + "1.png");
+  PutFile(prefix + "1.png", {1});
+  PutFile(prefix + "2.png", {1});
+  EXPECT_EQ(FirstFreeNumberedName(prefix, ".png"), prefix + "3.png");
+}
+
 TEST(SaveFailure, ThePlayerIsToldOnceWhenNothingCanBeSaved) {
   TTempDir home;
   const char* oldXdg = std::getenv("XDG_DATA_HOME");

@@ -64,3 +64,10 @@ bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
 }
+
+std::string FirstFreeNumberedName(const std::string& prefix, const std::string& suffix) {
+  for (int n = 1;; ++n) {
+    std::string name = prefix + std::to_string(n) + suffix;
+    if (!FileExists(name)) return name;
+  }
+}

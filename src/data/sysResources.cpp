@@ -86,6 +86,13 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath)
   // The data folder is only ever read.
   Archive.OpenMode = opReadOnly;
   SavePath = ChooseSaveFolder(DataPath);
+  // A save cut short by a kill leaves its temporary file behind; the file it was
+  // to replace is whole, so the leftover goes.
+  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile}) {
+    const std::string leftover = SavePath + name + ".tmp";
+    if (FileExists(leftover) && std::remove(leftover.c_str()) == 0)
+      LogLine("removed " + leftover + ", left by a save that was cut short");
+  }
   ReadSettings();
   ReadProfiles();
   ReadScores();

@@ -7,6 +7,9 @@
 #include "app/modScripting.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
+#include "data/sysFiles.h"
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
 #include "platform/platAudio.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
@@ -88,11 +91,16 @@ int main(int, char**) {
   window->OnRenderReset = [&] {
     if (director && director->Graphics && device != nullptr) device->TargetsReset();
   };
-  int shots = 0;
   window->OnScreenshot = [&] {
-    if (!director || !director->Graphics) return;
-    const std::string path = folder + "plotfray-shot-" + std::to_string(++shots) + ".png";
-    if (director->Graphics->SaveScreenshot(path)) LogLine("saved " + path);
+    if (!director || !director->Graphics || !director->Interface) return;
+    // Beside the saves (the program folder when it can be written), after the
+    // pictures of earlier runs.
+    const std::string path =
+        FirstFreeNumberedName(director->Interface->Resources->SavePath + "plotfray-shot-", ".png");
+    if (director->Graphics->SaveScreenshot(path))
+      LogLine("saved " + path);
+    else
+      LogLine("cannot save the picture " + path);
   };
 
   window->Run();
