@@ -9,6 +9,7 @@
 #include "core/modTimer.h"
 #include "core/sysEventHandler.h"
 #include "data/sysResources.h"
+#include "game/defLevels.h"
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
@@ -139,6 +140,17 @@ TEST_F(DirectorTest, LoadingWaitEndsAfterFiveRoundedSeconds) {
   EXPECT_TRUE(loading->Fades) << "the loading screen can now fade out";
 }
 
+TEST_F(DirectorTest, LoadingWaitRoundsHalvesToEven) {
+  Start(false);
+  AttachPoster();
+  Clock.AdvanceMs(4500);  // exactly 4.5 s: rounds to 4, the even neighbour
+  Tick(2);
+  EXPECT_TRUE(Director->LoadingWait);
+  Clock.Now += 1;  // a microsecond more rounds to 5
+  Tick();
+  EXPECT_FALSE(Director->LoadingWait);
+}
+
 TEST_F(DirectorTest, FirstRunWithoutProfileLeadsToProfileCreationOverTheBackground) {
   Start(false);
   AttachPoster();
@@ -247,6 +259,117 @@ TEST_F(DirectorTest, LeavingTheGameRecordsProgressOnlyWhenNotOverAndFadesTheGame
   EXPECT_FALSE(Open(ssGame)) << "the game screen faded out as well";
   EXPECT_TRUE(Open(ssMainMenu));
   EXPECT_TRUE(Open(ssBackground));
+}
+
+TEST_F(DirectorTest, LeavingTheGameThroughTheMenuRecordsTheChallengeOnlyWhileTheGameIsNotOver) {
+  for (bool over : {false, true}) {
+    std::filesystem::remove(Dir.File("Profiles.dat"));
+    Start(true);
+    Res()->Settings.ActiveProfile = 0;
+    AttachPoster();
+    // A challenge reaching its goal: recording it marks it completed.
+    Res()->GameKind = GameKind::Challenge;
+    Res()->ChallengeIndex = 6;  // kill 50 at Easy
+    Res()->Difficulty = 0;
+    Res()->TotalKills = 60;
+    Res()->GameOver = over;
+    Post(ekForm, sidGameMenu, sidChallenge, 7);
+    Tick();
+    const TProfileRecord p = Res()->GetActiveProfile();
+    EXPECT_EQ(p.ChallengeRecords[6].Completed[0], !over) << (over ? "over" : "not over");
+    EXPECT_EQ(p.ChallengeRecords[6].Best[0], over ? 0 : 60);
+    Director.reset();
+  }
+}
+
+TEST_F(DirectorTest, ClosingMissionsAndChallengeScreensStoresTheirDifficulties) {
+  Start(true);
+  Res()->Settings.ActiveProfile = 0;
+  AttachPoster();
+  Res()->Difficulty = 2;
+  Post(ekForm, sidMissions, sidGame, 3);
+  Tick();
+  EXPECT_EQ(Res()->GameType, 3);
+  EXPECT_EQ(Res()->GetActiveProfile().MissionDifficulty, 2);
+  EXPECT_EQ(Res()->GetActiveProfile().ChallengeDifficulty, 1);
+  Res()->Difficulty = 0;
+  Post(ekForm, sidChallenge, sidGame, 1);
+  Tick();
+  EXPECT_EQ(Res()->GameType, 1);
+  EXPECT_EQ(Res()->GetActiveProfile().ChallengeDifficulty, 0);
+  EXPECT_EQ(Res()->GetActiveProfile().MissionDifficulty, 2);
+  EXPECT_EQ(Res()->GetActiveProfile().ArcadeDifficulty, 1);
+  // Saved at once: a fresh read of the file has them.
+  TsysResources again(nullptr, Dir.Path());
+  ASSERT_EQ(again.ProfileCount(), 1);
+  EXPECT_EQ(again.GetProfile(0).MissionDifficulty, 2);
+  EXPECT_EQ(again.GetProfile(0).ChallengeDifficulty, 0);
+}
+
+TEST_F(DirectorTest, SetUpScreensReturnFromTheGameOverTheBackground) {
+  for (std::uint16_t target : {sidMissions, sidArcade, sidChallenge}) {
+    const TScreenSlot slot = SlotOfScreen(target);
+    for (std::int32_t source : {grGameMenu, grGameOver}) {
+      Start(true);
+      AttachPoster();
+      PassLoading();
+      Director->SwitchScreen(sidGame, grArcade, 0);
+      Director->SwitchScreen(source == grGameMenu ? sidGameMenu : sidGameOver, grGame, 0);
+      Res()->Paused = true;
+      Res()->MenuOpen = true;
+      Director->SwitchScreen(target, source, 7);
+      EXPECT_FALSE(Open(ssGame)) << target << " from " << source;
+      EXPECT_TRUE(Open(ssBackground)) << target << " from " << source;
+      EXPECT_TRUE(Open(slot)) << target << " from " << source;
+      EXPECT_FALSE(Open(ssGameMenu));
+      EXPECT_FALSE(Open(ssGameOver));
+      // Only the challenges clear the pause flags, and only after game over.
+      const bool cleared = target == sidChallenge && source == grGameOver;
+      EXPECT_EQ(Res()->Paused, !cleared) << target << " from " << source;
+      EXPECT_EQ(Res()->MenuOpen, !cleared) << target << " from " << source;
+      Director.reset();
+      Log.clear();
+    }
+  }
+  // From the main menu: no background is opened a second time, the game is not touched.
+  Start(true);
+  AttachPoster();
+  PassLoading();
+  Log.clear();
+  Director->SwitchScreen(sidChallenge, grMainMenu, 0);
+  EXPECT_EQ(Log, (std::vector<std::string>{"close mainmenu", "open challenge"}));
+}
+
+TEST_F(DirectorTest, TheTutorialAndTheInGameMenuResumeAndRestart) {
+  Start(true);
+  std::vector<std::uint16_t> codes;
+  struct TSpy : TsysEventComponent {
+    std::vector<std::uint16_t>* Codes;
+    void HandleEvent(TsysEvent* e) override { Codes->push_back(e->Code); }
+  } spy;
+  spy.Codes = &codes;
+  spy.EventMask = ekGame;
+  Director->Events->Register(&spy);
+  Director->SwitchScreen(sidGame, grArcade, 0);
+  Director->SwitchScreen(sidTutorial, grGame, 0);
+  EXPECT_TRUE(Open(ssTutorial));
+  Res()->Paused = true;
+  Res()->MenuOpen = true;
+  Director->SwitchScreen(0, grTutorial, 26);
+  EXPECT_FALSE(Open(ssTutorial));
+  EXPECT_FALSE(Res()->Paused);
+  EXPECT_FALSE(Res()->MenuOpen);
+  EXPECT_TRUE(Open(ssGame));
+
+  Director->SwitchScreen(sidGameMenu, grGame, 0);
+  Res()->Paused = true;
+  Res()->MenuOpen = true;
+  Director->SwitchScreen(0, grGameMenu, 25);  // restart
+  EXPECT_FALSE(Open(ssGameMenu));
+  EXPECT_FALSE(Res()->Paused);
+  EXPECT_FALSE(Res()->MenuOpen);
+  Tick();
+  EXPECT_EQ(codes, (std::vector<std::uint16_t>{25}));
 }
 
 TEST_F(DirectorTest, ClosingSelectionScreenStoresGameTypeAndDifficultyInTheProfile) {

@@ -53,6 +53,9 @@ start_program() {
   if [ -z "$win" ]; then
     echo "FAIL: no window on $DISPLAY"; xdotool search --name Plotfray 2>&1; cat "$out/program.log"; exit 1
   fi
+  # SDL may replace its first window a moment after showing it: take the newest.
+  sleep 0.5
+  win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
 }
 
 # Closes the window as a window manager would and checks a clean exit.
