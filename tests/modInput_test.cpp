@@ -57,6 +57,55 @@ TEST_F(InputTest, BindingTableMatchesItsRows) {
   EXPECT_EQ(Window.Input, &Input) << "attached to the window";
 }
 
+TEST(InputBindings, EveryRowOfTheTable) {
+  // device, trigger, key, repeat, delay, interval, context, kind, code
+  struct TRow {
+    int Device, Trigger, Key, Repeat, Delay, Interval, Context, Kind, Code;
+  };
+  constexpr int KeyDown = 1, KeyUp = 2, ButtonDown = 3, ButtonUp = 4, Move = 5;
+  const TRow expected[24] = {
+      {1, KeyUp, 0x1B, 0, 0, 0, 0, 0x0020, 1},        // Escape
+      {1, KeyDown, 0x26, 1, 2, 0, 0, 0x0100, 6},      // Up
+      {1, KeyDown, 0x28, 1, 2, 0, 0, 0x0100, 7},      // Down
+      {1, KeyDown, 0x25, 1, 2, 0, 0, 0x0100, 4},      // Left
+      {1, KeyDown, 0x27, 1, 2, 0, 0, 0x0100, 5},      // Right
+      {2, ButtonUp, 256, 0, 0, 0, 0, 0x0800, 3},      // left button
+      {2, ButtonDown, 256, 0, 0, 0, 0, 0x0800, 2},
+      {2, ButtonDown, 258, 1, 0, 0, 0, 0x0800, 4},    // right button
+      {2, ButtonUp, 258, 1, 0, 0, 0, 0x0800, 5},
+      {2, ButtonDown, 257, 1, 0, 0, 0, 0x0800, 8},    // middle button
+      {2, ButtonUp, 257, 1, 0, 0, 0, 0x0800, 9},
+      {2, Move, 0, 0, 0, 0, 0, 0x0800, 1},
+      {1, KeyUp, 0x20, 1, 0, 0, 0, 0x0100, 15},       // Space
+      {1, KeyUp, 0x50, 1, 0, 0, 0, 0x0100, 15},       // P
+      {1, KeyUp, 0x70, 1, 0, 0, 0, 0x0100, 15},       // F1
+      {1, KeyUp, 0x31, 1, 0, 0, 0, 0x0100, 29},       // 1
+      {1, KeyUp, 0x32, 1, 0, 0, 0, 0x0100, 30},
+      {1, KeyUp, 0x33, 1, 0, 0, 0, 0x0100, 31},
+      {1, KeyUp, 0x34, 1, 0, 0, 0, 0x0100, 32},
+      {1, KeyUp, 0x35, 1, 0, 0, 0, 0x0100, 33},       // 5
+      {1, KeyUp, 0x44, 1, 0, 0, 0, 0x0100, 39},       // D
+      {1, KeyUp, 0x64, 1, 0, 0, 0, 0x0100, 39},       // numeric pad 4
+      {1, KeyUp, 0x0D, 1, 0, 0, 0, 0x0100, 43},       // Return
+      {1, KeyUp, 0x36, 1, 0, 0, 0, 0x0100, 39},       // 6
+  };
+  const auto& table = TmodInput::Bindings();
+  ASSERT_EQ(table.size(), 24u);
+  for (std::size_t i = 0; i < 24; ++i) {
+    const TInputBinding& b = table[i];
+    const TRow& e = expected[i];
+    EXPECT_EQ(b.Device, e.Device) << "row " << i;
+    EXPECT_EQ(b.Trigger, e.Trigger) << "row " << i;
+    EXPECT_EQ(b.Key, e.Key) << "row " << i;
+    EXPECT_EQ(b.Repeat, e.Repeat) << "row " << i;
+    EXPECT_EQ(b.Delay, e.Delay) << "row " << i;
+    EXPECT_EQ(b.Interval, e.Interval) << "row " << i;
+    EXPECT_EQ(b.Context, e.Context) << "row " << i;
+    EXPECT_EQ(b.Kind, e.Kind) << "row " << i;
+    EXPECT_EQ(b.Code, e.Code) << "row " << i;
+  }
+}
+
 TEST_F(InputTest, HoldingLeftForThirtyStepsGivesTwentyEightEvents) {
   Input.KeyDown(0x25, 0);
   Input.KeyDown(0x25, 0);  // the system's own repeat is ignored
