@@ -24,6 +24,8 @@
 #include "screens/frmProfile.h"
 #include "screens/frmProfileCreate.h"
 #include "screens/frmScores.h"
+#include "sndFakeAudio.h"
+#include "sound/modSound.h"
 #include "testSupport.h"
 
 namespace {
@@ -33,10 +35,11 @@ class ScreensFlow : public ::testing::Test {
   ScreensFlow() {
     std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data");
   }
-  void Start() {
+  void Start(bool withAudio = false) {
     TsysPlatform platform;
     platform.Window = &Window;
     platform.Clock = &Clock;
+    if (withAudio) platform.CreateAudio = [] { return std::make_unique<TFakeAudio>(); };
     platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
       auto device = std::make_unique<TrndRecordingDevice>();
       Device = device.get();
@@ -65,6 +68,18 @@ class ScreensFlow : public ::testing::Test {
     Director->Input->ButtonUp(0, x, y, 0);
     Tick(2);
   }
+  // Drags the options' music volume knob (value 45 of 0..100 on the 215-wide
+  // slider at (287, 505): the knob is 45 * 185 / 100 + 6 from its left) to x.
+  void DragMusicKnobTo(int x) {
+    Director->Input->PointerMove(287 + 89 + 9, 520, 0);
+    Tick(2);
+    Director->Input->ButtonDown(0, 287 + 89 + 9, 520, 0);
+    Tick(2);
+    Director->Input->PointerMove(x, 520, 0);
+    Tick(2);
+    Director->Input->ButtonUp(0, x, 520, 0);
+    Tick(2);
+  }
   void Type(const std::string& text) {
     for (char c : text) {
       Director->Input->KeyPress(static_cast<unsigned char>(c));
@@ -83,8 +98,8 @@ class ScreensFlow : public ::testing::Test {
     ReadFileBytes(Res()->SavePath + name, bytes);
     return bytes;
   }
-  void CreateFirstProfile(const std::string& name) {
-    Start();
+  void CreateFirstProfile(const std::string& name, bool withAudio = false) {
+    Start(withAudio);
     PassLoading();
     Type(name);
     Director->Input->KeyPress(13);
@@ -193,6 +208,42 @@ TEST_F(ScreensFlow, OptionsCancelTakesPreviewsBackWithoutSaving) {
   EXPECT_TRUE(Spy.Saw(ekSound, 14));
   EXPECT_FALSE(Spy.Saw(ekSystem, 16));
   EXPECT_NE(Screen(ssMainMenu), nullptr);
+}
+
+TEST_F(ScreensFlow, OptionsMusicVolumeFollowsTheKnobAndCancelTakesItBack) {
+  CreateFirstProfile("Ada", true);
+  ASSERT_TRUE(Director->Sound->IsReady());
+  const std::vector<std::uint8_t> before = File("Settings.ini");
+  Click(510, 605);  // OPTIONS
+  Tick(40);
+  DragMusicKnobTo(287 + 154 + 9);  // knob at 154: value (154 - 6) / 1.85 = 80
+  EXPECT_EQ(Director->Sound->MusicVolume, 80) << "the music follows the knob while it is dragged";
+  Click(620, 675);  // CANCEL
+  Tick(3);
+  EXPECT_EQ(Director->Sound->MusicVolume, 45) << "cancel takes the previewed volume back";
+  Tick(40);
+  EXPECT_EQ(File("Settings.ini"), before);
+}
+
+TEST_F(ScreensFlow, OptionsSaveWritesTheVolumesAndFullScreen) {
+  CreateFirstProfile("Ada", true);
+  Click(510, 605);  // OPTIONS
+  Tick(40);
+  DragMusicKnobTo(287 + 154 + 9);  // 80
+  Click(700, 520);  // the sound volume track right of its knob: one page up, 3000 + 900
+  Click(300, 338);  // "Fullscreen", on by default: off
+  Click(410, 675);  // SAVE
+  Tick(3);
+  const std::vector<std::uint8_t> saved = File("Settings.ini");
+  ASSERT_EQ(saved.size(), 24u);
+  EXPECT_EQ(saved[0], 0) << "full screen off";
+  EXPECT_EQ(std::vector<std::uint8_t>(saved.begin() + 8, saved.begin() + 16),
+            (std::vector<std::uint8_t>{0x3C, 0x0F, 0, 0, 80, 0, 0, 0}))
+      << "sound volume 3900 and music volume 80, little-endian";
+  EXPECT_EQ(saved[16], 0) << "the active profile is carried over";
+  EXPECT_TRUE(Spy.Saw(ekSystem, 16)) << "the display settings are applied";
+  EXPECT_EQ(Director->Sound->MusicVolume, 80);
+  EXPECT_EQ(Director->Sound->EffectsVolume, 3900);
 }
 
 TEST_F(ScreensFlow, HighScoresShowTheDefaultTableWithTitlesAndTheMenuResetsTheGame) {
