@@ -20,7 +20,7 @@ start_in_background() {
   sleep 2
   xmessage -geometry +0+0 "another program" 2>/dev/null & other=$!
   local owin=
-  for i in $(seq 1 50); do
+  for i in $(seq 1 100); do
     owin=$(xdotool search --onlyvisible --class xmessage 2>/dev/null | head -n 1)
     [ -n "$owin" ] && break; sleep 0.1
   done
@@ -30,9 +30,9 @@ start_in_background() {
   [ "$(xdotool getwindowfocus)" != "$win" ] || fail "the game still has the focus"
 }
 
-# Waits up to 3 s for the program to end; checks its exit code.
+# Waits up to 10 s for the program to end (it takes a few hundredths); checks its exit code.
 expect_exit() {
-  for i in $(seq 1 30); do kill -0 $prog 2>/dev/null || break; sleep 0.1; done
+  for i in $(seq 1 100); do kill -0 $prog 2>/dev/null || break; sleep 0.1; done
   kill -0 $prog 2>/dev/null && fail "$1 in the background did not end the program"
   wait $prog; local rc=$?
   [ $rc -eq 0 ] || fail "$1: exit code $rc"
