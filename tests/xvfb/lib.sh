@@ -10,7 +10,9 @@ start_xvfb() {
   # The server picks a free display itself and writes its number to fd 3.
   local dfile
   dfile="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$dfile" >/dev/null 2>&1 & xvfb=$!
+  # -noreset: a test that starts the program again must not meet a server resetting
+  # itself after the last client left.
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$dfile" >/dev/null 2>&1 & xvfb=$!
   for i in $(seq 1 100); do [ -s "$dfile" ] && break; sleep 0.1; done
   local n
   n=$(tr -dc '0-9' < "$dfile"); rm -f "$dfile"
