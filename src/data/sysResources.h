@@ -112,6 +112,8 @@ class TsysResources {
   // Appends a new image set; returns its index.
   std::int32_t AddImageSet();
   void SetDevice(TrndDevice* device);
+  // The device lost every texture: the image sets upload their pictures again.
+  void ReloadTextures();
   TrndDevice* Device = nullptr;
 
   // A render target of the given size; 0 (and a message) when it could not be made.

@@ -75,8 +75,12 @@ int main(int, char**) {
   window->OnExposed = [&] {
     if (director && director->Graphics) director->Graphics->Invalidate();
   };
-  window->OnRenderReset = [&] {
-    if (director && director->Graphics && device != nullptr) device->TargetsReset();
+  window->OnRenderReset = [&](bool deviceLost) {
+    if (!director || !director->Graphics || device == nullptr) return;
+    if (deviceLost)
+      device->DeviceReset();
+    else
+      device->TargetsReset();
   };
   int shots = 0;
   window->OnScreenshot = [&] {

@@ -101,8 +101,9 @@ bool TmodGraphics::Initialise() {
   const TSettingsRecord& settings = Interface->Resources->Settings;
   Device->SetAntialias(settings.Antialias != 0);
   Device->SetWindowed(settings.Fullscreen == 0);
-  Device->OnRestore = [this](bool targetsLost) {
-    if (targetsLost) RestoreNeeded = true;
+  Device->OnRestore = [this](TrndLost lost) {
+    if (lost == TrndLost::Textures) Interface->Resources->ReloadTextures();
+    if (lost != TrndLost::Nothing) RestoreNeeded = true;
     RestoreTargets();
   };
   ForceDraw = true;
