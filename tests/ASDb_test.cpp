@@ -289,3 +289,50 @@ TEST(ASDbHostile, AStoredSizeOutsideTheFileFailsOnlyThatRecord) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ASDbRecords, ReadingByIndexGivesEachOfTwoEqualKeysItsOwnRecordAndChecksTheKey) {
+  TASDbWriter writer;
+  writer.Add("dup", 1, Data("first"));
+  writer.Add("dup", 1, Data("second"));
+  TASDb db = FromMemory(writer.Build());
+  ASSERT_TRUE(db.Open());
+  std::vector<std::uint8_t> out;
+  ASSERT_TRUE(db.ReadRecordAt(1, "dup", out));
+  EXPECT_EQ(out, Data("second"));
+  out.clear();
+  EXPECT_FALSE(db.ReadRecordAt(1, "other", out)) << "the file changed since the record was listed";
+  EXPECT_FALSE(db.ReadRecordAt(2, "dup", out));
+  EXPECT_FALSE(db.ReadRecordAt(-1, "dup", out));
+  EXPECT_TRUE(out.empty());
+}
+
+TEST(ASDbHold, AHeldArchiveIsReadFromItsBytesUntilReleased) {
+  TTempDir dir;
+  TASDbWriter one;
+  one.Add("a", 1, Data("old"));
+  ASSERT_TRUE(one.Save(dir.File("h.asdb")));
+  TASDb db;
+  db.SetFileName(dir.File("h.asdb"));
+  ASSERT_TRUE(db.Hold());
+  ASSERT_TRUE(db.EnsureOpen());
+  TASDbWriter two;
+  two.Add("a", 1, Data("new"));
+  ASSERT_TRUE(two.Save(dir.File("h.asdb")));
+  std::vector<std::uint8_t> out;
+  ASSERT_TRUE(db.ReadRecord("a", out));
+  EXPECT_EQ(out, Data("old")) << "the bytes read by Hold";
+  db.Release();
+  out.clear();
+  ASSERT_TRUE(db.ReadRecord("a", out));
+  EXPECT_EQ(out, Data("new")) << "the file again";
+
+  ASSERT_TRUE(db.Hold());
+  db.SetFileName(dir.File("missing.asdb"));
+  out.clear();
+  EXPECT_FALSE(db.ReadRecord("a", out)) << "a new file name drops the held bytes";
+  EXPECT_FALSE(db.Hold()) << "nothing to hold";
+}
+
+}  // namespace

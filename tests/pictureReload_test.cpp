@@ -31,6 +31,17 @@ TImage Picture(const std::string& name, std::int32_t side, std::int32_t textures
   return image;
 }
 
+// A 2 x 2 picture of grey levels (pixel format 10), converted when it is read.
+std::vector<std::uint8_t> GreyPayload() {
+  std::vector<std::uint8_t> p = {10};
+  for (std::int32_t v : {2, 2, 2, 2, 1, 2, 2, 1}) {
+    for (int i = 0; i < 4; ++i) p.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
+  for (std::uint8_t level : {0x00, 0x40, 0x80, 0xFF}) p.push_back(level);
+  return p;
+}
+const std::vector<std::vector<std::uint32_t>> GreyPixels = {{0xFF000000u, 0xFF404040u, 0xFF808080u, 0xFFFFFFFFu}};
+
 // What the device holds for an image, texture by texture.
 std::vector<std::vector<std::uint32_t>> OnDevice(TrndRecordingDevice& device, const TImage& image) {
   std::vector<std::vector<std::uint32_t>> pixels;
@@ -45,6 +56,7 @@ class PictureReload : public ::testing::Test {
     writer.AddImage(Picture("Sheet", 8, 2, 1));
     writer.AddImage(Picture("Sheet", 4, 1, 2));  // the same key twice: each keeps its own record
     writer.AddImage(Picture("Icon", 2, 1, 3));
+    writer.Add("Grey", 1, GreyPayload());
     EXPECT_TRUE(writer.Save(Dir.File("set.asdb")));
     First.KeepPixels = true;
     Second.KeepPixels = true;
@@ -53,6 +65,7 @@ class PictureReload : public ::testing::Test {
     EXPECT_EQ(OnDevice(device, *set.Image(0)), Picture("Sheet", 8, 2, 1).Textures);
     EXPECT_EQ(OnDevice(device, *set.Image(1)), Picture("Sheet", 4, 1, 2).Textures);
     EXPECT_EQ(OnDevice(device, *set.Image(2)), Picture("Icon", 2, 1, 3).Textures);
+    EXPECT_EQ(OnDevice(device, *set.Image(3)), GreyPixels);
   }
   TTempDir Dir;
   TrndRecordingDevice First;
@@ -64,8 +77,9 @@ TEST_F(PictureReload, ANewDeviceGetsEveryPictureFromTheArchiveWithTheGeometryKep
   TsysResources res(nullptr, Dir.Path());
   res.SetDevice(&First);
   const TImageSet* set = res.ImageSet(res.LoadArchive(Dir.File("set.asdb")));
-  ASSERT_EQ(set->Count(), 3);
+  ASSERT_EQ(set->Count(), 4);
   ExpectEveryPictureOn(First, *set);
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(set->Image(i)->Textures.empty()) << "on the device alone: " << i;
   res.SetImageGeometry(0, 0, TPointSize{4, 4}, TPointSize{4, 4});
 
   res.SetDevice(&Second);
@@ -73,7 +87,7 @@ TEST_F(PictureReload, ANewDeviceGetsEveryPictureFromTheArchiveWithTheGeometryKep
   ExpectEveryPictureOn(Second, *set);
   EXPECT_EQ(set->Image(0)->PatternWidth, 4) << "the geometry set after loading stays";
   EXPECT_EQ(set->Image(0)->PatternCount, 8);
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(set->Image(i)->Textures.empty());
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(set->Image(i)->Textures.empty());
   EXPECT_TRUE(Messages.Messages.empty());
 }
 
@@ -85,7 +99,7 @@ TEST_F(PictureReload, ADeviceThatLostItsTexturesGetsThemAgainUnderNewIds) {
   First.LoseEverything();  // nobody listens: the textures are simply gone
   EXPECT_EQ(First.LiveTextures(), 0);
   res.ReloadTextures();
-  EXPECT_EQ(First.LiveTextures(), 4);
+  EXPECT_EQ(First.LiveTextures(), 5);
   EXPECT_NE(set->Image(2)->DeviceTextures[0], before);
   ExpectEveryPictureOn(First, *set);
 }
@@ -97,9 +111,9 @@ TEST_F(PictureReload, AnArchiveGoneOrChangedLeavesThePicturesBlankAndSaysSo) {
   std::filesystem::remove(Dir.File("set.asdb"));
   res.SetDevice(&Second);
   EXPECT_EQ(Second.LiveTextures(), 0);
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(set->Image(i)->DeviceTextures.empty());
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(set->Image(i)->DeviceTextures.empty());
   ASSERT_EQ(Messages.Messages.size(), 1u);
-  EXPECT_NE(Messages.Messages[0].second.find("3 pictures could not be read again"), std::string::npos);
+  EXPECT_NE(Messages.Messages[0].second.find("4 pictures could not be read again"), std::string::npos);
 
   // Same keys, other pictures: a picture of another size is not taken for the old one.
   TASDbWriter writer;
