@@ -1,6 +1,7 @@
 #include "data/ASDb.h"
 
 #include <gtest/gtest.h>
+#include <nettle/md5.h>
 
 #include "data/ASDbWriter.h"
 #include "data/sysFiles.h"
@@ -159,6 +160,26 @@ TEST(ASDbRecords, AWrongUnpackedSizeIsRejectedAlthoughTheDigestMatches) {
     EXPECT_FALSE(db.ReadRecord("pic", out)) << "unpacked size " << size;
     EXPECT_TRUE(out.empty());
   }
+}
+
+TEST(ASDbRecords, AStreamShorterThanItsUnpackedSizeIsRejectedWhateverTheDigestSays) {
+  TASDbWriter writer;
+  writer.Add("pic", 1, Data("twelve bytes"));
+  TByteImage patched;
+  patched.Bytes = writer.Build();
+  const auto at = static_cast<std::size_t>(RecordPosition(patched.Bytes, 0));
+  patched.I32(at + 2, 13);
+  // The digest of the twelve bytes and one more zero, as a buffer of the stated size would hold them.
+  const std::vector<std::uint8_t> padded = Data(std::string("twelve bytes") + '\0');
+  md5_ctx md5;
+  md5_init(&md5);
+  md5_update(&md5, padded.size(), padded.data());
+  md5_digest(&md5, MD5_DIGEST_SIZE, patched.Bytes.data() + at + 18);
+  TASDb db = FromMemory(patched.Bytes);
+  ASSERT_TRUE(db.Open());
+  std::vector<std::uint8_t> out;
+  EXPECT_FALSE(db.ReadRecord("pic", out));
+  EXPECT_TRUE(out.empty());
 }
 
 TEST(ASDbRecords, DataNotMatchingItsDigestOrNotAZlibStreamIsRejected) {
