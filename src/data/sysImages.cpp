@@ -39,6 +39,7 @@ TImage* TImageSet::Add(std::unique_ptr<TImage> image, const std::uint8_t* texels
   if (image->TextureCount == 0) image->TextureCount = static_cast<std::int32_t>(image->Textures.size());
   Images.push_back(std::move(image));
   TImage& added = *Images.back();
+  MarkSceneChanged();
   if (texels != nullptr && Device == nullptr) {
     // Nothing to upload to: the image keeps its pixels.
     const std::size_t pixels = static_cast<std::size_t>(added.TextureWidth) * static_cast<std::size_t>(added.TextureHeight);
@@ -57,6 +58,7 @@ void TImageSet::RemoveLast() {
   if (Images.empty()) return;
   Unload(*Images.back());
   Images.pop_back();
+  MarkSceneChanged();
 }
 
 void TImageSet::SetDevice(TrndDevice* device) {
@@ -72,6 +74,7 @@ void TImageSet::ReloadTextures() {
 }
 
 void TImageSet::UploadAll() {
+  MarkSceneChanged();  // texture ids change
   if (Device == nullptr) return;
   const bool reread = std::any_of(Images.begin(), Images.end(), [](const auto& image) {
     return image->Textures.empty() && image->TextureCount > 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/rndDevice.h"
+#include "render/rndDrawn.h"
 
 class TASDb;
 

@@ -435,4 +435,5 @@ void TsysResources::SetImageGeometry(std::int32_t set, std::int32_t image, TPoin
   img->VisibleWidth = visibleSize.Width;
   img->VisibleHeight = visibleSize.Height;
   img->PatternCount = img->PatternsPerTexture() * img->TextureCount;
+  MarkSceneChanged();
 }
