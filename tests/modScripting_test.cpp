@@ -7,6 +7,12 @@
 #include "app/modScripting.h"
 #include "core/modTimer.h"
 #include "core/sysEventHandler.h"
+#include "game/modAI.h"
+#include "game/objEffect.h"
+#include "game/objGridPoint.h"
+#include "game/objMap.h"
+#include "game/objMonster.h"
+#include "game/objSpark.h"
 #include "data/sysResources.h"
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
@@ -14,6 +20,7 @@
 #include "render/modGraphics.h"
 #include "render/modInput.h"
 #include "render/rndRecordingDevice.h"
+#include "sound/modSound.h"
 #include "testSupport.h"
 
 namespace {
@@ -119,6 +126,10 @@ TEST_F(DirectorTest, StartupShowsTheLoadingScreenAndEnablesTheTimer) {
   EXPECT_EQ(Director->Events->Components[0], Director->Timer.get());
   EXPECT_EQ(Director->Events->Components[1], Director.get());
   EXPECT_EQ(Director->Events->Components[2], Director->Input.get());
+  EXPECT_EQ(Director->Events->Components[3], Director->AI.get());
+  EXPECT_EQ(Director->Events->Components[4], Director->Interface->Objects.get());
+  EXPECT_EQ(Director->Events->Components[5], Director->Sound.get());
+  EXPECT_EQ(Director->Events->Components[6], Director->Graphics.get());
   EXPECT_TRUE(Director->LoadingWait);
   EXPECT_TRUE(Director->Timer->GetEnabled());
   EXPECT_EQ(Res()->ImageSetCount(), 10) << "ten image archives, one set each, even when missing";
@@ -211,6 +222,21 @@ TEST_F(DirectorTest, GameFlowSwapsTheBackgroundAndHandlesTheInGameMenu) {
   EXPECT_FALSE(Open(ssGameOver));
   EXPECT_TRUE(Open(ssBackground));
   EXPECT_TRUE(Open(ssScores));
+}
+
+TEST_F(DirectorTest, TheGameObjectsAreBuiltAsTheirClassesAndOpeningTheGameResetsTheMonsterDirector) {
+  Start(true);
+  PassLoading();
+  TsysObjects* objects = Director->Interface->Objects.get();
+  EXPECT_NE(dynamic_cast<TobjMap*>(objects->CreateObject(grGame, otMap, 0, 0, 0, 512, 512)), nullptr);
+  EXPECT_NE(dynamic_cast<TobjMonster*>(objects->CreateObject(grGame, otMonster, 0, 0, 3, 68, 68)), nullptr);
+  EXPECT_NE(dynamic_cast<TobjEffect*>(objects->CreateObject(grGame, otEffect, 0, 0, 4, 64, 64)), nullptr);
+  EXPECT_NE(dynamic_cast<TobjSpark*>(objects->CreateObject(grGame, otSpark, 0, 0, 5, 4, 4)), nullptr);
+  auto* point = dynamic_cast<TobjGridPoint*>(objects->CreateObject(grGame, otGridPoint, 0, 0, 1, 50, 50));
+  ASSERT_NE(point, nullptr);
+  Director->AI->FirstPoint = point;
+  Director->SwitchScreen(sidGame, grArcade, 0);
+  EXPECT_EQ(Director->AI->FirstPoint, nullptr);
 }
 
 TEST_F(DirectorTest, GameOverChoicesPostTheirGameCommandsAndClearTheFlag) {

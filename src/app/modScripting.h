@@ -19,6 +19,7 @@ class TmodTimer;
 class TmodGraphics;
 class TmodInput;
 class TmodSound;
+class TmodAI;
 class TsndDevice;
 class TrndDevice;
 
@@ -57,6 +58,12 @@ struct TsysPlatform {
   std::function<std::unique_ptr<TrndDevice>()> CreateDevice;
   // Makes the audio device; empty when the build has no audio (silent run).
   std::function<std::unique_ptr<TsndDevice>()> CreateAudio;
+  // Where the archives and effect banks are; empty for the data folder of the
+  // program folder.
+  std::string DataFolder;
+  // Where settings, profiles and scores are kept; empty to let the resources
+  // choose from the program folder.
+  std::string SaveFolder;
 };
 
 class TmodScripting : public TsysModule {
@@ -88,6 +95,7 @@ class TmodScripting : public TsysModule {
   std::unique_ptr<TmodGraphics> Graphics;
   std::unique_ptr<TmodInput> Input;
   std::unique_ptr<TmodSound> Sound;
+  std::unique_ptr<TmodAI> AI;
 
   bool Active = true;
   bool LoadingWait = false;

@@ -72,3 +72,12 @@ bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
 }
+
+bool FolderWritable(const std::string& folder) {
+  const std::string probe = folder + ".plotfray-write-test-" + std::to_string(::getpid());
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}

@@ -10,3 +10,5 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
 // over the target, so a crash never leaves a half-written file.
 bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
 bool FileExists(const std::string& path);
+// Whether a file can be created in folder ('/'-ended): the only sure test is to try.
+bool FolderWritable(const std::string& folder);

@@ -1,12 +1,8 @@
 #include "data/sysResources.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -14,6 +10,7 @@
 #include "core/sysRandom.h"
 #include "data/ImagePayload.h"
 #include "data/sysFiles.h"
+#include "data/sysFolders.h"
 #include "game/defChallenges.h"
 #include "game/defMonsters.h"
 #include "game/defTitles.h"
@@ -27,16 +24,6 @@ const char* const ScoresFile = "Scores.dat";
 std::string WithSlash(std::string path) {
   if (path.empty() || path.back() != '/') path += '/';
   return path;
-}
-
-// Whether a file can be created in folder: the only sure test is to try.
-bool FolderWritable(const std::string& folder) {
-  const std::string probe = folder + ".plotfray-write-test-" + std::to_string(::getpid());
-  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return true;
 }
 
 // The challenge values a finished game is measured by.
@@ -58,32 +45,18 @@ std::string ChooseSaveFolder(const std::string& dataPath) {
     LogLine("saves are kept in the program folder " + programFolder);
     return programFolder;
   }
-  std::string base;
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  const char* home = std::getenv("HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    base = xdg;
-  } else if (home != nullptr && home[0] == '/') {
-    base = WithSlash(home) + ".local/share";
-  } else {
-    LogLine("the program folder " + programFolder +
-            " cannot be written and there is no home folder: saves will fail");
-    return programFolder;
-  }
-  const std::string folder = WithSlash(base) + "plotfray/";
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec || !FolderWritable(folder)) {
-    LogLine("the program folder " + programFolder + " cannot be written, nor " + folder + ": saves will fail");
+  const std::string folder = UserSaveFolder();
+  if (folder.empty()) {
+    LogLine("the program folder " + programFolder + " cannot be written, nor the user's data folder: saves will fail");
     return programFolder;
   }
   LogLine("the program folder " + programFolder + " cannot be written; saves are kept in " + folder);
   return folder;
 }
 
-TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath)
+TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::string saveFolder)
     : DataPath(std::move(dataPath)), Owner(owner) {
-  SavePath = ChooseSaveFolder(DataPath);
+  SavePath = saveFolder.empty() ? ChooseSaveFolder(DataPath) : WithSlash(std::move(saveFolder));
   ReadSettings();
   ReadProfiles();
   ReadScores();

@@ -28,7 +28,9 @@ std::string ChooseSaveFolder(const std::string& dataPath);
 
 class TsysResources {
  public:
-  TsysResources(TsysMainWindow* owner, std::string dataPath);
+  // saveFolder: where the save files live; empty to choose it from dataPath
+  // (ChooseSaveFolder).
+  TsysResources(TsysMainWindow* owner, std::string dataPath, std::string saveFolder = {});
   ~TsysResources();
   TsysResources(const TsysResources&) = delete;
   TsysResources& operator=(const TsysResources&) = delete;

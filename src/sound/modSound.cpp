@@ -33,7 +33,7 @@ TmodSound::TmodSound(TsysMainWindow* owner, TsysInterface* iface, const TsndDevi
   }
   for (std::size_t i = 0; i < EffectBanks.size(); ++i) {
     EffectBanks[i] = std::make_unique<TsndWaveBank>(EffectsDevice.get());
-    EffectBanks[i]->LoadFromFile(Interface->DataPath + "data/" + EffectBankFiles[i]);
+    EffectBanks[i]->LoadFromFile(Interface->DataFolder + EffectBankFiles[i]);
   }
   SoundSystem = std::make_unique<TSoundSystem>(EffectsDevice.get());
   SoundSystem->OnLoad = [](TSoundSystem*, std::int32_t, const std::string&) {};
