@@ -107,6 +107,8 @@ class TmodScripting : public TsysModule {
  private:
   void Startup();
   void OpenBackground();
+  // The loading screen's status line reads "CLICK TO CONTINUE".
+  void ShowContinue();
 
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;
