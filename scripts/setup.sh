@@ -12,6 +12,8 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev fakeroot file
+  # the fonts SDL's message boxes need on an X server that has no others
+  xfonts-base
 )
 
 install_missing() {

@@ -81,6 +81,7 @@ void TmodScripting::Startup() {
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
   Sound->LoadMusic(data + "Music.asdb");
+  TellUnreadableData();
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
@@ -96,6 +97,17 @@ void TmodScripting::ShowContinue() {
     if (status->Text != LoadingContinue || status->FontSize != 14)
       status->SetText(LoadingContinue, 14, false, false, false, true, true);
   }
+}
+
+void TmodScripting::TellUnreadableData() {
+  const std::vector<std::string>& files = Interface->Resources->UnreadableData;
+  if (files.empty()) return;
+  std::string list;
+  for (const std::string& f : files) list += "\n    " + f;
+  ShowMessage("Game Data Missing",
+              "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
+                  list + "\n\nThe data folder should be " + Interface->DataFolder +
+                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
@@ -322,10 +334,13 @@ void TmodScripting::RequestQuit() {
   // No binding matches any more; the held keys keep their bindings.
   if (Input) Input->Context = -1;
   if (Timer) Timer->RequestQuit();
+  // In the background no frame runs to carry the quit out, and none is running
+  // now (only window messages arrive there): shut down at once.
+  if (!Active) Shutdown();
 }
 
 void TmodScripting::Activate() {
-  if (Active) return;
+  if (Active || ShutDownDone) return;
   Graphics->RestoreNeeded = true;
   Events->Active = true;
   Timer->SetEnabled(true);
@@ -333,7 +348,7 @@ void TmodScripting::Activate() {
 }
 
 void TmodScripting::Deactivate() {
-  if (!Active) return;
+  if (!Active || ShutDownDone) return;
   Active = false;
   Timer->SetEnabled(false);
   Events->Active = false;

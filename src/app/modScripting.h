@@ -79,6 +79,7 @@ class TmodScripting : public TsysModule {
   void CloseScreen(TScreenSlot slot);
   void CloseAllScreens();
   void SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value);
+  // Quits at the end of the next frame; in the background, at once.
   void RequestQuit();
   void Activate();
   void Deactivate();
@@ -109,6 +110,8 @@ class TmodScripting : public TsysModule {
   void OpenBackground();
   // The loading screen's status line reads "CLICK TO CONTINUE".
   void ShowContinue();
+  // One message box listing the data files that could not be read.
+  void TellUnreadableData();
 
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;

@@ -81,3 +81,10 @@ bool FolderWritable(const std::string& folder) {
   ::unlink(probe.c_str());
   return true;
 }
+
+std::string FirstFreeNumberedName(const std::string& prefix, const std::string& suffix) {
+  for (int n = 1;; ++n) {
+    std::string name = prefix + std::to_string(n) + suffix;
+    if (!FileExists(name)) return name;
+  }
+}

@@ -56,7 +56,16 @@ std::string ChooseSaveFolder(const std::string& dataPath) {
 
 TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::string saveFolder)
     : DataPath(std::move(dataPath)), Owner(owner) {
+  // The data folder is only ever read.
+  Archive.OpenMode = opReadOnly;
   SavePath = saveFolder.empty() ? ChooseSaveFolder(DataPath) : WithSlash(std::move(saveFolder));
+  // A save cut short by a kill leaves its temporary file behind; the file it was
+  // to replace is whole, so the leftover goes.
+  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile}) {
+    const std::string leftover = SavePath + name + ".tmp";
+    if (FileExists(leftover) && std::remove(leftover.c_str()) == 0)
+      LogLine("removed " + leftover + ", left by a save that was cut short");
+  }
   ReadSettings();
   ReadProfiles();
   ReadScores();
@@ -215,6 +224,14 @@ void TsysResources::ReadScores() {
   if (read == TFileRead::Read) {
     // An empty file gives empty tables; a short one keeps its whole entries.
     const std::size_t entries = DecodeScores(bytes.data(), bytes.size(), ScoreTables, notes);
+    const std::string doubt = ImplausibleScores(ScoreTables);
+    if (!doubt.empty()) {
+      // Not tables the game wrote: kept aside like any damaged file, and the
+      // default tables take their place once it is safe.
+      ScoreTables = DefaultScoreTables();
+      if (!fromSaveFolder || SetAside(ScoresFile, "does not hold high scores (" + doubt + ")")) SaveScores();
+      return;
+    }
     if (notes.Repaired > 0)
       LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
     if (!bytes.empty() && bytes.size() < ScoresFileSize) {
@@ -235,12 +252,33 @@ void TsysResources::ReadScores() {
 
 bool TsysResources::SaveSettings(const TSettingsRecord& record) {
   Settings = record;
-  return WriteFileAtomic(SavePath + SettingsFile, EncodeSettings(Settings));
+  return Saved(WriteFileAtomic(SavePath + SettingsFile, EncodeSettings(Settings)), SettingsFile);
 }
 
-bool TsysResources::SaveProfiles() { return WriteFileAtomic(SavePath + ProfilesFile, EncodeProfiles(Profiles)); }
+bool TsysResources::SaveProfiles() {
+  return Saved(WriteFileAtomic(SavePath + ProfilesFile, EncodeProfiles(Profiles)), ProfilesFile);
+}
 
-bool TsysResources::SaveScores() { return WriteFileAtomic(SavePath + ScoresFile, EncodeScores(ScoreTables)); }
+bool TsysResources::SaveScores() {
+  return Saved(WriteFileAtomic(SavePath + ScoresFile, EncodeScores(ScoreTables)), ScoresFile);
+}
+
+bool TsysResources::Saved(bool ok, const std::string& name) {
+  if (ok || SaveFailureTold) return ok;
+  SaveFailureTold = true;
+  ShowMessage("Cannot Save",
+              "Plotfray cannot write " + name + " in " + SavePath +
+                  ", so new players, scores and settings will be lost when the game ends.\n\nMake that folder "
+                  "writable (or free some disk space) and start the game again to keep them.");
+  return false;
+}
+
+void TsysResources::NoteUnreadableData(const std::string& path, const std::string& why) {
+  std::string name = path;
+  if (name.compare(0, DataPath.size(), DataPath) == 0) name.erase(0, DataPath.size());
+  LogLine("cannot read " + path + " (" + why + ")");
+  UnreadableData.push_back(name + " (" + why + ")");
+}
 
 // ---- profiles
 
@@ -372,9 +410,16 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
   set->MipMapping = true;
   set->Source = fileName;
   Archive.SetFileName(fileName);
+  if (!FileExists(fileName)) {
+    NoteUnreadableData(fileName, "missing");
+    return index;
+  }
   // One read of the whole file; every record is then taken from memory.
-  if (FileExists(fileName)) Archive.Hold();
-  if (!Archive.EnsureOpen()) return index;
+  if (!Archive.Hold() || !Archive.EnsureOpen()) {
+    Archive.Release();
+    NoteUnreadableData(fileName, "cannot be read");
+    return index;
+  }
   std::vector<std::uint8_t> payload;
   for (std::int32_t i = 0; i < Archive.RecordCount(); ++i) {
     if (Archive.RecordType(i) != 1) continue;
@@ -384,12 +429,14 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
     payload.clear();  // keeps its room: the next picture is unpacked into it
     if (!Archive.ReadRecordAt(i, image->Name, payload)) {
       LogLine(fileName + ": image \"" + image->Name + "\" cannot be read; the rest of the archive is skipped");
+      NoteUnreadableData(fileName, "damaged");
       break;
     }
     std::string why;
     const std::uint8_t* texels = nullptr;
     if (!ParseImagePayload(payload.data(), payload.size(), *image, why, &texels)) {
       LogLine(fileName + ": image \"" + image->Name + "\": " + why + "; the rest of the archive is skipped");
+      NoteUnreadableData(fileName, "damaged");
       break;
     }
     set->Add(std::move(image), texels);

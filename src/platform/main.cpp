@@ -11,7 +11,10 @@
 #include "core/sysCommandLine.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
+#include "data/sysFiles.h"
 #include "data/sysFolders.h"
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
 #include "platform/platAudio.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
@@ -55,6 +58,16 @@ int main(int argc, char** argv) {
   const TsysFolders folders = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, dataOverride);
   SetLogFile(folders.Saves + "plotfray.log");
   LogLine("data from " + folders.Data + ", saves in " + folders.Saves);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
+  if (!HasDisplay()) {
+    // SDL falls back to drawing off screen: the game would run where nobody sees it.
+    ShowMessage("No Graphics :(",
+                "Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
+                "session (or with DISPLAY set to a running X server).");
+    SDL_Quit();
+    return 1;
+  }
 
   TplatClock clock;
   auto window = std::make_unique<TplatWindow>();
@@ -107,11 +120,15 @@ int main(int argc, char** argv) {
     else
       device->TargetsReset();
   };
-  int shots = 0;
   window->OnScreenshot = [&] {
-    if (!director || !director->Graphics) return;
-    const std::string path = folders.Saves + "plotfray-shot-" + std::to_string(++shots) + ".png";
-    if (director->Graphics->SaveScreenshot(path)) LogLine("saved " + path);
+    if (!director || !director->Graphics || !director->Interface) return;
+    // Beside the saves, after the pictures of earlier runs.
+    const std::string path =
+        FirstFreeNumberedName(director->Interface->Resources->SavePath + "plotfray-shot-", ".png");
+    if (director->Graphics->SaveScreenshot(path))
+      LogLine("saved " + path);
+    else
+      LogLine("cannot save the picture " + path);
   };
 
   window->Run();

@@ -26,6 +26,9 @@ colour() { convert "$out/$1.png" -crop "$2" -resize 1x1! -format '%[fx:r],%[fx:g
 greener() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[2] > a[1] + 0.2 && a[2] > a[3] + 0.2)}'; }
 
 sleep 2; click 500 400; sleep 1.5
+# The loading wait may already have ended by itself, and then the click above
+# fell on the welcome screen beside the name box: click into the box.
+click 600 369
 xdotool type --window "$win" --delay 80 "Ada"; xdotool key --window "$win" Return; sleep 2
 [ "$(field 24)" = 1 ] || fail "a new profile does not start at MEDIUM"
 
