@@ -237,6 +237,22 @@ TImage MakeImage(const std::string& name, int width, int height, const std::vect
   return image;
 }
 
+TImage MakeSheet(const std::string& name, int pw, int ph, int columns, int count,
+                 const std::function<void(TSurface& s, int pattern)>& draw) {
+  const int rows = (count + columns - 1) / columns;
+  TSurface sheet(pw * columns, ph * rows);
+  for (int i = 0; i < count; ++i) {
+    TSurface piece(pw, ph);
+    draw(piece, i);
+    sheet.Paint(piece, (i % columns) * pw, (i / columns) * ph);
+  }
+  TImage image = MakeImage(name, sheet);
+  image.PatternWidth = image.VisibleWidth = pw;
+  image.PatternHeight = image.VisibleHeight = ph;
+  image.PatternCount = count;
+  return image;
+}
+
 TImage MakeImage(const std::string& name, const TSurface& surface) {
   return MakeImage(name, surface.Width(), surface.Height(), surface.Pixels());
 }
