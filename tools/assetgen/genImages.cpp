@@ -4,6 +4,7 @@
 #include "data/ASDbWriter.h"
 #include "genArt.h"
 #include "genReview.h"
+#include "genGameOver.h"
 #include "genSprites.h"
 #include "genTutorials.h"
 
@@ -58,7 +59,13 @@ bool GenerateImageArchives(const TGenContext& ctx) {
     ok = SaveArchive(ctx, tutorials[type - 1], pages.back()) && ok;
   }
   if (!ctx.ReviewDir.empty()) WriteTutorialSheet(ctx.ReviewDir, pages);
-  for (const char* name : {"GoTuts", "GoArcade", "GoChallenge"})
-    ok = SaveArchive(ctx, name, {}) && ok;
+  // Sets 7, 8, 9: the end-of-game pictures.
+  const char* endings[3] = {"GoTuts", "GoArcade", "GoChallenge"};
+  std::vector<std::vector<TImage>> ends;
+  for (int set = GameOverMissionSet; set <= GameOverChallengeSet; ++set) {
+    ends.push_back(GameOverPictures(set));
+    ok = SaveArchive(ctx, endings[set - GameOverMissionSet], ends.back()) && ok;
+  }
+  if (!ctx.ReviewDir.empty()) WriteGameOverSheet(ctx.ReviewDir, core, interfaces, ends);
   return ok;
 }

@@ -63,6 +63,9 @@ void DrawPattern(art::TSurface& dst, const TImage& image, int pattern, double x,
 std::uint32_t MonsterTint(int i);
 // Writes all fifteen tutorial pages on one sheet, at half size.
 void WriteTutorialSheet(const std::string& dir, const std::vector<std::vector<TImage>>& pages);
+// Writes the end-of-game pictures with the screen's buttons and labels over them.
+void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& interfaces,
+                        const std::vector<std::vector<TImage>>& sets);
 // Writes the loading screen, the main menu and a few widget screens as PNGs.
 void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
                   const std::vector<TImage>& interfaces);

@@ -9,6 +9,7 @@
 #include "sheetLayout.h"
 #include "game/defColours.h"
 #include "game/defSprites.h"
+#include "genGameOver.h"
 #include "genReview.h"
 
 using namespace art;
@@ -301,4 +302,53 @@ void WriteTutorialSheet(const std::string& dir, const std::vector<std::vector<TI
     for (std::size_t i = 0; i < pages[t].size(); ++i)
       DrawPattern(s, pages[t][i], 0, 8 + i * 264.0, 8 + t * 264.0, 256, 256, 0xFFFFFF, 255, true, false);
   s.WritePng(dir + "contact-tutorials.png");
+}
+
+void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& interfaces,
+                        const std::vector<std::vector<TImage>>& sets) {
+  // The captions the screen puts on the buttons, and sample values for its labels.
+  auto buttonCaption = [](int set, int image, std::size_t button) -> std::string {
+    if (set == GameOverMissionSet) return image < 3 ? "PLAY NEXT LEVEL" : image < 6 ? "TRY AGAIN" : "BACK TO TUTORIALS";
+    if (set == GameOverArcadeSet) return "CONTINUE";
+    return image == 1 && button == 0 ? "PLAY AGAIN" : "RETURN TO CHALLENGES";
+  };
+  const int cols = 3;
+  int count = 0;
+  for (const auto& set : sets) count += static_cast<int>(set.size());
+  const int rows = (count + cols - 1) / cols;
+  TSurface sheet(cols * (GameOverWidth + 8) + 8, rows * (GameOverHeight + 8) + 8);
+  Dark(sheet);
+  int n = 0;
+  for (std::size_t si = 0; si < sets.size(); ++si) {
+    const int set = GameOverMissionSet + static_cast<int>(si);
+    for (std::size_t i = 0; i < sets[si].size(); ++i, ++n) {
+      TMockup m(core[2], interfaces[0]);
+      const double px = 400, py = 204;
+      m.Widget("label frame", px, py, GameOverWidth, GameOverHeight, 0xCCCC00, 220);
+      m.Picture(sets[si][i], px, py);
+      const std::vector<TRect> buttons = GameOverButtons(set, static_cast<int>(i));
+      for (std::size_t b = 0; b < buttons.size(); ++b) {
+        const TRect& r = buttons[b];
+        m.Widget("button", px + r.X, py + r.Y, r.W, r.H);
+        m.TextCentred(buttonCaption(set, static_cast<int>(i), b), 10, true, px + r.X, py + r.Y, r.W, r.H);
+      }
+      const std::vector<TGameOverLabel> labels = GameOverLabels(set);
+      const char* values[2] = {set == GameOverArcadeSet ? "Fermat Point" : "45000", "52150"};
+      for (std::size_t l = 0; l < labels.size(); ++l) {
+        const int size = set == GameOverArcadeSet ? 10 : 12;
+        const TFontMetrics& f = FontMetrics(size);
+        const TRect& r = labels[l].Rect;
+        m.Text(values[l], size, true, true, px + r.X, py + r.Y + (r.H - f.CharHeight) / 2 + 2);
+      }
+      const std::vector<std::uint32_t> px2 = m.Screen().Pixels();
+      TSurface crop(GameOverWidth, GameOverHeight);
+      std::vector<std::uint32_t> part(static_cast<std::size_t>(GameOverWidth) * GameOverHeight);
+      for (int y = 0; y < GameOverHeight; ++y)
+        for (int x = 0; x < GameOverWidth; ++x)
+          part[static_cast<std::size_t>(y) * GameOverWidth + x] = px2[static_cast<std::size_t>(y + 204) * 1024 + x + 400];
+      crop.SetPixels(part);
+      sheet.Paint(crop, 8 + (n % cols) * (GameOverWidth + 8), 8 + (n / cols) * (GameOverHeight + 8));
+    }
+  }
+  sheet.WritePng(dir + "contact-endings.png");
 }
