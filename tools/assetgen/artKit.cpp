@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <mutex>
+#include <tuple>
 #include <vector>
 
 #include "artCreature.h"
@@ -131,13 +134,25 @@ void Card(TSurface& s, double x, double y, double w, double h, double radius, st
 }
 
 void NightPage(TSurface& s, std::uint32_t accent) {
-  cairo_t* cr = s.Cr();
-  InkBackground(s, Hex(0x10204C), Hex(0x050A1A));
-  RadialGlow(cr, s.Width() * 0.3, s.Height() * 0.2, s.Width() * 0.7, Hex(0x1E3A7A, 0.35));
-  GraphPaper(s, Hex(0x6E9BFF, 0.06), Hex(0x6E9BFF, 0.13));
-  Vignette(s, 0.5);
-  RoundedRect(cr, 3.5, 3.5, s.Width() - 7, s.Height() - 7, 14);
-  NeonStroke(s, Hex(accent, 0.9), 1.6, 4, 0.6);
+  // Many pictures share a backdrop; its glowing frame is costly, so each
+  // size and colour is painted once.
+  static std::mutex lock;
+  static std::map<std::tuple<int, int, std::uint32_t>, std::vector<std::uint32_t>> painted;
+  const auto key = std::make_tuple(s.Width(), s.Height(), accent);
+  std::lock_guard<std::mutex> hold(lock);
+  auto found = painted.find(key);
+  if (found == painted.end()) {
+    TSurface page(s.Width(), s.Height());
+    cairo_t* cr = page.Cr();
+    InkBackground(page, Hex(0x10204C), Hex(0x050A1A));
+    RadialGlow(cr, page.Width() * 0.3, page.Height() * 0.2, page.Width() * 0.7, Hex(0x1E3A7A, 0.35));
+    GraphPaper(page, Hex(0x6E9BFF, 0.06), Hex(0x6E9BFF, 0.13));
+    Vignette(page, 0.5);
+    RoundedRect(cr, 3.5, 3.5, page.Width() - 7, page.Height() - 7, 14);
+    NeonStroke(page, Hex(accent, 0.9), 1.6, 4, 0.6);
+    found = painted.emplace(key, page.Pixels()).first;
+  }
+  s.SetPixels(found->second);
 }
 
 double Title(TSurface& s, const std::string& text, double x, double baseline, double size, double maxWidth,
