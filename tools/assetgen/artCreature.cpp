@@ -208,7 +208,7 @@ void DrawFeet(cairo_t* cr, const TCreature& c, const TGeo& g) {
       return;
     case BigFeet:
       for (int side = -1; side <= 1; side += 2)
-        Part(cr, [&](cairo_t* k) { Ellipse(k, g.Cx() + side * 0.24 * g.W, b + 1.5, std::max(6.5, 0.17 * g.W), 4.6); },
+        Part(cr, [&](cairo_t* k) { Ellipse(k, g.Cx() + side * 0.24 * g.W, b + 0.5, std::max(6.5, 0.17 * g.W), 4.2); },
              Grey(FeetGrey));
       return;
     case Legs:
@@ -239,7 +239,8 @@ void DrawFeet(cairo_t* cr, const TCreature& c, const TGeo& g) {
 
 // An arm from the shoulder (sx, sy) to the hand (hx, hy), kept inside the pattern.
 void Arm(cairo_t* cr, double sx, double sy, double hx, double hy, bool claws) {
-  hx = std::clamp(hx, 5.5, Units - 5.5);
+  const double reach = claws ? 8 : 5.5;  // claws stick out past the hand
+  hx = std::clamp(hx, reach, Units - reach);
   hy = std::clamp(hy, 5.5, Units - 5.5);
   auto limb = [&](cairo_t* k) {
     cairo_move_to(k, sx, sy);
@@ -626,7 +627,7 @@ void Eye(cairo_t* cr, double ex, double ey, double r, int side, const TCreature&
   cairo_new_path(cr);
   if (square) RoundedRect(cr, px - pr, py - pr, 2 * pr, 2 * pr, pr * 0.25);
   else cairo_arc(cr, px, py, pr, 0, 2 * M_PI);
-  SetColor(cr, Hex(0x06060C));
+  SetColor(cr, Grey(0.03));
   cairo_fill(cr);
   cairo_new_path(cr);
   cairo_arc(cr, px - pr * 0.35, py - pr * 0.4, std::max(0.8, pr * 0.32), 0, 2 * M_PI);
@@ -665,7 +666,8 @@ void Eye(cairo_t* cr, double ex, double ey, double r, int side, const TCreature&
     cairo_stroke(cr);
     cairo_restore(cr);
   }
-  Brow(cr, ex, ey, r, side, c.Mood);
+  // Eyes on stalks sit at the top of the pattern: no room for brows.
+  if (c.Eyes != Stalks) Brow(cr, ex, ey, r, side, c.Mood);
 }
 
 double EyeLine(const TCreature& c, const TGeo& g) {
@@ -755,7 +757,7 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
   const double cx = g.Cx();
   const double my = c.Eyes == Stalks ? g.Y + 0.5 * g.H : (c.Shape == Dome ? g.Y + 0.74 * g.H : g.Y + 0.7 * g.H);
   const double mw = std::min(22.0, 0.46 * g.W), s = g.H;
-  const TRGBA inside = Hex(0x1A0610);
+  const TRGBA inside = Grey(0.07);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   auto grinPath = [&](cairo_t* k, double w, double depth) {
@@ -965,8 +967,11 @@ const std::vector<TCreature>& CreatureRecipes() {
 void DrawCreature(TSurface& s, double x, double y, double size, const TCreature& c) {
   cairo_t* cr = s.Cr();
   cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, size / Units, size / Units);
+  // Two texels of every 68 stay clear all round: patterns share a texture,
+  // and filtering would pull a neighbour's edge in.
+  const double margin = size * 2 / Units;
+  cairo_translate(cr, x + margin, y + margin);
+  cairo_scale(cr, (size - 2 * margin) / Units, (size - 2 * margin) / Units);
   const TGeo g = Layout(c);
   GroundShadow(cr, g);
   DrawFeet(cr, c, g);

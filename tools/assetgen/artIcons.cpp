@@ -558,6 +558,6 @@ void DrawSlowed(TSurface& s, double x, double y, double size) {
     cairo_fill(cr);
     cairo_pattern_destroy(goo);
     // A snail rides on top.
-    Snail(cr, 30, -3, 0.8);
+    Snail(cr, 29, 1, 0.74);
   });
 }

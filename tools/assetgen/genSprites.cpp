@@ -132,13 +132,13 @@ void AnswerRing(TSurface& s) {
   cairo_t* cr = s.Cr();
   const double c = Sprite::GridDotSize / 2.0;
   TLayer glow(s, 0, 0, s.Width(), s.Height(), 0);
-  cairo_arc(glow.Cr(), c, c, c * 0.7, 0, 2 * M_PI);
-  cairo_set_line_width(glow.Cr(), 5);
+  cairo_arc(glow.Cr(), c, c, c * 0.52, 0, 2 * M_PI);
+  cairo_set_line_width(glow.Cr(), 4.5);
   SetColor(glow.Cr(), Grey(1, 0.9));
   cairo_stroke(glow.Cr());
-  glow.Blur(2);
+  glow.Blur(1.2);
   glow.Composite();
-  cairo_arc(cr, c, c, c * 0.7, 0, 2 * M_PI);
+  cairo_arc(cr, c, c, c * 0.52, 0, 2 * M_PI);
   cairo_set_line_width(cr, 2.4);
   SetColor(cr, Grey(1));
   cairo_stroke(cr);
@@ -465,10 +465,10 @@ std::vector<TImage> SpritePictures() {
   images[Sprite::AnswerHighlight] = Single("answer", Sprite::GridDotSize, Sprite::GridDotSize, AnswerRing);
   images[Sprite::PowerUps] = PowerUpPicture();
   images[Sprite::BlastRing] = Single("blast-ring", Sprite::BlastRingSize, Sprite::BlastRingSize, [](TSurface& s) {
-    Ring(s, Sprite::BlastRingSize * 0.42, 10, Hex(0xF0FFFF), Hex(0x6FE0FF, 0.8), false);
+    Ring(s, Sprite::BlastRingSize * 0.36, 10, Hex(0xF0FFFF), Hex(0x6FE0FF, 0.8), false);
   });
   images[Sprite::DoomRing] = Single("doom-ring", Sprite::DoomRingSize, Sprite::DoomRingSize, [](TSurface& s) {
-    Ring(s, Sprite::DoomRingSize * 0.4, 9, Hex(0xFFF2C0), Hex(0xFF5A1E, 0.85), true);
+    Ring(s, Sprite::DoomRingSize * 0.34, 9, Hex(0xFFF2C0), Hex(0xFF5A1E, 0.85), true);
   });
   images[Sprite::QuadrantTiles] = MakeSheet("quadrants", Sprite::QuadrantTileSize, Sprite::QuadrantTileSize, 2, 4,
                                             [](TSurface& s, int i) { QuadrantTile(s, i + 1); });
