@@ -87,7 +87,7 @@ void QuadrantBlitz(cairo_t* cr) {
   cairo_set_line_width(cr, 1.8);
   SetColor(cr, Grey(1, 0.9));
   cairo_stroke(cr);
-  Bolt(cr, 4.6, -6.8, 0.5);
+  Bolt(cr, 5.5, -6.8, 0.42);
   FillInked(cr, 9, 30, Hex(0xFFFFFF), Hex(0xFFF0A0), 1.8);
 }
 

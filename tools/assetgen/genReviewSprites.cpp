@@ -188,7 +188,7 @@ void Monsters(TMockup& m, const std::vector<TImage>& sprites, const TImage& font
     int Status;
   };
   const TOne ones[5] = {{3, 48, 880, 150, 1, "(2,1)", -1},     {24, 64, 420, 560, 3, "(-2+1,-3)", 0},
-                        {38, 96, 900, 600, 4, "(-7+5,1-4)", -1}, {12, 48, 560, 190, 0, "(-3,2)", 1},
+                        {38, 96, 900, 600, 4, "(-7+5,-4+1)", -1}, {12, 48, 560, 190, 0, "(-3,2)", 1},
                         {29, 64, 760, 470, 2, "(0,-1)", -1}};
   for (const TOne& o : ones) {
     const double x = o.X - o.Size / 2.0, y = o.Y - o.Size / 2.0;
@@ -237,14 +237,19 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
       for (int i = 0; i < Sprite::MonsterPatterns; ++i)
         DrawPattern(s, monsters, i, (c % 2) * bw + 8 + (i % 11) * cell, (c / 2) * bh + 8 + (i / 11) * cell, cell, cell,
                     MonsterTint(c), 255, false, false);
-    // The last block: every monster at the size the game draws it.
+    s.WritePng(dir + "contact-monsters-tinted.png");
+  }
+  {
+    // Every monster at the size the game draws it (48, 64, 96), smoothly scaled.
+    const int pitch = 104;
+    TSurface s(11 * pitch, 4 * pitch);
+    Dark(s);
     for (int i = 0; i < Sprite::MonsterPatterns; ++i) {
       const int size = i < Sprite::FirstMediumMonster ? 48 : i < Sprite::FirstLargeMonster ? 64 : 96;
-      const double x = bw + 8 + (i % 11) * cell, y = 3 * bh + 8 + (i / 11) * cell;
-      DrawPattern(s, monsters, i, x + (cell - size) / 2.0, y + (cell - size) / 2.0, size, size, MonsterTint(i % 7), 255,
-                  true, false);
+      const double x = (i % 11) * pitch + (pitch - size) / 2.0, y = (i / 11) * pitch + (pitch - size) / 2.0;
+      DrawPattern(s, monsters, i, x, y, size, size, MonsterTint(i % 7), 255, true, false);
     }
-    s.WritePng(dir + "contact-monsters-tinted.png");
+    s.WritePng(dir + "contact-monsters-ingame.png");
   }
   {
     // Power-ups: the sheet at 1x and 3x, each on its glow as the buttons show them.
@@ -286,6 +291,34 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
     s.WritePng(dir + "contact-sprites.png");
   }
   {
+    // The HUD pieces: the panel tinted like the widgets, the rest at 1x and 3x.
+    TSurface s(1024, 780);
+    Dark(s);
+    DrawPattern(s, sprites[Sprite::HudPanel], 0, 6, 6, 256, 768, 0xCCCC00, 255, false, false);
+    DrawPattern(s, sprites[Sprite::HudPanel], 0, 270, 6, 256, 768, 0xFFFFFF, 255, false, false);
+    double y = 10;
+    for (int p = 0; p < 2; ++p) {
+      DrawPattern(s, sprites[Sprite::DoomBar], p, 540, y, 256, 48, 0xFFFFFF, 255, false, false);
+      y += 56;
+    }
+    // Doom and help buttons, both looks, at 3x and at 1x.
+    for (int b : {Sprite::DoomButton, Sprite::HelpButton}) {
+      for (int p = 0; p < 2; ++p) {
+        DrawPattern(s, sprites[static_cast<std::size_t>(b)], p, 540 + p * 200, y, 192, 192, 0xFFFFFF, 255, false, false);
+        DrawPattern(s, sprites[static_cast<std::size_t>(b)], p, 940, y + p * 80 + 20, 64, 64, 0xFFFFFF, 255, true, false);
+      }
+      y += 200;
+    }
+    DrawPattern(s, sprites[Sprite::PushHighlight], 0, 540, y, 144, 144, 0xFFFFFF, 255, false, false);
+    DrawPattern(s, sprites[Sprite::LifeIcon], 0, 700, y, 144, 144, 0xFFFFFF, 255, false, false);
+    DrawPattern(s, sprites[Sprite::LifeIcon], 0, 860, y, 48, 48, 0xFFFFFF, 255, true, false);
+    DrawPattern(s, sprites[Sprite::ComboIcons], 0, 860, y + 60, 64, 64, 0xFFFFFF, 255, false, false);
+    DrawPattern(s, sprites[Sprite::ComboIcons], 1, 940, y + 60, 64, 64, 0xFFFFFF, 255, false, false);
+    DrawPattern(s, sprites[Sprite::ComboIcons], 0, 880, y + 130, 16, 16, 0xFFFFFF, 255, false, false);
+    DrawPattern(s, sprites[Sprite::ComboIcons], 1, 960, y + 130, 16, 16, 0xFFFFFF, 255, false, false);
+    s.WritePng(dir + "contact-hud.png");
+  }
+  {
     // A whole game screen from the pieces.
     TMockup m(core[2], interfaces[0]);
     Board(m, sprites);
@@ -296,12 +329,15 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
 }
 
 void WriteTutorialSheet(const std::string& dir, const std::vector<std::vector<TImage>>& pages) {
-  TSurface s(5 * 256 + 6 * 8, static_cast<int>(pages.size()) * (256 + 8) + 8);
-  Dark(s);
-  for (std::size_t t = 0; t < pages.size(); ++t)
+  // One sheet per game type, full size, so every word can be read.
+  const char* names[3] = {"qq", "wtp", "dtl"};
+  for (std::size_t t = 0; t < pages.size() && t < 3; ++t) {
+    TSurface s(static_cast<int>(pages[t].size()) * (512 + 8) + 8, 512 + 16);
+    Dark(s);
     for (std::size_t i = 0; i < pages[t].size(); ++i)
-      DrawPattern(s, pages[t][i], 0, 8 + i * 264.0, 8 + t * 264.0, 256, 256, 0xFFFFFF, 255, true, false);
-  s.WritePng(dir + "contact-tutorials.png");
+      DrawPattern(s, pages[t][i], 0, 8 + i * 520.0, 8, 512, 512, 0xFFFFFF, 255, false, false);
+    s.WritePng(dir + "contact-tutorials-" + names[t] + ".png");
+  }
 }
 
 void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& interfaces,

@@ -83,8 +83,11 @@ void BackdropTile(TSurface& s, int pattern) {
         const double cx = 16 + (i % 4) * 32 + (i / 4 ? 16 : 0), cy = 32 + (i / 4) * 64;
         cairo_text_extents_t e;
         cairo_text_extents(cr, signs[i], &e);
-        cairo_move_to(cr, std::fmod(cx, 128.0) - e.x_bearing - e.width / 2, cy - e.y_bearing - e.height / 2);
-        cairo_show_text(cr, signs[i]);
+        // A sign on the edge is drawn on both sides, so the tiles join it up.
+        for (double x : {cx, cx - 128}) {
+          cairo_move_to(cr, x - e.x_bearing - e.width / 2, cy - e.y_bearing - e.height / 2);
+          cairo_show_text(cr, signs[i]);
+        }
       }
       break;
     }

@@ -540,7 +540,8 @@ TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {
         add(TLineKind::ThroughOrigin, [&](TIntPoint p, TIntPoint s) { return negative(p, s) && Fraction(LineSlope(p, s)).Den > 1; });
       } else if (level == 3) {
         add(TLineKind::OffOrigin, [&](TIntPoint p, TIntPoint s) {
-          return positive(p, s) && near(p, s) && Fraction(LineSlope(p, s)).Den == 1;
+          const TFraction m = Fraction(LineSlope(p, s));
+          return positive(p, s) && near(p, s) && m.Den == 1 && m.Num > 1;
         });
       } else if (level == 4) {
         for (std::int32_t size : sizes) add(kindOf(size), Any());
