@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "objects/objSheet.h"
+#include "screens/frmChallenge.h"
 #include "sheetLayout.h"
 
 namespace {
@@ -31,8 +32,6 @@ TEST(WidgetSheetTable, WidgetsCutExactlyTheRectanglesTheSheetIsDrawnWith) {
   std::set<TKey> drawn;
   for (const TSheetFrame& frame : WidgetFrames())
     for (const auto& piece : frame.Pieces) drawn.insert(KeyOf(piece.Sheet));
-  const std::set<TKey> notWidgets = {KeyOf(ProgressBarRect), KeyOf(ProgressSegmentRect),
-                                     KeyOf(ProgressMarkerRect)};
   // The push button's stock pictures lie on the sheet but nothing is drawn for them.
   const std::set<TKey> undrawn = {KeyOf(PushHighlightRect), KeyOf(SparePushRect)};
 
@@ -45,11 +44,20 @@ TEST(WidgetSheetTable, WidgetsCutExactlyTheRectanglesTheSheetIsDrawnWith) {
     EXPECT_TRUE(drawn.count(key) != 0 || undrawn.count(key) != 0) << pieces[i].Name << " is not on the sheet";
   }
   for (const TKey& key : drawn) {
-    if (notWidgets.count(key) != 0) continue;
     EXPECT_TRUE(cut.count(key) != 0) << "the sheet has (" << std::get<0>(key) << ", " << std::get<1>(key) << ", "
                                      << std::get<2>(key) << ", " << std::get<3>(key) << ") that no widget uses";
   }
   for (int d = 0; d < 10; ++d) EXPECT_EQ(KeyOf(Sheet::NumberDigit[d]), KeyOf(DigitRect(d))) << "digit " << d;
+}
+
+TEST(ChallengeSheetTable, TheChallengeScreenCutsTheRectanglesTheSheetIsDrawnWith) {
+  int drawn = 0;
+  for (const TChallengeRect& r : ChallengeRects()) {
+    EXPECT_EQ(KeyOf(ChallengeSheetRect(r.Index)), KeyOf(r.Rect)) << "rectangle " << r.Index;
+    ++drawn;
+  }
+  EXPECT_EQ(drawn, 12);
+  for (int unused : {7, 12, 13, 14, 16}) EXPECT_EQ(ChallengeSheetRect(unused).W, 0) << unused;
 }
 
 }  // namespace

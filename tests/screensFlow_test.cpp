@@ -22,82 +22,11 @@
 #include "screens/frmProfile.h"
 #include "screens/frmProfileCreate.h"
 #include "screens/frmScores.h"
-#include "testSupport.h"
+#include "flowSupport.h"
 
 namespace {
 
-class ScreensFlow : public ::testing::Test {
- protected:
-  ScreensFlow() {
-    std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data");
-  }
-  void Start() {
-    TsysPlatform platform;
-    platform.Window = &Window;
-    platform.Clock = &Clock;
-    platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
-      auto device = std::make_unique<TrndRecordingDevice>();
-      Device = device.get();
-      return device;
-    };
-    Director = std::make_unique<TmodScripting>(platform, Dir.Path(), DefaultScreenFactories());
-    Director->Events->Register(&Spy);
-    Spy.EventMask = ekSound | ekSystem;
-  }
-  void Tick(int n = 1) {
-    for (int i = 0; i < n; ++i) Director->Events->Tick();
-  }
-  void Click(int x, int y) {
-    Director->Input->PointerMove(x, y, 0);
-    Tick(2);
-    Director->Input->ButtonDown(0, x, y, 0);
-    Tick(2);
-    Director->Input->ButtonUp(0, x, y, 0);
-    Tick(2);
-  }
-  void Type(const std::string& text) {
-    for (char c : text) {
-      Director->Input->KeyPress(static_cast<unsigned char>(c));
-      Tick();
-    }
-  }
-  TsysResources* Res() { return Director->Interface->Resources.get(); }
-  TsysForm* Screen(TScreenSlot slot) { return Director->Screen(slot); }
-  // Leaves the loading screen with a click and waits for the next screen's fade-in.
-  void PassLoading() {
-    Click(500, 400);
-    Tick(40);
-  }
-  std::vector<std::uint8_t> File(const std::string& name) {
-    std::vector<std::uint8_t> bytes;
-    ReadFileBytes(Res()->SavePath + name, bytes);
-    return bytes;
-  }
-  void CreateFirstProfile(const std::string& name) {
-    Start();
-    PassLoading();
-    Type(name);
-    Director->Input->KeyPress(13);
-    Tick(40);
-  }
-
-  struct TSpy : TsysEventComponent {
-    void HandleEvent(TsysEvent* e) override { Got.emplace_back(e->Kind, e->Code); }
-    std::vector<std::pair<std::int32_t, std::uint16_t>> Got;
-    bool Saw(std::int32_t kind, std::uint16_t code) const {
-      for (auto& g : Got)
-        if (g.first == kind && g.second == code) return true;
-      return false;
-    }
-  };
-
-  TTempDir Dir;
-  TFakeWindow Window;
-  TFakeClock Clock;
-  TrndRecordingDevice* Device = nullptr;
-  std::unique_ptr<TmodScripting> Director;
-  TSpy Spy;
-};
+using ScreensFlow = FlowTest;
 
 TEST_F(ScreensFlow, FirstRunCreatesTheProfileAndGreetsThePlayer) {
   Start();
@@ -181,6 +110,10 @@ TEST_F(ScreensFlow, HighScoresShowTheDefaultTableWithTitlesAndTheMenuResetsTheGa
   EXPECT_EQ(scores->Cells[10][3]->Caption->Text, "Absolute Zero");
   EXPECT_EQ(scores->Cells[10][4]->Caption->Text, "EASY");
   EXPECT_FALSE(scores->Cells[11][0]->Visible);
+  // Each choice wears its own colour.
+  EXPECT_EQ(scores->GameTypes->Entries[0].LeftItem->Color, 0x00FF00u);
+  EXPECT_EQ(scores->GameTypes->Entries[1].LeftItem->Color, 0x007EFFu);
+  EXPECT_EQ(scores->Difficulties->Entries[1].RightItem->Color, 0x00F0FFu);
 
   Click(820, 335);  // CRAZY
   Tick(2);
@@ -267,18 +200,6 @@ TEST_F(ScreensFlow, ProfileListAddsAndChoosesPlayers) {
   Director->Input->KeyUp(0x0D, 0);
   Tick(40);
   EXPECT_EQ(Res()->Settings.ActiveProfile, 1);
-}
-
-TEST_F(ScreensFlow, ButtonsWithoutTheirScreenDoNothing) {
-  CreateFirstProfile("Ada");
-  auto* menu = static_cast<TfrmMainMenu*>(Screen(ssMainMenu));
-  EXPECT_EQ(menu->Buttons[1]->ActionKind, 0) << "ARCADE has no screen in this build";
-  Click(510, 395);
-  Tick(40);
-  EXPECT_EQ(Screen(ssMainMenu), menu);
-  Click(912, 55);  // CREDITS works
-  Tick(40);
-  EXPECT_NE(Screen(ssCredits), nullptr);
 }
 
 TEST_F(ScreensFlow, ExitQuitsAtTheEndOfTheFrame) {

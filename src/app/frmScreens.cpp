@@ -3,14 +3,20 @@
 
 #include "app/modScripting.h"
 #include "objects/sysForm.h"
+#include "screens/frmArcade.h"
 #include "screens/frmBackground.h"
+#include "screens/frmChallenge.h"
 #include "screens/frmCredits.h"
+#include "screens/frmGameMenu.h"
+#include "screens/frmGameOver.h"
 #include "screens/frmLoading.h"
 #include "screens/frmMainMenu.h"
+#include "screens/frmMissions.h"
 #include "screens/frmOptions.h"
 #include "screens/frmProfile.h"
 #include "screens/frmProfileCreate.h"
 #include "screens/frmScores.h"
+#include "screens/frmTutorial.h"
 
 namespace {
 
@@ -28,11 +34,17 @@ TScreenFactories DefaultScreenFactories() {
   f[ssLoading] = Make<TfrmLoading>();
   f[ssBackground] = Make<TfrmBackground>();
   f[ssMainMenu] = Make<TfrmMainMenu>();
+  f[ssMissions] = Make<TfrmMissions>();
   f[ssProfile] = Make<TfrmProfile>();
   f[ssOptions] = Make<TfrmOptions>();
   f[ssCredits] = Make<TfrmCredits>();
+  f[ssArcade] = Make<TfrmArcade>();
   f[ssScores] = Make<TfrmScores>();
+  f[ssGameMenu] = Make<TfrmGameMenu>();
+  f[ssGameOver] = Make<TfrmGameOver>();
   f[ssProfileCreate] = Make<TfrmProfileCreate>();
+  f[ssChallenge] = Make<TfrmChallenge>();
+  f[ssTutorial] = Make<TfrmTutorial>();
   return f;
 }
 
@@ -53,10 +65,4 @@ TScreenSlot SlotOfScreen(std::uint16_t screenId) {
     case sidTutorial: return ssTutorial;
     default: return ScreenSlotCount;
   }
-}
-
-bool ScreenAvailable(std::uint16_t screenId) {
-  static const TScreenFactories factories = DefaultScreenFactories();
-  const TScreenSlot slot = SlotOfScreen(screenId);
-  return slot != ScreenSlotCount && static_cast<bool>(factories[slot]);
 }

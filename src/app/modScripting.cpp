@@ -39,10 +39,6 @@ TmodScripting::~TmodScripting() {
 void TmodScripting::Startup() {
   Events = std::make_unique<TsysEventHandler>(Owner);
   Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath);
-  Interface->ScreenAvailable = [this](std::uint16_t id) {
-    const TScreenSlot slot = SlotOfScreen(id);
-    return slot != ScreenSlotCount && static_cast<bool>(Factories[slot]);
-  };
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
                                       &Interface->FrameRate, 60.0);
@@ -88,6 +84,11 @@ TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
   if (!Factories[slot]) {
     LogLine("screen slot " + std::to_string(slot) + " has no screen in this build");
     return nullptr;
+  }
+  // A screen still open in the slot would otherwise be freed while registered.
+  if (Screens[slot]) {
+    LogLine("screen slot " + std::to_string(slot) + " was still open; it is closed first");
+    CloseScreen(slot);
   }
   std::unique_ptr<TsysForm> screen = Factories[slot](Owner, Interface.get());
   if (!screen) return nullptr;

@@ -48,8 +48,6 @@ using TScreenFactories = std::array<TScreenFactory, ScreenSlotCount>;
 TScreenFactories DefaultScreenFactories();
 // The slot of a screen id; ScreenSlotCount for an id without a screen.
 TScreenSlot SlotOfScreen(std::uint16_t screenId);
-// Whether this build has the screen of a screen id.
-bool ScreenAvailable(std::uint16_t screenId);
 
 // What the platform gives the director.
 struct TsysPlatform {

@@ -31,7 +31,8 @@ constexpr TWidgetPiece Pieces[] = {
     PIECE(SliderRight),       PIECE(SliderKnob),          PIECE(SliderKnobHover),     PIECE(ListArea),
     PIECE(ListTopLeft),       PIECE(ListTop),             PIECE(ListTopRight),        PIECE(ListBottomLeft),
     PIECE(ListBottom),        PIECE(ListBottomRight),     PIECE(ListLeft),            PIECE(ListTrack),
-    PIECE(ListArrow),         PIECE(ListThumb),           PIECE(ListSelection),
+    PIECE(ListArrow),         PIECE(ListThumb),           PIECE(ListSelection),       PIECE(ProgressBar),
+    PIECE(ProgressSegment),   PIECE(ProgressMarker),
 };
 #undef PIECE
 

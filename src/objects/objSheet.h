@@ -112,6 +112,11 @@ constexpr TSheetRect ListArrow{98, 55, 18, 18};  // up; the down arrow is it mir
 constexpr TSheetRect ListThumb{78, 54, 18, 42};
 constexpr TSheetRect ListSelection{87, 100, 1, 1};
 
+// Mission progress: a mode's bar, a completed level on it, the hovered level.
+constexpr TSheetRect ProgressBar{2, 172, 250, 35};
+constexpr TSheetRect ProgressSegment{256, 172, 42, 27};
+constexpr TSheetRect ProgressMarker{302, 172, 42, 27};
+
 }  // namespace Sheet
 
 // Every named piece, for checking the table against the drawn sheet.

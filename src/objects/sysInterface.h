@@ -1,7 +1,6 @@
 #pragma once
 // The bundle of shared services handed to every module and screen.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,7 +25,4 @@ class TsysInterface {
   std::unique_ptr<TsysObjects> Objects;
   std::int32_t FrameRate = 0;
   std::string DataPath;
-  // Whether this build has the screen of a screen id; set by the director, and
-  // every screen counts as present while it is unset.
-  std::function<bool(std::uint16_t screenId)> ScreenAvailable;
 };

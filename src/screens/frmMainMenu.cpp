@@ -6,7 +6,6 @@
 #include "game/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
-#include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "objects/sysScreenIds.h"
 #include "screens/frmParts.h"
@@ -29,9 +28,6 @@ constexpr TMenuEntry Entries[6] = {
     {"EXIT", "But... the origin needs you!", 0},
 };
 
-// Buttons whose screen this build does not have yet are shown dimmed and do nothing.
-constexpr std::int32_t DimmedAlpha = 80;
-
 }  // namespace
 
 TfrmMainMenu::TfrmMainMenu(TsysMainWindow* owner, TsysInterface* iface)
@@ -44,14 +40,13 @@ void TfrmMainMenu::BuildScreen() {
 
   for (int i = 0; i < 6; ++i) {
     const TMenuEntry& e = Entries[i];
-    const bool available = e.Target == 0 || !Interface->ScreenAvailable || Interface->ScreenAvailable(e.Target);
     TobjButton* b = frm::Button(objects, Group, 397, 300 + 70 * i, 2, 230, 50, e.Caption, 10, 0, 0, 0, 0);
     if (e.Target == 0)
       b->SetAction(ekSystem, 2, 0, 0);
-    else if (available)
+    else
       b->SetAction(ekForm, sidMainMenu, e.Target, 0);
-    frm::Hint(b, 232, 0, 220, 100, available ? std::string(e.Hint) : std::string(e.Hint) + "<r><r><b>Coming soon!</b>");
-    b->SetAlpha(available ? 200 : DimmedAlpha);
+    frm::Hint(b, 232, 0, 220, 100, e.Hint);
+    b->SetAlpha(200);
     Buttons[static_cast<std::size_t>(i)] = b;
   }
 

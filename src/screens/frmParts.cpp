@@ -1,8 +1,11 @@
 #include "screens/frmParts.h"
 
 #include "objects/objButton.h"
+#include "objects/objGroupButton.h"
 #include "objects/objLabel.h"
+#include "objects/objSheet.h"
 #include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
 
 namespace frm {
 
@@ -43,6 +46,59 @@ TobjBase* Picture(TsysObjects* objects, std::int32_t group, double x, double y, 
   picture->Space = csScreen;
   picture->MainItem->SetImage(imageSet, imageIndex, 0);
   return picture;
+}
+
+TobjLabel* Caption(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
+                   std::int32_t h, const std::string& text, std::int32_t size) {
+  auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, layer, w, h);
+  label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{2, 0});
+  return label;
+}
+
+TobjBase* SheetPicture(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
+                       std::int32_t h, std::int32_t imageSet, std::int32_t imageIndex, const TSheetRect& rect,
+                       std::uint32_t color, std::int32_t alpha) {
+  TobjBase* picture = objects->CreateObject(group, otStatic, x, y, layer, w, h);
+  picture->Space = csScreen;
+  picture->MainItem->SetImage(imageSet, imageIndex, 0);
+  picture->MainItem->TexCoord = SheetTexCoord(rect);
+  picture->SetColor(color);
+  picture->SetAlpha(alpha);
+  return picture;
+}
+
+TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, double x, double y, double layer,
+                                  const std::array<std::int32_t, 4>& xs, const std::array<std::int32_t, 4>& ws,
+                                  std::int32_t selected) {
+  static constexpr const char* Words[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
+  auto* choice = objects->Create<TobjGroupButton>(group, otGroupButton, x, y, layer, xs[3] + ws[3], 30);
+  for (int i = 0; i < 4; ++i) {
+    choice->AddEntry(xs[static_cast<std::size_t>(i)], 0, ws[static_cast<std::size_t>(i)], 30, Words[i]);
+    choice->SetEntryAction(i, ekGame, 23, i, 0);
+  }
+  // Only once every entry is in: adding an entry tints the whole row again.
+  for (int i = 0; i < 4; ++i) choice->SetEntryColor(i, DifficultyColours[i]);
+  // A stored difficulty outside 0..3 selects no entry rather than a wrong one.
+  choice->SetSelected(selected >= 0 && selected < 4 ? selected : 4);
+  return choice;
+}
+
+std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode) {
+  std::array<TobjButton*, 3> buttons{};
+  for (int i = 0; i < 3; ++i) {
+    // Every hint box lands on the same screen place, (417, 410), under "PREVIEW".
+    const double y = 410 + 80 * i;
+    TobjButton* b = Button(objects, group, 197, y, 3, 210, 50, GameTypeCaptions[i], 10, ekForm, closeCode, sidGame,
+                           i + 1);
+    b->SetColor(GameTypeColours[i]);
+    b->SetHint(220, -80 * i, TPointI{410, 210});
+    b->SetHintPicture(3, i + 1, 0, TPointD{230, 10.0 - 80 * i}, TPointI{390, 190});
+    b->SetHintPictureWhite();
+    b->HintEnabled = true;
+    buttons[static_cast<std::size_t>(i)] = b;
+  }
+  buttons[0]->SetAlpha(255);
+  return buttons;
 }
 
 }  // namespace frm

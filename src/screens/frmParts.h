@@ -1,6 +1,7 @@
 #pragma once
 // Building blocks the menu screens share: labels, panels and buttons set up the
 // way every screen uses them.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -8,8 +9,16 @@ class TsysObjects;
 class TobjBase;
 class TobjLabel;
 class TobjButton;
+class TobjGroupButton;
+struct TSheetRect;
 
 namespace frm {
+
+// Colours of the game types 1..3 and of the difficulties 0..3.
+constexpr std::uint32_t GameTypeColours[3] = {0x00FF00, 0x007EFF, 0x3333FF};
+constexpr std::uint32_t DifficultyColours[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+// Button captions of the game types 1..3.
+constexpr const char* GameTypeCaptions[3] = {"ROZIR IVIVURUDA", "VOVE'R UDA ZERIR?", "DEFINE THE LINE"};
 
 // A label whose caption is set bold, shadowed and centred both ways.
 TobjLabel* Label(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
@@ -26,5 +35,22 @@ void Hint(TobjButton* button, double hx, double hy, std::int32_t w, std::int32_t
 // A screen-space picture object showing one whole image.
 TobjBase* Picture(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
                   std::int32_t h, std::int32_t imageSet, std::int32_t imageIndex);
+
+// A small caption: the text left-aligned 2 pixels in, bold, shadowed, centred vertically.
+TobjLabel* Caption(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
+                   std::int32_t h, const std::string& text, std::int32_t size);
+// A screen-space picture cut from a sheet rectangle of an image, tinted and at an opacity.
+TobjBase* SheetPicture(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
+                       std::int32_t h, std::int32_t imageSet, std::int32_t imageIndex, const TSheetRect& rect,
+                       std::uint32_t color, std::int32_t alpha);
+// The EASY / MEDIUM / HARD / CRAZY choice, 30 high: entry i at xs[i], ws[i] wide, posting
+// (ekGame, 23, i); the entry of `selected` is selected.
+TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, double x, double y, double layer,
+                                  const std::array<std::int32_t, 4>& xs, const std::array<std::int32_t, 4>& ws,
+                                  std::int32_t selected);
+// The three game-mode buttons of the arcade and missions screens, each showing its
+// mode's preview in the preview area while the pointer rests on it, and posting
+// (ekForm, closeCode, game screen, game type).
+std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode);
 
 }  // namespace frm

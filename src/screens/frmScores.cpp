@@ -50,8 +50,9 @@ void TfrmScores::BuildScreen() {
   for (int i = 0; i < 3; ++i) {
     GameTypes->AddEntry(typeX[i], 0, typeW[i], 30, typeCaptions[i]);
     GameTypes->SetEntryAction(i, ekGame, 36, 0, 0);
-    GameTypes->SetEntryColor(i, TypeColours[i]);
   }
+  // Only once every entry is in: adding an entry tints the whole row again.
+  for (int i = 0; i < 3; ++i) GameTypes->SetEntryColor(i, TypeColours[i]);
   GameTypes->SetSelected(res->GameType - 1);
 
   Difficulties = objects->Create<TobjGroupButton>(Group, otGroupButton, 45, 320, 3, 934, 30);
@@ -60,8 +61,8 @@ void TfrmScores::BuildScreen() {
   for (int i = 0; i < 4; ++i) {
     Difficulties->AddEntry(diffX[i], 0, diffW[i], 30, DifficultyWords[i]);
     Difficulties->SetEntryAction(i, ekGame, 36, 0, 0);
-    Difficulties->SetEntryColor(i, DifficultyColours[i]);
   }
+  for (int i = 0; i < 4; ++i) Difficulties->SetEntryColor(i, DifficultyColours[i]);
   Difficulties->SetSelected(res->Difficulty);
 
   TableFrame = objects->Create<TobjLabel>(Group, otLabel, 45, 379, 2, 934, 240);

@@ -51,6 +51,11 @@ start_program() {
   if [ -z "$win" ]; then
     echo "FAIL: no window on $DISPLAY"; xdotool search --name Plotfray 2>&1; cat "$out/program.log"; exit 1
   fi
+  # SDL may replace its first window while it sets up the renderer (slowly under
+  # the sanitizers): let it settle, then take the newest.
+  sleep 1
+  win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
+  [ -n "$win" ] || { echo "FAIL: the window went away"; cat "$out/program.log"; exit 1; }
 }
 
 # Closes the window as a window manager would and checks a clean exit.

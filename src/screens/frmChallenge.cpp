@@ -1,0 +1,196 @@
+#include "screens/frmChallenge.h"
+
+#include "data/sysResources.h"
+#include "game/defChallenges.h"
+#include "game/defLevels.h"
+#include "objects/objButton.h"
+#include "objects/objGroupButton.h"
+#include "objects/objHintLabelButton.h"
+#include "objects/objLabel.h"
+#include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
+#include "screens/frmParts.h"
+
+namespace {
+
+struct TNumberedRect {
+  std::int32_t Index;
+  TSheetRect Rect;
+};
+
+constexpr TNumberedRect ChallengeSheet[] = {
+    {0, {2, 2, 108, 108}},     {1, {112, 2, 108, 108}},    {2, {222, 2, 108, 108}},   {3, {2, 112, 54, 54}},
+    {4, {58, 112, 54, 54}},    {5, {114, 112, 54, 54}},    {6, {170, 112, 54, 54}},   {8, {112, 168, 108, 108}},
+    {9, {222, 168, 108, 108}}, {10, {332, 168, 108, 108}}, {11, {2, 168, 108, 108}}, {15, {2, 388, 285, 50}},
+};
+
+// Sheet numbers of the pictures.
+constexpr std::int32_t BackdropRect = 0;  // + game type - 1
+constexpr std::int32_t GoalRect = 3;      // + goal - 1
+constexpr std::int32_t MedalRect = 8;     // + difficulty
+constexpr std::int32_t BannerRect = 15;
+
+bool ValidDifficulty(std::int32_t d) { return d >= 0 && d < DifficultyCount; }
+
+}  // namespace
+
+TSheetRect ChallengeSheetRect(std::int32_t index) {
+  for (const TNumberedRect& r : ChallengeSheet)
+    if (r.Index == index) return r.Rect;
+  return TSheetRect{0, 0, 0, 0};
+}
+
+std::string MinutesSeconds(std::int32_t seconds) {
+  const std::int32_t s = seconds % 60;
+  return std::to_string(seconds / 60) + ":" + (s < 10 ? "0" : "") + std::to_string(s);
+}
+
+std::string ChallengeHintText(std::int32_t challenge, std::int32_t difficulty, const TProfileRecord& profile) {
+  if (challenge < 0 || challenge >= ChallengeCount || !ValidDifficulty(difficulty)) return "";
+  const auto d = static_cast<std::size_t>(difficulty);
+  const TChallenge& c = Challenges[static_cast<std::size_t>(challenge)];
+  const TChallengeRecord& record = profile.ChallengeRecords[challenge];
+  const std::int32_t type = c.GameType[d];
+  const std::int32_t goal = c.Goal[d];
+  const std::string target = std::to_string(c.Target[d]);
+
+  std::string text = type >= 1 && type <= 3 ? std::string("<b>") + frm::GameTypeCaptions[type - 1] + "</b><r>" : "";
+  switch (goal) {
+    case ChallengeGoal::Scoreathon:
+      text += "<r>Type         : <b>SCOREATHON!</b><r>Target Score : <b>" + target + "</b>";
+      break;
+    case ChallengeGoal::BeatTheClock:
+      text += "<r>Type         : <b>BEAT THE CLOCK!</b><r>Target Score : <b>" + target + "</b>";
+      text += "<r>Time Limit   : <b>" + MinutesSeconds(c.TimeLimit[d]) + " Min</b>";
+      break;
+    case ChallengeGoal::Killenate:
+      text += "<r>Type         : <b>KILLENATE THEM!</b><r>Target Kills : <b>" + target + "</b>";
+      break;
+    case ChallengeGoal::ComboToTheMax:
+      text += "<r>Type         : <b>COMBO TO THE MAX!</b><r>Target Combo : <b>" + target + "</b>";
+      break;
+    default:
+      break;
+  }
+  text += record.Completed[d] ? "<r><r>Status       : <b>COMPLETED</b>" : "<r><r>Status       : <b>NOT COMPLETED</b>";
+  const char* best = goal == ChallengeGoal::Killenate       ? "<r>Best Kills   : <b>"
+                     : goal == ChallengeGoal::ComboToTheMax ? "<r>Best Combo   : <b>"
+                                                            : "<r>Best Score   : <b>";
+  text += best + std::to_string(record.Best[d]) + "</b>";
+  if (goal == ChallengeGoal::BeatTheClock)
+    text += record.BestTime[d] != 0 ? "<r>Best Time    : <b>" + MinutesSeconds(record.BestTime[d]) + " Min</b>"
+                                    : "<r>Best Time    : <b>--:-- Min</b>";
+  return text;
+}
+
+TfrmChallenge::TfrmChallenge(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grChallenge, sidChallenge, true) {
+  EventMask |= ekGame;
+}
+
+void TfrmChallenge::BuildScreen() {
+  TsysObjects* objects = Objects();
+  TsysResources* res = Resources();
+  res->GameKind = GameKind::Challenge;
+  res->Difficulty = res->GetActiveProfile().ChallengeDifficulty;
+
+  Panel = frm::Panel(objects, Group, 112, 244, 2, 808, 480, 196);
+  Title = frm::Label(objects, Group, 212, 255, 2, 608, 20, "CHALLENGES", 16, false);
+  frm::Panel(objects, Group, 122, 280, 2, 788, 80, 196);
+  frm::Caption(objects, Group, 137, 290, 2, 608, 20, "DIFFICULTY", 10);
+  Difficulties = frm::DifficultyChoice(objects, Group, 137, 315, 2, {0, 189, 378, 568}, {189, 189, 190, 190},
+                                       res->Difficulty);
+  frm::Panel(objects, Group, 122, 370, 2, 788, 270, 196);
+  Back = frm::Button(objects, Group, 417, 650, 2, 220, 50, "BACK", 8, ekForm, sidChallenge, sidMainMenu, 0);
+  frm::SheetPicture(objects, Group, 124, 654, 2, 285, 50, SheetImageSet, ChallengeSheetImage,
+                    ChallengeSheetRect(BannerRect), 0xFFFFFF, 255);
+
+  for (std::int32_t i = 0; i < ChallengeCount; ++i) {
+    const std::int32_t column = i % 6;
+    const std::int32_t row = i / 6;
+    auto* button = objects->Create<TobjHintLabelButton>(Group, otHintLabelButton, 136 + 128 * column,
+                                                        381 + 128 * row, 4 + row, 120, 120);
+    button->Caption->Visible = false;
+    button->SetFramed(true);
+    button->SetOpacity(255);
+    // Game type and goal are the same at every difficulty.
+    const TChallenge& c = Challenges[static_cast<std::size_t>(i)];
+    const std::int32_t type = c.GameType[0];
+    const std::int32_t goal = c.Goal[0];
+    button->SetTint(type >= 1 && type <= 3 ? frm::GameTypeColours[type - 1] : WidgetTint);
+    button->SetHint(column < 3 ? 0 : -228, -158, TPointI{348, 158});
+
+    TTile& tile = Tiles[static_cast<std::size_t>(i)];
+    tile.Button = button;
+    tile.Backdrop = button->AddPicture(SheetImageSet, ChallengeSheetImage, 0,
+                                       SheetTexCoord(ChallengeSheetRect(BackdropRect + type - 1)), TPointD{6, 6},
+                                       TPointI{108, 108}, 0xFFFFFF, 224);
+    tile.GoalIcon = button->AddPicture(SheetImageSet, ChallengeSheetImage, 0,
+                                       SheetTexCoord(ChallengeSheetRect(GoalRect + goal - 1)), TPointD{60, 60},
+                                       TPointI{54, 54}, 0xFFFFFF, 224);
+    tile.Medal = button->AddPicture(SheetImageSet, ChallengeSheetImage, 0, SheetTexCoord(ChallengeSheetRect(MedalRect)),
+                                    TPointD{12, 12}, TPointI{MedalSize, MedalSize}, 0xFFFFFF, 255);
+  }
+
+  if (res->CompletedChallenge != -1) {
+    if (res->CompletedChallenge >= 0 && res->CompletedChallenge < ChallengeCount) {
+      Animation = TMedalAnimation{res->CompletedChallenge, 1, 0, true};
+      PlaceMedal(Animation.Tile, Animation.Size);
+    }
+    res->CompletedChallenge = -1;
+  }
+  Refresh();
+}
+
+void TfrmChallenge::Refresh() {
+  TsysResources* res = Resources();
+  const std::int32_t d = res->Difficulty;
+  const TProfileRecord profile = res->GetActiveProfile();
+  for (std::int32_t i = 0; i < ChallengeCount; ++i) {
+    TTile& tile = Tiles[static_cast<std::size_t>(i)];
+    tile.Button->SetAction(ekForm, sidChallenge, sidGame, i);
+    tile.Button->HintText->SetMarkUpAt(ChallengeHintText(i, d, profile), 10, false, false, true, false, false,
+                                       TPointD{15, 15});
+    const bool valid = ValidDifficulty(d);
+    tile.Medal->TexCoord = SheetTexCoord(ChallengeSheetRect(MedalRect + (valid ? d : 0)));
+    tile.Medal->Visible = valid && profile.ChallengeRecords[i].Completed[d];
+  }
+}
+
+void TfrmChallenge::HandleEvent(TsysEvent* event) {
+  TsysForm::HandleEvent(event);
+  if (event->Kind == ekGame && event->Code == 23) {
+    Resources()->Difficulty = static_cast<std::int32_t>(event->Param);
+    Refresh();
+  }
+}
+
+void TfrmChallenge::ProcessEvents() {
+  TsysForm::ProcessEvents();
+  if (FadingIn || !Animation.Running) return;
+  std::int32_t& s = Animation.Size;
+  if (Animation.Phase == 0) {
+    s += 4;
+    if (s > 117) {
+      s = 118;
+      Animation.Phase = 1;
+    }
+  }
+  if (Animation.Phase == 1) {
+    if (s > MedalSize) s -= 4;
+    if (s <= MedalSize) {
+      s = MedalSize;
+      Animation.Phase = 2;
+      Animation.Running = false;
+    }
+  }
+  PlaceMedal(Animation.Tile, s);
+}
+
+void TfrmChallenge::PlaceMedal(std::int32_t tile, std::int32_t size) {
+  TrndGfx* medal = Tiles[static_cast<std::size_t>(tile)].Medal;
+  medal->RelX = (108 - size) / 2.0 + 6;
+  medal->RelY = (108 - size) / 2.0 + 6;
+  medal->Width = size;
+  medal->Height = size;
+}

@@ -1,0 +1,162 @@
+#include "screens/frmGameOver.h"
+
+#include <algorithm>
+#include <string>
+
+#include "data/sysResources.h"
+#include "game/defChallenges.h"
+#include "game/defLevels.h"
+#include "game/defSprites.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
+#include "screens/frmParts.h"
+
+namespace {
+
+constexpr std::uint16_t SoundLost = 3;
+constexpr std::uint16_t SoundWon = 4;
+// Variants of the winning jingle.
+constexpr std::int32_t WonLevel = 0;
+constexpr std::int32_t WonChallenge = 1;
+constexpr std::int32_t WonHighScore = 2;
+constexpr std::int32_t WonMission = 3;
+
+bool ValidType(std::int32_t type) { return type >= 1 && type <= GameTypeCount; }
+
+}  // namespace
+
+TfrmGameOver::TfrmGameOver(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grGameOver, sidGameOver, true) {
+  EventMask |= ekGame;
+}
+
+void TfrmGameOver::BuildScreen() {
+  EndSoundSent = false;
+  EndSound = 0;
+  EndSoundParam = 0;
+  TsysObjects* objects = Objects();
+  Panel = frm::Panel(objects, Group, 400, 204, 8, 480, 360, 220);
+  Picture = frm::Picture(objects, Group, 400, 204, 8, 480, 360, 0, 0);
+  Picture->SetVisible(false);
+  switch (Resources()->GameKind) {
+    case GameKind::Mission: BuildMission(); break;
+    case GameKind::Arcade: BuildArcade(); break;
+    case GameKind::Challenge: BuildChallenge(); break;
+    default: break;
+  }
+}
+
+void TfrmGameOver::ShowPicture(std::int32_t imageSet, std::int32_t imageIndex) {
+  Picture->MainItem->SetImage(imageSet, imageIndex, 0);
+  Picture->SetVisible(true);
+}
+
+void TfrmGameOver::BuildMission() {
+  TsysResources* res = Resources();
+  const std::int32_t type = res->GameType;
+  const std::int32_t offset = ValidType(type) ? type - 1 : -1;
+  const auto button = [this](const char* caption, std::uint16_t param, std::int32_t value) {
+    return frm::Button(Objects(), Group, 530, 464, 8, 220, 50, caption, 10, ekForm, sidGameOver, param, value);
+  };
+  if (res->Lives <= 0) {
+    EndSound = SoundLost;
+    if (offset >= 0) ShowPicture(PictureSet::GameOverMission, 3 + offset);
+    Next = button("TRY AGAIN", 0, 38);
+  } else if (res->Level.LevelIndex == -1) {
+    EndSound = SoundWon;
+    EndSoundParam = WonMission;
+    if (offset >= 0) ShowPicture(PictureSet::GameOverMission, 6 + offset);
+    StoreMissionResult();
+    Next = button("BACK TO TUTORIALS", sidMissions, 7);
+  } else {
+    EndSound = SoundWon;
+    EndSoundParam = WonLevel;
+    if (offset >= 0) ShowPicture(PictureSet::GameOverMission, offset);
+    StoreMissionResult();
+    res->MissionStartScore = res->Score;
+    res->MissionStartKills = res->TotalKills;
+    Next = button("PLAY NEXT LEVEL", 0, 37);
+  }
+}
+
+void TfrmGameOver::StoreMissionResult() {
+  TsysResources* res = Resources();
+  if (!ValidType(res->GameType)) return;
+  TProfileRecord profile = res->GetActiveProfile();
+  TMissionProgress& progress = profile.MissionProgress[res->GameType - 1];
+  // Replaying an earlier level must not take back the levels already reached.
+  progress.LevelsDone = std::clamp(std::max(progress.LevelsDone, res->LevelNumber), 0, MissionLevelCount);
+  progress.MissionScore = res->Score;
+  // The kills carried into the next level; the level's own count is already back
+  // at 0 once the level is complete.
+  progress.MissionKills = res->TotalKills;
+  res->SetActiveProfile(profile);
+  res->SaveProfiles();
+}
+
+void TfrmGameOver::BuildArcade() {
+  TsysResources* res = Resources();
+  TsysObjects* objects = Objects();
+  const bool entered = res->AddScore(res->Score);
+  EndSound = entered ? SoundWon : SoundLost;
+  EndSoundParam = entered ? WonHighScore : 0;
+  ShowPicture(PictureSet::GameOverArcade, entered ? 0 : 1);
+
+  std::string title = TsysResources::TitleName(res->GameType, res->Difficulty, res->Score);
+  if (!entered) title += " ";
+  TitleLabel = objects->Create<TobjLabel>(Group, otLabel, 649, 369, 8, 480, 20);
+  TitleLabel->Caption->SetText(title, 10, true, true, false, false, true);
+
+  // The fresh entry is highlighted only on the way straight to the tables: the
+  // main menu forgets it.
+  Other = frm::Button(objects, Group, 510, 429, 8, 260, 50, "HIGH SCORES", 10, ekForm, sidGameOver, sidScores, 7);
+  Next = frm::Button(objects, Group, 510, 494, 8, 260, 50, "BACK TO ARCADE", 10, ekForm, sidGameOver, sidArcade, 7);
+}
+
+void TfrmGameOver::BuildChallenge() {
+  TsysResources* res = Resources();
+  TsysObjects* objects = Objects();
+  res->RecordProgress();
+
+  const std::int32_t c = res->ChallengeIndex;
+  const std::int32_t d = res->Difficulty;
+  const bool known = c >= 0 && c < ChallengeCount && d >= 0 && d < DifficultyCount;
+  const TChallenge* challenge = known ? &Challenges[static_cast<std::size_t>(c)] : nullptr;
+  const std::int32_t goal = challenge != nullptr ? challenge->Goal[d] : 0;
+  const std::int32_t target = challenge != nullptr ? challenge->Target[d] : 0;
+  const std::int32_t achieved = goal == ChallengeGoal::Killenate       ? res->TotalKills
+                                : goal == ChallengeGoal::ComboToTheMax ? res->HighestCombo
+                                                                       : res->Score;
+
+  if (res->ChallengeDone != 0) {
+    EndSound = SoundWon;
+    EndSoundParam = WonChallenge;
+    res->CompletedChallenge = c;
+    const bool endedHard = res->Lives <= 0 || (goal == ChallengeGoal::BeatTheClock && res->ChallengeTimeLeft <= 0);
+    ShowPicture(PictureSet::GameOverChallenge, endedHard ? 0 : 2);
+  } else {
+    EndSound = SoundLost;
+    ShowPicture(PictureSet::GameOverChallenge, 1);
+    Other = frm::Button(objects, Group, 520, 429, 8, 240, 50, "PLAY AGAIN", 10, ekForm, sidGameOver, 0, 25);
+  }
+
+  const auto number = [this, objects](double y, std::int32_t value) {
+    auto* label = objects->Create<TobjLabel>(Group, otLabel, 649, y, 8, 280, 30);
+    label->Caption->SetMarkUp(std::to_string(value), 12, true, true, false, false, true);
+    label->Caption->SetColor(0xFFFFFF);
+    return label;
+  };
+  TargetLabel = number(361, target);
+  ResultLabel = number(391, achieved);
+  Next = frm::Button(objects, Group, 520, 494, 8, 240, 50, "RETURN TO CHALLENGES", 10, ekForm, sidGameOver,
+                     sidChallenge, 7);
+}
+
+void TfrmGameOver::ProcessEvents() {
+  TsysForm::ProcessEvents();
+  if (EndSoundSent) return;
+  EndSoundSent = true;
+  if (EndSound != 0) PostEvent(pmImmediate, ekSound, EndSound, EndSoundParam, 0);
+}

@@ -1,0 +1,30 @@
+#include "screens/frmTutorial.h"
+
+#include "data/sysResources.h"
+#include "game/defLevels.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
+#include "screens/frmParts.h"
+
+TfrmTutorial::TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grTutorial, sidTutorial, true) {
+  EventMask |= ekGame;
+}
+
+void TfrmTutorial::BuildScreen() {
+  TsysObjects* objects = Objects();
+  const TsysResources* res = Resources();
+  Panel = frm::Panel(objects, Group, 374, 83, 8, 532, 592, 196);
+
+  const std::int32_t type = res->GameType;
+  const std::int32_t level = res->LevelNumber;
+  const bool hasPage = type >= 1 && type <= 3 && level >= 1 && level <= MissionLevelCount;
+  const THelpPage page = hasPage ? MissionHelpPages[type - 1][level - 1] : THelpPage{};
+  Page = frm::Picture(objects, Group, 384, 93, 8, 512, 512, page.ImageSet, page.Page);
+  // Without a page the panel stays empty rather than showing some other picture.
+  Page->SetVisible(hasPage);
+
+  Ok = frm::Button(objects, Group, 530, 613, 9, 220, 50, "OK", 12, ekForm, sidTutorial, 0, 26);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The help page of the mission level being played, shown over the paused game;
+// OK returns to the game where it stopped.
+#include "objects/sysForm.h"
+
+class TobjBase;
+class TobjLabel;
+class TobjButton;
+
+class TfrmTutorial : public TsysForm {
+ public:
+  TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface);
+  void BuildScreen() override;
+
+  TobjLabel* Panel = nullptr;
+  // Shown only when the game type and level name a page.
+  TobjBase* Page = nullptr;
+  TobjButton* Ok = nullptr;
+};

@@ -1,0 +1,200 @@
+// Pictures of the screens around the game, drawn by the real SDL device through
+// the real director on the generated data and written to build/screens/ for
+// people to look at (copies are kept in docs/screenshots/). The screens that lie
+// over the game are drawn over nothing until the game screen exists. Skipped
+// while the widget art is missing.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/modScripting.h"
+#include "core/sysEventHandler.h"
+#include "data/sysImages.h"
+#include "data/sysResources.h"
+#include "game/defChallenges.h"
+#include "game/defLevels.h"
+#include "objects/sysInterface.h"
+#include "platform/platDevice.h"
+#include "platform/platWindow.h"
+#include "render/modGraphics.h"
+#include "render/modInput.h"
+#include "testSupport.h"
+
+namespace {
+
+class ScreensGallery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data");
+    TSettingsRecord settings;
+    settings.Fullscreen = 0;
+    settings.ActiveProfile = 0;
+    const std::vector<std::uint8_t> bytes = EncodeSettings(settings);
+    WriteBytes(Dir.File("Settings.ini"), bytes);
+    Window = std::make_unique<TplatWindow>();
+    ASSERT_TRUE(Window->Create(false));
+    TsysPlatform platform;
+    platform.Window = Window.get();
+    platform.Clock = &Clock;
+    platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
+      return TplatDevice::Create(Window.get(), true, true);
+    };
+    Director = std::make_unique<TmodScripting>(platform, Dir.Path(), DefaultScreenFactories());
+    Director->Events->Register(&Poster);
+  }
+  void TearDown() override {
+    if (Director) Director->Events->Unregister(&Poster);
+    Director.reset();
+    Window.reset();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+  static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+  bool HaveArt() {
+    const auto have = [this](int set, int image) {
+      TImageSet* s = Res()->ImageSet(set);
+      return s != nullptr && s->Image(image) != nullptr;
+    };
+    return have(0, 2) && have(3, 0) && have(3, 4);
+  }
+  TsysResources* Res() { return Director->Interface->Resources.get(); }
+  void Tick(int n = 1) {
+    for (int i = 0; i < n; ++i) Director->Events->Tick();
+  }
+  void Move(int x, int y) {
+    Director->Input->PointerMove(x, y, 0);
+    Tick(2);
+  }
+  void Click(int x, int y) {
+    Move(x, y);
+    Director->Input->ButtonDown(0, x, y, 0);
+    Tick(2);
+    Director->Input->ButtonUp(0, x, y, 0);
+    Tick(40);
+  }
+  // What the game screen posts to open a screen over itself.
+  void GameOpens(std::uint16_t screen) {
+    Poster.PostEvent(pmQueued, ekScreen, screen, 0, 0);
+    Tick(40);
+  }
+  void Shot(const std::string& name) {
+    Director->Graphics->RenderFrame();
+    EXPECT_GT(Director->Graphics->Frame().size(), 8u) << name;
+    const std::string folder = std::string(PLOTFRAY_BINARY_DIR) + "screens/";
+    std::filesystem::create_directories(folder);
+    ASSERT_TRUE(Director->Graphics->SaveScreenshot(folder + name + ".png")) << name;
+    EXPECT_GT(std::filesystem::file_size(folder + name + ".png"), 10000u) << name;
+  }
+  // A player part of the way through everything.
+  void AddPlayer() {
+    TProfileRecord p;
+    p.Name = "Ada";
+    p.ArcadeDifficulty = 2;
+    p.ChallengeDifficulty = 0;
+    p.MissionProgress[0] = TMissionProgress{3, 4200, 31};
+    p.MissionProgress[1] = TMissionProgress{5, 9800, 90};
+    p.MissionProgress[2] = TMissionProgress{1, 900, 10};
+    for (int c : {0, 2, 6, 7, 9}) {
+      p.ChallengeRecords[c].Completed[0] = true;
+      p.ChallengeRecords[c].Best[0] = Challenges[static_cast<std::size_t>(c)].Target[0] + 120;
+    }
+    p.ChallengeRecords[1].Best[0] = 6400;
+    Res()->AddProfile(p);
+    Res()->SaveProfiles();
+  }
+  // Past the loading screen to the main menu.
+  void ToMainMenu() {
+    AddPlayer();
+    Director->Input->ButtonUp(0, 500, 400, 0);
+    Tick(60);
+  }
+
+  TTempDir Dir;
+  TFakeClock Clock;
+  std::unique_ptr<TplatWindow> Window;
+  std::unique_ptr<TmodScripting> Director;
+  // Stands where the game screen will post from.
+  struct TPoster : TsysEventComponent {
+  } Poster;
+};
+
+TEST_F(ScreensGallery, SetUpScreens) {
+  if (!HaveArt()) GTEST_SKIP() << "the widget art is not in the data yet";
+  ToMainMenu();
+  Click(510, 395);  // ARCADE
+  Move(300, 595);   // the DEFINE THE LINE preview
+  Tick(12);
+  Shot("arcade");
+  Click(507, 675);
+  Click(510, 325);  // TUTORIAL
+  Move(557, 430);   // the next level of Rozir Ivivuruda
+  Shot("missions");
+  Click(507, 675);
+  Res()->CompletedChallenge = 9;
+  Click(510, 465);  // CHALLENGES
+  Tick(40);
+  Move(580, 569);   // a tile of the right-hand columns
+  Tick(12);
+  Shot("challenges");
+}
+
+TEST_F(ScreensGallery, ScreensOverTheGame) {
+  if (!HaveArt()) GTEST_SKIP() << "the widget art is not in the data yet";
+  ToMainMenu();
+  Click(510, 325);
+  Click(300, 435);  // a mission of Rozir Ivivuruda: the game is asked for
+  Tick(20);
+
+  Res()->GameType = 1;
+  Res()->LevelNumber = 4;
+  GameOpens(sidTutorial);
+  Shot("help-page");
+  Click(640, 638);
+
+  Res()->GameKind = GameKind::Mission;
+  GameOpens(sidGameMenu);
+  Move(640, 400);
+  Shot("game-menu");
+  Click(640, 325);
+
+  Res()->Level = *MissionLevel(1, 4);
+  Res()->Lives = 3;
+  Res()->Score = 5400;
+  Res()->TotalKills = 40;
+  Res()->GameOver = true;
+  GameOpens(sidGameOver);
+  Shot("game-over-mission");
+  Click(640, 489);
+
+  Res()->GameKind = GameKind::Arcade;
+  Res()->GameType = 2;
+  Res()->Difficulty = 1;
+  Res()->Score = 41250;
+  Res()->LevelNumber = 7;
+  Res()->Lives = 0;
+  GameOpens(sidGameOver);
+  Shot("game-over-arcade");
+  Click(640, 519);  // back to the arcade screen
+  Click(300, 515);  // and into another game
+
+  Res()->GameKind = GameKind::Challenge;
+  Res()->ChallengeIndex = 3;
+  Res()->GameType = 2;
+  Res()->Difficulty = 0;
+  Res()->Score = 10350;
+  Res()->ChallengeTimeLeft = 75 * 60;
+  Res()->ChallengeDone = 1;
+  Res()->Lives = 4;
+  GameOpens(sidGameOver);
+  Shot("game-over-challenge");
+}
+
+}  // namespace
