@@ -85,6 +85,12 @@ TEST(GameOverPictures, LayoutMatchesTheScreen) {
   EXPECT_EQ(labels[0].Rect.Y + 204, 361);
   EXPECT_EQ(labels[1].Rect.Y + 204, 391);
   EXPECT_EQ(GameOverLabels(GameOverArcadeSet)[0].Rect.Y + 204, 369);
+  // The arcade screen's two buttons: to the high scores, and back.
+  const std::vector<TRect> arcade = GameOverButtons(GameOverArcadeSet, 0);
+  ASSERT_EQ(arcade.size(), 2u);
+  EXPECT_EQ(arcade[0].Y + 204, 429);
+  EXPECT_EQ(arcade[1].Y + 204, 494);
+  EXPECT_EQ(arcade[1].X + 400, 510);
 }
 
 }  // namespace

@@ -203,21 +203,24 @@ void Scene(TSurface& s, int type, double x, double y, double size, bool won) {
   cairo_t* cr = s.Cr();
   const double cx = x + size / 2, cy = y + size / 2;
   if (won) {
-    // Zaps striking two monsters.
-    const double mx[2] = {x + size * 0.22, x + size * 0.74}, my[2] = {y + size * 0.26, y + size * 0.7};
+    // Zaps from the answers, across the board, striking two monsters.
+    const double mx[2] = {x + size * 0.8, x + size * 0.8}, my[2] = {y + size * 0.2, y + size * 0.8};
+    const double px[2] = {type == 1 ? cx - size / 4 : b.PX(-1), type == 1 ? cx - size / 4 : b.PX(-1)};
+    const double py[2] = {type == 1 ? cy + size / 4 : b.PY(-1), type == 1 ? cy - size / 4 : b.PY(1)};
     for (int i = 0; i < 2; ++i) {
-      const double px = type == 1 ? cx + (i ? 1 : -1) * size * 0.25 : b.PX(i ? 1 : -1);
-      const double py = type == 1 ? cy + (i ? 1 : -1) * size * 0.25 : b.PY(i ? -1 : 1);
       cairo_new_path(cr);
-      cairo_move_to(cr, px, py);
-      const double steps = 5;
+      cairo_move_to(cr, px[i], py[i]);
+      const int steps = 7;
+      const double len = std::hypot(mx[i] - px[i], my[i] - py[i]);
+      const double nx = -(my[i] - py[i]) / len, ny = (mx[i] - px[i]) / len;  // across the bolt
       for (int k = 1; k <= steps; ++k) {
-        const double t = k / steps, jig = k < steps ? (k % 2 ? 5 : -5) : 0;
-        cairo_line_to(cr, px + (mx[i] - px) * t + jig, py + (my[i] - py) * t - jig);
+        const double t = static_cast<double>(k) / steps, jig = k < steps ? (k % 2 ? 4.5 : -4.5) : 0;
+        cairo_line_to(cr, px[i] + (mx[i] - px[i]) * t + nx * jig, py[i] + (my[i] - py[i]) * t + ny * jig);
       }
       NeonStroke(s, Hex(i ? 0x5FE1FF : 0xFFE36A), 2, 5, 0.9);
+      RadialGlow(cr, px[i], py[i], 9, Hex(0xFFFFFF, 0.8));
       DrawTintedCreature(s, mx[i] - 20, my[i] - 20, 40, i ? 4 : 13, LightenColour(64, ColourTable[i ? 4 : 1]));
-      RadialGlow(cr, mx[i], my[i], 16, Hex(0xFFFFFF, 0.5));
+      RadialGlow(cr, mx[i], my[i], 16, Hex(0xFFFFFF, 0.45));
     }
   } else {
     // The monsters made it to the origin and dance there.
@@ -301,22 +304,19 @@ TImage Arcade(int image) {
   const std::vector<TRect> keep = GameOverButtons(GameOverArcadeSet, image);
   const TGameOverLabel label = GameOverLabels(GameOverArcadeSet)[0];
   if (image == 0) {
-    Heading(s, "NEW HIGH SCORE!", "", Gold, 52);
-    Trophy(s, 240, 66, 90);
-    GoldStar(s, 140, 110, 24);
-    GoldStar(s, 340, 110, 24);
-    GoldStar(s, 84, 96, 14);
-    GoldStar(s, 396, 96, 14);
-    Title(s, "Your score is in the table!", 240, 238, 19, 420, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
-    Confetti(s, 81, 110, {16, 64, 448, 280}, {keep[0], {0, 155, 480, 40}, {180, 62, 120, 96}, {40, 212, 400, 36}});
+    Heading(s, "NEW HIGH SCORE!", "Your score is in the table!", Gold, 48);
+    Trophy(s, 240, 82, 76);
+    GoldStar(s, 150, 122, 22);
+    GoldStar(s, 330, 122, 22);
+    GoldStar(s, 96, 110, 13);
+    GoldStar(s, 384, 110, 13);
+    Confetti(s, 81, 110, {16, 84, 448, 260}, {keep[0], keep[1], {0, 155, 480, 40}, {190, 78, 100, 84}});
   } else {
-    Heading(s, "GAME OVER", "", Alarm, 52);
-    DrawTintedCreature(s, 96, 70, 76, 14, LightenColour(64, ColourTable[1]));
-    DrawTintedCreature(s, 200, 64, 84, 29, LightenColour(64, ColourTable[3]));
-    DrawTintedCreature(s, 310, 70, 76, 10, LightenColour(64, ColourTable[5]));
-    Bubble(s, "YAAAY!", 400, 78, 372, 96);
-    Title(s, "No high score this time.", 240, 228, 19, 420, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
-    Title(s, "Have another go!", 240, 256, 19, 420, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
+    Heading(s, "GAME OVER", "No high score this time: have another go!", Alarm, 48);
+    DrawTintedCreature(s, 110, 84, 70, 14, LightenColour(64, ColourTable[1]));
+    DrawTintedCreature(s, 202, 80, 76, 29, LightenColour(64, ColourTable[3]));
+    DrawTintedCreature(s, 300, 84, 70, 10, LightenColour(64, ColourTable[5]));
+    Bubble(s, "YAAAY!", 400, 96, 368, 112);
   }
   CaptionedSlot(s, label);
   return MakeImage("end-" + std::to_string(image), s);
@@ -351,7 +351,8 @@ TImage Challenge(int image) {
 std::vector<TRect> GameOverButtons(int set, int image) {
   // Screen positions less the picture's (400, 204).
   if (set == GameOverMissionSet) return {{130, 260, 220, 50}};
-  if (set == GameOverArcadeSet) return {{110, 290, 260, 50}};
+  // The arcade screen puts a second button (to the high scores) above its own.
+  if (set == GameOverArcadeSet) return {{110, 225, 260, 50}, {110, 290, 260, 50}};
   if (set == GameOverChallengeSet) {
     if (image == 1) return {{120, 225, 240, 50}, {120, 290, 240, 50}};
     return {{120, 290, 240, 50}};

@@ -345,7 +345,7 @@ void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core,
   // The captions the screen puts on the buttons, and sample values for its labels.
   auto buttonCaption = [](int set, int image, std::size_t button) -> std::string {
     if (set == GameOverMissionSet) return image < 3 ? "PLAY NEXT LEVEL" : image < 6 ? "TRY AGAIN" : "BACK TO TUTORIALS";
-    if (set == GameOverArcadeSet) return "CONTINUE";
+    if (set == GameOverArcadeSet) return button == 0 ? "HIGH SCORES" : "BACK TO ARCADE";
     return image == 1 && button == 0 ? "PLAY AGAIN" : "RETURN TO CHALLENGES";
   };
   const int cols = 3;
