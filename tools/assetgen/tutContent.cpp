@@ -310,7 +310,7 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
       page.Sentences = {"The x axis and the y axis cut the plane into four quadrants.",
                         "Each monster carries a point like *" + e.Label + "*.",
                         "X means right and -X means left; Y means up and -Y means down.",
-                        "Click the quadrant of the point before the monster reaches the origin.",
+                        "Click the quadrant the point is in, before the monster reaches the origin.",
                         "In this level the points are in quadrants " + QuadrantList(l) + "."};
       break;
     case 2:
