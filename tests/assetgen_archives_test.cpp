@@ -1,6 +1,6 @@
-// The image archives as files: every set holds its pictures at the indices and
-// sizes the game reads, the loading screen keeps its status line readable, and
-// the same source always gives the same bytes.
+// The image archives as files: every set the build made holds its pictures at
+// the indices and sizes the game reads, the loading screen keeps its status line
+// readable, and the same source always gives the same bytes.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -22,26 +22,13 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class ImageArchivesTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    Dir = new TTempDir;
-    TGenContext ctx;
-    ctx.OutDir = Dir->Path();
-    ASSERT_TRUE(GenerateImageArchives(ctx));
-  }
-  static void TearDownTestSuite() {
-    delete Dir;
-    Dir = nullptr;
-  }
-  static TTempDir* Dir;
-};
-TTempDir* ImageArchivesTest::Dir = nullptr;
+// The data folder the build generated.
+const std::string Built = PLOTFRAY_DATA_DIR;
 
 // The archives as the game reads them: through its own archive reader and image loader.
 class LoadedSet {
  public:
-  LoadedSet(const std::string& folder, const std::string& name) : Res(nullptr, folder) {
+  LoadedSet(const std::string& folder, const std::string& name) : Res(nullptr, Scratch.Path()) {
     SetIndex = Res.LoadArchive(folder + name);
     Set = Res.ImageSet(SetIndex);
   }
@@ -78,24 +65,25 @@ class LoadedSet {
   }
 
  private:
+  TTempDir Scratch;  // the resources object's own folder
   TsysResources Res;
   std::int32_t SetIndex = -1;
   TImageSet* Set = nullptr;
 };
 
-TEST_F(ImageArchivesTest, EverySetHoldsItsPicturesWhereAndHowBigTheGameExpects) {
-  const LoadedSet core(Dir->Path(), "core.asdb");
+TEST(ImageArchives, EverySetHoldsItsPicturesWhereAndHowBigTheGameExpects) {
+  const LoadedSet core(Built, "core.asdb");
   ASSERT_EQ(core.Count(), 8);
   core.ExpectSize(2, 512, 512);  // font sheet
   core.ExpectSize(3, 450, 232);  // loading panel
   for (std::int32_t i = 4; i < 8; ++i) core.ExpectSize(i, 512, 384);
 
-  const LoadedSet screens(Dir->Path(), "screens.asdb");
+  const LoadedSet screens(Built, "screens.asdb");
   ASSERT_EQ(screens.Count(), 9);
   for (std::int32_t i = 0; i < 4; ++i) screens.ExpectSize(i, 512, 384);
   screens.ExpectSize(8, 300, 60);  // corner picture
 
-  const LoadedSet interfaces(Dir->Path(), "interfaces.asdb");
+  const LoadedSet interfaces(Built, "interfaces.asdb");
   ASSERT_EQ(interfaces.Count(), 5);
   interfaces.ExpectSize(0, WidgetSheetWidth, WidgetSheetHeight);
   for (std::int32_t i = 1; i < 4; ++i) interfaces.ExpectSize(i, 390, 190);
@@ -103,7 +91,7 @@ TEST_F(ImageArchivesTest, EverySetHoldsItsPicturesWhereAndHowBigTheGameExpects) 
 
   // Sprites: the fixed pictures with the geometry the code forces or reads,
   // and every picture the game's table names, at the sizes it gives.
-  LoadedSet sprites(Dir->Path(), "sprites.asdb");
+  LoadedSet sprites(Built, "sprites.asdb");
   ASSERT_EQ(sprites.Count(), Sprite::Count);
   sprites.ForceGeometry(Sprite::Monsters, Sprite::MonsterSize);
   sprites.ForceGeometry(Sprite::PowerUps, Sprite::PowerUpSize);
@@ -135,26 +123,26 @@ TEST_F(ImageArchivesTest, EverySetHoldsItsPicturesWhereAndHowBigTheGameExpects) 
 
   // Five tutorial pages per game type, and the end-of-game pictures.
   for (const char* name : {"TutsQQ.asdb", "TutsWTP.asdb", "TutsDTL.asdb"}) {
-    const LoadedSet pages(Dir->Path(), name);
+    const LoadedSet pages(Built, name);
     ASSERT_EQ(pages.Count(), 5) << name;
     for (std::int32_t i = 0; i < 5; ++i) pages.ExpectSize(i, 512, 512);
   }
   const std::pair<const char*, int> endings[3] = {{"GoTuts.asdb", 9}, {"GoArcade.asdb", 2}, {"GoChallenge.asdb", 3}};
   for (const auto& [name, count] : endings) {
-    const LoadedSet ends(Dir->Path(), name);
+    const LoadedSet ends(Built, name);
     ASSERT_EQ(ends.Count(), count) << name;
     for (std::int32_t i = 0; i < count; ++i) ends.ExpectSize(i, 480, 360);
   }
 }
 
-TEST_F(ImageArchivesTest, GeneratingTwiceGivesTheSameBytes) {
+TEST(ImageArchives, GeneratingAgainGivesTheSameBytes) {
   TTempDir again;
   TGenContext ctx;
   ctx.OutDir = again.Path();
   ASSERT_TRUE(GenerateImageArchives(ctx));
   for (const char* name : {"core", "screens", "interfaces", "sprites", "TutsQQ", "TutsWTP", "TutsDTL", "GoTuts",
                            "GoArcade", "GoChallenge"}) {
-    const auto a = ReadFile(Dir->File(std::string(name) + ".asdb"));
+    const auto a = ReadFile(Built + name + ".asdb");
     const auto b = ReadFile(again.File(std::string(name) + ".asdb"));
     EXPECT_GT(a.size(), 0u);
     EXPECT_TRUE(a == b) << name;
