@@ -40,7 +40,9 @@ TStats Region(const TImage& image, TRect r) {
 
 TEST(GameOverPictures, ButtonPlacesStayCalmAndLabelsHaveCaptionsAndDarkSlots) {
   for (int set : {GameOverMissionSet, GameOverArcadeSet, GameOverChallengeSet}) {
-    const char* archive = set == GameOverMissionSet ? "GoTuts.asdb" : set == GameOverArcadeSet ? "GoArcade.asdb" : "GoChallenge.asdb";
+    const char* archive = set == GameOverMissionSet  ? "GoTuts.asdb"
+                          : set == GameOverArcadeSet ? "GoArcade.asdb"
+                                                     : "GoChallenge.asdb";
     std::vector<TImage> pictures;
     for (const TImage* image : BuiltArchive(archive)) pictures.push_back(*image);
     ASSERT_EQ(pictures.size(), set == GameOverMissionSet ? 9u : set == GameOverArcadeSet ? 2u : 3u);

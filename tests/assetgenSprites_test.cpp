@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/defSprites.h"
 #include "archiveSupport.h"
+#include "game/defSprites.h"
 
 namespace {
 
@@ -148,6 +148,32 @@ TEST(Backdrop, TilesCoverTheirSquareAndDiffer) {
       EXPECT_GT(differ, 500) << p << " and " << q;
     }
   }
+}
+
+TEST(StatusPictures, LeaveTheMonstersFaceToBeSeen) {
+  // Drawn over the whole monster: ice may veil the face, the snail and its goo keep off it.
+  const TImage& status = Picture(Sprite::Status);
+  int ice = 0, slowed = 0, n = 0;
+  for (int y = 20; y < 44; ++y)
+    for (int x = 16; x < 48; ++x, ++n) {
+      ice += Alpha(At(status, Sprite::StatusStopped, x, y));
+      slowed = std::max(slowed, Alpha(At(status, Sprite::StatusSlowed, x, y)));
+    }
+  EXPECT_GT(ice / n, 40);   // the ice is there ...
+  EXPECT_LT(ice / n, 160);  // ... and see-through
+  EXPECT_LE(slowed, 8);
+}
+
+TEST(DoomBar, TheFillLooksTheSameWhereverItIsCutOrStretched) {
+  // The bar is drawn as wide as the charge: away from its rounded ends every
+  // column must have the same shape, or the bar would change as it fills.
+  const TImage& bar = Picture(Sprite::DoomBar);
+  for (int x = 16; x < Sprite::DoomBarWidth - 16; ++x)
+    for (int y = 0; y < Sprite::DoomBarHeight; ++y)
+      ASSERT_NEAR(Alpha(At(bar, Sprite::DoomBarFill, x, y)), Alpha(At(bar, Sprite::DoomBarFill, 128, y)), 3)
+          << x << "," << y;
+  // The empty track shows where the full bar will reach.
+  EXPECT_GT(Alpha(At(bar, Sprite::DoomBarTrack, Sprite::DoomBarWidth - 4, Sprite::DoomBarHeight / 2)), 200);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The tutorial pages teach what their level asks: each worked example comes
 // from the level's own row, is read back from its label the way a player reads
 // it, and is checked with the game's maths helpers.
+#include "tutContent.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +13,6 @@
 #include "game/defPowerUps.h"
 #include "game/libMaths.h"
 #include "genTutorials.h"
-#include "tutContent.h"
 
 namespace {
 
@@ -102,7 +103,8 @@ TEST_P(TutorialPages, PromiseOnlyWhatTheirLevelHas) {
   }
   // Power-ups shown are ones the level hands out; every button it hands out
   // that works in this game type is shown.
-  for (std::int32_t r : page.PowerUps) EXPECT_TRUE(row.PowerUpAllowed[r]) << PowerUpTable[static_cast<std::size_t>(r)].Name;
+  for (std::int32_t r : page.PowerUps)
+    EXPECT_TRUE(row.PowerUpAllowed[r]) << PowerUpTable[static_cast<std::size_t>(r)].Name;
   for (std::int32_t r = 2; r <= 6; ++r) {
     if (!row.PowerUpAllowed[r] || (r == 5 && Type() == GameType::DefineTheLine)) continue;
     EXPECT_NE(std::find(page.PowerUps.begin(), page.PowerUps.end(), r), page.PowerUps.end()) << r;

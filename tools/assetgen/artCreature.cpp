@@ -99,12 +99,14 @@ void FluffyPath(cairo_t* cr, const TGeo& g) {
     cairo_arc(cr, x, y, bump, 0, 2 * M_PI);
   };
   const double step = 5.6;
-  for (double x = x0 + ri; x <= x1 - ri + 0.1; x += (x1 - x0 - 2 * ri) / std::max(1.0, std::round((x1 - x0 - 2 * ri) / step))) {
+  for (double x = x0 + ri; x <= x1 - ri + 0.1;
+       x += (x1 - x0 - 2 * ri) / std::max(1.0, std::round((x1 - x0 - 2 * ri) / step))) {
     bumpAt(x, y0);
     bumpAt(x, y1);
     if (x1 - x0 - 2 * ri < 1) break;
   }
-  for (double y = y0 + ri; y <= y1 - ri + 0.1; y += (y1 - y0 - 2 * ri) / std::max(1.0, std::round((y1 - y0 - 2 * ri) / step))) {
+  for (double y = y0 + ri; y <= y1 - ri + 0.1;
+       y += (y1 - y0 - 2 * ri) / std::max(1.0, std::round((y1 - y0 - 2 * ri) / step))) {
     bumpAt(x0, y);
     bumpAt(x1, y);
     if (y1 - y0 - 2 * ri < 1) break;
@@ -121,8 +123,12 @@ void FluffyPath(cairo_t* cr, const TGeo& g) {
 void BodyPath(cairo_t* cr, const TCreature& c, const TGeo& g) {
   const double m = std::min(g.W, g.H);
   switch (c.Shape) {
-    case Soft: RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.44 * m); break;
-    case Robot: RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.11 * m); break;
+    case Soft:
+      RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.44 * m);
+      break;
+    case Robot:
+      RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.11 * m);
+      break;
     case Dome: {
       const double top = std::min(g.W / 2, g.H * 0.6);
       RoundedRect4(cr, g.X, g.Y, g.W, g.H, top, top, 0.14 * m, 0.14 * m);
@@ -155,7 +161,9 @@ void BodyPath(cairo_t* cr, const TCreature& c, const TGeo& g) {
       cairo_close_path(cr);
       break;
     }
-    case Fluffy: FluffyPath(cr, g); break;
+    case Fluffy:
+      FluffyPath(cr, g);
+      break;
     case Spiky: {
       RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.22 * m);
       const int n = 4;
@@ -173,7 +181,9 @@ void BodyPath(cairo_t* cr, const TCreature& c, const TGeo& g) {
       }
       break;
     }
-    default: RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.24 * m); break;
+    default:
+      RoundedRect(cr, g.X, g.Y, g.W, g.H, 0.24 * m);
+      break;
   }
 }
 
@@ -199,29 +209,36 @@ void Body(cairo_t* cr, const TCreature& c, const TGeo& g) {
 void DrawFeet(cairo_t* cr, const TCreature& c, const TGeo& g) {
   const double b = g.Bottom();
   switch (c.Feet) {
-    case Hover: return;
+    case Hover:
+      return;
     case ThreeStubs:
       for (int i = -1; i <= 1; ++i) {
         const double fw = std::max(8.0, 0.2 * g.W);
-        Part(cr, [&](cairo_t* k) { RoundedRect(k, g.Cx() + i * 0.3 * g.W - fw / 2, b - 4, fw, 8.5, 3.5); }, Grey(FeetGrey));
+        Part(
+            cr, [&](cairo_t* k) { RoundedRect(k, g.Cx() + i * 0.3 * g.W - fw / 2, b - 4, fw, 8.5, 3.5); },
+            Grey(FeetGrey));
       }
       return;
     case BigFeet:
       for (int side = -1; side <= 1; side += 2)
-        Part(cr, [&](cairo_t* k) { Ellipse(k, g.Cx() + side * 0.24 * g.W, b + 0.5, std::max(6.5, 0.17 * g.W), 4.2); },
-             Grey(FeetGrey));
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, g.Cx() + side * 0.24 * g.W, b + 0.5, std::max(6.5, 0.17 * g.W), 4.2); },
+            Grey(FeetGrey));
       return;
     case Legs:
       for (int side = -1; side <= 1; side += 2) {
         const double lx = g.Cx() + side * 0.2 * g.W;
-        Part(cr, [&](cairo_t* k) { RoundedRect(k, lx - 2.6, b - 3, 5.2, 8, 2); }, Grey(FeetGrey));
-        Part(cr, [&](cairo_t* k) { Ellipse(k, lx + side * 1.5, b + 5.5, 5.2, 2.8); }, Grey(FeetGrey));
+        Part(
+            cr, [&](cairo_t* k) { RoundedRect(k, lx - 2.6, b - 3, 5.2, 8, 2); }, Grey(FeetGrey));
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, lx + side * 1.5, b + 5.5, 5.2, 2.8); }, Grey(FeetGrey));
       }
       return;
     default:
       for (int side = -1; side <= 1; side += 2) {
         const double fw = std::max(10.0, 0.26 * g.W), fx = g.Cx() + side * 0.22 * g.W - fw / 2;
-        Part(cr, [&](cairo_t* k) { RoundedRect(k, fx, b - 4, fw, 8.5, 3.8); }, Grey(FeetGrey));
+        Part(
+            cr, [&](cairo_t* k) { RoundedRect(k, fx, b - 4, fw, 8.5, 3.8); }, Grey(FeetGrey));
         if (c.Feet == Claws)
           for (int i = 0; i < 3; ++i) {
             const double tx = fx + fw * (0.2 + 0.3 * i);
@@ -291,7 +308,8 @@ void ArmsBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
       Arm(cr, l, mid, l - 7, mid - 2, true);
       Arm(cr, r, mid, r + 7, mid - 2, true);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -300,7 +318,8 @@ void ArmsInFront(cairo_t* cr, const TCreature& c, const TGeo& g) {
   const double y = g.Y + 0.8 * g.H;
   for (int side = -1; side <= 1; side += 2) {
     const double sx = g.Cx() + side * 0.3 * g.W;
-    Part(cr, [&](cairo_t* k) { Ellipse(k, sx, y, 4.2, 2.6, side * -0.5); }, Grey(BodyMid * 0.9), 1.2);
+    Part(
+        cr, [&](cairo_t* k) { Ellipse(k, sx, y, 4.2, 2.6, side * -0.5); }, Grey(BodyMid * 0.9), 1.2);
   }
 }
 
@@ -310,20 +329,26 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
     case Horns:
       for (int side = -1; side <= 1; side += 2) {
         const double hx = cx + side * 0.28 * g.W;
-        Part(cr, [&](cairo_t* k) { Triangle(k, hx - 4.6, top + 5, hx + side * 3.5, top - room * 0.9, hx + 4.6, top + 5); },
-             Grey(HornGrey));
+        Part(
+            cr,
+            [&](cairo_t* k) { Triangle(k, hx - 4.6, top + 5, hx + side * 3.5, top - room * 0.9, hx + 4.6, top + 5); },
+            Grey(HornGrey));
       }
       break;
     case Curled:
       // Bull horns: out from the temples, then up to a point.
       for (int side = -1; side <= 1; side += 2)
-        Part(cr, [&](cairo_t* k) {
-               const double bx = cx + side * 0.3 * g.W;
-               cairo_move_to(k, bx - side * 3, top + 5);
-               cairo_curve_to(k, bx + side * 3, top - 1, bx + side * 7, top - room * 0.35, bx + side * 9, top - room * 0.95);
-               cairo_curve_to(k, bx + side * 11, top - room * 0.3, bx + side * 9, top + 3, bx + side * 5, top + 7);
-               cairo_close_path(k);
-             }, Grey(HornGrey));
+        Part(
+            cr,
+            [&](cairo_t* k) {
+              const double bx = cx + side * 0.3 * g.W;
+              cairo_move_to(k, bx - side * 3, top + 5);
+              cairo_curve_to(k, bx + side * 3, top - 1, bx + side * 7, top - room * 0.35, bx + side * 9,
+                             top - room * 0.95);
+              cairo_curve_to(k, bx + side * 11, top - room * 0.3, bx + side * 9, top + 3, bx + side * 5, top + 7);
+              cairo_close_path(k);
+            },
+            Grey(HornGrey));
       break;
     case Antennae:
     case Antenna: {
@@ -338,30 +363,37 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
         cairo_set_line_width(cr, 2);
         SetColor(cr, Ink);
         cairo_stroke(cr);
-        Part(cr, [&](cairo_t* k) { Ellipse(k, tx, ty, 3.6, 3.6); }, Grey(HornGrey), 1.4);
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, tx, ty, 3.6, 3.6); }, Grey(HornGrey), 1.4);
       }
       break;
     }
     case Tuft:
-      Part(cr, [&](cairo_t* k) {
-             for (int i = -1; i <= 1; ++i)
-               Triangle(k, cx + i * 5 - 3.5, top + 4, cx + i * 6.5, top - room * (i == 0 ? 0.85 : 0.65), cx + i * 5 + 3.5, top + 4);
-           }, Grey(BodyMid * 0.85));
+      Part(
+          cr,
+          [&](cairo_t* k) {
+            for (int i = -1; i <= 1; ++i)
+              Triangle(k, cx + i * 5 - 3.5, top + 4, cx + i * 6.5, top - room * (i == 0 ? 0.85 : 0.65),
+                       cx + i * 5 + 3.5, top + 4);
+          },
+          Grey(BodyMid * 0.85));
       break;
     case CatEars:
     case RoundEars:
       for (int side = -1; side <= 1; side += 2) {
         const double ex = cx + side * 0.32 * g.W;
         if (c.Head == CatEars) {
-          Part(cr, [&](cairo_t* k) { Triangle(k, ex - 6, top + 6, ex + side * 2, top - room * 0.8, ex + 6, top + 6); },
-               Grey(BodyMid));
+          Part(
+              cr, [&](cairo_t* k) { Triangle(k, ex - 6, top + 6, ex + side * 2, top - room * 0.8, ex + 6, top + 6); },
+              Grey(BodyMid));
           cairo_new_path(cr);
           Triangle(cr, ex - 3, top + 4, ex + side * 1.5, top - room * 0.45, ex + 3, top + 4);
           SetColor(cr, Grey(InnerGrey));
           cairo_fill(cr);
         } else {
           const double r = std::min(6.5, room * 0.55 + 2);
-          Part(cr, [&](cairo_t* k) { Ellipse(k, ex, top + 1, r, r); }, Grey(BodyMid));
+          Part(
+              cr, [&](cairo_t* k) { Ellipse(k, ex, top + 1, r, r); }, Grey(BodyMid));
           cairo_new_path(cr);
           Ellipse(cr, ex, top, r * 0.55, r * 0.55);
           SetColor(cr, Grey(InnerGrey));
@@ -370,8 +402,9 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
       }
       break;
     case Unicorn:
-      Part(cr, [&](cairo_t* k) { Triangle(k, cx - 4.8, top + 4, cx + 1.5, top - room * 0.95, cx + 4.8, top + 4); },
-           Grey(HornGrey));
+      Part(
+          cr, [&](cairo_t* k) { Triangle(k, cx - 4.8, top + 4, cx + 1.5, top - room * 0.95, cx + 4.8, top + 4); },
+          Grey(HornGrey));
       cairo_set_line_width(cr, 1.1);
       SetColor(cr, Grey(0.35));
       for (int i = 1; i <= 3; ++i) {
@@ -382,15 +415,19 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
       cairo_stroke(cr);
       break;
     case Crown:
-      Part(cr, [&](cairo_t* k) {
-             for (int i = 0; i < 5; ++i) {
-               const double bx = g.X + g.W * (0.14 + 0.145 * i);
-               Triangle(k, bx, top + 4, bx + g.W * 0.0725, top - room * 0.55, bx + g.W * 0.145, top + 4);
-             }
-           }, Grey(HornGrey));
+      Part(
+          cr,
+          [&](cairo_t* k) {
+            for (int i = 0; i < 5; ++i) {
+              const double bx = g.X + g.W * (0.14 + 0.145 * i);
+              Triangle(k, bx, top + 4, bx + g.W * 0.0725, top - room * 0.55, bx + g.W * 0.145, top + 4);
+            }
+          },
+          Grey(HornGrey));
       for (int i = 0; i < 5; ++i)
-        Part(cr, [&](cairo_t* k) { Ellipse(k, g.X + g.W * (0.2125 + 0.145 * i), top - room * 0.55, 1.7, 1.7); },
-             Grey(1), 0.9);
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, g.X + g.W * (0.2125 + 0.145 * i), top - room * 0.55, 1.7, 1.7); }, Grey(1),
+            0.9);
       break;
     case Sprout: {
       cairo_new_path(cr);
@@ -400,14 +437,16 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
       SetColor(cr, Ink);
       cairo_stroke(cr);
       for (int side = -1; side <= 1; side += 2)
-        Part(cr, [&](cairo_t* k) { Ellipse(k, cx + 1 + side * 5, top - room * 0.62, 5, 2.6, side * -0.45); },
-             Grey(BodyLight), 1.3);
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, cx + 1 + side * 5, top - room * 0.62, 5, 2.6, side * -0.45); },
+            Grey(BodyLight), 1.3);
       break;
     }
     case Bunny:
       for (int side = -1; side <= 1; side += 2) {
         const double ex = cx + side * 0.2 * g.W, ry = room * 0.5 + 3;
-        Part(cr, [&](cairo_t* k) { Ellipse(k, ex, top + 3 - ry * 0.75, 4.6, ry, side * 0.22); }, Grey(BodyMid));
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, ex, top + 3 - ry * 0.75, 4.6, ry, side * 0.22); }, Grey(BodyMid));
         cairo_new_path(cr);
         Ellipse(cr, ex, top + 3 - ry * 0.75, 2.2, ry * 0.7, side * 0.22);
         SetColor(cr, Grey(InnerGrey));
@@ -415,20 +454,25 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
       }
       break;
     case Mohawk:
-      Part(cr, [&](cairo_t* k) {
-             const double hs[4] = {0.55, 0.9, 0.8, 0.5};
-             for (int i = 0; i < 4; ++i) {
-               const double bx = cx - 11 + i * 5.5;
-               Triangle(k, bx, top + 4, bx + 6, top - room * hs[i], bx + 6.5, top + 4);
-             }
-           }, Grey(BodyMid * 0.7));
+      Part(
+          cr,
+          [&](cairo_t* k) {
+            const double hs[4] = {0.55, 0.9, 0.8, 0.5};
+            for (int i = 0; i < 4; ++i) {
+              const double bx = cx - 11 + i * 5.5;
+              Triangle(k, bx, top + 4, bx + 6, top - room * hs[i], bx + 6.5, top + 4);
+            }
+          },
+          Grey(BodyMid * 0.7));
       break;
     case Bolts:
       for (int side = -1; side <= 1; side += 2) {
         const double ex = side < 0 ? g.X - 4.5 : g.X + g.W - 1.5, y = g.Y + 0.62 * g.H;
-        Part(cr, [&](cairo_t* k) { RoundedRect(k, ex, y - 2.2, 6, 4.4, 1); }, Grey(0.85), 1.3);
-        Part(cr, [&](cairo_t* k) { RoundedRect(k, side < 0 ? ex - 1.5 : ex + 4.5, y - 3.6, 3, 7.2, 1); }, Grey(0.85),
-             1.3);
+        Part(
+            cr, [&](cairo_t* k) { RoundedRect(k, ex, y - 2.2, 6, 4.4, 1); }, Grey(0.85), 1.3);
+        Part(
+            cr, [&](cairo_t* k) { RoundedRect(k, side < 0 ? ex - 1.5 : ex + 4.5, y - 3.6, 3, 7.2, 1); }, Grey(0.85),
+            1.3);
       }
       break;
     case Propeller: {
@@ -440,11 +484,13 @@ void HeadBehind(cairo_t* cr, const TCreature& c, const TGeo& g) {
       SetColor(cr, Ink);
       cairo_stroke(cr);
       for (int side = -1; side <= 1; side += 2)
-        Part(cr, [&](cairo_t* k) { Ellipse(k, cx + side * 5, top - room * 0.8, 5, 1.7, side * 0.15); },
-             Grey(side < 0 ? 0.95 : 0.6), 1.1);
+        Part(
+            cr, [&](cairo_t* k) { Ellipse(k, cx + side * 5, top - room * 0.8, 5, 1.7, side * 0.15); },
+            Grey(side < 0 ? 0.95 : 0.6), 1.1);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -519,7 +565,8 @@ void DrawMarks(cairo_t* cr, const TCreature& c, const TGeo& g, double eyeY) {
       cairo_fill(cr);
       break;
     case Blush:
-      for (int side = -1; side <= 1; side += 2) Ellipse(cr, g.Cx() + side * 0.3 * W, eyeY + 0.2 * H, 0.09 * W, 0.05 * H);
+      for (int side = -1; side <= 1; side += 2)
+        Ellipse(cr, g.Cx() + side * 0.3 * W, eyeY + 0.2 * H, 0.09 * W, 0.05 * H);
       SetColor(cr, Grey(0.4, 0.5));
       cairo_fill(cr);
       break;
@@ -567,7 +614,8 @@ void DrawMarks(cairo_t* cr, const TCreature& c, const TGeo& g, double eyeY) {
       SetColor(cr, Grey(0.35));
       cairo_stroke(cr);
       break;
-    default: break;
+    default:
+      break;
   }
   cairo_restore(cr);
   // A gloss on the upper left.
@@ -618,15 +666,19 @@ void Eye(cairo_t* cr, double ex, double ey, double r, int side, const TCreature&
     return;
   }
   auto shape = [&](cairo_t* k) {
-    if (square) RoundedRect(k, ex - r, ey - r, 2 * r, 2 * r, r * 0.3);
-    else Ellipse(k, ex, ey, r, r * 1.06);
+    if (square)
+      RoundedRect(k, ex - r, ey - r, 2 * r, 2 * r, r * 0.3);
+    else
+      Ellipse(k, ex, ey, r, r * 1.06);
   };
   Part(cr, shape, Grey(1), std::max(1.2, r * 0.16));
   const double pr = r * (c.Mood == Surprised ? 0.3 : 0.52);
   const double px = ex + c.LookX * (r - pr) * 0.75, py = ey + c.LookY * (r - pr) * 0.75;
   cairo_new_path(cr);
-  if (square) RoundedRect(cr, px - pr, py - pr, 2 * pr, 2 * pr, pr * 0.25);
-  else cairo_arc(cr, px, py, pr, 0, 2 * M_PI);
+  if (square)
+    RoundedRect(cr, px - pr, py - pr, 2 * pr, 2 * pr, pr * 0.25);
+  else
+    cairo_arc(cr, px, py, pr, 0, 2 * M_PI);
   SetColor(cr, Grey(0.03));
   cairo_fill(cr);
   cairo_new_path(cr);
@@ -686,7 +738,9 @@ void DrawEyes(cairo_t* cr, const TCreature& c, const TGeo& g) {
       Eye(cr, cx + rb * 1.02, ey, rb, 1, c);
       break;
     }
-    case One: Eye(cr, cx, ey, std::min(0.25 * g.H, 0.3 * g.W), -1, c); break;
+    case One:
+      Eye(cr, cx, ey, std::min(0.25 * g.H, 0.3 * g.W), -1, c);
+      break;
     case Three: {
       const double rs = r * 0.85;
       Eye(cr, cx - 0.25 * g.W, ey + 1, rs, -1, c);
@@ -767,7 +821,8 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
   };
   switch (c.Mouth) {
     case Oh:
-      Part(cr, [&](cairo_t* k) { Ellipse(k, cx, my + 1, s * 0.09, s * 0.12); }, inside, 1.2);
+      Part(
+          cr, [&](cairo_t* k) { Ellipse(k, cx, my + 1, s * 0.09, s * 0.12); }, inside, 1.2);
       cairo_new_path(cr);
       Ellipse(cr, cx, my + s * 0.08, s * 0.06, s * 0.035);
       SetColor(cr, Grey(0.6));
@@ -783,7 +838,8 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
       break;
     case Toothy: {
       const double w = mw * 1.15;
-      Part(cr, [&](cairo_t* k) { grinPath(k, w, s * 0.2); }, inside, 1.3);
+      Part(
+          cr, [&](cairo_t* k) { grinPath(k, w, s * 0.2); }, inside, 1.3);
       cairo_save(cr);
       cairo_new_path(cr);
       grinPath(cr, w, s * 0.2);
@@ -793,13 +849,17 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
       break;
     }
     case Tongue:
-      Part(cr, [&](cairo_t* k) { grinPath(k, mw, s * 0.14); }, inside, 1.3);
-      Part(cr, [&](cairo_t* k) {
-             cairo_move_to(k, cx - s * 0.02, my + s * 0.03);
-             cairo_line_to(k, cx + s * 0.14, my + s * 0.03);
-             cairo_curve_to(k, cx + s * 0.15, my + s * 0.2, cx - s * 0.01, my + s * 0.2, cx - s * 0.02, my + s * 0.03);
-             cairo_close_path(k);
-           }, Grey(0.62), 1.1);
+      Part(
+          cr, [&](cairo_t* k) { grinPath(k, mw, s * 0.14); }, inside, 1.3);
+      Part(
+          cr,
+          [&](cairo_t* k) {
+            cairo_move_to(k, cx - s * 0.02, my + s * 0.03);
+            cairo_line_to(k, cx + s * 0.14, my + s * 0.03);
+            cairo_curve_to(k, cx + s * 0.15, my + s * 0.2, cx - s * 0.01, my + s * 0.2, cx - s * 0.02, my + s * 0.03);
+            cairo_close_path(k);
+          },
+          Grey(0.62), 1.1);
       cairo_new_path(cr);
       cairo_move_to(cr, cx + s * 0.06, my + s * 0.05);
       cairo_line_to(cr, cx + s * 0.065, my + s * 0.12);
@@ -815,8 +875,12 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
       SetColor(cr, Ink);
       cairo_stroke(cr);
       for (int side = -1; side <= 1; side += 2)
-        Part(cr, [&](cairo_t* k) { RoundedRect(k, cx + (side < 0 ? -s * 0.085 : s * 0.005), my + s * 0.035, s * 0.08, s * 0.1, 1); },
-             Grey(1), 0.9);
+        Part(
+            cr,
+            [&](cairo_t* k) {
+              RoundedRect(k, cx + (side < 0 ? -s * 0.085 : s * 0.005), my + s * 0.035, s * 0.08, s * 0.1, 1);
+            },
+            Grey(1), 0.9);
       break;
     case Smirk:
       cairo_new_path(cr);
@@ -888,7 +952,8 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
       cairo_fill(cr);
       break;
     default: {  // a grin with two teeth, or two fangs at the corners
-      Part(cr, [&](cairo_t* k) { grinPath(k, mw, s * 0.14); }, inside, 1.3);
+      Part(
+          cr, [&](cairo_t* k) { grinPath(k, mw, s * 0.14); }, inside, 1.3);
       const bool fangs = c.Mouth == Fangs;
       for (int side = -1; side <= 1; side += 2)
         Tooth(cr, cx + side * mw * (fangs ? 0.3 : 0.13), my - s * 0.035, s * 0.075, s * (fangs ? 0.12 : 0.07));

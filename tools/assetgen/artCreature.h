@@ -12,8 +12,23 @@ enum Shape { Box, Soft, Dome, Ghost, Pear, Fluffy, Spiky, Robot };
 enum Eyes { Two, TwoBig, One, Three, Wonky, Glasses, Square, Stalks };
 enum Mood { Plain, Sleepy, Angry, Happy, Surprised, Worried };
 enum Mouth { Grin, Oh, Zigzag, Fangs, Toothy, Tongue, Buck, Smirk, Roar, Tiny, Clenched, Catlike };
-enum Head { Bare, Horns, Curled, Antennae, Antenna, Tuft, CatEars, RoundEars, Unicorn, Crown, Sprout, Bunny,
-            Mohawk, Bolts, Propeller };
+enum Head {
+  Bare,
+  Horns,
+  Curled,
+  Antennae,
+  Antenna,
+  Tuft,
+  CatEars,
+  RoundEars,
+  Unicorn,
+  Crown,
+  Sprout,
+  Bunny,
+  Mohawk,
+  Bolts,
+  Propeller
+};
 enum Feet { Stubs, Claws, BigFeet, Hover, Legs, ThreeStubs };
 enum Arms { NoArms, Down, Raised, Waving, ClawsOut, TinyArms };
 enum Marks { Clean, Belly, Spots, Stripes, Blush, Freckles, Stitches, Symbol, Mask, Rivets };
@@ -30,7 +45,7 @@ struct TCreature {
   int Feet = creature::Stubs;
   int Arms = creature::Down;
   int Marks = creature::Clean;
-  const char* Symbol = "";  // the belly symbol of Marks::Symbol, UTF-8
+  const char* Symbol = "";        // the belly symbol of Marks::Symbol, UTF-8
   double LookX = 0, LookY = 0.2;  // pupils, -1..1
 };
 

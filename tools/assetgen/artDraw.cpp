@@ -82,8 +82,9 @@ void BoxPass(std::uint32_t* data, int w, int h, int stride, int r, bool horizont
     for (int i = 0; i < 2 * r + 1; ++i)
       for (int c = 0; c < 4; ++c) sum[c] += padded[static_cast<std::size_t>(i) * 4 + c];
     for (int i = 0; i < n; ++i) {
-      line[static_cast<std::ptrdiff_t>(i) * step] = ((sum[0] + half) / window) | (((sum[1] + half) / window) << 8) |
-                                                    (((sum[2] + half) / window) << 16) | (((sum[3] + half) / window) << 24);
+      std::uint32_t blurred = 0;
+      for (int c = 0; c < 4; ++c) blurred |= ((sum[c] + half) / window) << (8 * c);
+      line[static_cast<std::ptrdiff_t>(i) * step] = blurred;
       const std::uint32_t* out = &padded[static_cast<std::size_t>(i) * 4];
       const std::uint32_t* in = &padded[static_cast<std::size_t>(i + 2 * r + 1) * 4];
       for (int c = 0; c < 4; ++c) sum[c] += in[c] - out[c];

@@ -63,8 +63,10 @@ void Bolt(cairo_t* cr, double dx, double dy, double k) {
   const double pts[7][2] = {{30, 7}, {21, 24}, {27.5, 24}, {23, 40}, {38.5, 19.5}, {31.5, 19.5}, {36.5, 7}};
   for (int i = 0; i < 7; ++i) {
     const double px = 24 + (pts[i][0] - 24) * k + dx, py = 24 + (pts[i][1] - 24) * k + dy;
-    if (i == 0) cairo_move_to(cr, px, py);
-    else cairo_line_to(cr, px, py);
+    if (i == 0)
+      cairo_move_to(cr, px, py);
+    else
+      cairo_line_to(cr, px, py);
   }
   cairo_close_path(cr);
 }
@@ -297,8 +299,10 @@ void RadialBlast(cairo_t* cr) {
 void StarBurst(cairo_t* cr, double cx, double cy, double outer, double inner, int points) {
   for (int i = 0; i < 2 * points; ++i) {
     const double a = -M_PI / 2 + i * M_PI / points, r = i % 2 ? inner : outer;
-    if (i == 0) cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-    else cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    if (i == 0)
+      cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    else
+      cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
   }
   cairo_close_path(cr);
 }
@@ -347,13 +351,26 @@ void Gloss(cairo_t* cr, double r) {
 void DrawPowerUpIcon(TSurface& s, double x, double y, double size, int frame) {
   InUnits(s, x, y, size, 48, [frame](cairo_t* cr) {
     switch (frame) {
-      case 0: QuadrantBlitz(cr); break;
-      case 1: FunctionalAnalyser(cr); break;
-      case 2: PlaneWalls(cr); break;
-      case 3: VelocityBisector(cr); break;
-      case 4: TranslationInhibiter(cr); break;
-      case 5: RadialBlast(cr); break;
-      default: break;
+      case 0:
+        QuadrantBlitz(cr);
+        break;
+      case 1:
+        FunctionalAnalyser(cr);
+        break;
+      case 2:
+        PlaneWalls(cr);
+        break;
+      case 3:
+        VelocityBisector(cr);
+        break;
+      case 4:
+        TranslationInhibiter(cr);
+        break;
+      case 5:
+        RadialBlast(cr);
+        break;
+      default:
+        break;
     }
   });
 }
@@ -396,11 +413,15 @@ void DrawDoomButton(TSurface& s, double x, double y, double size, bool lit) {
     cairo_set_line_width(cr, 1.4);
     SetColor(cr, Ink);
     cairo_stroke(cr);
-    if (lit) Dome(cr, 19, 0xFF9A8A, 0xE8202E, 0x78000C);
-    else Dome(cr, 19, 0xA86870, 0x7A2430, 0x3A0810);
+    if (lit)
+      Dome(cr, 19, 0xFF9A8A, 0xE8202E, 0x78000C);
+    else
+      Dome(cr, 19, 0xA86870, 0x7A2430, 0x3A0810);
     StarBurst(cr, 32, 32.5, 11, 5.2, 8);
-    if (lit) FillInked(cr, 21, 44, Hex(0xFFFFFF), Hex(0xFFD24A), 1.6);
-    else FillInked(cr, 21, 44, Hex(0xB8A890), Hex(0x8A6A40), 1.6);
+    if (lit)
+      FillInked(cr, 21, 44, Hex(0xFFFFFF), Hex(0xFFD24A), 1.6);
+    else
+      FillInked(cr, 21, 44, Hex(0xB8A890), Hex(0x8A6A40), 1.6);
     Gloss(cr, 19);
   });
 }
@@ -408,8 +429,10 @@ void DrawDoomButton(TSurface& s, double x, double y, double size, bool lit) {
 void DrawHelpButton(TSurface& s, double x, double y, double size, bool lit) {
   InUnits(s, x, y, size, 64, [lit](cairo_t* cr) {
     ButtonBase(cr, lit, 0x5FD0FF);
-    if (lit) Dome(cr, 23, 0xA8E6FF, 0x2F8CFF, 0x0A2F90);
-    else Dome(cr, 23, 0x7FB8F0, 0x1F5FC8, 0x0A2060);
+    if (lit)
+      Dome(cr, 23, 0xA8E6FF, 0x2F8CFF, 0x0A2F90);
+    else
+      Dome(cr, 23, 0x7FB8F0, 0x1F5FC8, 0x0A2060);
   });
   // The question mark goes through the lettering, at the button's scale.
   TLettering t;
@@ -558,6 +581,6 @@ void DrawSlowed(TSurface& s, double x, double y, double size) {
     cairo_fill(cr);
     cairo_pattern_destroy(goo);
     // A snail rides on top.
-    Snail(cr, 29, 1, 0.74);
+    Snail(cr, 38, -1, 0.55);
   });
 }

@@ -280,7 +280,8 @@ TImage Mission(int image) {
     GoldStar(s, 340, 150, 34);
     GoldStar(s, 408, 172, 24);
     Title(s, "Well done!", 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
-    Confetti(s, 7 + static_cast<std::uint32_t>(image), 70, {16, 96, 448, 250}, {{30, 96, 154, 154}, keep[0], {230, 100, 220, 140}});
+    Confetti(s, 7 + static_cast<std::uint32_t>(image), 70, {16, 96, 448, 250},
+             {{30, 96, 154, 154}, keep[0], {230, 100, 220, 140}});
   } else if (outcome == 1) {
     Heading(s, "LEVEL FAILED", "The monsters reached the origin!", Alarm, 56);
     Scene(s, type, 34, 100, 146, false);
@@ -326,13 +327,18 @@ TImage Challenge(int image) {
   TSurface s(GameOverWidth, GameOverHeight);
   const std::vector<TRect> keep = GameOverButtons(GameOverChallengeSet, image);
   const bool done = image != 1;
-  if (image == 0) Heading(s, "JUST IN TIME!", "", Gold, 48);
-  else if (image == 1) Heading(s, "CHALLENGE FAILED", "", Alarm, 48);
-  else Heading(s, "CHALLENGE COMPLETE!", "", Gold, 48);
+  if (image == 0)
+    Heading(s, "JUST IN TIME!", "", Gold, 48);
+  else if (image == 1)
+    Heading(s, "CHALLENGE FAILED", "", Alarm, 48);
+  else
+    Heading(s, "CHALLENGE COMPLETE!", "", Gold, 48);
   if (done) {
     DrawMedal(s, {180, 56, 120, 120}, GoldMetal, false);
-    if (image == 0) DrawStopwatch(s, 318, 82, 56);
-    else Target(s, 360, 112, 30, true);
+    if (image == 0)
+      DrawStopwatch(s, 318, 82, 56);
+    else
+      Target(s, 360, 112, 30, true);
   } else {
     Target(s, 240, 108, 36, false);
   }

@@ -4,13 +4,13 @@
 #include <memory>
 
 #include "game/ColorLib.h"
-#include "game/libMaths.h"
-#include "render/rndItems.h"
-#include "sheetLayout.h"
 #include "game/defColours.h"
 #include "game/defSprites.h"
+#include "game/libMaths.h"
 #include "genGameOver.h"
 #include "genReview.h"
+#include "render/rndItems.h"
+#include "sheetLayout.h"
 
 using namespace art;
 
@@ -27,7 +27,8 @@ std::unique_ptr<TSurface> TintedPattern(const TImage& image, int pattern, std::u
     for (int x = 0; x < image.PatternWidth; ++x) {
       const std::uint32_t p =
           image.Textures[static_cast<std::size_t>(tex)][static_cast<std::size_t>(oy + y) * image.TextureWidth + ox + x];
-      const std::uint32_t r = ((p >> 16) & 0xFF) * tr / 255, g = ((p >> 8) & 0xFF) * tg / 255, b = (p & 0xFF) * tb / 255;
+      const std::uint32_t r = ((p >> 16) & 0xFF) * tr / 255, g = ((p >> 8) & 0xFF) * tg / 255,
+                          b = (p & 0xFF) * tb / 255;
       const std::uint32_t a = (p >> 24) * static_cast<std::uint32_t>(alpha) / 255;
       px[static_cast<std::size_t>(y) * image.PatternWidth + x] = (a << 24) | (r << 16) | (g << 8) | b;
     }
@@ -138,7 +139,8 @@ void Board(TMockup& m, const std::vector<TImage>& sprites) {
     for (int i = 0; i < 6; ++i)
       DrawPattern(s, sprites[Sprite::Backdrop], 2, 256 + i * 128, j * 128, 128, 128, 0x9A6E10, 128, true, false);
   const int range = 3, cell = 512 / (2 * range);
-  const std::uint32_t axis = ColourTable[5], quad[5] = {0, ColourTable[1], ColourTable[3], ColourTable[0], ColourTable[2]};
+  const std::uint32_t axis = ColourTable[5],
+                      quad[5] = {0, ColourTable[1], ColourTable[3], ColourTable[0], ColourTable[2]};
   const double ox = 640, oy = 384;
   for (int j = 0; j < 2 * range; ++j)
     for (int i = 0; i < 2 * range; ++i) {
@@ -173,8 +175,8 @@ void Board(TMockup& m, const std::vector<TImage>& sprites) {
                   static_cast<int>(std::lround(size / 20 * 255)), true, false);
     }
   // Functional Analyser: the answer of one monster lit in blue.
-  DrawPattern(s, sprites[Sprite::AnswerHighlight], 0, ox - 2 * cell - 10, oy + 2 * cell - 10, 20, 20, ColourTable[2], 220,
-              true, false);
+  DrawPattern(s, sprites[Sprite::AnswerHighlight], 0, ox - 2 * cell - 10, oy + 2 * cell - 10, 20, 20, ColourTable[2],
+              220, true, false);
 }
 
 void Monsters(TMockup& m, const std::vector<TImage>& sprites, const TImage& font) {
@@ -187,14 +189,17 @@ void Monsters(TMockup& m, const std::vector<TImage>& sprites, const TImage& font
     const char* Label;
     int Status;
   };
-  const TOne ones[5] = {{3, 48, 880, 150, 1, "(2,1)", -1},     {24, 64, 420, 560, 3, "(-2+1,-3)", 0},
-                        {38, 96, 900, 600, 4, "(-7+5,-4+1)", -1}, {12, 48, 560, 190, 0, "(-3,2)", 1},
+  const TOne ones[5] = {{3, 48, 880, 150, 1, "(2,1)", -1},
+                        {24, 64, 420, 560, 3, "(-2+1,-3)", 0},
+                        {38, 96, 900, 600, 4, "(-7+5,-4+1)", -1},
+                        {12, 48, 560, 190, 0, "(-3,2)", 1},
                         {29, 64, 760, 470, 2, "(0,-1)", -1}};
   for (const TOne& o : ones) {
     const double x = o.X - o.Size / 2.0, y = o.Y - o.Size / 2.0;
     DrawPattern(s, sheet, o.Pattern, x, y, o.Size, o.Size, MonsterTint(o.Colour), 255, true, false);
     if (o.Status >= 0)
-      DrawPattern(s, sprites[Sprite::Status], o.Status, x, y + o.Size / 10.0, o.Size, o.Size, 0xFFFFFF, 255, true, false);
+      DrawPattern(s, sprites[Sprite::Status], o.Status, x, y + o.Size / 10.0, o.Size, o.Size, 0xFFFFFF, 255, true,
+                  false);
     const std::string label = o.Label;
     Caption(m, label, 10, o.X - 61, o.Y - 12 - o.Size / 2.0, 122, 0x3333FF);
   }
@@ -285,8 +290,10 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
     DrawPattern(s, sprites[Sprite::BlastRing], 0, 580, 420, 256, 256, 0xFFFFFF, 255, false, true);
     DrawPattern(s, sprites[Sprite::DoomRing], 0, 840, 450, 180, 180, 0xFFFFFF, 255, false, true);
     for (int i = 0; i < 3; ++i) {
-      Strip(s, sprites[Sprite::ZapLong], i, 20, 430 + 60 * i, 560, 430 + 60 * i, LightenColour(0, ColourTable[static_cast<std::size_t>(i)]));
-      Strip(s, sprites[Sprite::ZapShort], 8 + i, 20, 610 + 30 * (i % 2), 320, 630 - 30 * (i % 2), LightenColour(0, ColourTable[static_cast<std::size_t>(3 + i)]));
+      Strip(s, sprites[Sprite::ZapLong], i, 20, 430 + 60 * i, 560, 430 + 60 * i,
+            LightenColour(0, ColourTable[static_cast<std::size_t>(i)]));
+      Strip(s, sprites[Sprite::ZapShort], 8 + i, 20, 610 + 30 * (i % 2), 320, 630 - 30 * (i % 2),
+            LightenColour(0, ColourTable[static_cast<std::size_t>(3 + i)]));
     }
     s.WritePng(dir + "contact-sprites.png");
   }
@@ -304,8 +311,10 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
     // Doom and help buttons, both looks, at 3x and at 1x.
     for (int b : {Sprite::DoomButton, Sprite::HelpButton}) {
       for (int p = 0; p < 2; ++p) {
-        DrawPattern(s, sprites[static_cast<std::size_t>(b)], p, 540 + p * 200, y, 192, 192, 0xFFFFFF, 255, false, false);
-        DrawPattern(s, sprites[static_cast<std::size_t>(b)], p, 940, y + p * 80 + 20, 64, 64, 0xFFFFFF, 255, true, false);
+        DrawPattern(s, sprites[static_cast<std::size_t>(b)], p, 540 + p * 200, y, 192, 192, 0xFFFFFF, 255, false,
+                    false);
+        DrawPattern(s, sprites[static_cast<std::size_t>(b)], p, 940, y + p * 80 + 20, 64, 64, 0xFFFFFF, 255, true,
+                    false);
       }
       y += 200;
     }
@@ -381,7 +390,8 @@ void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core,
       std::vector<std::uint32_t> part(static_cast<std::size_t>(GameOverWidth) * GameOverHeight);
       for (int y = 0; y < GameOverHeight; ++y)
         for (int x = 0; x < GameOverWidth; ++x)
-          part[static_cast<std::size_t>(y) * GameOverWidth + x] = px2[static_cast<std::size_t>(y + 204) * 1024 + x + 400];
+          part[static_cast<std::size_t>(y) * GameOverWidth + x] =
+              px2[static_cast<std::size_t>(y + 204) * 1024 + x + 400];
       crop.SetPixels(part);
       sheet.Paint(crop, 8 + (n % cols) * (GameOverWidth + 8), 8 + (n / cols) * (GameOverHeight + 8));
     }

@@ -199,8 +199,10 @@ void Lightning(TSurface& s, int segments, double amplitude, std::uint32_t seed) 
   auto mainPath = [&](cairo_t* k) {
     for (int i = 0; i <= segments; ++i) {
       const double x = w * i / segments;
-      if (i == 0) cairo_move_to(k, x, ys[0]);
-      else cairo_line_to(k, x, ys[static_cast<std::size_t>(i)]);
+      if (i == 0)
+        cairo_move_to(k, x, ys[0]);
+      else
+        cairo_line_to(k, x, ys[static_cast<std::size_t>(i)]);
     }
   };
   // Forks leave the bolt at a few joints and fade out.
@@ -443,24 +445,25 @@ TImage Single(const std::string& name, int w, int h, const std::function<void(TS
 
 TImage MonsterSheetPicture() {
   const std::vector<TCreature>& recipes = CreatureRecipes();
-  return MakeSheet("monsters", Sprite::MonsterSize, Sprite::MonsterSize, 11, Sprite::MonsterPatterns,
-                   [&](TSurface& s, int i) {
-                     DrawCreature(s, 0, 0, Sprite::MonsterSize, recipes[static_cast<std::size_t>(i)]);
-                   });
+  return MakeSheet(
+      "monsters", Sprite::MonsterSize, Sprite::MonsterSize, 11, Sprite::MonsterPatterns,
+      [&](TSurface& s, int i) { DrawCreature(s, 0, 0, Sprite::MonsterSize, recipes[static_cast<std::size_t>(i)]); });
 }
 
 TImage PowerUpPicture() {
   return MakeSheet("powerups", Sprite::PowerUpSize, Sprite::PowerUpSize, 4, Sprite::PowerUpFrames,
                    [](TSurface& s, int frame) {
-                     if (frame == Sprite::PowerUpGlow) DrawPowerUpGlow(s, 0, 0, Sprite::PowerUpSize);
-                     else DrawPowerUpIcon(s, 0, 0, Sprite::PowerUpSize, frame);
+                     if (frame == Sprite::PowerUpGlow)
+                       DrawPowerUpGlow(s, 0, 0, Sprite::PowerUpSize);
+                     else
+                       DrawPowerUpIcon(s, 0, 0, Sprite::PowerUpSize, frame);
                    });
 }
 
 std::vector<TImage> SpritePictures() {
   std::vector<TImage> images(Sprite::Count);
-  images[Sprite::Backdrop] = MakeSheet("backdrop", Sprite::BackdropSize, Sprite::BackdropSize, 3,
-                                       Sprite::BackdropPatterns, BackdropTile);
+  images[Sprite::Backdrop] =
+      MakeSheet("backdrop", Sprite::BackdropSize, Sprite::BackdropSize, 3, Sprite::BackdropPatterns, BackdropTile);
   images[Sprite::GridDot] = Single("dot", Sprite::GridDotSize, Sprite::GridDotSize, GridDot);
   images[Sprite::Monsters] = MonsterSheetPicture();
   images[Sprite::ZapLong] = ZapPicture("zap-long", Sprite::ZapLongWidth, 1000);
@@ -476,30 +479,34 @@ std::vector<TImage> SpritePictures() {
   images[Sprite::QuadrantTiles] = MakeSheet("quadrants", Sprite::QuadrantTileSize, Sprite::QuadrantTileSize, 2, 4,
                                             [](TSurface& s, int i) { QuadrantTile(s, i + 1); });
   images[Sprite::Status] = MakeSheet("status", Sprite::StatusSize, Sprite::StatusSize, 2, 2, [](TSurface& s, int i) {
-    if (i == Sprite::StatusStopped) DrawFrozen(s, 0, 0, Sprite::StatusSize);
-    else DrawSlowed(s, 0, 0, Sprite::StatusSize);
+    if (i == Sprite::StatusStopped)
+      DrawFrozen(s, 0, 0, Sprite::StatusSize);
+    else
+      DrawSlowed(s, 0, 0, Sprite::StatusSize);
   });
   images[Sprite::HudPanel] = Single("hud-panel", Sprite::HudPanelWidth, Sprite::HudPanelHeight, HudPanel);
   images[Sprite::LifeIcon] = Single("life", Sprite::LifeIconSize, Sprite::LifeIconSize,
                                     [](TSurface& s) { DrawHeart(s, 0, 0, Sprite::LifeIconSize); });
-  images[Sprite::ComboIcons] = MakeSheet("combos", Sprite::ComboIconSize, Sprite::ComboIconSize, 2, 2,
-                                         [](TSurface& s, int i) {
-                                           if (i == Sprite::ComboBasic) DrawFlame(s, 0, 0, Sprite::ComboIconSize);
-                                           else DrawStopwatch(s, 0, 0, Sprite::ComboIconSize);
-                                         });
-  images[Sprite::DoomBar] = MakeSheet("doom-bar", Sprite::DoomBarWidth, Sprite::DoomBarHeight, 1, 2,
-                                      [](TSurface& s, int i) {
-                                        if (i == Sprite::DoomBarFill) DoomBarFill(s);
-                                        else DoomBarTrack(s);
-                                      });
-  images[Sprite::DoomButton] = MakeSheet("doom-button", Sprite::ButtonSize, Sprite::ButtonSize, 2, 2,
-                                         [](TSurface& s, int i) {
-                                           DrawDoomButton(s, 0, 0, Sprite::ButtonSize, i == Sprite::ButtonLit);
-                                         });
-  images[Sprite::HelpButton] = MakeSheet("help-button", Sprite::ButtonSize, Sprite::ButtonSize, 2, 2,
-                                         [](TSurface& s, int i) {
-                                           DrawHelpButton(s, 0, 0, Sprite::ButtonSize, i == Sprite::ButtonLit);
-                                         });
+  images[Sprite::ComboIcons] =
+      MakeSheet("combos", Sprite::ComboIconSize, Sprite::ComboIconSize, 2, 2, [](TSurface& s, int i) {
+        if (i == Sprite::ComboBasic)
+          DrawFlame(s, 0, 0, Sprite::ComboIconSize);
+        else
+          DrawStopwatch(s, 0, 0, Sprite::ComboIconSize);
+      });
+  images[Sprite::DoomBar] =
+      MakeSheet("doom-bar", Sprite::DoomBarWidth, Sprite::DoomBarHeight, 1, 2, [](TSurface& s, int i) {
+        if (i == Sprite::DoomBarFill)
+          DoomBarFill(s);
+        else
+          DoomBarTrack(s);
+      });
+  images[Sprite::DoomButton] =
+      MakeSheet("doom-button", Sprite::ButtonSize, Sprite::ButtonSize, 2, 2,
+                [](TSurface& s, int i) { DrawDoomButton(s, 0, 0, Sprite::ButtonSize, i == Sprite::ButtonLit); });
+  images[Sprite::HelpButton] =
+      MakeSheet("help-button", Sprite::ButtonSize, Sprite::ButtonSize, 2, 2,
+                [](TSurface& s, int i) { DrawHelpButton(s, 0, 0, Sprite::ButtonSize, i == Sprite::ButtonLit); });
   images[Sprite::PushHighlight] = Single("push-highlight", Sprite::ButtonSize, Sprite::ButtonSize, PushHighlight);
   return images;
 }

@@ -22,9 +22,12 @@ namespace {
 
 std::uint32_t Accent(int gameType) {
   switch (gameType) {
-    case 1: return 0x4FDB7A;
-    case 2: return 0x4F9BFF;
-    default: return 0xB07BFF;
+    case 1:
+      return 0x4FDB7A;
+    case 2:
+      return 0x4F9BFF;
+    default:
+      return 0xB07BFF;
   }
 }
 
@@ -258,13 +261,15 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
     // A monster carries the question, the way it walks onto the board.
     static const int colours[5] = {0, 1, 3, 4, 5};
     const int pattern = (page.GameType * 7 + page.Level * 5) % 20;
-    const std::uint32_t colour = LightenColour(64, ColourTable[static_cast<std::size_t>(colours[(page.GameType + page.Level) % 5])]);
+    const std::uint32_t colour =
+        LightenColour(64, ColourTable[static_cast<std::size_t>(colours[(page.GameType + page.Level) % 5])]);
     const double column = 96, size = 60, mx = x + 8 + (column - size) / 2, my = y + h - size - 12;
     DrawTintedCreature(s, mx, my, size, pattern, colour);
     cairo_t* cr = s.Cr();
     double tagSize = 12;
     SelectFace(cr, TFace::MonoBold, tagSize);
-    while (TextWidth(cr, e.Label) + tagSize * 0.9 > column - 4 && tagSize > 8) SelectFace(cr, TFace::MonoBold, tagSize -= 0.5);
+    while (TextWidth(cr, e.Label) + tagSize * 0.9 > column - 4 && tagSize > 8)
+      SelectFace(cr, TFace::MonoBold, tagSize -= 0.5);
     DrawQuestionTag(s, e.Label, x + 8 + column / 2, my + 2, tagSize, Hex(0xFFF27A));
     double ty = y + 48;
     const double tx = x + 8 + column + 18;
@@ -288,8 +293,9 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
       SelectFace(cr, TFace::MonoBold, 12);
       const double tagW = TextWidth(cr, e.Label) + 11;
       DrawQuestionTag(s, e.Label, x + 14 + tagW / 2, ty + 4, 12, Hex(LineColours[i % 3]));
-      bottom = RichParagraph(s, e.Steps.back(), x + 24 + tagW, ty, x + w - (x + 24 + tagW) - 10, 13, 16, Ink,
-                             Highlight) - 16 + 4;
+      bottom =
+          RichParagraph(s, e.Steps.back(), x + 24 + tagW, ty, x + w - (x + 24 + tagW) - 10, 13, 16, Ink, Highlight) -
+          16 + 4;
       ty += 30;
     }
     // Room to spare: a monster carrying the first line.
@@ -410,8 +416,10 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
   const double boxW = side ? 290 : TutorialPageSize - 44;
   f.StepsBottom = ExampleBox(s, page, 22, boxY, boxW, boxH);
   const double cardX = 22 + boxW + 10, cardW = TutorialPageSize - 44 - boxW - 10;
-  if (!page.PowerUps.empty()) PowerUpCard(s, page, cardX, boxY, cardW, boxH);
-  else if (page.ComboMin > 0) ComboCard(s, page, cardX, boxY, cardW, boxH);
+  if (!page.PowerUps.empty())
+    PowerUpCard(s, page, cardX, boxY, cardW, boxH);
+  else if (page.ComboMin > 0)
+    ComboCard(s, page, cardX, boxY, cardW, boxH);
   f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8;
   if (fit != nullptr) *fit = f;
   return MakeImage("page-" + std::to_string(page.Level), s);

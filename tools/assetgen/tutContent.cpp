@@ -25,7 +25,9 @@ std::string Point(TIntPoint p) { return "(" + Num(p.X) + "," + Num(p.Y) + ")"; }
 class TDraw {
  public:
   explicit TDraw(std::uint32_t seed) : Rnd(seed) {}
-  std::int32_t Below(std::int32_t n) { return n <= 0 ? 0 : static_cast<std::int32_t>(Rnd.Next() % static_cast<std::uint32_t>(n)); }
+  std::int32_t Below(std::int32_t n) {
+    return n <= 0 ? 0 : static_cast<std::int32_t>(Rnd.Next() % static_cast<std::uint32_t>(n));
+  }
   std::int32_t Grid(std::int32_t range) { return -range + Below(2 * range + 1); }
 
  private:
@@ -249,8 +251,10 @@ TTutorialExample LineExample(TIntPoint p, TIntPoint s, std::int32_t range) {
   } else {
     const TFraction m = Fraction(slope);
     const std::int64_t b = Round(LineIntercept(p, s));
-    if (b == 0) e.Steps.push_back("It goes through the origin (0,0)");
-    else e.Steps.push_back("It crosses the y axis at (0," + Num(b) + ")");
+    if (b == 0)
+      e.Steps.push_back("It goes through the origin (0,0)");
+    else
+      e.Steps.push_back("It crosses the y axis at (0," + Num(b) + ")");
     e.Steps.push_back("Slope: " + SlopeWalk(m));
     e.Steps.push_back("Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1]));
   }
@@ -298,9 +302,7 @@ std::string Pace(const TLevel& l, const TLevel* prev) {
   return "Watch out: the monsters keep coming.";
 }
 
-std::string Sides(TIntPoint c) {
-  return std::string(c.X > 0 ? "right" : "left") + " and " + (c.Y > 0 ? "up" : "down");
-}
+std::string Sides(TIntPoint c) { return std::string(c.X > 0 ? "right" : "left") + " and " + (c.Y > 0 ? "up" : "down"); }
 
 void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
   const TTutorialExample& e = page.Examples[0];
@@ -315,12 +317,11 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
       break;
     case 2:
       page.Headline = "BUILD A COMBO";
-      page.Sentences = {"The points are still in quadrants " + QuadrantList(l) + ".",
-                        "*" + e.Label + "* is " + Sides(e.Answer[0]) + ", so it is in quadrant " +
-                            QuadrantNumeral(e.Quadrant) + ".",
-                        "Get " + Num(l.BasicComboMin) + " right in a row for a *combo bonus*.",
-                        "Answer quickly for a *time combo* too.",
-                        "A wrong click ends your combo, so look before you click."};
+      page.Sentences = {
+          "The points are still in quadrants " + QuadrantList(l) + ".",
+          "*" + e.Label + "* is " + Sides(e.Answer[0]) + ", so it is in quadrant " + QuadrantNumeral(e.Quadrant) + ".",
+          "Get " + Num(l.BasicComboMin) + " right in a row for a *combo bonus*.",
+          "Answer quickly for a *time combo* too.", "A wrong click ends your combo, so look before you click."};
       break;
     case 3:
       page.Headline = "ALL FOUR QUADRANTS";
@@ -331,8 +332,7 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
     case 4:
       page.Headline = "YOUR FIRST POWER-UP";
       page.Sentences = {Pace(l, prev), "You start with a power-up: the *" + PowerUpName(page.PowerUps[0]) + "*.",
-                        "Click it at the bottom left, and every monster walks at half speed for a while.",
-                        EarnMore(l)};
+                        "Click it at the bottom left, and every monster walks at half speed for a while.", EarnMore(l)};
       break;
     default:
       page.Headline = "THE RADIAL BLAST";
@@ -358,31 +358,28 @@ void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
     case 2: {
       page.Headline = "POINTS ON THE AXES";
       const bool onY = p.X == 0;
-      page.Sentences = {"Some points now sit on an axis.",
-                        "*" + e.Label + "* has " + (onY ? "x" : "y") + Eq + "0, so it is on the " + (onY ? "y" : "x") +
-                            " axis.",
-                        std::string("A point with ") + (onY ? "y" : "x") + Eq + "0 sits on the " + (onY ? "x" : "y") +
-                            " axis.",
-                        "New power-up: *" + PowerUpName(page.PowerUps[0]) +
-                            "* zaps all the monsters in the quadrant with the most of them.",
-                        EarnMore(l)};
+      page.Sentences = {
+          "Some points now sit on an axis.",
+          "*" + e.Label + "* has " + (onY ? "x" : "y") + Eq + "0, so it is on the " + (onY ? "y" : "x") + " axis.",
+          std::string("A point with ") + (onY ? "y" : "x") + Eq + "0 sits on the " + (onY ? "x" : "y") + " axis.",
+          "New power-up: *" + PowerUpName(page.PowerUps[0]) +
+              "* zaps all the monsters in the quadrant with the most of them.",
+          EarnMore(l)};
       break;
     }
     case 3:
       page.Headline = "ALL FOUR QUADRANTS";
-      page.Sentences = {"Points can now be in all four quadrants.",
-                        "In quadrant II, x is negative and y is positive.",
+      page.Sentences = {"Points can now be in all four quadrants.", "In quadrant II, x is negative and y is positive.",
                         "In quadrant IV, x is positive and y is negative.",
                         "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* stops every monster for a while.",
                         EarnMore(l)};
       break;
     case 4:
       page.Headline = "A BIGGER GRID";
-      page.Sentences = {"The grid now runs " + range + ".",
-                        "The points are closer together, so count your steps carefully.",
-                        "New power-up: the *" + PowerUpName(page.PowerUps[0]) +
-                            "* lights up the answer of every monster.",
-                        EarnMore(l)};
+      page.Sentences = {
+          "The grid now runs " + range + ".", "The points are closer together, so count your steps carefully.",
+          "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* lights up the answer of every monster.",
+          EarnMore(l)};
       break;
     default: {
       page.Headline = "SUMS AND THE DOOM DEVICE";
@@ -426,22 +423,21 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
       page.Headline = "SLOPE AND INTERCEPT";
       const TFraction m = Fraction(LineSlope(e[0].Answer[0], e[0].Answer[1]));
       const std::int64_t b = Round(LineIntercept(e[0].Answer[0], e[0].Answer[1]));
-      page.Sentences = {"In *" + e[0].Label + "*, the number at the end says where the line crosses the y axis: (0," +
-                            Num(b) + ").",
-                        "The number before x is the slope: " + SlopeWalk(m) + ".",
-                        "So " + Point(e[0].Answer[0]) + " and " + Point(e[0].Answer[1]) + " are both on the line.",
-                        "Click those two points to stop the monster."};
+      page.Sentences = {
+          "In *" + e[0].Label + "*, the number at the end says where the line crosses the y axis: (0," + Num(b) + ").",
+          "The number before x is the slope: " + SlopeWalk(m) + ".",
+          "So " + Point(e[0].Answer[0]) + " and " + Point(e[0].Answer[1]) + " are both on the line.",
+          "Click those two points to stop the monster."};
       break;
     }
     case 4:
       page.Headline = "ALL KINDS OF LINES";
-      page.Sentences = {"Now the monsters carry all three kinds of line.",
-                        "*" + e[0].Label + "* " + LineKindWords(e[0]) + ".",
-                        "*" + e[1].Label + "* goes through the origin, and *" + e[2].Label +
-                            "* crosses the y axis at (0," + Num(Round(LineIntercept(e[2].Answer[0], e[2].Answer[1]))) +
-                            ").",
-                        "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* draws every monster's line for a while.",
-                        EarnMore(l)};
+      page.Sentences = {
+          "Now the monsters carry all three kinds of line.", "*" + e[0].Label + "* " + LineKindWords(e[0]) + ".",
+          "*" + e[1].Label + "* goes through the origin, and *" + e[2].Label + "* crosses the y axis at (0," +
+              Num(Round(LineIntercept(e[2].Answer[0], e[2].Answer[1]))) + ").",
+          "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* draws every monster's line for a while.",
+          EarnMore(l)};
       break;
     default: {
       page.Headline = "THE FINAL TEST";
@@ -472,18 +468,24 @@ std::string LineLabel(TIntPoint p, TIntPoint s) {
   if (slope == 0) return "y=" + Num(p.Y);
   const TFraction m = Fraction(slope);
   std::string out = "y=";
-  if (std::llabs(m.Den) == std::llabs(m.Num)) out += Num(m.Num);
-  else if (std::llabs(m.Num) % std::llabs(m.Den) == 0) out += Num(m.Num / std::llabs(m.Den));
-  else out += Num(m.Num) + "/" + Num(m.Den);
+  if (std::llabs(m.Den) == std::llabs(m.Num))
+    out += Num(m.Num);
+  else if (std::llabs(m.Num) % std::llabs(m.Den) == 0)
+    out += Num(m.Num / std::llabs(m.Den));
+  else
+    out += Num(m.Num) + "/" + Num(m.Den);
   out += "x";
   const double intercept = LineIntercept(p, s);
   if (intercept != 0) {
     const TFraction c = Fraction(intercept);
     const std::int64_t n = std::llabs(c.Num), d = c.Den;
     out += intercept > 0 ? "+" : "-";
-    if (std::llabs(d) == n) out += Num(n);
-    else if (n % std::llabs(d) == 0) out += Num(n / d);
-    else out += Num(n) + "/" + Num(d);
+    if (std::llabs(d) == n)
+      out += Num(n);
+    else if (n % std::llabs(d) == 0)
+      out += Num(n / d);
+    else
+      out += Num(n) + "/" + Num(d);
   }
   return out;
 }
@@ -509,7 +511,9 @@ TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {
   TDraw d(300 + static_cast<std::uint32_t>(level));
   const std::int32_t r = page.Range;
   // Small numbers read best: keep the examples near the middle where the level allows.
-  auto near = [](TIntPoint p, TIntPoint s) { return std::abs(p.X) + std::abs(p.Y) + std::abs(s.X) + std::abs(s.Y) <= 6; };
+  auto near = [](TIntPoint p, TIntPoint s) {
+    return std::abs(p.X) + std::abs(p.Y) + std::abs(s.X) + std::abs(s.Y) <= 6;
+  };
   auto negative = [](TIntPoint p, TIntPoint s) { return LineSlope(p, s) < 0; };
   auto positive = [](TIntPoint p, TIntPoint s) { return LineSlope(p, s) > 0; };
   switch (gameType) {
@@ -537,7 +541,8 @@ TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {
           const TFraction m = Fraction(LineSlope(p, s));
           return positive(p, s) && m.Den == 1 && m.Num > 1;
         });
-        add(TLineKind::ThroughOrigin, [&](TIntPoint p, TIntPoint s) { return negative(p, s) && Fraction(LineSlope(p, s)).Den > 1; });
+        add(TLineKind::ThroughOrigin,
+            [&](TIntPoint p, TIntPoint s) { return negative(p, s) && Fraction(LineSlope(p, s)).Den > 1; });
       } else if (level == 3) {
         add(TLineKind::OffOrigin, [&](TIntPoint p, TIntPoint s) {
           const TFraction m = Fraction(LineSlope(p, s));

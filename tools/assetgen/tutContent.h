@@ -18,17 +18,17 @@ struct TTutorialExample {
 
 struct TTutorialPage {
   std::int32_t GameType = 0;
-  std::int32_t Level = 0;          // 1..5
-  std::string Kicker;              // "ROZIR IVIVURUDA - LEVEL 1"
+  std::int32_t Level = 0;  // 1..5
+  std::string Kicker;      // "ROZIR IVIVURUDA - LEVEL 1"
   std::string Headline;
   // Three to five short sentences. Words between asterisks are highlighted.
   std::vector<std::string> Sentences;
-  std::int32_t Range = 0;          // grid points run from -Range to Range
+  std::int32_t Range = 0;  // grid points run from -Range to Range
   bool QuadrantAllowed[5] = {};
   std::int32_t QuadrantColour[5] = {};  // ColourTable rows, as the board shows them
   std::vector<TTutorialExample> Examples;
-  std::vector<std::int32_t> PowerUps;   // PowerUpTable rows the page shows (0: the Doom Device)
-  std::int32_t ComboMin = 0;            // set where combos first start to pay: the combo length
+  std::vector<std::int32_t> PowerUps;  // PowerUpTable rows the page shows (0: the Doom Device)
+  std::int32_t ComboMin = 0;           // set where combos first start to pay: the combo length
   std::int32_t KillsToWin = 0;
 };
 
