@@ -11,6 +11,9 @@ PACKAGES=(
   libcairo2-dev libfreetype-dev fonts-dejavu-core libvorbis-dev libogg-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
+  desktop-file-utils appstream dpkg-dev fakeroot file
+  # the fonts SDL's message boxes need on an X server that has no others
+  xfonts-base
 )
 
 install_missing() {

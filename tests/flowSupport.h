@@ -18,15 +18,18 @@
 #include "objects/sysInterface.h"
 #include "render/modInput.h"
 #include "render/rndRecordingDevice.h"
+#include "sndFakeAudio.h"
 #include "testSupport.h"
 
 class FlowTest : public ::testing::Test {
  protected:
   FlowTest() { std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data"); }
-  void Start() {
+  // withAudio: a recording sound device, so that the sound module works.
+  void Start(bool withAudio = false) {
     TsysPlatform platform;
     platform.Window = &Window;
     platform.Clock = &Clock;
+    if (withAudio) platform.CreateAudio = [] { return std::make_unique<TFakeAudio>(); };
     platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
       auto device = std::make_unique<TrndRecordingDevice>();
       Device = device.get();
@@ -50,6 +53,24 @@ class FlowTest : public ::testing::Test {
     Director->Input->ButtonUp(0, x, y, 0);
     Tick(2);
   }
+  // Press and release that reach the window between two logic steps.
+  void QuickClick(int x, int y) {
+    Move(x, y);
+    Director->Input->ButtonDown(0, x, y, 0);
+    Director->Input->ButtonUp(0, x, y, 0);
+    Tick(2);
+  }
+  // Drags the options' music volume knob (value 45 of 0..100 on the 215-wide
+  // slider at (287, 505): the knob is 45 * 185 / 100 + 6 from its left) to x.
+  void DragMusicKnobTo(int x) {
+    Move(287 + 89 + 9, 520);
+    Director->Input->ButtonDown(0, 287 + 89 + 9, 520, 0);
+    Tick(2);
+    Director->Input->PointerMove(x, 520, 0);
+    Tick(2);
+    Director->Input->ButtonUp(0, x, 520, 0);
+    Tick(2);
+  }
   void Type(const std::string& text) {
     for (char c : text) {
       Director->Input->KeyPress(static_cast<unsigned char>(c));
@@ -68,8 +89,8 @@ class FlowTest : public ::testing::Test {
     ReadFileBytes(Res()->SavePath + name, bytes);
     return bytes;
   }
-  void CreateFirstProfile(const std::string& name) {
-    Start();
+  void CreateFirstProfile(const std::string& name, bool withAudio = false) {
+    Start(withAudio);
     PassLoading();
     Type(name);
     Director->Input->KeyPress(13);

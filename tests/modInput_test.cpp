@@ -57,6 +57,55 @@ TEST_F(InputTest, BindingTableMatchesItsRows) {
   EXPECT_EQ(Window.Input, &Input) << "attached to the window";
 }
 
+TEST(InputBindings, EveryRowOfTheTable) {
+  // device, trigger, key, repeat, delay, interval, context, kind, code
+  struct TRow {
+    int Device, Trigger, Key, Repeat, Delay, Interval, Context, Kind, Code;
+  };
+  constexpr int KeyDown = 1, KeyUp = 2, ButtonDown = 3, ButtonUp = 4, Move = 5;
+  const TRow expected[24] = {
+      {1, KeyUp, 0x1B, 0, 0, 0, 0, 0x0020, 1},        // Escape
+      {1, KeyDown, 0x26, 1, 2, 0, 0, 0x0100, 6},      // Up
+      {1, KeyDown, 0x28, 1, 2, 0, 0, 0x0100, 7},      // Down
+      {1, KeyDown, 0x25, 1, 2, 0, 0, 0x0100, 4},      // Left
+      {1, KeyDown, 0x27, 1, 2, 0, 0, 0x0100, 5},      // Right
+      {2, ButtonUp, 256, 0, 0, 0, 0, 0x0800, 3},      // left button
+      {2, ButtonDown, 256, 0, 0, 0, 0, 0x0800, 2},
+      {2, ButtonDown, 258, 1, 0, 0, 0, 0x0800, 4},    // right button
+      {2, ButtonUp, 258, 1, 0, 0, 0, 0x0800, 5},
+      {2, ButtonDown, 257, 1, 0, 0, 0, 0x0800, 8},    // middle button
+      {2, ButtonUp, 257, 1, 0, 0, 0, 0x0800, 9},
+      {2, Move, 0, 0, 0, 0, 0, 0x0800, 1},
+      {1, KeyUp, 0x20, 1, 0, 0, 0, 0x0100, 15},       // Space
+      {1, KeyUp, 0x50, 1, 0, 0, 0, 0x0100, 15},       // P
+      {1, KeyUp, 0x70, 1, 0, 0, 0, 0x0100, 15},       // F1
+      {1, KeyUp, 0x31, 1, 0, 0, 0, 0x0100, 29},       // 1
+      {1, KeyUp, 0x32, 1, 0, 0, 0, 0x0100, 30},
+      {1, KeyUp, 0x33, 1, 0, 0, 0, 0x0100, 31},
+      {1, KeyUp, 0x34, 1, 0, 0, 0, 0x0100, 32},
+      {1, KeyUp, 0x35, 1, 0, 0, 0, 0x0100, 33},       // 5
+      {1, KeyUp, 0x44, 1, 0, 0, 0, 0x0100, 39},       // D
+      {1, KeyUp, 0x64, 1, 0, 0, 0, 0x0100, 39},       // numeric pad 4
+      {1, KeyUp, 0x0D, 1, 0, 0, 0, 0x0100, 43},       // Return
+      {1, KeyUp, 0x36, 1, 0, 0, 0, 0x0100, 39},       // 6
+  };
+  const auto& table = TmodInput::Bindings();
+  ASSERT_EQ(table.size(), 24u);
+  for (std::size_t i = 0; i < 24; ++i) {
+    const TInputBinding& b = table[i];
+    const TRow& e = expected[i];
+    EXPECT_EQ(b.Device, e.Device) << "row " << i;
+    EXPECT_EQ(b.Trigger, e.Trigger) << "row " << i;
+    EXPECT_EQ(b.Key, e.Key) << "row " << i;
+    EXPECT_EQ(b.Repeat, e.Repeat) << "row " << i;
+    EXPECT_EQ(b.Delay, e.Delay) << "row " << i;
+    EXPECT_EQ(b.Interval, e.Interval) << "row " << i;
+    EXPECT_EQ(b.Context, e.Context) << "row " << i;
+    EXPECT_EQ(b.Kind, e.Kind) << "row " << i;
+    EXPECT_EQ(b.Code, e.Code) << "row " << i;
+  }
+}
+
 TEST_F(InputTest, HoldingLeftForThirtyStepsGivesTwentyEightEvents) {
   Input.KeyDown(0x25, 0);
   Input.KeyDown(0x25, 0);  // the system's own repeat is ignored
@@ -86,10 +135,29 @@ TEST_F(InputTest, ClickRepeatsTheDownEventWithThePressPositionThenReleasesOnce) 
   Steps(3);
   Input.ButtonUp(0, 105, 210, 0);
   Steps(2);
+  // The press itself, then the repeat of each of the three steps it was held.
   EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekMouse, 2, 100, 200},
                                         {ekMouse, 2, 100, 200},
                                         {ekMouse, 2, 100, 200},
+                                        {ekMouse, 2, 100, 200},
                                         {ekMouse, 3, 105, 210}}));
+}
+
+TEST_F(InputTest, PressesAndReleasesWithinOneStepArriveEachInOrder) {
+  // A double click that the window delivers between two logic steps.
+  Input.ButtonDown(0, 10, 20, 0);
+  Input.ButtonUp(0, 10, 20, 0);
+  Input.ButtonDown(0, 11, 21, 0);
+  Input.ButtonUp(0, 11, 21, 0);
+  Input.ButtonDown(1, 12, 22, 0);
+  Input.ButtonUp(1, 12, 22, 0);
+  Steps(3);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekMouse, 2, 10, 20},
+                                        {ekMouse, 3, 10, 20},
+                                        {ekMouse, 2, 11, 21},
+                                        {ekMouse, 3, 11, 21},
+                                        {ekMouse, 4, 12, 22},
+                                        {ekMouse, 5, 12, 22}}));
 }
 
 TEST_F(InputTest, MoveWheelAndOtherButtons) {
@@ -123,12 +191,12 @@ TEST_F(InputTest, LeavingTextModeStopsAHeldButtonsRepeat) {
   Bus.Register(&box);
   box.PostEvent(pmImmediate, ekKeys, 3, 0, 0);
   Input.ButtonDown(0, 1, 1, 0);  // buttons work in text mode
-  Steps(2);  // posted on steps 1 and 2, the first delivered
-  EXPECT_EQ(Spy.Count(ekMouse, 2), 1);
+  Steps(2);  // the press and the repeat of step 1 delivered, step 2's waiting
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 2);
   box.PostEvent(pmImmediate, ekKeys, 4, 0, 0);
   EXPECT_FALSE(Window.TextInput);
   Steps(3);
-  EXPECT_EQ(Spy.Count(ekMouse, 2), 2) << "only the one already posted arrives";
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 3) << "only the one already posted arrives";
 }
 
 TEST_F(InputTest, NothingIsPostedBeforeStartupEndsOrAfterAQuitRequest) {

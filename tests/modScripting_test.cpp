@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,13 +8,21 @@
 #include "app/modScripting.h"
 #include "core/modTimer.h"
 #include "core/sysEventHandler.h"
+#include "game/modAI.h"
+#include "game/objEffect.h"
+#include "game/objGridPoint.h"
+#include "game/objMap.h"
+#include "game/objMonster.h"
+#include "game/objSpark.h"
 #include "data/sysResources.h"
+#include "game/defLevels.h"
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "render/modGraphics.h"
 #include "render/modInput.h"
 #include "render/rndRecordingDevice.h"
+#include "sound/modSound.h"
 #include "testSupport.h"
 
 namespace {
@@ -119,6 +128,10 @@ TEST_F(DirectorTest, StartupShowsTheLoadingScreenAndEnablesTheTimer) {
   EXPECT_EQ(Director->Events->Components[0], Director->Timer.get());
   EXPECT_EQ(Director->Events->Components[1], Director.get());
   EXPECT_EQ(Director->Events->Components[2], Director->Input.get());
+  EXPECT_EQ(Director->Events->Components[3], Director->AI.get());
+  EXPECT_EQ(Director->Events->Components[4], Director->Interface->Objects.get());
+  EXPECT_EQ(Director->Events->Components[5], Director->Sound.get());
+  EXPECT_EQ(Director->Events->Components[6], Director->Graphics.get());
   EXPECT_TRUE(Director->LoadingWait);
   EXPECT_TRUE(Director->Timer->GetEnabled());
   EXPECT_EQ(Res()->ImageSetCount(), 10) << "ten image archives, one set each, even when missing";
@@ -136,6 +149,17 @@ TEST_F(DirectorTest, LoadingWaitEndsAfterFiveRoundedSeconds) {
   Tick();
   EXPECT_FALSE(Director->LoadingWait);
   EXPECT_TRUE(loading->Fades) << "the loading screen can now fade out";
+}
+
+TEST_F(DirectorTest, LoadingWaitRoundsHalvesToEven) {
+  Start(false);
+  AttachPoster();
+  Clock.AdvanceMs(4500);  // exactly 4.5 s: rounds to 4, the even neighbour
+  Tick(2);
+  EXPECT_TRUE(Director->LoadingWait);
+  Clock.Now += 1;  // a microsecond more rounds to 5
+  Tick();
+  EXPECT_FALSE(Director->LoadingWait);
 }
 
 TEST_F(DirectorTest, FirstRunWithoutProfileLeadsToProfileCreationOverTheBackground) {
@@ -213,6 +237,21 @@ TEST_F(DirectorTest, GameFlowSwapsTheBackgroundAndHandlesTheInGameMenu) {
   EXPECT_TRUE(Open(ssScores));
 }
 
+TEST_F(DirectorTest, TheGameObjectsAreBuiltAsTheirClassesAndOpeningTheGameResetsTheMonsterDirector) {
+  Start(true);
+  PassLoading();
+  TsysObjects* objects = Director->Interface->Objects.get();
+  EXPECT_NE(dynamic_cast<TobjMap*>(objects->CreateObject(grGame, otMap, 0, 0, 0, 512, 512)), nullptr);
+  EXPECT_NE(dynamic_cast<TobjMonster*>(objects->CreateObject(grGame, otMonster, 0, 0, 3, 68, 68)), nullptr);
+  EXPECT_NE(dynamic_cast<TobjEffect*>(objects->CreateObject(grGame, otEffect, 0, 0, 4, 64, 64)), nullptr);
+  EXPECT_NE(dynamic_cast<TobjSpark*>(objects->CreateObject(grGame, otSpark, 0, 0, 5, 4, 4)), nullptr);
+  auto* point = dynamic_cast<TobjGridPoint*>(objects->CreateObject(grGame, otGridPoint, 0, 0, 1, 50, 50));
+  ASSERT_NE(point, nullptr);
+  Director->AI->FirstPoint = point;
+  Director->SwitchScreen(sidGame, grArcade, 0);
+  EXPECT_EQ(Director->AI->FirstPoint, nullptr);
+}
+
 TEST_F(DirectorTest, GameOverChoicesPostTheirGameCommandsAndClearTheFlag) {
   Start(true);
   std::vector<std::uint16_t> codes;
@@ -246,6 +285,117 @@ TEST_F(DirectorTest, LeavingTheGameRecordsProgressOnlyWhenNotOverAndFadesTheGame
   EXPECT_FALSE(Open(ssGame)) << "the game screen faded out as well";
   EXPECT_TRUE(Open(ssMainMenu));
   EXPECT_TRUE(Open(ssBackground));
+}
+
+TEST_F(DirectorTest, LeavingTheGameThroughTheMenuRecordsTheChallengeOnlyWhileTheGameIsNotOver) {
+  for (bool over : {false, true}) {
+    std::filesystem::remove(Dir.File("Profiles.dat"));
+    Start(true);
+    Res()->Settings.ActiveProfile = 0;
+    AttachPoster();
+    // A challenge reaching its goal: recording it marks it completed.
+    Res()->GameKind = GameKind::Challenge;
+    Res()->ChallengeIndex = 6;  // kill 50 at Easy
+    Res()->Difficulty = 0;
+    Res()->TotalKills = 60;
+    Res()->GameOver = over;
+    Post(ekForm, sidGameMenu, sidChallenge, 7);
+    Tick();
+    const TProfileRecord p = Res()->GetActiveProfile();
+    EXPECT_EQ(p.ChallengeRecords[6].Completed[0], !over) << (over ? "over" : "not over");
+    EXPECT_EQ(p.ChallengeRecords[6].Best[0], over ? 0 : 60);
+    Director.reset();
+  }
+}
+
+TEST_F(DirectorTest, ClosingMissionsAndChallengeScreensStoresTheirDifficulties) {
+  Start(true);
+  Res()->Settings.ActiveProfile = 0;
+  AttachPoster();
+  Res()->Difficulty = 2;
+  Post(ekForm, sidMissions, sidGame, 3);
+  Tick();
+  EXPECT_EQ(Res()->GameType, 3);
+  EXPECT_EQ(Res()->GetActiveProfile().MissionDifficulty, 2);
+  EXPECT_EQ(Res()->GetActiveProfile().ChallengeDifficulty, 1);
+  Res()->Difficulty = 0;
+  Post(ekForm, sidChallenge, sidGame, 1);
+  Tick();
+  EXPECT_EQ(Res()->GameType, 1);
+  EXPECT_EQ(Res()->GetActiveProfile().ChallengeDifficulty, 0);
+  EXPECT_EQ(Res()->GetActiveProfile().MissionDifficulty, 2);
+  EXPECT_EQ(Res()->GetActiveProfile().ArcadeDifficulty, 1);
+  // Saved at once: a fresh read of the file has them.
+  TsysResources again(nullptr, Dir.Path());
+  ASSERT_EQ(again.ProfileCount(), 1);
+  EXPECT_EQ(again.GetProfile(0).MissionDifficulty, 2);
+  EXPECT_EQ(again.GetProfile(0).ChallengeDifficulty, 0);
+}
+
+TEST_F(DirectorTest, SetUpScreensReturnFromTheGameOverTheBackground) {
+  for (std::uint16_t target : {sidMissions, sidArcade, sidChallenge}) {
+    const TScreenSlot slot = SlotOfScreen(target);
+    for (std::int32_t source : {grGameMenu, grGameOver}) {
+      Start(true);
+      AttachPoster();
+      PassLoading();
+      Director->SwitchScreen(sidGame, grArcade, 0);
+      Director->SwitchScreen(source == grGameMenu ? sidGameMenu : sidGameOver, grGame, 0);
+      Res()->Paused = true;
+      Res()->MenuOpen = true;
+      Director->SwitchScreen(target, source, 7);
+      EXPECT_FALSE(Open(ssGame)) << target << " from " << source;
+      EXPECT_TRUE(Open(ssBackground)) << target << " from " << source;
+      EXPECT_TRUE(Open(slot)) << target << " from " << source;
+      EXPECT_FALSE(Open(ssGameMenu));
+      EXPECT_FALSE(Open(ssGameOver));
+      // Only the challenges clear the pause flags, and only after game over.
+      const bool cleared = target == sidChallenge && source == grGameOver;
+      EXPECT_EQ(Res()->Paused, !cleared) << target << " from " << source;
+      EXPECT_EQ(Res()->MenuOpen, !cleared) << target << " from " << source;
+      Director.reset();
+      Log.clear();
+    }
+  }
+  // From the main menu: no background is opened a second time, the game is not touched.
+  Start(true);
+  AttachPoster();
+  PassLoading();
+  Log.clear();
+  Director->SwitchScreen(sidChallenge, grMainMenu, 0);
+  EXPECT_EQ(Log, (std::vector<std::string>{"close mainmenu", "open challenge"}));
+}
+
+TEST_F(DirectorTest, TheTutorialAndTheInGameMenuResumeAndRestart) {
+  Start(true);
+  std::vector<std::uint16_t> codes;
+  struct TSpy : TsysEventComponent {
+    std::vector<std::uint16_t>* Codes;
+    void HandleEvent(TsysEvent* e) override { Codes->push_back(e->Code); }
+  } spy;
+  spy.Codes = &codes;
+  spy.EventMask = ekGame;
+  Director->Events->Register(&spy);
+  Director->SwitchScreen(sidGame, grArcade, 0);
+  Director->SwitchScreen(sidTutorial, grGame, 0);
+  EXPECT_TRUE(Open(ssTutorial));
+  Res()->Paused = true;
+  Res()->MenuOpen = true;
+  Director->SwitchScreen(0, grTutorial, 26);
+  EXPECT_FALSE(Open(ssTutorial));
+  EXPECT_FALSE(Res()->Paused);
+  EXPECT_FALSE(Res()->MenuOpen);
+  EXPECT_TRUE(Open(ssGame));
+
+  Director->SwitchScreen(sidGameMenu, grGame, 0);
+  Res()->Paused = true;
+  Res()->MenuOpen = true;
+  Director->SwitchScreen(0, grGameMenu, 25);  // restart
+  EXPECT_FALSE(Open(ssGameMenu));
+  EXPECT_FALSE(Res()->Paused);
+  EXPECT_FALSE(Res()->MenuOpen);
+  Tick();
+  EXPECT_EQ(codes, (std::vector<std::uint16_t>{25}));
 }
 
 TEST_F(DirectorTest, ClosingSelectionScreenStoresGameTypeAndDifficultyInTheProfile) {
@@ -310,6 +460,18 @@ TEST_F(DirectorTest, QuitRequestEndsTheFrameWithShutdown) {
   EXPECT_FALSE(Open(ssBackground));
 }
 
+TEST_F(DirectorTest, QuitInTheBackgroundShutsDownAtOnce) {
+  Start(true);
+  AttachPoster();
+  PassLoading();
+  Director->Deactivate();
+  Director->RequestQuit();  // the window's close request, SIGTERM or SIGINT
+  EXPECT_TRUE(Director->IsShutDown()) << "no frame runs in the background to carry the quit out";
+  EXPECT_TRUE(Window.Terminated);
+  EXPECT_EQ(Director->Interface, nullptr);
+  EXPECT_EQ(Director->Events, nullptr);
+}
+
 TEST_F(DirectorTest, NoDrawingDeviceShowsItsMessageAndEndsTheProgram) {
   TsysPlatform platform;
   platform.Window = &Window;
@@ -343,7 +505,30 @@ TEST_F(DirectorTest, SlotWithoutAScreenIsNoDeadEnd) {
   Post(ekMouse, 3, 0, 0);
   Tick(3);
   EXPECT_FALSE(Director->LoadingWait);
+  for (const auto& m : catcher.Messages) EXPECT_EQ(m.first, "Game Data Missing") << "only the missing data is told";
+}
+
+TEST_F(DirectorTest, MissingDataIsToldOnceByNameAndNothingIsWrittenIntoTheDataFolder) {
+  std::filesystem::create_directory(Dir.Path() + "data");
+  TMessageCatcher catcher;
+  Start(false);
+  ASSERT_EQ(catcher.Messages.size(), 1u);
+  EXPECT_EQ(catcher.Messages[0].first, "Game Data Missing");
+  const std::string& text = catcher.Messages[0].second;
+  for (const char* name : {"data/core.asdb (missing)", "data/screens.asdb (missing)", "data/GoChallenge.asdb (missing)"})
+    EXPECT_NE(text.find(name), std::string::npos) << name << " in: " << text;
+  EXPECT_NE(text.find(Dir.Path() + "data/"), std::string::npos) << "where the data folder belongs";
+  EXPECT_EQ(Res()->UnreadableData.size(), 10u);
+  EXPECT_TRUE(std::filesystem::is_empty(Dir.Path() + "data")) << "no empty archive is written in place of a missing one";
+  EXPECT_TRUE(Director->Timer->GetEnabled()) << "the program goes on";
+}
+
+TEST_F(DirectorTest, CompleteDataBringsNoMessage) {
+  std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data");
+  TMessageCatcher catcher;
+  Start(false);
   EXPECT_TRUE(catcher.Messages.empty());
+  EXPECT_TRUE(Res()->UnreadableData.empty());
 }
 
 }  // namespace

@@ -121,6 +121,21 @@ TEST_F(GroupTest, ClickingAnEntrySelectsItBoldsItAndPostsOnce) {
   EXPECT_EQ(Log.Count(ekGame, 23), 2);
 }
 
+TEST_F(GroupTest, ColoursGivenToEarlierEntriesSurviveLaterEntries) {
+  // Screens add an entry and colour it, one entry after the other.
+  auto* group = Make<TobjGroupButton>(otGroupButton, 0, 0, 10, 10);
+  const std::uint32_t colours[3] = {0x00FF00, 0x007EFF, 0x3333FF};
+  for (int i = 0; i < 3; ++i) {
+    group->AddEntry(i * 100, 0, 100, 30, "X");
+    group->SetEntryColor(i, colours[i]);
+  }
+  group->AddEntry(300, 0, 100, 30, "Y");
+  for (int i = 0; i < 3; ++i)
+    for (const TrndGfx* piece : {group->Entries[i].LeftItem, group->Entries[i].MiddleItem, group->Entries[i].RightItem})
+      EXPECT_EQ(piece->VertexColors[1], 0xFF000000u | colours[i]) << "entry " << i;
+  EXPECT_EQ(group->Entries[3].MiddleItem->VertexColors[0], 0xFFCCCC00u) << "a new entry takes the widget tint";
+}
+
 TEST_F(GroupTest, SetSelectedOutOfRange) {
   auto* group = Make<TobjGroupButton>(otGroupButton, 0, 0, 10, 10);
   for (int i = 0; i < 3; ++i) group->AddEntry(i * 100, 0, 100, 30, "X");

@@ -29,7 +29,9 @@ TEST_F(ListboxTest, ThirtyLinesOverflowTheListAreaBySixtyFivePixels) {
   auto* list = Filled(Make<TobjListbox>(otListbox, 285, 290, 455, 345), 30);
   EXPECT_EQ(list->Overflow, 65);
   EXPECT_EQ(list->ThumbMax, 262);
-  EXPECT_DOUBLE_EQ(list->ScrollRatio, 65.0 / 221.0);
+  // The range ends with the last line whole under the 24 lines shown: 30 * 12 - 288.
+  EXPECT_DOUBLE_EQ(list->ScrollRatio, 72.0 / 221.0);
+  EXPECT_EQ(list->ListText->Height, 288) << "24 whole lines, not 24 and a half";
   EXPECT_TRUE(list->Thumb->Visible);
   EXPECT_TRUE(list->ScrollDown->Visible);
   EXPECT_TRUE(list->ScrollDown->TexCoord.Mirror);
@@ -48,28 +50,80 @@ TEST_F(ListboxTest, ThirtyLinesOverflowTheListAreaBySixtyFivePixels) {
   EXPECT_FALSE(empty->SelectionBar->Visible);
 }
 
+TEST_F(ListboxTest, LinesAreShownAsTypedEachOnItsOwnRow) {
+  auto* list = Make<TobjListbox>(otListbox, 285, 290, 455, 345);
+  const std::vector<std::string> names = {"Cy<r><r>X", "<v=0>", "a</b>b", "1/2 <l>", "  ", "Zed"};
+  for (const std::string& n : names) list->AddLine(n);
+  list->RebuildList();
+  std::vector<std::string> shown(names.size());
+  for (const TTextSeg& seg : list->ListText->Segments) {
+    ASSERT_GE(seg.Line, 0);
+    ASSERT_LT(seg.Line, static_cast<std::int32_t>(names.size())) << "a line spilled below the list";
+    EXPECT_EQ(seg.Y, seg.Line * 12);
+    EXPECT_FALSE(seg.Bold);
+    shown[static_cast<std::size_t>(seg.Line)] += seg.Text;
+  }
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (i != 4) {
+      EXPECT_EQ(shown[i], names[i]) << "line " << i;
+    }
+  // The last name sits on the sixth row, where a click selects it.
+  Click(400, 290 + 25 + 5 * 12 + 6);
+  EXPECT_EQ(list->SelectedIndex, 5);
+  list->ListText->SetText("after", 8, false, false, false, false, false);
+  EXPECT_EQ(list->ListText->Segments.size(), 1u) << "other setters leave the lines behind";
+}
+
 TEST_F(ListboxTest, ScrollingMovesTheTextAndClipsTheSelectionBar) {
   auto* list = Filled(Make<TobjListbox>(otListbox, 285, 290, 455, 345), 30);
   list->ScrollTo(list->ThumbMax);
-  EXPECT_DOUBLE_EQ(list->ScrolledBy, 65);
-  EXPECT_EQ(list->ListText->GlyphShiftY, -65);
-  // Line 5 scrolled to y = 5 * 12 + 25 - 65 - 1 = 19: half of it above the list area.
-  list->SelectLine(5);
+  EXPECT_DOUBLE_EQ(list->ScrolledBy, 72);
+  EXPECT_EQ(list->ListText->GlyphShiftY, -72) << "the last line shows whole at the bottom";
+  // Line 6 scrolled to y = 6 * 12 + 25 - 72 - 1 = 24: one pixel above the list area.
+  list->SelectedIndex = 6;
+  list->ScrollTo(list->ThumbPos);
   EXPECT_TRUE(list->SelectionBar->Visible);
   EXPECT_EQ(list->SelectionBar->RelY, 25);
-  EXPECT_EQ(list->SelectionBar->Height, 6);
-  list->SelectLine(4);  // y = 7: entirely above
+  EXPECT_EQ(list->SelectionBar->Height, 11);
+  list->SelectedIndex = 5;  // y = 12: entirely above
+  list->ScrollTo(list->ThumbPos);
   EXPECT_FALSE(list->SelectionBar->Visible);
-  list->SelectLine(29);  // y = 307: fully inside (bottom 319 <= 320)
+  list->SelectedIndex = 29;  // y = 300: the last shown row
+  list->ScrollTo(list->ThumbPos);
   EXPECT_EQ(list->SelectionBar->Height, 12);
   list->ScrollTo(0);
   EXPECT_EQ(list->ThumbPos, list->ThumbMin);
-  // y = 29 * 12 + 24 = 372: below the area (320), so hidden.
-  EXPECT_FALSE(list->SelectionBar->Visible);
-  list->SelectLine(24);  // y = 312: sticks out below, 8 pixels show
+  EXPECT_FALSE(list->SelectionBar->Visible) << "y = 29 * 12 + 24 = 372: below the shown lines";
+  list->SelectedIndex = 24;  // y = 312: the row that is not shown
+  list->ScrollTo(list->ThumbPos);
+  EXPECT_EQ(list->SelectionBar->Height, 0);
+}
+
+TEST_F(ListboxTest, SelectingALineScrollsItIntoViewAndTheWheelScrolls) {
+  auto* list = Filled(Make<TobjListbox>(otListbox, 285, 290, 455, 345), 30);
+  list->SelectLine(27);
+  EXPECT_DOUBLE_EQ(list->ScrolledBy, 28 * 12 - 288) << "just far enough to show line 27 whole at the bottom";
   EXPECT_TRUE(list->SelectionBar->Visible);
-  EXPECT_EQ(list->SelectionBar->RelY, 312);
-  EXPECT_EQ(list->SelectionBar->Height, 8);
+  EXPECT_EQ(list->SelectionBar->RelY, 27 * 12 + 25 - 48 - 1);
+  EXPECT_EQ(list->SelectionBar->Height, 12);
+  list->SelectLine(2);
+  EXPECT_DOUBLE_EQ(list->ScrolledBy, 24) << "scrolled up to show line 2 at the top";
+  list->SelectLine(10);
+  EXPECT_DOUBLE_EQ(list->ScrolledBy, 24) << "already in view: nothing moves";
+
+  Post(ekMouse, 7, 400, 400);  // wheel down over the list: three lines
+  EXPECT_NEAR(list->ScrolledBy, 60, 1e-9);
+  Post(ekMouse, 7, 400, 400);
+  EXPECT_NEAR(list->ScrolledBy, 72, 1e-9) << "no further than the end";
+  Post(ekMouse, 6, 400, 400);
+  EXPECT_NEAR(list->ScrolledBy, 36, 1e-9);
+  Post(ekMouse, 6, 50, 50);  // elsewhere on the screen
+  EXPECT_NEAR(list->ScrolledBy, 36, 1e-9);
+
+  auto* fits = Filled(Make<TobjListbox>(otListbox, 0, 0, 455, 345), 5);
+  fits->SelectLine(4);
+  Post(ekMouse, 7, 100, 100);
+  EXPECT_DOUBLE_EQ(fits->ScrolledBy, 0) << "nothing to scroll";
 }
 
 TEST_F(ListboxTest, RebuildSelectsTheFirstLineButLeavesTheThumb) {

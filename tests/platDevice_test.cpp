@@ -116,4 +116,65 @@ TEST_F(DeviceTest, MirrorAndFlipSwapTheSourceSides) {
   EXPECT_EQ(Pixel(pixels, 13, 8) & 0xFFFFFF, 0xFF0000u);
 }
 
+// A button of three pieces cut from a sheet whose pieces are separated by
+// transparent texels (stretched pieces padded, caps not, as in the real sheet),
+// drawn at 1.25x: no pixel inside the button may show the gaps.
+void ExpectSeamlessButtonAtScale(bool antialias) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  {
+    TplatWindow window;
+    ASSERT_TRUE(window.Create(false));
+    auto device = TplatDevice::Create(&window, true, antialias);
+    ASSERT_NE(device, nullptr);
+    SDL_SetWindowSize(window.Handle(), 1280, 960);
+    constexpr int SheetW = 32;
+    constexpr int SheetH = 40;
+    std::vector<std::uint32_t> sheet(SheetW * SheetH, 0x00000000);
+    for (int y = 0; y < SheetH; ++y)
+      for (int x = 0; x < SheetW; ++x)
+        if (x <= 7 || (x >= 9 && x <= 11) || (x >= 13 && x <= 20)) sheet[static_cast<std::size_t>(y * SheetW + x)] = 0xFFFFFFFF;
+    const TTextureId t = device->CreateTexture(SheetW, SheetH, sheet.data());
+    const std::uint32_t white[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+    auto piece = [&](float x, float w, float srcX, float srcW) {
+      TQuad q;
+      q.P[0] = {x, 100};
+      q.P[1] = {x + w, 100};
+      q.P[2] = {x + w, 140};
+      q.P[3] = {x, 140};
+      device->DrawQuad(t, q, TSourceRect{srcX, 0, srcW, 40, false, false}, white, beAlpha);
+    };
+    device->BeginScene(0xFF000000);
+    piece(101, 8, 0, 8);   // left cap
+    piece(109, 51, 10, 1);  // stretched middle
+    piece(160, 8, 13, 8);  // right cap
+    device->EndScene();
+    SDL_Renderer* r = device->Renderer();
+    int ow = 0;
+    int oh = 0;
+    SDL_GetRendererOutputSize(r, &ow, &oh);
+    ASSERT_EQ(ow, 1280);
+    SDL_Rect row{0, 150, 1280, 1};  // the middle of the button, in window pixels
+    std::vector<std::uint32_t> pixels(1280);
+    SDL_RenderSetLogicalSize(r, 0, 0);
+    ASSERT_EQ(SDL_RenderReadPixels(r, &row, SDL_PIXELFORMAT_ARGB8888, pixels.data(), 1280 * 4), 0) << SDL_GetError();
+    int darkest = 255;
+    int darkestAt = -1;
+    // From just inside the left edge to just inside the right edge (168 * 1.25 = 210).
+    for (int x = 128; x <= 208; ++x) {
+      const int green = static_cast<int>((pixels[static_cast<std::size_t>(x)] >> 8) & 0xFF);
+      if (green < darkest) {
+        darkest = green;
+        darkestAt = x;
+      }
+    }
+    EXPECT_GE(darkest, 250) << "a seam at window x " << darkestAt << (antialias ? " (filtered)" : " (unfiltered)");
+    EXPECT_LT(pixels[120] & 0xFF, 10u) << "left of the button stays black";
+    device.reset();
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TEST(DeviceScale, ScaledButtonsShowNoSeamsFiltered) { ExpectSeamlessButtonAtScale(true); }
+TEST(DeviceScale, ScaledButtonsShowNoSeamsUnfiltered) { ExpectSeamlessButtonAtScale(false); }
+
 }  // namespace

@@ -15,6 +15,8 @@
 #include "objects/objListbox.h"
 #include "objects/objText.h"
 #include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
 #include "render/modGraphics.h"
 #include "render/modInput.h"
 #include "render/rndRecordingDevice.h"
@@ -22,6 +24,8 @@
 #include "screens/frmProfile.h"
 #include "screens/frmProfileCreate.h"
 #include "screens/frmScores.h"
+#include "sndFakeAudio.h"
+#include "sound/modSound.h"
 #include "flowSupport.h"
 
 namespace {
@@ -61,6 +65,23 @@ TEST_F(ScreensFlow, FirstRunCreatesTheProfileAndGreetsThePlayer) {
   EXPECT_EQ(Screen(ssProfileCreate), nullptr);
 }
 
+TEST_F(ScreensFlow, NamesAreTrimmedAndANameOfSpacesOnlyIsRefused) {
+  Start();
+  PassLoading();
+  Type("    ");
+  Director->Input->KeyPress(13);
+  Tick(20);
+  EXPECT_EQ(Res()->ProfileCount(), 0) << "spaces are no name";
+  ASSERT_NE(Screen(ssProfileCreate), nullptr);
+  Type("Bo  ");
+  Director->Input->KeyPress(13);
+  Tick(40);
+  ASSERT_EQ(Res()->ProfileCount(), 1);
+  EXPECT_EQ(Res()->GetProfile(0).Name, "Bo");
+  ASSERT_NE(Screen(ssMainMenu), nullptr);
+  EXPECT_EQ(static_cast<TfrmMainMenu*>(Screen(ssMainMenu))->Greeting->Caption->Text, "Hi Bo! ");
+}
+
 TEST_F(ScreensFlow, OptionsSaveTheFrameCounterAndShowIt) {
   CreateFirstProfile("Ada");
   Click(510, 605);  // OPTIONS
@@ -95,6 +116,42 @@ TEST_F(ScreensFlow, OptionsCancelTakesPreviewsBackWithoutSaving) {
   EXPECT_TRUE(Spy.Saw(ekSound, 14));
   EXPECT_FALSE(Spy.Saw(ekSystem, 16));
   EXPECT_NE(Screen(ssMainMenu), nullptr);
+}
+
+TEST_F(ScreensFlow, OptionsMusicVolumeFollowsTheKnobAndCancelTakesItBack) {
+  CreateFirstProfile("Ada", true);
+  ASSERT_TRUE(Director->Sound->IsReady());
+  const std::vector<std::uint8_t> before = File("Settings.ini");
+  Click(510, 605);  // OPTIONS
+  Tick(40);
+  DragMusicKnobTo(287 + 154 + 9);  // knob at 154: value (154 - 6) / 1.85 = 80
+  EXPECT_EQ(Director->Sound->MusicVolume, 80) << "the music follows the knob while it is dragged";
+  Click(620, 675);  // CANCEL
+  Tick(3);
+  EXPECT_EQ(Director->Sound->MusicVolume, 45) << "cancel takes the previewed volume back";
+  Tick(40);
+  EXPECT_EQ(File("Settings.ini"), before);
+}
+
+TEST_F(ScreensFlow, OptionsSaveWritesTheVolumesAndFullScreen) {
+  CreateFirstProfile("Ada", true);
+  Click(510, 605);  // OPTIONS
+  Tick(40);
+  DragMusicKnobTo(287 + 154 + 9);  // 80
+  Click(700, 520);  // the sound volume track right of its knob: one page up, 3000 + 900
+  Click(300, 338);  // "Fullscreen", on by default: off
+  Click(410, 675);  // SAVE
+  Tick(3);
+  const std::vector<std::uint8_t> saved = File("Settings.ini");
+  ASSERT_EQ(saved.size(), 24u);
+  EXPECT_EQ(saved[0], 0) << "full screen off";
+  EXPECT_EQ(std::vector<std::uint8_t>(saved.begin() + 8, saved.begin() + 16),
+            (std::vector<std::uint8_t>{0x3C, 0x0F, 0, 0, 80, 0, 0, 0}))
+      << "sound volume 3900 and music volume 80, little-endian";
+  EXPECT_EQ(saved[16], 0) << "the active profile is carried over";
+  EXPECT_TRUE(Spy.Saw(ekSystem, 16)) << "the display settings are applied";
+  EXPECT_EQ(Director->Sound->MusicVolume, 80);
+  EXPECT_EQ(Director->Sound->EffectsVolume, 3900);
 }
 
 TEST_F(ScreensFlow, HighScoresShowTheDefaultTableWithTitlesAndTheMenuResetsTheGame) {
@@ -200,6 +257,96 @@ TEST_F(ScreensFlow, ProfileListAddsAndChoosesPlayers) {
   Director->Input->KeyUp(0x0D, 0);
   Tick(40);
   EXPECT_EQ(Res()->Settings.ActiveProfile, 1);
+}
+
+TEST_F(ScreensFlow, QuickClicksOnTheProfileListSelectAndChooseTheLineClicked) {
+  CreateFirstProfile("Ada");
+  Res()->AddProfile(Res()->GetProfile(0));
+  Res()->Profiles[1].Name = "Blaise";
+  TSettingsRecord settings = Res()->Settings;
+  settings.ActiveProfile = 1;
+  Res()->SaveSettings(settings);
+  Click(110, 55);  // CHANGE PROFILE
+  Tick(40);
+  auto* list = dynamic_cast<TfrmProfile*>(Screen(ssProfile));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->List->SelectedIndex, 1);
+  QuickClick(400, 320);  // the first line
+  EXPECT_EQ(list->List->SelectedIndex, 0) << "a quick click moves the selection";
+  QuickClick(400, 320);
+  Tick(40);
+  EXPECT_EQ(Res()->Settings.ActiveProfile, 0) << "a quick double click chooses the line clicked";
+}
+
+TEST_F(ScreensFlow, HighScoreRowsKeepTheColoursOfTheirEntries) {
+  CreateFirstProfile("Ada");
+  Click(510, 535);  // HIGH SCORES
+  Tick(40);
+  auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
+  ASSERT_NE(scores, nullptr);
+  const std::uint32_t types[3] = {0x00FF00, 0x007EFF, 0x3333FF};
+  const std::uint32_t difficulties[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(scores->GameTypes->Entries[i].LeftItem->Color, types[i]) << i;
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(scores->Difficulties->Entries[i].RightItem->Color, difficulties[i]) << i;
+}
+
+TEST_F(ScreensFlow, TheProfileListOpensOnTheActiveProfileInViewAndScrollsWithTheWheel) {
+  CreateFirstProfile("Ada");
+  for (int i = 1; i < 30; ++i) {
+    TProfileRecord p;
+    p.Name = "Player " + std::to_string(i);
+    Res()->AddProfile(p);
+  }
+  TSettingsRecord settings = Res()->Settings;
+  settings.ActiveProfile = 27;
+  Res()->SaveSettings(settings);
+  Click(110, 55);  // CHANGE PROFILE
+  Tick(40);
+  auto* screen = dynamic_cast<TfrmProfile*>(Screen(ssProfile));
+  ASSERT_NE(screen, nullptr);
+  TobjListbox* list = screen->List;
+  EXPECT_EQ(list->SelectedIndex, 27);
+  EXPECT_TRUE(list->SelectionBar->Visible);
+  EXPECT_EQ(list->SelectionBar->Height, 12) << "the active profile shows whole and highlighted";
+  const double before = list->ScrolledBy;
+  Director->Input->WheelUp(500, 450);
+  Tick(2);
+  EXPECT_LT(list->ScrolledBy, before);
+}
+
+TEST_F(ScreensFlow, CreditTextsStayClearOfTheirPanelBorders) {
+  CreateFirstProfile("Ada");
+  Click(912, 55);  // CREDITS
+  Tick(40);
+  ASSERT_NE(Screen(ssCredits), nullptr);
+  TsysObjects* objects = Director->Interface->Objects.get();
+  std::vector<TobjLabel*> panels;
+  std::vector<TobjLabel*> texts;
+  for (std::int32_t i = 0; i < objects->Count(); ++i) {
+    auto* label = dynamic_cast<TobjLabel*>(objects->ObjectAt(i));
+    if (label == nullptr || label->Group != grCredits) continue;
+    (label->Framed && label->Caption->Segments.empty() ? panels : texts).push_back(label);
+  }
+  ASSERT_GE(panels.size(), 7u);
+  int checked = 0;
+  for (TobjLabel* text : texts) {
+    // The smallest panel the text starts in.
+    TobjLabel* panel = nullptr;
+    for (TobjLabel* p : panels)
+      if (p->Contains(text->X, text->Y) && (panel == nullptr || p->Width * p->Height < panel->Width * panel->Height))
+        panel = p;
+    if (panel == nullptr || panel->Width >= 480) continue;
+    const TrndText* c = text->Caption;
+    for (const TTextSeg& seg : c->Segments) {
+      std::size_t shown = seg.Text.find_last_not_of(' ');
+      shown = shown == std::string::npos ? 0 : shown + 1;
+      const double right = text->X + c->RelX + seg.X + static_cast<double>(shown) * c->CharWidth;
+      EXPECT_LE(right, panel->X + panel->Width - 8) << "'" << seg.Text << "' runs into its panel's right border";
+      EXPECT_LE(text->Y + c->RelY + seg.Y + c->CharHeight, panel->Y + panel->Height - 6) << "'" << seg.Text << "'";
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 12);
 }
 
 TEST_F(ScreensFlow, ExitQuitsAtTheEndOfTheFrame) {

@@ -527,6 +527,48 @@ TEST_F(ResourcesTest, AShortScoresFileKeepsItsWholeEntriesAndIsSetAside) {
   EXPECT_EQ(FileBytes(Scores()), repaired);
 }
 
+TEST_F(ResourcesTest, ImplausibleScoresFilesAreSetAsideForTheDefaultTables) {
+  auto validFile = [] {
+    TByteImage file(4800);
+    for (int t = 0; t < 12; ++t)
+      for (int r = 0; r < 10; ++r)
+        file.Name(Entry(t, r), "P").I32(Entry(t, r) + 20, 5000 - r * 100).I32(Entry(t, r) + 28, t % 4);
+    return file;
+  };
+  std::vector<TByteImage> bad;
+  bad.push_back(validFile());
+  bad.back().I32(Entry(3, 9) + 20, -1);  // a negative score
+  bad.push_back(validFile());
+  bad.back().I32(Entry(7, 4) + 20, 5000);  // above the row before it
+  bad.push_back(validFile());
+  bad.back().Name(Entry(0, 0), std::string("Ad\na", 4));  // a control byte
+  bad.push_back(validFile());
+  bad.back().I32(Entry(11, 2) + 32, -7);  // a negative level
+  bad.push_back(validFile());
+  RandomSeed(11);
+  for (std::uint8_t& b : bad.back().Bytes) b = static_cast<std::uint8_t>(Random(256));  // noise
+  const TScoreTables defaults = TsysResources::DefaultScoreTables();
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    std::filesystem::remove(Scores() + ".damaged");
+    PutFile(Scores(), bad[i].Bytes);
+    auto res = Make();
+    for (int t = 0; t < 12; ++t)
+      for (int r = 0; r < 10; ++r)
+        ASSERT_EQ(res->ScoreTables[t][r].Score, defaults[t][r].Score) << "file " << i << " table " << t << " row " << r;
+    EXPECT_EQ(FileBytes(Scores() + ".damaged"), bad[i].Bytes) << "file " << i << " is kept aside";
+    EXPECT_EQ(FileBytes(Scores()), EncodeScores(res->ScoreTables)) << "file " << i;
+  }
+  // Equal scores, zero entries and names of any printable bytes are plausible.
+  TByteImage fine = validFile();
+  fine.I32(Entry(1, 1) + 20, 5000).Name(Entry(1, 1), "\xC9mile ~").I32(Entry(1, 9) + 20, 0);
+  std::filesystem::remove(Scores() + ".damaged");
+  PutFile(Scores(), fine.Bytes);
+  auto res = Make();
+  EXPECT_EQ(res->ScoreTables[1][1].Name, "\xC9mile ~");
+  EXPECT_FALSE(FileExists(Scores() + ".damaged"));
+  EXPECT_EQ(FileBytes(Scores()), fine.Bytes);
+}
+
 // ---------------------------------------------------------------- save folder
 
 TEST(SaveFolder, AProgramFolderThatCannotBeWrittenFallsBackToTheUserDataFolder) {
@@ -593,14 +635,63 @@ TEST_F(ResourcesTest, AnArchiveBecomesAnImageSetOfItsImageRecordsInOrder) {
   EXPECT_EQ(res->LoadArchive(Dir.File("core.asdb")), 1) << "each load is a new set";
 }
 
-TEST_F(ResourcesTest, AMissingArchiveGivesAnEmptySetAndIsCreatedEmpty) {
+TEST_F(ResourcesTest, AMissingOrUnreadableArchiveGivesAnEmptySetIsNotedAndNothingIsWritten) {
   auto res = Make();
   EXPECT_EQ(res->LoadArchive(Dir.File("screens.asdb")), 0);
   EXPECT_EQ(res->ImageSet(0)->Count(), 0);
-  EXPECT_EQ(FileBytes(Dir.File("screens.asdb")).size(), 12u);
-  EXPECT_EQ(res->LoadArchive(Dir.File("no-folder/x.asdb")), 1) << "cannot even be created: still a set";
+  EXPECT_FALSE(FileExists(Dir.File("screens.asdb"))) << "the data folder is only read";
+  EXPECT_EQ(res->LoadArchive(Dir.File("no-folder/x.asdb")), 1) << "still a set";
   EXPECT_EQ(res->ImageSetCount(), 2);
   EXPECT_EQ(res->ImageSet(2), nullptr);
+  PutFile(Dir.File("junk.asdb"), {'n', 'o', 't', ' ', 'a', 'n', ' ', 'a', 'r', 'c', 'h', 'i', 'v', 'e'});
+  EXPECT_EQ(res->LoadArchive(Dir.File("junk.asdb")), 2);
+  EXPECT_EQ(res->UnreadableData, (std::vector<std::string>{"screens.asdb (missing)", "no-folder/x.asdb (missing)",
+                                                           "junk.asdb (cannot be read)"}));
+}
+
+TEST_F(ResourcesTest, TemporaryFilesLeftByAKilledSaveAreRemoved) {
+  auto first = Make();  // writes the settings and the scores
+  first.reset();
+  const std::vector<std::uint8_t> settings = FileBytes(Settings());
+  for (const std::string& path : {Settings(), Profiles(), Scores()}) PutFile(path + ".tmp", {1, 2, 3});
+  PutFile(Dir.File("Other.tmp"), {4});
+  auto res = Make();
+  for (const std::string& path : {Settings(), Profiles(), Scores()}) EXPECT_FALSE(FileExists(path + ".tmp")) << path;
+  EXPECT_TRUE(FileExists(Dir.File("Other.tmp"))) << "only the game's own leftovers go";
+  EXPECT_EQ(FileBytes(Settings()), settings);
+}
+
+TEST_F(ResourcesTest, NumberedNamesContinuePastTheFilesOfEarlierRuns) {
+  const std::string prefix = Dir.File("plotfray-shot-");
+  EXPECT_EQ(FirstFreeNumberedName(prefix, ".png"), prefix + "1.png");
+  PutFile(prefix + "1.png", {1});
+  PutFile(prefix + "2.png", {1});
+  EXPECT_EQ(FirstFreeNumberedName(prefix, ".png"), prefix + "3.png");
+}
+
+TEST(SaveFailure, ThePlayerIsToldOnceWhenNothingCanBeSaved) {
+  TTempDir home;
+  const char* oldXdg = std::getenv("XDG_DATA_HOME");
+  const std::string savedXdg = oldXdg != nullptr ? oldXdg : "";
+  // A user data folder under a plain file cannot be made, and the program
+  // folder does not exist: there is nowhere to save.
+  PutFile(home.File("file"), {1});
+  ::setenv("XDG_DATA_HOME", home.File("file").c_str(), 1);
+  {
+    TMessageCatcher catcher;
+    TsysResources res(nullptr, home.File("no-such-folder/"));
+    EXPECT_FALSE(res.SaveProfiles());
+    EXPECT_FALSE(res.SaveScores());
+    TSettingsRecord s = res.Settings;
+    EXPECT_FALSE(res.SaveSettings(s));
+    ASSERT_EQ(catcher.Messages.size(), 1u) << "told once, not at every save";
+    EXPECT_EQ(catcher.Messages[0].first, "Cannot Save");
+    EXPECT_NE(catcher.Messages[0].second.find(home.File("no-such-folder/")), std::string::npos);
+  }
+  if (oldXdg != nullptr)
+    ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+  else
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(ResourcesTest, TheFirstBadImageEndsTheArchiveAndTheImagesBeforeItStay) {

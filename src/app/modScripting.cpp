@@ -6,6 +6,8 @@
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
 #include "data/sysResources.h"
+#include "game/modAI.h"
+#include "game/sysGameObjects.h"
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
@@ -17,8 +19,8 @@
 namespace {
 
 const char* const ImageArchives[] = {
-    "data/screens.asdb", "data/sprites.asdb", "data/interfaces.asdb", "data/TutsQQ.asdb",  "data/TutsWTP.asdb",
-    "data/TutsDTL.asdb", "data/GoTuts.asdb",  "data/GoArcade.asdb",   "data/GoChallenge.asdb",
+    "screens.asdb", "sprites.asdb", "interfaces.asdb", "TutsQQ.asdb",    "TutsWTP.asdb",
+    "TutsDTL.asdb", "GoTuts.asdb",  "GoArcade.asdb",   "GoChallenge.asdb",
 };
 
 const char* const LoadingContinue = "CLICK TO CONTINUE";
@@ -38,7 +40,9 @@ TmodScripting::~TmodScripting() {
 
 void TmodScripting::Startup() {
   Events = std::make_unique<TsysEventHandler>(Owner);
-  Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath);
+  Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath, Platform.DataFolder, Platform.SaveFolder);
+  const std::string& data = Interface->DataFolder;
+  AddGameObjectFactories(Interface->Objects->Factories);
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
                                       &Interface->FrameRate, 60.0);
@@ -46,10 +50,12 @@ void TmodScripting::Startup() {
   Timer->Graphics = Graphics.get();
   Input = std::make_unique<TmodInput>(Owner, Interface.get());
   Sound = std::make_unique<TmodSound>(Owner, Interface.get(), Platform.CreateAudio);
+  AI = std::make_unique<TmodAI>(Owner, Interface.get());
 
   Events->Register(Timer.get());
   Events->Register(this);
   Events->Register(Input.get());
+  Events->Register(AI.get());
   Events->Register(Interface->Objects.get());
   Events->Register(Sound.get());
   Events->Register(Graphics.get());
@@ -60,7 +66,7 @@ void TmodScripting::Startup() {
   TsysResources* resources = Interface->Resources.get();
   resources->SetDevice(Graphics->GetDevice());
 
-  resources->LoadArchive(DataPath + "data/core.asdb");
+  resources->LoadArchive(data + "core.asdb");
 
   CreateScreen(ssLoading);
   PostEvent(pmImmediate, ekSystem, 3, 0, 0);
@@ -71,13 +77,25 @@ void TmodScripting::Startup() {
   LoadingWait = true;
   ClickedToContinue = false;
 
-  for (const char* name : ImageArchives) resources->LoadArchive(DataPath + name);
+  for (const char* name : ImageArchives) resources->LoadArchive(data + name);
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
-  Sound->LoadMusic(DataPath + "data/Music.asdb");
+  Sound->LoadMusic(data + "Music.asdb");
+  TellUnreadableData();
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
+}
+
+void TmodScripting::TellUnreadableData() {
+  const std::vector<std::string>& files = Interface->Resources->UnreadableData;
+  if (files.empty()) return;
+  std::string list;
+  for (const std::string& f : files) list += "\n    " + f;
+  ShowMessage("Game Data Missing",
+              "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
+                  list + "\n\nThe data folder should be " + Interface->DataFolder +
+                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
@@ -188,7 +206,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       CloseScreen(ssArcade);
       CloseScreen(ssChallenge);
       Timer->SetEnabled(false);
-      // The monster director is reset here once it exists.
+      AI->ClearSelection();
       CreateScreen(ssGame);
       res->Paused = false;
       res->MenuOpen = false;
@@ -308,10 +326,13 @@ void TmodScripting::RequestQuit() {
   // No binding matches any more; the held keys keep their bindings.
   if (Input) Input->Context = -1;
   if (Timer) Timer->RequestQuit();
+  // In the background no frame runs to carry the quit out, and none is running
+  // now (only window messages arrive there): shut down at once.
+  if (!Active) Shutdown();
 }
 
 void TmodScripting::Activate() {
-  if (Active) return;
+  if (Active || ShutDownDone) return;
   Graphics->RestoreNeeded = true;
   Events->Active = true;
   Timer->SetEnabled(true);
@@ -319,7 +340,7 @@ void TmodScripting::Activate() {
 }
 
 void TmodScripting::Deactivate() {
-  if (!Active) return;
+  if (!Active || ShutDownDone) return;
   Active = false;
   Timer->SetEnabled(false);
   Events->Active = false;
@@ -331,6 +352,9 @@ void TmodScripting::Shutdown() {
   if (Timer) Timer->SetEnabled(false);
   CloseAllScreens();
   if (Graphics) Graphics->Interface = nullptr;
+  // Objects freed with the interface still post; the monster director must not
+  // look at them any more.
+  if (AI) AI->Interface = nullptr;
   Interface.reset();
   Events.reset();
   if (Graphics) Graphics->Finalise();
@@ -338,6 +362,7 @@ void TmodScripting::Shutdown() {
   // The modules are freed only once the bus is gone: objects freed with the
   // interface still post to every registered module.
   Sound.reset();
+  AI.reset();
   Input.reset();
   RetiredTimer = std::move(Timer);
   if (Owner != nullptr) Owner->Terminate();

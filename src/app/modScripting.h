@@ -19,6 +19,7 @@ class TmodTimer;
 class TmodGraphics;
 class TmodInput;
 class TmodSound;
+class TmodAI;
 class TsndDevice;
 class TrndDevice;
 
@@ -57,6 +58,12 @@ struct TsysPlatform {
   std::function<std::unique_ptr<TrndDevice>()> CreateDevice;
   // Makes the audio device; empty when the build has no audio (silent run).
   std::function<std::unique_ptr<TsndDevice>()> CreateAudio;
+  // Where the archives and effect banks are; empty for the data folder of the
+  // program folder.
+  std::string DataFolder;
+  // Where settings, profiles and scores are kept; empty to let the resources
+  // choose from the program folder.
+  std::string SaveFolder;
 };
 
 class TmodScripting : public TsysModule {
@@ -72,6 +79,7 @@ class TmodScripting : public TsysModule {
   void CloseScreen(TScreenSlot slot);
   void CloseAllScreens();
   void SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value);
+  // Quits at the end of the next frame; in the background, at once.
   void RequestQuit();
   void Activate();
   void Deactivate();
@@ -88,6 +96,7 @@ class TmodScripting : public TsysModule {
   std::unique_ptr<TmodGraphics> Graphics;
   std::unique_ptr<TmodInput> Input;
   std::unique_ptr<TmodSound> Sound;
+  std::unique_ptr<TmodAI> AI;
 
   bool Active = true;
   bool LoadingWait = false;
@@ -99,6 +108,8 @@ class TmodScripting : public TsysModule {
  private:
   void Startup();
   void OpenBackground();
+  // One message box listing the data files that could not be read.
+  void TellUnreadableData();
 
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;

@@ -64,3 +64,19 @@ bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
 }
+
+bool FolderWritable(const std::string& folder) {
+  const std::string probe = folder + ".plotfray-write-test-" + std::to_string(::getpid());
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
+}
+
+std::string FirstFreeNumberedName(const std::string& prefix, const std::string& suffix) {
+  for (int n = 1;; ++n) {
+    std::string name = prefix + std::to_string(n) + suffix;
+    if (!FileExists(name)) return name;
+  }
+}

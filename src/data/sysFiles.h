@@ -10,3 +10,8 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
 // over the target, so a crash never leaves a half-written file.
 bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
 bool FileExists(const std::string& path);
+// Whether a file can be created in folder ('/'-ended): the only sure test is to try.
+bool FolderWritable(const std::string& folder);
+// prefix + n + suffix for the smallest n >= 1 that names no existing file, so
+// that files numbered by an earlier run are not written over.
+std::string FirstFreeNumberedName(const std::string& prefix, const std::string& suffix);

@@ -179,3 +179,18 @@ std::size_t DecodeScores(const std::uint8_t* data, std::size_t size, TScoreTable
   }
   return whole;
 }
+
+std::string ImplausibleScores(const TScoreTables& tables) {
+  for (std::size_t t = 0; t < ScoreTableCount; ++t)
+    for (std::size_t r = 0; r < ScoreRowCount; ++r) {
+      const TScoreEntry& e = tables[t][r];
+      const std::string where = "table " + std::to_string(t) + " row " + std::to_string(r);
+      if (e.Score < 0 || e.Level < 0 || e.Kills < 0) return where + " holds a negative number";
+      if (r > 0 && e.Score > tables[t][r - 1].Score) return where + " scores more than the row above it";
+      for (char c : e.Name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127) return where + " has a name with control bytes";
+      }
+    }
+  return "";
+}

@@ -87,3 +87,8 @@ std::vector<std::uint8_t> EncodeScores(const TScoreTables& tables);
 // Reads the whole entries present, in file order (at most 120), and zeroes the
 // rest; returns the number of whole entries read.
 std::size_t DecodeScores(const std::uint8_t* data, std::size_t size, TScoreTables& tables, TDecodeNotes& notes);
+
+// Why tables read from a file cannot be high scores that the game wrote: a
+// negative score, level or kill count, scores out of order within a table, or a
+// name holding control bytes. Empty when they are plausible.
+std::string ImplausibleScores(const TScoreTables& tables);

@@ -1,12 +1,8 @@
 #include "data/sysResources.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -14,6 +10,7 @@
 #include "core/sysRandom.h"
 #include "data/ImagePayload.h"
 #include "data/sysFiles.h"
+#include "data/sysFolders.h"
 #include "game/defChallenges.h"
 #include "game/defMonsters.h"
 #include "game/defTitles.h"
@@ -27,16 +24,6 @@ const char* const ScoresFile = "Scores.dat";
 std::string WithSlash(std::string path) {
   if (path.empty() || path.back() != '/') path += '/';
   return path;
-}
-
-// Whether a file can be created in folder: the only sure test is to try.
-bool FolderWritable(const std::string& folder) {
-  const std::string probe = folder + ".plotfray-write-test-" + std::to_string(::getpid());
-  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return true;
 }
 
 // The challenge values a finished game is measured by.
@@ -58,32 +45,27 @@ std::string ChooseSaveFolder(const std::string& dataPath) {
     LogLine("saves are kept in the program folder " + programFolder);
     return programFolder;
   }
-  std::string base;
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  const char* home = std::getenv("HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    base = xdg;
-  } else if (home != nullptr && home[0] == '/') {
-    base = WithSlash(home) + ".local/share";
-  } else {
-    LogLine("the program folder " + programFolder +
-            " cannot be written and there is no home folder: saves will fail");
-    return programFolder;
-  }
-  const std::string folder = WithSlash(base) + "plotfray/";
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec || !FolderWritable(folder)) {
-    LogLine("the program folder " + programFolder + " cannot be written, nor " + folder + ": saves will fail");
+  const std::string folder = UserSaveFolder();
+  if (folder.empty()) {
+    LogLine("the program folder " + programFolder + " cannot be written, nor the user's data folder: saves will fail");
     return programFolder;
   }
   LogLine("the program folder " + programFolder + " cannot be written; saves are kept in " + folder);
   return folder;
 }
 
-TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath)
+TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::string saveFolder)
     : DataPath(std::move(dataPath)), Owner(owner) {
-  SavePath = ChooseSaveFolder(DataPath);
+  // The data folder is only ever read.
+  Archive.OpenMode = opReadOnly;
+  SavePath = saveFolder.empty() ? ChooseSaveFolder(DataPath) : WithSlash(std::move(saveFolder));
+  // A save cut short by a kill leaves its temporary file behind; the file it was
+  // to replace is whole, so the leftover goes.
+  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile}) {
+    const std::string leftover = SavePath + name + ".tmp";
+    if (FileExists(leftover) && std::remove(leftover.c_str()) == 0)
+      LogLine("removed " + leftover + ", left by a save that was cut short");
+  }
   ReadSettings();
   ReadProfiles();
   ReadScores();
@@ -238,6 +220,14 @@ void TsysResources::ReadScores() {
   if (read == TFileRead::Read) {
     // An empty file gives empty tables; a short one keeps its whole entries.
     const std::size_t entries = DecodeScores(bytes.data(), bytes.size(), ScoreTables, notes);
+    const std::string doubt = ImplausibleScores(ScoreTables);
+    if (!doubt.empty()) {
+      // Not tables the game wrote: kept aside like any damaged file, and the
+      // default tables take their place once it is safe.
+      ScoreTables = DefaultScoreTables();
+      if (!fromSaveFolder || SetAside(ScoresFile, "does not hold high scores (" + doubt + ")")) SaveScores();
+      return;
+    }
     if (notes.Repaired > 0)
       LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
     if (!bytes.empty() && bytes.size() < ScoresFileSize) {
@@ -258,12 +248,33 @@ void TsysResources::ReadScores() {
 
 bool TsysResources::SaveSettings(const TSettingsRecord& record) {
   Settings = record;
-  return WriteFileAtomic(SavePath + SettingsFile, EncodeSettings(Settings));
+  return Saved(WriteFileAtomic(SavePath + SettingsFile, EncodeSettings(Settings)), SettingsFile);
 }
 
-bool TsysResources::SaveProfiles() { return WriteFileAtomic(SavePath + ProfilesFile, EncodeProfiles(Profiles)); }
+bool TsysResources::SaveProfiles() {
+  return Saved(WriteFileAtomic(SavePath + ProfilesFile, EncodeProfiles(Profiles)), ProfilesFile);
+}
 
-bool TsysResources::SaveScores() { return WriteFileAtomic(SavePath + ScoresFile, EncodeScores(ScoreTables)); }
+bool TsysResources::SaveScores() {
+  return Saved(WriteFileAtomic(SavePath + ScoresFile, EncodeScores(ScoreTables)), ScoresFile);
+}
+
+bool TsysResources::Saved(bool ok, const std::string& name) {
+  if (ok || SaveFailureTold) return ok;
+  SaveFailureTold = true;
+  ShowMessage("Cannot Save",
+              "Plotfray cannot write " + name + " in " + SavePath +
+                  ", so new players, scores and settings will be lost when the game ends.\n\nMake that folder "
+                  "writable (or free some disk space) and start the game again to keep them.");
+  return false;
+}
+
+void TsysResources::NoteUnreadableData(const std::string& path, const std::string& why) {
+  std::string name = path;
+  if (name.compare(0, DataPath.size(), DataPath) == 0) name.erase(0, DataPath.size());
+  LogLine("cannot read " + path + " (" + why + ")");
+  UnreadableData.push_back(name + " (" + why + ")");
+}
 
 // ---- profiles
 
@@ -394,7 +405,14 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
   TImageSet* set = ImageSet(index);
   set->MipMapping = true;
   Archive.SetFileName(fileName);
-  if (!Archive.EnsureOpen()) return index;
+  if (!FileExists(fileName)) {
+    NoteUnreadableData(fileName, "missing");
+    return index;
+  }
+  if (!Archive.EnsureOpen()) {
+    NoteUnreadableData(fileName, "cannot be read");
+    return index;
+  }
   std::vector<std::uint8_t> payload;
   for (std::int32_t i = 0; i < Archive.RecordCount(); ++i) {
     if (Archive.RecordType(i) != 1) continue;
@@ -403,11 +421,13 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
     payload.clear();
     if (!Archive.ReadRecord(image->Name, payload)) {
       LogLine(fileName + ": image \"" + image->Name + "\" cannot be read; the rest of the archive is skipped");
+      NoteUnreadableData(fileName, "damaged");
       break;
     }
     std::string why;
     if (!ParseImagePayload(payload.data(), payload.size(), *image, why)) {
       LogLine(fileName + ": image \"" + image->Name + "\": " + why + "; the rest of the archive is skipped");
+      NoteUnreadableData(fileName, "damaged");
       break;
     }
     set->Add(std::move(image));

@@ -27,7 +27,9 @@ std::string ChooseSaveFolder(const std::string& dataPath);
 
 class TsysResources {
  public:
-  TsysResources(TsysMainWindow* owner, std::string dataPath);
+  // saveFolder: where the save files live; empty to choose it from dataPath
+  // (ChooseSaveFolder).
+  TsysResources(TsysMainWindow* owner, std::string dataPath, std::string saveFolder = {});
   ~TsysResources();
   TsysResources(const TsysResources&) = delete;
   TsysResources& operator=(const TsysResources&) = delete;
@@ -69,10 +71,18 @@ class TsysResources {
   static TScoreTables DefaultScoreTables();
   bool SaveScores();
 
+  // --- what could not be read or saved ---
+  // Data files that could not be read, each as "data/x.asdb (missing)"; the
+  // director tells the player once loading is over.
+  std::vector<std::string> UnreadableData;
+  // Notes a data file (a full path or one relative to DataPath) and logs it.
+  void NoteUnreadableData(const std::string& path, const std::string& why);
+
   // --- image archives ---
   // Appends a new image set holding the archive's image records in record order
-  // and returns its index. A missing archive leaves the set empty; the first image
-  // that cannot be read or parsed ends the loading of that archive.
+  // and returns its index. The archive is only read, never created. A missing or
+  // unreadable archive leaves the set empty; the first image that cannot be read
+  // or parsed ends the loading of that archive. Both are noted in UnreadableData.
   std::int32_t LoadArchive(const std::string& fileName);
   // Sets an image's tile and visible size; its pattern count follows the tiles.
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);
@@ -140,7 +150,11 @@ class TsysResources {
   // new name; false when it could not be moved.
   bool SetAside(const std::string& name, const std::string& why) const;
 
+  // The result of a save; the first failure of a run is told to the player.
+  bool Saved(bool ok, const std::string& name);
+
   TsysMainWindow* Owner;
+  bool SaveFailureTold = false;
   std::vector<std::unique_ptr<TImageSet>> ImageSets;
   std::vector<TTextureId> Targets;
   std::vector<TrndGfx*> TargetQueue;

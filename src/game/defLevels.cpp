@@ -1,5 +1,6 @@
 #include "game/defLevels.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -193,6 +194,21 @@ const std::array<TLevel, 3> ArcadeLevelSteps = {
             {0.025, 0.05, 0.075, 0.1}, {0.005, 0.01, 0.01, 0.015}, {0.25, 0.25, 0.25, 0.25}, {1, 1, 1, 1},
             {{{5, 2, 1}, {5, 10, 5}, {5, 10, 10}, {5, 10, 15}}}}),
 };
+
+void ApplyLevelStep(TLevel& level) {
+  if (level.GameType < 1 || level.GameType > GameTypeCount) return;
+  const TLevel& step = ArcadeLevelSteps[static_cast<std::size_t>(level.GameType - 1)];
+  for (int i = 0; i < 8; ++i) level.PowerUpAllowed[i] = step.PowerUpAllowed[i];
+  for (int d = 0; d < DifficultyCount; ++d) {
+    level.SpawnInterval[d] = std::max(level.SpawnInterval[d] + step.SpawnInterval[d], 5);
+    level.BaseSpeed[d] += step.BaseSpeed[d];
+    level.SpeedSpread[d] += step.SpeedSpread[d];
+    level.MaxMonsters[d] += step.MaxMonsters[d];
+    level.KillsPerLevel[d] += step.KillsPerLevel[d];
+    level.PowerUpScoreStep[d] += step.PowerUpScoreStep[d];
+    for (int i = 0; i < 3; ++i) level.SizeWeights[d][i] += step.SizeWeights[d][i];
+  }
+}
 
 const TLevel* MissionLevel(std::int32_t gameType, std::int32_t level) {
   if (gameType < 1 || gameType > GameTypeCount || level < 1 || level > MissionLevelCount) return nullptr;

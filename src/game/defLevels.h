@@ -65,6 +65,11 @@ extern const std::array<TLevel, 15> MissionLevels;
 extern const std::array<TLevel, 3> ArcadeStartLevels;
 extern const std::array<TLevel, 3> ArcadeLevelSteps;
 
+// A level-up in an arcade game or a challenge: the step row of the level's game
+// type is added to every difficulty (the spawn interval never below 5 frames)
+// and its power-ups replace the level's. Colours, grid range and combo rules stay.
+void ApplyLevelStep(TLevel& level);
+
 // The mission row of a game type (1..3) and level (1..5); nullptr outside.
 const TLevel* MissionLevel(std::int32_t gameType, std::int32_t level);
 

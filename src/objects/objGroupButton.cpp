@@ -22,7 +22,10 @@ void TobjGroupButton::AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, s
   entry.LeftItem = AddSheetPicture(this, Sheet::GroupLeft, x, y, 9, 30);
   entry.MiddleItem = AddSheetPicture(this, Sheet::GroupMiddle, x + 9, y, w - 18, 30);
   entry.RightItem = AddSheetPicture(this, Sheet::GroupRight, x + w - 9, y, 9, 30);
-  for (TrndGfx* piece : {entry.LeftItem, entry.MiddleItem, entry.RightItem}) piece->SetAlpha(GroupAlpha);
+  // Only the new entry takes the widget tint: colours a screen gave the earlier
+  // entries stay.
+  for (TrndGfx* piece : {entry.LeftItem, entry.MiddleItem, entry.RightItem})
+    piece->SetColorAlpha(WidgetTint, GroupAlpha);
   entry.CaptionItem = AddText();
   entry.CaptionItem->RelX = x + 9;
   entry.CaptionItem->RelY = y + 9;
@@ -30,7 +33,7 @@ void TobjGroupButton::AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, s
   entry.CaptionItem->Height = h - 18;
   entry.CaptionItem->SetMarkUpAt(caption, 8, false, true, false, true, true, TPointD{0, 0});
   Entries.push_back(entry);
-  SetColor(WidgetTint);
+  Color = WidgetTint;
 }
 
 void TobjGroupButton::SetEntryAction(std::int32_t index, std::int32_t kind, std::uint16_t code, std::intptr_t param,

@@ -1,5 +1,7 @@
 #include "objects/objListbox.h"
 
+#include <algorithm>
+
 #include "core/sysRound.h"
 #include "objects/objSheet.h"
 
@@ -30,7 +32,9 @@ TobjListbox::TobjListbox(TsysResources* resources, std::int32_t group, std::int3
   ListText->RelX = 15;
   ListText->RelY = 26;
   ListText->Width = w - 40;
-  ListText->Height = h - 50;
+  // Whole lines only: the row below the last full one is not shown cut in half.
+  VisibleHeight = std::max(0, (h - 50) / LineHeight * LineHeight);
+  ListText->Height = VisibleHeight;
   ListText->SetMarkUpWrapped("", 8, false, true, false);
   SetColor(WidgetTint);
   ScrollTo(ThumbMin);
@@ -46,19 +50,18 @@ void TobjListbox::RebuildList() {
     SelectedIndex = -1;
     ListText->SetMarkUpWrapped("", 8, false, true, false);
   } else {
-    std::string text;
-    for (std::size_t i = 0; i < Lines.size(); ++i) {
-      text += Lines[i];
-      if (i + 1 < Lines.size()) text += "<r>";
-    }
-    ListText->SetMarkUpWrapped(text, 8, false, true, false);
+    // Lines are names: shown as typed, never read as mark-up, so every line
+    // stays on the row that a click on it selects.
+    ListText->SetPlainLines(Lines, 8, false, true);
     SelectionBar->Visible = true;
     SelectedIndex = 0;
   }
   Overflow = LineCount() * LineHeight - (Height - 50);
   const bool overflowing = Overflow >= 0;
-  // A list box too short for a thumb range has nothing to scroll with.
-  ScrollRatio = overflowing && ThumbMax > ThumbMin ? static_cast<double>(Overflow) / (ThumbMax - ThumbMin) : 0;
+  // The range ends with the last line whole at the bottom of the shown lines. A
+  // list box too short for a thumb range has nothing to scroll with.
+  const std::int32_t hidden = std::max(0, LineCount() * LineHeight - VisibleHeight);
+  ScrollRatio = overflowing && ThumbMax > ThumbMin ? static_cast<double>(hidden) / (ThumbMax - ThumbMin) : 0;
   Thumb->Visible = overflowing;
   ScrollUp->Visible = overflowing;
   ScrollDown->Visible = overflowing;
@@ -66,7 +69,16 @@ void TobjListbox::RebuildList() {
 
 void TobjListbox::SelectLine(std::int32_t index) {
   SelectedIndex = index;
-  ScrollTo(ThumbPos);
+  // Scrolled just far enough that the selected line shows whole.
+  double thumb = ThumbPos;
+  if (index >= 0 && ScrollRatio > 0) {
+    const double top = static_cast<double>(index) * LineHeight;
+    double scrolled = ScrolledBy;
+    if (top < scrolled) scrolled = top;
+    if (top + LineHeight > scrolled + VisibleHeight) scrolled = top + LineHeight - VisibleHeight;
+    thumb = ThumbMin + scrolled / ScrollRatio;
+  }
+  ScrollTo(thumb);
 }
 
 void TobjListbox::ScrollTo(double thumb) {
@@ -79,7 +91,7 @@ void TobjListbox::ScrollTo(double thumb) {
   ListText->SetGlyphShift(TPointD{0, static_cast<double>(-Round32(ScrolledBy))});
 
   const double listTop = 25;
-  const double listBottom = Height - 25;
+  const double listBottom = std::min<double>(Height - 25, listTop - 1 + VisibleHeight);
   double y = SelectedIndex * LineHeight + listTop - ScrolledBy - 1;
   double height = LineHeight;
   SelectionBar->RelX = 8;
@@ -134,6 +146,11 @@ void TobjListbox::HandleEvent(TsysEvent* event) {
       break;
     case 3:
       DraggingThumb = false;
+      break;
+    case 6:  // wheel up
+    case 7:  // wheel down
+      if (Contains(x, y) && ScrollRatio > 0)
+        ScrollTo(ThumbPos + (event->Code == 7 ? 1 : -1) * WheelLines * LineHeight / ScrollRatio);
       break;
     default:
       break;

@@ -12,8 +12,10 @@ class TsysObjects;
 class TsysInterface {
  public:
   // Creates the resources object (which reads settings, profiles and scores) and
-  // then the object manager.
-  TsysInterface(TsysMainWindow* owner, TsysEventHandler* events, std::string dataPath);
+  // then the object manager. dataFolder defaults to dataPath + "data/", and an
+  // empty saveFolder lets the resources choose one.
+  TsysInterface(TsysMainWindow* owner, TsysEventHandler* events, std::string dataPath, std::string dataFolder = {},
+                std::string saveFolder = {});
   // Frees the object manager, then the resources.
   ~TsysInterface();
   TsysInterface(const TsysInterface&) = delete;
@@ -24,5 +26,6 @@ class TsysInterface {
   std::unique_ptr<TsysResources> Resources;
   std::unique_ptr<TsysObjects> Objects;
   std::int32_t FrameRate = 0;
-  std::string DataPath;
+  std::string DataPath;    // the program folder
+  std::string DataFolder;  // the archives and effect banks, '/'-ended
 };

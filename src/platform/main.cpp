@@ -1,12 +1,20 @@
 // The program: the SDL window hosts the director, which runs everything else.
 #include <SDL.h>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/modScripting.h"
+#include "core/sysCommandLine.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
+#include "data/sysFiles.h"
+#include "data/sysFolders.h"
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
 #include "platform/platAudio.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
@@ -22,16 +30,44 @@ std::string ProgramFolder() {
   return folder;
 }
 
+// Options are read before SDL starts: --help and --version need no display.
+// Gives the exit code when the program should end here.
+std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFolder) {
+  std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "plotfray";
+  program = program.substr(program.find_last_of('/') + 1);
+  const TsysCommandLine options =
+      ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), program, PLOTFRAY_VERSION);
+  if (options.Action == TsysCommandLine::TAction::Run) {
+    dataFolder = options.DataFolder;
+    return std::nullopt;
+  }
+  std::fputs(options.Message.c_str(), options.ExitCode == 0 ? stdout : stderr);
+  return options.ExitCode;
+}
+
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  std::string dataOverride;
+  if (const std::optional<int> code = HandleCommandLine(argc, argv, dataOverride)) return *code;
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return 1;
   }
-  const std::string folder = ProgramFolder();
-  SetLogFile(folder + "plotfray.log");
+  const TsysFolders folders = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, dataOverride);
+  SetLogFile(folders.Saves + "plotfray.log");
+  LogLine("data from " + folders.Data + ", saves in " + folders.Saves);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
+  if (!HasDisplay()) {
+    // SDL falls back to drawing off screen: the game would run where nobody sees it.
+    ShowMessage("No Graphics :(",
+                "Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
+                "session (or with DISPLAY set to a running X server).");
+    SDL_Quit();
+    return 1;
+  }
 
   TplatClock clock;
   auto window = std::make_unique<TplatWindow>();
@@ -53,11 +89,13 @@ int main(int, char**) {
     return made;
   };
   platform.CreateAudio = []() -> std::unique_ptr<TsndDevice> { return std::make_unique<TplatAudio>(); };
+  platform.DataFolder = folders.Data;
+  platform.SaveFolder = folders.Saves;
 
   window->OnActivate = [&] {
     RandomSeed(static_cast<std::uint32_t>(clock.Counter() ^ (clock.Counter() >> 32)));
     if (!director)
-      director = std::make_unique<TmodScripting>(platform, folder, DefaultScreenFactories());
+      director = std::make_unique<TmodScripting>(platform, folders.Program, DefaultScreenFactories());
     else
       director->Activate();
   };
@@ -78,11 +116,15 @@ int main(int, char**) {
   window->OnRenderReset = [&] {
     if (director && director->Graphics && device != nullptr) device->TargetsReset();
   };
-  int shots = 0;
   window->OnScreenshot = [&] {
-    if (!director || !director->Graphics) return;
-    const std::string path = folder + "plotfray-shot-" + std::to_string(++shots) + ".png";
-    if (director->Graphics->SaveScreenshot(path)) LogLine("saved " + path);
+    if (!director || !director->Graphics || !director->Interface) return;
+    // Beside the saves, after the pictures of earlier runs.
+    const std::string path =
+        FirstFreeNumberedName(director->Interface->Resources->SavePath + "plotfray-shot-", ".png");
+    if (director->Graphics->SaveScreenshot(path))
+      LogLine("saved " + path);
+    else
+      LogLine("cannot save the picture " + path);
   };
 
   window->Run();

@@ -68,6 +68,7 @@ TplatDevice::TplatDevice(TplatWindow* window, SDL_Renderer* renderer) : Window(w
 TplatDevice::~TplatDevice() {
   for (auto& [id, tex] : Textures) SDL_DestroyTexture(tex.Texture);
   if (Capture != nullptr) SDL_DestroyTexture(Capture);
+  if (Frame != nullptr) SDL_DestroyTexture(Frame);
   SDL_DestroyRenderer(Render);
 }
 
@@ -136,13 +137,30 @@ void TplatDevice::EndTarget() {
 void TplatDevice::BeginScene(std::uint32_t clearColor) {
   Flush();
   BatchCount = 0;
-  SDL_SetRenderTarget(Render, nullptr);
+  // The scene is drawn at 1:1 into a 1024 x 768 picture that is then scaled to
+  // the window whole: pieces cut from a sheet never sample their neighbours, and
+  // pieces that meet at a fractional window pixel leave no gap between them.
+  if (Frame == nullptr) {
+    Frame = SDL_CreateTexture(Render, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, 1024, 768);
+    if (Frame == nullptr) LogLine(std::string("cannot create the frame picture; drawing to the window: ") + SDL_GetError());
+  }
+  SDL_SetRenderTarget(Render, Frame);
   const SDL_Color c = ColorOf(clearColor);
+  SDL_SetRenderDrawBlendMode(Render, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(Render, c.r, c.g, c.b, 255);
   SDL_RenderClear(Render);
 }
 
-void TplatDevice::EndScene() { Flush(); }
+void TplatDevice::EndScene() {
+  Flush();
+  if (Frame == nullptr) return;
+  SDL_SetRenderTarget(Render, nullptr);
+  SDL_SetRenderDrawColor(Render, 0, 0, 0, 255);
+  SDL_RenderClear(Render);  // the bars beside a letterboxed picture
+  SDL_SetTextureBlendMode(Frame, SDL_BLENDMODE_NONE);
+  ApplyScaleMode(Frame);
+  SDL_RenderCopy(Render, Frame, nullptr, nullptr);
+}
 
 void TplatDevice::Present() {
   Flush();
@@ -209,6 +227,14 @@ void TplatDevice::SetAntialias(bool linear) {
 
 void TplatDevice::SetWindowed(bool windowed) {
   Flush();
+  if (!windowed && !Window->CanGoFullscreen()) {
+    LogLine("full screen is not available here (no window manager to grant it); playing in a 1024 x 768 window");
+    windowed = true;
+    if (Windowed) {
+      Window->SnapClientArea();
+      return;
+    }
+  }
   Windowed = windowed;
   SDL_SetWindowFullscreen(Window->Handle(), windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   if (windowed) {

@@ -69,4 +69,6 @@ class TplatDevice : public TrndDevice {
   std::uint32_t BatchBlend = 0;
   int BatchCount = 0;
   SDL_Texture* Capture = nullptr;
+  // The scene at 1:1, scaled to the window when the scene ends.
+  SDL_Texture* Frame = nullptr;
 };

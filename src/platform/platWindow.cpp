@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/sysLog.h"
+#include "platform/platX11.h"
 
 TplatWindow::~TplatWindow() {
   if (Window != nullptr) SDL_DestroyWindow(Window);
@@ -21,6 +22,8 @@ bool TplatWindow::Create(bool fullscreen) {
   SDL_StopTextInput();
   return true;
 }
+
+bool TplatWindow::CanGoFullscreen() const { return Window != nullptr && WindowSystemGrantsFullscreen(Window); }
 
 bool TplatWindow::IsFullscreen() const {
   return Window != nullptr && (SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN) != 0;
@@ -228,11 +231,45 @@ int CodePageCharOf(const char* utf8) {
   return 0;
 }
 
-void InstallMessageBox(SDL_Window* window) {
+std::string WrapMessageText(const std::string& text, std::size_t width) {
+  std::string out;
+  std::size_t lineStart = 0;  // where the current output line begins in out
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == '\n') {
+      out += '\n';
+      lineStart = out.size();
+      ++i;
+      continue;
+    }
+    // The next word with the spaces before it.
+    std::size_t end = i;
+    while (end < text.size() && text[end] == ' ') ++end;
+    const std::size_t wordStart = end;
+    while (end < text.size() && text[end] != ' ' && text[end] != '\n') ++end;
+    if (out.size() > lineStart && out.size() - lineStart + (end - i) > width && wordStart < end) {
+      out += '\n';
+      lineStart = out.size();
+      out.append(text, wordStart, end - wordStart);  // a new line starts without its spaces
+    } else {
+      out.append(text, i, end - i);
+    }
+    i = end;
+  }
+  return out;
+}
+
+bool HasDisplay() {
   const char* driver = SDL_GetCurrentVideoDriver();
-  const bool display = driver != nullptr && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
-  if (!display) return;  // logged only
+  return driver != nullptr && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
+void InstallMessageBox(SDL_Window* window) {
+  if (!HasDisplay()) return;  // logged only
   SetMessageBoxHandler([window](const std::string& caption, const std::string& text) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), window);
+    // The box does not wrap its text: one long line would run off the screen.
+    const std::string wrapped = WrapMessageText(text, 64);
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), wrapped.c_str(), window) != 0)
+      LogLine(std::string("cannot show the message box: ") + SDL_GetError());
   });
 }

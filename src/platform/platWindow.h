@@ -32,6 +32,10 @@ class TplatWindow : public TsysMainWindow {
   void Terminate() override { Terminated = true; }
   bool IsTerminated() const { return Terminated; }
   bool IsFullscreen() const;
+  // False where a full-screen request would not be carried out (an X server
+  // without a window manager): the window would stay as it is while the
+  // renderer drew for the whole screen.
+  bool CanGoFullscreen() const;
 
   std::function<void()> OnActivate;
   std::function<void()> OnDeactivate;
@@ -66,5 +70,10 @@ int VirtualKeyOf(SDL_Keycode key);
 int ShiftStateOf(Uint16 modifiers, Uint32 buttons);
 // Installs the SDL message box (logged only when there is no display).
 void InstallMessageBox(SDL_Window* window);
+// Whether SDL runs on a real display (not its dummy or offscreen driver).
+bool HasDisplay();
+// Breaks text into lines of at most width characters at spaces (a longer word
+// keeps its own line); line breaks already in the text stay.
+std::string WrapMessageText(const std::string& text, std::size_t width);
 // Windows-1252 byte of a typed UTF-8 character; 0 when it has none.
 int CodePageCharOf(const char* utf8);

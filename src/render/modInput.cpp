@@ -149,9 +149,13 @@ void TmodInput::ButtonDown(int button, int x, int y, int) {
   if (k.Held) return;
   const std::int32_t binding = FindBinding(key, trButtonDown);
   if (binding < 0) return;
-  Press(key, Bindings()[static_cast<std::size_t>(binding)], binding);
+  const TInputBinding& row = Bindings()[static_cast<std::size_t>(binding)];
+  Press(key, row, binding);
   k.DownX = x;
   k.DownY = y;
+  // The press is posted at once: a release that follows before the next step
+  // must not overtake it (the repeat alone would never post it then).
+  PostRow(row, x, y);
 }
 
 void TmodInput::ButtonUp(int button, int x, int y, int) {

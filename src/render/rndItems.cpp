@@ -157,6 +157,8 @@ void TrndText::Set(const std::string& text, std::int32_t size, bool bold, bool s
   GlyphShiftX = 0;
   GlyphShiftY = 0;
   MarkUp = markUp;
+  PlainLines.clear();
+  LinesMode = false;
   Layout();
 }
 
@@ -185,9 +187,20 @@ void TrndText::SetMarkUpWrapped(const std::string& text, std::int32_t size, bool
   Set(text, size, bold, shadow, wordWrap, false, false, TPointD{}, true);
 }
 
+void TrndText::SetPlainLines(const std::vector<std::string>& lines, std::int32_t size, bool bold, bool shadow) {
+  std::string joined;
+  for (const std::string& line : lines) joined += line + " ";
+  Set(joined, size, bold, shadow, false, false, false, TPointD{}, false);
+  PlainLines = lines;
+  LinesMode = true;
+  Layout();
+}
+
 void TrndText::SetPlainText(const std::string& text) {
   Text = text;
   MarkUp = false;
+  PlainLines.clear();
+  LinesMode = false;
   if (CharWidth == 0) SetFontSize(FontSize);
   Layout();
 }
@@ -276,7 +289,13 @@ void TrndText::Layout() {
   NewSegment(MarginX, 0, Bold);
 
   const std::string text = Text + " ";  // flushes the last word
-  if (MarkUp) {
+  if (LinesMode) {
+    // Taken as they are: whatever a line holds, it stays on its own line.
+    for (std::size_t i = 0; i < PlainLines.size(); ++i) {
+      if (i > 0) NewSegment(MarginX, static_cast<std::int32_t>(i), Bold);
+      Segments.back().Text = PlainLines[i];
+    }
+  } else if (MarkUp) {
     bool insideTag = false;
     bool closing = false;
     bool boldState = false;

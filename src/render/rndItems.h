@@ -128,6 +128,9 @@ class TrndText : public TrndGfx {
                    bool alignCenter, bool alignMiddle, TPointD margin);
   void SetMarkUpWrapped(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap);
   void SetPlainText(const std::string& text);
+  // One line of plain text per entry, one under the other, from the top left:
+  // no mark-up and no wrapping, so a line never spills onto another.
+  void SetPlainLines(const std::vector<std::string>& lines, std::int32_t size, bool bold, bool shadow);
   void SetBold(bool bold);
   void SetAlignMiddle(bool alignMiddle);
   void SetMargin(TPointD margin);
@@ -159,6 +162,9 @@ class TrndText : public TrndGfx {
   std::int32_t MarginY = 0;
   std::int32_t GlyphShiftX = 0;
   std::int32_t GlyphShiftY = 0;
+  // Set by SetPlainLines, cleared by every other text setter.
+  bool LinesMode = false;
+  std::vector<std::string> PlainLines;
 
  private:
   void Set(const std::string& text, std::int32_t size, bool bold, bool shadow, bool wordWrap,

@@ -17,11 +17,12 @@ struct TCreditPanel {
 
 constexpr std::uint32_t Green = 0x06FF00;
 
-// The team is named by its roles only.
+// The team is named by its roles only. A line holds at most 23 characters:
+// the panels are 225 wide and the text starts 10 in.
 constexpr TCreditPanel Panels[6] = {
     {282, 288, 225, 72, 50, "GAME DESIGN", "- The Plotfray team"},
     {517, 288, 225, 72, 50, "PROGRAMMING", "- The Plotfray team"},
-    {282, 368, 225, 102, 60, "ART", "- The Plotfray team<r>- Letters: DejaVu fonts<r>  dejavu-fonts.github.io"},
+    {282, 368, 225, 102, 60, "ART", "- The Plotfray team<r>- Letters: DejaVu fonts<r> dejavu-fonts.github.io"},
     {517, 368, 225, 102, 50, "GAME TESTERS", "- The Plotfray team"},
     {282, 478, 225, 87, 60, "SOUND & MUSIC", "- The Plotfray team<r>- Every sound is made<r>  in code"},
     {517, 478, 225, 87, 50, "THANKS TO", "- The SDL developers<r>- The Debian project<r>- The Cairo authors"},

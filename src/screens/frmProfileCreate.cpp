@@ -45,8 +45,11 @@ void TfrmProfileCreate::HandleEvent(TsysEvent* event) {
 }
 
 void TfrmProfileCreate::CreateProfile() {
-  const std::string& name = NameBox->GetText();
-  if (name.empty()) return;
+  // Spaces around a name are dropped; a name of spaces only is no name.
+  const std::string& typed = NameBox->GetText();
+  const std::size_t first = typed.find_first_not_of(' ');
+  if (first == std::string::npos) return;
+  const std::string name = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
   TsysResources* res = Resources();
   TProfileRecord profile;
   profile.Name = name.substr(0, 17);

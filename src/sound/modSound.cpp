@@ -5,6 +5,7 @@
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "data/ASDb.h"
+#include "data/sysFiles.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
 
@@ -33,7 +34,9 @@ TmodSound::TmodSound(TsysMainWindow* owner, TsysInterface* iface, const TsndDevi
   }
   for (std::size_t i = 0; i < EffectBanks.size(); ++i) {
     EffectBanks[i] = std::make_unique<TsndWaveBank>(EffectsDevice.get());
-    EffectBanks[i]->LoadFromFile(Interface->DataPath + "data/" + EffectBankFiles[i]);
+    const std::string path = Interface->DataFolder + EffectBankFiles[i];
+    if (!EffectBanks[i]->LoadFromFile(path))
+      Interface->Resources->NoteUnreadableData(path, FileExists(path) ? "cannot be read" : "missing");
   }
   SoundSystem = std::make_unique<TSoundSystem>(EffectsDevice.get());
   SoundSystem->OnLoad = [](TSoundSystem*, std::int32_t, const std::string&) {};
@@ -44,6 +47,7 @@ TmodSound::TmodSound(TsysMainWindow* owner, TsysInterface* iface, const TsndDevi
   };
   SoundSystem->Start();
   MusicArchive = std::make_unique<TASDb>();
+  MusicArchive->OpenMode = opReadOnly;  // the data folder is only ever read
   ApplySettings();
   SoundReady = true;
 }

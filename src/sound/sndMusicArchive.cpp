@@ -3,6 +3,9 @@
 #include <new>
 
 #include "data/ASDb.h"
+#include "data/sysFiles.h"
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
 #include "sound/modSound.h"
 #include "sound/sndSoundSystem.h"
 
@@ -35,6 +38,10 @@ bool TSoundSystem::LoadSound(const std::string& key, TASDb& db) {
 void TmodSound::LoadMusic(const std::string& archivePath) {
   if (!SoundReady) return;
   MusicArchive->SetFileName(archivePath);
+  if (!FileExists(archivePath))
+    Interface->Resources->NoteUnreadableData(archivePath, "missing");
+  else if (!MusicArchive->EnsureOpen())
+    Interface->Resources->NoteUnreadableData(archivePath, "cannot be read");
   SoundSystem->Clear();
   SoundSystem->LoadFromArchive(*MusicArchive);
 }

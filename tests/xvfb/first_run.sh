@@ -26,6 +26,9 @@ sleep 2; shot loading
 awk -v b="$(bright loading 480x20+272+728)" 'BEGIN{exit !(b > 0.6)}' || fail "the status band is not light"
 
 click 500 400; sleep 2; shot welcome
+# The loading wait may already have ended by itself, and then the click above
+# fell on the welcome screen beside the name box: click into the box.
+click 600 369
 xdotool type --window "$win" --delay 80 "Ada"; sleep 0.5
 xdotool key --window "$win" Return; sleep 2.5; shot menu
 

@@ -10,7 +10,9 @@ start_xvfb() {
   # The server picks a free display itself and writes its number to fd 3.
   local dfile
   dfile="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$dfile" >/dev/null 2>&1 & xvfb=$!
+  # -noreset: a test that starts the program again must not meet a server resetting
+  # itself after the last client left.
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$dfile" >/dev/null 2>&1 & xvfb=$!
   for i in $(seq 1 100); do [ -s "$dfile" ] && break; sleep 0.1; done
   local n
   n=$(tr -dc '0-9' < "$dfile"); rm -f "$dfile"
@@ -42,7 +44,9 @@ start_program() {
     dri=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1)
     preload="libGL.so.1 libGLX_mesa.so.0 ${dri}"
   fi
-  LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy "$work/$(basename "$exe")" > "$out/program.log" 2>&1 & prog=$!
+  # A background job of a script starts with SIGINT ignored; the program must see it as a terminal would.
+  LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy env --default-signal=INT "$work/$(basename "$exe")" \
+    > "$out/program.log" 2>&1 & prog=$!
   win=
   for i in $(seq 1 300); do
     win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | head -n 1)

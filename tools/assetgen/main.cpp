@@ -1,5 +1,6 @@
-// assetgen --out DIR [--review DIR]: writes every data file into DIR; with
-// --review also PNG, WAV and OGG copies of everything it made, for looking at.
+// assetgen --out DIR [--review DIR] [--icons DIR]: writes every data file into
+// DIR; with --review also PNG, WAV and OGG copies of everything it made, for
+// looking at; with --icons the desktop icons (alone, --icons needs no --out).
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "genIcons.h"
 
 namespace {
 
@@ -28,13 +30,20 @@ std::string WithSlash(std::string dir) {
 
 int main(int argc, char** argv) {
   TGenContext ctx;
+  std::string iconDir;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) ctx.OutDir = WithSlash(argv[i + 1]);
     if (std::strcmp(argv[i], "--review") == 0) ctx.ReviewDir = WithSlash(argv[i + 1]);
+    if (std::strcmp(argv[i], "--icons") == 0) iconDir = WithSlash(argv[i + 1]);
   }
-  if (ctx.OutDir.empty()) {
-    std::fprintf(stderr, "usage: assetgen --out DIR [--review DIR]\n");
+  if (ctx.OutDir.empty() && iconDir.empty()) {
+    std::fprintf(stderr, "usage: assetgen --out DIR [--review DIR] [--icons DIR]\n");
     return 2;
+  }
+  if (!iconDir.empty()) {
+    MakeDirs(iconDir);
+    if (!GenerateIcons(iconDir)) return 1;
+    if (ctx.OutDir.empty()) return 0;
   }
   MakeDirs(ctx.OutDir);
   if (!ctx.ReviewDir.empty()) MakeDirs(ctx.ReviewDir);

@@ -1,0 +1,23 @@
+#pragma once
+// The program's few options: --help, --version and --data DIR. They are read
+// before anything starts, so a mistyped option is reported at once on the
+// terminal instead of opening the game.
+#include <string>
+#include <vector>
+
+struct TsysCommandLine {
+  enum class TAction { Run, Help, Version, Error };
+  TAction Action = TAction::Run;
+  // --data DIR: the folder to read the game's data from, '/'-ended; empty for
+  // the usual one.
+  std::string DataFolder;
+  // What to print before exiting: the help, the version line or the one-line
+  // error (to stderr). Empty when the game runs.
+  std::string Message;
+  int ExitCode = 0;  // 0, or 2 for a usage error
+};
+
+// args are the arguments after the program name; program names the program in
+// messages; version is printed by --version.
+TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std::string& program,
+                                 const std::string& version);

@@ -1,0 +1,205 @@
+#include "game/objEffect.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/sysRandom.h"
+#include "core/sysRound.h"
+#include "data/sysResources.h"
+#include "game/ColorLib.h"
+#include "game/defColours.h"
+#include "game/defSprites.h"
+
+namespace {
+
+constexpr std::int32_t ZapLife = 20;
+constexpr std::int32_t TextLife = 300;
+constexpr std::int32_t DoomLife = 256;
+constexpr std::int32_t BlastLife = 512;
+constexpr std::int32_t LineFadeStep = 8;
+
+std::uint32_t TableColour(std::int32_t index) {
+  return ColourTable[static_cast<std::size_t>(std::clamp(index, 0, ColourCount - 1))];
+}
+
+void SetQuad(TrndGfx* item, const std::array<TVector2, 4>& corners, const int order[4]) {
+  item->DrawMode = 4;
+  for (int k = 0; k < 4; ++k) item->SetCorner(k, TPointD{corners[order[k]].X, corners[order[k]].Y});
+}
+
+// A square of size pixels at (x, y) relative to the object.
+void SetSquare(TrndGfx* item, std::int32_t size, double x, double y, std::int32_t alpha) {
+  item->Width = size;
+  item->Height = size;
+  item->RelX = x;
+  item->RelY = y;
+  item->SetAlpha(std::clamp(alpha, 0, 255));
+}
+
+}  // namespace
+
+TobjEffect::TobjEffect(TsysResources* resources, std::int32_t group, std::int32_t objType, double x, double y,
+                       double layer, std::int32_t width, std::int32_t height)
+    : TobjBase(resources, group, objType, x, y, layer, width, height) {
+  Main = MainItem;
+  Second = AddItem(0, 0);
+  Third = AddItem(0, 0);
+  Caption = AddText();
+  for (TrndGfx* item : {Main, Second, Third, static_cast<TrndGfx*>(Caption)}) item->Visible = false;
+}
+
+void TobjEffect::Start(std::int32_t kind, const std::array<TVector2, 4>& corners, std::int32_t colourIndex) {
+  static constexpr int Straight[4] = {0, 1, 2, 3};
+  static constexpr int Mirrored[4] = {1, 0, 3, 2};
+  Kind = kind;
+  Corners = corners;
+  const std::uint32_t colour = TableColour(colourIndex);
+  switch (kind) {
+    case ekZap: {
+      const std::int64_t length = Round(VecDistance(corners[0], corners[1]));
+      Row = length <= 192 ? 16 : (length <= 384 ? 8 : 0);
+      const std::int32_t picture = length > 384 ? Sprite::ZapLong : Sprite::ZapShort;
+      Main->SetImage(Sprite::Set, picture, Row);
+      SetQuad(Main, corners, Straight);
+      Main->DrawEffect = beAdd;
+      Main->SetColorAlpha(LightenColour(0, colour), 255);
+      Main->Visible = true;
+      Second->SetImage(Sprite::Set, picture, Row);
+      SetQuad(Second, corners, Mirrored);
+      Second->DrawEffect = beAdd;
+      Second->SetColorAlpha(LightenColour(48, colour), 255);
+      Second->Visible = false;
+      FrameCount = 8;
+      FirstFrame = Random(8);
+      Age = 0;
+      Life = ZapLife;
+      break;
+    }
+    case ekLine:
+      Main->SetImage(CoreSprite::Set, CoreSprite::White, 0);
+      SetQuad(Main, corners, Straight);
+      Main->SetColorAlpha(colour, 128);
+      Main->Visible = true;
+      Visible = true;
+      break;
+    case ekText:
+      Caption->SetColor(colour);
+      Caption->Visible = true;
+      Age = TextLife;
+      Life = TextLife;
+      break;
+    case ekDoomRings:
+      for (TrndGfx* ring : {Main, Second, Third}) {
+        ring->SetImage(Sprite::Set, Sprite::DoomRing, 0);
+        ring->DrawEffect = beAdd;
+        ring->SetColor(colour);
+        SetSquare(ring, 0, 0, 0, 255);
+        ring->Visible = true;
+      }
+      Age = 0;
+      Life = DoomLife;
+      break;
+    case ekBlastRing:
+      Main->SetImage(Sprite::Set, Sprite::BlastRing, 0);
+      Main->DrawEffect = beAdd;
+      Main->SetColor(colour);
+      SetSquare(Main, 0, 128, 0, 255);
+      Main->Visible = true;
+      Age = 0;
+      Life = BlastLife;
+      break;
+    default:
+      break;
+  }
+}
+
+void TobjEffect::Fade(bool fadeIn) {
+  // A band that never showed (no pointer went over another point) still ends.
+  if (Kind == 0) Kind = ekLine;
+  Fading = true;
+  FadeIn = fadeIn;
+}
+
+void TobjEffect::SetText(const std::string& text) {
+  Caption->Width = Width;
+  Caption->Height = Height;
+  Caption->SetText(text, 14, false, true, false, true, true);
+}
+
+void TobjEffect::ProcessEvents() {
+  TobjBase::ProcessEvents();
+  if (Finished || Resources->GameOver || Resources->Paused) return;
+  switch (Kind) {
+    case ekZap: StepZap(); break;
+    case ekLine: StepLine(); break;
+    case ekText: StepText(); break;
+    case ekDoomRings: StepDoomRings(); break;
+    case ekBlastRing: StepBlastRing(); break;
+    default: break;
+  }
+}
+
+void TobjEffect::Finish() {
+  Finished = true;
+  // The game screen deletes this effect while it handles the event.
+  PostEvent(pmImmediate, ekGame, 22, Index, 0);
+}
+
+void TobjEffect::StepZap() {
+  ++Age;
+  const std::int32_t pattern = (FirstFrame + Age) % FrameCount + Row;
+  for (TrndGfx* item : {Main, Second, Third}) item->SetPattern(pattern);
+  if (Age > Life) {
+    Visible = false;
+    Finish();
+  }
+}
+
+void TobjEffect::StepLine() {
+  if (!Fading) return;
+  const std::int32_t alpha = Main->Alpha + (FadeIn ? LineFadeStep : -LineFadeStep);
+  if (FadeIn && alpha >= 256) {
+    Main->SetAlpha(255);
+  } else if (!FadeIn && alpha < 0) {
+    Main->SetAlpha(0);
+  } else {
+    Main->SetAlpha(alpha);
+    return;
+  }
+  Main->Visible = false;
+  Fading = false;
+  Finish();
+}
+
+void TobjEffect::StepText() {
+  Age -= 3;
+  if (Age < 256) {
+    Caption->SetAlpha(std::max(Age, 0));
+    Caption->RelX = 0;
+    Caption->RelY = Age / 10.0 - 25;
+  }
+  if (Age <= 0) Finish();
+}
+
+void TobjEffect::StepDoomRings() {
+  Age += 4;
+  if (Age >= 0 && Age <= 128) {
+    const double size = Age * 1.5;
+    SetSquare(Main, Round32(size), 32 - size / 2, 32 - size / 2, 256 - 2 * Age);
+  }
+  if (Age > 64 && Age <= 192) {
+    const double size = (Age - 64) * 1.25;
+    SetSquare(Second, Round32(size), 32 - size / 2, 32 - size / 2, 384 - 2 * Age);
+  }
+  if (Age > 128 && Age <= 256) {
+    const double size = Age - 128;
+    SetSquare(Third, Age - 128, 32 - size / 2, 32 - size / 2, 512 - 2 * Age);
+  }
+  if (Age >= DoomLife) Finish();
+}
+
+void TobjEffect::StepBlastRing() {
+  Age += 15;
+  SetSquare(Main, Age, 128 - Age / 2.0, -Age / 2.0, std::abs(255 - Age / 3));
+  if (Age >= 768) Finish();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Short-lived visual feedback: the lightning zap between a grid point and a
+// monster, the rubber-band line of Define the Line, rising texts, the Doom
+// Device's rings and the Radial Blast's ring. When done it posts ekGame 22 so
+// that the game screen deletes it.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/libMaths.h"
+#include "objects/objBase.h"
+
+class TobjEffect : public TobjBase {
+ public:
+  enum : std::int32_t { ekZap = 1, ekLine = 2, ekText = 3, ekDoomRings = 4, ekBlastRing = 5 };
+
+  TobjEffect(TsysResources* resources, std::int32_t group, std::int32_t objType, double x, double y, double layer,
+             std::int32_t width, std::int32_t height);
+
+  // Corners are relative to the object's position; the colour is a ColourTable index.
+  void Start(std::int32_t kind, const std::array<TVector2, 4>& corners, std::int32_t colourIndex);
+  // Starts the alpha fade of a line, up to opaque or down to nothing.
+  void Fade(bool fadeIn);
+  // The text of a text effect (plain, size 14, centred in the object).
+  void SetText(const std::string& text);
+
+  // The animation, every step while the game runs.
+  void ProcessEvents() override;
+
+  std::int32_t Kind = 0;
+  std::array<TVector2, 4> Corners{};
+  TrndGfx* Main = nullptr;
+  TrndGfx* Second = nullptr;
+  TrndGfx* Third = nullptr;
+  TrndText* Caption = nullptr;
+  std::int32_t Row = 0;
+  std::int32_t FrameCount = 8;
+  std::int32_t FirstFrame = 0;
+  std::int32_t Age = 0;
+  std::int32_t Life = 0;
+  bool Fading = false;
+  bool FadeIn = false;
+  bool Finished = false;
+
+ private:
+  void Finish();
+  void StepZap();
+  void StepLine();
+  void StepText();
+  void StepDoomRings();
+  void StepBlastRing();
+};

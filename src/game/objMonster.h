@@ -1,0 +1,79 @@
+#pragma once
+// A monster: a tinted creature carrying a question (a quadrant, a point, a line).
+// It grows in, is walked toward the origin by the monster director, and shrinks
+// away when answered or when it reaches the origin, reporting itself gone
+// (ekGame 17) to the game screen.
+#include <cstdint>
+#include <string>
+
+#include "game/libMaths.h"
+#include "objects/objBase.h"
+
+struct TLevel;
+
+class TobjMonster : public TobjBase {
+ public:
+  TobjMonster(TsysResources* resources, std::int32_t group, std::int32_t objType, double x, double y,
+              double layer, std::int32_t width, std::int32_t height);
+
+  // Size, picture, question, speed and colour from the current level and difficulty.
+  void Setup();
+  // A new answer and label for the current level.
+  void GenerateQuestion();
+  // Answered (false) or reached the origin (true).
+  void Hit(bool escaping);
+  // Velocity Bisector: half the top speed for that many steps.
+  void Halve(std::int32_t frames);
+  // Translation Inhibiter: no walking for that many steps.
+  void Stop(std::int32_t frames);
+
+  // Size animation, label placement, end-of-life events and status timer.
+  void ProcessEvents() override;
+
+  std::int32_t Size = 0;
+  std::int32_t PixelSize = 0;
+  std::int32_t DrawnPixels = 1;
+  std::int32_t TargetPixels = 0;
+  TIntPoint AnswerPoint;
+  TIntPoint SecondPoint;  // Define the Line: the second point of the line
+  double Slope = 0;
+  double Intercept = 0;
+  std::string Question;
+  bool Dying = false;
+  bool Escaped = false;
+  bool GoneSent = false;
+  bool KilledByPower = false;
+  TVector2 Velocity;
+  TVector2 Push;
+  double Acceleration = 0.2;
+  double Steering = 1.0;
+  double TopSpeed = 0;
+  bool Blocked = false;
+  std::int32_t Status = 0;  // 0 none, 2 stopped, 4 halved
+  std::int32_t StatusTime = 0;
+  double SavedTopSpeed = 0;
+
+  TrndGfx* StatusPicture = nullptr;
+  TrndGfx* LabelPlate = nullptr;  // a light plate under the question, sized to it
+  TrndText* Label = nullptr;
+
+  static constexpr std::int32_t StatusStopped = 2;
+  static constexpr std::int32_t StatusHalved = 4;
+  // The label is wide enough for the longest question, "(-10+15,-10+15)".
+  static constexpr std::int32_t LabelWidth = 144;
+  static constexpr std::int32_t LabelHeight = 16;
+
+ private:
+  void QuadrantQuestion(const TLevel& level);
+  void PointQuestion(const TLevel& level, std::int32_t range);
+  void LineQuestion(std::int32_t range);
+  void SetQuestion(const std::string& text);
+  void SetStatus(std::int32_t status, std::int32_t frames, double topSpeed);
+  void PlaceItems();
+};
+
+// The text of an expression worth value for a grid of that range, such as -3+5
+// or -3-2; the random parts come from the one generator.
+std::string PointExpression(std::int32_t value, std::int32_t range);
+// The label of the line through p and q: x=2, y=-1, y=2x+3, y=-1/2x, y=1x-2.
+std::string LineLabel(TIntPoint p, TIntPoint q);

@@ -1,0 +1,220 @@
+// Effects and sparks: zap pictures and rows, lifetimes, the rising text, the
+// rings, the band's fade, the spark burst, and the pause.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/sysRandom.h"
+#include "game/defLevels.h"
+#include "game/defSprites.h"
+#include "game/objEffect.h"
+#include "game/objSpark.h"
+#include "gameBoardSupport.h"
+#include "objects/sysScreenIds.h"
+
+namespace {
+
+class Effects : public ::testing::Test {
+ protected:
+  Effects() {
+    RandomSeed(11);
+    Board.UseMission(GameType::WhatsThePoint, 3);
+  }
+  TobjEffect* Make(double w = 768, double h = 1024) {
+    return Board.Objects()->Create<TobjEffect>(grGame, otEffect, 0, 0, 4, static_cast<std::int32_t>(w),
+                                               static_cast<std::int32_t>(h));
+  }
+  // A zap strip from (0, 0) to (length, 0), 64 pixels wide.
+  TobjEffect* ZapOf(double length) {
+    TobjEffect* e = Make();
+    e->Start(TobjEffect::ekZap, {TVector2{0, -32}, TVector2{length, -32}, TVector2{length, 32}, TVector2{0, 32}}, 1);
+    return e;
+  }
+  // Steps until the effect has reported itself done and the stand-in game
+  // screen has deleted it; the number of steps taken.
+  int StepsToFinish(TobjEffect* e, int limit = 1000) {
+    for (int i = 1; i <= limit; ++i) {
+      Board.Step();
+      if (!Board.Objects()->IsAlive(e)) return i;
+    }
+    return -1;
+  }
+  TGameBoard Board;
+};
+
+TEST_F(Effects, ZapsTakeTheirPictureAndRowFromTheirLength) {
+  struct {
+    double Length;
+    std::int32_t Row;
+    std::int32_t Picture;
+  } cases[] = {{100, 16, Sprite::ZapShort}, {200, 8, Sprite::ZapShort}, {384, 8, Sprite::ZapShort},
+               {400, 0, Sprite::ZapLong}};
+  for (const auto& c : cases) {
+    TobjEffect* e = ZapOf(c.Length);
+    EXPECT_EQ(e->Row, c.Row) << c.Length;
+    EXPECT_EQ(e->Main->ImageIndex, c.Picture) << c.Length;
+    EXPECT_EQ(e->Main->DrawMode, 4);
+    EXPECT_EQ(e->Main->DrawEffect, 0x104u) << "additive";
+    EXPECT_TRUE(e->Main->Visible);
+    EXPECT_FALSE(e->Second->Visible);
+    TPointD mirrored;
+    e->Second->GetCorner(0, mirrored);
+    EXPECT_EQ(mirrored.X, c.Length) << "the second picture runs the other way";
+  }
+}
+
+TEST_F(Effects, AZapFlickersThroughEightFramesAndEndsOnStepTwentyOne) {
+  TobjEffect* e = ZapOf(300);
+  const std::int32_t first = e->FirstFrame;
+  Board.Step();
+  EXPECT_EQ(e->Main->GetPattern(), (first + 1) % 8 + 8);
+  Board.Step(8);
+  EXPECT_EQ(e->Main->GetPattern(), (first + 9) % 8 + 8);
+  TobjEffect* other = ZapOf(300);
+  EXPECT_EQ(StepsToFinish(other), 21) << "deleted on its done event";
+}
+
+TEST_F(Effects, TheDirectorsZapsLastTheirGivenLifeAndSitByLength) {
+  Board.Build();
+  Board.AI.Zap({-200, 0}, {250, 0}, 3, 40);
+  ASSERT_EQ(Board.CountOf(otEffect), 1);
+  auto* zap = static_cast<TobjEffect*>(Board.Objects()->TypeObject(otEffect, 0));
+  EXPECT_EQ(zap->Layer, 4) << "longer than 384 pixels: under the short ones";
+  EXPECT_EQ(zap->Main->Color, 0xFFFF00u);
+  ASSERT_EQ(Board.CountOf(otSpark), 1);
+  auto* sparks = static_cast<TobjSpark*>(Board.Objects()->TypeObject(otSpark, 0));
+  EXPECT_EQ(sparks->Count, 75);
+  EXPECT_EQ(sparks->X, -200);
+  EXPECT_EQ(sparks->Items.back()->Color, 0xFFFF40u) << "the zap's colour, lightened by 64";
+  EXPECT_EQ(StepsToFinish(zap), 41);
+  Board.AI.Zap({0, 0}, {100, 0}, 3, 20);
+  EXPECT_EQ(Board.Objects()->TypeObject(otEffect, 0)->Layer, 5);
+}
+
+TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
+  TobjEffect* e = Make(300, 50);
+  e->Start(TobjEffect::ekText, {}, 7);
+  e->SetText("LEVEL UP!");
+  EXPECT_TRUE(e->Caption->Visible);
+  EXPECT_EQ(e->Caption->Text, "LEVEL UP!");
+  Board.Step(14);
+  EXPECT_EQ(e->Caption->RelY, 0);
+  EXPECT_EQ(e->Caption->Alpha, 255);
+  Board.Step();
+  EXPECT_EQ(e->Caption->Alpha, 255);
+  EXPECT_DOUBLE_EQ(e->Caption->RelY, 0.5);
+  Board.Step(50);
+  EXPECT_EQ(e->Caption->Alpha, 105);
+  EXPECT_DOUBLE_EQ(e->Caption->RelY, 10.5 - 25);
+  EXPECT_EQ(StepsToFinish(e), 35) << "100 steps in all";
+}
+
+TEST_F(Effects, DoomRingsGrowAndFadeOneAfterAnother) {
+  TobjEffect* e = Make(64, 64);
+  e->Start(TobjEffect::ekDoomRings, {}, 7);
+  Board.Step(16);  // age 64
+  EXPECT_EQ(e->Main->Width, 96);
+  EXPECT_EQ(e->Main->RelX, 32 - 48);
+  EXPECT_EQ(e->Main->Alpha, 128);
+  EXPECT_EQ(e->Second->Width, 0) << "not yet started";
+  Board.Step(16);  // age 128
+  EXPECT_EQ(e->Main->Width, 192);
+  EXPECT_EQ(e->Main->Alpha, 0);
+  EXPECT_EQ(e->Second->Width, 80);
+  EXPECT_EQ(e->Second->Alpha, 128);
+  Board.Step(16);  // age 192
+  EXPECT_EQ(e->Second->Width, 160);
+  EXPECT_EQ(e->Second->Alpha, 0);
+  EXPECT_EQ(e->Third->Width, 64);
+  EXPECT_EQ(e->Third->Alpha, 128);
+  EXPECT_EQ(e->Main->Width, 192) << "the first ring stays where it ended";
+  EXPECT_EQ(StepsToFinish(e), 16) << "64 steps in all";
+}
+
+TEST_F(Effects, TheBlastRingSpreadsFromTheOriginAndFades) {
+  TobjEffect* e = Make(1024, 768);
+  e->Start(TobjEffect::ekBlastRing, {}, 7);
+  EXPECT_EQ(e->Main->RelX, 128);
+  Board.Step(10);  // age 150
+  EXPECT_EQ(e->Main->Width, 150);
+  EXPECT_EQ(e->Main->RelX, 128 - 75);
+  EXPECT_EQ(e->Main->RelY, -75);
+  EXPECT_EQ(e->Main->Alpha, 205);
+  EXPECT_EQ(StepsToFinish(e), 42) << "ends once its age reaches 768";
+}
+
+TEST_F(Effects, ALineFadingOutFrom192EndsOnItsTwentyFifthStep) {
+  TobjEffect* e = Make(512, 512);
+  e->Start(TobjEffect::ekLine, {TVector2{0, 0}, TVector2{10, 0}, TVector2{10, 4}, TVector2{0, 4}}, 8);
+  EXPECT_EQ(e->Main->Alpha, 128);
+  EXPECT_EQ(e->Main->Color, 0x808080u);
+  Board.Step(5);
+  EXPECT_EQ(e->Main->Alpha, 128) << "no fade until asked";
+  e->Main->SetAlpha(192);
+  e->Fade(false);
+  Board.Step();
+  EXPECT_EQ(e->Main->Alpha, 184);
+  EXPECT_EQ(StepsToFinish(e), 24);
+
+  TobjEffect* in = Make(512, 512);
+  in->Start(TobjEffect::ekLine, {}, 8);
+  in->Fade(true);
+  EXPECT_EQ(StepsToFinish(in), 16) << "128 up to 256 in steps of 8";
+}
+
+TEST_F(Effects, ABurstOf75SparksSpreadsToARingOf75To82Pixels) {
+  auto* s = Board.Objects()->Create<TobjSpark>(grGame, otSpark, 0, 0, 5, 4, 4);
+  s->Burst({100, -50}, 75, 0x40FF40, 30, 2.5);
+  EXPECT_EQ(s->X, 100);
+  EXPECT_EQ(s->ItemCount(), 76) << "a hidden main item and one per spark";
+  const TrndGfx* dot = s->Items.back().get();
+  EXPECT_EQ(dot->Width, 4);
+  EXPECT_EQ(dot->TexCoord.SrcX, 146);
+  EXPECT_EQ(dot->TexCoord.SrcY, 165);
+  EXPECT_EQ(dot->TexCoord.SrcWidth, 2);
+  EXPECT_EQ(dot->DrawMode, 3);
+  Board.Screen.DeleteDone = false;
+  Board.Step(29);
+  EXPECT_EQ(Board.Screen.Count(ekGame, 47), 0);
+  Board.Step();
+  ASSERT_EQ(Board.Screen.Count(ekGame, 47), 1);
+  double nearest = 1e9;
+  double farthest = 0;
+  for (std::int32_t i = 1; i < s->ItemCount(); ++i) {
+    const double r = std::hypot(s->Item(i)->RelX, s->Item(i)->RelY);
+    nearest = std::min(nearest, r);
+    farthest = std::max(farthest, r);
+    EXPECT_EQ(s->Item(i)->Alpha, 8) << "255 / 30 * 1 = 8.5, rounded to the even 8";
+  }
+  EXPECT_GE(nearest, 75 - 1e-9);
+  EXPECT_LE(farthest, 82.25 + 1e-9);
+  EXPECT_GT(farthest - nearest, 3) << "the starting places differ";
+  Board.Step(5);
+  EXPECT_EQ(Board.Screen.Count(ekGame, 47), 1) << "reported once";
+}
+
+TEST_F(Effects, NothingMovesWhileTheGameIsPaused) {
+  TobjEffect* zap = ZapOf(300);
+  TobjEffect* text = Make(300, 50);
+  text->Start(TobjEffect::ekText, {}, 7);
+  auto* s = Board.Objects()->Create<TobjSpark>(grGame, otSpark, 0, 0, 5, 4, 4);
+  s->Burst({0, 0}, 10, 0xFFFFFF, 30, 2.5);
+  Board.Step(20);
+  const std::int32_t pattern = zap->Main->GetPattern();
+  const double textY = text->Caption->RelY;
+  const double sparkX = s->Item(1)->RelX;
+  Board.Res().Paused = true;
+  Board.Step(100);
+  EXPECT_EQ(zap->Age, 20);
+  EXPECT_EQ(zap->Main->GetPattern(), pattern);
+  EXPECT_EQ(text->Age, 240);
+  EXPECT_EQ(text->Caption->RelY, textY);
+  EXPECT_EQ(s->Item(1)->RelX, sparkX);
+  EXPECT_EQ(s->Left, 10);
+  EXPECT_EQ(Board.Screen.Count(ekGame, 22), 0);
+  Board.Res().Paused = false;
+  Board.Step();
+  EXPECT_EQ(Board.Screen.Count(ekGame, 22), 1) << "the zap ends on its 21st running step";
+}
+
+}  // namespace
