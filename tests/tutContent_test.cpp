@@ -223,16 +223,10 @@ TEST_P(TutorialPages, TextFitsItsBoxes) {
 
 INSTANTIATE_TEST_SUITE_P(AllFifteen, TutorialPages, ::testing::Range(0, 15));
 
-TEST(TutorialLabels, LinesAreWrittenTheWayTheMonstersWriteThem) {
-  EXPECT_EQ(LineLabel({2, -1}, {2, 0}), "x=2");
-  EXPECT_EQ(LineLabel({-3, -1}, {-2, -1}), "y=-1");
-  EXPECT_EQ(LineLabel({0, 0}, {1, 2}), "y=2x");
-  EXPECT_EQ(LineLabel({0, 0}, {1, 1}), "y=1x");
-  EXPECT_EQ(LineLabel({0, 0}, {1, -1}), "y=-1x");
-  EXPECT_EQ(LineLabel({0, 0}, {2, -1}), "y=-1/2x");
-  EXPECT_EQ(LineLabel({-1, 1}, {0, 3}), "y=2x+3");
-  EXPECT_EQ(LineLabel({0, -2}, {3, -1}), "y=1/3x-2");
+TEST(TutorialLabels, QuadrantQuestionsAreWrittenTheWayTheMonstersWriteThem) {
+  EXPECT_EQ(QuadrantLabel(1, 1), "(X,Y)");
   EXPECT_EQ(QuadrantLabel(-1, 1), "(-X,Y)");
+  EXPECT_EQ(QuadrantLabel(-1, -1), "(-X,-Y)");
   EXPECT_EQ(QuadrantLabel(1, -1), "(X,-Y)");
 }
 

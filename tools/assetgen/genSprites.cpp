@@ -163,21 +163,15 @@ void QuadrantTile(TSurface& s, int quadrant) {
   SetColor(cr, Grey(1, 0.45));
   cairo_stroke(cr);
   static const char* const numerals[4] = {"I", "II", "III", "IV"};
-  static const char* const signs[4] = {"(+,+)", "(\xE2\x88\x92,+)", "(\xE2\x88\x92,\xE2\x88\x92)", "(+,\xE2\x88\x92)"};
   TLettering big;
   big.Face = TFace::SerifBold;
-  big.Size = 46;
+  big.Size = 54;
   big.Top = Grey(1);
   big.Bottom = Grey(0.85);
   big.OutlineWidth = 2.5;
   big.Outline = Grey(0, 0.85);
-  Letter(s, numerals[quadrant - 1], 64, 72, big, true);
-  TLettering small;
-  small.Size = 17;
-  small.Top = small.Bottom = Grey(1);
-  small.OutlineWidth = 1.8;
-  small.Outline = Grey(0, 0.8);
-  Letter(s, signs[quadrant - 1], 64, 102, small, true);
+  // Only the numeral: the signs are what the player works out.
+  Letter(s, numerals[quadrant - 1], 64, 84, big, true);
 }
 
 // ---------------------------------------------------------------- zaps and rings

@@ -6,9 +6,11 @@
 #include <functional>
 
 #include "artDraw.h"
+#include "core/sysRandom.h"
 #include "core/sysRound.h"
 #include "game/defLevels.h"
 #include "game/defPowerUps.h"
+#include "game/objMonster.h"
 
 const char* const KeptEquals = "\xC2\xA0=\xC2\xA0";
 
@@ -109,14 +111,6 @@ TTutorialExample QuadrantExample(std::int32_t quadrant) {
 
 // ---------------------------------------------------------------- Vove'r uda Zerir?
 
-// An expression for v as the monsters write it: a negative number and what it
-// takes to reach v, e.g. -3+5 or -3-2.
-std::string Expression(TDraw& d, std::int32_t v, std::int32_t range) {
-  const std::int32_t n = d.Below(2 * range) - 2 * range;
-  const std::int32_t m = v - n;
-  return m < 0 ? Num(n) + Num(m) : Num(n) + "+" + Num(m);
-}
-
 std::string Move(std::int32_t v, bool isX) {
   if (v == 0) return std::string(isX ? "x" : "y") + Eq + "0: stay on the " + (isX ? "y" : "x") + " axis";
   const char* way = isX ? (v > 0 ? "right" : "left") : (v > 0 ? "up" : "down");
@@ -150,8 +144,10 @@ TTutorialExample PointExample(std::int32_t level) {
   e.Answer = {p};
   e.Quadrant = QuadrantOf(p.X, p.Y);
   const std::int32_t size = Sizes(l).back();
-  const std::string a = size >= 2 ? Expression(d, p.X, range) : Num(p.X);
-  const std::string b = size >= 3 ? Expression(d, p.Y, range) : Num(p.Y);
+  // Sums are written by the monsters' own code, from the game's generator.
+  RandomSeed(400 + static_cast<std::uint32_t>(level));
+  const std::string a = size >= 2 ? PointExpression(p.X, range) : Num(p.X);
+  const std::string b = size >= 3 ? PointExpression(p.Y, range) : Num(p.Y);
   e.Label = "(" + a + "," + b + ")";
   if (size >= 2) e.Steps.push_back(a + Eq + Num(p.X));
   if (size >= 3) e.Steps.push_back(b + Eq + Num(p.Y));
@@ -460,34 +456,6 @@ std::string QuadrantLabel(std::int32_t x, std::int32_t y) {
 std::string QuadrantNumeral(std::int32_t quadrant) {
   static const char* const numerals[5] = {"", "I", "II", "III", "IV"};
   return quadrant >= 1 && quadrant <= 4 ? numerals[quadrant] : "";
-}
-
-std::string LineLabel(TIntPoint p, TIntPoint s) {
-  const double slope = LineSlope(p, s);
-  if (!std::isfinite(slope)) return "x=" + Num(p.X);
-  if (slope == 0) return "y=" + Num(p.Y);
-  const TFraction m = Fraction(slope);
-  std::string out = "y=";
-  if (std::llabs(m.Den) == std::llabs(m.Num))
-    out += Num(m.Num);
-  else if (std::llabs(m.Num) % std::llabs(m.Den) == 0)
-    out += Num(m.Num / std::llabs(m.Den));
-  else
-    out += Num(m.Num) + "/" + Num(m.Den);
-  out += "x";
-  const double intercept = LineIntercept(p, s);
-  if (intercept != 0) {
-    const TFraction c = Fraction(intercept);
-    const std::int64_t n = std::llabs(c.Num), d = c.Den;
-    out += intercept > 0 ? "+" : "-";
-    if (std::llabs(d) == n)
-      out += Num(n);
-    else if (n % std::llabs(d) == 0)
-      out += Num(n / d);
-    else
-      out += Num(n) + "/" + Num(d);
-  }
-  return out;
 }
 
 TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {

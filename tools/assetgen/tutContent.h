@@ -35,12 +35,8 @@ struct TTutorialPage {
 // The page of mission level 1..5 of game type 1..3.
 TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level);
 
-// Helpers shared with the tests: the label rules the monsters use.
 // "(X,Y)", "(-X,Y)", ... for the quadrant corner (x, y).
 std::string QuadrantLabel(std::int32_t x, std::int32_t y);
-// A line through two grid points written the way monsters show it: "x=2",
-// "y=-1", "y=2x+3", "y=-1/2x".
-std::string LineLabel(TIntPoint p, TIntPoint s);
 // " = " that keeps an equation on one line when text wraps.
 extern const char* const KeptEquals;
 // Roman numeral of a quadrant 1..4.
