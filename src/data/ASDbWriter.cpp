@@ -32,7 +32,7 @@ TASDbWriter::TRecord TASDbWriter::Pack(const std::string& key, std::uint16_t typ
   md5_digest(&md5, MD5_DIGEST_SIZE, r.Digest);
   uLongf packed = compressBound(static_cast<uLong>(data.size()));
   r.Stored.resize(packed);
-  compress2(r.Stored.data(), &packed, data.data(), static_cast<uLong>(data.size()), 9);
+  compress2(r.Stored.data(), &packed, data.data(), static_cast<uLong>(data.size()), 6);
   r.Stored.resize(packed);
   return r;
 }

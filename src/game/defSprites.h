@@ -16,29 +16,65 @@ constexpr std::int32_t PowerUps = 6;   // frames of 48 x 48; frame 10 the glow b
 constexpr std::int32_t BlastRing = 7;  // Radial Blast ring, additive
 constexpr std::int32_t DoomRing = 8;   // Doom Device ring, additive
 
-// Numbers of our own choosing.
-constexpr std::int32_t Backdrop = 0;         // 128 x 128 tiles, patterns 0..5; the map picks 1..4
-constexpr std::int32_t GridDot = 1;          // one pattern, white, drawn at 9..20 pixels
-constexpr std::int32_t AnswerHighlight = 5;  // one pattern, white ring/glow drawn over an answer
-constexpr std::int32_t QuadrantTiles = 9;    // 4 patterns of 128 x 128: quadrant 1, 2, 3, 4
-constexpr std::int32_t Status = 10;          // 2 patterns of 64 x 64: StatusStopped, StatusSlowed
-constexpr std::int32_t HudPanel = 11;        // one picture, 256 x 768, the HUD strip left of the board
-constexpr std::int32_t LifeIcon = 12;        // one pattern, 48 x 48
-constexpr std::int32_t ComboIcons = 13;      // 2 patterns of 16 x 16: ComboBasic, ComboTime
-constexpr std::int32_t DoomBar = 14;         // one picture, 256 x 48, stretched to the charge
-constexpr std::int32_t DoomButton = 15;      // 2 patterns of 64 x 64: normal, lit (charge full)
-constexpr std::int32_t HelpButton = 16;      // 2 patterns of 64 x 64: normal, hovered
-constexpr std::int32_t PushHighlight = 17;   // one pattern, 64 x 64, push-button highlight
+// Numbers of our own choosing. "Grey" pictures are drawn in white and greys for
+// a tint (quadrant colour, cycling colour, or $CCCC00 like the widgets);
+// "colour" pictures are finished and want the white vertex colour.
+constexpr std::int32_t Backdrop = 0;         // grey, 128 x 128 tiles, patterns 0..5; the map picks 1..4
+constexpr std::int32_t GridDot = 1;          // grey, one pattern of 32 x 32, drawn at 9..20 pixels
+constexpr std::int32_t AnswerHighlight = 5;  // grey, one pattern of 32 x 32: a ring drawn over an answer dot
+constexpr std::int32_t QuadrantTiles = 9;    // grey, 4 patterns of 128 x 128: quadrant 1, 2, 3, 4
+constexpr std::int32_t Status = 10;          // colour, 2 patterns of 64 x 64: StatusStopped, StatusSlowed
+constexpr std::int32_t HudPanel = 11;        // grey (tint it like the widgets), 256 x 768, the strip left of the board
+constexpr std::int32_t LifeIcon = 12;        // colour, one pattern, 48 x 48
+constexpr std::int32_t ComboIcons = 13;      // colour, 2 patterns of 16 x 16: ComboBasic, ComboTime
+constexpr std::int32_t DoomBar = 14;         // colour, 2 patterns of 256 x 48: DoomBarFill (stretched to the charge), DoomBarTrack
+constexpr std::int32_t DoomButton = 15;      // colour, 2 patterns of 64 x 64: ButtonNormal, ButtonLit (charge full)
+constexpr std::int32_t HelpButton = 16;      // colour, 2 patterns of 64 x 64: ButtonNormal, ButtonLit (hovered)
+constexpr std::int32_t PushHighlight = 17;   // grey, one pattern, 64 x 64, push-button highlight
 constexpr std::int32_t Count = 18;           // images in the set
+
+// Pattern sizes. Monsters and power-ups are forced by the director; the others
+// are what the generator draws, no bigger than the game shows them.
+constexpr std::int32_t MonsterSize = 68;
+constexpr std::int32_t PowerUpSize = 48;
+constexpr std::int32_t BackdropSize = 128;
+constexpr std::int32_t BackdropPatterns = 6;
+constexpr std::int32_t ZapPatterns = 24;   // rows 0, 8 and 16 of 8 flicker frames each
+constexpr std::int32_t ZapHeight = 64;     // across the strip; the bolt runs along x at y 32
+constexpr std::int32_t ZapLongWidth = 256;
+constexpr std::int32_t ZapShortWidth = 128;
+constexpr std::int32_t BlastRingSize = 256;
+constexpr std::int32_t DoomRingSize = 192;
+constexpr std::int32_t GridDotSize = 32;
+constexpr std::int32_t QuadrantTileSize = 128;
+constexpr std::int32_t StatusSize = 64;
+constexpr std::int32_t HudPanelWidth = 256;
+constexpr std::int32_t HudPanelHeight = 768;
+constexpr std::int32_t LifeIconSize = 48;
+constexpr std::int32_t ComboIconSize = 16;
+constexpr std::int32_t DoomBarWidth = 256;
+constexpr std::int32_t DoomBarHeight = 48;
+constexpr std::int32_t ButtonSize = 64;  // Doom, help and the push highlight
+
+// The HUD panel shows a tray for the power-up row (buttons at y 600, 48 high,
+// resting at x 5, 55, 105, 155, 205) with the number keys 1..5 under it.
+constexpr std::int32_t HudTrayY = 592;
+constexpr std::int32_t HudTrayHeight = 80;
 
 // Patterns inside the pictures above.
 constexpr std::int32_t StatusStopped = 0;
 constexpr std::int32_t StatusSlowed = 1;
 constexpr std::int32_t ComboBasic = 0;
 constexpr std::int32_t ComboTime = 1;
+constexpr std::int32_t DoomBarFill = 0;
+constexpr std::int32_t DoomBarTrack = 1;
+constexpr std::int32_t ButtonNormal = 0;
+constexpr std::int32_t ButtonLit = 1;
 constexpr std::int32_t PowerUpGlow = 10;
+constexpr std::int32_t PowerUpFrames = 11;  // frames 6..9 are blank
 constexpr std::int32_t MonsterPatterns = 44;
-
+constexpr std::int32_t FirstMediumMonster = 20;
+constexpr std::int32_t FirstLargeMonster = 34;
 }  // namespace Sprite
 
 // The spark dot and the plain white picture live in the core set (image set 0).

@@ -60,31 +60,34 @@ cairo_font_face_t* CairoFace(TFace face) {
 }
 
 // One box-blur pass of radius r along rows (horizontal) or columns, on
-// premultiplied ARGB32 data.
+// premultiplied ARGB32 data. Texels beyond the edge count as transparent.
 void BoxPass(std::uint32_t* data, int w, int h, int stride, int r, bool horizontal) {
   const int n = horizontal ? w : h;
   const int lines = horizontal ? h : w;
-  std::vector<std::uint32_t> line(static_cast<std::size_t>(n));
-  const int window = 2 * r + 1;
+  const int step = horizontal ? 1 : stride;
+  const std::uint32_t window = static_cast<std::uint32_t>(2 * r + 1), half = window / 2;
+  // The line with r transparent texels on each side, split into channels.
+  std::vector<std::uint32_t> padded(static_cast<std::size_t>(n + 2 * r + 1) * 4, 0);
   for (int l = 0; l < lines; ++l) {
-    auto at = [&](int i) -> std::uint32_t& {
-      return horizontal ? data[l * stride + i] : data[i * stride + l];
-    };
-    for (int i = 0; i < n; ++i) line[static_cast<std::size_t>(i)] = at(i);
-    std::int64_t sum[4] = {0, 0, 0, 0};
-    auto add = [&](int i, int sign) {
-      if (i < 0 || i >= n) return;
-      const std::uint32_t p = line[static_cast<std::size_t>(i)];
-      for (int c = 0; c < 4; ++c) sum[c] += sign * static_cast<std::int64_t>((p >> (8 * c)) & 0xFF);
-    };
-    for (int i = -r; i <= r; ++i) add(i, 1);
+    std::uint32_t* line = horizontal ? data + static_cast<std::ptrdiff_t>(l) * stride : data + l;
     for (int i = 0; i < n; ++i) {
-      std::uint32_t out = 0;
-      for (int c = 0; c < 4; ++c)
-        out |= static_cast<std::uint32_t>((sum[c] + window / 2) / window) << (8 * c);
-      at(i) = out;
-      add(i - r, -1);
-      add(i + r + 1, 1);
+      const std::uint32_t p = line[static_cast<std::ptrdiff_t>(i) * step];
+      std::uint32_t* q = &padded[static_cast<std::size_t>(i + r) * 4];
+      q[0] = p & 0xFF;
+      q[1] = (p >> 8) & 0xFF;
+      q[2] = (p >> 16) & 0xFF;
+      q[3] = p >> 24;
+    }
+    std::uint32_t sum[4] = {0, 0, 0, 0};
+    for (int i = 0; i < 2 * r + 1; ++i)
+      for (int c = 0; c < 4; ++c) sum[c] += padded[static_cast<std::size_t>(i) * 4 + c];
+    for (int i = 0; i < n; ++i) {
+      std::uint32_t blurred = 0;
+      for (int c = 0; c < 4; ++c) blurred |= ((sum[c] + half) / window) << (8 * c);
+      line[static_cast<std::ptrdiff_t>(i) * step] = blurred;
+      const std::uint32_t* out = &padded[static_cast<std::size_t>(i) * 4];
+      const std::uint32_t* in = &padded[static_cast<std::size_t>(i + 2 * r + 1) * 4];
+      for (int c = 0; c < 4; ++c) sum[c] += in[c] - out[c];
     }
   }
 }
@@ -234,6 +237,22 @@ TImage MakeImage(const std::string& name, int width, int height, const std::vect
   image.PatternHeight = image.VisibleHeight = image.TextureHeight = height;
   image.PatternCount = 1;
   image.Textures.push_back(pixels);
+  return image;
+}
+
+TImage MakeSheet(const std::string& name, int pw, int ph, int columns, int count,
+                 const std::function<void(TSurface& s, int pattern)>& draw) {
+  const int rows = (count + columns - 1) / columns;
+  TSurface sheet(pw * columns, ph * rows);
+  for (int i = 0; i < count; ++i) {
+    TSurface piece(pw, ph);
+    draw(piece, i);
+    sheet.Paint(piece, (i % columns) * pw, (i / columns) * ph);
+  }
+  TImage image = MakeImage(name, sheet);
+  image.PatternWidth = image.VisibleWidth = pw;
+  image.PatternHeight = image.VisibleHeight = ph;
+  image.PatternCount = count;
   return image;
 }
 

@@ -74,6 +74,10 @@ class TLayer {
 // A one-pattern image of the whole surface, as the archives store it.
 TImage MakeImage(const std::string& name, const TSurface& surface);
 TImage MakeImage(const std::string& name, int width, int height, const std::vector<std::uint32_t>& pixels);
+// An image of `count` patterns of pw x ph, `columns` to a row. Each pattern is
+// drawn on a surface of its own, so no glow spills into a neighbour.
+TImage MakeSheet(const std::string& name, int pw, int ph, int columns, int count,
+                 const std::function<void(TSurface& s, int pattern)>& draw);
 
 // Paths and fills.
 void SetColor(cairo_t* cr, const TRGBA& c);

@@ -177,11 +177,6 @@ void GoalCombo(TSurface& s, const TRect& r) {
   Letter(s, "x5", cx, cy + 11, t, true);
 }
 
-// Medals: a ribbon and a disc with an embossed star.
-struct TMetal {
-  std::uint32_t Light, Mid, Dark;
-};
-
 void Ribbon(cairo_t* cr, double cx, double top, double disc) {
   for (int side = -1; side <= 1; side += 2) {
     cairo_move_to(cr, cx + side * 6, disc);
@@ -204,7 +199,9 @@ void Ribbon(cairo_t* cr, double cx, double top, double disc) {
   }
 }
 
-void Medal(TSurface& s, const TRect& r, const TMetal& m, bool wild) {
+}  // namespace
+
+void DrawMedal(TSurface& s, const TRect& r, const TMetal& m, bool wild) {
   cairo_t* cr = s.Cr();
   const double cx = r.X + r.W / 2.0, cy = r.Y + 64, rad = 36;
   Ribbon(cr, cx, r.Y + 3, cy - rad + 10);
@@ -292,6 +289,8 @@ void Medal(TSurface& s, const TRect& r, const TMetal& m, bool wild) {
   cairo_fill(cr);
 }
 
+namespace {
+
 void Banner(TSurface& s, const TRect& r) {
   cairo_t* cr = s.Cr();
   RoundedRect(cr, r.X + 1, r.Y + 1, r.W - 2, r.H - 2, 10);
@@ -360,10 +359,10 @@ std::vector<std::uint32_t> DrawChallengeSheet() {
   Place(s, 6, GoalCombo);
   const TMetal bronze{0xF2B27A, 0xC87533, 0x6E3A12}, silver{0xFFFFFF, 0xB9C2CF, 0x5E6878},
       gold{0xFFF1A0, 0xF2B705, 0x8A5A00};
-  Place(s, 8, [&](TSurface& p, const TRect& r) { Medal(p, r, bronze, false); });   // Easy
-  Place(s, 9, [&](TSurface& p, const TRect& r) { Medal(p, r, silver, false); });   // Medium
-  Place(s, 10, [&](TSurface& p, const TRect& r) { Medal(p, r, gold, false); });    // Hard
-  Place(s, 11, [&](TSurface& p, const TRect& r) { Medal(p, r, {}, true); });       // Crazy: the wild one
+  Place(s, 8, [&](TSurface& p, const TRect& r) { DrawMedal(p, r, bronze, false); });   // Easy
+  Place(s, 9, [&](TSurface& p, const TRect& r) { DrawMedal(p, r, silver, false); });   // Medium
+  Place(s, 10, [&](TSurface& p, const TRect& r) { DrawMedal(p, r, gold, false); });    // Hard
+  Place(s, 11, [&](TSurface& p, const TRect& r) { DrawMedal(p, r, {}, true); });       // Crazy: the wild one
   Place(s, 15, Banner);
   return s.Pixels();
 }

@@ -4,6 +4,9 @@
 #include "data/ASDbWriter.h"
 #include "genArt.h"
 #include "genReview.h"
+#include "genGameOver.h"
+#include "genSprites.h"
+#include "genTutorials.h"
 
 namespace {
 
@@ -43,9 +46,26 @@ bool GenerateImageArchives(const TGenContext& ctx) {
     WriteContactSheets(ctx.ReviewDir, core, screens, interfaces);
     WriteMockups(ctx.ReviewDir, core, screens, interfaces);
   }
+  // Set 2: the game board and its HUD.
+  const std::vector<TImage> sprites = SpritePictures();
+  ok = SaveArchive(ctx, "sprites", sprites) && ok;
+  if (!ctx.ReviewDir.empty()) WriteSpriteSheets(ctx.ReviewDir, core, interfaces, sprites);
   // Filled by later work; the game reads them as empty sets meanwhile.
-  for (const char* name : {"sprites", "TutsQQ", "TutsWTP", "TutsDTL", "GoTuts", "GoArcade",
-                           "GoChallenge"})
-    ok = SaveArchive(ctx, name, {}) && ok;
+  // Sets 4, 5, 6: the tutorial pages of each game type.
+  const char* tutorials[3] = {"TutsQQ", "TutsWTP", "TutsDTL"};
+  std::vector<std::vector<TImage>> pages;
+  for (int type = 1; type <= 3; ++type) {
+    pages.push_back(TutorialPictures(type));
+    ok = SaveArchive(ctx, tutorials[type - 1], pages.back()) && ok;
+  }
+  if (!ctx.ReviewDir.empty()) WriteTutorialSheet(ctx.ReviewDir, pages);
+  // Sets 7, 8, 9: the end-of-game pictures.
+  const char* endings[3] = {"GoTuts", "GoArcade", "GoChallenge"};
+  std::vector<std::vector<TImage>> ends;
+  for (int set = GameOverMissionSet; set <= GameOverChallengeSet; ++set) {
+    ends.push_back(GameOverPictures(set));
+    ok = SaveArchive(ctx, endings[set - GameOverMissionSet], ends.back()) && ok;
+  }
+  if (!ctx.ReviewDir.empty()) WriteGameOverSheet(ctx.ReviewDir, core, interfaces, ends);
   return ok;
 }

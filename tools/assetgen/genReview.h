@@ -50,6 +50,22 @@ class TMockup {
 // sheet and the menu backdrop.
 void WriteContactSheets(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
                         const std::vector<TImage>& interfaces);
+// Writes the sprite set's review sheets: monsters at 1x and 2x in every game
+// colour, power-ups, HUD pieces and the rest of the board pictures.
+void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& interfaces,
+                       const std::vector<TImage>& sprites);
+// A pattern of a picture scaled to w x h at (x, y), multiplied by a tint:
+// smooth like the game's filtering or blocky for contact sheets, additive for
+// the glowing pictures.
+void DrawPattern(art::TSurface& dst, const TImage& image, int pattern, double x, double y, double w, double h,
+                 std::uint32_t tint, int alpha, bool smooth, bool additive);
+// The colours monsters are tinted with (0..6).
+std::uint32_t MonsterTint(int i);
+// Writes all fifteen tutorial pages on one sheet, at half size.
+void WriteTutorialSheet(const std::string& dir, const std::vector<std::vector<TImage>>& pages);
+// Writes the end-of-game pictures with the screen's buttons and labels over them.
+void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& interfaces,
+                        const std::vector<std::vector<TImage>>& sets);
 // Writes the loading screen, the main menu and a few widget screens as PNGs.
 void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const std::vector<TImage>& screens,
                   const std::vector<TImage>& interfaces);

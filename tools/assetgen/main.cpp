@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <string>
 
 #include "assetgen.h"
@@ -46,9 +47,12 @@ int main(int argc, char** argv) {
   }
   MakeDirs(ctx.OutDir);
   if (!ctx.ReviewDir.empty()) MakeDirs(ctx.ReviewDir);
-  bool ok = GenerateImageArchives(ctx);
-  ok = GenerateSoundBanks(ctx) && ok;
-  ok = GenerateMusic(ctx) && ok;
+  // Pictures, effects and music are independent: made side by side.
+  auto images = std::async(std::launch::async, [&ctx] { return GenerateImageArchives(ctx); });
+  auto sounds = std::async(std::launch::async, [&ctx] { return GenerateSoundBanks(ctx); });
+  bool ok = GenerateMusic(ctx);
+  ok = sounds.get() && ok;
+  ok = images.get() && ok;
   if (!ok) {
     std::fprintf(stderr, "assetgen: some files could not be made\n");
     return 1;

@@ -1,0 +1,233 @@
+// The tutorial pages teach what their level asks: each worked example comes
+// from the level's own row, is read back from its label the way a player reads
+// it, and is checked with the game's maths helpers.
+#include "tutContent.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <sstream>
+
+#include "game/defLevels.h"
+#include "game/defPowerUps.h"
+#include "game/libMaths.h"
+#include "genTutorials.h"
+
+namespace {
+
+constexpr std::int32_t Medium = Difficulty::Medium;
+
+// An expression as the monsters write it: a number, or a number plus or minus
+// another. Sets `sum` when it is a sum, and its first number in `first`.
+bool Evaluate(const std::string& text, std::int64_t& value, bool& sum, std::int64_t& first) {
+  static const std::regex form(R"(^(-?\d+)(([+-])(\d+))?$)");
+  std::smatch m;
+  if (!std::regex_match(text, m, form)) return false;
+  first = std::stoll(m[1]);
+  sum = m[2].matched;
+  value = first;
+  if (sum) value += (m[3] == "+" ? 1 : -1) * std::stoll(m[4]);
+  return true;
+}
+
+// A rational a / b.
+struct TRatio {
+  std::int64_t A = 0, B = 1;
+};
+
+bool ParseRatio(const std::string& text, TRatio& r) {
+  static const std::regex form(R"(^([+-]?\d+)(/(\d+))?$)");
+  std::smatch m;
+  if (!std::regex_match(text, m, form)) return false;
+  r.A = std::stoll(m[1]);
+  r.B = m[2].matched ? std::stoll(m[3]) : 1;
+  return r.B > 0;
+}
+
+// A line label: "x=c", "y=c" or "y=<slope>x<intercept>".
+struct TLineForm {
+  bool Vertical = false;
+  TRatio Slope, Intercept;
+};
+
+bool ParseLine(const std::string& label, TLineForm& line) {
+  std::smatch m;
+  static const std::regex vertical(R"(^x=(-?\d+)$)"), flat(R"(^y=(-?\d+)$)"),
+      sloped(R"(^y=(-?\d+(?:/\d+)?)x([+-]\d+(?:/\d+)?)?$)");
+  if (std::regex_match(label, m, vertical)) {
+    line.Vertical = true;
+    line.Intercept = {std::stoll(m[1]), 1};  // the x of every point
+    return true;
+  }
+  if (std::regex_match(label, m, flat)) {
+    line.Slope = {0, 1};
+    line.Intercept = {std::stoll(m[1]), 1};
+    return true;
+  }
+  if (!std::regex_match(label, m, sloped)) return false;
+  if (!ParseRatio(m[1], line.Slope)) return false;
+  line.Intercept = {0, 1};
+  return !m[2].matched || ParseRatio(m[2], line.Intercept);
+}
+
+bool OnLine(const TLineForm& l, TIntPoint p) {
+  if (l.Vertical) return p.X == l.Intercept.A;
+  // y = (a/b) x + c/d, multiplied out by b*d.
+  return p.Y * l.Slope.B * l.Intercept.B == l.Slope.A * p.X * l.Intercept.B + l.Intercept.A * l.Slope.B;
+}
+
+int Words(const std::string& s) {
+  std::istringstream in(s);
+  std::string w;
+  int n = 0;
+  while (in >> w) ++n;
+  return n;
+}
+
+class TutorialPages : public ::testing::TestWithParam<int> {
+ protected:
+  int Type() const { return GetParam() / 5 + 1; }
+  int Level() const { return GetParam() % 5 + 1; }
+};
+
+TEST_P(TutorialPages, PromiseOnlyWhatTheirLevelHas) {
+  const TLevel& row = *MissionLevel(Type(), Level());
+  const TTutorialPage page = TutorialPage(Type(), Level());
+  SCOPED_TRACE(row.Name);
+  EXPECT_EQ(page.Range, row.GridRange[Medium]);
+  EXPECT_EQ(page.KillsToWin, row.KillsPerLevel[Medium] + 1);
+  for (int q = 0; q < 5; ++q) {
+    EXPECT_EQ(page.QuadrantAllowed[q], row.QuadrantAllowed[q]) << q;
+    EXPECT_EQ(page.QuadrantColour[q], row.QuadrantColour[q]) << q;
+  }
+  // Power-ups shown are ones the level hands out; every button it hands out
+  // that works in this game type is shown.
+  for (std::int32_t r : page.PowerUps)
+    EXPECT_TRUE(row.PowerUpAllowed[r]) << PowerUpTable[static_cast<std::size_t>(r)].Name;
+  for (std::int32_t r = 2; r <= 6; ++r) {
+    if (!row.PowerUpAllowed[r] || (r == 5 && Type() == GameType::DefineTheLine)) continue;
+    EXPECT_NE(std::find(page.PowerUps.begin(), page.PowerUps.end(), r), page.PowerUps.end()) << r;
+  }
+  // Three to five short sentences and a headline.
+  EXPECT_FALSE(page.Headline.empty());
+  EXPECT_GE(page.Sentences.size(), 3u);
+  EXPECT_LE(page.Sentences.size(), 5u);
+  for (const std::string& s : page.Sentences) EXPECT_LE(Words(s), 22) << s;
+  // Every "from A to B" in the text is the level's range.
+  const std::regex range(R"(from (-?\d+) to (-?\d+))");
+  for (const std::string& s : page.Sentences)
+    for (std::sregex_iterator it(s.begin(), s.end(), range), end; it != end; ++it) {
+      EXPECT_EQ(std::stoi((*it)[1]), -page.Range) << s;
+      EXPECT_EQ(std::stoi((*it)[2]), page.Range) << s;
+    }
+}
+
+TEST_P(TutorialPages, WorkedExamplesAreRightAndComeFromTheLevelsRules) {
+  const TLevel& row = *MissionLevel(Type(), Level());
+  const TTutorialPage page = TutorialPage(Type(), Level());
+  SCOPED_TRACE(row.Name);
+  ASSERT_FALSE(page.Examples.empty());
+  const std::int32_t r = row.GridRange[Medium];
+  const bool sums = row.SizeWeights[Medium][1] > 0 || row.SizeWeights[Medium][2] > 0;
+  for (const TTutorialExample& e : page.Examples) {
+    SCOPED_TRACE(e.Label);
+    EXPECT_FALSE(e.Steps.empty());
+    if (Type() == GameType::QuickQuadrants) {
+      std::smatch m;
+      ASSERT_TRUE(std::regex_match(e.Label, m, std::regex(R"(^\((-?)X,(-?)Y\)$)")));
+      const int x = m[1].length() ? -1 : 1, y = m[2].length() ? -1 : 1;
+      ASSERT_EQ(e.Answer.size(), 1u);
+      EXPECT_EQ(e.Answer[0].X, x);
+      EXPECT_EQ(e.Answer[0].Y, y);
+      EXPECT_EQ(e.Quadrant, QuadrantOf(x, y));
+      EXPECT_TRUE(row.QuadrantAllowed[QuadrantOf(x, y)]);
+    } else if (Type() == GameType::WhatsThePoint) {
+      std::smatch m;
+      ASSERT_TRUE(std::regex_match(e.Label, m, std::regex(R"(^\(([^,]+),([^,]+)\)$)")));
+      std::int64_t x = 0, y = 0, firstX = 0, firstY = 0;
+      bool sumX = false, sumY = false;
+      ASSERT_TRUE(Evaluate(m[1], x, sumX, firstX));
+      ASSERT_TRUE(Evaluate(m[2], y, sumY, firstY));
+      ASSERT_EQ(e.Answer.size(), 1u);
+      EXPECT_EQ(e.Answer[0].X, x);
+      EXPECT_EQ(e.Answer[0].Y, y);
+      EXPECT_LE(std::abs(x), r);
+      EXPECT_LE(std::abs(y), r);
+      EXPECT_TRUE(row.QuadrantAllowed[QuadrantOf(e.Answer[0].X, e.Answer[0].Y)]);
+      EXPECT_EQ(e.Quadrant, QuadrantOf(e.Answer[0].X, e.Answer[0].Y));
+      // Sums only where the level sends monsters that carry them, and always
+      // the monsters' kind: a negative number of at most 2R, then the rest.
+      if (!sums) {
+        EXPECT_FALSE(sumX || sumY);
+      }
+      if (sumY) {
+        EXPECT_TRUE(sumX);
+      }
+      for (auto [isSum, first] : {std::pair{sumX, firstX}, std::pair{sumY, firstY}})
+        if (isSum) {
+          EXPECT_GE(first, -2 * r);
+          EXPECT_LE(first, -1);
+        }
+    } else {
+      TLineForm line;
+      ASSERT_TRUE(ParseLine(e.Label, line));
+      ASSERT_EQ(e.Answer.size(), 2u);
+      const TIntPoint a = e.Answer[0], b = e.Answer[1];
+      EXPECT_FALSE(a.X == b.X && a.Y == b.Y);
+      for (const TIntPoint& p : e.Answer) {
+        EXPECT_TRUE(OnLine(line, p)) << p.X << "," << p.Y;
+        EXPECT_LE(std::abs(p.X), r);
+        EXPECT_LE(std::abs(p.Y), r);
+      }
+      // The game judges a click by the slope and intercept of the two points.
+      const double slope = LineSlope(a, b);
+      if (line.Vertical) {
+        EXPECT_FALSE(std::isfinite(slope));
+      } else {
+        EXPECT_DOUBLE_EQ(slope, static_cast<double>(line.Slope.A) / line.Slope.B);
+        EXPECT_DOUBLE_EQ(LineIntercept(a, b), static_cast<double>(line.Intercept.A) / line.Intercept.B);
+        double num = 0, den = 0;
+        RealToFraction(slope, 0.005, num, den);
+        EXPECT_EQ(std::llround(num) * line.Slope.B, line.Slope.A * std::llround(den));
+      }
+      // The kind of line must be one the level's monster sizes carry:
+      // across or up (size 1), through the origin (2), off it (3).
+      const bool straight = line.Vertical || line.Slope.A == 0;
+      const int size = straight ? 1 : line.Intercept.A == 0 ? 2 : 3;
+      EXPECT_GT(row.SizeWeights[Medium][size - 1], 0) << "size " << size;
+      if (size >= 2) {
+        // Slopes the monsters use: whole numbers up to R, or 1 over a number up to R.
+        EXPECT_LE(line.Slope.B, r);
+        if (line.Slope.B > 1) {
+          EXPECT_EQ(std::abs(line.Slope.A), 1);
+        } else {
+          EXPECT_LE(std::abs(line.Slope.A), r);
+        }
+      }
+      if (size == 3) {
+        EXPECT_EQ(line.Intercept.B, 1);
+        EXPECT_LE(std::abs(line.Intercept.A), r);
+      }
+    }
+  }
+}
+
+TEST_P(TutorialPages, TextFitsItsBoxes) {
+  TPageFit fit;
+  const TImage image = TutorialPicture(TutorialPage(Type(), Level()), &fit);
+  EXPECT_EQ(image.TextureWidth, TutorialPageSize);
+  EXPECT_EQ(image.TextureHeight, TutorialPageSize);
+  EXPECT_TRUE(fit.Fits) << "sentences end at " << fit.SentencesBottom << ", steps at " << fit.StepsBottom;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFifteen, TutorialPages, ::testing::Range(0, 15));
+
+TEST(TutorialLabels, QuadrantQuestionsAreWrittenTheWayTheMonstersWriteThem) {
+  EXPECT_EQ(QuadrantLabel(1, 1), "(X,Y)");
+  EXPECT_EQ(QuadrantLabel(-1, 1), "(-X,Y)");
+  EXPECT_EQ(QuadrantLabel(-1, -1), "(-X,-Y)");
+  EXPECT_EQ(QuadrantLabel(1, -1), "(X,-Y)");
+}
+
+}  // namespace
