@@ -225,14 +225,16 @@ void TAutoPlayer::Plan() {
     // The Doom Device when its bar is full and the board is crowded.
     const TobjPushButton* doom = game->Hud.DoomButton;
     const bool doomLit = doom != nullptr && doom->Visible && doom->MainItem->GetPattern() == 1;
-    if (doomLit && seen.size() >= 4) {
+    if (doomLit && !seen.empty() && (seen.size() >= 2 || danger || Rng() % 200 == 0)) {
       PlanKey('D');
       ++DoomsFired;
       Wait = ThinkSteps;
       return;
     }
-    // The rightmost power-up (key 5) when a monster is close to the origin.
-    if (danger && !game->PowerUpButtons.empty() && game->PowerUpButtons.front()->Enabled &&
+    // The rightmost power-up (key 5) when a monster is close to the origin, or
+    // when the tray fills up.
+    if ((danger || game->PowerUpButtons.size() >= 3) && !game->PowerUpButtons.empty() &&
+        game->PowerUpButtons.front()->Enabled &&
         !game->PowerUpButtons.front()->Shrinking) {
       PlanKey('5');
       ++PowerUpsUsed;
