@@ -11,9 +11,11 @@
 #include "data/sysResources.h"
 #include "game/defLevels.h"
 #include "game/frmGame.h"
+#include "game/objGridPoint.h"
 #include "game/objMap.h"
 #include "game/objMonster.h"
 #include "objects/objPushButton.h"
+#include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "render/modInput.h"
@@ -177,6 +179,15 @@ bool TAutoPlayer::PlanAnswer(TfrmGame* game, const TobjMonster* monster) {
   if (game->Map == nullptr || !SolveLine(label, game->Map->RangeX, a, b)) return false;
   double x2 = 0, y2 = 0;
   if (!PlanePixel(game, a, x, y) || !PlanePixel(game, b, x2, y2)) return false;
+  // A point left lit from before would pair with the first click: let it go.
+  const TsysObjects* objects = Director->Interface->Objects.get();
+  for (std::int32_t i = 0; i < objects->TypeSize(otGridPoint); ++i) {
+    const auto* point = dynamic_cast<const TobjGridPoint*>(objects->TypeObject(otGridPoint, i));
+    if (point != nullptr && point->Selected) {
+      Queue.push_back({TAction::RightClick, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
+      break;
+    }
+  }
   PlanClick(x, y);
   PlanClick(x2, y2);
   return true;
@@ -185,8 +196,8 @@ bool TAutoPlayer::PlanAnswer(TfrmGame* game, const TobjMonster* monster) {
 void TAutoPlayer::Plan() {
   TfrmGame* game = Game();
   const TsysResources* res = Director->Interface->Resources.get();
-  if (Director->Screen(ssTutorial) != nullptr) {
-    if (!Director->Screen(ssTutorial)->FadingIn) PlanClick(640, 638);  // OK under the help page
+  if (const TsysForm* help = Director->Screen(ssTutorial)) {
+    if (!help->FadingIn && !help->Closing) PlanClick(640, 638);  // OK under the help page
     Wait = 10;
     return;
   }
@@ -260,6 +271,10 @@ void TAutoPlayer::Do(const TAction& action) {
     case TAction::Move: input->PointerMove(action.X, action.Y, 0); break;
     case TAction::Down: input->ButtonDown(0, action.X, action.Y, 0); break;
     case TAction::Up: input->ButtonUp(0, action.X, action.Y, 0); break;
+    case TAction::RightClick:
+      input->ButtonDown(1, action.X, action.Y, 0);
+      input->ButtonUp(1, action.X, action.Y, 0);
+      break;
     case TAction::Key:
       input->KeyDown(action.X, 0);
       input->KeyUp(action.X, 0);

@@ -3,7 +3,8 @@
 // monsters, the grid the map draws (its origin and cell size), the HUD's
 // power-up row and Doom bar, and the help page's OK button. It answers with its
 // own solver, and acts only through the input module: pointer moves, presses
-// and releases on the board, keys 1..5 and D. Give it the director; each Step
+// and releases on the board (a right click to let go of a lit point), keys
+// 1..5 and D. Give it the director; each Step
 // does at most one input action and then runs one logic step.
 //
 // The solver style answers every question it can read, the nearest monster to
@@ -50,7 +51,7 @@ class TAutoPlayer {
 
  private:
   struct TAction {
-    enum TKind { Move, Down, Up, Key } Kind;
+    enum TKind { Move, Down, Up, RightClick, Key } Kind;
     std::int32_t X = 0;
     std::int32_t Y = 0;
   };

@@ -68,6 +68,7 @@ void TfrmGame::FreeScreen() {
   AnswerLines.clear();
   Map = nullptr;
   LevelCompleteText = nullptr;
+  ComboText = nullptr;
   Hud = THud{};
 }
 
@@ -218,6 +219,7 @@ void TfrmGame::ClearBoard() {
   PowerUpButtons.clear();
   Map = nullptr;
   LevelCompleteText = nullptr;
+  ComboText = nullptr;
   if (!Building) PostEvent(pmImmediate, ekGame, 48, 0, 0);
 }
 
@@ -477,7 +479,10 @@ void TfrmGame::Score(std::int32_t value) {
   const std::int64_t comboBonus = Round((d + 1) * bonus * 50);
   const double base = (d + 1) * 100.0 * value * t;
   res.Score = Clamp32(Round(static_cast<double>(res.Score + comboBonus) + base * 0.5));
-  if (comboBonus != 0) RisingText("Combo Bonus: +" + std::to_string(comboBonus), 300, 50, -14, -350);
+  if (comboBonus != 0) {
+    if (ComboText != nullptr && Objects()->IsAlive(ComboText)) Objects()->DeleteObject(ComboText->Index);
+    ComboText = RisingText("Combo Bonus: +" + std::to_string(comboBonus), 300, 50, -14, -350);
+  }
   UpdateHud();
 }
 
@@ -507,6 +512,7 @@ void TfrmGame::EffectDone(std::int32_t index) {
   if (object->ObjType == otMonster) ShowMessage("", "It's a monster!");
   const bool levelComplete = object == LevelCompleteText;
   if (levelComplete) LevelCompleteText = nullptr;
+  if (object == ComboText) ComboText = nullptr;
   objects->DeleteObject(index);
   if (levelComplete && Resources()->GameKind == GameKind::Mission) EndGame();
 }

@@ -89,6 +89,8 @@ class TfrmGame : public TsysForm {
   TobjMap* Map = nullptr;
   // The mission's "LEVEL COMPLETE!" text: its end opens the game-over screen.
   TobjEffect* LevelCompleteText = nullptr;
+  // The newest "Combo Bonus: +" text; a new one replaces it rather than overprinting it.
+  TobjEffect* ComboText = nullptr;
 
   static constexpr std::int32_t MaxPowerUps = 5;
   static constexpr std::int32_t StartLives = 5;

@@ -185,7 +185,11 @@ void TfrmGame::SetChallengeText(const std::string& markUp, std::uint32_t colour)
 void TfrmGame::UpdateHud() {
   TsysResources& res = *Resources();
   const TLevel& level = res.Level;
-  if (Hud.Score != nullptr) Hud.Score->SetValue(res.Score);
+  if (Hud.Score != nullptr) {
+    Hud.Score->SetValue(res.Score);
+    // A new game reads 0, not a blank.
+    if (res.Score <= 0) Hud.Score->Digits[0]->Visible = true;
+  }
   if (Hud.Level != nullptr) Hud.Level->SetValue(res.LevelNumber);
   for (std::int32_t i = 0; i < static_cast<std::int32_t>(Hud.Lives.size()); ++i)
     if (i < res.Lives && Hud.Lives[static_cast<std::size_t>(i)] != nullptr)
@@ -278,7 +282,9 @@ void TfrmGame::AwardPowerUp() {
                                               PowerUpSize);
   if (b == nullptr) return;
   b->SetHighlightPicture(Sprite::Set, Sprite::PushHighlight, 0, TTexCoord{});
-  b->SetPicture(Sprite::Set, Sprite::PowerUps, power.IconFrame, TTexCoord{});
+  TTexCoord icon;
+  icon.Pattern = power.IconFrame;  // the coordinates' own pattern is the one shown
+  b->SetPicture(Sprite::Set, Sprite::PowerUps, power.IconFrame, icon);
   b->SetIcon(Sprite::Set, Sprite::PowerUps, Sprite::PowerUpGlow, PowerUpSize, PowerUpSize);
   b->MainItem->SetColor(White);
   b->Icon->SetColorAlpha(White, 32);
