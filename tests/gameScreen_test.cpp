@@ -9,6 +9,7 @@
 
 #include "game/defChallenges.h"
 #include "game/defLevels.h"
+#include "game/defPowerUps.h"
 #include "game/objEffect.h"
 #include "gameFlowSupport.h"
 #include "objects/objLabel.h"
@@ -85,6 +86,7 @@ TEST_F(GameScreen, MediumPointFifthStraightAnswerPays300ComboBonusAndAMissResets
     EXPECT_EQ(Res()->Score, expected[i]) << "answer " << i + 1;
   }
   EXPECT_NE(TextEffect("Combo Bonus: +300"), nullptr);
+  EXPECT_EQ(TextEffect("Combo Bonus: +240"), nullptr) << "the newest combo text replaces the one still rising";
   EXPECT_EQ(Game()->BasicCombo, 5);
   EXPECT_EQ(Game()->TimeCombo, 5);
   EXPECT_TRUE(Game()->Hud.BasicComboText->Visible);
@@ -358,6 +360,8 @@ TEST_F(GameScreen, PowerUpAwardsStopAtFiveButtonsWhileTheBaseStillAdvances) {
   for (TobjPushButton* b : game->PowerUpButtons) {
     EXPECT_GE(b->ActionParam, 2);
     EXPECT_LE(b->ActionParam, 5) << "Rozir Ivivuruda offers no Functional Analyser";
+    // Each button shows its own power-up's icon.
+    EXPECT_EQ(b->MainItem->GetPattern(), PowerUpTable[static_cast<std::size_t>(b->ActionParam)].IconFrame);
   }
 }
 
@@ -547,9 +551,11 @@ TEST_F(GameScreen, EscOpensTheMenuOverAStillGameAndRestartBeginsAgain) {
   EXPECT_TRUE(Res()->MenuOpen);
   const double x = m->X;
   const double y = m->Y;
+  const std::uint32_t tint = Game()->Map->Backdrop[0]->Color;
   Tick(100);
   EXPECT_EQ(m->X, x);
   EXPECT_EQ(m->Y, y);
+  EXPECT_EQ(Game()->Map->Backdrop[0]->Color, tint) << "a still board under the menu: its frames can be skipped";
   Res()->Score = 900;
   Click(640, 400);  // RESTART
   Tick(20);
@@ -558,6 +564,8 @@ TEST_F(GameScreen, EscOpensTheMenuOverAStillGameAndRestartBeginsAgain) {
   EXPECT_EQ(Res()->Score, 0);
   EXPECT_EQ(Objects()->TypeSize(otMonster), 0);
   EXPECT_EQ(Res()->Lives, 5);
+  EXPECT_TRUE(Game()->Hud.Score->Digits[0]->Visible) << "the score reads 0";
+  EXPECT_FALSE(Game()->Hud.Score->Digits[1]->Visible);
 }
 
 }  // namespace
