@@ -147,7 +147,8 @@ TEST_F(GameScreen, DoomChargeGrowsByFiveForOrdinaryKillsOnlyAndFiresOnlyWhenFull
   Tick(2);
   EXPECT_FALSE(Spy.Saw(ekGame, 40));
   EXPECT_EQ(Objects()->TypeSize(otMonster), 2);
-  EXPECT_FALSE(std::any_of(Monsters().begin(), Monsters().end(), [](TobjMonster* m) { return m->Dying; }));
+  const std::vector<TobjMonster*> standing = Monsters();
+  EXPECT_FALSE(std::any_of(standing.begin(), standing.end(), [](TobjMonster* m) { return m->Dying; }));
 
   // Full: every monster dies, the charge is spent and power kills add nothing.
   Res()->DoomCharge = 100;
