@@ -312,6 +312,18 @@ TEST_F(GameScreen, ChallengeGoalsEndTheGameWhenReachedAndTheClockWhenItRunsOut) 
   EXPECT_EQ(Res()->ChallengeDone, 0);
   Tick();
   EXPECT_EQ(Spy.Count(ekScreen, sidGameOver), 1);
+
+  // The goal reached in the frame the clock runs out: done, and one end screen.
+  Director.reset();
+  Spy.Got.clear();
+  OpenGame(GameKind::Challenge, 3, Difficulty::Easy);
+  PastFadeIn();
+  Res()->ChallengeTimeLeft = 1;
+  Res()->Score = Challenges[3].Target[0];
+  Tick(3);
+  EXPECT_TRUE(Res()->GameOver);
+  EXPECT_EQ(Res()->ChallengeDone, 1);
+  EXPECT_EQ(Spy.Count(ekScreen, sidGameOver), 1);
 }
 
 TEST_F(GameScreen, ClockReadsMinutesAndTwoDigitSecondsInItsColours) {
@@ -410,6 +422,18 @@ TEST_F(GameScreen, ButtonsSlideInKeysPressPositionsFromTheRightAndAFreedPlaceIsT
   EXPECT_FALSE(Objects()->IsAlive(first));
   Tick(40);
   EXPECT_EQ(third->X, 205) << "the last button slid on to the first place";
+
+  // Two awarded at once come in one behind the other, never on top.
+  game->AwardPowerUp();
+  game->AwardPowerUp();
+  TobjPushButton* fourth = game->PowerUpButtons.at(1);
+  TobjPushButton* fifth = game->PowerUpButtons.at(2);
+  for (int i = 0; i < 40; ++i) {
+    Tick();
+    EXPECT_TRUE(fifth->X == -48 || fifth->X <= fourth->X - 50) << "step " << i << ": " << fifth->X;
+  }
+  EXPECT_EQ(fourth->X, 155);
+  EXPECT_EQ(fifth->X, 105);
 }
 
 TEST_F(GameScreen, AButtonThatRunsOutUnderTheMenuLeavesItsPlace) {
