@@ -164,9 +164,9 @@ TEST_P(RandomPlay, ClickingAtRandomLosesEveryLife) {
   TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Random, 5);
   while (!Res()->GameOver && player.Steps < 4 * FiveMinutes) player.Step();
   Tick(20);
-  std::printf("random player %s Easy: game over after %lld steps, level %d, score %d, kills %d\n",
-              GameTypeName(type).c_str(), static_cast<long long>(player.Steps), Res()->LevelNumber, Res()->Score,
-              Res()->TotalKills);
+  std::printf("random player %s Easy: %s after %lld steps, level %d, score %d, kills %d\n",
+              GameTypeName(type).c_str(), Res()->GameOver ? "game over" : "still playing",
+              static_cast<long long>(player.Steps), Res()->LevelNumber, Res()->Score, Res()->TotalKills);
   EXPECT_TRUE(Res()->GameOver);
   EXPECT_EQ(Res()->Lives, 0);
   EXPECT_NE(Screen(ssGameOver), nullptr);
