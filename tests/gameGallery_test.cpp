@@ -124,15 +124,15 @@ class GameGallery : public ::testing::Test {
 TEST_F(GameGallery, EachGameType) {
   if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
   Open(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Medium);
-  PlayAndShoot("game-quadrants", 1500);
+  PlayAndShoot("play-quadrants", 1500);
   Open(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Medium);
-  PlayAndShoot("game-point", 1500);
+  PlayAndShoot("play-point", 1500);
   Open(GameKind::Arcade, GameType::DefineTheLine, Difficulty::Easy);
-  PlayAndShoot("game-line", 1500);
+  PlayAndShoot("play-line", 1500);
   Open(GameKind::Challenge, 3, Difficulty::Easy);  // beat the clock, Vove'r uda Zerir?
-  PlayAndShoot("game-challenge", 1200);
+  PlayAndShoot("play-challenge", 1200);
   Open(GameKind::Mission, GameType::DefineTheLine, Difficulty::Medium);
-  PlayAndShoot("game-mission", 600);
+  PlayAndShoot("play-mission", 600);
 }
 
 }  // namespace
