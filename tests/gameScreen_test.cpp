@@ -274,6 +274,8 @@ TEST_F(GameScreen, ChallengeGoalsEndTheGameWhenReachedAndTheClockWhenItRunsOut) 
     PastFadeIn();
     NoSpawning();
     ASSERT_EQ(Res()->ChallengeIndex, c.Index);
+    const bool twoLines = c.Goal == ChallengeGoal::BeatTheClock || c.Goal == ChallengeGoal::ComboToTheMax;
+    EXPECT_EQ(Game()->Hud.ChallengeText->Height, twoLines ? 43 : 29);
     ASSERT_EQ(Res()->GameType, Challenges[static_cast<std::size_t>(c.Index)].GameType[0]);
     const std::int32_t target = Challenges[static_cast<std::size_t>(c.Index)].Target[0];
     auto reach = [&](std::int32_t v) {
