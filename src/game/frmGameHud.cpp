@@ -143,10 +143,7 @@ void TfrmGame::BuildHud() {
     Hud.GameOverButton->Visible = false;
   }
 
-  const std::int32_t goal =
-      res.GameKind == GameKind::Challenge && res.GameType >= 0 && res.GameType < ChallengeCount
-          ? Challenges[static_cast<std::size_t>(res.GameType)].Goal[std::clamp(res.Difficulty, 0, 3)]
-          : 0;
+  const std::int32_t goal = GoalOfChallenge();
   const std::int32_t height = goal == ChallengeGoal::BeatTheClock || goal == ChallengeGoal::ComboToTheMax ? 43 : 29;
   Hud.ChallengeText = objects->Create<TobjLabel>(Group, otLabel, 1024 - ChallengeWidth - 6, 6, HudLayer,
                                                  ChallengeWidth, height);
