@@ -5,7 +5,6 @@
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
 #include "data/sysResources.h"
-#include "game/defChallenges.h"
 #include "game/defLevels.h"
 #include "game/defPowerUps.h"
 #include "game/defSprites.h"
