@@ -1,6 +1,7 @@
 #include "data/ASDb.h"
 
 #include <gtest/gtest.h>
+#include <nettle/md5.h>
 
 #include "data/ASDbWriter.h"
 #include "data/sysFiles.h"
@@ -161,6 +162,26 @@ TEST(ASDbRecords, AWrongUnpackedSizeIsRejectedAlthoughTheDigestMatches) {
   }
 }
 
+TEST(ASDbRecords, AStreamShorterThanItsUnpackedSizeIsRejectedWhateverTheDigestSays) {
+  TASDbWriter writer;
+  writer.Add("pic", 1, Data("twelve bytes"));
+  TByteImage patched;
+  patched.Bytes = writer.Build();
+  const auto at = static_cast<std::size_t>(RecordPosition(patched.Bytes, 0));
+  patched.I32(at + 2, 13);
+  // The digest of the twelve bytes and one more zero, as a buffer of the stated size would hold them.
+  const std::vector<std::uint8_t> padded = Data(std::string("twelve bytes") + '\0');
+  md5_ctx md5;
+  md5_init(&md5);
+  md5_update(&md5, padded.size(), padded.data());
+  md5_digest(&md5, MD5_DIGEST_SIZE, patched.Bytes.data() + at + 18);
+  TASDb db = FromMemory(patched.Bytes);
+  ASSERT_TRUE(db.Open());
+  std::vector<std::uint8_t> out;
+  EXPECT_FALSE(db.ReadRecord("pic", out));
+  EXPECT_TRUE(out.empty());
+}
+
 TEST(ASDbRecords, DataNotMatchingItsDigestOrNotAZlibStreamIsRejected) {
   TASDbWriter writer;
   writer.Add("pic", 1, Data("some picture data"));
@@ -286,6 +307,53 @@ TEST(ASDbHostile, AStoredSizeOutsideTheFileFailsOnlyThatRecord) {
     EXPECT_TRUE(db.ReadRecord("good", out));
     EXPECT_EQ(out, Data("fine"));
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ASDbRecords, ReadingByIndexGivesEachOfTwoEqualKeysItsOwnRecordAndChecksTheKey) {
+  TASDbWriter writer;
+  writer.Add("dup", 1, Data("first"));
+  writer.Add("dup", 1, Data("second"));
+  TASDb db = FromMemory(writer.Build());
+  ASSERT_TRUE(db.Open());
+  std::vector<std::uint8_t> out;
+  ASSERT_TRUE(db.ReadRecordAt(1, "dup", out));
+  EXPECT_EQ(out, Data("second"));
+  out.clear();
+  EXPECT_FALSE(db.ReadRecordAt(1, "other", out)) << "the file changed since the record was listed";
+  EXPECT_FALSE(db.ReadRecordAt(2, "dup", out));
+  EXPECT_FALSE(db.ReadRecordAt(-1, "dup", out));
+  EXPECT_TRUE(out.empty());
+}
+
+TEST(ASDbHold, AHeldArchiveIsReadFromItsBytesUntilReleased) {
+  TTempDir dir;
+  TASDbWriter one;
+  one.Add("a", 1, Data("old"));
+  ASSERT_TRUE(one.Save(dir.File("h.asdb")));
+  TASDb db;
+  db.SetFileName(dir.File("h.asdb"));
+  ASSERT_TRUE(db.Hold());
+  ASSERT_TRUE(db.EnsureOpen());
+  TASDbWriter two;
+  two.Add("a", 1, Data("new"));
+  ASSERT_TRUE(two.Save(dir.File("h.asdb")));
+  std::vector<std::uint8_t> out;
+  ASSERT_TRUE(db.ReadRecord("a", out));
+  EXPECT_EQ(out, Data("old")) << "the bytes read by Hold";
+  db.Release();
+  out.clear();
+  ASSERT_TRUE(db.ReadRecord("a", out));
+  EXPECT_EQ(out, Data("new")) << "the file again";
+
+  ASSERT_TRUE(db.Hold());
+  db.SetFileName(dir.File("missing.asdb"));
+  out.clear();
+  EXPECT_FALSE(db.ReadRecord("a", out)) << "a new file name drops the held bytes";
+  EXPECT_FALSE(db.Hold()) << "nothing to hold";
 }
 
 }  // namespace

@@ -540,7 +540,7 @@ TEST_F(MenusFlow, CompletedChallengeRecordsBestAndTimeAndItsMedalGrowsOnReturn) 
   while (challenges->Animation.Running && steps < 100) {
     Tick();
     ++steps;
-    largest = std::max(largest, medal->Width);
+    largest = std::max(largest, medal->Width.Get());
     EXPECT_EQ(medal->Width, medal->Height);
     EXPECT_DOUBLE_EQ(medal->RelX, (108 - medal->Width) / 2.0 + 6);
   }

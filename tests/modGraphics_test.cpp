@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 #include "core/sysEventHandler.h"
@@ -233,6 +234,91 @@ TEST_F(GraphicsTest, IdenticalFramesAreNeitherDrawnNorPresented) {
   Graphics->SkipIdenticalFrames = false;
   Draw();
   EXPECT_EQ(Device->Presents, 6);
+}
+
+// The frame on screen must always be the frame the scene gives: after each
+// change below it is drawn again, and with no change it is not even built.
+TEST_F(GraphicsTest, EveryChangeToWhatIsDrawnIsDrawnAndAnUnchangedSceneIsNotBuilt) {
+  TobjBase* screen = Picture(10, 10, 32, 32, true);
+  TobjBase* world = Picture(100, 50, 32, 32, false);
+  TobjBase* spare = Picture(300, 300, 16, 16, true);
+  TrndGfx* extra = screen->AddPicture(0, 0, 0, TTexCoord{}, TPointD{40, 0}, TPointI{16, 16}, 0xFFFFFF, 255);
+  auto upToDate = [&](const char* what) {
+    Draw();
+    const std::vector<TRecordedQuad> drawn = Device->Scene;
+    Graphics->BuildFrameForTest();
+    const std::vector<TDrawCmd>& truth = Graphics->Frame();
+    ASSERT_EQ(drawn.size(), truth.size()) << what;
+    for (std::size_t i = 0; i < truth.size(); ++i) {
+      EXPECT_EQ(drawn[i].Texture, truth[i].Texture) << what;
+      EXPECT_EQ(drawn[i].Blend, truth[i].Blend) << what;
+      EXPECT_FLOAT_EQ(drawn[i].Source.X, truth[i].Source.X) << what;
+      EXPECT_EQ(drawn[i].Source.Mirror, truth[i].Source.Mirror) << what;
+      for (int k = 0; k < 4; ++k) {
+        EXPECT_FLOAT_EQ(drawn[i].Quad.P[k].X, truth[i].Quad.P[k].X) << what;
+        EXPECT_FLOAT_EQ(drawn[i].Quad.P[k].Y, truth[i].Quad.P[k].Y) << what;
+        EXPECT_EQ(drawn[i].Colors[k], truth[i].Colors[k]) << what;
+      }
+    }
+  };
+  upToDate("first frame");
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"item moved", [&] { screen->MainItem->RelX = 3; }},
+      {"item resized", [&] { screen->MainItem->Width = 20; }},
+      {"pattern", [&] { screen->MainItem->SetPattern(5); }},
+      {"source x", [&] { screen->MainItem->TexCoord.SrcX = 4; }},
+      {"mirror", [&] { screen->MainItem->TexCoord.Mirror = true; }},
+      {"one corner colour", [&] { screen->MainItem->VertexColors[2] = 0x80FF0000; }},
+      {"faded", [&] { screen->SetAlpha(77); }},
+      {"item hidden", [&] { extra->Visible = false; }},
+      {"item shown", [&] { extra->Visible = true; }},
+      {"other image", [&] { extra->ImageIndex = 1; }},
+      {"blend", [&] { extra->DrawEffect = beAdd; }},
+      {"effects off", [&] { Res().Settings.BlendingEffects = 0; }},
+      {"rotated", [&] { extra->DrawMode = 3; extra->Angle = 0.5; }},
+      {"scaled", [&] { extra->Scale = 2; }},
+      {"free quadrilateral", [&] { extra->DrawMode = 4; extra->SetCorner(1, TPointD{30, 2}); }},
+      {"object moved", [&] { screen->X = 12; }},
+      {"object hidden", [&] { spare->Visible = false; }},
+      {"object into world space", [&] { spare->Visible = true; spare->Space = csWorld; }},
+      {"camera", [&] { Res().CameraX = 40; }},
+      {"zoom", [&] { Res().Zoom = 1.5; }},
+      {"new object", [&] { Picture(5, 400, 8, 8, true); }},
+      {"object deleted", [&] { Iface.Objects->DeleteObject(spare->Index); }},
+      {"item deleted", [&] { screen->RemoveItem(extra); }},
+      {"image geometry", [&] { Res().SetImageGeometry(1, 0, TPointSize{64, 64}, TPointSize{64, 64}); }},
+  };
+  for (const auto& [what, change] : changes) {
+    const auto built = Graphics->FramesUnchanged;
+    change();
+    upToDate(what);
+    EXPECT_EQ(Graphics->FramesUnchanged, built) << what << ": the change was not seen";
+  }
+  const int scenes = Device->Scenes;
+  const auto unchanged = Graphics->FramesUnchanged;
+  Draw();
+  Draw();
+  EXPECT_EQ(Device->Scenes, scenes);
+  EXPECT_EQ(Graphics->FramesUnchanged, unchanged + 2);
+}
+
+TEST_F(GraphicsTest, WatchedNumbersAreCheckedOnFramesThatAreNotBuilt) {
+  TobjBase* o = Picture(10, 10, 64, 16, true);
+  TrndText* t = o->AddText();
+  std::int32_t score = 7;
+  t->AddWatch(&score);
+  t->SetMarkUp("<v=0>", 8, false, false, false, false, false);
+  Draw();
+  Draw();
+  const auto unchanged = Graphics->FramesUnchanged;
+  const int scenes = Device->Scenes;
+  score = 42;
+  Draw();
+  EXPECT_EQ(Graphics->FramesUnchanged, unchanged + 1) << "nothing drawn changed yet";
+  ASSERT_FALSE(t->Segments.empty());
+  EXPECT_EQ(t->Segments[0].Text, "42 ");
+  Draw();
+  EXPECT_EQ(Device->Scenes, scenes + 1) << "the new number is painted and drawn";
 }
 
 TEST_F(GraphicsTest, LeavingFullScreenRebuildsTheRenderTargets) {

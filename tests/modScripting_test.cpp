@@ -137,6 +137,16 @@ TEST_F(DirectorTest, StartupShowsTheLoadingScreenAndEnablesTheTimer) {
   EXPECT_EQ(Res()->ImageSetCount(), 10) << "ten image archives, one set each, even when missing";
 }
 
+TEST_F(DirectorTest, TheLoadingScreenSaysClickToContinueOnceStartUpEndsBeforeAnyStep) {
+  Start(false);
+  auto* loading = static_cast<TTestScreen*>(Director->Screen(ssLoading));
+  ASSERT_NE(loading, nullptr);
+  EXPECT_EQ(loading->Status->Text, "CLICK TO CONTINUE");
+  EXPECT_EQ(loading->Status->FontSize, 14);
+  EXPECT_TRUE(loading->Status->AlignCenter);
+  EXPECT_TRUE(loading->Status->AlignMiddle);
+}
+
 TEST_F(DirectorTest, LoadingWaitEndsAfterFiveRoundedSeconds) {
   Start(false);
   AttachPoster();

@@ -35,7 +35,7 @@ using ScreensFlow = FlowTest;
 TEST_F(ScreensFlow, FirstRunCreatesTheProfileAndGreetsThePlayer) {
   Start();
   ASSERT_NE(Screen(ssLoading), nullptr);
-  EXPECT_EQ(Screen(ssLoading)->StatusText()->Text, "LOADING GAME DATA...");
+  EXPECT_EQ(Screen(ssLoading)->StatusText()->Text, "CLICK TO CONTINUE") << "start-up ends with the data loaded";
   PassLoading();
   auto* create = dynamic_cast<TfrmProfileCreate*>(Screen(ssProfileCreate));
   ASSERT_NE(create, nullptr);

@@ -621,6 +621,7 @@ TEST_F(ResourcesTest, AnArchiveBecomesAnImageSetOfItsImageRecordsInOrder) {
   writer.AddImage(Picture("Loading", 4, 2, 2, 2));
   ASSERT_TRUE(writer.Save(Dir.File("core.asdb")));
   TrndRecordingDevice device;
+  device.KeepPixels = true;
   auto res = Make();
   res->SetDevice(&device);
   const std::int32_t first = res->LoadArchive(Dir.File("core.asdb"));
@@ -630,8 +631,12 @@ TEST_F(ResourcesTest, AnArchiveBecomesAnImageSetOfItsImageRecordsInOrder) {
   ASSERT_EQ(set->Count(), 2) << "other record types are skipped";
   EXPECT_EQ(set->Image(0)->Name, "Font");
   EXPECT_EQ(set->Image(1)->Name, "Loading");
-  EXPECT_EQ(set->Image(1)->Textures, Picture("Loading", 4, 2, 2, 2).Textures);
-  EXPECT_EQ(set->Image(1)->DeviceTextures.size(), 2u) << "uploaded to the attached device";
+  const TImage* loading = set->Image(1);
+  ASSERT_EQ(loading->DeviceTextures.size(), 2u) << "uploaded to the attached device";
+  for (std::size_t t = 0; t < 2; ++t)
+    EXPECT_EQ(device.Pixels[loading->DeviceTextures[t]], Picture("Loading", 4, 2, 2, 2).Textures[t]);
+  EXPECT_TRUE(loading->Textures.empty()) << "the pixels are kept by the device alone";
+  EXPECT_EQ(loading->TextureCount, 2);
   EXPECT_EQ(res->LoadArchive(Dir.File("core.asdb")), 1) << "each load is a new set";
 }
 

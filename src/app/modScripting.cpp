@@ -85,6 +85,18 @@ void TmodScripting::Startup() {
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
+  // Loading is over: the first frame of the loop says so already, two frames
+  // before the first logic step would.
+  ShowContinue();
+}
+
+void TmodScripting::ShowContinue() {
+  TsysForm* loading = Screens[ssLoading].get();
+  if (TrndText* status = loading != nullptr ? loading->StatusText() : nullptr) {
+    // Only laid out and painted again when it differs.
+    if (status->Text != LoadingContinue || status->FontSize != 14)
+      status->SetText(LoadingContinue, 14, false, false, false, true, true);
+  }
 }
 
 void TmodScripting::TellUnreadableData() {
@@ -305,11 +317,7 @@ void TmodScripting::ProcessEvents() {
   if (!LoadingWait) return;
 
   TsysForm* loading = Screens[ssLoading].get();
-  if (TrndText* status = loading != nullptr ? loading->StatusText() : nullptr) {
-    // Set every step, but only laid out and painted again when it differs.
-    if (status->Text != LoadingContinue || status->FontSize != 14)
-      status->SetText(LoadingContinue, 14, false, false, false, true, true);
-  }
+  ShowContinue();  // every step
 
   LoadNow = Platform.Clock->Counter();
   const double seconds =

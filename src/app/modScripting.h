@@ -108,6 +108,8 @@ class TmodScripting : public TsysModule {
  private:
   void Startup();
   void OpenBackground();
+  // The loading screen's status line reads "CLICK TO CONTINUE".
+  void ShowContinue();
   // One message box listing the data files that could not be read.
   void TellUnreadableData();
 

@@ -5,7 +5,7 @@
 #include <nettle/md5.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -47,47 +47,32 @@ bool SameKey(const std::string& a, const std::string& b) {
   return true;
 }
 
-// Inflates one zlib stream; the result must be exactly expected bytes long. The
-// output grows with what really comes out, so a lying size allocates nothing.
-bool Inflate(const std::vector<std::uint8_t>& in, std::int64_t expected, std::vector<std::uint8_t>& out,
-             std::string& why) {
+// Unpacks one zlib stream in one shot into exactly expected bytes. Deflate
+// cannot expand more than about 1032 to 1, so a stated size beyond that is a
+// lie and is refused before anything is allocated for it.
+bool Inflate(libdeflate_decompressor* inflater, const std::uint8_t* in, std::size_t inSize, std::int64_t expected,
+             std::vector<std::uint8_t>& out, std::string& why) {
   out.clear();
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) {
-    why = "zlib could not start";
+  if (expected > static_cast<std::int64_t>(inSize) * 1032 + 64) {
+    why = "claims more unpacked bytes than its data can hold";
     return false;
   }
-  z.next_in = const_cast<Bytef*>(in.data());
-  z.avail_in = static_cast<uInt>(in.size());
-  constexpr std::size_t Chunk = 256 * 1024;
-  // One byte past the expected size is enough to notice a stream that is too long.
-  const auto limit = static_cast<std::size_t>(expected) + 1;
-  // Deflate cannot expand more than about 1032 to 1, so this much may be taken
-  // at once without trusting the stated size.
-  out.reserve(static_cast<std::size_t>(std::min<std::int64_t>(expected, static_cast<std::int64_t>(in.size()) * 1032 + 64)));
-  int rc = Z_OK;
-  while (rc == Z_OK) {
-    const std::size_t have = out.size();
-    if (have >= limit) break;
-    const std::size_t grow = std::min(Chunk, limit - have);
-    out.resize(have + grow);
-    z.next_out = out.data() + have;
-    z.avail_out = static_cast<uInt>(grow);
-    rc = inflate(&z, Z_NO_FLUSH);
-    out.resize(have + (grow - z.avail_out));
-    if (rc == Z_BUF_ERROR && z.avail_in == 0) break;  // input ran out mid-stream
+  out.resize(static_cast<std::size_t>(expected));
+  std::size_t got = 0;
+  switch (libdeflate_zlib_decompress(inflater, in, inSize, out.data(), out.size(), &got)) {
+    case LIBDEFLATE_SUCCESS:
+      if (got == out.size()) return true;
+      why = "unpacks to " + std::to_string(got) + " bytes, not " + std::to_string(expected);
+      break;
+    case LIBDEFLATE_INSUFFICIENT_SPACE:
+      why = "unpacks to more than its unpacked size";
+      break;
+    default:
+      why = "is not a whole zlib stream";
+      break;
   }
-  inflateEnd(&z);
-  if (rc != Z_STREAM_END) {
-    why = out.size() > static_cast<std::size_t>(expected) ? "unpacks to more than its unpacked size"
-                                                          : "is not a whole zlib stream";
-    return false;
-  }
-  if (out.size() != static_cast<std::size_t>(expected)) {
-    why = "unpacks to " + std::to_string(out.size()) + " bytes, not " + std::to_string(expected);
-    return false;
-  }
-  return true;
+  out.clear();
+  return false;
 }
 
 }  // namespace
@@ -99,6 +84,9 @@ class TASDbSource {
   virtual std::int64_t Size() const = 0;
   // Exactly n bytes at offset, or false.
   virtual bool ReadAt(std::int64_t offset, void* dst, std::size_t n) = 0;
+  // The n bytes at offset where they lie, without a copy; null when the source
+  // cannot show them (a file) or they are not all there.
+  virtual const std::uint8_t* View(std::int64_t, std::size_t) { return nullptr; }
 };
 
 namespace {
@@ -139,6 +127,10 @@ class TMemorySource : public TASDbSource {
     if (n > 0) std::memcpy(dst, Bytes.data() + offset, n);
     return true;
   }
+  const std::uint8_t* View(std::int64_t offset, std::size_t n) override {
+    if (offset < 0 || offset > Size() || static_cast<std::int64_t>(n) > Size() - offset) return nullptr;
+    return Bytes.data() + offset;
+  }
 
  private:
   const std::vector<std::uint8_t>& Bytes;
@@ -165,10 +157,13 @@ void BlowfishCbcDecrypt(std::vector<std::uint8_t>& data, const std::string& key,
   }
 }
 
+void TASDb::TInflaterFree::operator()(libdeflate_decompressor* d) const { libdeflate_free_decompressor(d); }
+
 void TASDb::SetFileName(const std::string& name) {
   FileName = name;
   Opened = false;
   InMemory = false;
+  Held = false;
   Memory.clear();
   Memory.shrink_to_fit();
 }
@@ -177,10 +172,34 @@ void TASDb::SetMemory(std::vector<std::uint8_t> bytes) {
   FileName.clear();
   Opened = false;
   InMemory = true;
+  Held = false;
   Memory = std::move(bytes);
 }
 
-std::string TASDb::Where() const { return InMemory ? std::string("archive in memory") : "archive " + FileName; }
+bool TASDb::Hold() {
+  if (InMemory) return true;
+  std::vector<std::uint8_t> bytes;
+  if (!ReadFileBytes(FileName, bytes)) {
+    LogLine(Where() + ": cannot be read: " + std::strerror(errno));
+    return false;
+  }
+  Memory = std::move(bytes);
+  Held = true;
+  InMemory = true;
+  return true;
+}
+
+void TASDb::Release() {
+  if (!Held) return;
+  Held = false;
+  InMemory = false;
+  Memory.clear();
+  Memory.shrink_to_fit();
+}
+
+std::string TASDb::Where() const {
+  return InMemory && !Held ? std::string("archive in memory") : "archive " + FileName;
+}
 
 std::unique_ptr<TASDbSource> TASDb::OpenSource() const {
   if (InMemory) return std::make_unique<TMemorySource>(Memory);
@@ -198,7 +217,9 @@ bool TASDb::CreateEmpty() {
 
 bool TASDb::Open() {
   bool ok = false;
-  if (!InMemory && (OpenMode == opOverwrite || (OpenMode == opUpdate && !FileExists(FileName)))) {
+  const bool onDisk = !InMemory || Held;
+  if (onDisk && (OpenMode == opOverwrite || (OpenMode == opUpdate && !FileExists(FileName)))) {
+    Release();
     ok = CreateEmpty();
   } else if (auto source = OpenSource()) {
     ok = ReadArchive(*source);
@@ -278,55 +299,68 @@ std::int32_t TASDb::IndexOfKey(const std::string& key) const {
 }
 
 bool TASDb::ReadRecord(const std::string& key, std::vector<std::uint8_t>& stream) {
-  std::vector<std::uint8_t> stored;
-  TRecordInfo r;
-  {
-    auto source = OpenSource();
-    if (!source) {
-      LogLine(Where() + ": cannot open: " + std::strerror(errno));
-      return false;
-    }
-    // The table is read again: the file may have changed since Open.
-    if (!ReadArchive(*source)) return false;
-    const std::int32_t index = IndexOfKey(key);
-    if (index < 0) return false;
-    r = Records[static_cast<std::size_t>(index)];
-    auto refuse = [&](const std::string& why) {
-      LogLine(Where() + ": record \"" + r.Key + "\" " + why);
-      return false;
-    };
-    if (r.StoredSize < 0 || r.StoredSize > FileSize - r.Position - RecordHeaderSize)
-      return refuse("has a stored size outside the file");
-    if (r.UnpackedSize < 0 || r.UnpackedSize > MaxUnpackedSize) return refuse("has an impossible unpacked size");
-    stored.resize(static_cast<std::size_t>(r.StoredSize));
-    if (!source->ReadAt(r.Position + RecordHeaderSize, stored.data(), stored.size()))
-      return refuse("cannot be read");
-  }
-  if ((r.Security & 0xFF) != 0) {
-    if (Password.empty()) {
-      LogLine(Where() + ": record \"" + r.Key + "\" is encrypted and no password is set");
-      return false;
-    }
-    BlowfishCbcDecrypt(stored, Password, r.IV);
-  }
-  std::vector<std::uint8_t> unpacked;
-  std::string why;
-  if (!Inflate(stored, r.UnpackedSize, unpacked, why)) {
-    LogLine(Where() + ": record \"" + r.Key + "\" " + why);
+  return ReadIndex(-1, &key, stream);
+}
+
+bool TASDb::ReadRecordAt(std::int32_t index, const std::string& key, std::vector<std::uint8_t>& stream) {
+  if (index < 0) return false;
+  return ReadIndex(index, &key, stream);
+}
+
+bool TASDb::ReadIndex(std::int32_t wanted, const std::string* key, std::vector<std::uint8_t>& stream) {
+  auto source = OpenSource();
+  if (!source) {
+    LogLine(Where() + ": cannot open: " + std::strerror(errno));
     return false;
   }
+  // The table is read again: the file may have changed since Open.
+  if (!ReadArchive(*source)) return false;
+  const std::int32_t index = wanted < 0 ? IndexOfKey(*key) : wanted;
+  if (index < 0 || index >= RecordCount()) return false;
+  const TRecordInfo& r = Records[static_cast<std::size_t>(index)];
+  if (wanted >= 0 && r.Key != *key) {
+    LogLine(Where() + ": record " + std::to_string(index) + " is no longer \"" + *key + "\"");
+    return false;
+  }
+  auto refuse = [&](const std::string& why) {
+    LogLine(Where() + ": record \"" + r.Key + "\" " + why);
+    return false;
+  };
+  if (r.StoredSize < 0 || r.StoredSize > FileSize - r.Position - RecordHeaderSize)
+    return refuse("has a stored size outside the file");
+  if (r.UnpackedSize < 0 || r.UnpackedSize > MaxUnpackedSize) return refuse("has an impossible unpacked size");
+  const bool encrypted = (r.Security & 0xFF) != 0;
+  if (encrypted && Password.empty()) return refuse("is encrypted and no password is set");
+  const auto storedSize = static_cast<std::size_t>(r.StoredSize);
+  // Plain records in memory are unpacked where they lie; others are copied
+  // out first (decryption works in place).
+  std::vector<std::uint8_t> stored;
+  const std::uint8_t* packed = encrypted ? nullptr : source->View(r.Position + RecordHeaderSize, storedSize);
+  if (packed == nullptr) {
+    stored.resize(storedSize);
+    if (!source->ReadAt(r.Position + RecordHeaderSize, stored.data(), stored.size())) return refuse("cannot be read");
+    if (encrypted) BlowfishCbcDecrypt(stored, Password, r.IV);
+    packed = stored.data();
+  }
+  if (!Inflater) {
+    Inflater.reset(libdeflate_alloc_decompressor());
+    if (!Inflater) return refuse("cannot be unpacked: out of memory");
+  }
+  // The usual case, an empty stream, is unpacked into directly: its room is
+  // reused and a large picture is not copied.
+  std::vector<std::uint8_t> spare;
+  std::vector<std::uint8_t>& unpacked = stream.empty() ? stream : spare;
+  std::string why;
+  if (!Inflate(Inflater.get(), packed, storedSize, r.UnpackedSize, unpacked, why)) return refuse(why);
   std::uint8_t digest[MD5_DIGEST_SIZE];
   md5_ctx md5;
   md5_init(&md5);
   md5_update(&md5, unpacked.size(), unpacked.data());
   md5_digest(&md5, MD5_DIGEST_SIZE, digest);
   if (std::memcmp(digest, r.Digest, MD5_DIGEST_SIZE) != 0) {
-    LogLine(Where() + ": record \"" + r.Key + "\" does not match its digest");
-    return false;
+    unpacked.clear();
+    return refuse("does not match its digest");
   }
-  if (stream.empty())
-    stream.swap(unpacked);  // the usual case: no copy of a large picture
-  else
-    stream.insert(stream.end(), unpacked.begin(), unpacked.end());
+  if (&unpacked == &spare) stream.insert(stream.end(), spare.begin(), spare.end());
   return true;
 }

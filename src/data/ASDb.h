@@ -1,12 +1,14 @@
 #pragma once
 // Reader of resource archives: named records, each zlib-compressed, checked with
-// an MD5 digest and optionally Blowfish-encrypted.
+// an MD5 digest and optionally Blowfish-encrypted. Records are unpacked in one
+// shot into a buffer of their stated size.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TASDbSource;  // the file or a memory buffer, for one operation
+struct libdeflate_decompressor;
 
 enum TOpenModes { opUpdate, opOverwrite, opReadOnly };
 
@@ -30,6 +32,15 @@ class TASDb {
   // Appends the record's unpacked data to stream; true only when it was found,
   // read, decompressed, of the right size and matching its digest.
   bool ReadRecord(const std::string& key, std::vector<std::uint8_t>& stream);
+  // The same for the record at index; also false when its key is no longer key
+  // (the file changed since it was listed).
+  bool ReadRecordAt(std::int32_t index, const std::string& key, std::vector<std::uint8_t>& stream);
+
+  // Reads the whole file with one read and serves the following reads from
+  // those bytes until Release or SetFileName: for reading many records in a row
+  // without opening the file and reading its table again for each.
+  bool Hold();
+  void Release();
 
   // Reads the archive from bytes in memory instead of a file, whatever the mode;
   // SetFileName goes back to the file. Lets tests and fuzzers skip the disk.
@@ -55,6 +66,7 @@ class TASDb {
     std::uint8_t IV[8] = {};
   };
   bool ReadArchive(TASDbSource& source);
+  bool ReadIndex(std::int32_t index, const std::string* key, std::vector<std::uint8_t>& stream);
   bool CreateEmpty();
   std::unique_ptr<TASDbSource> OpenSource() const;
   std::string Where() const;
@@ -64,7 +76,12 @@ class TASDb {
   std::vector<TRecordInfo> Records;
   std::int64_t FileSize = 0;
   bool InMemory = false;
+  bool Held = false;  // Memory holds the file's bytes (Hold)
   std::vector<std::uint8_t> Memory;
+  struct TInflaterFree {
+    void operator()(libdeflate_decompressor* d) const;
+  };
+  std::unique_ptr<libdeflate_decompressor, TInflaterFree> Inflater;  // made at the first read
 };
 
 // Blowfish-CBC decryption in place of the whole 8-byte blocks of data (a final

@@ -1,6 +1,8 @@
 #include "data/ImagePayload.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 #include "data/sysImages.h"
 
@@ -75,7 +77,9 @@ std::int32_t PixelFormatBytes(std::int32_t format) {
   return BytesPerPixel[static_cast<std::size_t>(format)];
 }
 
-bool ParseImagePayload(const std::uint8_t* data, std::size_t size, TImage& image, std::string& why) {
+bool ParseImagePayload(const std::uint8_t* data, std::size_t size, TImage& image, std::string& why,
+                       const std::uint8_t** texels) {
+  if (texels != nullptr) *texels = nullptr;
   if (size < HeaderSize) {
     why = "image payload too short for its header";
     return false;
@@ -135,11 +139,24 @@ bool ParseImagePayload(const std::uint8_t* data, std::size_t size, TImage& image
   image.PatternCount = patternCount;
   image.TextureWidth = textureW;
   image.TextureHeight = textureH;
+  image.TextureCount = textureCount;
+  image.Textures.clear();
+  constexpr bool nativeArgb = std::endian::native == std::endian::little;
+  if (texels != nullptr && format == 5 && nativeArgb) {
+    *texels = data + HeaderSize;
+    return true;
+  }
   image.Textures.assign(static_cast<std::size_t>(textureCount), {});
   const std::size_t pixels = static_cast<std::size_t>(textureW) * static_cast<std::size_t>(textureH);
   const std::uint8_t* p = data + HeaderSize;
   for (auto& texture : image.Textures) {
     texture.resize(pixels);
+    if (format == 5 && nativeArgb) {
+      // Already the texel layout in memory: one copy instead of a conversion each.
+      std::memcpy(texture.data(), p, pixels * 4);
+      p += pixels * 4;
+      continue;
+    }
     for (std::uint32_t& texel : texture) {
       texel = Convert(format, p);
       p += bpp;

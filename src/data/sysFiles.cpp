@@ -12,19 +12,27 @@
 
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
   out.clear();
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  std::uint8_t buffer[65536];
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Sized from the file, so a whole file comes in one read; a file that grows
+  // meanwhile is still read to its end.
+  struct stat st {};
+  std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  out.resize(size + 1);
+  std::size_t have = 0;
   bool ok = true;
   for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, f);
-    out.insert(out.end(), buffer, buffer + n);
-    if (n < sizeof buffer) {
-      ok = std::ferror(f) == 0;
-      break;
-    }
+    if (have == out.size()) out.resize(out.size() * 2);
+    const ssize_t n = ::read(fd, out.data() + have, out.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ok = false;
+    if (n <= 0) break;
+    have += static_cast<std::size_t>(n);
   }
-  std::fclose(f);
+  const int saved = errno;
+  ::close(fd);
+  errno = saved;
+  out.resize(ok ? have : 0);
   return ok;
 }
 

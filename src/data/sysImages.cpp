@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+
+#include "core/sysLog.h"
+#include "data/ASDb.h"
+#include "data/ImagePayload.h"
 
 std::int32_t TImage::PatternsPerTexture() const {
   if (PatternWidth <= 0 || PatternHeight <= 0) return 0;
@@ -16,7 +21,7 @@ bool TImage::PatternOrigin(std::int32_t pattern, std::int32_t& texture, std::int
   if (pattern < 0 || perTexture <= 0) return false;
   const std::int32_t columns = TextureWidth / PatternWidth;
   texture = pattern / perTexture;
-  if (texture >= static_cast<std::int32_t>(Textures.size())) return false;
+  if (texture >= TextureCount) return false;
   const std::int32_t inTexture = pattern % perTexture;
   x = (inTexture % columns) * PatternWidth;
   y = (inTexture / columns) * PatternHeight;
@@ -30,28 +35,88 @@ TImage* TImageSet::Image(std::int32_t index) const {
   return Images[static_cast<std::size_t>(index)].get();
 }
 
-TImage* TImageSet::Add(std::unique_ptr<TImage> image) {
+TImage* TImageSet::Add(std::unique_ptr<TImage> image, const std::uint8_t* texels) {
+  if (image->TextureCount == 0) image->TextureCount = static_cast<std::int32_t>(image->Textures.size());
   Images.push_back(std::move(image));
-  Upload(*Images.back());
-  return Images.back().get();
+  TImage& added = *Images.back();
+  MarkSceneChanged();
+  if (texels != nullptr && Device == nullptr) {
+    // Nothing to upload to: the image keeps its pixels.
+    const std::size_t pixels = static_cast<std::size_t>(added.TextureWidth) * static_cast<std::size_t>(added.TextureHeight);
+    added.Textures.assign(static_cast<std::size_t>(added.TextureCount), std::vector<std::uint32_t>(pixels));
+    for (auto& texture : added.Textures) {
+      std::memcpy(texture.data(), texels, pixels * 4);
+      texels += pixels * 4;
+    }
+    texels = nullptr;
+  }
+  Upload(added, texels);
+  return &added;
 }
 
 void TImageSet::RemoveLast() {
   if (Images.empty()) return;
   Unload(*Images.back());
   Images.pop_back();
+  MarkSceneChanged();
 }
 
 void TImageSet::SetDevice(TrndDevice* device) {
   for (auto& image : Images) Unload(*image);
   Device = device;
-  for (auto& image : Images) Upload(*image);
+  UploadAll();
 }
 
-void TImageSet::Upload(TImage& image) {
+void TImageSet::ReloadTextures() {
+  // The old ids mean nothing to the device any more: nothing to free.
+  for (auto& image : Images) image->DeviceTextures.clear();
+  UploadAll();
+}
+
+void TImageSet::UploadAll() {
+  MarkSceneChanged();  // texture ids change
+  if (Device == nullptr) return;
+  const bool reread = std::any_of(Images.begin(), Images.end(), [](const auto& image) {
+    return image->Textures.empty() && image->TextureCount > 0;
+  });
+  TASDb archive;
+  bool readable = false;
+  if (reread) {
+    archive.OpenMode = opReadOnly;
+    archive.SetFileName(Source);
+    readable = !Source.empty() && archive.Hold();
+  }
+  std::int32_t lost = 0;
+  for (auto& image : Images) {
+    if (image->Textures.empty() && image->TextureCount > 0) {
+      if (!readable || !UploadFromArchive(archive, *image)) ++lost;
+    } else {
+      Upload(*image, nullptr);
+    }
+  }
+  Payload.clear();
+  Payload.shrink_to_fit();
+  if (lost > 0)
+    ShowMessage("", std::to_string(lost) + " pictures could not be read again from " + Source +
+                        " and stay blank until the game is started again.");
+}
+
+void TImageSet::Upload(TImage& image, const std::uint8_t* texels) {
   if (Device == nullptr || !image.DeviceTextures.empty()) return;
+  if (texels != nullptr) {
+    const std::size_t bytes = static_cast<std::size_t>(image.TextureWidth) * static_cast<std::size_t>(image.TextureHeight) * 4;
+    for (std::int32_t t = 0; t < image.TextureCount; ++t)
+      image.DeviceTextures.push_back(
+          Device->CreateTexture(image.TextureWidth, image.TextureHeight, texels + static_cast<std::size_t>(t) * bytes));
+    return;
+  }
   for (const auto& pixels : image.Textures)
     image.DeviceTextures.push_back(Device->CreateTexture(image.TextureWidth, image.TextureHeight, pixels.data()));
+  // The device holds the picture now; the record can give it back.
+  if (Reloadable(image)) {
+    image.Textures.clear();
+    image.Textures.shrink_to_fit();
+  }
 }
 
 void TImageSet::Unload(TImage& image) {
@@ -59,4 +124,25 @@ void TImageSet::Unload(TImage& image) {
     for (TTextureId id : image.DeviceTextures)
       if (id != 0) Device->FreeTexture(id);
   image.DeviceTextures.clear();
+}
+
+bool TImageSet::UploadFromArchive(TASDb& archive, TImage& image) {
+  if (!Reloadable(image)) return false;
+  Payload.clear();
+  if (!archive.ReadRecordAt(image.RecordIndex, image.Name, Payload)) return false;
+  TImage fresh;
+  std::string why;
+  const std::uint8_t* texels = nullptr;
+  if (!ParseImagePayload(Payload.data(), Payload.size(), fresh, why, &texels)) {
+    LogLine(Source + ": image \"" + image.Name + "\": " + why);
+    return false;
+  }
+  if (fresh.TextureWidth != image.TextureWidth || fresh.TextureHeight != image.TextureHeight ||
+      fresh.TextureCount != image.TextureCount) {
+    LogLine(Source + ": image \"" + image.Name + "\" is no longer the picture that was loaded");
+    return false;
+  }
+  if (texels == nullptr) image.Textures = std::move(fresh.Textures);
+  Upload(image, texels);
+  return true;
 }

@@ -1,12 +1,16 @@
 #pragma once
 // Images of the image sets: a grid of equal patterns spread over one or more
-// textures, kept as 32-bit pixels and uploaded to the device when there is one.
+// textures. An image read from an archive keeps its pixels only until they are
+// on the device; a new device gets them from the archive again.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "render/rndDevice.h"
+#include "render/rndDrawn.h"
+
+class TASDb;
 
 struct TImage {
   std::string Name;
@@ -17,10 +21,15 @@ struct TImage {
   std::int32_t PatternCount = 0;
   std::int32_t TextureWidth = 0;
   std::int32_t TextureHeight = 0;
-  // One pixel block per texture, 0xAARRGGBB, TextureWidth * TextureHeight each.
+  // How many textures the image has, whether or not their pixels are held.
+  std::int32_t TextureCount = 0;
+  // One pixel block per texture, 0xAARRGGBB, TextureWidth * TextureHeight each;
+  // empty once uploaded when the image can be read again from its record.
   std::vector<std::vector<std::uint32_t>> Textures;
   // Device textures, parallel to Textures; empty while no device is attached.
   std::vector<TTextureId> DeviceTextures;
+  // Index of the archive record the image was read from; -1 for one made in memory.
+  std::int32_t RecordIndex = -1;
 
   // Where pattern p lies: the texture index and the top-left texel; false when
   // p is outside the image.
@@ -37,17 +46,31 @@ class TImageSet {
 
   std::int32_t Count() const { return static_cast<std::int32_t>(Images.size()); }
   TImage* Image(std::int32_t index) const;
-  TImage* Add(std::unique_ptr<TImage> image);  // uploads when a device is attached
+  // Uploads when a device is attached: from texels when given (the image's
+  // textures one after the other, as ParseImagePayload points at them), else
+  // from its Textures. Texels are copied to Textures when there is no device.
+  TImage* Add(std::unique_ptr<TImage> image, const std::uint8_t* texels = nullptr);
   void RemoveLast();
-  // Attaches (or detaches, with null) the device and uploads every image.
+  // Attaches (or detaches, with null) the device and uploads every image,
+  // reading from the archive the pixels that were given away.
   void SetDevice(TrndDevice* device);
+  // The device lost every texture: forgets them and uploads every image again.
+  void ReloadTextures();
 
   bool MipMapping = true;
+  // The archive the images came from (empty for a set made in memory).
+  std::string Source;
 
  private:
-  void Upload(TImage& image);
+  void UploadAll();
+  void Upload(TImage& image, const std::uint8_t* texels);
   void Unload(TImage& image);
+  // Uploads an image whose pixels were given away from its record again; its
+  // geometry (which may have been changed since) stays as it is.
+  bool UploadFromArchive(TASDb& archive, TImage& image);
+  bool Reloadable(const TImage& image) const { return image.RecordIndex >= 0 && !Source.empty(); }
 
   TrndDevice* Device;
   std::vector<std::unique_ptr<TImage>> Images;
+  std::vector<std::uint8_t> Payload;  // reused while reading records again
 };

@@ -97,6 +97,10 @@ void TsysResources::SetDevice(TrndDevice* device) {
   for (auto& set : ImageSets) set->SetDevice(device);
 }
 
+void TsysResources::ReloadTextures() {
+  for (auto& set : ImageSets) set->ReloadTextures();
+}
+
 TTextureId TsysResources::CreateRenderTarget(std::int32_t width, std::int32_t height, std::int32_t) {
   // Without a device (before start-up hands it over) there is nothing to draw into yet.
   if (Device == nullptr) return 0;
@@ -404,12 +408,15 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
   const std::int32_t index = AddImageSet();
   TImageSet* set = ImageSet(index);
   set->MipMapping = true;
+  set->Source = fileName;
   Archive.SetFileName(fileName);
   if (!FileExists(fileName)) {
     NoteUnreadableData(fileName, "missing");
     return index;
   }
-  if (!Archive.EnsureOpen()) {
+  // One read of the whole file; every record is then taken from memory.
+  if (!Archive.Hold() || !Archive.EnsureOpen()) {
+    Archive.Release();
     NoteUnreadableData(fileName, "cannot be read");
     return index;
   }
@@ -418,20 +425,23 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
     if (Archive.RecordType(i) != 1) continue;
     auto image = std::make_unique<TImage>();
     image->Name = Archive.RecordKey(i);
-    payload.clear();
-    if (!Archive.ReadRecord(image->Name, payload)) {
+    image->RecordIndex = i;
+    payload.clear();  // keeps its room: the next picture is unpacked into it
+    if (!Archive.ReadRecordAt(i, image->Name, payload)) {
       LogLine(fileName + ": image \"" + image->Name + "\" cannot be read; the rest of the archive is skipped");
       NoteUnreadableData(fileName, "damaged");
       break;
     }
     std::string why;
-    if (!ParseImagePayload(payload.data(), payload.size(), *image, why)) {
+    const std::uint8_t* texels = nullptr;
+    if (!ParseImagePayload(payload.data(), payload.size(), *image, why, &texels)) {
       LogLine(fileName + ": image \"" + image->Name + "\": " + why + "; the rest of the archive is skipped");
       NoteUnreadableData(fileName, "damaged");
       break;
     }
-    set->Add(std::move(image));
+    set->Add(std::move(image), texels);
   }
+  Archive.Release();
   return index;
 }
 
@@ -444,5 +454,6 @@ void TsysResources::SetImageGeometry(std::int32_t set, std::int32_t image, TPoin
   img->PatternHeight = patternSize.Height;
   img->VisibleWidth = visibleSize.Width;
   img->VisibleHeight = visibleSize.Height;
-  img->PatternCount = img->PatternsPerTexture() * static_cast<std::int32_t>(img->Textures.size());
+  img->PatternCount = img->PatternsPerTexture() * img->TextureCount;
+  MarkSceneChanged();
 }

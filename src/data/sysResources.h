@@ -11,6 +11,7 @@
 #include "data/sysRecords.h"
 #include "game/defLevels.h"
 #include "render/rndDevice.h"
+#include "render/rndDrawn.h"
 
 class TsysMainWindow;
 class TrndGfx;
@@ -88,9 +89,10 @@ class TsysResources {
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);
 
   // --- camera ---
-  double CameraX = 0;
-  double CameraY = 0;
-  double Zoom = 1.0;
+  // Drawn: moving the camera marks the scene changed.
+  TDrawn<double> CameraX = 0;
+  TDrawn<double> CameraY = 0;
+  TDrawn<double> Zoom = 1.0;
 
   // --- state of the game being played ---
   bool GameOver = false;
@@ -122,6 +124,8 @@ class TsysResources {
   // Appends a new image set; returns its index.
   std::int32_t AddImageSet();
   void SetDevice(TrndDevice* device);
+  // The device lost every texture: the image sets upload their pictures again.
+  void ReloadTextures();
   TrndDevice* Device = nullptr;
 
   // A render target of the given size; 0 (and a message) when it could not be made.

@@ -62,6 +62,7 @@ TrndGfx* TobjBase::Item(std::int32_t i) const {
 }
 
 void TobjBase::SortItems() {
+  MarkSceneChanged();
   // Stable: an item moves only past items with a strictly greater layer.
   std::stable_sort(Items.begin(), Items.end(),
                    [](const std::unique_ptr<TrndGfx>& a, const std::unique_ptr<TrndGfx>& b) {

@@ -77,13 +77,14 @@ class TobjBase : public TsysEventComponent {
   std::int32_t Index = 0;
   std::int32_t Group;
   std::int32_t ObjType;
-  bool Visible = true;
-  std::uint8_t Space = csWorld;
-  double X;
-  double Y;
-  double Layer;
-  std::int32_t Width;
-  std::int32_t Height;
+  // Drawn fields: a change marks the scene changed (render/rndDrawn.h).
+  TDrawn<bool> Visible = true;
+  TDrawn<std::uint8_t> Space = csWorld;
+  TDrawn<double> X;
+  TDrawn<double> Y;
+  double Layer;  // fixed at creation: the manager files the object by it
+  TDrawn<std::int32_t> Width;
+  TDrawn<std::int32_t> Height;
   std::uint32_t Color = 0;
   std::int32_t Alpha = 0;
   std::vector<std::unique_ptr<TrndGfx>> Items;

@@ -41,6 +41,7 @@ TobjBase* TsysObjects::CreateObject(std::int32_t group, std::int32_t objType, do
   object->Index = Count();
   Objects.push_back(std::move(created));
   Layers[layerIndex].push_back(object);
+  MarkSceneChanged();
   Types[static_cast<std::size_t>(objType)].push_back(object);
   Groups[static_cast<std::size_t>(group)].push_back(object);
   Alive.insert(object);
@@ -57,6 +58,7 @@ void TsysObjects::DeleteObject(std::int32_t index) {
     return;
   }
   NeedsPack = true;
+  MarkSceneChanged();
   if (Events != nullptr) Events->Unregister(object);
   const auto layerIndex = static_cast<std::size_t>(
       std::clamp<std::int64_t>(Round(object->Layer), 0, LayerCountValue - 1));

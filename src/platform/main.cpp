@@ -113,8 +113,12 @@ int main(int argc, char** argv) {
   window->OnExposed = [&] {
     if (director && director->Graphics) director->Graphics->Invalidate();
   };
-  window->OnRenderReset = [&] {
-    if (director && director->Graphics && device != nullptr) device->TargetsReset();
+  window->OnRenderReset = [&](bool deviceLost) {
+    if (!director || !director->Graphics || device == nullptr) return;
+    if (deviceLost)
+      device->DeviceReset();
+    else
+      device->TargetsReset();
   };
   window->OnScreenshot = [&] {
     if (!director || !director->Graphics || !director->Interface) return;

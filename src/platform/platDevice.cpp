@@ -76,7 +76,7 @@ void TplatDevice::ApplyScaleMode(SDL_Texture* texture) const {
   SDL_SetTextureScaleMode(texture, Antialias ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
 }
 
-TTextureId TplatDevice::CreateTexture(int width, int height, const std::uint32_t* pixels) {
+TTextureId TplatDevice::CreateTexture(int width, int height, const void* pixels) {
   if (width <= 0 || height <= 0) return 0;
   SDL_Texture* t = SDL_CreateTexture(Render, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
   if (t == nullptr) {
@@ -241,11 +241,22 @@ void TplatDevice::SetWindowed(bool windowed) {
     SDL_SetWindowBordered(Window->Handle(), SDL_TRUE);
     Window->SnapClientArea();
   }
-  if (OnRestore) OnRestore(false);
+  if (OnRestore) OnRestore(TrndLost::Nothing);
 }
 
 void TplatDevice::TargetsReset() {
-  if (OnRestore) OnRestore(true);
+  if (OnRestore) OnRestore(TrndLost::Targets);
+}
+
+void TplatDevice::DeviceReset() {
+  Vertices.clear();
+  Indices.clear();
+  BatchTexture = nullptr;
+  for (auto& [id, tex] : Textures) SDL_DestroyTexture(tex.Texture);
+  Textures.clear();
+  if (Capture != nullptr) SDL_DestroyTexture(Capture);
+  Capture = nullptr;
+  if (OnRestore) OnRestore(TrndLost::Textures);
 }
 
 bool TplatDevice::CaptureFrame(const std::vector<TDrawCmd>& frame, std::vector<std::uint32_t>& pixels) {

@@ -17,7 +17,7 @@ class TplatDevice : public TrndDevice {
   static std::unique_ptr<TplatDevice> Create(TplatWindow* window, bool windowed, bool antialias);
   ~TplatDevice() override;
 
-  TTextureId CreateTexture(int width, int height, const std::uint32_t* pixels) override;
+  TTextureId CreateTexture(int width, int height, const void* pixels) override;
   TTextureId CreateRenderTarget(int width, int height) override;
   void FreeTexture(TTextureId texture) override;
   bool TextureSize(TTextureId texture, int& width, int& height) const override;
@@ -34,8 +34,10 @@ class TplatDevice : public TrndDevice {
   void SetWindowed(bool windowed) override;
   bool CaptureFrame(const std::vector<TDrawCmd>& frame, std::vector<std::uint32_t>& pixels) override;
 
-  // The window saw SDL_RENDER_TARGETS_RESET (or DEVICE_RESET).
+  // The window saw SDL_RENDER_TARGETS_RESET.
   void TargetsReset();
+  // The window saw SDL_RENDER_DEVICE_RESET: every texture is gone and is made again.
+  void DeviceReset();
   SDL_Renderer* Renderer() const { return Render; }
   SDL_Texture* SdlTexture(TTextureId texture) const {
     auto it = Textures.find(texture);

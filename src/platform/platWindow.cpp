@@ -98,7 +98,7 @@ void TplatWindow::HandleEvent(const SDL_Event& event) {
       break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
-      if (OnRenderReset) OnRenderReset();
+      if (OnRenderReset) OnRenderReset(event.type == SDL_RENDER_DEVICE_RESET);
       break;
     case SDL_KEYDOWN: {
       if (event.key.keysym.sym == SDLK_F12 && event.key.repeat == 0 && OnScreenshot) OnScreenshot();

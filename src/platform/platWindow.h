@@ -42,8 +42,9 @@ class TplatWindow : public TsysMainWindow {
   std::function<void()> OnClose;
   // The drawing surface must be repainted (exposed or resized).
   std::function<void()> OnExposed;
-  // The renderer lost the contents of its render targets.
-  std::function<void()> OnRenderReset;
+  // The renderer lost the contents of its render targets, or (deviceLost)
+  // every texture with them.
+  std::function<void(bool deviceLost)> OnRenderReset;
   // F12: save a picture of the current frame.
   std::function<void()> OnScreenshot;
 

@@ -101,8 +101,9 @@ bool TmodGraphics::Initialise() {
   const TSettingsRecord& settings = Interface->Resources->Settings;
   Device->SetAntialias(settings.Antialias != 0);
   Device->SetWindowed(settings.Fullscreen == 0);
-  Device->OnRestore = [this](bool targetsLost) {
-    if (targetsLost) RestoreNeeded = true;
+  Device->OnRestore = [this](TrndLost lost) {
+    if (lost == TrndLost::Textures) Interface->Resources->ReloadTextures();
+    if (lost != TrndLost::Nothing) RestoreNeeded = true;
     RestoreTargets();
   };
   ForceDraw = true;
@@ -159,6 +160,21 @@ void TmodGraphics::RenderFrame() {
   FrameDrawn = false;
   if (!Device) return;
   PaintTargets();
+  const bool effectsOn = Interface->Resources->Settings.BlendingEffects != 0;
+  if (ShowFPS) FpsText = "FPS:" + std::to_string(Interface->FrameRate);
+  // Nothing drawn changed since the frame on screen was built: it is still
+  // right, and only the watched numbers of its texts need a look.
+  if (SkipIdenticalFrames && HavePresented && !ForceDraw && !TargetsPainted && SceneRevision == BuiltRevision &&
+      effectsOn == BuiltEffects && ShowFPS == BuiltShowFPS && (!ShowFPS || FpsText == BuiltFpsText)) {
+    for (TrndText* text : Watching) text->CheckWatches();
+    ++FramesSkipped;
+    ++FramesUnchanged;
+    return;
+  }
+  BuiltRevision = SceneRevision;
+  BuiltEffects = effectsOn;
+  BuiltShowFPS = ShowFPS;
+  BuiltFpsText = FpsText;
   BuildScene();
   const std::uint64_t hash = HashFrame();
   if (SkipIdenticalFrames && HavePresented && !ForceDraw && !TargetsPainted && hash == PresentedHash) {
@@ -193,6 +209,7 @@ void TmodGraphics::Emit(TTextureId texture, const TQuad& quad, const TSourceRect
 
 void TmodGraphics::BuildScene() {
   Commands.clear();
+  Watching.clear();
   TsysResources* res = Interface->Resources.get();
   TsysObjects* objects = Interface->Objects.get();
   const double zoom = res->Zoom;
@@ -227,7 +244,10 @@ void TmodGraphics::BuildScene() {
       }
       for (const auto& item : object->Items) {
         AddItem(*item, sx, sy, s, screenSpace, effectsOn);
-        if (item->IsText()) static_cast<TrndText*>(item.get())->CheckWatches();
+        if (!item->IsText()) continue;
+        auto* text = static_cast<TrndText*>(item.get());
+        if (!text->Watches.empty()) Watching.push_back(text);
+        text->CheckWatches();
       }
     }
   }
@@ -267,8 +287,10 @@ void TmodGraphics::AddItem(const TrndGfx& item, double sx, double sy, double s, 
     src.Y = static_cast<float>(py + item.TexCoord.SrcY);
   }
   if (!item.Visible || texture == 0) return;
-  double srcW = item.TexCoord.SrcWidth > 0 ? item.TexCoord.SrcWidth : fullW;
-  double srcH = item.TexCoord.SrcHeight > 0 ? item.TexCoord.SrcHeight : fullH;
+  double srcW = item.TexCoord.SrcWidth > 0 ? item.TexCoord.SrcWidth.Get() : fullW;
+  double srcH = item.TexCoord.SrcHeight > 0 ? item.TexCoord.SrcHeight.Get() : fullH;
+  const std::uint32_t colors[4] = {item.VertexColors[0], item.VertexColors[1], item.VertexColors[2],
+                                   item.VertexColors[3]};
 
   double ix = item.RelX * s + sx;
   double iy = item.RelY * s + sy;
@@ -294,20 +316,20 @@ void TmodGraphics::AddItem(const TrndGfx& item, double sx, double sy, double s, 
       const double h = static_cast<double>(Round(ih * item.Scale));
       Emit(texture, RectQuad(static_cast<float>(ix), static_cast<float>(iy), static_cast<float>(w),
                              static_cast<float>(h)),
-           src, item.VertexColors, effect);
+           src, colors, effect);
       break;
     }
     case 2:
       src.W = static_cast<float>(srcW);
       src.H = static_cast<float>(srcH);
-      Emit(texture, RotatedQuad(ix, iy, iw, ih, iw, ih, item.Angle, item.Scale), src, item.VertexColors, effect);
+      Emit(texture, RotatedQuad(ix, iy, iw, ih, iw, ih, item.Angle, item.Scale), src, colors, effect);
       break;
     case 3:
       if (!screenSpace && !(ix + iw / 2 >= 0 && iy + ih / 2 >= 0 && ix - iw / 2 <= ScreenW && iy - ih / 2 <= ScreenH))
         return;
       src.W = static_cast<float>(srcW);
       src.H = static_cast<float>(srcH);
-      Emit(texture, RotatedQuad(ix, iy, iw, ih, iw / 2, ih / 2, item.Angle, item.Scale), src, item.VertexColors,
+      Emit(texture, RotatedQuad(ix, iy, iw, ih, iw / 2, ih / 2, item.Angle, item.Scale), src, colors,
            effect);
       break;
     case 4: {
@@ -317,7 +339,7 @@ void TmodGraphics::AddItem(const TrndGfx& item, double sx, double sy, double s, 
         q.P[k] = {static_cast<float>(item.Corners[k].X * zoom + ix), static_cast<float>(item.Corners[k].Y * zoom + iy)};
       src.W = static_cast<float>(srcW);
       src.H = static_cast<float>(srcH);
-      Emit(texture, q, src, item.VertexColors, effect);
+      Emit(texture, q, src, colors, effect);
       break;
     }
     default:
@@ -329,7 +351,7 @@ void TmodGraphics::AddFrameCounter() {
   TImageSet* set = Interface->Resources->ImageSet(0);
   TImage* sheet = set != nullptr ? set->Image(2) : nullptr;
   if (sheet == nullptr || sheet->DeviceTextures.empty()) return;
-  FpsText = "FPS:" + std::to_string(Interface->FrameRate);
+  if (FpsText.empty()) FpsText = "FPS:" + std::to_string(Interface->FrameRate);
   static const std::uint32_t white[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
   const TFontMetrics& m = FontMetrics(10);
   for (std::size_t i = 0; i < FpsText.size(); ++i) {

@@ -13,6 +13,7 @@
 
 class TsysInterface;
 class TrndGfx;
+class TrndText;
 
 class TmodGraphics : public TsysModule, public TsysFramePresenter {
  public:
@@ -44,10 +45,12 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   TsysInterface* Interface;
   bool RestoreNeeded = false;
   bool ShowFPS = false;
-  // Frames identical to the one on screen are neither drawn nor presented.
+  // Frames identical to the one on screen are neither drawn nor presented; when
+  // nothing drawn changed (SceneRevision did not move) they are not even built.
   bool SkipIdenticalFrames = true;
   std::uint64_t FramesDrawn = 0;
-  std::uint64_t FramesSkipped = 0;
+  std::uint64_t FramesSkipped = 0;    // built or not
+  std::uint64_t FramesUnchanged = 0;  // of those, skipped without being built
 
  private:
   void PaintTargets();
@@ -67,4 +70,12 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   bool TargetsPainted = false;
   bool FrameDrawn = false;
   std::string FpsText;
+  // What the last built frame was built from.
+  std::uint64_t BuiltRevision = 0;
+  bool BuiltEffects = true;
+  bool BuiltShowFPS = false;
+  std::string BuiltFpsText;
+  // Text items of the last built frame that watch numbers: checked on every
+  // frame, built or not (a deleted item moves SceneRevision, so none dangles).
+  std::vector<TrndText*> Watching;
 };

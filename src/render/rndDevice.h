@@ -45,12 +45,20 @@ enum : std::uint32_t {
   beAlpha = 0x504,     // source alpha, inverse source alpha
 };
 
+// What a device lost before it became usable again.
+enum class TrndLost {
+  Nothing,
+  Targets,   // the contents of every render target
+  Textures,  // every texture and render target itself: their ids are void
+};
+
 class TrndDevice {
  public:
   virtual ~TrndDevice() = default;
 
-  // Pixels are 0xAARRGGBB, rows from the top, width * height of them.
-  virtual TTextureId CreateTexture(int width, int height, const std::uint32_t* pixels) = 0;
+  // Pixels are 32-bit 0xAARRGGBB words in the machine's byte order, rows from
+  // the top, width * height of them; they need no alignment.
+  virtual TTextureId CreateTexture(int width, int height, const void* pixels) = 0;
   // A texture that can be rendered into; 0 when it could not be made.
   virtual TTextureId CreateRenderTarget(int width, int height) = 0;
   virtual void FreeTexture(TTextureId texture) = 0;
@@ -80,7 +88,7 @@ class TrndDevice {
   // device cannot read pictures back.
   virtual bool CaptureFrame(const std::vector<TDrawCmd>&, std::vector<std::uint32_t>&) { return false; }
 
-  // Called once the device is usable again after a mode switch or a reset;
-  // targetsLost when the contents of every render target are gone.
-  std::function<void(bool targetsLost)> OnRestore;
+  // Called once the device is usable again after a mode switch or a reset,
+  // saying what it lost.
+  std::function<void(TrndLost lost)> OnRestore;
 };

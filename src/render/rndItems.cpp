@@ -45,11 +45,15 @@ const TFontMetrics* FontSheetSizes(int& count) {
 // ---------------------------------------------------------------- TrndGfx
 
 TrndGfx::TrndGfx(TobjBase* owner, TsysResources* resources) : Owner(owner), Resources(resources) {
+  MarkSceneChanged();
   ApplyPreset(0);
   RefreshTarget();
 }
 
-TrndGfx::~TrndGfx() { ReleaseTarget(); }
+TrndGfx::~TrndGfx() {
+  ReleaseTarget();
+  MarkSceneChanged();
+}
 
 void TrndGfx::ApplyPreset(int index) {
   const TPreset& p = Presets[index == 1 ? 1 : 0];
@@ -105,11 +109,13 @@ void TrndGfx::SetSource(std::uint8_t source) {
 }
 
 void TrndGfx::GetCorner(int index, TPointD& point) const {
-  if (index >= 0 && index < 4) point = Corners[index];
+  if (index >= 0 && index < 4) point = TPointD{Corners[index].X, Corners[index].Y};
 }
 
 void TrndGfx::SetCorner(int index, const TPointD& point) {
-  if (index >= 0 && index < 4) Corners[index] = point;
+  if (index < 0 || index >= 4) return;
+  Corners[index].X = point.X;
+  Corners[index].Y = point.Y;
 }
 
 void TrndGfx::RefreshTarget() {

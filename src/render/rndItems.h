@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/rndDevice.h"
+#include "render/rndDrawn.h"
 
 class TobjBase;
 class TsysResources;
@@ -12,18 +13,24 @@ class TsysResources;
 enum : std::uint8_t { gsImage = 0, gsTarget = 1 };
 
 struct TTexCoord {
-  std::int32_t Pattern = 0;
-  std::int32_t SrcX = 0;
-  std::int32_t SrcY = 0;
-  std::int32_t SrcWidth = 0;  // 0 or less: the whole pattern
-  std::int32_t SrcHeight = 0;
-  bool Mirror = false;
-  bool Flip = false;
+  TDrawn<std::int32_t> Pattern = 0;
+  TDrawn<std::int32_t> SrcX = 0;
+  TDrawn<std::int32_t> SrcY = 0;
+  TDrawn<std::int32_t> SrcWidth = 0;  // 0 or less: the whole pattern
+  TDrawn<std::int32_t> SrcHeight = 0;
+  TDrawn<bool> Mirror = false;
+  TDrawn<bool> Flip = false;
 };
 
 struct TPointD {
   double X = 0;
   double Y = 0;
+};
+
+// A corner of a free quadrilateral item.
+struct TDrawnPoint {
+  TDrawn<double> X = 0;
+  TDrawn<double> Y = 0;
 };
 
 // A picture item: one pattern of an image, or the item's own render target.
@@ -57,29 +64,30 @@ class TrndGfx {
 
   TobjBase* Owner;
   TsysResources* Resources;
-  std::uint8_t Source = gsImage;
-  TTextureId Target = 0;
-  bool TargetReady = false;
-  std::uint8_t DrawMode = 1;
-  bool Visible = true;
+  // Every field a frame is built from is a TDrawn (see rndDrawn.h).
+  TDrawn<std::uint8_t> Source = gsImage;
+  TDrawn<TTextureId> Target = 0;
+  TDrawn<bool> TargetReady = false;
+  TDrawn<std::uint8_t> DrawMode = 1;
+  TDrawn<bool> Visible = true;
   TTexCoord TexCoord;
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-  double RelX = 0;
-  double RelY = 0;
-  double Angle = 0;
-  double Scale = 1.0;
-  std::uint8_t Layer = 0;
+  TDrawn<std::int32_t> Width = 0;
+  TDrawn<std::int32_t> Height = 0;
+  TDrawn<double> RelX = 0;
+  TDrawn<double> RelY = 0;
+  TDrawn<double> Angle = 0;
+  TDrawn<double> Scale = 1.0;
+  std::uint8_t Layer = 0;  // the owner's item order, changed through SetLayer
   std::uint32_t Color = 0xFFFFFF;
   std::int32_t Alpha = 255;
-  std::int32_t ImageSet = 0;
-  std::int32_t ImageIndex = 0;
-  std::uint32_t DrawEffect = beAlpha;
+  TDrawn<std::int32_t> ImageSet = 0;
+  TDrawn<std::int32_t> ImageIndex = 0;
+  TDrawn<std::uint32_t> DrawEffect = beAlpha;
   std::uint32_t ClearColor = 0xFF000000;
   std::uint8_t TargetFormat = 1;
   std::int32_t FadeBaseAlpha = 255;
-  TPointD Corners[4];
-  std::uint32_t VertexColors[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+  TDrawnPoint Corners[4];
+  TDrawn<std::uint32_t> VertexColors[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
 };
 
 struct TTextSeg {

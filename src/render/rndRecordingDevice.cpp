@@ -1,8 +1,15 @@
 #include "render/rndRecordingDevice.h"
 
-TTextureId TrndRecordingDevice::CreateTexture(int width, int height, const std::uint32_t*) {
+#include <cstring>
+
+TTextureId TrndRecordingDevice::CreateTexture(int width, int height, const void* pixels) {
   if (width <= 0 || height <= 0) return 0;
   Textures[Next] = TTex{width, height, false};
+  if (KeepPixels && pixels != nullptr) {
+    auto& kept = Pixels[Next];
+    kept.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    std::memcpy(kept.data(), pixels, kept.size() * 4);
+  }
   return Next++;
 }
 
@@ -12,7 +19,16 @@ TTextureId TrndRecordingDevice::CreateRenderTarget(int width, int height) {
   return Next++;
 }
 
-void TrndRecordingDevice::FreeTexture(TTextureId texture) { Textures.erase(texture); }
+void TrndRecordingDevice::FreeTexture(TTextureId texture) {
+  Textures.erase(texture);
+  Pixels.erase(texture);
+}
+
+void TrndRecordingDevice::LoseEverything() {
+  Textures.clear();
+  Pixels.clear();
+  if (OnRestore) OnRestore(TrndLost::Textures);
+}
 
 bool TrndRecordingDevice::TextureSize(TTextureId texture, int& width, int& height) const {
   auto it = Textures.find(texture);
@@ -55,5 +71,5 @@ void TrndRecordingDevice::DrawQuad(TTextureId texture, const TQuad& quad, const 
 void TrndRecordingDevice::SetWindowed(bool windowed) {
   if (windowed == Windowed) return;
   Windowed = windowed;
-  if (OnRestore) OnRestore(false);
+  if (OnRestore) OnRestore(TrndLost::Nothing);
 }

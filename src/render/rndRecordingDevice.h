@@ -17,7 +17,7 @@ struct TRecordedQuad {
 
 class TrndRecordingDevice : public TrndDevice {
  public:
-  TTextureId CreateTexture(int width, int height, const std::uint32_t* pixels) override;
+  TTextureId CreateTexture(int width, int height, const void* pixels) override;
   TTextureId CreateRenderTarget(int width, int height) override;
   void FreeTexture(TTextureId texture) override;
   bool TextureSize(TTextureId texture, int& width, int& height) const override;
@@ -41,6 +41,11 @@ class TrndRecordingDevice : public TrndDevice {
   int Scenes = 0;
   int LiveTextures() const { return static_cast<int>(Textures.size()); }
   bool FailTargets = false;  // make CreateRenderTarget fail
+  // Keep a copy of the pixels of every texture made (Pixels, by id).
+  bool KeepPixels = false;
+  std::map<TTextureId, std::vector<std::uint32_t>> Pixels;
+  // A device reset: every texture and target is gone, then OnRestore.
+  void LoseEverything();
   bool Antialias = true;
   bool Windowed = true;
 

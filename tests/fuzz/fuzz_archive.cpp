@@ -1,6 +1,8 @@
 // Archive bytes from outside: the table, the record headers and every record,
-// read with and without a password, and image records parsed as images.
+// read by key and by index, with and without a password, and image records
+// parsed as images, with their texels copied and in place.
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "data/ASDb.h"
@@ -21,10 +23,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const bool ok = db.ReadRecord(key, out);
       if (out.empty() || out[0] != 0x55) __builtin_trap();  // appended, never replaced
       if (!ok && out.size() != 1) __builtin_trap();         // a failed read delivers nothing
-      if (ok && db.RecordType(i) == 1) {
-        TImage image;
+      std::vector<std::uint8_t> byIndex;
+      const bool okByIndex = db.ReadRecordAt(i, key, byIndex);
+      if (!okByIndex && !byIndex.empty()) __builtin_trap();
+      // The first record of a key is the one read by key.
+      if (db.IndexOfKey(key) == i &&
+          (okByIndex != ok || (ok && !std::equal(byIndex.begin(), byIndex.end(), out.begin() + 1, out.end()))))
+        __builtin_trap();
+      if (okByIndex && db.RecordType(i) == 1) {
+        TImage copied;
+        TImage inPlace;
         std::string why;
-        ParseImagePayload(out.data() + 1, out.size() - 1, image, why);
+        const std::uint8_t* texels = nullptr;
+        const bool parsed = ParseImagePayload(byIndex.data(), byIndex.size(), copied, why);
+        if (parsed != ParseImagePayload(byIndex.data(), byIndex.size(), inPlace, why, &texels)) __builtin_trap();
+        if (parsed && texels != nullptr) {
+          // Texels in place are the same pixels as the copies, inside the payload.
+          const std::size_t bytes = static_cast<std::size_t>(inPlace.TextureWidth) * inPlace.TextureHeight * 4;
+          if (texels < byIndex.data() || texels + bytes * copied.Textures.size() > byIndex.data() + byIndex.size())
+            __builtin_trap();
+          for (const auto& texture : copied.Textures) {
+            if (std::memcmp(texture.data(), texels, bytes) != 0) __builtin_trap();
+            texels += bytes;
+          }
+        }
       }
     }
     if (db.RecordCount() != count) return 0;  // cannot change: the bytes are the same

@@ -59,7 +59,7 @@ run_to_main_menu "$exe" "$prefix"
 # --data points the same program at another data folder (silent audio, ended
 # by SIGTERM as a session manager would).
 real_data="$(cd "$build/data" && pwd -P)"
-SDL_AUDIODRIVER=dummy timeout --preserve-status -s TERM 4 "$exe" --data "$build/data" \
+LD_PRELOAD="$(gl_preload)" SDL_AUDIODRIVER=dummy timeout --preserve-status -s TERM 4 "$exe" --data "$build/data" \
   > "$out/data-option.log" 2>&1; rc=$?
 [ $rc -eq 0 ] || fail "the run with --data ended with $rc"
 grep -q "data from $real_data/" "$out/data-option.log" || fail "--data was not used: $(cat "$out/data-option.log")"

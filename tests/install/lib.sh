@@ -40,6 +40,16 @@ check_tree() {
 # on a first run, with fresh HOME and XDG_DATA_HOME under $home, types a name,
 # and checks that it reached the main menu, kept its files in the player's
 # data folder and wrote nothing under PREFIX.
+# Under the sanitizers the GL driver stays loaded until exit: its allocations are
+# only recognised (and suppressed) while the library is still mapped.
+gl_preload() {
+  if [ -n "${ASAN_OPTIONS:-}" ]; then
+    local dri
+    dri=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1)
+    echo "libGL.so.1 libGLX_mesa.so.0 ${dri}"
+  fi
+}
+
 run_to_main_menu() {
   local exe="$1" prefix="$2"
   home="$(mktemp -d)"
@@ -49,12 +59,8 @@ run_to_main_menu() {
   # Windowed, so that window pixels are game pixels.
   windowed_settings "$saves"
   touch "$home/before"
-  local preload=""
-  if [ -n "${ASAN_OPTIONS:-}" ]; then
-    local dri
-    dri=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1)
-    preload="libGL.so.1 libGLX_mesa.so.0 ${dri}"
-  fi
+  local preload
+  preload=$(gl_preload)
   # Started from another folder: the program must find its data by itself.
   (cd "$home" && LD_PRELOAD="$preload" SDL_AUDIODRIVER=dummy exec "$exe") > "$out/program.log" 2>&1 & prog=$!
   win=
