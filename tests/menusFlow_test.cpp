@@ -1,15 +1,16 @@
 // The screens around the game driven headless through the real director, bus,
 // input module and widgets on the generated data: arcade set-up, missions,
 // challenges, the help page, the in-game menu and the end of a game. The game
-// screen is left out: where a flow would reach it, the tests check that it was
-// asked for, then set the game's values the way it leaves them and post what it
-// posts.
+// screen opens underneath, but these tests do not play it: where a flow reaches
+// it, they check that it was asked for, then set the game's values the way it
+// leaves them and post what it posts (gameScreen_test.cpp plays it).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 #include "flowSupport.h"
+#include "game/frmGame.h"
 #include "game/defChallenges.h"
 #include "game/defLevels.h"
 #include "objects/objButton.h"
@@ -492,7 +493,8 @@ TEST_F(MenusFlow, ChallengeTilesFollowTheDifficultyAndStartTheirChallenge) {
   Tick(20);
   ExpectGameAskedFor();
   EXPECT_EQ(Res()->GameKind, GameKind::Challenge);
-  EXPECT_EQ(Res()->GameType, 7) << "the challenge index, until the game turns it into its game type";
+  EXPECT_EQ(Res()->ChallengeIndex, 7) << "the game takes the challenge index from the game type";
+  EXPECT_EQ(Res()->GameType, Challenges[7].GameType[1]);
   EXPECT_EQ(I32(File("Profiles.dat"), ChallengeDifficultyAt), 1);
 }
 
@@ -625,6 +627,8 @@ TEST_F(MenusFlow, GameMenuResumesRestartsAndLeavesToTheSetUpScreenOfItsKind) {
   StartGame(1, 300, 435);
   const auto openMenu = [this](int kind) {
     Res()->GameKind = kind;
+    // The arcade game below turned into another kind: no help page for it.
+    if (auto* game = As<TfrmGame>(ssGame)) game->FirstFrameDone = true;
     Res()->Paused = true;
     Res()->MenuOpen = true;
     GameOpens(sidGameMenu);

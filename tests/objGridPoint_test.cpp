@@ -59,7 +59,8 @@ TEST_F(GridPoint, GrowsOnceAStepAndSoundsOnceAtItsPeak) {
   EXPECT_EQ(Board.Screen.Count(ekSound, 7), 1) << "shrinking, not yet at its smallest";
   Board.Step(10);
   EXPECT_EQ(P->DotSize, 9);
-  EXPECT_EQ(P->MainItem->Alpha, 115) << "round(9 / 20 * 255)";
+  EXPECT_EQ(P->MainItem->Alpha, TobjGridPoint::DotMinAlpha) << "a resting dot stays in sight";
+  EXPECT_EQ(Board.Tile(1)->MainItem->Alpha, 54) << "tiles keep their dim look";
   Over(P);
   Board.Step(10);
   EXPECT_EQ(Board.Screen.Count(ekSound, 7), 2);

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/modScripting.h"
+#include "game/frmGame.h"
 #include "objects/sysForm.h"
 #include "screens/frmArcade.h"
 #include "screens/frmBackground.h"
@@ -38,6 +39,7 @@ TScreenFactories DefaultScreenFactories() {
   f[ssProfile] = Make<TfrmProfile>();
   f[ssOptions] = Make<TfrmOptions>();
   f[ssCredits] = Make<TfrmCredits>();
+  f[ssGame] = Make<TfrmGame>();
   f[ssArcade] = Make<TfrmArcade>();
   f[ssScores] = Make<TfrmScores>();
   f[ssGameMenu] = Make<TfrmGameMenu>();

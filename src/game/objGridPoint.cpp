@@ -84,6 +84,9 @@ void TobjGridPoint::DrawDot() {
   const std::int32_t size = Round32(DotSize);
   Centre(MainItem, size);
   std::int32_t alpha = Round32(DotSize / MaxSize * 255);
+  // A resting dot at 115 vanished into its quadrant's tint: the grid a child
+  // clicks on must stay in sight.
+  if (!IsTile) alpha = std::max(alpha, DotMinAlpha);
   if (Dim) alpha /= 4;
   MainItem->SetColorAlpha(DrawnColour(), alpha);
 }

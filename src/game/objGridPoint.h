@@ -27,6 +27,8 @@ class TobjGridPoint : public TobjBase {
 
   std::int32_t PointX = 0;
   std::int32_t PointY = 0;
+  // A resting dot is drawn no fainter than this.
+  static constexpr std::int32_t DotMinAlpha = 224;
   double DotSize = 9;
   double MinSize = 9;
   double MaxSize = 20;

@@ -149,7 +149,8 @@ TVector2 TobjMap::PlaneToScreen(TVector2 point) const {
 
 void TobjMap::ProcessEvents() {
   TobjBase::ProcessEvents();
-  if (Resources->GameOver) return;
+  // Paused too: a menu over a still board lets the idle frames be skipped.
+  if (Resources->GameOver || Resources->Paused) return;
   switch (TintPhase) {
     case 1:
       TintBlue -= TintStep;

@@ -1,0 +1,153 @@
+#pragma once
+// The game screen. It sets a game up from the values the set-up screens left in
+// the resources, builds the board, spawns the monsters, turns the monster
+// director's verdicts into score, combos, lives, level progress and power-ups,
+// runs the challenge clock and goal, and hands over to the game-over screen or
+// the in-game menu. The rules live in frmGame.cpp; the HUD strip left of the
+// board (score, level, lives, combos, the Doom Device, help, power-up buttons
+// and the challenge text) in frmGameHud.cpp.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "objects/sysForm.h"
+
+class TobjBase;
+class TobjButton;
+class TobjEffect;
+class TobjLabel;
+class TobjMap;
+class TobjMonster;
+class TobjNumber;
+class TobjPushButton;
+class TrndGfx;
+
+class TfrmGame : public TsysForm {
+ public:
+  TfrmGame(TsysMainWindow* owner, TsysInterface* iface);
+  ~TfrmGame() override;
+
+  void BuildScreen() override;
+  void FreeScreen() override;
+  void HandleEvent(TsysEvent* event) override;
+  // The fade, then the game's per-frame work while neither over nor paused.
+  void ProcessEvents() override;
+
+  // --- rules ---
+  // A new game of the kind, type and difficulty in the resources (also a restart).
+  void StartGame();
+  // A mission level again, or the next one: score back to where the level began.
+  void RestartLevel();
+  // The map, the quadrant tiles and, outside Rozir Ivivuruda, a grid point on every plane point.
+  void BuildBoard();
+  // Deletes the board, monsters, effects, answer lines and power-up buttons.
+  void ClearBoard();
+  TobjMonster* SpawnMonster();
+  // Mission level complete, or an arcade level-up, once enough kills are in.
+  void CheckLevelProgress();
+  // One power-up button for every PowerUpScoreStep points earned (at most five held).
+  void CheckPowerUpAward();
+  // Carries out power-up row 2..6.
+  void UsePowerUp(std::int32_t row);
+  void ShowMissionHelp();
+
+  // --- display (frmGameHud.cpp) ---
+  void UpdateHud();
+  void AwardPowerUp();
+  // Slides the power-up buttons toward their places, every frame while playing.
+  void LayoutPowerUps();
+  // Presses the button at list position index (keys 1..5 press positions 4..0).
+  void PressPowerUpSlot(std::int32_t index);
+  void ShowClock();
+
+  // The Beat-the-Clock text and its colour for a number of frames left.
+  static std::string ClockText(std::int32_t framesLeft, std::int32_t score, std::int32_t target);
+  static std::uint32_t ClockColour(std::int32_t framesLeft);
+  // The challenge's target at the current difficulty; 0 outside a challenge.
+  std::int32_t TargetOfChallenge() const;
+  std::int32_t GoalOfChallenge() const;
+
+  // A Define the Line answer shown by the Functional Analyser, fading out at its end.
+  struct TAnswerLine {
+    TobjBase* Line;
+    TobjMonster* Monster;
+    std::int32_t FramesLeft;
+  };
+
+  std::int32_t BasicCombo = 0;
+  std::int32_t TimeCombo = 0;
+  std::int32_t TimeComboTimer = 0;
+  std::int32_t SpawnCountdown = 0;
+  std::int32_t SpawnGap = 0;
+  std::int32_t RangeX = 0;
+  std::int32_t RangeY = 0;
+  std::int32_t PowerUpScoreBase = 0;
+  std::vector<TobjPushButton*> PowerUpButtons;  // at most five, in the order awarded
+  std::vector<TAnswerLine> AnswerLines;
+  bool FirstFrameDone = false;
+  TobjMap* Map = nullptr;
+  // The mission's "LEVEL COMPLETE!" text: its end opens the game-over screen.
+  TobjEffect* LevelCompleteText = nullptr;
+  // The newest "Combo Bonus: +" text; a new one replaces it rather than overprinting it.
+  TobjEffect* ComboText = nullptr;
+
+  static constexpr std::int32_t MaxPowerUps = 5;
+  static constexpr std::int32_t StartLives = 5;
+
+  // The HUD objects (all in the screen's group, drawn in screen space).
+  struct THud {
+    TobjBase* Panel = nullptr;
+    TobjButton* MenuButton = nullptr;
+    TobjLabel* ScoreLabel = nullptr;
+    TobjNumber* Score = nullptr;
+    TobjLabel* LevelLabel = nullptr;
+    TobjNumber* Level = nullptr;
+    std::array<TobjBase*, 5> Lives{};
+    TobjBase* BasicComboIcon = nullptr;
+    TobjLabel* BasicComboText = nullptr;
+    TobjBase* TimeComboIcon = nullptr;
+    TobjLabel* TimeComboText = nullptr;
+    TobjLabel* DoomLabel = nullptr;
+    TobjBase* DoomBar = nullptr;  // the track is its main item
+    TrndGfx* DoomFill = nullptr;
+    TobjPushButton* DoomButton = nullptr;
+    TobjPushButton* HelpButton = nullptr;
+    TobjButton* GameOverButton = nullptr;
+    TobjLabel* ChallengeText = nullptr;
+  } Hud;
+
+ private:
+  void BuildHud();
+  // The per-frame HUD work: time-combo fade, lost lives fading, button looks.
+  void StepHud();
+  void SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown, bool visible, const std::string& line);
+  void SetChallengeText(const std::string& markUp, std::uint32_t colour);
+  void ShowDoom(bool shown);
+
+  void OpenScreen(std::uint16_t screen);
+  void EndGame();
+  void MonsterGone(std::int32_t index, std::int32_t value);
+  void Score(std::int32_t value);
+  void Miss();
+  void LifeLost();
+  void EffectDone(std::int32_t index);
+  void SparkDone(std::int32_t index);
+  void PowerUpGone(std::intptr_t button);
+  void FireDoomDevice();
+  void StepChallenge();
+  void StepAnswerLines();
+  void AddAnswerLine(TobjMonster* monster);
+  // A rising text effect (colour 7) of w x h at (x, y) from the screen centre.
+  TobjEffect* RisingText(const std::string& text, std::int32_t w, std::int32_t h, double x, double y);
+  void DeleteType(std::int32_t type);
+  void UseLevel();
+
+  bool Building = false;
+  // What the HUD texts show now, so that a text is laid out only when it changes.
+  std::string BasicComboShown;
+  std::string TimeComboShown;
+  std::string ChallengeShown;
+  std::uint32_t ChallengeColour = 0xFFFFFF;
+  std::int32_t DoomBarWidth = -1;
+};

@@ -1,0 +1,317 @@
+// The display side of the game screen: the HUD strip left of the board, the
+// power-up buttons and the challenge text.
+#include <algorithm>
+
+#include "core/sysRandom.h"
+#include "core/sysRound.h"
+#include "data/sysResources.h"
+#include "game/defLevels.h"
+#include "game/defPowerUps.h"
+#include "game/defSprites.h"
+#include "game/frmGame.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/objNumber.h"
+#include "objects/objPushButton.h"
+#include "objects/objSheet.h"
+#include "objects/sysObjects.h"
+
+namespace {
+
+constexpr double PanelLayer = 6;
+constexpr double HudLayer = 7;
+constexpr std::uint32_t White = 0xFFFFFF;
+// Where things sit in the 256-pixel strip; one column read from top to bottom.
+constexpr double ScoreLabelY = 74;
+constexpr double ScoreY = 94;
+constexpr double LevelY = 134;
+constexpr double NumberRight = 236;  // units digit ends here
+constexpr double LivesY = 176;
+constexpr double LifeStep = 50;
+constexpr double BasicComboY = 236;
+constexpr double TimeComboY = 262;
+constexpr double DoomLabelY = 290;
+constexpr double DoomBarY = 306;
+constexpr double RoundButtonsY = 366;
+constexpr std::int32_t RoundButtonSize = 64;
+constexpr double PowerUpY = 600;
+constexpr double PowerUpStart = -48;
+constexpr double PowerUpRest = 205;  // the first (rightmost) button's place
+constexpr double PowerUpGapX = 50;
+constexpr double PowerUpSlide = 6;
+constexpr std::int32_t PowerUpSize = 48;
+constexpr std::int32_t LifeFade = 8;
+constexpr std::int32_t ChallengeWidth = 266;
+// Until the art gives these pictures their second pattern.
+constexpr std::int32_t DoomBarFill = 0;
+constexpr std::int32_t DoomBarTrack = 1;
+constexpr std::int32_t ButtonNormal = 0;
+constexpr std::int32_t ButtonLit = 1;
+
+TobjLabel* TextLabel(TsysObjects* objects, std::int32_t group, double x, double y, std::int32_t w, std::int32_t h,
+                     const std::string& text, std::int32_t size) {
+  auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, HudLayer, w, h);
+  if (label != nullptr) label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{0, 0});
+  return label;
+}
+
+TobjBase* Picture(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
+                  std::int32_t h, std::int32_t image, std::int32_t pattern) {
+  TobjBase* picture = objects->CreateObject(group, otStatic, x, y, layer, w, h);
+  if (picture == nullptr) return nullptr;
+  picture->Space = csScreen;
+  picture->MainItem->SetImage(Sprite::Set, image, pattern);
+  return picture;
+}
+
+// A round picture button of the HUD that stays after use.
+TobjPushButton* RoundButton(TsysObjects* objects, std::int32_t group, double x, double y, std::int32_t image,
+                            std::intptr_t code, const std::string& hint, double hintX) {
+  auto* b = objects->Create<TobjPushButton>(group, otPushButton, x, y, HudLayer, RoundButtonSize, RoundButtonSize);
+  if (b == nullptr) return nullptr;
+  b->SetPicture(Sprite::Set, image, ButtonNormal, TTexCoord{});
+  b->SetHighlightPicture(Sprite::Set, Sprite::PushHighlight, 0, TTexCoord{});
+  b->MainItem->SetColor(White);
+  b->KeepAfterClick = true;
+  b->SetAction(ekGame, static_cast<std::uint16_t>(code), 0, 0);
+  b->SetHint(hintX, RoundButtonSize + 6, TPointI{200, 100});
+  b->HintText->SetMarkUpAt(hint, 8, false, false, true, false, false, TPointD{12, 12});
+  b->HintEnabled = true;
+  return b;
+}
+
+std::string Digits2(std::int32_t v) { return (v <= 9 ? "0" : "") + std::to_string(v); }
+
+}  // namespace
+
+void TfrmGame::BuildHud() {
+  TsysObjects* objects = Objects();
+  const TsysResources& res = *Resources();
+  Hud = THud{};
+  Hud.Panel = Picture(objects, Group, 0, 0, PanelLayer, 256, 768, Sprite::HudPanel, 0);
+  if (Hud.Panel != nullptr) Hud.Panel->SetColor(WidgetTint);
+
+  Hud.MenuButton = objects->Create<TobjButton>(Group, otButton, 18, 12, HudLayer, 220, 50);
+  if (Hud.MenuButton != nullptr) {
+    Hud.MenuButton->Caption->SetText("MENU", 12, true, true, false, true, true);
+    Hud.MenuButton->SetAction(ekKeys, 1, 0, 0);
+  }
+
+  Hud.ScoreLabel = TextLabel(objects, Group, 20, ScoreLabelY, 120, 20, "SCORE", 12);
+  Hud.Score = objects->Create<TobjNumber>(Group, otNumber, NumberRight, ScoreY, HudLayer, 26, 31);
+  Hud.LevelLabel = TextLabel(objects, Group, 20, LevelY, 120, 31, "LEVEL", 12);
+  Hud.Level = objects->Create<TobjNumber>(Group, otNumber, NumberRight, LevelY, HudLayer, 26, 31);
+
+  for (std::size_t i = 0; i < Hud.Lives.size(); ++i)
+    Hud.Lives[i] = Picture(objects, Group, 3 + LifeStep * static_cast<double>(i), LivesY, HudLayer, 48, 48,
+                           Sprite::LifeIcon, 0);
+
+  Hud.BasicComboIcon = Picture(objects, Group, 10, BasicComboY + 3, HudLayer, 16, 16, Sprite::ComboIcons,
+                               Sprite::ComboBasic);
+  Hud.BasicComboText = TextLabel(objects, Group, 32, BasicComboY, 220, 22, "", 14);
+  Hud.TimeComboIcon = Picture(objects, Group, 10, TimeComboY + 3, HudLayer, 16, 16, Sprite::ComboIcons,
+                              Sprite::ComboTime);
+  Hud.TimeComboText = TextLabel(objects, Group, 32, TimeComboY, 220, 22, "", 14);
+  for (TobjBase* o : {Hud.BasicComboIcon, Hud.TimeComboIcon, static_cast<TobjBase*>(Hud.BasicComboText),
+                      static_cast<TobjBase*>(Hud.TimeComboText)})
+    if (o != nullptr) o->Visible = false;
+  BasicComboShown.clear();
+  TimeComboShown.clear();
+
+  Hud.DoomLabel = TextLabel(objects, Group, 14, DoomLabelY, 230, 16, "ZORBEX DOOM DEVICE", 10);
+  Hud.DoomBar = Picture(objects, Group, 0, DoomBarY, HudLayer, 256, 48, Sprite::DoomBar, DoomBarTrack);
+  if (Hud.DoomBar != nullptr) {
+    Hud.DoomFill = Hud.DoomBar->AddItem(0, 0);
+    Hud.DoomFill->SetImage(Sprite::Set, Sprite::DoomBar, DoomBarFill);
+    Hud.DoomFill->Height = 48;
+  }
+  DoomBarWidth = -1;
+  Hud.DoomButton = RoundButton(objects, Group, 40, RoundButtonsY, Sprite::DoomButton, 39,
+                               "<b>Zorbex Doom Device (D or 6) </b><r><r>Do not push this button.", -20);
+  Hud.HelpButton = RoundButton(objects, Group, 152, RoundButtonsY, Sprite::HelpButton, 46,
+                               "<b>Help</b><r><r>Open the help screen for this Tutorial Level", -100);
+  if (Hud.HelpButton != nullptr) {
+    const bool mission = res.GameKind == GameKind::Mission;
+    Hud.HelpButton->SetEnabled(mission);
+    Hud.HelpButton->Visible = mission;
+  }
+
+  Hud.GameOverButton = objects->Create<TobjButton>(Group, otButton, 18, 700, HudLayer, 220, 50);
+  if (Hud.GameOverButton != nullptr) {
+    Hud.GameOverButton->Caption->SetText("GAME OVER", 12, true, true, false, true, true);
+    Hud.GameOverButton->Visible = false;
+  }
+
+  const std::int32_t goal = GoalOfChallenge();
+  const std::int32_t height = goal == ChallengeGoal::BeatTheClock || goal == ChallengeGoal::ComboToTheMax ? 43 : 29;
+  Hud.ChallengeText = objects->Create<TobjLabel>(Group, otLabel, 1024 - ChallengeWidth - 6, 6, HudLayer,
+                                                 ChallengeWidth, height);
+  if (Hud.ChallengeText != nullptr) {
+    Hud.ChallengeText->SetFramed(true);
+    Hud.ChallengeText->SetAlpha(196);
+    Hud.ChallengeText->Caption->SetAlpha(255);
+    Hud.ChallengeText->Visible = res.GameKind == GameKind::Challenge;
+  }
+  ChallengeShown.clear();
+}
+
+void TfrmGame::ShowDoom(bool shown) {
+  for (TobjBase* o : {static_cast<TobjBase*>(Hud.DoomLabel), Hud.DoomBar, static_cast<TobjBase*>(Hud.DoomButton)})
+    if (o != nullptr) o->Visible = shown;
+}
+
+void TfrmGame::SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown, bool visible,
+                            const std::string& line) {
+  if (icon != nullptr) icon->Visible = visible;
+  if (text == nullptr) return;
+  text->Visible = visible;
+  if (!visible || line == shown) return;
+  shown = line;
+  text->Caption->SetTextAt(line, 14, false, true, false, false, true, TPointD{0, 0});
+}
+
+void TfrmGame::SetChallengeText(const std::string& markUp, std::uint32_t colour) {
+  if (Hud.ChallengeText == nullptr || (markUp == ChallengeShown && colour == ChallengeColour)) return;
+  ChallengeShown = markUp;
+  ChallengeColour = colour;
+  Hud.ChallengeText->Caption->SetColor(colour);
+  Hud.ChallengeText->Caption->SetMarkUpAt(markUp, 10, true, true, false, false, true, TPointD{10, 0});
+}
+
+void TfrmGame::UpdateHud() {
+  TsysResources& res = *Resources();
+  const TLevel& level = res.Level;
+  if (Hud.Score != nullptr) {
+    Hud.Score->SetValue(res.Score);
+    // A new game reads 0, not a blank.
+    if (res.Score <= 0) Hud.Score->Digits[0]->Visible = true;
+  }
+  if (Hud.Level != nullptr) Hud.Level->SetValue(res.LevelNumber);
+  for (std::int32_t i = 0; i < static_cast<std::int32_t>(Hud.Lives.size()); ++i)
+    if (i < res.Lives && Hud.Lives[static_cast<std::size_t>(i)] != nullptr)
+      Hud.Lives[static_cast<std::size_t>(i)]->SetAlpha(255);
+
+  const std::int32_t width = Round32(std::clamp(res.DoomCharge, 0, 100) / 100.0 * 256);
+  if (Hud.DoomFill != nullptr && width != DoomBarWidth) {
+    DoomBarWidth = width;
+    // Cut rather than squeezed: the fill keeps its shape as it grows.
+    Hud.DoomFill->Width = width;
+    Hud.DoomFill->Visible = width > 0;
+    Hud.DoomFill->TexCoord.SrcWidth = std::max(width, 1);
+    Hud.DoomFill->TexCoord.SrcHeight = 48;
+  }
+  if (Hud.DoomButton != nullptr) Hud.DoomButton->MainItem->SetPattern(res.DoomCharge == 100 ? ButtonLit : ButtonNormal);
+
+  SetComboLine(Hud.BasicComboIcon, Hud.BasicComboText, BasicComboShown, BasicCombo >= level.BasicComboMin,
+               "Basic Combo x " + std::to_string(BasicCombo) + "!");
+  SetComboLine(Hud.TimeComboIcon, Hud.TimeComboText, TimeComboShown, TimeCombo >= level.TimeComboMin,
+               "Time Combo x " + std::to_string(TimeCombo) + "!");
+  res.HighestCombo = std::max(res.HighestCombo, BasicCombo);
+
+  const std::string target = std::to_string(TargetOfChallenge());
+  switch (GoalOfChallenge()) {
+    case ChallengeGoal::Scoreathon:
+      SetChallengeText("SCORE: " + std::to_string(res.Score) + " OF " + target, White);
+      break;
+    case ChallengeGoal::Killenate:
+      SetChallengeText("KILLS: " + std::to_string(res.TotalKills) + " OF " + target, White);
+      break;
+    case ChallengeGoal::ComboToTheMax:
+      SetChallengeText("COMBO: " + std::to_string(BasicCombo) + " OF " + target +
+                           "<r>HIGHEST COMBO: " + std::to_string(res.HighestCombo),
+                       White);
+      break;
+    default:
+      break;
+  }
+  CheckPowerUpAward();
+}
+
+void TfrmGame::StepHud() {
+  const TsysResources& res = *Resources();
+  if (Hud.TimeComboText != nullptr && res.Level.TimeComboWindow > 0)
+    Hud.TimeComboText->Caption->SetAlpha(
+        Round32(static_cast<double>(TimeComboTimer) / res.Level.TimeComboWindow * 255));
+  for (std::int32_t i = std::max(res.Lives, 0); i < static_cast<std::int32_t>(Hud.Lives.size()); ++i) {
+    TobjBase* life = Hud.Lives[static_cast<std::size_t>(i)];
+    if (life != nullptr && life->Alpha > 0) life->SetAlpha(std::max(life->Alpha - LifeFade, 0));
+  }
+  if (Hud.HelpButton != nullptr && Hud.HelpButton->Visible)
+    Hud.HelpButton->MainItem->SetPattern(Hud.HelpButton->Hovered ? ButtonLit : ButtonNormal);
+}
+
+std::string TfrmGame::ClockText(std::int32_t framesLeft, std::int32_t score, std::int32_t target) {
+  const std::int32_t minutes = framesLeft / 3600;
+  const std::int32_t seconds = (framesLeft / 60) % 60;
+  return "SCORE: " + std::to_string(score) + " OF " + std::to_string(target) + "<r>TIME LEFT: " +
+         std::to_string(minutes) + ":" + Digits2(seconds);
+}
+
+std::uint32_t TfrmGame::ClockColour(std::int32_t framesLeft) {
+  const std::int32_t minutes = framesLeft / 3600;
+  const std::int32_t seconds = (framesLeft / 60) % 60;
+  if (minutes > 0) return 0xFFFFFF;
+  if (seconds <= 10) return 0x0000FF;
+  if (seconds <= 30) return 0x3333FF;
+  return 0x007EFF;
+}
+
+void TfrmGame::ShowClock() {
+  const TsysResources& res = *Resources();
+  SetChallengeText(ClockText(res.ChallengeTimeLeft, res.Score, TargetOfChallenge()),
+                   ClockColour(res.ChallengeTimeLeft));
+}
+
+void TfrmGame::AwardPowerUp() {
+  const TsysResources& res = *Resources();
+  std::vector<std::int32_t> rows;
+  for (std::int32_t r = 2; r < PowerUpCount; ++r) {
+    if (!res.Level.PowerUpAllowed[r]) continue;
+    // Quadrant Blitz has nothing to hit in Define the Line: no button for it there.
+    if (r == 5 && res.Level.GameType == GameType::DefineTheLine) continue;
+    rows.push_back(r);
+  }
+  if (rows.empty()) return;
+  const std::int32_t r = rows[static_cast<std::size_t>(Random(static_cast<std::int32_t>(rows.size())))];
+  const TPowerUp& power = PowerUpTable[static_cast<std::size_t>(r)];
+  auto* b = Objects()->Create<TobjPushButton>(Group, otPushButton, PowerUpStart, PowerUpY, HudLayer, PowerUpSize,
+                                              PowerUpSize);
+  if (b == nullptr) return;
+  b->SetHighlightPicture(Sprite::Set, Sprite::PushHighlight, 0, TTexCoord{});
+  TTexCoord icon;
+  icon.Pattern = power.IconFrame;  // the coordinates' own pattern is the one shown
+  b->SetPicture(Sprite::Set, Sprite::PowerUps, power.IconFrame, icon);
+  b->SetIcon(Sprite::Set, Sprite::PowerUps, Sprite::PowerUpGlow, PowerUpSize, PowerUpSize);
+  b->MainItem->SetColor(White);
+  b->Icon->SetColorAlpha(White, 32);
+  b->Icon->Visible = true;
+  b->SetAction(ekGame, 27, r, 0);
+  // The hint box opens above the button, inside the strip at the place it comes to rest.
+  const double rest = PowerUpRest - PowerUpGapX * static_cast<double>(PowerUpButtons.size());
+  b->SetHint(std::clamp(-76.0, 4 - rest, 252 - 200 - rest), -106, TPointI{200, 100});
+  b->HintText->SetMarkUpAt(std::string("<b>") + power.Name + "</b><r><r>" + power.Description, 8, false, false, true,
+                           false, false, TPointD{12, 12});
+  b->HintEnabled = true;
+  b->SetEnabled(false);
+  PowerUpButtons.push_back(b);
+}
+
+void TfrmGame::LayoutPowerUps() {
+  for (std::size_t i = 0; i < PowerUpButtons.size(); ++i) {
+    TobjPushButton* b = PowerUpButtons[i];
+    b->MainItem->SetAlpha(255);
+    b->Icon->SetAlpha(64);
+    b->Icon->Visible = !b->Shrinking;
+    const bool clickable = b->X >= 0;
+    if (clickable != b->Enabled) b->SetEnabled(clickable);
+    double limit = PowerUpRest - PowerUpGapX * static_cast<double>(i);
+    if (i > 0) limit = std::min(limit, PowerUpButtons[i - 1]->X - PowerUpGapX);
+    if (b->X < limit) b->X = std::min(b->X + PowerUpSlide, limit);
+  }
+}
+
+void TfrmGame::PressPowerUpSlot(std::int32_t index) {
+  if (index < 0 || index >= static_cast<std::int32_t>(PowerUpButtons.size())) return;
+  TobjPushButton* b = PowerUpButtons[static_cast<std::size_t>(index)];
+  if (!b->Shrinking) b->Press();
+}

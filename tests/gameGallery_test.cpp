@@ -1,0 +1,138 @@
+// Pictures of the game being played, drawn by the real SDL device through the
+// real director: the auto-player plays each game type (and a challenge against
+// the clock, and a mission level) until a moment with zaps on the board, and
+// the frame is written to build/screens/ (copies are kept in docs/screenshots/).
+// Skipped while the game's sprites are not in the data. PLOTFRAY_GALLERY_DATA
+// may name another data folder to draw from.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/modScripting.h"
+#include "autoPlayer.h"
+#include "core/sysEventHandler.h"
+#include "core/sysRandom.h"
+#include "data/sysImages.h"
+#include "data/sysRecords.h"
+#include "data/sysResources.h"
+#include "game/defLevels.h"
+#include "game/defSprites.h"
+#include "game/frmGame.h"
+#include "game/objMonster.h"
+#include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+#include "platform/platDevice.h"
+#include "platform/platWindow.h"
+#include "render/modGraphics.h"
+#include "render/modInput.h"
+#include "testSupport.h"
+
+namespace {
+
+class GameGallery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    const char* other = std::getenv("PLOTFRAY_GALLERY_DATA");
+    std::filesystem::create_directory_symlink(other != nullptr ? other : PLOTFRAY_DATA_DIR, Dir.Path() + "data");
+    TSettingsRecord settings;
+    settings.Fullscreen = 0;
+    settings.ActiveProfile = 0;
+    const std::vector<std::uint8_t> bytes = EncodeSettings(settings);
+    FILE* f = std::fopen(Dir.File("Settings.ini").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    Window = std::make_unique<TplatWindow>();
+    ASSERT_TRUE(Window->Create(false));
+    TsysPlatform platform;
+    platform.Window = Window.get();
+    platform.Clock = &Clock;
+    platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
+      return TplatDevice::Create(Window.get(), true, true);
+    };
+    Director = std::make_unique<TmodScripting>(platform, Dir.Path(), DefaultScreenFactories());
+    TProfileRecord p;
+    p.Name = "Ada";
+    Res()->AddProfile(p);
+    Res()->SaveProfiles();
+    Director->Input->ButtonUp(0, 500, 400, 0);
+    Tick(60);
+  }
+  void TearDown() override {
+    Director.reset();
+    Window.reset();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+  bool HaveSprites() {
+    TImageSet* s = Res()->ImageSet(Sprite::Set);
+    return s != nullptr && s->Image(Sprite::HudPanel) != nullptr && s->Image(Sprite::LifeIcon) != nullptr;
+  }
+  TsysResources* Res() { return Director->Interface->Resources.get(); }
+  void Tick(int n = 1) {
+    for (int i = 0; i < n; ++i) Director->Events->Tick();
+  }
+  void Open(std::int32_t kind, std::int32_t type, std::int32_t difficulty) {
+    RandomSeed(static_cast<std::uint32_t>(kind * 100 + type * 10 + difficulty));
+    Res()->GameKind = kind;
+    Res()->GameType = type;
+    Res()->Difficulty = difficulty;
+    Res()->MissionLevelChoice = kind == GameKind::Mission ? 1 : -1;
+    Director->SwitchScreen(sidGame, grArcade, 0);
+  }
+  // Plays for a while, then on until zaps fly among at least two monsters.
+  void PlayAndShoot(const std::string& name, int warmUp) {
+    TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 3);
+    player.ThinkSteps = 40;  // slow enough for the board to fill up
+    player.UsePowerUps = false;
+    for (int i = 0; i < warmUp; ++i) player.Step();
+    TsysObjects* objects = Director->Interface->Objects.get();
+    const auto walking = [&] {
+      int n = 0;
+      for (std::int32_t k = 0; k < objects->TypeSize(otMonster); ++k) {
+        const auto* m = static_cast<const TobjMonster*>(objects->TypeObject(otMonster, k));
+        n += !m->Dying && m->DrawnPixels == m->TargetPixels;
+      }
+      return n;
+    };
+    // The player looks away until the board has filled up, then answers one.
+    const int full = std::min(3, static_cast<int>(std::ceil(Res()->Level.MaxMonsters[Res()->Difficulty])));
+    for (int i = 0; i < 1500 && (walking() < full || Res()->Paused); ++i) Tick();
+    for (int i = 0; i < 300 && objects->TypeSize(otSpark) == 0; ++i) player.Step();
+    Tick(3);  // the zaps flicker on, the sparks spread
+    const std::string folder = std::string(PLOTFRAY_BINARY_DIR) + "screens/";
+    std::filesystem::create_directories(folder);
+    Director->Graphics->RenderFrame();
+    ASSERT_TRUE(Director->Graphics->SaveScreenshot(folder + name + ".png")) << name;
+    EXPECT_GT(std::filesystem::file_size(folder + name + ".png"), 10000u) << name;
+    Director->SwitchScreen(sidArcade, grGameMenu, 7);
+    Tick(20);
+  }
+
+  TTempDir Dir;
+  TFakeClock Clock;
+  std::unique_ptr<TplatWindow> Window;
+  std::unique_ptr<TmodScripting> Director;
+};
+
+TEST_F(GameGallery, EachGameType) {
+  if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
+  Open(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Medium);
+  PlayAndShoot("play-quadrants", 1500);
+  Open(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Medium);
+  PlayAndShoot("play-point", 1500);
+  Open(GameKind::Arcade, GameType::DefineTheLine, Difficulty::Easy);
+  PlayAndShoot("play-line", 1500);
+  Open(GameKind::Challenge, 3, Difficulty::Easy);  // beat the clock, Vove'r uda Zerir?
+  PlayAndShoot("play-challenge", 1200);
+  Open(GameKind::Mission, GameType::DefineTheLine, Difficulty::Medium);
+  PlayAndShoot("play-mission", 600);
+}
+
+}  // namespace
