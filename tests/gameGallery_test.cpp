@@ -78,12 +78,12 @@ class GameGallery : public ::testing::Test {
   void Tick(int n = 1) {
     for (int i = 0; i < n; ++i) Director->Events->Tick();
   }
-  void Open(std::int32_t kind, std::int32_t type, std::int32_t difficulty) {
+  void Open(std::int32_t kind, std::int32_t type, std::int32_t difficulty, std::int32_t missionLevel = 1) {
     RandomSeed(static_cast<std::uint32_t>(kind * 100 + type * 10 + difficulty));
     Res()->GameKind = kind;
     Res()->GameType = type;
     Res()->Difficulty = difficulty;
-    Res()->MissionLevelChoice = kind == GameKind::Mission ? 1 : -1;
+    Res()->MissionLevelChoice = kind == GameKind::Mission ? missionLevel : -1;
     Director->SwitchScreen(sidGame, grArcade, 0);
   }
   // Plays for a while, then on until zaps fly among at least two monsters.
@@ -106,13 +106,43 @@ class GameGallery : public ::testing::Test {
     for (int i = 0; i < 1500 && (walking() < full || Res()->Paused); ++i) Tick();
     for (int i = 0; i < 300 && objects->TypeSize(otSpark) == 0; ++i) player.Step();
     Tick(3);  // the zaps flicker on, the sparks spread
+    Shot(name);
+    Director->SwitchScreen(sidArcade, grGameMenu, 7);
+    Tick(20);
+  }
+  void Shot(const std::string& name) {
     const std::string folder = std::string(PLOTFRAY_BINARY_DIR) + "screens/";
     std::filesystem::create_directories(folder);
     Director->Graphics->RenderFrame();
     ASSERT_TRUE(Director->Graphics->SaveScreenshot(folder + name + ".png")) << name;
     EXPECT_GT(std::filesystem::file_size(folder + name + ".png"), 10000u) << name;
-    Director->SwitchScreen(sidArcade, grGameMenu, 7);
-    Tick(20);
+  }
+  // Steps the player until the screen of the slot is open and has faded in.
+  bool PlayUntilShown(TAutoPlayer& player, TScreenSlot slot, int limit) {
+    for (int i = 0; i < limit; ++i) {
+      const TsysForm* form = Director->Screen(slot);
+      if (form != nullptr && !form->FadingIn) return true;
+      player.Step();
+    }
+    return false;
+  }
+  // From an end screen back to the set-up screens, as its back button goes.
+  void Leave() {
+    Director->SwitchScreen(sidArcade, grGameOver, 7);
+    for (int i = 0; i < 200 && (Director->Screen(ssGameOver) != nullptr || Director->Screen(ssGame) != nullptr); ++i)
+      Tick();
+  }
+  void Move(int x, int y) { Director->Input->PointerMove(x, y, 0); }
+  void Press(int key) {
+    Director->Input->KeyDown(key, 0);
+    Director->Input->KeyUp(key, 0);
+  }
+  void Click(int x, int y) {
+    Director->Input->PointerMove(x, y, 0);
+    Director->Input->ButtonDown(0, x, y, 0);
+    Tick(2);
+    Director->Input->ButtonUp(0, x, y, 0);
+    Tick(2);
   }
 
   TTempDir Dir;
@@ -133,6 +163,50 @@ TEST_F(GameGallery, EachGameType) {
   PlayAndShoot("play-challenge", 1200);
   Open(GameKind::Mission, GameType::DefineTheLine, Difficulty::Medium);
   PlayAndShoot("play-mission", 600);
+}
+
+// The screens over the game as real play reaches them: the help page that
+// opens a mission level, the in-game menu over a busy board, and the three end
+// screens after a mission level won, an arcade game lost and a challenge done.
+TEST_F(GameGallery, ScreensOverPlay) {
+  if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
+  Open(GameKind::Mission, GameType::QuickQuadrants, Difficulty::Medium, 3);  // level 4: the first power-up
+  for (int i = 0; i < 200 && (Director->Screen(ssTutorial) == nullptr || Director->Screen(ssTutorial)->FadingIn); ++i)
+    Tick();
+  ASSERT_NE(Director->Screen(ssTutorial), nullptr);
+  Move(640, 638);  // over OK
+  Tick(2);
+  Shot("help-page");
+
+  TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 5);
+  player.ThinkSteps = 40;
+  for (int i = 0; i < 900; ++i) player.Step();
+  Press(0x1B);
+  Tick(30);
+  ASSERT_NE(Director->Screen(ssGameMenu), nullptr);
+  Move(640, 400);
+  Tick(2);
+  Shot("game-menu");
+  Click(640, 325);  // RETURN TO GAME
+  Tick(10);
+  ASSERT_TRUE(PlayUntilShown(player, ssGameOver, 20000));
+  Tick(60);  // the stars settle
+  Shot("game-over-mission");
+
+  Leave();
+  Open(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Medium);
+  TAutoPlayer loser(Director.get(), TAutoPlayer::TStyle::Random, 9);
+  ASSERT_TRUE(PlayUntilShown(loser, ssGameOver, 200000));
+  Tick(60);
+  Shot("game-over-arcade");
+
+  Leave();
+  Open(GameKind::Challenge, 3, Difficulty::Easy);  // beat the clock, Vove'r uda Zerir?
+  TAutoPlayer winner(Director.get(), TAutoPlayer::TStyle::Solver, 11);
+  ASSERT_TRUE(PlayUntilShown(winner, ssGameOver, 20 * 3600));
+  EXPECT_EQ(Res()->ChallengeDone, 1);
+  Tick(60);
+  Shot("game-over-challenge");
 }
 
 }  // namespace

@@ -354,6 +354,15 @@ TEST_F(GameScreen, ClockReadsMinutesAndTwoDigitSecondsInItsColours) {
   Tick();
   EXPECT_EQ(text->Caption->Text, "SCORE: 0 OF 7500<r>TIME LEFT: 0:09");
   EXPECT_EQ(text->Caption->Color, 0x0000FFu);
+
+  // A score between two clock ticks shows at once.
+  TobjMonster* m = Monster(-150, -250);
+  while (Res()->ChallengeTimeLeft % 10 != 9) Tick();
+  ClickPoint(Point(m->AnswerPoint.X, m->AnswerPoint.Y, true));
+  Tick(2);  // eight steps in all: the clock's next tick is still to come
+  ASSERT_GT(Res()->Score, 0);
+  EXPECT_EQ(text->Caption->Text.rfind("SCORE: " + std::to_string(Res()->Score) + " OF 7500<r>", 0), 0u)
+      << text->Caption->Text;
 }
 
 TEST_F(GameScreen, PowerUpAwardsStopAtFiveButtonsWhileTheBaseStillAdvances) {

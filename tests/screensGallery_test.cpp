@@ -1,8 +1,8 @@
 // Pictures of the screens around the game, drawn by the real SDL device through
 // the real director on the generated data and written to build/screens/ for
 // people to look at (copies are kept in docs/screenshots/). The screens that lie
-// over the game are drawn over nothing until the game screen exists. Skipped
-// while the widget art is missing.
+// over the game are drawn from real play in gameGallery_test.cpp. Skipped while
+// the widget art is missing.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -144,57 +144,6 @@ TEST_F(ScreensGallery, SetUpScreens) {
   Move(580, 569);   // a tile of the right-hand columns
   Tick(12);
   Shot("challenges");
-}
-
-TEST_F(ScreensGallery, ScreensOverTheGame) {
-  if (!HaveArt()) GTEST_SKIP() << "the widget art is not in the data yet";
-  ToMainMenu();
-  Click(510, 325);
-  Click(300, 435);  // a mission of Rozir Ivivuruda: the game is asked for
-  Tick(20);
-
-  Res()->GameType = 1;
-  Res()->LevelNumber = 4;
-  GameOpens(sidTutorial);
-  Shot("help-page");
-  Click(640, 638);
-
-  Res()->GameKind = GameKind::Mission;
-  GameOpens(sidGameMenu);
-  Move(640, 400);
-  Shot("game-menu");
-  Click(640, 325);
-
-  Res()->Level = *MissionLevel(1, 4);
-  Res()->Lives = 3;
-  Res()->Score = 5400;
-  Res()->TotalKills = 40;
-  Res()->GameOver = true;
-  GameOpens(sidGameOver);
-  Shot("game-over-mission");
-  Click(640, 489);
-
-  Res()->GameKind = GameKind::Arcade;
-  Res()->GameType = 2;
-  Res()->Difficulty = 1;
-  Res()->Score = 41250;
-  Res()->LevelNumber = 7;
-  Res()->Lives = 0;
-  GameOpens(sidGameOver);
-  Shot("game-over-arcade");
-  Click(640, 519);  // back to the arcade screen
-  Click(300, 515);  // and into another game
-
-  Res()->GameKind = GameKind::Challenge;
-  Res()->ChallengeIndex = 3;
-  Res()->GameType = 2;
-  Res()->Difficulty = 0;
-  Res()->Score = 10350;
-  Res()->ChallengeTimeLeft = 75 * 60;
-  Res()->ChallengeDone = 1;
-  Res()->Lives = 4;
-  GameOpens(sidGameOver);
-  Shot("game-over-challenge");
 }
 
 }  // namespace
