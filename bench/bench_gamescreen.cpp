@@ -34,6 +34,7 @@
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "objects/sysScreenIds.h"
+#include "benchBareFrame.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
@@ -187,34 +188,7 @@ int main(int argc, char** argv) {
   const int frames = 60;
   const std::size_t quads = g->Frame().size();
 
-  struct TRun {
-    SDL_Texture* Texture;
-    SDL_BlendMode Blend;
-    std::vector<SDL_Vertex> Vertices;
-    std::vector<int> Indices;
-  };
-  std::vector<TRun> runs;
-  for (const TDrawCmd& c : g->Frame()) {
-    SDL_Texture* t = b.Device->SdlTexture(c.Texture);
-    const SDL_BlendMode blend = c.Blend == beAdd ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND;
-    if (runs.empty() || runs.back().Texture != t || runs.back().Blend != blend) runs.push_back(TRun{t, blend, {}, {}});
-    TRun& run = runs.back();
-    int w = 1;
-    int h = 1;
-    b.Device->TextureSize(c.Texture, w, h);
-    const float u0 = c.Source.X / w, v0 = c.Source.Y / h, u1 = (c.Source.X + c.Source.W) / w,
-                v1 = (c.Source.Y + c.Source.H) / h;
-    const float uv[4][2] = {{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}};
-    const int base = static_cast<int>(run.Vertices.size());
-    for (int i = 0; i < 4; ++i) {
-      const std::uint32_t col = c.Colors[i];
-      run.Vertices.push_back(SDL_Vertex{SDL_FPoint{c.Quad.P[i].X, c.Quad.P[i].Y},
-                                        SDL_Color{static_cast<Uint8>(col >> 16), static_cast<Uint8>(col >> 8),
-                                                  static_cast<Uint8>(col), static_cast<Uint8>(col >> 24)},
-                                        SDL_FPoint{uv[i][0], uv[i][1]}});
-    }
-    for (int i : {0, 1, 2, 0, 2, 3}) run.Indices.push_back(base + i);
-  }
+  const TBareFrame bareFrame(g->Frame(), b.Device);
   // The machine is shared: the two are timed in turns and the best turn of each kept.
   double module = 1e9;
   double bare = 1e9;
@@ -226,17 +200,7 @@ int main(int argc, char** argv) {
     }
     module = std::min(module, (Now() - t0) / frames);
     t0 = Now();
-    for (int i = 0; i < frames; ++i) {
-      SDL_SetRenderTarget(r, nullptr);
-      SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
-      SDL_RenderClear(r);
-      for (const TRun& run : runs) {
-        SDL_SetTextureBlendMode(run.Texture, run.Blend);
-        SDL_RenderGeometry(r, run.Texture, run.Vertices.data(), static_cast<int>(run.Vertices.size()),
-                           run.Indices.data(), static_cast<int>(run.Indices.size()));
-      }
-      SDL_RenderFlush(r);
-    }
+    for (int i = 0; i < frames; ++i) bareFrame.Draw(r);
     bare = std::min(bare, (Now() - t0) / frames);
   }
   // The module's own share: walking the layers into quads, without drawing.
@@ -249,7 +213,7 @@ int main(int argc, char** argv) {
   std::printf("scene building: %.3f ms CPU a frame\n", build * 1000);
   std::printf("frame: %.3f ms through the graphics module, %.3f ms bare SDL_RenderGeometry (%.2fx); %zu quads in %zu "
               "runs\n",
-              module * 1000, bare * 1000, module / bare, quads, runs.size());
+              module * 1000, bare * 1000, module / bare, quads, bareFrame.RunCount());
 
   // --- a paused game under the in-game menu ---
   b.BuildScene(9);

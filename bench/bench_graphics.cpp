@@ -12,6 +12,7 @@
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
+#include "benchBareFrame.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
@@ -97,47 +98,11 @@ BENCHMARK(BM_FrameThroughGraphicsModule)->Unit(benchmark::kMillisecond);
 
 void BM_FrameThroughBareRenderGeometry(benchmark::State& state) {
   TScene& s = Scene();
-  // The same quads as vertex runs per texture and blend, built once.
-  struct TRun {
-    SDL_Texture* Texture;
-    std::vector<SDL_Vertex> Vertices;
-    std::vector<int> Indices;
-  };
   s.Graphics->RenderFrame();
-  std::vector<TRun> runs;
   SDL_Renderer* r = s.Device->Renderer();
-  for (const TDrawCmd& c : s.Graphics->Frame()) {
-    SDL_Texture* t = s.Device->SdlTexture(c.Texture);
-    if (runs.empty() || runs.back().Texture != t) runs.push_back(TRun{t, {}, {}});
-    TRun& run = runs.back();
-    int w = 0;
-    int h = 0;
-    s.Device->TextureSize(c.Texture, w, h);
-    const float u0 = c.Source.X / w, v0 = c.Source.Y / h, u1 = (c.Source.X + c.Source.W) / w,
-                v1 = (c.Source.Y + c.Source.H) / h;
-    const float uv[4][2] = {{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}};
-    const int base = static_cast<int>(run.Vertices.size());
-    for (int i = 0; i < 4; ++i) {
-      const std::uint32_t col = c.Colors[i];
-      run.Vertices.push_back(SDL_Vertex{SDL_FPoint{c.Quad.P[i].X, c.Quad.P[i].Y},
-                                        SDL_Color{static_cast<Uint8>(col >> 16), static_cast<Uint8>(col >> 8),
-                                                  static_cast<Uint8>(col), static_cast<Uint8>(col >> 24)},
-                                        SDL_FPoint{uv[i][0], uv[i][1]}});
-    }
-    for (int i : {0, 1, 2, 0, 2, 3}) run.Indices.push_back(base + i);
-  }
-  for (auto _ : state) {
-    SDL_SetRenderTarget(r, nullptr);
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
-    SDL_RenderClear(r);
-    for (const TRun& run : runs) {
-      SDL_SetTextureBlendMode(run.Texture, SDL_BLENDMODE_BLEND);
-      SDL_RenderGeometry(r, run.Texture, run.Vertices.data(), static_cast<int>(run.Vertices.size()),
-                         run.Indices.data(), static_cast<int>(run.Indices.size()));
-    }
-    SDL_RenderFlush(r);
-  }
-  state.counters["batches"] = static_cast<double>(runs.size());
+  const TBareFrame bare(s.Graphics->Frame(), s.Device);
+  for (auto _ : state) bare.Draw(r);
+  state.counters["batches"] = static_cast<double>(bare.RunCount());
 }
 BENCHMARK(BM_FrameThroughBareRenderGeometry)->Unit(benchmark::kMillisecond);
 
