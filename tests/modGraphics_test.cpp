@@ -356,3 +356,59 @@ TEST_F(GraphicsTest, SystemEventsRenderPresentAndMinimise) {
 }
 
 }  // namespace
+
+TEST_F(GraphicsTest, ASmallChangeIsDrawnInItsAreaAloneAndALargeOneWhole) {
+  Device->KeepsScene = true;
+  TobjBase* back = Picture(0, 0, 1024, 768, true);
+  back->MainItem->SetImage(0, 2, 0);  // the 512 sheet stretched over the screen
+  TobjBase* caret = Picture(100, 200, 32, 32, true);
+  TobjBase* other = Picture(600, 500, 32, 32, true);
+  Draw();
+  EXPECT_EQ(Device->PartScenes, 0) << "the first frame is whole";
+  caret->Visible = false;  // a blink
+  const auto& blinked = Draw();
+  ASSERT_EQ(Device->PartScenes, 1);
+  const TSceneRect a = Device->LastArea;
+  EXPECT_LE(a.X, 100);
+  EXPECT_LE(a.Y, 200);
+  EXPECT_GE(a.X + a.W, 132);
+  EXPECT_GE(a.Y + a.H, 232);
+  EXPECT_LT(a.W, 40);
+  EXPECT_LT(a.H, 40);
+  ASSERT_EQ(blinked.size(), 1u) << "only the backdrop meets the area";
+  caret->Visible = true;
+  other->X = 610;  // both change: one area around both
+  const auto& both = Draw();
+  EXPECT_EQ(Device->PartScenes, 2);
+  EXPECT_EQ(both.size(), 3u) << "the backdrop and the two pictures, in order";
+  EXPECT_LE(Device->LastArea.X, 100);
+  EXPECT_GE(Device->LastArea.X + Device->LastArea.W, 642);
+  back->X = 1;  // the whole screen changes
+  Draw();
+  EXPECT_EQ(Device->PartScenes, 2);
+  EXPECT_EQ(Device->Scenes, 2);
+  Graphics->Invalidate();
+  caret->X = 101;
+  Draw();
+  EXPECT_EQ(Device->Scenes, 3) << "an exposed window is drawn whole";
+}
+
+TEST_F(GraphicsTest, AQuadWhoseTargetWasPaintedAgainIsInTheChangedArea) {
+  Device->KeepsScene = true;
+  Picture(0, 0, 32, 32, true);
+  TobjBase* o = Iface.Objects->CreateObject(0, otStatic, 300, 400, 1, 100, 20);
+  o->Space = csScreen;
+  o->MainItem->Visible = false;
+  TrndText* t = o->AddText();
+  t->SetText("Hi", 8, false, false, false, false, false);
+  Draw();
+  Draw();
+  t->RefreshTarget();  // painted again: same quad, the pixels may be new
+  const auto& scene = Draw();
+  ASSERT_EQ(Device->PartScenes, 1);
+  EXPECT_LE(Device->LastArea.X, 300);
+  EXPECT_GE(Device->LastArea.X + Device->LastArea.W, 400);
+  EXPECT_GT(Device->LastArea.X, 32) << "the picture that did not change is left alone";
+  ASSERT_EQ(scene.size(), 1u);
+  EXPECT_EQ(scene[0].Texture, t->Target);
+}

@@ -63,6 +63,32 @@ TEST_F(DeviceTest, ConsecutiveQuadsOfOneTextureAndBlendShareOneCall) {
   EXPECT_EQ(Device->Batches(), 3);
 }
 
+TEST_F(DeviceTest, APartialSceneChangesItsAreaAloneAndMatchesTheWholeFrame) {
+  std::vector<std::uint32_t> pixels;
+  EXPECT_FALSE(Device->BeginSceneIn(0xFF000000, TSceneRect{0, 0, 10, 10})) << "no scene to draw over yet";
+  const TDrawCmd back = Quad(White, 0, 0, 90, 0xFF204060, beOpaque);  // clear of the area
+  const TDrawCmd was = Quad(Half, 100, 100, 20, 0xFFFF0000, beAlpha);
+  const TDrawCmd now = Quad(Half, 104, 100, 20, 0xFF00FF00, beAlpha);
+  const TDrawCmd far = Quad(White, 250, 250, 20, 0xFF0000FF, beAlpha);
+  auto draw = [&](const std::vector<TDrawCmd>& frame) {
+    for (const TDrawCmd& c : frame) Device->DrawQuad(c.Texture, c.Quad, c.Source, c.Colors, c.Blend);
+    Device->EndScene();
+  };
+  Device->BeginScene(0xFF000000);
+  draw({back, was, far});
+  ASSERT_TRUE(Device->BeginSceneIn(0xFF000000, TSceneRect{99, 99, 27, 23}));
+  draw({back, now});  // far lies outside the area: left as it was
+  ASSERT_TRUE(Device->ReadScene(pixels));
+  std::vector<std::uint32_t> whole;
+  ASSERT_TRUE(Device->CaptureFrame({back, now, far}, whole));
+  for (auto& p : pixels) p |= 0xFF000000u;
+  EXPECT_EQ(Pixel(pixels, 102, 110), Pixel(whole, 102, 110)) << "the old picture is gone";
+  EXPECT_EQ(Pixel(pixels, 260, 260), 0xFF0000FFu);
+  int differ = 0;
+  for (std::size_t i = 0; i < pixels.size(); ++i) differ += pixels[i] != whole[i];
+  EXPECT_EQ(differ, 0);
+}
+
 TEST_F(DeviceTest, ColoursAndBlendCodesReachThePixels) {
   std::vector<TDrawCmd> frame;
   frame.push_back(Quad(White, 0, 0, 100, 0xFF400000, beOpaque));     // dark red, opaque

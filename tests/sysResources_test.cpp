@@ -734,3 +734,77 @@ TEST_F(ResourcesTest, SettingTheGeometryKeepsThePatternCountToTheTiles) {
 }
 
 }  // namespace
+
+TEST_F(ResourcesTest, ADeferredArchiveReadsEachPictureWhenFirstLookedAtAndAgainAfterARelease) {
+  TASDbWriter writer;
+  writer.AddImage(Picture("Sheet", 136, 68, 1, 4));
+  writer.Add("readme.txt", 2, {'h', 'i'});
+  writer.AddImage(Picture("Page", 4, 2, 2, 5));
+  ASSERT_TRUE(writer.Save(Dir.File("sprites.asdb")));
+  TrndRecordingDevice device;
+  device.KeepPixels = true;
+  auto res = Make();
+  res->SetDevice(&device);
+  TImageSet* set = res->ImageSet(res->LoadArchive(Dir.File("sprites.asdb"), true));
+  ASSERT_EQ(set->Count(), 2) << "listed from the table";
+  EXPECT_EQ(set->PendingCount(), 2);
+  EXPECT_TRUE(device.Pixels.empty()) << "nothing read or uploaded yet";
+  // Sizes the program sets before the picture is read outlast the reading.
+  res->SetImageGeometry(0, 0, TPointSize{68, 68}, TPointSize{60, 64});
+  EXPECT_EQ(set->Listed(0)->Name, "Sheet");
+  EXPECT_TRUE(set->Listed(0)->Pending);
+
+  const TImage* page = set->Image(1);
+  ASSERT_EQ(page->DeviceTextures.size(), 2u);
+  for (std::size_t t = 0; t < 2; ++t)
+    EXPECT_EQ(device.Pixels[page->DeviceTextures[t]], Picture("Page", 4, 2, 2, 5).Textures[t]);
+  EXPECT_TRUE(page->Textures.empty()) << "the pixels are kept by the device alone";
+  EXPECT_EQ(set->PendingCount(), 1) << "only the picture looked at is read";
+
+  const TImage* sheet = set->Image(0);
+  EXPECT_EQ(sheet->TextureWidth, 136);
+  EXPECT_EQ(sheet->VisibleWidth, 60);
+  EXPECT_EQ(sheet->PatternCount, 2) << "two tiles of 68 on the texture";
+
+  const TTextureId first = page->DeviceTextures[0];
+  set->Release(1);
+  EXPECT_TRUE(page->DeviceTextures.empty());
+  EXPECT_EQ(device.Pixels.count(first), 0u) << "the texture is freed";
+  EXPECT_EQ(set->PendingCount(), 1);
+  ASSERT_EQ(set->Image(1)->DeviceTextures.size(), 2u) << "read again";
+  EXPECT_EQ(device.Pixels[page->DeviceTextures[1]], Picture("Page", 4, 2, 2, 5).Textures[1]);
+  EXPECT_TRUE(res->UnreadableData.empty());
+}
+
+TEST_F(ResourcesTest, ADeferredArchiveIsCheckedAtOnceAndADamagedPictureStaysBlankAndIsToldOnce) {
+  TrndRecordingDevice device;
+  TrndRecordingDevice second;
+  auto res = Make();
+  res->LoadArchive(Dir.File("missing.asdb"), true);
+  PutFile(Dir.File("junk.asdb"), {'n', 'o', 't', ' ', 'a', 'n', ' ', 'a', 'r', 'c', 'h', 'i', 'v', 'e'});
+  res->LoadArchive(Dir.File("junk.asdb"), true);
+  EXPECT_EQ(res->UnreadableData, (std::vector<std::string>{"missing.asdb (missing)", "junk.asdb (cannot be read)"}));
+
+  TASDbWriter writer;
+  std::vector<std::uint8_t> bad = EncodeImagePayload(Picture("Bad", 2, 2, 1, 2));
+  bad.pop_back();  // one byte short of its texels
+  writer.Add("Bad", 1, bad);
+  writer.Add("Worse", 1, bad);
+  writer.AddImage(Picture("Good", 2, 2, 1, 3));
+  ASSERT_TRUE(writer.Save(Dir.File("sprites.asdb")));
+  res->SetDevice(&device);
+  TImageSet* set = res->ImageSet(res->LoadArchive(Dir.File("sprites.asdb"), true));
+  ASSERT_EQ(set->Count(), 3);
+  TMessageCatcher catcher;
+  EXPECT_TRUE(set->Image(0)->DeviceTextures.empty());
+  EXPECT_TRUE(set->Image(1)->DeviceTextures.empty());
+  EXPECT_TRUE(set->Image(0)->DeviceTextures.empty()) << "not read again at every look";
+  EXPECT_EQ(set->Image(2)->DeviceTextures.size(), 1u) << "the pictures after a damaged one still come";
+  ASSERT_EQ(catcher.Messages.size(), 1u);
+  EXPECT_NE(catcher.Messages[0].second.find("\"Bad\""), std::string::npos);
+
+  // A renderer rebuilt leaves the unread pictures unread.
+  res->SetDevice(&second);
+  EXPECT_EQ(set->Listed(2)->DeviceTextures.size(), 1u);
+  EXPECT_TRUE(catcher.Messages.size() == 1u);
+}

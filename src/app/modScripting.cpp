@@ -77,7 +77,9 @@ void TmodScripting::Startup() {
   LoadingWait = true;
   ClickedToContinue = false;
 
-  for (const char* name : ImageArchives) resources->LoadArchive(data + name);
+  // Only the tables now: every file is known to be there before the click, and
+  // each picture is read when a screen first shows it.
+  for (const char* name : ImageArchives) resources->LoadArchive(data + name, true);
   resources->SetImageGeometry(2, 2, TPointSize{68, 68}, TPointSize{68, 68});
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
   Sound->LoadMusic(data + "Music.asdb");

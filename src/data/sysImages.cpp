@@ -31,8 +31,86 @@ bool TImage::PatternOrigin(std::int32_t pattern, std::int32_t& texture, std::int
 TImageSet::~TImageSet() { SetDevice(nullptr); }
 
 TImage* TImageSet::Image(std::int32_t index) const {
+  TImage* image = Listed(index);
+  // Reading the record changes how the set holds the picture, not what it holds.
+  if (image != nullptr && image->Pending) const_cast<TImageSet*>(this)->Realise(*image);
+  return image;
+}
+
+TImage* TImageSet::Listed(std::int32_t index) const {
   if (index < 0 || index >= Count()) return nullptr;
   return Images[static_cast<std::size_t>(index)].get();
+}
+
+void TImageSet::AddPending(std::string name, std::int32_t recordIndex) {
+  auto image = std::make_unique<TImage>();
+  image->Name = std::move(name);
+  image->RecordIndex = recordIndex;
+  image->Pending = true;
+  Images.push_back(std::move(image));
+}
+
+void TImageSet::Release(std::int32_t index) {
+  TImage* image = Listed(index);
+  if (image == nullptr || image->Pending || !Reloadable(*image)) return;
+  Unload(*image);
+  image->Textures.clear();
+  image->Textures.shrink_to_fit();
+  image->Pending = true;
+  MarkSceneChanged();
+}
+
+std::int32_t TImageSet::PendingCount() const {
+  return static_cast<std::int32_t>(
+      std::count_if(Images.begin(), Images.end(), [](const auto& image) { return image->Pending; }));
+}
+
+void TImageSet::Realise(TImage& image) {
+  image.Pending = false;
+  MarkSceneChanged();
+  std::vector<std::uint8_t> payload;
+  TImage fresh;
+  std::string why = "cannot be read";
+  const std::uint8_t* texels = nullptr;
+  TASDb archive;
+  archive.OpenMode = opReadOnly;
+  archive.SetFileName(Source);
+  const bool read = Reloadable(image) && archive.ReadRecordAt(image.RecordIndex, image.Name, payload) &&
+                    ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels);
+  if (!read) {
+    LogLine(Source + ": image \"" + image.Name + "\" " + why + "; it stays blank");
+    if (!DamageTold)
+      ShowMessage("Game Data Missing", "Plotfray cannot read the picture \"" + image.Name + "\" of " + Source +
+                                           ", so it stays blank. Install Plotfray again (or build it again, which "
+                                           "writes the data folder) to put it back.");
+    DamageTold = true;
+    return;
+  }
+  image.TextureWidth = fresh.TextureWidth;
+  image.TextureHeight = fresh.TextureHeight;
+  image.TextureCount = fresh.TextureCount;
+  if (!image.GeometryFixed) {
+    image.PatternWidth = fresh.PatternWidth;
+    image.PatternHeight = fresh.PatternHeight;
+    image.VisibleWidth = fresh.VisibleWidth;
+    image.VisibleHeight = fresh.VisibleHeight;
+    image.PatternCount = fresh.PatternCount;
+  } else {
+    image.PatternCount = image.PatternsPerTexture() * image.TextureCount;
+  }
+  if (texels == nullptr) {
+    image.Textures = std::move(fresh.Textures);
+  } else if (Device == nullptr) {
+    // Nothing to upload to: the image keeps its pixels.
+    const std::size_t pixels = static_cast<std::size_t>(image.TextureWidth) * static_cast<std::size_t>(image.TextureHeight);
+    image.Textures.assign(static_cast<std::size_t>(image.TextureCount), std::vector<std::uint32_t>(pixels));
+    for (auto& texture : image.Textures) {
+      std::memcpy(texture.data(), texels, pixels * 4);
+      texels += pixels * 4;
+    }
+    texels = nullptr;
+  }
+  Upload(image, texels);
 }
 
 TImage* TImageSet::Add(std::unique_ptr<TImage> image, const std::uint8_t* texels) {
@@ -77,7 +155,7 @@ void TImageSet::UploadAll() {
   MarkSceneChanged();  // texture ids change
   if (Device == nullptr) return;
   const bool reread = std::any_of(Images.begin(), Images.end(), [](const auto& image) {
-    return image->Textures.empty() && image->TextureCount > 0;
+    return !image->Pending && image->Textures.empty() && image->TextureCount > 0;
   });
   TASDb archive;
   bool readable = false;
@@ -88,6 +166,7 @@ void TImageSet::UploadAll() {
   }
   std::int32_t lost = 0;
   for (auto& image : Images) {
+    if (image->Pending) continue;  // read when first looked at
     if (image->Textures.empty() && image->TextureCount > 0) {
       if (!readable || !UploadFromArchive(archive, *image)) ++lost;
     } else {

@@ -1,7 +1,8 @@
 #pragma once
 // Images of the image sets: a grid of equal patterns spread over one or more
 // textures. An image read from an archive keeps its pixels only until they are
-// on the device; a new device gets them from the archive again.
+// on the device; a new device gets them from the archive again. An image may
+// also be only listed: its record is read the first time it is looked at.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -30,6 +31,11 @@ struct TImage {
   std::vector<TTextureId> DeviceTextures;
   // Index of the archive record the image was read from; -1 for one made in memory.
   std::int32_t RecordIndex = -1;
+  // Listed but not read yet (or released): the first look reads its record.
+  bool Pending = false;
+  // The pattern and visible sizes were set by the program and outlast a
+  // reading of the record.
+  bool GeometryFixed = false;
 
   // Where pattern p lies: the texture index and the top-left texel; false when
   // p is outside the image.
@@ -45,12 +51,23 @@ class TImageSet {
   TImageSet& operator=(const TImageSet&) = delete;
 
   std::int32_t Count() const { return static_cast<std::int32_t>(Images.size()); }
+  // The image, its record read first when it is pending; an image whose record
+  // turns out unreadable stays without textures (drawn as nothing).
   TImage* Image(std::int32_t index) const;
+  // The image as it stands, pending or not.
+  TImage* Listed(std::int32_t index) const;
   // Uploads when a device is attached: from texels when given (the image's
   // textures one after the other, as ParseImagePayload points at them), else
   // from its Textures. Texels are copied to Textures when there is no device.
   TImage* Add(std::unique_ptr<TImage> image, const std::uint8_t* texels = nullptr);
   void RemoveLast();
+  // Appends an image known only by its name and record in Source; it is read
+  // when first looked at.
+  void AddPending(std::string name, std::int32_t recordIndex);
+  // Gives the image's textures and pixels back; it is read again from its
+  // record when next looked at. Nothing for an image made in memory.
+  void Release(std::int32_t index);
+  std::int32_t PendingCount() const;
   // Attaches (or detaches, with null) the device and uploads every image,
   // reading from the archive the pixels that were given away.
   void SetDevice(TrndDevice* device);
@@ -69,8 +86,12 @@ class TImageSet {
   // geometry (which may have been changed since) stays as it is.
   bool UploadFromArchive(TASDb& archive, TImage& image);
   bool Reloadable(const TImage& image) const { return image.RecordIndex >= 0 && !Source.empty(); }
+  // Reads a pending image's record and uploads it; told to the player once
+  // per set when it cannot be read.
+  void Realise(TImage& image);
 
   TrndDevice* Device;
   std::vector<std::unique_ptr<TImage>> Images;
+  bool DamageTold = false;
   std::vector<std::uint8_t> Payload;  // reused while reading records again
 };

@@ -404,7 +404,7 @@ bool TsysResources::AddScore(std::int32_t value) {
 
 // ---- image archives
 
-std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
+std::int32_t TsysResources::LoadArchive(const std::string& fileName, bool deferred) {
   const std::int32_t index = AddImageSet();
   TImageSet* set = ImageSet(index);
   set->MipMapping = true;
@@ -412,6 +412,15 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
   Archive.SetFileName(fileName);
   if (!FileExists(fileName)) {
     NoteUnreadableData(fileName, "missing");
+    return index;
+  }
+  if (deferred) {
+    if (!Archive.EnsureOpen()) {
+      NoteUnreadableData(fileName, "cannot be read");
+      return index;
+    }
+    for (std::int32_t i = 0; i < Archive.RecordCount(); ++i)
+      if (Archive.RecordType(i) == 1) set->AddPending(Archive.RecordKey(i), i);
     return index;
   }
   // One read of the whole file; every record is then taken from memory.
@@ -448,12 +457,14 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName) {
 void TsysResources::SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize,
                                      TPointSize visibleSize) {
   TImageSet* s = ImageSet(set);
-  TImage* img = s != nullptr ? s->Image(image) : nullptr;
+  // A pending image keeps the sizes when it is read.
+  TImage* img = s != nullptr ? s->Listed(image) : nullptr;
   if (img == nullptr) return;
   img->PatternWidth = patternSize.Width;
   img->PatternHeight = patternSize.Height;
   img->VisibleWidth = visibleSize.Width;
   img->VisibleHeight = visibleSize.Height;
+  img->GeometryFixed = true;
   img->PatternCount = img->PatternsPerTexture() * img->TextureCount;
   MarkSceneChanged();
 }

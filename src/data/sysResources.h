@@ -84,7 +84,10 @@ class TsysResources {
   // and returns its index. The archive is only read, never created. A missing or
   // unreadable archive leaves the set empty; the first image that cannot be read
   // or parsed ends the loading of that archive. Both are noted in UnreadableData.
-  std::int32_t LoadArchive(const std::string& fileName);
+  // Deferred, only the archive's table is read now and each picture is read the
+  // first time it is looked at (TImageSet::Image); a picture found damaged then
+  // stays blank and the player is told.
+  std::int32_t LoadArchive(const std::string& fileName, bool deferred = false);
   // Sets an image's tile and visible size; its pattern count follows the tiles.
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);
 

@@ -57,6 +57,10 @@ int TplatAudio::CreateSample(const std::vector<std::uint8_t>& riffWave) {
     LogLine(std::string("sound: a wave cannot be decoded: ") + Mix_GetError());
     return -1;
   }
+  // The mixer converts into a buffer sized for the worst case of its
+  // converter; the sound keeps only the bytes it has.
+  if (chunk->allocated != 0 && chunk->alen > 0)
+    if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(fitted);
   Samples.push_back(chunk);
   return static_cast<int>(Samples.size() - 1);
 }

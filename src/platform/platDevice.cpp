@@ -145,15 +145,33 @@ void TplatDevice::BeginScene(std::uint32_t clearColor) {
     if (Frame == nullptr) LogLine(std::string("cannot create the frame picture; drawing to the window: ") + SDL_GetError());
   }
   SDL_SetRenderTarget(Render, Frame);
+  SDL_RenderSetClipRect(Render, nullptr);
   const SDL_Color c = ColorOf(clearColor);
   SDL_SetRenderDrawBlendMode(Render, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(Render, c.r, c.g, c.b, 255);
   SDL_RenderClear(Render);
+  FrameWhole = Frame != nullptr;
+}
+
+bool TplatDevice::BeginSceneIn(std::uint32_t clearColor, const TSceneRect& area) {
+  if (Frame == nullptr || !FrameWhole) return false;
+  Flush();
+  BatchCount = 0;
+  if (SDL_SetRenderTarget(Render, Frame) != 0) return false;
+  const SDL_Rect clip{area.X, area.Y, area.W, area.H};
+  SDL_RenderSetClipRect(Render, &clip);
+  // RenderClear would ignore the clip.
+  const SDL_Color c = ColorOf(clearColor);
+  SDL_SetRenderDrawBlendMode(Render, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(Render, c.r, c.g, c.b, 255);
+  SDL_RenderFillRect(Render, &clip);
+  return true;
 }
 
 void TplatDevice::EndScene() {
   Flush();
   if (Frame == nullptr) return;
+  SDL_RenderSetClipRect(Render, nullptr);
   SDL_SetRenderTarget(Render, nullptr);
   SDL_SetRenderDrawColor(Render, 0, 0, 0, 255);
   SDL_RenderClear(Render);  // the bars beside a letterboxed picture
@@ -245,10 +263,12 @@ void TplatDevice::SetWindowed(bool windowed) {
 }
 
 void TplatDevice::TargetsReset() {
+  FrameWhole = false;
   if (OnRestore) OnRestore(TrndLost::Targets);
 }
 
 void TplatDevice::DeviceReset() {
+  FrameWhole = false;
   Vertices.clear();
   Indices.clear();
   BatchTexture = nullptr;
@@ -277,5 +297,16 @@ bool TplatDevice::CaptureFrame(const std::vector<TDrawCmd>& frame, std::vector<s
   SDL_SetRenderTarget(Render, previous);
   // The picture of the screen is opaque whatever the blending left in alpha.
   for (auto& p : pixels) p |= 0xFF000000u;
+  return ok;
+}
+
+bool TplatDevice::ReadScene(std::vector<std::uint32_t>& pixels) {
+  if (Frame == nullptr || !FrameWhole) return false;
+  Flush();
+  SDL_Texture* previous = SDL_GetRenderTarget(Render);
+  SDL_SetRenderTarget(Render, Frame);
+  pixels.assign(1024 * 768, 0);
+  const bool ok = SDL_RenderReadPixels(Render, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), 1024 * 4) == 0;
+  SDL_SetRenderTarget(Render, previous);
   return ok;
 }

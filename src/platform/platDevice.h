@@ -24,6 +24,7 @@ class TplatDevice : public TrndDevice {
   bool BeginTarget(TTextureId target, std::uint32_t clearColor) override;
   void EndTarget() override;
   void BeginScene(std::uint32_t clearColor) override;
+  bool BeginSceneIn(std::uint32_t clearColor, const TSceneRect& area) override;
   void EndScene() override;
   void Present() override;
   void DrawQuad(TTextureId texture, const TQuad& quad, const TSourceRect& source, const std::uint32_t colors[4],
@@ -43,6 +44,9 @@ class TplatDevice : public TrndDevice {
     auto it = Textures.find(texture);
     return it == Textures.end() ? nullptr : it->second.Texture;
   }
+  // The scene as last drawn (before scaling to the window), 1024 x 768 0xAARRGGBB;
+  // false when there is none.
+  bool ReadScene(std::vector<std::uint32_t>& pixels);
   // Number of SDL_RenderGeometry calls since the last BeginScene (batching check).
   int Batches() const { return BatchCount; }
 
@@ -73,4 +77,6 @@ class TplatDevice : public TrndDevice {
   SDL_Texture* Capture = nullptr;
   // The scene at 1:1, scaled to the window when the scene ends.
   SDL_Texture* Frame = nullptr;
+  // Frame holds a whole scene (none yet, or lost with the device).
+  bool FrameWhole = false;
 };

@@ -1,5 +1,6 @@
 #include "render/modGraphics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -67,6 +68,33 @@ void CutAxis(double& pos, double& size, double& srcPos, double& srcSize, std::in
   }
 }
 
+bool SameCmd(const TDrawCmd& a, const TDrawCmd& b) {
+  if (a.Texture != b.Texture || a.Blend != b.Blend) return false;
+  for (int i = 0; i < 4; ++i)
+    if (a.Quad.P[i].X != b.Quad.P[i].X || a.Quad.P[i].Y != b.Quad.P[i].Y || a.Colors[i] != b.Colors[i]) return false;
+  return a.Source.X == b.Source.X && a.Source.Y == b.Source.Y && a.Source.W == b.Source.W &&
+         a.Source.H == b.Source.H && a.Source.Mirror == b.Source.Mirror && a.Source.Flip == b.Source.Flip;
+}
+
+// Bounds of the pixels a quad can touch, grown by one for filtering.
+struct TBounds {
+  float X0 = 1e9f, Y0 = 1e9f, X1 = -1e9f, Y1 = -1e9f;
+  void Add(const TQuad& q) {
+    for (const TQuadPoint& p : q.P) {
+      X0 = std::min(X0, p.X);
+      Y0 = std::min(Y0, p.Y);
+      X1 = std::max(X1, p.X);
+      Y1 = std::max(Y1, p.Y);
+    }
+  }
+  bool Empty() const { return X1 < X0; }
+  bool Meets(const TQuad& q) const {
+    TBounds b;
+    b.Add(q);
+    return b.X1 + 1 >= X0 && b.X0 - 1 <= X1 && b.Y1 + 1 >= Y0 && b.Y0 - 1 <= Y1;
+  }
+};
+
 inline std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
   h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
   return h;
@@ -85,6 +113,8 @@ TmodGraphics::TmodGraphics(TsysMainWindow* owner, TsysInterface* iface, TDeviceF
   EventMask = ekSystem;
   ShowFPS = Interface->Resources->Settings.ShowFPS != 0;
   Commands.reserve(4096);
+  Shown.reserve(4096);
+  PaintedTargets.reserve(64);
 }
 
 TmodGraphics::~TmodGraphics() { Finalise(); }
@@ -143,6 +173,7 @@ void TmodGraphics::HandleEvent(TsysEvent* event) {
 void TmodGraphics::PaintTargets() {
   TsysResources* res = Interface->Resources.get();
   TargetsPainted = res->QueuedCount() > 0;
+  PaintedTargets.clear();
   // Painting never queues again, but keep to the queue as it stands.
   for (std::int32_t i = 0; i < res->QueuedCount(); ++i) {
     TrndGfx* item = res->QueuedItem(i);
@@ -150,6 +181,7 @@ void TmodGraphics::PaintTargets() {
     if (Device->BeginTarget(item->Target, item->ClearColor)) {
       item->PaintTarget();
       Device->EndTarget();
+      PaintedTargets.push_back(item->Target);
     }
     item->TargetReady = true;
   }
@@ -181,9 +213,25 @@ void TmodGraphics::RenderFrame() {
     ++FramesSkipped;
     return;
   }
-  Device->BeginScene(0xFF000000);
-  for (const TDrawCmd& c : Commands) Device->DrawQuad(c.Texture, c.Quad, c.Source, c.Colors, c.Blend);
+  TSceneRect area;
+  const bool inPart = DrawChangedAreaOnly && HavePresented && !ForceDraw && ChangedArea(area) &&
+                      Device->BeginSceneIn(0xFF000000, area);
+  if (inPart) {
+    TBounds box;
+    box.X0 = static_cast<float>(area.X);
+    box.Y0 = static_cast<float>(area.Y);
+    box.X1 = static_cast<float>(area.X + area.W);
+    box.Y1 = static_cast<float>(area.Y + area.H);
+    for (const TDrawCmd& c : Commands)
+      if (box.Meets(c.Quad)) Device->DrawQuad(c.Texture, c.Quad, c.Source, c.Colors, c.Blend);
+    LastArea = area;
+    ++FramesDrawnInPart;
+  } else {
+    Device->BeginScene(0xFF000000);
+    for (const TDrawCmd& c : Commands) Device->DrawQuad(c.Texture, c.Quad, c.Source, c.Colors, c.Blend);
+  }
   Device->EndScene();
+  Shown.assign(Commands.begin(), Commands.end());
   PresentedHash = hash;
   FrameDrawn = true;
   ++FramesDrawn;
@@ -383,6 +431,36 @@ std::uint64_t TmodGraphics::HashFrame() const {
     h = Mix(h, static_cast<std::uint64_t>(c.Source.Mirror) | (static_cast<std::uint64_t>(c.Source.Flip) << 1));
   }
   return h;
+}
+
+bool TmodGraphics::ChangedArea(TSceneRect& area) const {
+  auto painted = [this](TTextureId t) {
+    return std::find(PaintedTargets.begin(), PaintedTargets.end(), t) != PaintedTargets.end();
+  };
+  const std::size_t n = Commands.size();
+  const std::size_t m = Shown.size();
+  std::size_t head = 0;
+  while (head < n && head < m && SameCmd(Commands[head], Shown[head]) && !painted(Commands[head].Texture)) ++head;
+  std::size_t tail = 0;
+  while (tail < n - head && tail < m - head && SameCmd(Commands[n - 1 - tail], Shown[m - 1 - tail]) &&
+         !painted(Commands[n - 1 - tail].Texture))
+    ++tail;
+  TBounds box;
+  for (std::size_t i = head; i < n - tail; ++i) box.Add(Commands[i].Quad);
+  for (std::size_t i = head; i < m - tail; ++i) box.Add(Shown[i].Quad);
+  // A target painted again shows new pixels wherever it is drawn.
+  if (!PaintedTargets.empty())
+    for (const TDrawCmd& c : Commands)
+      if (painted(c.Texture)) box.Add(c.Quad);
+  if (box.Empty()) return false;
+  const int x0 = std::max(0, static_cast<int>(std::floor(box.X0)) - 1);
+  const int y0 = std::max(0, static_cast<int>(std::floor(box.Y0)) - 1);
+  const int x1 = std::min(static_cast<int>(ScreenW), static_cast<int>(std::ceil(box.X1)) + 1);
+  const int y1 = std::min(static_cast<int>(ScreenH), static_cast<int>(std::ceil(box.Y1)) + 1);
+  if (x1 <= x0 || y1 <= y0) return false;
+  area = TSceneRect{x0, y0, x1 - x0, y1 - y0};
+  // Past a third of the screen a whole frame costs about the same.
+  return static_cast<double>(area.W) * area.H < ScreenW * ScreenH / 3;
 }
 
 void TmodGraphics::RestoreTargets() {

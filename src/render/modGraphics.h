@@ -51,6 +51,12 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   std::uint64_t FramesDrawn = 0;
   std::uint64_t FramesSkipped = 0;    // built or not
   std::uint64_t FramesUnchanged = 0;  // of those, skipped without being built
+  // Frames that differ from the one on screen in a small area only are drawn
+  // there alone, over the last scene (when the device keeps it).
+  bool DrawChangedAreaOnly = true;
+  std::uint64_t FramesDrawnInPart = 0;  // of FramesDrawn
+  // The area the last partly drawn frame was drawn in.
+  TSceneRect LastArea;
 
  private:
   void PaintTargets();
@@ -60,10 +66,16 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   void Emit(TTextureId texture, const TQuad& quad, const TSourceRect& source, const std::uint32_t colors[4],
             std::uint32_t blend);
   std::uint64_t HashFrame() const;
+  // Where the frame built differs from the one on screen: the quads that are
+  // not the same in both lists, and those drawn from a target painted this
+  // frame. False when that is most of the screen.
+  bool ChangedArea(TSceneRect& area) const;
 
   TDeviceFactory CreateDevice;
   std::unique_ptr<TrndDevice> Device;
   std::vector<TDrawCmd> Commands;
+  std::vector<TDrawCmd> Shown;  // the quads of the frame on screen
+  std::vector<TTextureId> PaintedTargets;  // painted this frame
   std::uint64_t PresentedHash = 0;
   bool HavePresented = false;
   bool ForceDraw = true;

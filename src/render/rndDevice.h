@@ -45,6 +45,14 @@ enum : std::uint32_t {
   beAlpha = 0x504,     // source alpha, inverse source alpha
 };
 
+// A rectangle of the 1024 x 768 scene in whole pixels.
+struct TSceneRect {
+  int X = 0;
+  int Y = 0;
+  int W = 0;
+  int H = 0;
+};
+
 // What a device lost before it became usable again.
 enum class TrndLost {
   Nothing,
@@ -70,6 +78,10 @@ class TrndDevice {
 
   // A frame: clear the back buffer, draw, end; Present shows it.
   virtual void BeginScene(std::uint32_t clearColor) = 0;
+  // A frame drawn over the last one inside area only: the area is cleared and
+  // nothing outside it changes. False (and nothing begun) when the device does
+  // not keep the last scene; the caller then draws a whole one.
+  virtual bool BeginSceneIn(std::uint32_t, const TSceneRect&) { return false; }
   virtual void EndScene() = 0;
   virtual void Present() = 0;
 

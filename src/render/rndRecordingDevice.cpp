@@ -52,6 +52,14 @@ void TrndRecordingDevice::BeginScene(std::uint32_t) {
   ++Scenes;
 }
 
+bool TrndRecordingDevice::BeginSceneIn(std::uint32_t, const TSceneRect& area) {
+  if (!KeepsScene || Scenes == 0) return false;
+  Scene.clear();
+  ++PartScenes;
+  LastArea = area;
+  return true;
+}
+
 void TrndRecordingDevice::EndScene() {}
 
 void TrndRecordingDevice::Present() { ++Presents; }

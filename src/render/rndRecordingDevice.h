@@ -24,6 +24,8 @@ class TrndRecordingDevice : public TrndDevice {
   bool BeginTarget(TTextureId target, std::uint32_t clearColor) override;
   void EndTarget() override;
   void BeginScene(std::uint32_t clearColor) override;
+  // Only when KeepsScene; Scene then holds the quads drawn in the area.
+  bool BeginSceneIn(std::uint32_t clearColor, const TSceneRect& area) override;
   void EndScene() override;
   void Present() override;
   void DrawQuad(TTextureId texture, const TQuad& quad, const TSourceRect& source,
@@ -39,6 +41,10 @@ class TrndRecordingDevice : public TrndDevice {
   std::vector<TRecordedQuad> TargetDraws;
   int Presents = 0;
   int Scenes = 0;
+  // Partial scenes are taken (counted in PartScenes, area in LastArea).
+  bool KeepsScene = false;
+  int PartScenes = 0;
+  TSceneRect LastArea;
   int LiveTextures() const { return static_cast<int>(Textures.size()); }
   bool FailTargets = false;  // make CreateRenderTarget fail
   // Keep a copy of the pixels of every texture made (Pixels, by id).

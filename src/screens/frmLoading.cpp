@@ -1,8 +1,14 @@
 #include "screens/frmLoading.h"
 
+#include "data/sysResources.h"
 #include "objects/sysScreenIds.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
+
+namespace {
+// The panel and the backdrop's quarters in core.asdb, shown by this screen alone.
+constexpr std::int32_t OwnPictures[] = {3, 4, 5, 6, 7};
+}  // namespace
 
 TfrmLoading::TfrmLoading(TsysMainWindow* owner, TsysInterface* iface)
     : TsysForm(owner, iface, grLoading, sidLoading, false) {}
@@ -30,4 +36,11 @@ void TfrmLoading::BuildScreen() {
 
   for (TobjBase* o : {Backdrop, Panel, Strip}) o->SetAlpha(255);
   Status->SetAlpha(255);
+}
+
+void TfrmLoading::FreeScreen() {
+  TsysForm::FreeScreen();
+  // Read again from the archive should the screen ever come back.
+  if (TImageSet* core = Resources() != nullptr ? Resources()->ImageSet(0) : nullptr)
+    for (std::int32_t image : OwnPictures) core->Release(image);
 }

@@ -8,6 +8,8 @@ class TfrmLoading : public TsysForm {
  public:
   TfrmLoading(TsysMainWindow* owner, TsysInterface* iface);
   void BuildScreen() override;
+  // Also gives back the pictures only this screen shows.
+  void FreeScreen() override;
   TrndText* StatusText() override { return Status; }
 
   TobjBase* Backdrop = nullptr;

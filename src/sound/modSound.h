@@ -57,8 +57,9 @@ class TmodSound : public TsysModule {
  private:
   std::unique_ptr<TsndDevice> EffectsDevice;
   std::array<std::unique_ptr<TsndWaveBank>, 8> EffectBanks;
-  std::unique_ptr<TSoundSystem> SoundSystem;
+  // Before the tracks, which read from it while they play: it goes after them.
   std::unique_ptr<TASDb> MusicArchive;
+  std::unique_ptr<TSoundSystem> SoundSystem;
   bool SoundReady = false;
   // Music failures are logged once each, not every frame the draw hits them.
   std::set<std::string> Reported;

@@ -32,7 +32,13 @@ bool TSoundSystem::LoadSound(const std::string& key, TASDb& db) {
     Report("Internal error. Memorystream not assigned !");
     return false;
   }
-  return AddTrack(key, std::move(data));
+  if (!AddTrack(key, std::move(data))) return false;
+  // Checked whole; from now on read only while it plays. The archive outlives
+  // the tracks (the module owns both).
+  TSoundData* track = Tracks.back().get();
+  track->Reload = [&db, key](std::vector<std::uint8_t>& out) { return db.ReadRecord(key, out); };
+  track->Release();
+  return true;
 }
 
 void TmodSound::LoadMusic(const std::string& archivePath) {

@@ -21,8 +21,12 @@ bool TSoundData::Play(bool repeat) {
     Device->CloseMusic(Stream);
     Stream = 0;
   }
+  if (Data.empty() && (!Reload || !Reload(Data))) return false;
   Stream = Device->OpenMusic(Data.data(), Data.size());
-  if (Stream == 0) return false;
+  if (Stream == 0) {
+    Release();
+    return false;
+  }
   SetVolume(Volume);
   Device->PlayMusic(Stream, repeat);
   return true;
@@ -35,7 +39,14 @@ void TSoundData::Stop() {
     Device->StopMusic(Stream);
     Device->CloseMusic(Stream);
     Stream = 0;
+    Release();
   }
+}
+
+void TSoundData::Release() {
+  if (!Reload || Stream != 0) return;
+  Data.clear();
+  Data.shrink_to_fit();
 }
 
 void TSoundData::SetVolume(std::int32_t volume) {

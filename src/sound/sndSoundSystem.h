@@ -1,6 +1,7 @@
 #pragma once
-// The music player: tracks read whole from the music archive and played from
-// memory, one output stream per playing track.
+// The music player: tracks of the music archive played from memory, one output
+// stream per playing track; a track's bytes are read when it starts and given
+// back when it stops.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -29,11 +30,16 @@ class TSoundData {
   void Stop();
   // 0 .. 100; reaches the stream at once when there is one.
   void SetVolume(std::int32_t volume);
+  // Gives the bytes back when they can be read again and no stream uses them.
+  void Release();
 
-  bool HasData() const { return !Data.empty(); }
+  bool HasData() const { return !Data.empty() || static_cast<bool>(Reload); }
 
   TsndDevice* Device;
-  std::vector<std::uint8_t> Data;  // the whole record
+  std::vector<std::uint8_t> Data;  // the whole record; only while it plays when Reload is set
+  // Reads the record again into the vector: set for a track of an archive, whose
+  // bytes are then held only from Play to Stop.
+  std::function<bool(std::vector<std::uint8_t>&)> Reload;
   std::string Name;
   std::int32_t Kind;
   std::int32_t Index;
