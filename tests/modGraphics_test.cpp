@@ -240,7 +240,7 @@ TEST_F(GraphicsTest, IdenticalFramesAreNeitherDrawnNorPresented) {
 // change below it is drawn again, and with no change it is not even built.
 TEST_F(GraphicsTest, EveryChangeToWhatIsDrawnIsDrawnAndAnUnchangedSceneIsNotBuilt) {
   TobjBase* screen = Picture(10, 10, 32, 32, true);
-  TobjBase* world = Picture(100, 50, 32, 32, false);
+  Picture(100, 50, 32, 32, false);  // a world-space picture in the scene
   TobjBase* spare = Picture(300, 300, 16, 16, true);
   TrndGfx* extra = screen->AddPicture(0, 0, 0, TTexCoord{}, TPointD{40, 0}, TPointI{16, 16}, 0xFFFFFF, 255);
   auto upToDate = [&](const char* what) {
