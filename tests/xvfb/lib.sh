@@ -70,3 +70,58 @@ close_program() {
   wait $prog; local rc=$?
   [ $rc -eq 0 ] || { echo "FAIL: exit code $rc"; cat "$out/program.log"; exit 1; }
 }
+
+# --- Checks by what is on screen (need: out, win, fail) ---
+
+# Mean colour (r,g,b in 0..1) of a region WxH+X+Y of a screenshot in $out.
+region_colour() { convert "$out/$1.png" -crop "$2" +repage -resize 1x1! -format '%[fx:r],%[fx:g],%[fx:b]' info:; }
+# Olive yellow, as the buttons and panels wear: red and green alike, well above blue.
+is_yellow() { awk -v c="$1" 'BEGIN{split(c,a,","); d=a[1]-a[2]; exit !(a[1] > 0.15 && a[3] < a[1] - 0.1 && d < 0.1 && d > -0.1)}'; }
+# Green above red and blue (and at least MIN bright, 0 unless given): the board, the first mode's buttons.
+is_green() { awk -v c="$1" -v m="${2:-0}" 'BEGIN{split(c,a,","); exit !(a[2] > a[1] + 0.1 && a[2] > a[3] + 0.1 && a[2] >= m)}'; }
+# How many pixels of a region WxH+X+Y differ between two screenshots in $out;
+# a rectangle "X0,Y0 X1,Y1" given fourth is left out (a menu fading in over it).
+pixels_differing() {
+  local mask=(-fill black -draw "rectangle ${4:-0,0 0,0}")
+  convert "$out/$1.png" "${mask[@]}" -crop "$3" +repage "$out/.a.png"
+  convert "$out/$2.png" "${mask[@]}" -crop "$3" +repage "$out/.b.png"
+  compare -metric AE -fuzz 2% "$out/.a.png" "$out/.b.png" null: 2>&1 | cut -d' ' -f1
+  rm -f "$out/.a.png" "$out/.b.png"
+}
+
+# wait_for NAME SECONDS TEST [ARGS...]: screenshots NAME until TEST NAME ARGS holds.
+# Loading and fading are several times slower under the sanitizers: wait on what
+# the screen shows, not on the clock.
+wait_for() {
+  local name="$1" secs="$2"; shift 2
+  local end=$((SECONDS + secs))
+  while :; do
+    import -window "$win" "$out/$name.png"
+    "$@" "$name" && return 0
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.3
+  done
+}
+
+# Screen tests over a screenshot: each takes the screenshot's name.
+welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
+# CREDITS, at the top right of the main menu only.
+main_menu_shown() { is_yellow "$(region_colour "$1" 200x30+815+40)"; }
+# The first mode's bright green button, on the arcade and tutorial screens.
+modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.4; }
+# The HUD's olive strip beside the green board.
+game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 100x40+400+140)"; }
+
+# A first profile named Ada, from the loading screen to the main menu.
+first_profile() {
+  local end=$((SECONDS + 90))
+  until wait_for welcome 1 welcome_shown; do
+    # The loading screen waits for a click once the data is in.
+    xdotool mousemove --window "$win" 500 400 sleep 0.1 click 1
+    [ $SECONDS -ge $end ] && fail "the welcome screen did not come"
+  done
+  xdotool mousemove --window "$win" 600 369 sleep 0.1 click 1; sleep 0.3
+  xdotool type --window "$win" --delay 80 "Ada"; sleep 0.3; xdotool key --window "$win" Return
+  wait_for main-menu 60 main_menu_shown || fail "no main menu after the name"
+  [ -f "$work/Profiles.dat" ] || fail "no Profiles.dat"
+}
