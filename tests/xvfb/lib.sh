@@ -109,8 +109,8 @@ welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
 main_menu_shown() { is_yellow "$(region_colour "$1" 200x30+815+40)"; }
 # The first mode's bright green button, on the arcade and tutorial screens.
 modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.4; }
-# The HUD's olive strip beside the green board.
-game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 100x40+400+140)"; }
+# The HUD's olive strip beside the green board (its first quadrant, between the y axis and the tile).
+game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 40x40+660+140)"; }
 
 # A first profile named Ada, from the loading screen to the main menu.
 first_profile() {
