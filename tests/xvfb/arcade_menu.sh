@@ -56,7 +56,8 @@ score_risen game-menu || fail "the menu reset the score"
 
 click 640 400                      # RESTART
 wait_for game-restarted 20 game_menu_gone || fail "RESTART did not close the menu"
-score_as_at_start game-restarted || fail "the score does not read 0 after RESTART"
+# The game starts again a frame after the menu is gone.
+wait_for game-restarted 5 score_as_at_start || fail "the score does not read 0 after RESTART"
 # Monsters walk again after the restart.
 end=$((SECONDS + 30))
 until sleep 0.5; shot game-restarted-later; [ "$(pixels_differing game-restarted game-restarted-later $Board)" -ge 50 ]; do
