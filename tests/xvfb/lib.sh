@@ -90,6 +90,25 @@ pixels_differing() {
   rm -f "$out/.a.png" "$out/.b.png"
 }
 
+# What moves on the board (right of the HUD) now: two screenshots 0.3 s apart,
+# NAME the later. Prints the number of pixels that changed and the middle of
+# the box around them, "COUNT X Y" (COUNT 0 when nothing moved). Over longer
+# gaps the backdrop's tint would show as change too.
+board_changes() {
+  import -window "$win" "$out/.before.png"; sleep 0.3; import -window "$win" "$out/$1.png"
+  compare -fuzz 10% "$out/.before.png" "$out/$1.png" -compose src -highlight-color white -lowlight-color black \
+    "$out/.changed.png" 2>/dev/null
+  convert "$out/.changed.png" -fill black -draw "rectangle 0,0 263,767" "$out/.changed.png"
+  local count
+  count=$(convert "$out/.changed.png" -threshold 50% -format '%[fx:round(mean * w * h)]' info:)
+  if [ "$count" -eq 0 ]; then
+    echo "0 0 0"
+  else
+    convert "$out/.changed.png" -format '%@' info: | tr 'x+' '  ' | awk -v n="$count" '{print n, $3 + $1 / 2, $4 + $2 / 2}'
+  fi
+  rm -f "$out/.before.png" "$out/.changed.png"
+}
+
 # wait_for NAME SECONDS TEST [ARGS...]: screenshots NAME until TEST NAME ARGS holds.
 # Loading and fading are several times slower under the sanitizers: wait on what
 # the screen shows, not on the clock.
@@ -110,6 +129,10 @@ welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
 main_menu_shown() { is_yellow "$(region_colour "$1" 200x30+815+40)"; }
 # The first mode's bright green button, on the arcade and tutorial screens.
 modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.4; }
+# The arcade screen: its EASY entry is green as well.
+arcade_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 140x20+210+320)" 0.4; }
+# The tutorial screen: the first mode's RESET is green as well.
+missions_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 100x30+717+420)" 0.4; }
 # The HUD's olive strip beside the green board (its first quadrant, between the y axis and the tile).
 game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 40x40+660+140)"; }
 
