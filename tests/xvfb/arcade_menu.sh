@@ -26,7 +26,7 @@ escape() { xdotool key --window "$win" Escape; }
 Score=120x40+115+88
 Board=760x768+264+0
 MenuPanel="500,244 779,523"
-# RETURN TO GAME on the in-game menu, over the board's second quadrant otherwise.
+# RETURN TO GAME on the in-game menu, over the board otherwise.
 game_menu_shown() { is_yellow "$(region_colour "$1" 200x30+540+305)"; }
 game_menu_gone() { game_shown "$1" && ! game_menu_shown "$1"; }
 score_as_at_start() { [ "$(pixels_differing game-start "$1" $Score)" -lt 20 ]; }
@@ -38,6 +38,13 @@ wait_for arcade 30 arcade_shown || fail "no arcade screen"
 click 275 330                      # EASY
 click 302 435                      # ROZIR IVIVURUDA
 wait_for game-start 60 game_shown || fail "the game did not start"
+# The score is the reference for what follows: wait until the screen has faded in.
+hud_settled() {
+  cp "$out/$1.png" "$out/.settling.png"; sleep 0.3; shot "$1"
+  local changed; changed=$(FUZZ=0 pixels_differing .settling "$1" $Score); rm -f "$out/.settling.png"
+  [ "$changed" = 0 ]
+}
+wait_for game-start 10 hud_settled || fail "the score never settles"
 
 # The tiles' centres: 128 pixels from the origin (640, 384) on both axes.
 tiles=("768 256" "512 256" "512 512" "768 512")

@@ -81,12 +81,12 @@ is_yellow() { awk -v c="$1" 'BEGIN{split(c,a,","); d=a[1]-a[2]; exit !(a[1] > 0.
 is_green() { awk -v c="$1" -v m="${2:-0}" 'BEGIN{split(c,a,","); exit !(a[2] > a[1] + 0.1 && a[2] > a[3] + 0.1 && a[2] >= m)}'; }
 # How many pixels of a region WxH+X+Y differ between two screenshots in $out;
 # a rectangle "X0,Y0 X1,Y1" given fourth is left out (a menu fading in over it).
-# The fuzz lets the game's slowly tinting backdrop pass, not a sprite or a digit.
+# The fuzz (10%, or FUZZ) lets the game's slowly tinting backdrop pass, not a sprite or a digit.
 pixels_differing() {
   local mask=(-fill black -draw "rectangle ${4:-0,0 0,0}")
   convert "$out/$1.png" "${mask[@]}" -crop "$3" +repage "$out/.a.png"
   convert "$out/$2.png" "${mask[@]}" -crop "$3" +repage "$out/.b.png"
-  compare -metric AE -fuzz 10% "$out/.a.png" "$out/.b.png" null: 2>&1 | cut -d' ' -f1
+  compare -metric AE -fuzz "${FUZZ:-10}%" "$out/.a.png" "$out/.b.png" null: 2>&1 | cut -d' ' -f1
   rm -f "$out/.a.png" "$out/.b.png"
 }
 
