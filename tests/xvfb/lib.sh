@@ -70,3 +70,82 @@ close_program() {
   wait $prog; local rc=$?
   [ $rc -eq 0 ] || { echo "FAIL: exit code $rc"; cat "$out/program.log"; exit 1; }
 }
+
+# --- Checks by what is on screen (need: out, win, fail) ---
+
+# Mean colour (r,g,b in 0..1) of a region WxH+X+Y of a screenshot in $out.
+region_colour() { convert "$out/$1.png" -crop "$2" +repage -resize 1x1! -format '%[fx:r],%[fx:g],%[fx:b]' info:; }
+# Olive yellow, as the buttons and panels wear: red and green alike, well above blue.
+is_yellow() { awk -v c="$1" 'BEGIN{split(c,a,","); d=a[1]-a[2]; exit !(a[1] > 0.15 && a[3] < a[1] - 0.1 && d < 0.1 && d > -0.1)}'; }
+# Green above red and blue (and at least MIN bright, 0 unless given): the board, the first mode's buttons.
+is_green() { awk -v c="$1" -v m="${2:-0}" 'BEGIN{split(c,a,","); exit !(a[2] > a[1] + 0.1 && a[2] > a[3] + 0.1 && a[2] >= m)}'; }
+# How many pixels of a region WxH+X+Y differ between two screenshots in $out;
+# a rectangle "X0,Y0 X1,Y1" given fourth is left out (a menu fading in over it).
+# The fuzz (10%, or FUZZ) lets the game's slowly tinting backdrop pass, not a sprite or a digit.
+pixels_differing() {
+  local mask=(-fill black -draw "rectangle ${4:-0,0 0,0}")
+  convert "$out/$1.png" "${mask[@]}" -crop "$3" +repage "$out/.a.png"
+  convert "$out/$2.png" "${mask[@]}" -crop "$3" +repage "$out/.b.png"
+  compare -metric AE -fuzz "${FUZZ:-10}%" "$out/.a.png" "$out/.b.png" null: 2>&1 | cut -d' ' -f1
+  rm -f "$out/.a.png" "$out/.b.png"
+}
+
+# What moves on the board (right of the HUD) now: two screenshots 0.3 s apart,
+# NAME the later. Prints the number of pixels that changed and the middle of
+# the box around them, "COUNT X Y" (COUNT 0 when nothing moved). Over longer
+# gaps the backdrop's tint would show as change too.
+board_changes() {
+  import -window "$win" "$out/.before.png"; sleep 0.3; import -window "$win" "$out/$1.png"
+  compare -fuzz 10% "$out/.before.png" "$out/$1.png" -compose src -highlight-color white -lowlight-color black \
+    "$out/.changed.png" 2>/dev/null
+  convert "$out/.changed.png" -fill black -draw "rectangle 0,0 263,767" "$out/.changed.png"
+  local count
+  count=$(convert "$out/.changed.png" -threshold 50% -format '%[fx:round(mean * w * h)]' info:)
+  if [ "$count" -eq 0 ]; then
+    echo "0 0 0"
+  else
+    convert "$out/.changed.png" -format '%@' info: | tr 'x+' '  ' | awk -v n="$count" '{print n, $3 + $1 / 2, $4 + $2 / 2}'
+  fi
+  rm -f "$out/.before.png" "$out/.changed.png"
+}
+
+# wait_for NAME SECONDS TEST [ARGS...]: screenshots NAME until TEST NAME ARGS holds.
+# Loading and fading are several times slower under the sanitizers: wait on what
+# the screen shows, not on the clock.
+wait_for() {
+  local name="$1" secs="$2"; shift 2
+  local end=$((SECONDS + secs))
+  while :; do
+    import -window "$win" "$out/$name.png"
+    "$@" "$name" && return 0
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.3
+  done
+}
+
+# Screen tests over a screenshot: each takes the screenshot's name.
+welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
+# CREDITS, at the top right of the main menu only.
+main_menu_shown() { is_yellow "$(region_colour "$1" 200x30+815+40)"; }
+# The first mode's bright green button, on the arcade and tutorial screens.
+modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.4; }
+# The arcade screen: its EASY entry is green as well.
+arcade_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 140x20+210+320)" 0.4; }
+# The tutorial screen: the first mode's RESET is green as well.
+missions_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 100x30+717+420)" 0.4; }
+# The HUD's olive strip beside the green board (its first quadrant, between the y axis and the tile).
+game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 40x40+660+140)"; }
+
+# A first profile named Ada, from the loading screen to the main menu.
+first_profile() {
+  local end=$((SECONDS + 90))
+  until wait_for welcome 1 welcome_shown; do
+    # The loading screen waits for a click once the data is in.
+    xdotool mousemove --window "$win" 500 400 sleep 0.1 click 1
+    [ $SECONDS -ge $end ] && fail "the welcome screen did not come"
+  done
+  xdotool mousemove --window "$win" 600 369 sleep 0.1 click 1; sleep 0.3
+  xdotool type --window "$win" --delay 80 "Ada"; sleep 0.3; xdotool key --window "$win" Return
+  wait_for main-menu 60 main_menu_shown || fail "no main menu after the name"
+  [ -f "$work/Profiles.dat" ] || fail "no Profiles.dat"
+}

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The first tutorial level in a real window: a first profile, TUTORIAL, ROZIR
+# IVIVURUDA (level 1); the help page opens over the paused board; OK starts the
+# play: monsters appear and walk, and the quadrant tiles are clicked until one is
+# answered. Esc, EXIT TO MENU and BACK lead home. Every step is checked by what
+# is on screen; screenshots are kept.
+set -u
+exe="$1"; out="$2"
+rm -rf "$out"; mkdir -p "$out"
+source "$(dirname "$0")/lib.sh"
+need_tools Xvfb xdotool xwininfo xdpyinfo import convert compare
+prog=; work=
+start_xvfb
+trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+make_work
+windowed_settings "$work"
+start_program
+
+fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
+shot() { import -window "$win" "$out/$1.png"; }
+# xdotool's click presses and releases at once: the game must see both.
+click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
+
+Score=120x40+115+88
+Board=760x768+264+0
+HelpPanel="374,83 905,674"
+# OK under the help page; below the board otherwise.
+help_ok_shown() { is_yellow "$(region_colour "$1" 200x15+540+645)"; }
+# The page's dark blue ground where the board is green.
+help_page_shown() {
+  help_ok_shown "$1" || return 1
+  awk -v c="$(region_colour "$1" 60x60+820+440)" 'BEGIN{split(c,a,","); exit !(a[3] > a[2] && a[3] > a[1])}'
+}
+help_gone() { game_shown "$1" && ! help_ok_shown "$1"; }
+score_risen() { [ "$(pixels_differing play "$1" $Score)" -ge 20 ]; }
+# The distance of a point X Y from the origin (640, 384).
+distance_to_origin() { awk -v x="$1" -v y="$2" 'BEGIN{printf "%d", sqrt((x - 640) ^ 2 + (y - 384) ^ 2)}'; }
+game_menu_shown() { is_yellow "$(region_colour "$1" 200x30+540+305)"; }
+
+first_profile
+click 510 325                      # TUTORIAL
+wait_for missions 30 missions_shown || fail "no tutorial screen"
+click 302 435                      # ROZIR IVIVURUDA: level 1 for a new profile
+wait_for help-page 60 help_page_shown || fail "the first level did not open its help page"
+# The board waits under the page: monsters would be walking in by now.
+sleep 2; shot help-page-later
+moved=$(pixels_differing help-page help-page-later $Board "$HelpPanel")
+[ "$moved" -lt 50 ] || fail "the board went on under the help page ($moved pixels changed)"
+
+click 640 638                      # OK
+wait_for play 20 help_gone || fail "OK did not close the help page"
+# One monster at a time on this level: what moves on the board is it. It must
+# come, then walk toward the origin.
+end=$((SECONDS + 30))
+until read -r count x y < <(board_changes play-monster); [ "$count" -ge 20 ]; do
+  [ $SECONDS -ge $end ] && fail "no monster came after OK"
+done
+first=$(distance_to_origin "$x" "$y")
+end=$((SECONDS + 30))
+while :; do
+  read -r count x y < <(board_changes play-walked)
+  [ "$count" -gt 0 ] && [ "$(distance_to_origin "$x" "$y")" -lt $((first - 20)) ] && break
+  [ $SECONDS -ge $end ] && fail "the monster does not walk toward the origin (it was $first pixels away)"
+done
+
+# The tiles' centres: 128 pixels from the origin (640, 384) on both axes.
+tiles=("768 256" "512 256" "512 512" "768 512")
+end=$((SECONDS + 150))
+until wait_for play-answered 0 score_risen; do
+  [ $SECONDS -ge $end ] && fail "no monster was answered: the score stayed as at the start"
+  for t in "${tiles[@]}"; do click $t; done
+done
+
+xdotool key --window "$win" Escape
+wait_for game-menu 20 game_menu_shown || fail "Esc did not open the in-game menu"
+click 640 475                      # EXIT TO MENU
+wait_for missions-again 30 missions_shown || fail "EXIT TO MENU did not lead to the tutorial screen"
+closed=$(grep "game screen closed:" "$out/program.log")
+echo "$closed" | grep -q "kind 1, Rozir Ivivuruda, .*level 1, " || fail "not the first tutorial level: $closed"
+kills=$(echo "$closed" | grep -o "kills [0-9]*$" | grep -o "[0-9]*")
+[ "${kills:-0}" -ge 1 ] || fail "no monster was killed: $closed"
+
+click 507 675                      # BACK
+wait_for main-menu-again 30 main_menu_shown || fail "BACK did not lead to the main menu"
+grep -q "screen slot" "$out/program.log" && fail "a screen was missing or opened twice"
+
+close_program
+echo "ok: $kills kills; screenshots in $out"
