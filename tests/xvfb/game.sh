@@ -8,16 +8,8 @@ set -u
 exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
-need_tools Xvfb xdotool xwininfo xdpyinfo import convert
-prog=; work=
-start_xvfb
-trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-make_work
-windowed_settings "$work"
-start_program
+open_window_test
 
-fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
-shot() { import -window "$win" "$out/$1.png"; }
 click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
 
 sleep 2; click 500 400; sleep 1.5

@@ -35,6 +35,21 @@ make_work() {
   cp "$exe" "$work/"
 }
 
+# The usual start of a script: the common tools (and any named) or a skip, a
+# private Xvfb, a work folder with windowed settings and no profile, the program
+# in it; and the two helpers every script uses. Everything is removed on exit.
+open_window_test() {
+  need_tools Xvfb xdotool xwininfo xdpyinfo import convert "$@"
+  prog=; work=
+  start_xvfb
+  trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+  make_work
+  windowed_settings "$work"
+  start_program
+}
+fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
+shot() { import -window "$win" "$out/$1.png"; }
+
 start_program() {
   # Under the sanitizers, keep the GL driver loaded until exit: its allocations
   # would otherwise be reported from an unloaded, nameless module.

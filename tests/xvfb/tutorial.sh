@@ -8,16 +8,8 @@ set -u
 exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
-need_tools Xvfb xdotool xwininfo xdpyinfo import convert compare
-prog=; work=
-start_xvfb
-trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-make_work
-windowed_settings "$work"
-start_program
+open_window_test compare
 
-fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
-shot() { import -window "$win" "$out/$1.png"; }
 # xdotool's click presses and releases at once: the game must see both.
 click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
 
