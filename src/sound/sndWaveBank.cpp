@@ -457,8 +457,7 @@ bool TsndWaveBank::Prepare(std::int32_t index) {
 }
 
 void TsndWaveBank::Play(std::int32_t index, std::int32_t centibels) {
-  if (index < 0 || index >= Count()) return;
-  if (!Prepare(index)) return;
+  if (!Prepare(index)) return;  // also an index outside the bank
   TWave& wave = Waves[static_cast<std::size_t>(index)];
   std::size_t slot = 0;
   if (!wave.Looped) {

@@ -70,7 +70,7 @@ struct TRiffWaveInfo {
 bool ParseRiffWave(const std::vector<std::uint8_t>& riff, TRiffWaveInfo& info, std::string& error);
 
 // The waves of one bank, with their playing copies. A wave becomes a device
-// sample when it first plays: the mixer's copy is several times the stored
+// sample when it first plays: the mixer's copy is about twice the stored
 // wave, and a menu plays few of them. Until then a bank read from a file holds
 // only where each wave is in it; a bank given as bytes holds the wave itself.
 class TsndWaveBank {
