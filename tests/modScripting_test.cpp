@@ -91,6 +91,7 @@ class DirectorTest : public ::testing::Test {
       Device = device.get();
       return device;
     };
+    platform.ReleaseFreeMemory = [this] { Releases.push_back(Log); };
     return platform;
   }
   TsysResources* Res() { return Director->Interface->Resources.get(); }
@@ -116,6 +117,7 @@ class DirectorTest : public ::testing::Test {
   TProfileRecord Preload;
   TrndRecordingDevice* Device = nullptr;
   std::vector<std::string> Log;
+  std::vector<std::vector<std::string>> Releases;  // the screen log at each release of free memory
   std::unique_ptr<TmodScripting> Director;
   TsysEventComponent Poster;
 };
@@ -196,6 +198,29 @@ TEST_F(DirectorTest, WithAProfileLoadingLeadsToTheMainMenu) {
   EXPECT_TRUE(Open(ssMainMenu));
   EXPECT_FALSE(Open(ssLoading));
   EXPECT_EQ(Log, (std::vector<std::string>{"open loading", "open background", "close loading", "open mainmenu"}));
+}
+
+TEST_F(DirectorTest, FreeMemoryIsGivenBackOnceASecondAfterEachScreenChange) {
+  Start(true);
+  AttachPoster();
+  PassLoading();
+  EXPECT_TRUE(Releases.empty()) << "not while the change settles";
+  Tick(60);
+  ASSERT_EQ(Releases.size(), 1u);
+  EXPECT_EQ(Releases[0].back(), "open mainmenu");
+  Tick(300);
+  EXPECT_EQ(Releases.size(), 1u) << "an idle screen gives nothing back again";
+
+  Post(ekForm, 1, sidOptions, 0);
+  Tick(17);
+  ASSERT_TRUE(Open(ssOptions));
+  Tick(30);
+  Post(ekForm, 5, sidMainMenu, 0);  // back before the second has passed: one release, later
+  Tick(50);
+  EXPECT_EQ(Releases.size(), 1u);
+  Tick(60);
+  ASSERT_EQ(Releases.size(), 2u);
+  EXPECT_EQ(Releases[1].back(), "open mainmenu");
 }
 
 TEST_F(DirectorTest, MenuScreenClosesThroughItsFadeThenTheDirectorOpensTheTarget) {

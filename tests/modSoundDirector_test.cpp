@@ -8,6 +8,7 @@
 #include "app/modScripting.h"
 #include "core/sysEventHandler.h"
 #include "data/ASDbWriter.h"
+#include "data/sysFiles.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "render/modGraphics.h"
@@ -72,7 +73,14 @@ TEST_F(SoundInDirector, TheSoundModuleComesBetweenTheObjectManagerAndTheGraphics
   poster.PostEvent(pmQueued, ekSound, 1, 0, 0);
   Director->Events->Tick();
   ASSERT_EQ(Audio->Starts.size(), 1u);
-  EXPECT_EQ(Audio->Starts[0].Sample, 1);
+  ASSERT_EQ(Audio->Samples.size(), 1u);  // only the wave that played was made
+  std::vector<TWaveItem> waves;
+  std::string error;
+  std::vector<std::uint8_t> bank;
+  ASSERT_TRUE(ReadFileBytes(Dir.File("data/fxmouseover.sl"), bank));
+  ASSERT_TRUE(ParseWaveBank(bank.data(), bank.size(), waves, error)) << error;
+  ASSERT_EQ(waves.size(), 2u);
+  EXPECT_EQ(Audio->Samples[static_cast<std::size_t>(Audio->Starts[0].Sample)], waves[1].Wave);
   Director->Events->Unregister(&poster);
   Director->Events->Tick();
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "data/sysFiles.h"
 #include "genWaveBank.h"
 #include "sndFakeAudio.h"
 #include "synth.h"
@@ -223,32 +225,91 @@ TEST(RiffWave, ChunksAreWalkedAndCheckedAgainstTheFile) {
   EXPECT_FALSE(ParseRiffWave(tiny, info, error));
 }
 
-TEST(WaveBank, LoadsEveryWaveOntoTheDeviceOrNoneWhenDamaged) {
+TEST(WaveBank, AWaveBecomesASampleAtItsFirstPlayAndADamagedBankLoadsNone) {
   TFakeAudio audio;
   TsndWaveBank bank(&audio);
-  const auto bytes = EncodeWaveBank("fxtest", {Item("a", 1), Item("b", 2, true)});
+  const auto bytes = EncodeWaveBank("fxtest", {Item("a", 1), Item("b", 2, true, 30)});
   ASSERT_TRUE(bank.LoadFromBytes(bytes.data(), bytes.size(), "test"));
   ASSERT_EQ(bank.Count(), 2);
-  EXPECT_EQ(audio.Samples.size(), 2u);
+  EXPECT_TRUE(audio.Samples.empty());  // nothing is made before it plays
   EXPECT_EQ(bank.Wave(1).Name, "b");
   EXPECT_TRUE(bank.Wave(1).Looped);
   EXPECT_EQ(bank.Wave(0).Buffers.size(), 1u);
+  bank.Play(1, 0);
+  bank.Play(1, 0);
+  ASSERT_EQ(audio.Samples.size(), 1u);  // made once, kept for the next plays
+  EXPECT_EQ(audio.Samples[0], Tone(30));
+  EXPECT_EQ(audio.Starts.size(), 2u);
+  EXPECT_TRUE(bank.Wave(1).Riff.empty());  // the bank's copy went once the sample was made
 
   TLogCapture log;
   auto damaged = bytes;
   damaged.resize(damaged.size() - 30);
   EXPECT_FALSE(bank.LoadFromBytes(damaged.data(), damaged.size(), "damaged.sl"));
   EXPECT_EQ(bank.Count(), 0);
-  EXPECT_EQ(audio.Freed, (std::set<int>{0, 1}));  // the old waves went with the reload
+  EXPECT_EQ(audio.Freed, (std::set<int>{0}));  // the played wave went with the reload
   EXPECT_NE(log.Text().find("damaged.sl is damaged"), std::string::npos);
 
+  // A wave the device refuses is left out at its first play, told once; the others play.
   audio.RejectSamples = true;
-  EXPECT_FALSE(bank.LoadFromBytes(bytes.data(), bytes.size(), "undecodable.sl"));
-  EXPECT_EQ(bank.Count(), 0);
-  EXPECT_NE(log.Text().find("undecodable.sl"), std::string::npos);
+  ASSERT_TRUE(bank.LoadFromBytes(bytes.data(), bytes.size(), "undecodable.sl"));
+  bank.Play(0, 0);
+  bank.Play(0, 0);
+  EXPECT_EQ(audio.Starts.size(), 2u);
+  const std::string text = log.Text();
+  const std::string line = "undecodable.sl: wave a cannot be played (the device does not take it)";
+  ASSERT_NE(text.find(line), std::string::npos);
+  EXPECT_EQ(text.find(line, text.find(line) + 1), std::string::npos);
+  EXPECT_FALSE(bank.Prepare(0));
+  audio.RejectSamples = false;
+  bank.Play(1, 0);
+  EXPECT_EQ(audio.Starts.size(), 3u);
 
   EXPECT_FALSE(bank.LoadFromFile("/nonexistent/fxnone.sl"));
   EXPECT_NE(log.Text().find("fxnone.sl cannot be opened"), std::string::npos);
+}
+
+TEST(WaveBank, ABankFileIsCheckedAtLoadingAndEachWaveReadAgainAtItsFirstPlay) {
+  TTempDir dir;
+  const std::string path = dir.File("fxfile.sl");
+  const auto bytes = EncodeWaveBank("fxfile", {Item("a", 0, false, 20), Item("b", 0, false, 24), Item("c", 0, false, 28)});
+  WriteFileAtomic(path, bytes);
+  TFakeAudio audio;
+  TsndWaveBank bank(&audio);
+  ASSERT_TRUE(bank.LoadFromFile(path));
+  ASSERT_EQ(bank.Count(), 3);
+  for (std::int32_t i = 0; i < 3; ++i) EXPECT_TRUE(bank.Wave(i).Riff.empty()) << i;  // only where each wave is
+  bank.Play(1, 0);
+  ASSERT_EQ(audio.Samples.size(), 1u);
+  EXPECT_EQ(audio.Samples[0], Tone(24));
+  bank.Play(2, 0);
+  ASSERT_EQ(audio.Samples.size(), 2u);
+  EXPECT_EQ(audio.Samples[1], Tone(28));
+
+  // Changed on the disk since loading: the wave is left out, told, and the
+  // waves already made go on playing.
+  TLogCapture log;
+  WriteFileAtomic(path, EncodeWaveBank("fxfile", {Item("a", 0, false, 60)}));
+  bank.Play(0, 0);
+  bank.Play(1, 0);
+  EXPECT_EQ(audio.Samples.size(), 2u);
+  EXPECT_EQ(audio.Starts.size(), 3u);
+  EXPECT_NE(log.Text().find("fxfile.sl: wave a cannot be played (it changed since loading)"), std::string::npos);
+
+  // The same length but other bytes: the wave is checked again before the device has it.
+  WriteFileAtomic(path, bytes);
+  ASSERT_TRUE(bank.LoadFromFile(path));
+  auto scrambled = bytes;
+  for (std::size_t i = bank.Wave(0).Offset; i < bank.Wave(0).Offset + 12; ++i) scrambled[i] = 0x5A;
+  WriteFileAtomic(path, scrambled);
+  EXPECT_FALSE(bank.Prepare(0));
+  EXPECT_NE(log.Text().find("wave a cannot be played (it changed since loading: not a RIFF WAVE file)"),
+            std::string::npos);
+
+  std::filesystem::remove(path);
+  EXPECT_FALSE(bank.Prepare(1));
+  EXPECT_NE(log.Text().find("fxfile.sl: wave b cannot be played (it cannot be opened)"), std::string::npos);
+  EXPECT_EQ(audio.Samples.size(), 2u);
 }
 
 class WaveBankPlay : public ::testing::Test {

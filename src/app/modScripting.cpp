@@ -18,6 +18,9 @@
 
 namespace {
 
+// A second of logic steps.
+constexpr int ReleaseAfterSteps = 60;
+
 const char* const ImageArchives[] = {
     "screens.asdb", "sprites.asdb", "interfaces.asdb", "TutsQQ.asdb",    "TutsWTP.asdb",
     "TutsDTL.asdb", "GoTuts.asdb",  "GoArcade.asdb",   "GoChallenge.asdb",
@@ -272,6 +275,9 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
     default:
       break;
   }
+  // The closed screen's objects go at the object manager's next step and the
+  // new one's pictures are read when first drawn: wait until that has settled.
+  ReleaseCountdown = ReleaseAfterSteps;
 }
 
 void TmodScripting::HandleEvent(TsysEvent* event) {
@@ -316,6 +322,7 @@ void TmodScripting::HandleEvent(TsysEvent* event) {
 
 void TmodScripting::ProcessEvents() {
   TsysModule::ProcessEvents();
+  if (ReleaseCountdown > 0 && --ReleaseCountdown == 0 && Platform.ReleaseFreeMemory) Platform.ReleaseFreeMemory();
   if (!LoadingWait) return;
 
   TsysForm* loading = Screens[ssLoading].get();

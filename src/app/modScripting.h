@@ -64,6 +64,10 @@ struct TsysPlatform {
   // Where settings, profiles and scores are kept; empty to let the resources
   // choose from the program folder.
   std::string SaveFolder;
+  // Gives the allocator's free pages back to the system; called a second after
+  // each screen change, once loading or the closed screen has left its holes
+  // in the heap. Empty: nothing is done.
+  std::function<void()> ReleaseFreeMemory;
 };
 
 class TmodScripting : public TsysModule {
@@ -116,6 +120,8 @@ class TmodScripting : public TsysModule {
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;
   bool ShutDownDone = false;
+  // Steps left until the free memory is given back; 0 = none pending.
+  int ReleaseCountdown = 0;
   // The timer module calls Shutdown from inside its own frame; it is kept until
   // the director itself goes.
   std::unique_ptr<TmodTimer> RetiredTimer;

@@ -205,6 +205,7 @@ class TReader {
         std::size_t n = 0;
         if (!LongBlock(start, n)) return false;
         item.Wave.assign(start, start + n);
+        item.WaveOffset = static_cast<std::size_t>(start - Data);
         haveWave = true;
       } else if (name == "Name" || name == "Looped" || name == "MaxPlayingCount" || name == "Wave.WAVE" ||
                  name == "WAVE") {
@@ -375,36 +376,88 @@ bool TsndWaveBank::LoadFromFile(const std::string& path) {
     LogLine("effect bank " + path + " cannot be read; its sounds are left out");
     return false;
   }
-  return LoadFromBytes(bytes.data(), bytes.size(), path);
+  if (!Load(bytes.data(), bytes.size(), path, false)) return false;
+  Path = path;
+  FileLength = static_cast<std::uint64_t>(length);
+  return true;
 }
 
 bool TsndWaveBank::LoadFromBytes(const std::uint8_t* data, std::size_t size, const std::string& label) {
   Clear();
+  return Load(data, size, label, true);
+}
+
+bool TsndWaveBank::Load(const std::uint8_t* data, std::size_t size, const std::string& label, bool keepWaves) {
   std::vector<TWaveItem> items;
   std::string error;
   if (!ParseWaveBank(data, size, items, error)) {
     LogLine("effect bank " + label + " is damaged (" + error + "); its sounds are left out");
     return false;
   }
-  for (const TWaveItem& item : items) {
+  Label = label;
+  Waves.reserve(items.size());
+  for (TWaveItem& item : items) {
     TWave wave;
-    wave.Name = item.Name;
+    wave.Name = std::move(item.Name);
     wave.Looped = item.Looped;
     wave.MaxPlayingCount = item.MaxPlayingCount;
-    wave.Sample = Device->CreateSample(item.Wave);
+    wave.Offset = item.WaveOffset;
+    wave.Size = item.Wave.size();
+    if (keepWaves) wave.Riff = std::move(item.Wave);
     wave.Buffers.push_back(0);
-    if (wave.Sample < 0) {
-      LogLine("effect bank " + label + ": wave " + item.Name + " cannot be played; its sounds are left out");
-      Clear();
-      return false;
-    }
     Waves.push_back(std::move(wave));
   }
   return true;
 }
 
+std::vector<std::uint8_t> TsndWaveBank::ReadAgain(const TWave& wave, std::string& why) const {
+  std::vector<std::uint8_t> riff;
+  std::ifstream in(Path, std::ios::binary);
+  if (!in) {
+    why = "it cannot be opened";
+    return riff;
+  }
+  in.seekg(0, std::ios::end);
+  if (static_cast<std::uint64_t>(in.tellg()) != FileLength) {
+    why = "it changed since loading";
+    return riff;
+  }
+  riff.resize(wave.Size);
+  in.seekg(static_cast<std::streamoff>(wave.Offset));
+  if (!in.read(reinterpret_cast<char*>(riff.data()), static_cast<std::streamsize>(riff.size()))) {
+    why = "it cannot be read";
+    riff.clear();
+  }
+  return riff;
+}
+
+bool TsndWaveBank::Prepare(std::int32_t index) {
+  if (index < 0 || index >= Count()) return false;
+  TWave& wave = Waves[static_cast<std::size_t>(index)];
+  if (wave.Sample >= 0) return true;
+  if (wave.Unplayable) return false;
+  // Whatever happens, the wave is made at most once: a failure is told once.
+  wave.Unplayable = true;
+  std::string why;
+  std::vector<std::uint8_t> riff = std::move(wave.Riff);
+  wave.Riff = {};
+  if (riff.empty()) riff = ReadAgain(wave, why);
+  TRiffWaveInfo info;
+  if (!riff.empty() && !ParseRiffWave(riff, info, why)) why = "it changed since loading: " + why;
+  if (why.empty()) {
+    wave.Sample = Device->CreateSample(riff);
+    if (wave.Sample < 0) why = "the device does not take it";
+  }
+  if (!why.empty()) {
+    LogLine("effect bank " + Label + ": wave " + wave.Name + " cannot be played (" + why + "); it is left out");
+    return false;
+  }
+  wave.Unplayable = false;
+  return true;
+}
+
 void TsndWaveBank::Play(std::int32_t index, std::int32_t centibels) {
-  if (index < 0 || index >= Count()) return;
+  if (!Prepare(index)) return;  // also an index outside the bank
   TWave& wave = Waves[static_cast<std::size_t>(index)];
   std::size_t slot = 0;
   if (!wave.Looped) {
@@ -443,4 +496,8 @@ void TsndWaveBank::Clear() {
   for (const TWave& wave : Waves)
     if (wave.Sample >= 0) Device->FreeSample(wave.Sample);
   Waves.clear();
+  Waves.shrink_to_fit();
+  Label.clear();
+  Path.clear();
+  FileLength = 0;
 }

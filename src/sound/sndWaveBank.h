@@ -49,6 +49,7 @@ struct TWaveItem {
   bool Looped = false;
   std::int32_t MaxPlayingCount = 0;
   std::vector<std::uint8_t> Wave;  // a RIFF WAVE file
+  std::size_t WaveOffset = 0;      // where Wave starts in the bank's bytes
 };
 
 // Parses a bank file. On failure returns false, leaves items empty and says why.
@@ -68,14 +69,20 @@ struct TRiffWaveInfo {
 // with at least one frame.
 bool ParseRiffWave(const std::vector<std::uint8_t>& riff, TRiffWaveInfo& info, std::string& error);
 
-// The waves of one bank, made into device samples, with their playing copies.
+// The waves of one bank, with their playing copies. A wave becomes a device
+// sample when it first plays: the mixer's copy is about twice the stored
+// wave, and a menu plays few of them. Until then a bank read from a file holds
+// only where each wave is in it; a bank given as bytes holds the wave itself.
 class TsndWaveBank {
  public:
   struct TWave {
     std::string Name;
     bool Looped = false;
     std::int32_t MaxPlayingCount = 0;
-    int Sample = -1;
+    int Sample = -1;  // -1 until the wave first plays, and for good when it could not be made
+    bool Unplayable = false;
+    std::vector<std::uint8_t> Riff;  // a bank given as bytes: the wave until its sample is made
+    std::size_t Offset = 0, Size = 0;  // a bank read from a file: where the wave is in it
     // The wave's buffer and the copies made for overlapping playback, oldest
     // first; a buffer is the voice it last started (0 = never started).
     std::vector<TsndVoice> Buffers;
@@ -86,10 +93,15 @@ class TsndWaveBank {
   TsndWaveBank(const TsndWaveBank&) = delete;
   TsndWaveBank& operator=(const TsndWaveBank&) = delete;
 
-  // Replaces the bank's waves with those of the file. A missing or damaged file,
-  // or a wave the device cannot take, leaves the bank empty and logs why.
+  // Replaces the bank's waves with those of the file, every wave checked. A
+  // missing or damaged file leaves the bank empty and logs why.
   bool LoadFromFile(const std::string& path);
   bool LoadFromBytes(const std::uint8_t* data, std::size_t size, const std::string& label);
+
+  // Makes the wave's device sample unless it has one; false when it cannot be
+  // made (the file changed since loading, or the device refused it): the wave
+  // is then left out with one log line. Play does this on a wave's first play.
+  bool Prepare(std::int32_t index);
 
   std::int32_t Count() const { return static_cast<std::int32_t>(Waves.size()); }
   const TWave& Wave(std::int32_t index) const { return Waves[static_cast<std::size_t>(index)]; }
@@ -104,6 +116,13 @@ class TsndWaveBank {
   void Clear();
 
  private:
+  bool Load(const std::uint8_t* data, std::size_t size, const std::string& label, bool keepWaves);
+  // The wave's RIFF bytes read again from the bank file; empty when they cannot be.
+  std::vector<std::uint8_t> ReadAgain(const TWave& wave, std::string& why) const;
+
   TsndDevice* Device;
   std::vector<TWave> Waves;
+  std::string Label;             // the file or the name the bank was loaded under
+  std::string Path;              // the file, when the bank was read from one
+  std::uint64_t FileLength = 0;  // its length when it was read
 };
