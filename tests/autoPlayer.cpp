@@ -209,9 +209,6 @@ void TAutoPlayer::Plan() {
     const auto* m = dynamic_cast<const TobjMonster*>(objects->TypeObject(otMonster, i));
     if (m != nullptr && m->Visible && m->DrawnPixels > 8) seen.push_back(m);
   }
-  for (auto it = Answered.begin(); it != Answered.end();)
-    it = objects->IsAlive(it->first) ? std::next(it) : Answered.erase(it);
-
   if (Style == TStyle::Random) {
     if (seen.empty()) return;
     if (res->Level.GameType == GameType::QuickQuadrants) {
@@ -283,6 +280,12 @@ void TAutoPlayer::Do(const TAction& action) {
 }
 
 void TAutoPlayer::Step() {
+  // Forget a monster as soon as it is gone, before the object manager frees it
+  // and a new monster can take its address: what the player remembers must not
+  // depend on where memory lands.
+  const TsysObjects* objects = Director->Interface->Objects.get();
+  for (auto it = Answered.begin(); it != Answered.end();)
+    it = objects->IsAlive(it->first) ? std::next(it) : Answered.erase(it);
   if (Queue.empty()) {
     if (Wait > 0)
       --Wait;
