@@ -173,8 +173,14 @@ void TplatDevice::EndScene() {
   if (Frame == nullptr) return;
   SDL_RenderSetClipRect(Render, nullptr);
   SDL_SetRenderTarget(Render, nullptr);
-  SDL_SetRenderDrawColor(Render, 0, 0, 0, 255);
-  SDL_RenderClear(Render);  // the bars beside a letterboxed picture
+  // The bars beside a letterboxed picture; a window of the picture's own size
+  // has none, and the opaque copy below covers every pixel of it.
+  int w = 0;
+  int h = 0;
+  if (SDL_GetRendererOutputSize(Render, &w, &h) != 0 || w != 1024 || h != 768) {
+    SDL_SetRenderDrawColor(Render, 0, 0, 0, 255);
+    SDL_RenderClear(Render);
+  }
   SDL_SetTextureBlendMode(Frame, SDL_BLENDMODE_NONE);
   ApplyScaleMode(Frame);
   SDL_RenderCopy(Render, Frame, nullptr, nullptr);
