@@ -66,6 +66,17 @@ void Triangle(cairo_t* cr, double ax, double ay, double bx, double by, double cx
   cairo_close_path(cr);
 }
 
+// A small white spike (claw, tooth) outlined in ink.
+void WhiteSpike(cairo_t* cr, double ax, double ay, double bx, double by, double cx, double cy, double line) {
+  cairo_new_path(cr);
+  Triangle(cr, ax, ay, bx, by, cx, cy);
+  SetColor(cr, Grey(1));
+  cairo_fill_preserve(cr);
+  cairo_set_line_width(cr, line);
+  SetColor(cr, Ink);
+  cairo_stroke(cr);
+}
+
 struct TGeo {
   double X, Y, W, H;
   double Cx() const { return X + W / 2; }
@@ -242,13 +253,7 @@ void DrawFeet(cairo_t* cr, const TCreature& c, const TGeo& g) {
         if (c.Feet == Claws)
           for (int i = 0; i < 3; ++i) {
             const double tx = fx + fw * (0.2 + 0.3 * i);
-            cairo_new_path(cr);
-            Triangle(cr, tx - 1.6, b + 2.5, tx, b + 5.6, tx + 1.6, b + 2.5);
-            SetColor(cr, Grey(1));
-            cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, 0.8);
-            SetColor(cr, Ink);
-            cairo_stroke(cr);
+            WhiteSpike(cr, tx - 1.6, b + 2.5, tx, b + 5.6, tx + 1.6, b + 2.5, 0.8);
           }
       }
   }
@@ -278,13 +283,7 @@ void Arm(cairo_t* cr, double sx, double sy, double hx, double hy, bool claws) {
     const double ux = dx / len, uy = dy / len;
     for (int i = -1; i <= 1; ++i) {
       const double px = hx + ux * 2.6 - uy * i * 2.2, py = hy + uy * 2.6 + ux * i * 2.2;
-      cairo_new_path(cr);
-      Triangle(cr, px - uy * 1.2, py + ux * 1.2, px + ux * 3, py + uy * 3, px + uy * 1.2, py - ux * 1.2);
-      SetColor(cr, Grey(1));
-      cairo_fill_preserve(cr);
-      cairo_set_line_width(cr, 0.8);
-      SetColor(cr, Ink);
-      cairo_stroke(cr);
+      WhiteSpike(cr, px - uy * 1.2, py + ux * 1.2, px + ux * 3, py + uy * 3, px + uy * 1.2, py - ux * 1.2, 0.8);
     }
   }
 }
@@ -798,13 +797,7 @@ void DrawEyes(cairo_t* cr, const TCreature& c, const TGeo& g) {
 }
 
 void Tooth(cairo_t* cr, double x, double y, double w, double h) {
-  cairo_new_path(cr);
-  Triangle(cr, x - w / 2, y, x, y + h, x + w / 2, y);
-  SetColor(cr, Grey(1));
-  cairo_fill_preserve(cr);
-  cairo_set_line_width(cr, 0.7);
-  SetColor(cr, Ink);
-  cairo_stroke(cr);
+  WhiteSpike(cr, x - w / 2, y, x, y + h, x + w / 2, y, 0.7);
 }
 
 void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
@@ -905,13 +898,7 @@ void MouthShape(cairo_t* cr, const TCreature& c, const TGeo& g) {
       for (int i = 0; i < 4; ++i) Tooth(cr, cx - mw * 0.4 + i * mw * 0.27, my - s * 0.1, mw * 0.2, s * 0.09);
       for (int i = 0; i < 3; ++i) {
         const double tx = cx - mw * 0.27 + i * mw * 0.27;
-        cairo_new_path(cr);
-        Triangle(cr, tx - mw * 0.09, my + s * 0.16, tx + mw * 0.09, my + s * 0.16, tx, my + s * 0.08);
-        SetColor(cr, Grey(1));
-        cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, 0.7);
-        SetColor(cr, Ink);
-        cairo_stroke(cr);
+        WhiteSpike(cr, tx - mw * 0.09, my + s * 0.16, tx + mw * 0.09, my + s * 0.16, tx, my + s * 0.08, 0.7);
       }
       cairo_restore(cr);
       break;
