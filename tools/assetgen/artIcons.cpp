@@ -150,7 +150,6 @@ void PlaneWalls(cairo_t* cr) {
   cairo_set_line_width(cr, 1.6);
   SetColor(cr, Grey(1, 0.8));
   cairo_stroke(cr);
-  // Two brick walls: down the left side and along the bottom.
   // Two brick walls: down the left side and along the bottom. Each is two
   // courses of bricks, the joints of one course between those of the other.
   auto bricks = [&](double x, double y, double w, double h) {
