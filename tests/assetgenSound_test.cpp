@@ -164,6 +164,25 @@ TEST(Sequencer, LinesChordsAndScalesParse) {
   EXPECT_DOUBLE_EQ(shuffle.Time(1, 4), 2.5);
 }
 
+TEST(Sequencer, ABellIsItsPartialsUnderItsEnvelopeToTheLastSample) {
+  // The partials are turned sample by sample; after seconds they must still be
+  // where the sine of the elapsed time puts them.
+  const double f = synth::MidiFreq(81), seconds = 3.0;
+  const synth::TBuffer bell = music::PlayNote(music::TInstrument::Bell, 81, seconds);
+  ASSERT_EQ(bell.size(), static_cast<std::size_t>((seconds + 0.08) * synth::Rate));
+  const double partials[4][2] = {{1.0, 0.6}, {2.0, 0.25}, {3.0, 0.1}, {4.07, 0.06}};
+  double worst = 0.0;
+  for (std::size_t i = 0; i < bell.size(); i += 997) {
+    const double t = static_cast<double>(i) / synth::Rate;
+    double v = 0.0;
+    for (const auto& p : partials) v += p[1] * std::sin(2.0 * M_PI * f * p[0] * t);
+    double env = t < 0.003 ? t / 0.003 : std::exp(-(t - 0.003) / 0.45);
+    if (t > seconds) env *= std::max(0.0, 1.0 - (t - seconds) / 0.08);
+    worst = std::max(worst, std::fabs(bell[i] - v * env));
+  }
+  EXPECT_LT(worst, 1e-6);
+}
+
 TEST(Sequencer, OggEncodingIsDeterministicAndComplete) {
   music::TStereo s;
   s.L.resize(synth::Rate / 2);

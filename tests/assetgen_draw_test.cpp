@@ -59,6 +59,56 @@ TEST(DrawSurface, BlurSpreadsLightWithoutLosingIt) {
   EXPECT_EQ(At(after, 64, 2, 2) >> 24, 0u);      // but not across the surface
 }
 
+TEST(DrawSurface, BlurIsThreeRoundedBoxPassesEachWayOnEveryLine) {
+  // Odd sizes, so that lines go both in groups and one by one.
+  constexpr int W = 21, H = 13;
+  art::TSurface s(W, H);
+  cairo_surface_flush(s.Raw());
+  auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s.Raw()));
+  const int stride = cairo_image_surface_get_stride(s.Raw()) / 4;
+  std::uint32_t seed = 7;
+  std::vector<std::uint32_t> ref(static_cast<std::size_t>(W) * H);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      const std::uint32_t a = seed >> 24, c = (seed >> 8) & 0xFF;
+      const std::uint32_t p = a << 24 | (c * a / 255) << 16 | ((255 - c) * a / 255) << 8 | (a / 3);
+      data[y * stride + x] = p;
+      ref[static_cast<std::size_t>(y) * W + x] = p;
+    }
+  cairo_surface_mark_dirty(s.Raw());
+  s.Blur(3);  // three boxes of radius 3 each way
+
+  // The plain reference: each channel summed over the box, rounded division.
+  const int r = 3, window = 2 * r + 1;
+  auto pass = [&](bool horizontal) {
+    std::vector<std::uint32_t> out(ref.size());
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) {
+        std::uint32_t p = 0;
+        for (int c = 0; c < 4; ++c) {
+          std::uint32_t sum = 0;
+          for (int k = -r; k <= r; ++k) {
+            const int xx = horizontal ? x + k : x, yy = horizontal ? y : y + k;
+            if (xx >= 0 && xx < W && yy >= 0 && yy < H) sum += (ref[static_cast<std::size_t>(yy) * W + xx] >> (8 * c)) & 0xFF;
+          }
+          p |= ((sum + window / 2) / window) << (8 * c);
+        }
+        out[static_cast<std::size_t>(y) * W + x] = p;
+      }
+    ref = out;
+  };
+  for (int i = 0; i < 3; ++i) {
+    pass(true);
+    pass(false);
+  }
+  cairo_surface_flush(s.Raw());
+  int wrong = 0;
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) wrong += data[y * stride + x] != ref[static_cast<std::size_t>(y) * W + x] ? 1 : 0;
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST(DrawSurface, LayersCompositeOnlyTheirRegionEvenAtTheEdges) {
   art::TSurface s(40, 30);
   {

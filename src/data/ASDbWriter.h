@@ -2,13 +2,18 @@
 // Writes resource archives in the format the game reads: used by the data
 // generator and by the tests. The game itself never writes archives.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 struct TImage;
+struct libdeflate_compressor;
 
 class TASDbWriter {
  public:
+  TASDbWriter();
+  ~TASDbWriter();
+
   // Adds a record; data is stored zlib-compressed with its MD5 digest.
   void Add(const std::string& key, std::uint16_t type, const std::vector<std::uint8_t>& data);
   // Adds a record encrypted with Blowfish-CBC under the password.
@@ -34,8 +39,13 @@ class TASDbWriter {
     std::uint8_t IV[8] = {};
     std::vector<std::uint8_t> Stored;
   };
-  TRecord Pack(const std::string& key, std::uint16_t type, const std::vector<std::uint8_t>& data) const;
+  TRecord Pack(const std::string& key, std::uint16_t type, const std::vector<std::uint8_t>& data);
 
+  struct TCompressorFree {
+    void operator()(libdeflate_compressor* c) const;
+  };
+  // Made at the first record and kept: one compressor serves every record.
+  std::unique_ptr<libdeflate_compressor, TCompressorFree> Compressor;
   std::vector<TRecord> Records;
 };
 

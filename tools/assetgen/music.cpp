@@ -29,52 +29,81 @@ int PitchClass(const std::string& s, std::size_t& at) {
 // A small stereo room: parallel damped combs into series all-passes per side.
 class TReverb {
  public:
-  explicit TReverb(int spread) {
-    for (int d : {1116, 1188, 1277, 1356, 1422, 1491}) Combs.push_back({std::vector<float>(d + spread), 0, 0.0f});
-    for (int d : {556, 441, 341}) Alls.push_back({std::vector<float>(d + spread), 0});
-  }
-  float Step(float x) {
-    float out = 0.0f;
-    for (TComb& c : Combs) {
-      float y = c.Buf[c.Pos];
-      c.Store = y * 0.7f + c.Store * 0.3f;
-      c.Buf[c.Pos] = x + c.Store * 0.8f;
-      if (++c.Pos == c.Buf.size()) c.Pos = 0;
-      out += y;
-    }
-    out *= 1.0f / static_cast<float>(Combs.size());
-    for (TAll& a : Alls) {
-      float b = a.Buf[a.Pos];
-      a.Buf[a.Pos] = out + b * 0.5f;
-      out = b - out * 0.5f;
-      if (++a.Pos == a.Buf.size()) a.Pos = 0;
+  explicit TReverb(int spread) : Spread(spread) {}
+
+  // The room's answer to the whole of in, sample for sample.
+  TBuffer Run(const TBuffer& in) const {
+    TBuffer out(in.size(), 0.0f);
+    // Three combs to a loop: their feedback chains overlap in the processor,
+    // and the sum keeps the order of the combs.
+    AddCombs(in, out, 1116, 1188, 1277);
+    AddCombs(in, out, 1356, 1422, 1491);
+    for (float& x : out) x *= 1.0f / 6.0f;
+    std::vector<float> line;
+    for (int d : {556, 441, 341}) {
+      line.assign(static_cast<std::size_t>(d + Spread), 0.0f);
+      std::size_t at = 0;
+      for (float& x : out) {
+        const float b = line[at];
+        line[at] = x + b * 0.5f;
+        x = b - x * 0.5f;
+        if (++at == line.size()) at = 0;
+      }
     }
     return out;
   }
 
  private:
+  // One damped comb: a delay line whose feedback passes a one-pole low-pass.
   struct TComb {
-    std::vector<float> Buf;
-    std::size_t Pos;
-    float Store;
+    TComb(int delay) : Line(static_cast<std::size_t>(delay), 0.0f) {}
+    float Step(float x) {
+      const float y = Line[Pos];
+      Store = y * 0.7f + Store * 0.3f;
+      Line[Pos] = x + Store * 0.8f;
+      if (++Pos == Line.size()) Pos = 0;
+      return y;
+    }
+    std::vector<float> Line;
+    std::size_t Pos = 0;
+    float Store = 0.0f;
   };
-  struct TAll {
-    std::vector<float> Buf;
-    std::size_t Pos;
-  };
-  std::vector<TComb> Combs;
-  std::vector<TAll> Alls;
+
+  void AddCombs(const TBuffer& in, TBuffer& out, int d0, int d1, int d2) const {
+    TComb a(d0 + Spread), b(d1 + Spread), c(d2 + Spread);
+    for (std::size_t i = 0; i < in.size(); ++i) {
+      const float ya = a.Step(in[i]), yb = b.Step(in[i]), yc = c.Step(in[i]);
+      out[i] = ((out[i] + ya) + yb) + yc;
+    }
+  }
+
+  int Spread;
 };
 
 TBuffer Additive(double freq, double seconds, std::initializer_list<std::pair<double, double>> partials,
                  double attack, double decayTime, double release) {
   const auto n = static_cast<std::size_t>((seconds + release) * Rate);
   TBuffer out(n);
+  // Each partial is a phasor turned by a fixed step each sample: a sine per
+  // sample and partial was most of the song's synthesis. Over a note's few
+  // seconds the turning drifts by far less than a 16-bit step.
+  struct TPartial {
+    double Amp, Re, Im, StepRe, StepIm;
+  };
+  std::vector<TPartial> live;
+  for (const auto& [mul, amp] : partials) {
+    if (freq * mul >= 0.45 * Rate) continue;
+    const double w = 2.0 * Pi * freq * mul / Rate;
+    live.push_back({amp, 1.0, 0.0, std::cos(w), std::sin(w)});
+  }
   for (std::size_t i = 0; i < n; ++i) {
     const double t = static_cast<double>(i) / Rate;
     double v = 0.0;
-    for (const auto& [mul, amp] : partials) {
-      if (freq * mul < 0.45 * Rate) v += amp * std::sin(2.0 * Pi * freq * mul * t);
+    for (TPartial& p : live) {
+      v += p.Amp * p.Im;
+      const double re = p.Re * p.StepRe - p.Im * p.StepIm;
+      p.Im = p.Re * p.StepIm + p.Im * p.StepRe;
+      p.Re = re;
     }
     double env = t < attack ? t / attack : std::exp(-(t - attack) / decayTime);
     if (t > seconds) env *= std::max(0.0, 1.0 - (t - seconds) / release);
@@ -297,7 +326,7 @@ int TArranger::Line(int bar, const std::string& line, TInstrument inst, double g
       const double start = Time(bar, step), end = Time(bar, step + n.Sixteenths);
       int midi = n.Midi + transpose;
       if (harmonySteps != 0) midi = DiatonicShift(midi, harmonySteps, Scale);
-      Place(PlayNote(inst, midi, (end - start) * 0.92), start, gain, pan);
+      Place(Note(inst, midi, (end - start) * 0.92), start, gain, pan);
     }
     step += n.Sixteenths;
   }
@@ -318,7 +347,7 @@ void TArranger::Chord(int bar, const std::string& symbol, const std::string& pat
       int midi = chord.Root + 12 + interval + 12 * octave;
       if (midi > 72 + 12 * octave) midi -= 12;
       const double pan = (i++ % 2 == 0 ? -0.25 : 0.25);
-      Place(PlayNote(inst, midi, (end - start) * 0.9), start, gain / std::sqrt(chord.Intervals.size()), pan);
+      Place(Note(inst, midi, (end - start) * 0.9), start, gain / std::sqrt(chord.Intervals.size()), pan);
     }
   }
 }
@@ -343,7 +372,7 @@ void TArranger::Bass(int bar, const std::string& symbol, const std::string& patt
     std::size_t len = 1;
     while (s + len < pattern.size() && pattern[s + len] == '-') ++len;
     const double start = Time(bar, static_cast<double>(s)), end = Time(bar, static_cast<double>(s + len));
-    Place(PlayNote(inst, midi, (end - start) * 0.85), start, gain, 0.0);
+    Place(Note(inst, midi, (end - start) * 0.85), start, gain, 0.0);
   }
 }
 
@@ -357,8 +386,15 @@ void TArranger::Arp(int bar, const std::string& symbol, const std::string& patte
     const int k = pattern[s] - '0';
     const int midi = chord.Root + 12 * (1 + octave) + chord.Intervals[static_cast<std::size_t>(k % n)] + 12 * (k / n);
     const double start = Time(bar, static_cast<double>(s)), end = Time(bar, static_cast<double>(s) + 1.0);
-    Place(PlayNote(inst, midi, end - start), start, gain, placed++ % 2 == 0 ? -spread : spread);
+    Place(Note(inst, midi, end - start), start, gain, placed++ % 2 == 0 ? -spread : spread);
   }
+}
+
+const TBuffer& TArranger::Note(TInstrument inst, int midi, double seconds) {
+  const auto key = std::make_tuple(inst, midi, seconds);
+  auto found = NoteCache.find(key);
+  if (found == NoteCache.end()) found = NoteCache.emplace(key, PlayNote(inst, midi, seconds)).first;
+  return found->second;
 }
 
 const TBuffer& TArranger::DrumSound(TDrum drum) {
@@ -484,10 +520,10 @@ void TArranger::Drum(int bar, TDrum drum, const std::string& pattern, double gai
 TStereo TArranger::Finish(double endSeconds) {
   const auto n = static_cast<std::size_t>(endSeconds * Rate);
   for (TBuffer* b : {&Dry.L, &Dry.R, &Wet.L, &Wet.R}) b->resize(n, 0.0f);
-  TReverb left(0), right(23);
+  const TBuffer roomL = TReverb(0).Run(Wet.L), roomR = TReverb(23).Run(Wet.R);
   for (std::size_t i = 0; i < n; ++i) {
-    Dry.L[i] += 0.35f * left.Step(Wet.L[i]);
-    Dry.R[i] += 0.35f * right.Step(Wet.R[i]);
+    Dry.L[i] += 0.35f * roomL[i];
+    Dry.R[i] += 0.35f * roomR[i];
   }
   // Level to an even loudness, then round off the rare peaks softly.
   double sum = 0.0;
@@ -507,7 +543,7 @@ TStereo TArranger::Finish(double endSeconds) {
   }
   Fade(Dry.L, 0.005, 0.8);
   Fade(Dry.R, 0.005, 0.8);
-  return Dry;
+  return std::move(Dry);
 }
 
 std::vector<std::uint8_t> EncodeOgg(const TStereo& audio, float quality, int serial) {

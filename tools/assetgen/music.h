@@ -3,7 +3,9 @@
 // patterns on synthesised instruments into a stereo mix, and the Ogg Vorbis
 // encoder that stores the result.
 #include <cstdint>
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "synth.h"
@@ -78,6 +80,9 @@ class TArranger {
  private:
   void Place(const synth::TBuffer& sound, double seconds, double gain, double pan);
   const synth::TBuffer& DrumSound(TDrum drum);
+  // PlayNote, rendered once per instrument, pitch and length: a song repeats
+  // the same few notes hundreds of times, and a note is a pure function of these.
+  const synth::TBuffer& Note(TInstrument inst, int midi, double seconds);
 
   double Bpm;
   double Swing;
@@ -85,6 +90,7 @@ class TArranger {
   TStereo Dry;
   TStereo Wet;
   std::vector<synth::TBuffer> DrumCache;
+  std::map<std::tuple<TInstrument, int, double>, synth::TBuffer> NoteCache;
 };
 
 // Renders one note of an instrument.

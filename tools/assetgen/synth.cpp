@@ -97,6 +97,7 @@ TBuffer Render(const TVoice& voice) {
   double octaves = 0.0;
   const double fMinOct = std::log2(std::max(1.0, voice.FreqMin) / voice.Freq);
   const double fMaxOct = std::log2(std::max(voice.FreqMax, 1.0) / voice.Freq);
+  double lastExponent = 0.0, freq = voice.Freq;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / Rate;
     octaves += (voice.Slide + voice.SlideAccel * t) / Rate;
@@ -110,13 +111,18 @@ TBuffer Render(const TVoice& voice) {
       const double fadeIn = std::min(1.0, (t - voice.VibratoDelay) / 0.08);
       semis += voice.VibratoDepth * fadeIn * std::sin(2.0 * Pi * voice.VibratoRate * (t - voice.VibratoDelay));
     }
-    const double freq = voice.Freq * std::pow(2.0, octaves + semis / 12.0);
+    // Most notes hold one pitch for many samples: the power is taken only when it moves.
+    const double exponent = octaves + semis / 12.0;
+    if (i == 0 || exponent != lastExponent) {
+      lastExponent = exponent;
+      freq = voice.Freq * std::exp2(exponent);
+    }
     const double duty = std::clamp(voice.Duty + voice.DutySweep * t, 0.05, 0.95);
     double v = osc.Step(voice.Shape, freq, duty, noise);
     if (voice.Detune != 0.0) v = 0.5 * (v + osc2.Step(voice.Shape, freq * detuneMul, duty, noise));
 
     if (useLowPass) {
-      if (i % 16 == 0) lp.Set(voice.LowPass * std::pow(2.0, voice.LowPassSweep * t), voice.Resonance);
+      if (i % 16 == 0) lp.Set(voice.LowPass * std::exp2(voice.LowPassSweep * t), voice.Resonance);
       v = lp.Step(static_cast<float>(v));
     }
     if (hpCoef > 0.0) {
@@ -132,7 +138,11 @@ TBuffer Render(const TVoice& voice) {
     } else if (t < voice.Attack + voice.Sustain) {
       env = 1.0 + voice.Punch * (1.0 - (t - voice.Attack) / voice.Sustain);
     } else if (voice.Decay > 0.0) {
-      env = std::pow(std::max(0.0, 1.0 - (t - voice.Attack - voice.Sustain) / voice.Decay), voice.DecayCurve);
+      const double left = std::max(0.0, 1.0 - (t - voice.Attack - voice.Sustain) / voice.Decay);
+      // pow is exact for these two, and they are the common curves.
+      env = voice.DecayCurve == 1.0   ? left
+            : voice.DecayCurve == 2.0 ? left * left
+                                      : std::pow(left, voice.DecayCurve);
     }
     out[i] = static_cast<float>(v * env * voice.Gain);
   }
