@@ -109,6 +109,50 @@ TEST_F(FrameTimerTest, CapHoldsSixtyFramesASecondWithSleepsMeasuredByTheNextPass
   EXPECT_NEAR(Steps, 600, 2) << "one logic step per frame at 60 frames a second";
 }
 
+TEST_F(FrameTimerTest, AnUnchangingScreenRestsBetweenPassesUntilInputOrAChangeComes) {
+  Clock.AdvanceOnSleep = true;
+  bool unchanged = true;
+  Timer.OnTimer = [&] {
+    Timer.Process();
+    Timer.NoteFrame(unchanged);
+  };
+  Window.Idle();
+  // Passes (each working 1 ms) until the clock has moved the given time.
+  auto passesOver = [&](double ms) {
+    const std::uint64_t end = Clock.Now + static_cast<std::uint64_t>(ms * 1000.0);
+    int passes = 0;
+    for (; Clock.Now < end; ++passes) {
+      Clock.AdvanceMs(1.0);
+      Window.Idle();
+    }
+    return passes;
+  };
+  passesOver(1000);
+  const int stepsBefore = Steps;
+  const int resting = passesOver(1000);
+  EXPECT_GE(resting, 18);
+  EXPECT_LE(resting, 21) << "a rest of 50 ms a pass";
+  EXPECT_NEAR(Steps - stepsBefore, 60, 2) << "the logic still gets its sixty steps a second";
+  EXPECT_EQ(Clock.Sleeps.back(), TFrameTimer::RestMs);
+
+  // A window message: the next passes keep the frame rate again.
+  ++Window.Messages;
+  EXPECT_EQ(passesOver(100), 6);
+  EXPECT_NEAR(Clock.Sleeps.back(), 15.5, 0.6) << "the rest of a sixtieth";
+  passesOver(50);
+  EXPECT_EQ(Clock.Sleeps.back(), TFrameTimer::RestMs);
+
+  // So does a frame that changed something.
+  unchanged = false;
+  passesOver(1);
+  unchanged = true;
+  EXPECT_EQ(passesOver(100), 6);
+
+  Timer.Enabled = false;  // a stopped timer keeps its short sleeps
+  passesOver(20);
+  EXPECT_EQ(Clock.Sleeps.back(), 5u);
+}
+
 TEST_F(FrameTimerTest, FrameRateSampleAtOneHundredFramesASecond) {
   Timer.SetMaxFPS(100);
   for (int i = 0; i < 100; ++i) Frame(10);

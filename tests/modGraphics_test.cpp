@@ -319,6 +319,9 @@ TEST_F(GraphicsTest, WatchedNumbersAreCheckedOnFramesThatAreNotBuilt) {
   EXPECT_EQ(t->Segments[0].Text, "42 ");
   Draw();
   EXPECT_EQ(Device->Scenes, scenes + 1) << "the new number is painted and drawn";
+  EXPECT_FALSE(Graphics->LastFrameUnchanged()) << "the frame timer must not rest on a frame that changed";
+  Draw();
+  EXPECT_TRUE(Graphics->LastFrameUnchanged());
 }
 
 TEST_F(GraphicsTest, LeavingFullScreenRebuildsTheRenderTargets) {

@@ -17,8 +17,10 @@ class TFakeWindow : public TsysMainWindow {
   void SnapClientArea() override { ++Snaps; }
   void Minimise() override { ++Minimised; }
   void Terminate() override { Terminated = true; }
+  std::uint64_t MessagesHandled() const override { return Messages; }
 
   std::function<void()> Idle;
+  std::uint64_t Messages = 0;
   TsysInputSink* Input = nullptr;
   bool TextInput = false;
   bool Terminated = false;

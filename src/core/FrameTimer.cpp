@@ -63,6 +63,11 @@ void TFrameTimer::ReadClock() {
 
 void TFrameTimer::Idle() {
   ReadClock();
+  if (Owner != nullptr) {
+    const std::uint64_t messages = Owner->MessagesHandled();
+    if (messages != MessagesSeen) QuietFrames = 0;
+    MessagesSeen = messages;
+  }
   if (!Enabled) {
     LastSleep = 5;
     Clock->Sleep(5);
@@ -75,7 +80,15 @@ void TFrameTimer::Idle() {
   const std::int64_t work = static_cast<std::int64_t>(Latency) - (static_cast<std::int64_t>(LastSleep) << 20);
   std::int32_t slept = 0;
   const std::int64_t wanted = static_cast<std::int64_t>(MinLatency) - work + SleepCarry;
-  if (wanted > 0) {
+  if (Resting()) {
+    // Nothing on the screen has changed for a while: no need to wake sixty
+    // times a second. Input ends the rest at once, and the passes after it
+    // keep the frame rate again, so the answer to a click is not delayed.
+    const std::uint32_t before = Clock->TickCount();
+    Clock->WaitForInput(RestMs);
+    slept = static_cast<std::int32_t>(std::min<std::uint32_t>(Clock->TickCount() - before, RestMs));
+    SleepCarry = 0;
+  } else if (wanted > 0) {
     slept = static_cast<std::int32_t>(std::min<std::int64_t>(wanted >> 20, 1000));
     SleepCarry = static_cast<std::int32_t>(wanted - (static_cast<std::int64_t>(slept) << 20));
     SleepCarry = std::min(SleepCarry, One);

@@ -12,6 +12,10 @@ class TFrameTimer {
  public:
   static constexpr std::int32_t One = 1 << 20;            // 1.0 in fixed point
   static constexpr std::int32_t MaxDelta = 32 * One;      // at most 32 steps a frame
+  // After this many frames in a row that showed nothing new, an idle pass
+  // rests: it waits up to RestMs for input instead of keeping the frame rate.
+  static constexpr std::int32_t RestAfter = 6;
+  static constexpr std::uint32_t RestMs = 50;
 
   // Hooks the window's idle notification; a null window leaves the idle pass to the caller.
   TFrameTimer(TsysMainWindow* owner, TsysClock* clock);
@@ -28,6 +32,9 @@ class TFrameTimer {
   void Idle();
   // Runs the owed logic steps; called from inside OnTimer.
   void Process();
+  // Whether the frame just shown changed nothing on the screen.
+  void NoteFrame(bool unchanged) { QuietFrames = unchanged ? QuietFrames + 1 : 0; }
+  bool Resting() const { return Enabled && QuietFrames >= RestAfter; }
 
   bool Enabled = false;
   TPerformancePrecision Precision = ppLow;
@@ -57,4 +64,6 @@ class TFrameTimer {
   std::uint64_t CounterFrequency = 0;
   std::uint32_t LastTick = 0;
   std::int32_t SleepCarry = 0;  // fraction of a millisecond the sleeps still owe
+  std::int32_t QuietFrames = 0;
+  std::uint64_t MessagesSeen = 0;  // the window's count at the last pass
 };

@@ -17,7 +17,10 @@ TmodTimer::TmodTimer(TsysMainWindow* owner, TsysClock* clock, TsysEventHandler* 
 void TmodTimer::DoTimer() {
   if (Graphics != nullptr) Graphics->RenderFrame();
   Timer->Process();
-  if (Graphics != nullptr) Graphics->Present();
+  if (Graphics != nullptr) {
+    Graphics->Present();
+    Timer->NoteFrame(Graphics->LastFrameUnchanged());
+  }
   if (QuitRequested && OnQuit) {
     Timer->Enabled = false;
     // Shutdown frees this module; nothing may touch it afterwards.

@@ -16,6 +16,8 @@ class TsysFramePresenter {
   virtual ~TsysFramePresenter() = default;
   virtual void RenderFrame() = 0;
   virtual void Present() = 0;
+  // Whether the last frame showed nothing new (it was not drawn).
+  virtual bool LastFrameUnchanged() const { return false; }
 };
 
 class TmodTimer : public TsysModule {

@@ -33,6 +33,8 @@ class TsysMainWindow {
   virtual void Minimise() = 0;
   // Ends the message loop after the current pass.
   virtual void Terminate() = 0;
+  // How many window messages have been handled so far.
+  virtual std::uint64_t MessagesHandled() const { return 0; }
 };
 
 // The clock of the frame timer and the director.
@@ -43,4 +45,7 @@ class TsysClock {
   virtual std::uint64_t Frequency() = 0;  // counts per second; 0 when there is none
   virtual std::uint32_t TickCount() = 0;  // milliseconds
   virtual void Sleep(std::uint32_t milliseconds) = 0;
+  // Sleeps at most this long, ending early when a window message waits.
+  // A clock without a window just sleeps.
+  virtual void WaitForInput(std::uint32_t milliseconds) { Sleep(milliseconds); }
 };

@@ -56,7 +56,10 @@ void TplatWindow::Run() {
 
 void TplatWindow::PumpOnce() {
   SDL_Event event;
-  while (!Terminated && SDL_PollEvent(&event)) HandleEvent(event);
+  while (!Terminated && SDL_PollEvent(&event)) {
+    ++Messages;
+    HandleEvent(event);
+  }
   if (!Terminated && Idle) Idle();
 }
 

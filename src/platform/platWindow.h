@@ -30,6 +30,7 @@ class TplatWindow : public TsysMainWindow {
   void SnapClientArea() override;
   void Minimise() override;
   void Terminate() override { Terminated = true; }
+  std::uint64_t MessagesHandled() const override { return Messages; }
   bool IsTerminated() const { return Terminated; }
   bool IsFullscreen() const;
   // False where a full-screen request would not be carried out (an X server
@@ -52,6 +53,7 @@ class TplatWindow : public TsysMainWindow {
   void HandleEvent(const SDL_Event& event);
 
   SDL_Window* Window = nullptr;
+  std::uint64_t Messages = 0;
   std::function<void()> Idle;
   TsysInputSink* Input = nullptr;
   bool Terminated = false;
@@ -63,6 +65,9 @@ class TplatClock : public TsysClock {
   std::uint64_t Frequency() override { return SDL_GetPerformanceFrequency(); }
   std::uint32_t TickCount() override { return SDL_GetTicks(); }
   void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+  void WaitForInput(std::uint32_t milliseconds) override {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(milliseconds));
+  }
 };
 
 // Windows virtual-key code of an SDL key; 0 when the game knows no such key.

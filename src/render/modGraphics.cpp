@@ -190,6 +190,7 @@ void TmodGraphics::PaintTargets() {
 
 void TmodGraphics::RenderFrame() {
   FrameDrawn = false;
+  LastUnchanged = false;
   if (!Device) return;
   PaintTargets();
   const bool effectsOn = Interface->Resources->Settings.BlendingEffects != 0;
@@ -201,6 +202,7 @@ void TmodGraphics::RenderFrame() {
     for (TrndText* text : Watching) text->CheckWatches();
     ++FramesSkipped;
     ++FramesUnchanged;
+    LastUnchanged = true;
     return;
   }
   BuiltRevision = SceneRevision;
@@ -211,6 +213,7 @@ void TmodGraphics::RenderFrame() {
   const std::uint64_t hash = HashFrame();
   if (SkipIdenticalFrames && HavePresented && !ForceDraw && !TargetsPainted && hash == PresentedHash) {
     ++FramesSkipped;
+    LastUnchanged = true;
     return;
   }
   TSceneRect area;

@@ -27,6 +27,7 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   void Finalise();
   void RenderFrame() override;
   void Present() override;
+  bool LastFrameUnchanged() const override { return LastUnchanged; }
   void HandleEvent(TsysEvent* event) override;
   // After the device lost its render targets: every text and target item is painted again.
   void RestoreTargets();
@@ -81,6 +82,7 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   bool ForceDraw = true;
   bool TargetsPainted = false;
   bool FrameDrawn = false;
+  bool LastUnchanged = false;
   std::string FpsText;
   // What the last built frame was built from.
   std::uint64_t BuiltRevision = 0;
