@@ -398,6 +398,9 @@ TEST_F(GraphicsTest, ASmallChangeIsDrawnInItsAreaAloneAndALargeOneWhole) {
 
 TEST_F(GraphicsTest, AQuadWhoseTargetWasPaintedAgainIsInTheChangedArea) {
   Device->KeepsScene = true;
+  // The new target gets the old one's id: the quad is the same in both frames,
+  // only its pixels are new.
+  Device->ReuseFreedIds = true;
   Picture(0, 0, 32, 32, true);
   TobjBase* o = Iface.Objects->CreateObject(0, otStatic, 300, 400, 1, 100, 20);
   o->Space = csScreen;
@@ -406,7 +409,9 @@ TEST_F(GraphicsTest, AQuadWhoseTargetWasPaintedAgainIsInTheChangedArea) {
   t->SetText("Hi", 8, false, false, false, false, false);
   Draw();
   Draw();
+  const TTextureId before = t->Target;
   t->RefreshTarget();  // painted again: same quad, the pixels may be new
+  ASSERT_EQ(t->Target, before);
   const auto& scene = Draw();
   ASSERT_EQ(Device->PartScenes, 1);
   EXPECT_LE(Device->LastArea.X, 300);

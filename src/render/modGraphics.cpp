@@ -443,11 +443,9 @@ bool TmodGraphics::ChangedArea(TSceneRect& area) const {
   const std::size_t n = Commands.size();
   const std::size_t m = Shown.size();
   std::size_t head = 0;
-  while (head < n && head < m && SameCmd(Commands[head], Shown[head]) && !painted(Commands[head].Texture)) ++head;
+  while (head < n && head < m && SameCmd(Commands[head], Shown[head])) ++head;
   std::size_t tail = 0;
-  while (tail < n - head && tail < m - head && SameCmd(Commands[n - 1 - tail], Shown[m - 1 - tail]) &&
-         !painted(Commands[n - 1 - tail].Texture))
-    ++tail;
+  while (tail < n - head && tail < m - head && SameCmd(Commands[n - 1 - tail], Shown[m - 1 - tail])) ++tail;
   TBounds box;
   for (std::size_t i = head; i < n - tail; ++i) box.Add(Commands[i].Quad);
   for (std::size_t i = head; i < m - tail; ++i) box.Add(Shown[i].Quad);

@@ -15,12 +15,18 @@ TTextureId TrndRecordingDevice::CreateTexture(int width, int height, const void*
 
 TTextureId TrndRecordingDevice::CreateRenderTarget(int width, int height) {
   if (FailTargets || width <= 0 || height <= 0) return 0;
+  if (ReuseFreedIds && !Freed.empty()) {
+    const TTextureId id = Freed.back();
+    Freed.pop_back();
+    Textures[id] = TTex{width, height, true};
+    return id;
+  }
   Textures[Next] = TTex{width, height, true};
   return Next++;
 }
 
 void TrndRecordingDevice::FreeTexture(TTextureId texture) {
-  Textures.erase(texture);
+  if (Textures.erase(texture) != 0) Freed.push_back(texture);
   Pixels.erase(texture);
 }
 

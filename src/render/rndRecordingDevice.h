@@ -47,6 +47,8 @@ class TrndRecordingDevice : public TrndDevice {
   TSceneRect LastArea;
   int LiveTextures() const { return static_cast<int>(Textures.size()); }
   bool FailTargets = false;  // make CreateRenderTarget fail
+  // Hand a freed id to the next render target, as some drivers reuse names.
+  bool ReuseFreedIds = false;
   // Keep a copy of the pixels of every texture made (Pixels, by id).
   bool KeepPixels = false;
   std::map<TTextureId, std::vector<std::uint32_t>> Pixels;
@@ -63,5 +65,6 @@ class TrndRecordingDevice : public TrndDevice {
   };
   std::map<TTextureId, TTex> Textures;
   TTextureId Next = 1;
+  std::vector<TTextureId> Freed;
   TTextureId CurrentTarget = 0;
 };
