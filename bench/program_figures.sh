@@ -5,7 +5,8 @@
 #    menu, every archive loaded;
 #  - CPU of the whole process (every thread, from /proc/PID/task/*/schedstat)
 #    over SECONDS (default 20) on the idle main menu and on the profile-creation
-#    screen with its blinking caret;
+#    screen with its blinking caret, with the share of each busy thread (the
+#    main loop, SDL's audio thread that decodes the music, the GL driver's);
 #  - start-up: from the launch of bench_startup to the first frame that shows
 #    "CLICK TO CONTINUE", five runs.
 # Needs: Xvfb xdotool xdpyinfo.
@@ -20,15 +21,18 @@ prog=; work=
 start_xvfb
 trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work" "$out"' EXIT
 
-cpu_ns() {  # CPU time of every thread of $prog so far, in ns
-  local sum=0 t
-  for t in /proc/$prog/task/*/schedstat; do sum=$((sum + $(cut -d' ' -f1 "$t" 2>/dev/null || echo 0))); done
-  echo $sum
+threads() {  # "tid name ns" for every thread of $prog
+  local t
+  for t in /proc/$prog/task/*; do
+    echo "${t##*/} $(tr ' ' '_' < "$t/comm" 2>/dev/null) $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null || echo 0)"
+  done | LC_ALL=C sort
 }
-idle_cpu() {  # percent of one core over $seconds
-  local c0 t0 c1 t1
-  c0=$(cpu_ns); t0=$(date +%s%N); sleep "$seconds"; c1=$(cpu_ns); t1=$(date +%s%N)
-  awk -v c=$((c1 - c0)) -v t=$((t1 - t0)) 'BEGIN{printf "%.2f", 100 * c / t}'
+idle_cpu() {  # percent of one core over $seconds: the whole process, then its busy threads
+  local t0 t1
+  threads > "$out/cpu0"; t0=$(date +%s%N); sleep "$seconds"; threads > "$out/cpu1"; t1=$(date +%s%N)
+  LC_ALL=C join "$out/cpu0" "$out/cpu1" | awk -v t=$((t1 - t0)) -v s="$seconds" '
+    { d = $5 - $3; total += d; if (d > 0.0005 * t) busy = busy sprintf(", %s %.2f %%", $2, 100 * d / t) }
+    END { printf "%.2f %% of one core over %s s (threads:%s)", 100 * total / t, s, substr(busy, 2) }'
 }
 private_kb() { awk '/^Private_Dirty/{print $2}' /proc/$prog/smaps_rollup; }
 stop() { "$XCLOSE" "$win" 2>/dev/null || kill $prog; wait $prog 2>/dev/null; prog=; }
@@ -42,7 +46,7 @@ start_program
 sleep 2
 xdotool mousemove --window "$win" 500 400 sleep 0.2 click 1
 sleep 3
-echo "profile creation, idle: $(idle_cpu) % of one core over $seconds s"
+echo "profile creation, idle: $(idle_cpu)"
 xdotool type --window "$win" --delay 50 "Ada"; xdotool key --window "$win" Return
 sleep 2
 stop
@@ -54,7 +58,7 @@ xdotool mousemove --window "$win" 500 400 sleep 0.2 click 1
 xdotool mousemove --window "$win" 1000 20
 sleep 3
 echo "main menu, idle: private $(private_kb) kB (Private_Dirty)"
-echo "main menu, idle: $(idle_cpu) % of one core over $seconds s"
+echo "main menu, idle: $(idle_cpu)"
 echo "main menu, idle: private $(private_kb) kB (Private_Dirty) after the idle run"
 stop
 
