@@ -604,4 +604,35 @@ TEST_F(GameScreen, EscOpensTheMenuOverAStillGameAndRestartBeginsAgain) {
   EXPECT_FALSE(Game()->Hud.Score->Digits[1]->Visible);
 }
 
+TEST_F(GameScreen, AClickOnTheMenuDoesNotAnswerTheGridPointUnderIt) {
+  OpenGame(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Crazy);
+  PastFadeIn();
+  NoSpawning();
+  // The grid point under RETURN TO GAME (530..750 x 300..350 on the screen).
+  TobjGridPoint* under = nullptr;
+  for (std::int32_t i = 0; i < Objects()->TypeSize(otGridPoint) && under == nullptr; ++i) {
+    auto* p = static_cast<TobjGridPoint*>(Objects()->TypeObject(otGridPoint, i));
+    const double sx = p->X + 512, sy = p->Y + 384;
+    if (!p->IsTile && sx > 540 && sx < 740 && sy > 305 && sy < 345) under = p;
+  }
+  ASSERT_NE(under, nullptr);
+  // A monster whose answer is that point, and a combo a miss would end.
+  TobjMonster* m = Monster(-200, -200);
+  m->AnswerPoint.X = under->PointX;
+  m->AnswerPoint.Y = under->PointY;
+  Game()->BasicCombo = 5;
+  const std::int32_t score = Res()->Score;
+  Key(0x1B);
+  Tick(20);
+  ASSERT_NE(Screen(ssGameMenu), nullptr);
+  Click(static_cast<int>(under->X + 512), static_cast<int>(under->Y + 384));  // RETURN TO GAME
+  Tick(20);
+  EXPECT_EQ(Screen(ssGameMenu), nullptr);
+  EXPECT_FALSE(Res()->Paused);
+  EXPECT_FALSE(under->Flashing) << "the click was the menu's, not the board's";
+  EXPECT_FALSE(m->Dying);
+  EXPECT_EQ(Res()->Score, score);
+  EXPECT_EQ(Game()->BasicCombo, 5);
+}
+
 }  // namespace

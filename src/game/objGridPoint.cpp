@@ -102,7 +102,8 @@ void TobjGridPoint::HandleEvent(TsysEvent* event) {
       if (Hovered) PostEvent(pmQueued, ekGame, 24, reinterpret_cast<std::intptr_t>(this), 0);
       break;
     case 3:
-      if (!Hovered) break;
+      // Under a menu the click is the menu's; the board keeps its hover only.
+      if (!Hovered || Resources->Paused) break;
       FlashRed = BaseRed;
       FlashGreen = BaseGreen;
       FlashBlue = BaseBlue;
