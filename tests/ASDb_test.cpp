@@ -128,6 +128,36 @@ TEST(ASDbRecords, RecordsComeBackAsWrittenAndAreAppendedToTheStream) {
   EXPECT_FALSE(db.ReadRecord("absent", out));
 }
 
+TEST(ASDbRecords, DataThatDoesNotPackIsStoredAndReadsBackTheSame) {
+  std::vector<std::uint8_t> noise(200000), smooth(200000);
+  std::uint32_t seed = 12345;
+  for (std::size_t i = 0; i < noise.size(); ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    noise[i] = static_cast<std::uint8_t>((seed >> 24) % 240);  // packs to about 99 %, as Vorbis does
+    smooth[i] = static_cast<std::uint8_t>(i / 700);
+  }
+  TASDbWriter writer;
+  writer.Add("noise", 0, noise);
+  writer.Add("smooth", 0, smooth);
+  const std::vector<std::uint8_t> file = writer.Build();
+  TByteImage image;
+  image.Bytes = file;
+  const auto noiseAt = static_cast<std::size_t>(RecordPosition(file, 0));
+  const auto smoothAt = static_cast<std::size_t>(RecordPosition(file, 1));
+  // Stored blocks: 5 bytes of framing per 64 KiB at most, and the first
+  // block's type bits (after the 2-byte zlib header) are 00.
+  EXPECT_LE(image.GetI32(noiseAt + 6), 200000 + 6 + 5 * 4);
+  EXPECT_EQ((file[noiseAt + 44 + 2] >> 1) & 3, 0);
+  EXPECT_LT(image.GetI32(smoothAt + 6), 20000) << "what packs is still packed";
+  TASDb db = FromMemory(file);
+  std::vector<std::uint8_t> out;
+  ASSERT_TRUE(db.ReadRecord("noise", out));
+  EXPECT_EQ(out, noise);
+  out.clear();
+  ASSERT_TRUE(db.ReadRecord("smooth", out));
+  EXPECT_EQ(out, smooth);
+}
+
 TEST(ASDbRecords, KeysMatchIgnoringCaseAndTheFirstOfTwoEqualKeysWins) {
   TASDbWriter writer;
   writer.Add("Sprites/Monster", 1, Data("first"));

@@ -41,8 +41,17 @@ TASDbWriter::TRecord TASDbWriter::Pack(const std::string& key, std::uint16_t typ
   if (!Compressor) Compressor.reset(libdeflate_alloc_compressor(6));
   if (!Compressor) throw std::bad_alloc();
   r.Stored.resize(libdeflate_zlib_compress_bound(Compressor.get(), data.size()));
-  const std::size_t packed =
+  std::size_t packed =
       libdeflate_zlib_compress(Compressor.get(), data.data(), data.size(), r.Stored.data(), r.Stored.size());
+  // Data that hardly packs (the songs, already Vorbis) is stored as it is: a
+  // few per cent larger, and read back at the speed of a copy instead of
+  // Huffman-decoding every byte.
+  if (packed > data.size() - data.size() / 32) {
+    if (!Storer) Storer.reset(libdeflate_alloc_compressor(0));
+    if (!Storer) throw std::bad_alloc();
+    r.Stored.resize(libdeflate_zlib_compress_bound(Storer.get(), data.size()));
+    packed = libdeflate_zlib_compress(Storer.get(), data.data(), data.size(), r.Stored.data(), r.Stored.size());
+  }
   r.Stored.resize(packed);
   return r;
 }

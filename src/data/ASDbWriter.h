@@ -44,8 +44,10 @@ class TASDbWriter {
   struct TCompressorFree {
     void operator()(libdeflate_compressor* c) const;
   };
-  // Made at the first record and kept: one compressor serves every record.
+  // Made at the first record that needs them and kept: one compressor serves
+  // every record, the storer those that do not pack.
   std::unique_ptr<libdeflate_compressor, TCompressorFree> Compressor;
+  std::unique_ptr<libdeflate_compressor, TCompressorFree> Storer;
   std::vector<TRecord> Records;
 };
 
