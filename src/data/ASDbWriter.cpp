@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 #include "data/sysFiles.h"
@@ -82,6 +83,12 @@ void TASDbWriter::AddEncrypted(const std::string& key, std::uint16_t type,
 }
 
 void TASDbWriter::AddImage(const TImage& image) { Add(image.Name, 1, EncodeImagePayload(image)); }
+
+void TASDbWriter::Append(TASDbWriter&& other) {
+  Records.insert(Records.end(), std::make_move_iterator(other.Records.begin()),
+                 std::make_move_iterator(other.Records.end()));
+  other.Records.clear();
+}
 
 std::vector<std::uint8_t> TASDbWriter::Build() const {
   std::vector<std::uint8_t> out;

@@ -21,6 +21,9 @@ class TASDbWriter {
                     const std::string& password, const std::uint8_t iv[8]);
   // Adds an image record (type 1) holding the image payload of the image.
   void AddImage(const TImage& image);
+  // Moves the other writer's records to the end of this one's: records can be
+  // packed by writers on several threads and gathered in order.
+  void Append(TASDbWriter&& other);
 
   // The whole archive file.
   std::vector<std::uint8_t> Build() const;

@@ -303,13 +303,17 @@ bool GenerateMusic(const TGenContext& ctx) {
   TASDbWriter writer;
   bool ok = true;
   const auto tracks = Tracks();
-  // The tracks share nothing, so each is rendered and encoded on a thread of
-  // its own; they are stored in track order, so the bytes never depend on timing.
+  // The tracks share nothing, so each is rendered, encoded and packed on a
+  // thread of its own; they are stored in track order, so the bytes never
+  // depend on timing.
   std::vector<std::vector<std::uint8_t>> encoded(tracks.size());
+  std::vector<TASDbWriter> packed(tracks.size());
   std::vector<std::thread> workers;
   for (std::size_t i = 0; i < tracks.size(); ++i)
-    workers.emplace_back([&encoded, i] {
+    workers.emplace_back([&encoded, &packed, &tracks, i] {
       encoded[i] = EncodeOgg(RenderTrack(static_cast<int>(i)), 0.3f, 7001 + static_cast<int>(i));
+      // Music records are told apart by their key's extension, not by their type.
+      if (!encoded[i].empty()) packed[i].Add(tracks[i].Key, 0, encoded[i]);
     });
   for (std::thread& w : workers) w.join();
   for (std::size_t i = 0; i < tracks.size(); ++i) {
@@ -319,8 +323,7 @@ bool GenerateMusic(const TGenContext& ctx) {
       ok = false;
       continue;
     }
-    // Music records are told apart by their key's extension, not by their type.
-    writer.Add(tracks[i].Key, 0, ogg);
+    writer.Append(std::move(packed[i]));
     if (!ctx.ReviewDir.empty()) ok = WriteFileAtomic(ctx.ReviewDir + tracks[i].Key, ogg) && ok;
   }
   return writer.Save(ctx.OutDir + "Music.asdb") && ok;
