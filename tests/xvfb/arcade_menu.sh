@@ -9,9 +9,6 @@ exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
 open_window_test compare
-
-# xdotool's click presses and releases at once: the game must see both.
-click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
 escape() { xdotool key --window "$win" Escape; }
 
 # The HUD's score; the board right of the HUD, with the margins monsters walk in.

@@ -12,8 +12,6 @@ trap 'kill $prog 2>/dev/null; kill $other 2>/dev/null; kill $xvfb 2>/dev/null; r
 make_work
 windowed_settings "$work"
 
-fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
-
 # Starts the program, lets it pass its start-up, then focuses another window.
 start_in_background() {
   start_program

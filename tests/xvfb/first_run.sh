@@ -6,20 +6,11 @@ set -u
 exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
-need_tools Xvfb xdotool xwininfo xdpyinfo import convert identify
-prog=; work=
-start_xvfb
-trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-make_work
 # Windowed, so that window pixels are game pixels; no Profiles.dat: a first run.
-windowed_settings "$work"
-start_program
+open_window_test identify
 
-fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
-shot() { import -window "$win" "$out/$1.png"; }
+# Slower than the usual click: the first run's screens fade in.
 click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.2 click 1; sleep 0.3; }
-# Mean brightness (0..1) of a region of a screenshot.
-bright() { convert "$out/$1.png" -crop "$2" -colorspace Gray -format '%[fx:mean]' info:; }
 
 sleep 2; shot loading
 [ "$(identify -format '%wx%h' "$out/loading.png")" = "1024x768" ] || fail "screenshot is not 1024 x 768"

@@ -10,8 +10,6 @@ rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
 open_window_test
 
-click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
-
 sleep 2; click 500 400; sleep 1.5
 click 600 369
 xdotool type --window "$win" --delay 80 "Ada"; xdotool key --window "$win" Return; sleep 2

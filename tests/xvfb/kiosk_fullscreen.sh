@@ -14,10 +14,7 @@ trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 make_work
 start_program   # no Settings.ini: the defaults, full screen among them
 
-fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
-shot() { import -window "$win" "$out/$1.png"; }
 click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.2 click 1; sleep 0.3; }
-bright() { convert "$out/$1.png" -crop "$2" -colorspace Gray -format '%[fx:mean]' info:; }
 
 sleep 2
 geom=$(xwininfo -id "$win" | awk '/Absolute upper-left X/{x=$4}/Absolute upper-left Y/{y=$4}/Width:/{w=$2}/Height:/{h=$2}END{print w"x"h"+"x"+"y}')

@@ -49,6 +49,10 @@ open_window_test() {
 }
 fail() { echo "FAIL: $*"; cat "$out/program.log"; exit 1; }
 shot() { import -window "$win" "$out/$1.png"; }
+# xdotool's click presses and releases at once: the game must see both.
+click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
+# Mean brightness (0..1) of a region of a screenshot.
+bright() { convert "$out/$1.png" -crop "$2" -colorspace Gray -format '%[fx:mean]' info:; }
 
 start_program() {
   # Under the sanitizers, keep the GL driver loaded until exit: its allocations

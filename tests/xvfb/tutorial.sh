@@ -10,9 +10,6 @@ rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
 open_window_test compare
 
-# xdotool's click presses and releases at once: the game must see both.
-click() { xdotool mousemove --window "$win" "$1" "$2" sleep 0.1 click 1; sleep 0.2; }
-
 Score=120x40+115+88
 Board=760x768+264+0
 HelpPanel="374,83 905,674"

@@ -6,13 +6,7 @@ set -u
 exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
 source "$(dirname "$0")/lib.sh"
-need_tools Xvfb xdotool xwininfo xdpyinfo
-prog=; work=
-start_xvfb
-trap 'kill $prog 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-make_work
-windowed_settings "$work"
-start_program
+open_window_test
 
 name=$(xdotool getwindowname "$win")
 geom=$(xwininfo -id "$win" | awk '/Width:/{w=$2}/Height:/{h=$2}END{print w"x"h}')
