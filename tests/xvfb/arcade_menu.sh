@@ -35,13 +35,7 @@ hud_settled() {
 }
 wait_for game-start 10 hud_settled || fail "the score never settles"
 
-# The tiles' centres: 128 pixels from the origin (640, 384) on both axes.
-tiles=("768 256" "512 256" "512 512" "768 512")
-end=$((SECONDS + 150))
-until wait_for game-playing 0 score_risen; do
-  [ $SECONDS -ge $end ] && fail "no monster was answered: the score stayed as at the start"
-  for t in "${tiles[@]}"; do click $t; done
-done
+click_tiles_until game-playing score_risen
 
 escape
 wait_for game-menu 20 game_menu_shown || fail "Esc did not open the in-game menu"

@@ -19,10 +19,8 @@ click 275 330; sleep 0.3      # EASY
 click 302 435; sleep 2        # ROZIR IVIVURUDA
 shot game-start
 
-# The tiles' centres: 128 pixels from the origin (640, 384) on both axes.
-tiles=("768 256" "512 256" "512 512" "768 512")
 for round in $(seq 1 40); do
-  for t in "${tiles[@]}"; do click $t; done
+  for t in "${Tiles[@]}"; do click $t; done
   [ "$round" = 20 ] && shot game-playing
 done
 shot game-later

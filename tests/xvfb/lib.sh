@@ -142,6 +142,18 @@ wait_for() {
   done
 }
 
+# The quadrant tiles' centres: 128 pixels from the origin (640, 384) on both axes.
+Tiles=("768 256" "512 256" "512 512" "768 512")
+# Clicks the four tiles in turn, as a child answering every quadrant would,
+# until the screen test holds on a screenshot of the name; fails after 150 s.
+click_tiles_until() {  # NAME TEST
+  local end=$((SECONDS + 150)) t
+  until wait_for "$1" 0 "$2"; do
+    [ $SECONDS -ge $end ] && fail "no monster was answered: the score stayed as at the start"
+    for t in "${Tiles[@]}"; do click $t; done
+  done
+}
+
 # Screen tests over a screenshot: each takes the screenshot's name.
 welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
 # CREDITS, at the top right of the main menu only.

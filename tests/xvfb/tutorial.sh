@@ -52,13 +52,7 @@ while :; do
   [ $SECONDS -ge $end ] && fail "the monster does not walk toward the origin (it was $first pixels away)"
 done
 
-# The tiles' centres: 128 pixels from the origin (640, 384) on both axes.
-tiles=("768 256" "512 256" "512 512" "768 512")
-end=$((SECONDS + 150))
-until wait_for play-answered 0 score_risen; do
-  [ $SECONDS -ge $end ] && fail "no monster was answered: the score stayed as at the start"
-  for t in "${tiles[@]}"; do click $t; done
-done
+click_tiles_until play-answered score_risen
 
 xdotool key --window "$win" Escape
 wait_for game-menu 20 game_menu_shown || fail "Esc did not open the in-game menu"
