@@ -7,6 +7,10 @@
 
 namespace {
 
+// The scene's own size: it is drawn 1:1 into a picture of this size.
+constexpr int SceneW = 1024;
+constexpr int SceneH = 768;
+
 SDL_BlendFactor FactorOf(std::uint32_t code) {
   switch (code) {
     case 0: return SDL_BLENDFACTOR_ZERO;
@@ -52,7 +56,7 @@ std::unique_ptr<TplatDevice> TplatDevice::Create(TplatWindow* window, bool windo
   }
   SDL_RendererInfo info;
   if (SDL_GetRendererInfo(renderer, &info) == 0) LogLine(std::string("renderer: ") + info.name);
-  SDL_RenderSetLogicalSize(renderer, 1024, 768);
+  SDL_RenderSetLogicalSize(renderer, SceneW, SceneH);
   std::unique_ptr<TplatDevice> device(new TplatDevice(window, renderer));
   device->Antialias = antialias;
   device->Windowed = !window->IsFullscreen();
@@ -141,7 +145,7 @@ void TplatDevice::BeginScene(std::uint32_t clearColor) {
   // the window whole: pieces cut from a sheet never sample their neighbours, and
   // pieces that meet at a fractional window pixel leave no gap between them.
   if (Frame == nullptr) {
-    Frame = SDL_CreateTexture(Render, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, 1024, 768);
+    Frame = SDL_CreateTexture(Render, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, SceneW, SceneH);
     if (Frame == nullptr) LogLine(std::string("cannot create the frame picture; drawing to the window: ") + SDL_GetError());
   }
   SDL_SetRenderTarget(Render, Frame);
@@ -177,7 +181,7 @@ void TplatDevice::EndScene() {
   // has none, and the opaque copy below covers every pixel of it.
   int w = 0;
   int h = 0;
-  if (SDL_GetRendererOutputSize(Render, &w, &h) != 0 || w != 1024 || h != 768) {
+  if (SDL_GetRendererOutputSize(Render, &w, &h) != 0 || w != SceneW || h != SceneH) {
     SDL_SetRenderDrawColor(Render, 0, 0, 0, 255);
     SDL_RenderClear(Render);
   }
@@ -288,7 +292,7 @@ void TplatDevice::DeviceReset() {
 bool TplatDevice::CaptureFrame(const std::vector<TDrawCmd>& frame, std::vector<std::uint32_t>& pixels) {
   Flush();
   if (Capture == nullptr) {
-    Capture = SDL_CreateTexture(Render, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, 1024, 768);
+    Capture = SDL_CreateTexture(Render, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, SceneW, SceneH);
     if (Capture == nullptr) return false;
   }
   SDL_Texture* previous = SDL_GetRenderTarget(Render);
@@ -298,8 +302,8 @@ bool TplatDevice::CaptureFrame(const std::vector<TDrawCmd>& frame, std::vector<s
   SDL_RenderClear(Render);
   for (const TDrawCmd& c : frame) DrawQuad(c.Texture, c.Quad, c.Source, c.Colors, c.Blend);
   Flush();
-  pixels.assign(1024 * 768, 0);
-  const bool ok = SDL_RenderReadPixels(Render, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), 1024 * 4) == 0;
+  pixels.assign(static_cast<std::size_t>(SceneW) * SceneH, 0);
+  const bool ok = SDL_RenderReadPixels(Render, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), SceneW * 4) == 0;
   SDL_SetRenderTarget(Render, previous);
   // The picture of the screen is opaque whatever the blending left in alpha.
   for (auto& p : pixels) p |= 0xFF000000u;
@@ -311,8 +315,8 @@ bool TplatDevice::ReadScene(std::vector<std::uint32_t>& pixels) {
   Flush();
   SDL_Texture* previous = SDL_GetRenderTarget(Render);
   SDL_SetRenderTarget(Render, Frame);
-  pixels.assign(1024 * 768, 0);
-  const bool ok = SDL_RenderReadPixels(Render, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), 1024 * 4) == 0;
+  pixels.assign(static_cast<std::size_t>(SceneW) * SceneH, 0);
+  const bool ok = SDL_RenderReadPixels(Render, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), SceneW * 4) == 0;
   SDL_SetRenderTarget(Render, previous);
   return ok;
 }

@@ -56,7 +56,7 @@ class TReverb {
  private:
   // One damped comb: a delay line whose feedback passes a one-pole low-pass.
   struct TComb {
-    TComb(int delay) : Line(static_cast<std::size_t>(delay), 0.0f) {}
+    explicit TComb(int delay) : Line(static_cast<std::size_t>(delay), 0.0f) {}
     float Step(float x) {
       const float y = Line[Pos];
       Store = y * 0.7f + Store * 0.3f;
