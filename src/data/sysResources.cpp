@@ -252,8 +252,9 @@ void TsysResources::ReadProfiles() {
     if (!fromSaveFolder) LogLine(std::string(ProfilesFile) + " " + damage);
     if (!fromSaveFolder || !aside.empty()) SaveProfiles();
     NoteSetAside(ProfilesFile, aside,
-                 std::to_string(Profiles.size()) + (Profiles.size() == 1 ? " player was" : " players were") +
-                     " read whole");
+                 Profiles.empty() ? std::string("no player could be read from it")
+                                  : std::to_string(Profiles.size()) +
+                                        (Profiles.size() == 1 ? " player was" : " players were") + " read whole");
   } else if (!fromSaveFolder) {
     SaveProfiles();
   }
