@@ -341,6 +341,11 @@ void TmodScripting::HandleEvent(TsysEvent* event) {
     case ekMouse:
       if (event->Code == 3 && LoadingWait) ClickedToContinue = true;
       break;
+    case ekKeys:
+      // Enter or Space goes on from the loading screen as a click does.
+      if (event->Code == 8 && (event->Param == vkReturn || event->Param == vkSpace) && LoadingWait)
+        ClickedToContinue = true, res->KeyboardPlay = true;
+      break;
     default:
       break;
   }

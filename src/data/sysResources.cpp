@@ -61,12 +61,13 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::s
   SavePath = saveFolder.empty() ? ChooseSaveFolder(DataPath) : WithSlash(std::move(saveFolder));
   // A save cut short by a kill leaves its temporary file behind; the file it was
   // to replace is whole, so the leftover goes.
-  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile}) {
+  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile, OptionsFile}) {
     const std::string leftover = SavePath + name + ".tmp";
     if (FileExists(leftover) && std::remove(leftover.c_str()) == 0)
       LogLine("removed " + leftover + ", left by a save that was cut short");
   }
   ReadSettings();
+  ReadOptions();
   ReadProfiles();
   RepairActiveProfile(std::find(KeptUnread.begin(), KeptUnread.end(), ProfilesFile) == KeptUnread.end());
   ReadScores();

@@ -8,6 +8,7 @@
 
 #include "data/ASDb.h"
 #include "data/sysImages.h"
+#include "data/sysOptions.h"
 #include "data/sysRecords.h"
 #include "game/defLevels.h"
 #include "render/rndDevice.h"
@@ -44,6 +45,9 @@ class TsysResources {
   TSettingsRecord Settings;
   // Takes the record and writes the file; false (and a log line) when it could not.
   bool SaveSettings(const TSettingsRecord& record);
+  // The later options ("Options.ini", data/sysOptions.h), kept and saved the same way.
+  TOptionsRecord Options;
+  bool SaveOptions(const TOptionsRecord& record);
 
   // --- profiles ---
   std::int32_t ProfileCount() const { return static_cast<std::int32_t>(Profiles.size()); }
@@ -104,6 +108,9 @@ class TsysResources {
   bool GameOver = false;
   bool Paused = false;
   bool MenuOpen = false;
+  // The keys are being used to move about the screens: each screen shows its
+  // focus at once. A mouse click clears it.
+  bool KeyboardPlay = false;
   std::int32_t GameKind = 0;
   std::int32_t GameType = 0;
   std::int32_t Difficulty = 0;
@@ -150,6 +157,7 @@ class TsysResources {
 
  private:
   void ReadSettings();
+  void ReadOptions();  // in data/sysOptions.cpp
   void ReadProfiles();
   void ReadScores();
   // An active profile that is not in the list becomes the first one (none when

@@ -38,6 +38,7 @@ void TfrmProfileCreate::BuildScreen() {
   } else {
     Ok = frm::Button(objects, Group, 272, 409, 8, 235, 50, "OK", 10, ekGame, 34, 0, 0);
     Cancel = frm::Button(objects, Group, 517, 409, 8, 235, 50, "CANCEL", 10, ekForm, sidProfileCreate, sidProfile, 0);
+    EscapeButton = Cancel;
   }
   // Typing goes straight into the name box.
   NameBox->Focus();
@@ -48,8 +49,8 @@ void TfrmProfileCreate::HandleEvent(TsysEvent* event) {
   if (event->Kind != ekGame || Closing) return;
   if (event->Code == 34)
     CreateProfile();
-  else if (event->Code == 43)
-    Ok->Click();  // Enter acts as OK
+  else if (event->Code == 43 && (Focus->Current() == nullptr || Focus->Current() == NameBox))
+    Ok->Click();  // Enter acts as OK, unless the focus is on a button that Enter presses
 }
 
 void TfrmProfileCreate::CreateProfile() {
