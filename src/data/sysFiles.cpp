@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "core/sysLog.h"
 
@@ -65,7 +66,24 @@ bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& b
     ::unlink(temp.c_str());
     return false;
   }
+  NoteFileChanged(path);
   return true;
+}
+
+namespace {
+TFileChangeObserver& Observer() {
+  static TFileChangeObserver observer;
+  return observer;
+}
+}  // namespace
+
+TFileChangeObserver SetFileChangeObserver(TFileChangeObserver observer) {
+  std::swap(Observer(), observer);
+  return observer;
+}
+
+void NoteFileChanged(const std::string& path) {
+  if (Observer()) Observer()(path);
 }
 
 bool FileExists(const std::string& path) {
