@@ -1004,3 +1004,32 @@ TEST_F(ResourcesTest, ADeferredArchiveIsCheckedAtOnceAndADamagedPictureStaysBlan
   EXPECT_EQ(set->Listed(2)->DeviceTextures.size(), 1u);
   EXPECT_TRUE(catcher.Messages.size() == 1u);
 }
+
+// A platform that keeps files in memory stores each one when told: it must be
+// told of every save and every file set aside, once, after the file is whole.
+TEST_F(ResourcesTest, EveryFinishedSaveAndEveryFileSetAsideIsToldToTheObserver) {
+  std::vector<std::pair<std::string, std::size_t>> told;
+  TFileChangeObserver before = SetFileChangeObserver([&](const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    told.emplace_back(path, ReadFileBytes(path, bytes) ? bytes.size() : 0);
+  });
+  std::vector<std::uint8_t> file = ProfileBytes("One", 1).Bytes;
+  file.insert(file.end(), 7, 0x5A);
+  PutFile(Profiles(), file);
+  told.clear();
+  {
+    auto res = Make();
+    const std::vector<std::pair<std::string, std::size_t>> atStart = {
+        {Settings(), 24}, {Profiles() + ".damaged", file.size()}, {Profiles(), 504}, {Scores(), 4800}};
+    EXPECT_EQ(told, atStart);
+    told.clear();
+    res->AddProfile(TProfileRecord{});
+    EXPECT_TRUE(res->SaveProfiles());
+    const std::vector<std::pair<std::string, std::size_t>> afterSave = {{Profiles(), 1008}};
+    EXPECT_EQ(told, afterSave);
+  }
+  told.clear();
+  EXPECT_FALSE(WriteFileAtomic(Dir.File("no-such-folder/file"), {1, 2}));
+  EXPECT_TRUE(told.empty()) << "a write that failed stores nothing";
+  SetFileChangeObserver(std::move(before));
+}

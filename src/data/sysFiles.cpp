@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "core/sysLog.h"
 
@@ -74,7 +75,24 @@ bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& b
     ::unlink(temp.c_str());
     return false;
   }
+  NoteFileChanged(path);
   return true;
+}
+
+namespace {
+TFileChangeObserver& Observer() {
+  static TFileChangeObserver observer;
+  return observer;
+}
+}  // namespace
+
+TFileChangeObserver SetFileChangeObserver(TFileChangeObserver observer) {
+  std::swap(Observer(), observer);
+  return observer;
+}
+
+void NoteFileChanged(const std::string& path) {
+  if (Observer()) Observer()(path);
 }
 
 bool FileExists(const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and atomic writes of the program's own files.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ bool ReadFilePrefix(const std::string& path, std::vector<std::uint8_t>& out, std
 // over the target, so a crash never leaves a half-written file.
 bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
 bool FileExists(const std::string& path);
+
+// Told the path of each file the program has finished writing or moved
+// (after the rename), so a platform whose files live in memory can store them
+// at once. None by default; returns the observer it replaces.
+using TFileChangeObserver = std::function<void(const std::string& path)>;
+TFileChangeObserver SetFileChangeObserver(TFileChangeObserver observer);
+void NoteFileChanged(const std::string& path);
 // Whether a file can be created in folder ('/'-ended): the only sure test is to try.
 bool FolderWritable(const std::string& folder);
 // prefix + n + suffix for the smallest n >= 1 that names no existing file, so

@@ -167,6 +167,7 @@ std::string TsysResources::SetAside(const std::string& name, const std::string& 
   std::string aside = path + ".damaged";
   for (int n = 2; FileExists(aside) && n < 1000; ++n) aside = path + ".damaged." + std::to_string(n);
   if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    NoteFileChanged(aside);
     LogLine(path + " " + why + "; the file is kept as " + aside);
     return aside;
   }
