@@ -137,15 +137,20 @@ TEST_F(InputTest, EveryKeyReportsItsPressAndReleaseAndAHeldArrowRepeatsAtAHandsP
   // The press, then again after NavDelay steps and every NavInterval after that.
   EXPECT_EQ(Spy.Count(ekKeys, 7), 1 + 1 + (30 - 1 - NavDelay) / NavInterval);
   Input.KeyUp(0x25, 4);
+  Steps(1);  // the table's own repeat of Left, posted on the last step held, arrives too
+  ASSERT_FALSE(Spy.Got.empty());
+  EXPECT_EQ(Spy.Got.back(), (TGot{ekKeys, 8, 0x25, 4}));
   Spy.Got.clear();
   Steps(40);
-  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 8, 0x25, 4}})) << "released: no more repeats";
+  EXPECT_TRUE(Spy.Got.empty()) << "released: no more repeats";
+  Spy.Got.clear();
 
   Input.KeyDown(0x09, ShiftBit);  // Shift+Tab
   Input.KeyDown(0x50, 0);         // P reports itself but leaves the held Tab repeating
   Input.KeyUp(0x50, 0);
   Steps(2);
-  EXPECT_EQ(Spy.Got[1], (TGot{ekKeys, 7, 0x09, ShiftBit}));
+  ASSERT_FALSE(Spy.Got.empty());
+  EXPECT_EQ(Spy.Got[0], (TGot{ekKeys, 7, 0x09, ShiftBit}));
   EXPECT_EQ(Spy.Count(ekKeys, 7), 2);
   Steps(NavDelay);
   EXPECT_EQ(Spy.Count(ekKeys, 7), 3) << "the held Tab repeats";
