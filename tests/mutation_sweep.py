@@ -272,10 +272,15 @@ def main():
     ap.add_argument("--scratch", default="/tmp/plotfray-sweep")
     ap.add_argument("--only", action="append", default=[])
     ap.add_argument("--timeout", type=int, default=300, help="seconds for one run of the tests")
+    ap.add_argument("--at", help="sweep the tests of this commit instead of the working tree's")
     ap.add_argument("--compare", help="also sweep the tests of this commit, beside the working tree's")
     ap.add_argument("--list", action="store_true")
     args = ap.parse_args()
     chosen = [b for b in BREAKS if not args.only or any(w in b[0] for w in args.only)]
+    # What a player notices first comes first, should the sweep be cut short.
+    first = ["restart/", "level/restart", "next level/", "try again/", "mission/", "combo/", "clickable/", "lives/",
+             "challenge/", "game over/", "level/", "setup/"]
+    chosen.sort(key=lambda b: next((i for i, w in enumerate(first) if b[0].startswith(w)), len(first)))
     if args.list:
         for b in chosen:
             print(b[0])
@@ -283,7 +288,7 @@ def main():
 
     os.makedirs(args.scratch, exist_ok=True)
     log = open(args.scratch + "/sweep.log", "w")
-    trees = [Tree("now", args.scratch + "/now", None, log, args.timeout)]
+    trees = [Tree(args.at or "now", args.scratch + "/now", args.at, log, args.timeout)]
     if args.compare:
         trees.append(Tree(args.compare, args.scratch + "/then", args.compare, log, args.timeout))
     for tree in trees:
