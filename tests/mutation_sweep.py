@@ -254,18 +254,6 @@ class Tree:
                 return rc
         return 0
 
-    def verdict(self, path, old, new):
-        full = os.path.join(self.folder, path)
-        original = open(full).read()
-        try:
-            open(full, "w").write(original.replace(old, new))
-            if not self.make("plotfray_tests"):
-                return "no build"
-            rc = self.test()
-            return "HANG" if rc is None else ("caught" if rc != 0 else "SURVIVED")
-        finally:
-            open(full, "w").write(original)
-
 
 def main():
     ap = argparse.ArgumentParser()
@@ -273,7 +261,7 @@ def main():
     ap.add_argument("--only", action="append", default=[])
     ap.add_argument("--timeout", type=int, default=300, help="seconds for one run of the tests")
     ap.add_argument("--at", help="sweep the tests of this commit instead of the working tree's")
-    ap.add_argument("--compare", help="also sweep the tests of this commit, beside the working tree's")
+    ap.add_argument("--compare", help="also run the tests of this commit (its tests/ folder) on each break")
     ap.add_argument("--list", action="store_true")
     args = ap.parse_args()
     chosen = [b for b in BREAKS if not args.only or any(w in b[0] for w in args.only)]
@@ -288,35 +276,74 @@ def main():
 
     os.makedirs(args.scratch, exist_ok=True)
     log = open(args.scratch + "/sweep.log", "w")
-    trees = [Tree(args.at or "now", args.scratch + "/now", args.at, log, args.timeout)]
+    # One tree: the compile flags name the build folder, so a second tree could reuse no test object.
+    tree = Tree(args.at or "now", args.scratch + "/now", args.at, log, args.timeout)
+    tree.sync()
+    bad = [f"{name}: found {open(os.path.join(tree.folder, path)).read().count(old)} times in {path}"
+           for name, path, old, new in chosen if open(os.path.join(tree.folder, path)).read().count(old) != 1]
+    if bad:
+        print("\n".join(bad))
+        return 2
+    # Test sets: this tree's tests/, and the other commit's written over them in turn.
+    sets = [(tree.label, {})]
     if args.compare:
-        trees.append(Tree(args.compare, args.scratch + "/then", args.compare, log, args.timeout))
-    for tree in trees:
-        tree.sync()
-        bad = [f"{name}: found {open(os.path.join(tree.folder, path)).read().count(old)} times in {path}"
-               for name, path, old, new in chosen if open(os.path.join(tree.folder, path)).read().count(old) != 1]
-        if bad:
-            print("\n".join(bad))
-            return 2
-        start = time.time()
-        if not tree.make("plotfray_tests", "gamedata") or tree.test() != 0:
-            print(f"the unbroken tree ({tree.label}) fails to build or pass; see {args.scratch}/sweep.log")
-            return 2
-        print(f"unbroken ({tree.label}): built and passed in {time.time() - start:.0f} s", flush=True)
+        names = subprocess.run(["git", "ls-tree", "-r", "--name-only", args.compare, "tests/"], cwd=ROOT,
+                               stdout=subprocess.PIPE, check=True, text=True).stdout.split()
+        other = {}
+        for n in names:
+            if n.endswith((".cpp", ".h")) and "/" not in n[len("tests/"):]:
+                text = subprocess.run(["git", "show", f"{args.compare}:{n}"], cwd=ROOT, stdout=subprocess.PIPE,
+                                      check=True).stdout
+                here = os.path.join(tree.folder, n)
+                if not os.path.exists(here) or open(here, "rb").read() != text:
+                    other[n] = text
+        sets.append((args.compare, other))
+    own = {n: open(os.path.join(tree.folder, n), "rb").read() for _, s in sets for n in s}
 
-    results = []
-    for name, path, old, new in chosen:
-        verdicts = []
-        for tree in trees:
-            log.write(f"\n===== {name} ({tree.label})\n")
-            verdicts.append(tree.verdict(path, old, new))
-        results.append(verdicts)
-        print("  ".join(f"{v:9}" for v in verdicts), name, flush=True)
+    def use(test_set):
+        for n, text in own.items():
+            text = test_set.get(n, text)
+            full = os.path.join(tree.folder, n)
+            if open(full, "rb").read() != text:
+                open(full, "wb").write(text)
+
+    def verdict_of(test_set):
+        use(test_set)
+        if not tree.make("plotfray_tests"):
+            return "no build"
+        rc = tree.test()
+        return "HANG" if rc is None else ("caught" if rc != 0 else "SURVIVED")
+
+    try:
+        for label, test_set in sets:
+            start = time.time()
+            use(test_set)
+            if not tree.make("plotfray_tests", "gamedata") or tree.test() != 0:
+                print(f"the unbroken tree with the tests of {label} fails to build or pass; see {args.scratch}/sweep.log")
+                return 2
+            print(f"unbroken, tests of {label}: built and passed in {time.time() - start:.0f} s", flush=True)
+
+        results = []
+        for name, path, old, new in chosen:
+            full = os.path.join(tree.folder, path)
+            original = open(full).read()
+            verdicts = []
+            try:
+                open(full, "w").write(original.replace(old, new))
+                for label, test_set in sets:
+                    log.write(f"\n===== {name} (tests of {label})\n")
+                    verdicts.append(verdict_of(test_set))
+            finally:
+                open(full, "w").write(original)
+            results.append(verdicts)
+            print("  ".join(f"{v:9}" for v in verdicts), name, flush=True)
+    finally:
+        use({})
 
     print()
-    for i, tree in enumerate(trees):
+    for i, (label, _) in enumerate(sets):
         counted = [r[i] for r in results if r[i] != "no build"]
-        print(f"tests of {tree.label}: {len(counted)} breaks tried, {counted.count('caught')} caught, "
+        print(f"tests of {label}: {len(counted)} breaks tried, {counted.count('caught')} caught, "
               f"{counted.count('SURVIVED')} survived, {counted.count('HANG')} hung")
     return 0
 
