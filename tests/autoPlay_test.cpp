@@ -167,7 +167,7 @@ TEST_P(RandomPlay, ClickingAtRandomLosesEveryLife) {
   std::printf("random player %s Easy: %s after %lld steps, level %d, score %d, kills %d\n",
               GameTypeName(type).c_str(), Res()->GameOver ? "game over" : "still playing",
               static_cast<long long>(player.Steps), Res()->LevelNumber, Res()->Score, Res()->TotalKills);
-  EXPECT_TRUE(Res()->GameOver);
+  EXPECT_TRUE(Res()->GameOver) << "random clicks did not lose every life in twenty minutes";
   EXPECT_EQ(Res()->Lives, 0);
   EXPECT_NE(Screen(ssGameOver), nullptr);
 }
