@@ -154,3 +154,27 @@ TEST_F(Monster, ColoursFollowTheAnswerQuadrantInVoverUdaZerir) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Monster, WithLargerQuestionsTheLabelUsesTheBiggerFontAndItsPlateGrowsWithIt) {
+  Board.UseMission(GameType::WhatsThePoint, 5);
+  Board.Res().Options.LargeLabels = 1;
+  TobjMonster* large = Board.Spawn(0, 0);
+  Board.Res().Options.LargeLabels = 0;
+  TobjMonster* usual = Board.Spawn(0, 0);
+  EXPECT_EQ(usual->Label->FontSize, 10) << "the default size stays";
+  EXPECT_EQ(usual->LabelW, TobjMonster::LabelWidth);
+  EXPECT_EQ(large->Label->FontSize, 14);
+  EXPECT_GT(large->LabelW, TobjMonster::LabelWidth);
+  EXPECT_GT(large->LabelH, TobjMonster::LabelHeight);
+  // The longest question, "(-10+15,-10+15)", fits the larger label with its plate's padding.
+  EXPECT_LE(15 * FontMetrics(14).CharWidth + 6, large->LabelW);
+  for (const TobjMonster* m : {large, usual}) {
+    const auto text = static_cast<std::int32_t>(m->Question.size()) * FontMetrics(m->Label->FontSize).CharWidth;
+    EXPECT_GE(m->LabelPlate->Width, text) << m->Question << ": the plate covers the question";
+    EXPECT_LT(m->LabelPlate->Width, text + 12) << m->Question;
+  }
+}
+
+}  // namespace

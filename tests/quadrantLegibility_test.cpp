@@ -32,6 +32,7 @@
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
+#include "render/modInput.h"
 #include "testSupport.h"
 
 namespace {
