@@ -132,7 +132,7 @@ dir="$(fetch libsdl2-mixer libsdl2-mixer-dev)"
 build_objects "$PREFIX/lib/libSDL2_mixer.a" "$dir/src" -O2 -DNDEBUG -I"$PREFIX/include/SDL2" -I"$dir/include" \
   -I"$dir/src" -I"$dir/src/codecs" -DMUSIC_WAV -DMUSIC_OGG -DOGG_USE_STB -Wno-everything -- \
   mixer.c music.c utils.c effect_position.c effect_stereoreverse.c effects_internal.c \
-  codecs/load_aiff.c codecs/load_voc.c codecs/music_wav.c codecs/music_ogg_stb.c
+  codecs/load_aiff.c codecs/load_voc.c codecs/mp3utils.c codecs/music_wav.c codecs/music_ogg_stb.c
 cp "$dir"/include/SDL_mixer.h "$PREFIX/include/SDL2/"
 ver="$(version_of libsdl2-mixer-dev | sed 's/+.*//; s/-.*//')"
 cat > "$PREFIX/lib/pkgconfig/SDL2_mixer.pc" <<PC
