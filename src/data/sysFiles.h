@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-// Reads the whole file; false when it cannot be opened or read.
+// Reads the whole file; false when it cannot be opened or read (errno tells why).
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
+// Reads at most limit bytes from the start of the file; fileSize gets the size
+// of the whole file, so that a caller can tell it was cut.
+bool ReadFilePrefix(const std::string& path, std::vector<std::uint8_t>& out, std::size_t limit, std::size_t& fileSize);
 // Writes a temporary file beside the target, flushes it to disk and renames it
 // over the target, so a crash never leaves a half-written file.
 bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
