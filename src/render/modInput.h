@@ -66,4 +66,6 @@ class TmodInput : public TsysModule, public TsysInputSink {
  private:
   void Press(int key, const TInputBinding& row, std::int32_t binding);
   void PostRow(const TInputBinding& row, std::intptr_t param, std::int32_t value);
+  // Keeps the pointer's last position in the resources.
+  void NotePointer(int x, int y);
 };
