@@ -15,6 +15,7 @@
 #include "game/libMaths.h"
 #include "game/libMissions.h"
 #include "game/objEffect.h"
+#include "game/objCursor.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
 #include "game/objMonster.h"
@@ -54,6 +55,8 @@ std::int32_t Clamp32(std::int64_t v) {
 
 TfrmGame::TfrmGame(TsysMainWindow* owner, TsysInterface* iface) : TsysForm(owner, iface, grGame, sidGame, true) {
   EventMask |= ekSystem | ekKeys | ekGame | ekMouse;
+  KeyFocus = false;  // the keys steer the board cursor instead
+  Cursor = std::make_unique<TobjCursor>(Objects(), Resources(), Group);
 }
 
 TfrmGame::~TfrmGame() = default;
@@ -71,6 +74,10 @@ void TfrmGame::FreeScreen() {
   LevelCompleteText = nullptr;
   ComboText = nullptr;
   Hud = THud{};
+  Cursor->Clear();
+  Cursor->Ring = nullptr;
+  PausePanel = nullptr;
+  KeyPaused = false;
 }
 
 // ---------------------------------------------------------------------------
@@ -223,6 +230,7 @@ void TfrmGame::ClearBoard() {
   }
   PowerUpButtons.clear();
   Map = nullptr;
+  Cursor->Clear();
   LevelCompleteText = nullptr;
   ComboText = nullptr;
   if (!Building) PostEvent(pmImmediate, ekGame, 48, 0, 0);
@@ -257,6 +265,7 @@ void TfrmGame::BuildBoard() {
     auto* point = static_cast<TobjGridPoint*>(objects->TypeObject(otGridPoint, i));
     if (!level.QuadrantAllowed[QuadrantOf(point->PointX, point->PointY)]) point->Active = false;
   }
+  Cursor->Place(Map, quadrants);
 }
 
 // ---------------------------------------------------------------------------
@@ -264,6 +273,7 @@ void TfrmGame::BuildBoard() {
 
 void TfrmGame::ProcessEvents() {
   TsysForm::ProcessEvents();
+  StepKeys();
   TsysResources& res = *Resources();
   if (res.GameOver || res.Paused || Closing) return;
 
@@ -389,6 +399,7 @@ void TfrmGame::EndGame() {
 
 void TfrmGame::HandleEvent(TsysEvent* event) {
   TsysForm::HandleEvent(event);
+  if (HandleKeys(event)) return;
   TsysResources& res = *Resources();
   // A button that ran out while a menu lay over the game would otherwise keep
   // its place in the row for the rest of the level.

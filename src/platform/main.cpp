@@ -1,6 +1,8 @@
 // The program: the SDL window hosts the director, which runs everything else.
 #include <SDL.h>
+#ifndef __EMSCRIPTEN__
 #include <malloc.h>
+#endif
 
 #include <cstdio>
 #include <memory>
@@ -21,10 +23,14 @@
 #include "platform/platQuitSignal.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/platWeb.h"
+#include "sound/modSound.h"
+#endif
 
 namespace {
 
-std::string ProgramFolder() {
+[[maybe_unused]] std::string ProgramFolder() {
   char* base = SDL_GetBasePath();
   std::string folder = base != nullptr ? base : "./";
   SDL_free(base);
@@ -47,6 +53,26 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
   return options.ExitCode;
 }
 
+#ifdef __EMSCRIPTEN__
+// The page packs the data into one folder and keeps the saves in its storage;
+// the log goes to the browser's console only.
+TsysFolders ChooseFolders(const std::string&) {
+  TsysFolders folders;
+  folders.Program = "/";
+  folders.Data = web::DataFolder;
+  folders.Saves = web::SaveFolder;
+  web::PersistSaves();
+  web::StandInForMusic();
+  return folders;
+}
+#else
+TsysFolders ChooseFolders(const std::string& dataOverride) {
+  TsysFolders folders = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, dataOverride);
+  SetLogFile(folders.Saves + "plotfray.log");
+  return folders;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,8 +85,7 @@ int main(int argc, char** argv) {
   }
   // SDL's own handlers only queue a quit, which nobody reads while a message box is up.
   InstallQuitSignals();
-  const TsysFolders folders = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, dataOverride);
-  SetLogFile(folders.Saves + "plotfray.log");
+  const TsysFolders folders = ChooseFolders(dataOverride);
   LogLine("data from " + folders.Data + ", saves in " + folders.Saves);
   const char* driver = SDL_GetCurrentVideoDriver();
   LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
@@ -80,7 +105,11 @@ int main(int argc, char** argv) {
     SDL_Quit();
     return 1;
   }
+#ifdef __EMSCRIPTEN__
+  web::InstallPageMessages();
+#else
   InstallMessageBox(window->Handle());
+#endif
 
   std::unique_ptr<TmodScripting> director;
   TsysPlatform platform;
@@ -97,7 +126,9 @@ int main(int argc, char** argv) {
   platform.SaveFolder = folders.Saves;
   // Loading leaves megabytes of freed buffers inside the heap, counted against
   // the program until they are handed back.
+#ifndef __EMSCRIPTEN__
   platform.ReleaseFreeMemory = [] { malloc_trim(0); };
+#endif
 
   window->OnActivate = [&] {
     RandomSeed(static_cast<std::uint32_t>(clock.Counter() ^ (clock.Counter() >> 32)));
@@ -138,7 +169,18 @@ int main(int argc, char** argv) {
       LogLine("cannot save the picture " + path);
   };
 
+#ifdef __EMSCRIPTEN__
+  web::OnMusicArrived([&](const std::string& path) {
+    if (director && director->Sound)
+      director->Sound->LoadMusic(path);
+    else
+      LogLine("the music arrived before the game started; it is not played");
+  });
+  // The page keeps everything above alive: this never returns.
+  web::RunPerAnimationFrame(window.get());
+#else
   window->Run();
+#endif
   director.reset();
   window.reset();
   SetMessageBoxHandler(nullptr);

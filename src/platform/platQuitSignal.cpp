@@ -1,5 +1,15 @@
 #include "platform/platQuitSignal.h"
 
+#ifdef __EMSCRIPTEN__
+// The page has no signals and no message boxes of SDL's.
+void InstallQuitSignals() {}
+bool QuitSignalled() { return false; }
+bool TakeQuitSignal() { return false; }
+TplatMessageBoxWatch::TplatMessageBoxWatch() = default;
+TplatMessageBoxWatch::~TplatMessageBoxWatch() = default;
+void TplatMessageBoxWatch::Watch(long) {}
+#else
+
 #include <dirent.h>
 #include <signal.h>
 #include <sys/syscall.h>
@@ -104,3 +114,5 @@ void TplatMessageBoxWatch::Watch(long boxThread) {
     std::this_thread::sleep_for(WatchInterval);
   }
 }
+
+#endif  // __EMSCRIPTEN__
