@@ -5,7 +5,6 @@
 
 #include "game/libMissions.h"
 #include "gameFlowSupport.h"
-#include "screens/frmGameOver.h"
 
 namespace {
 
@@ -73,7 +72,6 @@ TEST_F(MissionCarry, EachModeStartsFromItsOwnNumbersInOneRunAndAfterARestart) {
   Res()->Score = 1400;
   Res()->TotalKills = 14;
   Res()->Lives = 0;
-  Res()->GameOver = true;
   GamePost(38);
   EXPECT_EQ(Res()->Score, 1000);
   EXPECT_EQ(Res()->TotalKills, 10);

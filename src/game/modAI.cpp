@@ -206,9 +206,10 @@ void TmodAI::CheckPoint(TobjGridPoint* point) {
 
 TVector2 TmodAI::ClickedAt(const TobjGridPoint* point) const {
   const TVector2 centre = PositionOf(point);
-  // A dot is marked on itself; a quadrant tile is large, so where the pointer was.
+  // A dot is marked on itself; a quadrant tile is large, so where the pointer
+  // was (an answer given by keys is marked on the tile itself).
   const TsysResources& res = *Interface->Resources;
-  if (!point->IsTile || !res.PointerKnown) return centre;
+  if (!point->IsTile || !res.PointerKnown || res.KeyboardPlay) return centre;
   const TVector2 pointer{res.PointerX - 512.0, res.PointerY - 384.0};
   if (std::abs(pointer.X - point->X) > point->Width / 2.0 || std::abs(pointer.Y - point->Y) > point->Height / 2.0)
     return centre;
