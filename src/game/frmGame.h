@@ -139,6 +139,7 @@ class TfrmGame : public TsysForm {
   void SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown, bool visible, const std::string& line);
   void SetChallengeText(const std::string& markUp, std::uint32_t colour);
   void ShowDoom(bool shown);
+  void HideCombos();
 
   void OpenScreen(std::uint16_t screen);
   void EndGame();

@@ -112,9 +112,7 @@ void TfrmGame::BuildHud() {
   Hud.TimeComboIcon = Picture(objects, Group, 10, TimeComboY + 3, HudLayer, 16, 16, Sprite::ComboIcons,
                               Sprite::ComboTime);
   Hud.TimeComboText = TextLabel(objects, Group, 32, TimeComboY, 220, 22, "", 14);
-  for (TobjBase* o : {Hud.BasicComboIcon, Hud.TimeComboIcon, static_cast<TobjBase*>(Hud.BasicComboText),
-                      static_cast<TobjBase*>(Hud.TimeComboText)})
-    if (o != nullptr) o->Visible = false;
+  HideCombos();
   BasicComboShown.clear();
   TimeComboShown.clear();
 
@@ -158,6 +156,12 @@ void TfrmGame::BuildHud() {
 void TfrmGame::ShowDoom(bool shown) {
   for (TobjBase* o : {static_cast<TobjBase*>(Hud.DoomLabel), Hud.DoomBar, static_cast<TobjBase*>(Hud.DoomButton)})
     if (o != nullptr) o->Visible = shown;
+}
+
+void TfrmGame::HideCombos() {
+  for (TobjBase* o : {Hud.BasicComboIcon, Hud.TimeComboIcon, static_cast<TobjBase*>(Hud.BasicComboText),
+                      static_cast<TobjBase*>(Hud.TimeComboText)})
+    if (o != nullptr) o->Visible = false;
 }
 
 void TfrmGame::SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown, bool visible,

@@ -53,4 +53,7 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
 // (ekForm, closeCode, game screen, game type).
 std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode);
 
+// The set-up screen a kind of game is left to (missions, arcade, challenges); 0 for none.
+std::uint16_t SetUpScreen(std::int32_t gameKind);
+
 }  // namespace frm
