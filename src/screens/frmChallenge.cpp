@@ -30,6 +30,9 @@ constexpr std::int32_t GoalRect = 3;      // + goal - 1
 constexpr std::int32_t MedalRect = 8;     // + difficulty
 constexpr std::int32_t BannerRect = 15;
 
+constexpr std::int32_t TileSize = 120;
+constexpr std::int32_t HintHeight = 140;
+
 bool ValidDifficulty(std::int32_t d) { return d >= 0 && d < DifficultyCount; }
 
 }  // namespace
@@ -109,7 +112,7 @@ void TfrmChallenge::BuildScreen() {
     const std::int32_t column = i % 6;
     const std::int32_t row = i / 6;
     auto* button = objects->Create<TobjHintLabelButton>(Group, otHintLabelButton, 136 + 128 * column,
-                                                        381 + 128 * row, 4 + row, 120, 120);
+                                                        381 + 128 * row, 5 - row, TileSize, TileSize);
     button->Caption->Visible = false;
     button->SetFramed(true);
     button->SetOpacity(255);
@@ -118,7 +121,10 @@ void TfrmChallenge::BuildScreen() {
     const std::int32_t type = c.GameType[0];
     const std::int32_t goal = c.Goal[0];
     button->SetTint(type >= 1 && type <= 3 ? frm::GameTypeColours[type - 1] : WidgetTint);
-    button->SetHint(column < 3 ? 0 : -228, -158, TPointI{348, 158});
+    // The hint opens over the other row of tiles (so the top row lies on the
+    // higher layer): never over the difficulty buttons above the top row, nor
+    // over BACK below the bottom one.
+    button->SetHint(column < 3 ? 0 : -228, row == 0 ? TileSize + 2 : -(HintHeight + 8), TPointI{348, HintHeight});
 
     TTile& tile = Tiles[static_cast<std::size_t>(i)];
     tile.Button = button;
