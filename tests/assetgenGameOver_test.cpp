@@ -55,7 +55,7 @@ TEST(GameOverPictures, ButtonPlacesStayCalmAndLabelsHaveCaptionsAndDarkSlots) {
       // Opaque inside the rounded frame; the corners outside it are clear, so
       // no dark square shows there over the board.
       const auto alpha = [&](int x, int y) { return p.Textures[0][static_cast<std::size_t>(y) * p.TextureWidth + x] >> 24; };
-      const int r = static_cast<int>(GameOverCornerRadius);
+      const int r = static_cast<int>(GameOverCornerRadius) + 1;  // its edge is smoothed
       for (int y = 0; y < p.TextureHeight; ++y)
         for (int x = 0; x < p.TextureWidth; ++x) {
           const bool inCorner = (x < r || x >= p.TextureWidth - r) && (y < r || y >= p.TextureHeight - r);

@@ -445,8 +445,8 @@ TEST_F(GameScreen, ButtonsSlideInKeysPressPositionsFromTheRightAndAFreedPlaceIsT
     Tick();
     EXPECT_TRUE(fifth->X == -48 || fifth->X <= fourth->X - 50) << "step " << i << ": " << fifth->X;
   }
-  EXPECT_EQ(fourth->X, 155);
-  EXPECT_EQ(fifth->X, 105);
+  EXPECT_EQ(fourth->X, 150);
+  EXPECT_EQ(fifth->X, 100);
 }
 
 TEST_F(GameScreen, AButtonThatRunsOutUnderTheMenuLeavesItsPlace) {
