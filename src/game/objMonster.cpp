@@ -18,6 +18,7 @@ namespace {
 
 constexpr std::uint32_t LabelColour = 0x3333FF;
 constexpr std::int32_t LabelFontSize = 10;
+constexpr std::int32_t LargeLabelFontSize = 14;
 // The blue question needs a light ground to be read over the dark board.
 constexpr std::uint32_t PlateColour = 0xF4F4FF;
 constexpr std::int32_t PlateAlpha = 224;
@@ -121,17 +122,22 @@ TobjMonster::TobjMonster(TsysResources* resources, std::int32_t group, std::int3
   StatusPicture = AddItem(0, 0);
   StatusPicture->SetImage(Sprite::Set, Sprite::Status, Sprite::StatusStopped);
   StatusPicture->Visible = false;
+  if (resources != nullptr && resources->Options.LargeLabels != 0) {
+    LabelFont = LargeLabelFontSize;
+    LabelW = LargeLabelWidth;
+    LabelH = LargeLabelHeight;
+  }
   LabelPlate = AddItem(0, 0);
   LabelPlate->SetImage(CoreSprite::Set, CoreSprite::White, 0);
   LabelPlate->SetColorAlpha(PlateColour, PlateAlpha);
-  LabelPlate->Height = LabelHeight;
+  LabelPlate->Height = LabelH;
   Label = AddText();
-  Label->Width = LabelWidth;
-  Label->Height = LabelHeight;
+  Label->Width = LabelW;
+  Label->Height = LabelH;
   Label->SetColor(LabelColour);
   // Left-aligned and placed by hand: the text engine's centring does not match
   // the glyphs' width, and the question must sit exactly on its plate.
-  Label->SetText("", LabelFontSize, true, false, false, false, true);
+  Label->SetText("", LabelFont, true, false, false, false, true);
   PlaceItems();
 }
 
@@ -272,8 +278,8 @@ void TobjMonster::LineQuestion(std::int32_t range) {
 void TobjMonster::SetQuestion(const std::string& text) {
   Question = text;
   Label->SetPlainText(text);
-  const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFontSize).CharWidth;
-  LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelWidth);
+  const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFont).CharWidth;
+  LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelW);
   PlaceItems();
 }
 
@@ -372,9 +378,10 @@ void TobjMonster::PlaceLabel() {
 void TobjMonster::LabelBoxAt(std::int32_t p, double& x, double& y, double& w, double& h) const {
   const double k = LabelScale(p);
   w = LabelPlate->Width * k;
-  h = LabelHeight * k;
+  h = LabelH * k;
   x = -w / 2;
-  y = -12 - p / 2.0 * k;
+  // A larger question stands higher, so that its bottom stays where a plain one's is.
+  y = -12 - (LabelH - LabelHeight) - p / 2.0 * k;
 }
 
 std::int32_t TobjMonster::NextDrawnPixels() const {
