@@ -40,7 +40,14 @@ bool DecodeOptions(const std::uint8_t* p, std::size_t size, TOptionsRecord& o, T
 void TsysResources::ReadOptions() {
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
-  const TFileRead read = ReadSaveFile(OptionsFile, bytes, fromSaveFolder);
+  std::size_t fileSize = 0;
+  // A few records' worth: an options file is far smaller.
+  const TFileRead read = ReadSaveFile(OptionsFile, bytes, 4096, fromSaveFolder, fileSize);
+  // A file that may not be read is never written over.
+  if (read == TFileRead::Forbidden) {
+    Options = TOptionsRecord{};
+    return;
+  }
   TDecodeNotes notes;
   if (read == TFileRead::Read && DecodeOptions(bytes.data(), bytes.size(), Options, notes)) {
     if (notes.Repaired > 0) LogLine(std::string(OptionsFile) + ": a switch outside 0..1 was reset");
@@ -52,13 +59,13 @@ void TsysResources::ReadOptions() {
   Options = TOptionsRecord{};
   if (read == TFileRead::Missing) return;
   bool replace = true;
-  if (read == TFileRead::Unreadable && fromSaveFolder) replace = SetAside(OptionsFile, "cannot be read");
+  if (read == TFileRead::Unreadable && fromSaveFolder) replace = !SetAside(OptionsFile, "cannot be read").empty();
   if (read == TFileRead::Read && fromSaveFolder)
-    replace = SetAside(OptionsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one options record");
+    replace = !SetAside(OptionsFile, "holds " + std::to_string(fileSize) + " bytes, less than one options record").empty();
   if (replace) SaveOptions(Options);
 }
 
 bool TsysResources::SaveOptions(const TOptionsRecord& record) {
   Options = record;
-  return Saved(WriteFileAtomic(SavePath + OptionsFile, EncodeOptions(Options)), OptionsFile);
+  return WriteSave(OptionsFile, EncodeOptions(Options));
 }
