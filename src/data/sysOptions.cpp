@@ -46,6 +46,7 @@ void TsysResources::ReadOptions() {
   // A file that may not be read is never written over.
   if (read == TFileRead::Forbidden) {
     Options = TOptionsRecord{};
+    KeepUnread(OptionsFile, "changed options");
     return;
   }
   TDecodeNotes notes;
