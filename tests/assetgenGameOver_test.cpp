@@ -59,7 +59,9 @@ TEST(GameOverPictures, ButtonPlacesStayCalmAndLabelsHaveCaptionsAndDarkSlots) {
       for (int y = 0; y < p.TextureHeight; ++y)
         for (int x = 0; x < p.TextureWidth; ++x) {
           const bool inCorner = (x < r || x >= p.TextureWidth - r) && (y < r || y >= p.TextureHeight - r);
-          if (!inCorner) ASSERT_EQ(alpha(x, y), 255u) << x << "," << y;
+          if (!inCorner) {
+            ASSERT_EQ(alpha(x, y), 255u) << x << "," << y;
+          }
         }
       for (int cx : {0, p.TextureWidth - 3})
         for (int cy : {0, p.TextureHeight - 3})
