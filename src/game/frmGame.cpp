@@ -301,6 +301,7 @@ void TfrmGame::ProcessEvents() {
 
   if (res.GameKind == GameKind::Challenge) StepChallenge();
   StepAnswerLines();
+  PlaceLabels();
 }
 
 void TfrmGame::StepChallenge() {

@@ -39,6 +39,9 @@ std::int32_t PixelSizeOf(std::int32_t size) {
   }
 }
 
+// Below full size a label shrinks with its monster.
+double LabelScale(std::int32_t p) { return p < 48 ? p / 48.0 : 1.0; }
+
 std::int32_t GridValue(std::int32_t range) { return -range + Random(2 * range + 1); }
 
 std::int32_t DifficultyIndex(const TsysResources* res) { return std::clamp(res->Difficulty, 0, 3); }
@@ -132,7 +135,9 @@ TobjMonster::TobjMonster(TsysResources* resources, std::int32_t group, std::int3
   Label->Width = LabelW;
   Label->Height = LabelH;
   Label->SetColor(LabelColour);
-  Label->SetText("", LabelFont, true, false, false, true, true);
+  // Left-aligned and placed by hand: the text engine's centring does not match
+  // the glyphs' width, and the question must sit exactly on its plate.
+  Label->SetText("", LabelFont, true, false, false, false, true);
   PlaceItems();
 }
 
@@ -275,7 +280,6 @@ void TobjMonster::SetQuestion(const std::string& text) {
   Label->SetPlainText(text);
   const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFont).CharWidth;
   LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelW);
-  LabelPlate->Visible = !text.empty();
   PlaceItems();
 }
 
@@ -348,25 +352,50 @@ void TobjMonster::PlaceItems() {
   StatusPicture->Height = DrawnPixels;
   StatusPicture->RelX = -p / 2;
   StatusPicture->RelY = -p / 2 + p / 10;
+  PlaceLabel();
+}
+
+void TobjMonster::PlaceLabel() {
   // Growing and shrinking labels are scaled rather than resized: the text keeps
   // its painted target.
-  const double k = DrawnPixels < 48 ? p / 48 : 1.0;
+  const std::int32_t p = LabelPlacedOutside ? LabelPixels : DrawnPixels;
+  const double k = LabelScale(p);
+  double x = 0;
+  double y = 0;
+  double w = 0;
+  double h = 0;
+  LabelBoxAt(p, x, y, w, h);
   Label->Scale = k;
-  Label->RelX = -LabelW / 2.0 * k;
-  Label->RelY = -12 - (LabelH - LabelHeight) - p / 2 * k;
+  Label->RelX = x + PlatePadding * k + LabelShiftX;
+  Label->RelY = y + LabelShiftY;
+  Label->Visible = !LabelHidden;
   LabelPlate->Scale = k;
-  LabelPlate->RelX = -LabelPlate->Width / 2.0 * k;
+  LabelPlate->RelX = x + LabelShiftX;
   LabelPlate->RelY = Label->RelY;
+  LabelPlate->Visible = !LabelHidden && !Question.empty();
+}
+
+void TobjMonster::LabelBoxAt(std::int32_t p, double& x, double& y, double& w, double& h) const {
+  const double k = LabelScale(p);
+  w = LabelPlate->Width * k;
+  h = LabelH * k;
+  x = -w / 2;
+  // A larger question stands higher, so that its bottom stays where a plain one's is.
+  y = -12 - (LabelH - LabelHeight) - p / 2.0 * k;
+}
+
+std::int32_t TobjMonster::NextDrawnPixels() const {
+  if (Resources->GameOver || Resources->Paused) return DrawnPixels;
+  if (DrawnPixels < TargetPixels) return std::min(DrawnPixels + 1, TargetPixels);
+  if (DrawnPixels > TargetPixels) return std::max(DrawnPixels - 2, TargetPixels);
+  return DrawnPixels;
 }
 
 void TobjMonster::ProcessEvents() {
   TobjBase::ProcessEvents();
   if (Resources->GameOver || Resources->Paused) return;
 
-  if (DrawnPixels < TargetPixels)
-    DrawnPixels = std::min(DrawnPixels + 1, TargetPixels);
-  else if (DrawnPixels > TargetPixels)
-    DrawnPixels = std::max(DrawnPixels - 2, TargetPixels);
+  DrawnPixels = NextDrawnPixels();
   PlaceItems();
 
   if (StatusTime > 0) {
