@@ -48,7 +48,7 @@ TRGBA Tone(std::int32_t row, double alpha) {
 TRGBA AxisTone(const TTutorialPage& page) { return Mix(Tone(page.QuadrantColour[0], 1), Grey(1), 0.3); }
 
 // Half the drawn width of an arrow (its head) and of a line (its glow).
-constexpr double ArrowHalf = 5.5, LineHalf = 3.5;
+constexpr double ArrowHalf = 5.0, LineHalf = 3.5;
 
 struct TPlane {
   double X, Y, Size;
@@ -155,7 +155,7 @@ std::vector<TDiagramBox> UsualNumberPlaces(cairo_t* cr, const TPlane& b) {
   const int every = b.Range > 3 ? 2 : 1;
   for (int i = -b.Range; i <= b.Range; ++i) {
     if (i == 0 || i % every != 0) continue;
-    out.push_back(TextInk(cr, std::to_string(i), b.PX(i), cy + t.Size + 4, t, true));
+    out.push_back(TextInk(cr, std::to_string(i), b.PX(i), cy + t.Size + 5, t, true));
     out.push_back(TextInk(cr, std::to_string(i), cx + 7, b.PY(i) + t.Size * 0.35, t, false));
   }
   return out;
@@ -207,7 +207,7 @@ void DrawPlaneLabels(TSurface& s, const TPlane& b, const TTutorialPage& page, TD
     SelectFace(cr, t.Face, t.Size);
     const double w = TextWidth(cr, text);
     // On the x axis: below or above, then a little to either side, then further off.
-    const double below = cy + t.Size + 4, above = cy - 7;
+    const double below = cy + t.Size + 5, above = cy - 7;
     std::vector<std::array<double, 2>> xPlaces;
     for (double dx : {0.0, 0.4, -0.4, 0.5, -0.5})
       for (double y : {below, above}) xPlaces.push_back({dx, y});
