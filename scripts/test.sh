@@ -2,23 +2,48 @@
 # Installs what is missing, then builds and runs every test twice: a normal build,
 # and a clang build with AddressSanitizer + UndefinedBehaviorSanitizer that also
 # runs each fuzz target for a bounded number of iterations.
+# The sanitizer build compiles while the normal build's tests run (many of those
+# wait on a window), and the fuzzers run beside the sanitizer build's tests.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 install_missing
 JOBS="${JOBS:-$(nproc)}"
+# Tests that wait on a window or a server leave the cores idle: run more at once.
+TEST_JOBS="${TEST_JOBS:-$((2 * JOBS))}"
+SECONDS=0
+phase() { echo "== $* (at ${SECONDS} s)"; }
 
-echo "== normal build"
+phase "normal build"
 build build
-(cd "$ROOT/build" && ctest --output-on-failure -j "$JOBS")
 
-echo "== sanitizer build"
-build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DPLOTFRAY_SANITIZE=ON -DPLOTFRAY_FUZZ=ON -DPLOTFRAY_BENCH=OFF
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-(cd "$ROOT/build-asan" && ctest --output-on-failure -j "$JOBS")
+phase "sanitizer build, beside the normal build's tests"
+asan_log="$ROOT/build/sanitizer-build.log"
+(build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DPLOTFRAY_SANITIZE=ON -DPLOTFRAY_FUZZ=ON -DPLOTFRAY_BENCH=OFF) > "$asan_log" 2>&1 &
+asan_build=$!
+normal_tests=0
+(cd "$ROOT/build" && ctest --output-on-failure -j "$TEST_JOBS") || normal_tests=$?
+phase "normal build's tests done"
+if ! wait $asan_build; then
+  tail -n 60 "$asan_log"; echo "the sanitizer build failed (all of it in $asan_log)"; exit 1
+fi
+[ $normal_tests -eq 0 ] || { echo "the normal build's tests failed"; exit 1; }
 
-echo "== fuzzing"
-"$ROOT/scripts/fuzz.sh" "$ROOT/build-asan" "${FUZZ_RUNS:-20000}"
-echo "all tests passed"
+phase "sanitizer build's tests, beside the fuzzers"
+fuzz_log="$ROOT/build-asan/fuzz.log"
+"$ROOT/scripts/fuzz.sh" "$ROOT/build-asan" "${FUZZ_RUNS:-20000}" > "$fuzz_log" 2>&1 &
+fuzzing=$!
+asan_tests=0
+(
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+  export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  cd "$ROOT/build-asan" && ctest --output-on-failure -j "$TEST_JOBS"
+) || asan_tests=$?
+phase "sanitizer build's tests done"
+fuzz_ok=0
+wait $fuzzing || fuzz_ok=$?
+cat "$fuzz_log"
+[ $asan_tests -eq 0 ] || { echo "the sanitizer build's tests failed"; exit 1; }
+[ $fuzz_ok -eq 0 ] || { echo "fuzzing failed"; exit 1; }
+phase "all tests passed"

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,13 @@ class FlowTest : public ::testing::Test {
   }
   void Tick(int n = 1) {
     for (int i = 0; i < n; ++i) Director->Events->Tick();
+  }
+  // Steps until done holds; after limit steps the test fails, naming what did not happen.
+  bool TickUntil(const std::function<bool()>& done, int limit, const std::string& what) {
+    for (int i = 0; i < limit && !done(); ++i) Tick();
+    if (done()) return true;
+    ADD_FAILURE() << what << " (not within " << limit << " steps)";
+    return false;
   }
   void Move(int x, int y) {
     Director->Input->PointerMove(x, y, 0);

@@ -1,5 +1,7 @@
 #include "gameBoardSupport.h"
 
+#include <gtest/gtest.h>
+
 #include "game/defLevels.h"
 #include "game/libMaths.h"
 #include "game/sysGameObjects.h"
@@ -114,7 +116,8 @@ TobjMonster* TGameBoard::SpawnGrown(double x, double y) {
   // Grown monsters already walk; keep this one where it was put.
   const double speed = m->TopSpeed;
   m->TopSpeed = 0;
-  while (m->DrawnPixels < m->TargetPixels) Step();
+  for (int i = 0; i < 300 && m->DrawnPixels < m->TargetPixels; ++i) Step();
+  EXPECT_EQ(m->DrawnPixels, m->TargetPixels) << "the monster did not grow to its size";
   m->TopSpeed = speed;
   m->X = x;
   m->Y = y;

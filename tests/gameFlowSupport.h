@@ -44,7 +44,7 @@ class GameFlowTest : public FlowTest {
     m->X = x;
     m->Y = y;
     m->TopSpeed = 0;
-    while (m->DrawnPixels < m->TargetPixels) Tick();
+    TickUntil([m] { return m->DrawnPixels >= m->TargetPixels; }, 300, "the monster did not grow to its size");
     m->Velocity = {0, 0};
     return m;
   }

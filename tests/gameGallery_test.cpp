@@ -43,7 +43,6 @@ class GameGallery : public ::testing::Test {
     std::filesystem::create_directory_symlink(other != nullptr ? other : PLOTFRAY_DATA_DIR, Dir.Path() + "data");
     TSettingsRecord settings;
     settings.Fullscreen = 0;
-    settings.ActiveProfile = 0;
     const std::vector<std::uint8_t> bytes = EncodeSettings(settings);
     FILE* f = std::fopen(Dir.File("Settings.ini").c_str(), "wb");
     ASSERT_NE(f, nullptr);
@@ -62,6 +61,10 @@ class GameGallery : public ::testing::Test {
     p.Name = "Ada";
     Res()->AddProfile(p);
     Res()->SaveProfiles();
+    // Made active once it exists: an active profile that is not there is put right at start-up.
+    TSettingsRecord active = Res()->Settings;
+    active.ActiveProfile = 0;
+    Res()->SaveSettings(active);
     Director->Input->ButtonUp(0, 500, 400, 0);
     Tick(60);
   }

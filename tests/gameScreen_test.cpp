@@ -15,6 +15,7 @@
 #include "objects/objLabel.h"
 #include "objects/objNumber.h"
 #include "objects/objPushButton.h"
+#include "screens/frmGameOver.h"
 
 namespace {
 
@@ -33,6 +34,29 @@ class GameScreen : public GameFlowTest {
     m->Hit(false);
     for (int i = 0; i < 200 && Objects()->IsAlive(m); ++i) Tick();
   }
+  // Waits for a mission level's help page, closes it with OK and stops the spawning.
+  bool PassHelpPage(const std::string& when) {
+    if (!TickUntil([this] { return Screen(ssTutorial) != nullptr && !Screen(ssTutorial)->FadingIn; }, 60,
+                   "no help page " + when))
+      return false;
+    Click(640, 638);  // OK
+    if (!TickUntil([this] { return Screen(ssTutorial) == nullptr && !Res()->Paused; }, 60, "the help page stayed"))
+      return false;
+    NoSpawning();
+    ForceSize(1);
+    return true;
+  }
+  // Waits for the end screen to open and settle, then clicks its lower button.
+  bool ClickEndScreen(const std::string& caption) {
+    if (!TickUntil([this] { return Screen(ssGameOver) != nullptr && !Screen(ssGameOver)->FadingIn; }, 300,
+                   "no end screen offering " + caption))
+      return false;
+    const auto* over = dynamic_cast<TfrmGameOver*>(Screen(ssGameOver));
+    EXPECT_EQ(over->Next->Caption->Text, caption);
+    Click(640, 489);
+    return TickUntil([this] { return Screen(ssGameOver) == nullptr && !Res()->GameOver; }, 60,
+                     caption + " did not take the player back to the game");
+  }
 };
 
 TEST_F(GameScreen, EasyQuadrantsLargeMonsterScores150Then100Then50) {
@@ -48,7 +72,7 @@ TEST_F(GameScreen, EasyQuadrantsLargeMonsterScores150Then100Then50) {
     ClickPoint(Point(answer.X, answer.Y, true));
     Tick(2);
     EXPECT_EQ(Res()->Score, expected[hit]) << "hit " << hit;
-    while (m->DrawnPixels != m->TargetPixels) Tick();
+    TickUntil([m] { return m->DrawnPixels == m->TargetPixels; }, 300, "the hit monster did not settle at its new size");
   }
   UntilNoMonsters();
   EXPECT_EQ(Res()->TotalKills, 1);
@@ -70,7 +94,8 @@ TEST_F(GameScreen, MediumPointFifthStraightAnswerPays300ComboBonusAndAMissResets
         return o->AnswerPoint.X == n->AnswerPoint.X && o->AnswerPoint.Y == n->AnswerPoint.Y;
       });
     };
-    while (taken(m)) m->GenerateQuestion();
+    for (int tries = 0; tries < 1000 && taken(m); ++tries) m->GenerateQuestion();
+    ASSERT_FALSE(taken(m)) << "no question of its own for monster " << i;
     m->X = -200 + 100 * i;
     m->Y = -300;
     m->TopSpeed = 0;
@@ -122,6 +147,47 @@ TEST_F(GameScreen, TimeComboLapsesAfterItsWindowAndItsTextFadesWithIt) {
   EXPECT_EQ(Game()->TimeComboTimer, 0);
   EXPECT_EQ(Game()->Hud.TimeComboText->Caption->Alpha, 0);
   EXPECT_EQ(Game()->BasicCombo, 1) << "only the time combo lapses";
+}
+
+TEST_F(GameScreen, EachGameTypePaysItsOwnCombosFromTheirThresholdAndTheBestComboIsTheBasicOne) {
+  // Easy, one small monster a kill: 50 * type a kill, and a combo's bonus of
+  // 50 * (basic / 10, 5 or 2 + time / 10, 2.5 or 1) once each reaches the level's minimum
+  // (5 for Rozir Ivivuruda, 3 otherwise). The last kill comes after the time combo lapsed.
+  struct TCase {
+    std::int32_t Type;
+    std::vector<std::int32_t> Scores;
+  };
+  for (const TCase& c : {TCase{GameType::QuickQuadrants, {50, 100, 150, 200, 300, 410, 495}},
+                         TCase{GameType::WhatsThePoint, {100, 200, 390, 610, 760}},
+                         TCase{GameType::DefineTheLine, {150, 300, 675, 1125, 1400}}}) {
+    SCOPED_TRACE(GameTypeName(c.Type));
+    Director.reset();
+    OpenGame(GameKind::Arcade, c.Type, Difficulty::Easy);
+    PastFadeIn();
+    NoSpawning();
+    TfrmGame* game = Game();
+    const std::int32_t least = c.Type == GameType::QuickQuadrants ? 5 : 3;
+    const std::size_t straight = c.Scores.size() - 1;
+    for (std::size_t i = 0; i < straight; ++i) {
+      GamePost(18, 0, 1);
+      const auto n = static_cast<std::int32_t>(i + 1);
+      EXPECT_EQ(Res()->Score, c.Scores[i]) << "kill " << n;
+      EXPECT_EQ(game->Hud.BasicComboText->Visible, n >= least) << "kill " << n;
+      EXPECT_EQ(game->Hud.TimeComboText->Visible, n >= least) << "kill " << n;
+      EXPECT_EQ(game->Hud.BasicComboIcon->Visible, n >= least) << "kill " << n;
+    }
+    EXPECT_EQ(game->Hud.BasicComboText->Caption->Text, "Basic Combo x " + std::to_string(straight) + "!");
+    EXPECT_EQ(game->Hud.TimeComboText->Caption->Text, "Time Combo x " + std::to_string(straight) + "!");
+    Tick(Res()->Level.TimeComboWindow);
+    ASSERT_EQ(game->TimeCombo, 0);
+    GamePost(18, 0, 1);
+    EXPECT_EQ(Res()->Score, c.Scores.back()) << "the basic combo alone";
+    EXPECT_FALSE(game->Hud.TimeComboText->Visible);
+    EXPECT_EQ(Res()->HighestCombo, static_cast<std::int32_t>(straight + 1));
+    GamePost(19);
+    GamePost(18, 0, 1);
+    EXPECT_EQ(Res()->HighestCombo, static_cast<std::int32_t>(straight + 1)) << "a miss keeps the best combo";
+  }
 }
 
 TEST_F(GameScreen, DoomChargeGrowsByFiveForOrdinaryKillsOnlyAndFiresOnlyWhenFull) {
@@ -260,6 +326,59 @@ TEST_F(GameScreen, MissionLevelCompletesOnTheTenthKillAndTheEndScreenFollowsItsT
   EXPECT_TRUE(Res()->GameOver);
 }
 
+TEST_F(GameScreen, AMissionBeginsAtTheNextLevelAndTryAgainOrNextLevelStartItAfreshFromTheCarriedScore) {
+  CreateFirstProfile("Ada");
+  TProfileRecord profile = Res()->GetActiveProfile();
+  profile.MissionProgress[1].LevelsDone = 2;
+  Res()->SetActiveProfile(profile);
+  // As the end screen of level 2 left them.
+  Res()->MissionStartScore = 1200;
+  Res()->MissionStartKills = 20;
+  OpenGame(GameKind::Mission, GameType::WhatsThePoint, Difficulty::Medium);
+  TfrmGame* game = Game();
+  const auto expectFreshLevel = [&](std::int32_t level, std::int32_t score, std::int32_t kills) {
+    EXPECT_EQ(Res()->LevelNumber, level);
+    EXPECT_EQ(Res()->Level.Name, "Vove'r uda Zerir? - Level " + std::to_string(level));
+    EXPECT_EQ(game->Hud.Level->Value, level);
+    EXPECT_EQ(Res()->Score, score);
+    EXPECT_EQ(game->Hud.Score->Value, score);
+    EXPECT_EQ(Res()->TotalKills, kills);
+    EXPECT_EQ(Res()->LevelKills, 0);
+    EXPECT_EQ(Res()->Lives, 5);
+    EXPECT_EQ(game->BasicCombo, 0);
+    EXPECT_EQ(game->TimeCombo, 0);
+    EXPECT_FALSE(game->Hud.BasicComboText->Visible);
+    EXPECT_EQ(Objects()->TypeSize(otMonster), 0);
+    // The level offers a power-up: it starts with one.
+    EXPECT_EQ(game->PowerUpButtons.size(), 1u);
+  };
+  expectFreshLevel(3, 1200, 20);
+  EXPECT_EQ(Res()->DoomCharge, 100);
+  ASSERT_TRUE(PassHelpPage("at the start"));
+
+  // Lost: TRY AGAIN plays the level again from what it started with.
+  Res()->Score = 2500;
+  Res()->TotalKills = 26;
+  Res()->LevelKills = 6;
+  game->BasicCombo = 4;
+  game->TimeCombo = 4;
+  Res()->Lives = 1;
+  Monster(0, 0)->Hit(true);  // reached the origin
+  ASSERT_TRUE(ClickEndScreen("TRY AGAIN"));
+  expectFreshLevel(3, 1200, 20);
+  ASSERT_TRUE(PassHelpPage("after TRY AGAIN"));
+
+  // Won: PLAY NEXT LEVEL goes on from the score and kills the level ended with.
+  Res()->Score = 3000;
+  Res()->Lives = 3;
+  game->BasicCombo = 4;
+  for (int k = 0; k < 10; ++k) Kill(Monster(-150, -250));
+  ASSERT_TRUE(ClickEndScreen("PLAY NEXT LEVEL"));
+  expectFreshLevel(4, 3000, 30);
+  EXPECT_EQ(Res()->GetActiveProfile().MissionProgress[1].LevelsDone, 3);
+  ASSERT_TRUE(PassHelpPage("on the next level"));
+}
+
 TEST_F(GameScreen, ChallengeGoalsEndTheGameWhenReachedAndTheClockWhenItRunsOut) {
   struct TCase {
     std::int32_t Index;
@@ -357,7 +476,7 @@ TEST_F(GameScreen, ClockReadsMinutesAndTwoDigitSecondsInItsColours) {
 
   // A score between two clock ticks shows at once.
   TobjMonster* m = Monster(-150, -250);
-  while (Res()->ChallengeTimeLeft % 10 != 9) Tick();
+  ASSERT_TRUE(TickUntil([this] { return Res()->ChallengeTimeLeft % 10 == 9; }, 10, "the clock did not run"));
   ClickPoint(Point(m->AnswerPoint.X, m->AnswerPoint.Y, true));
   Tick(2);  // eight steps in all: the clock's next tick is still to come
   ASSERT_GT(Res()->Score, 0);
@@ -404,7 +523,7 @@ TEST_F(GameScreen, ButtonsSlideInKeysPressPositionsFromTheRightAndAFreedPlaceIsT
   while (second->X < 0) {
     EXPECT_FALSE(second->Enabled) << "not clickable outside the strip";
     Tick();
-    ++steps;
+    ASSERT_LT(++steps, 100) << "the power-up did not slide into the strip";
   }
   EXPECT_EQ(steps, 8);
   Tick();
@@ -537,7 +656,7 @@ TEST_F(GameScreen, DefineTheLineAnalyserDrawsAnswerLinesThatGoAndBlitzDoesNothin
   }
   // Its monster gone, the line fades out at once.
   m->Hit(false);
-  while (Objects()->IsAlive(m)) Tick();
+  ASSERT_TRUE(TickUntil([&] { return !Objects()->IsAlive(m); }, 300, "the answered monster did not go"));
   EXPECT_EQ(Game()->AnswerLines.size(), 2u);
   Tick(10);
   EXPECT_EQ(Game()->AnswerLines.size(), 1u);
@@ -592,7 +711,20 @@ TEST_F(GameScreen, EscOpensTheMenuOverAStillGameAndRestartBeginsAgain) {
   EXPECT_EQ(m->X, x);
   EXPECT_EQ(m->Y, y);
   EXPECT_EQ(Game()->Map->Backdrop[0]->Color, tint) << "a still board under the menu: its frames can be skipped";
+  // What a game changes as it goes; RESTART starts all of it afresh.
+  TfrmGame* game = Game();
   Res()->Score = 900;
+  Res()->Lives = 2;
+  Res()->LevelNumber = 3;
+  ApplyLevelStep(Res()->Level);
+  Res()->DoomCharge = 20;
+  Res()->TotalKills = 30;
+  Res()->LevelKills = 4;
+  Res()->MissionStartScore = 500;
+  Res()->MissionStartKills = 12;
+  game->BasicCombo = 7;
+  game->TimeCombo = 7;
+  for (int i = 0; i < 3; ++i) game->AwardPowerUp();
   Click(640, 400);  // RESTART
   Tick(20);
   EXPECT_EQ(Screen(ssGameMenu), nullptr);
@@ -600,6 +732,19 @@ TEST_F(GameScreen, EscOpensTheMenuOverAStillGameAndRestartBeginsAgain) {
   EXPECT_EQ(Res()->Score, 0);
   EXPECT_EQ(Objects()->TypeSize(otMonster), 0);
   EXPECT_EQ(Res()->Lives, 5);
+  EXPECT_EQ(Res()->LevelNumber, 1);
+  EXPECT_EQ(game->Hud.Level->Value, 1);
+  const TLevel& start = ArcadeStartLevels[GameType::WhatsThePoint - 1];
+  EXPECT_EQ(Res()->Level.KillsPerLevel[0], start.KillsPerLevel[0]) << "the first level's values again";
+  EXPECT_EQ(Res()->Level.SpawnInterval[0], start.SpawnInterval[0]);
+  EXPECT_EQ(Res()->DoomCharge, 100);
+  EXPECT_EQ(Res()->TotalKills, 0);
+  EXPECT_EQ(Res()->LevelKills, 0);
+  EXPECT_EQ(Res()->MissionStartScore, 0);
+  EXPECT_EQ(Res()->MissionStartKills, 0);
+  EXPECT_EQ(game->BasicCombo, 0);
+  EXPECT_EQ(game->TimeCombo, 0);
+  EXPECT_EQ(game->PowerUpButtons.size(), 1u) << "a new game starts with one power-up";
   EXPECT_TRUE(Game()->Hud.Score->Digits[0]->Visible) << "the score reads 0";
   EXPECT_FALSE(Game()->Hud.Score->Digits[1]->Visible);
 }

@@ -530,9 +530,10 @@ TEST_F(MenusFlow, CompletedChallengeRecordsBestAndTimeAndItsMedalGrowsOnReturn) 
   TrndGfx* medal = challenges->Tiles[1].Medal;
   EXPECT_TRUE(medal->Visible);
   EXPECT_NE(challenges->Tiles[1].Button->HintText->Text.find("3:30 Min"), std::string::npos);
-  while (challenges->FadingIn) {
+  for (int i = 0; challenges->FadingIn; ++i) {
     EXPECT_EQ(medal->Width, 1) << "waits for the fade-in";
     Tick();
+    ASSERT_LT(i, 100) << "the challenges screen did not finish fading in";
   }
   EXPECT_EQ(medal->Width, 5) << "the first step comes with the end of the fade-in";
   int largest = 0;

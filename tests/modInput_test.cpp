@@ -121,13 +121,50 @@ TEST_F(InputTest, HoldingLeftForThirtyStepsGivesTwentyEightEvents) {
   EXPECT_EQ(Spy.Count(ekGame, 4), 0) << "a tap of one step";
 }
 
-TEST_F(InputTest, EscapePostsOnlyOnRelease) {
+TEST_F(InputTest, EscapePostsItsTableEventOnlyOnRelease) {
   Input.KeyDown(0x1B, 0);
   Steps(3);
-  EXPECT_TRUE(Spy.Got.empty());
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 7, 0x1B, 0}})) << "only the key's own report";
   Input.KeyUp(0x1B, 0);
   Steps(1);
-  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 1, 0, 0}}));
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 7, 0x1B, 0}, {ekKeys, 1, 0, 0}, {ekKeys, 8, 0x1B, 0}}));
+}
+
+TEST_F(InputTest, EveryKeyReportsItsPressAndReleaseAndAHeldArrowRepeatsAtAHandsPace) {
+  Input.KeyDown(0x25, 0);
+  Input.KeyDown(0x25, 0);  // the system's own repeat is ignored
+  Steps(30);
+  // The press, then again after NavDelay steps and every NavInterval after that.
+  EXPECT_EQ(Spy.Count(ekKeys, 7), 1 + 1 + (30 - 1 - NavDelay) / NavInterval);
+  Input.KeyUp(0x25, 4);
+  Spy.Got.clear();
+  Steps(40);
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 8, 0x25, 4}})) << "released: no more repeats";
+
+  Input.KeyDown(0x09, ShiftBit);  // Shift+Tab
+  Input.KeyDown(0x50, 0);         // P reports itself but leaves the held Tab repeating
+  Input.KeyUp(0x50, 0);
+  Steps(2);
+  EXPECT_EQ(Spy.Got[1], (TGot{ekKeys, 7, 0x09, ShiftBit}));
+  EXPECT_EQ(Spy.Count(ekKeys, 7), 2);
+  Steps(NavDelay);
+  EXPECT_EQ(Spy.Count(ekKeys, 7), 3) << "the held Tab repeats";
+}
+
+TEST_F(InputTest, InTextModeTabStillMovesOnAndEscapeStillBacksOut) {
+  TsysEventComponent box;
+  Bus.Register(&box);
+  box.PostEvent(pmImmediate, ekKeys, 3, 0, 0);
+  Input.KeyDown(0x41, 0);
+  Input.KeyUp(0x41, 0);
+  Input.KeyDown(0x09, 0);
+  Input.KeyUp(0x09, 0);
+  Input.KeyDown(0x1B, 0);
+  Input.KeyUp(0x1B, 0);
+  Steps(2);
+  Spy.Got.erase(std::remove_if(Spy.Got.begin(), Spy.Got.end(), [](const TGot& g) { return g.Code == 3; }),
+                Spy.Got.end());
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekKeys, 7, 0x09, 0}, {ekKeys, 1, 0, 0}}));
 }
 
 TEST_F(InputTest, ClickRepeatsTheDownEventWithThePressPositionThenReleasesOnce) {
@@ -208,6 +245,9 @@ TEST_F(InputTest, NothingIsPostedBeforeStartupEndsOrAfterAQuitRequest) {
   EXPECT_TRUE(Spy.Got.empty());
   Input.Enabled = true;
   Input.Context = -1;
+  Input.KeyDown(0x25, 0);
+  Steps(NavDelay + 1);
+  Input.KeyUp(0x25, 0);
   Input.KeyUp(0x1B, 0);
   Input.ButtonUp(0, 1, 1, 0);
   Input.PointerMove(1, 1, 0);
@@ -219,7 +259,7 @@ TEST_F(InputTest, UnboundKeyUpWithoutADownStillPostsWhenBound) {
   Input.KeyUp(0x50, 0);  // P
   Input.KeyUp(0x51, 0);  // Q: unbound
   Steps(1);
-  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekGame, 15, 0, 0}}));
+  EXPECT_EQ(Spy.Got, (std::vector<TGot>{{ekGame, 15, 0, 0}, {ekKeys, 8, 0x50, 0}, {ekKeys, 8, 0x51, 0}}));
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include "game/objMap.h"
 #include "game/objMonster.h"
 #include "game/objSpark.h"
+#include "data/ASDbWriter.h"
+#include "data/sysFiles.h"
 #include "data/sysResources.h"
 #include "game/defLevels.h"
 #include "objects/sysForm.h"
@@ -79,6 +81,7 @@ class DirectorTest : public ::testing::Test {
       p.Name = "Ada";
       Preload = p;
     }
+    if (!std::filesystem::exists(Dir.Path() + "data")) WriteStandInCore(Dir.Path() + "data/");
     Director = std::make_unique<TmodScripting>(Platform(), Dir.Path(), Factories());
     if (withProfile) Res()->AddProfile(Preload);
   }
@@ -535,6 +538,7 @@ TEST_F(DirectorTest, QuitRequestDisablesEveryBinding) {
 TEST_F(DirectorTest, SlotWithoutAScreenIsNoDeadEnd) {
   TScreenFactories none;
   TMessageCatcher catcher;
+  WriteStandInCore(Dir.Path() + "data/");
   Director = std::make_unique<TmodScripting>(Platform(), Dir.Path(), none);
   AttachPoster();
   Post(ekMouse, 3, 0, 0);
@@ -544,18 +548,67 @@ TEST_F(DirectorTest, SlotWithoutAScreenIsNoDeadEnd) {
 }
 
 TEST_F(DirectorTest, MissingDataIsToldOnceByNameAndNothingIsWrittenIntoTheDataFolder) {
-  std::filesystem::create_directory(Dir.Path() + "data");
+  WriteStandInCore(Dir.Path() + "data/");
   TMessageCatcher catcher;
   Start(false);
   ASSERT_EQ(catcher.Messages.size(), 1u);
   EXPECT_EQ(catcher.Messages[0].first, "Game Data Missing");
   const std::string& text = catcher.Messages[0].second;
-  for (const char* name : {"data/core.asdb (missing)", "data/screens.asdb (missing)", "data/GoChallenge.asdb (missing)"})
+  for (const char* name : {"data/screens.asdb (missing)", "data/GoChallenge.asdb (missing)"})
     EXPECT_NE(text.find(name), std::string::npos) << name << " in: " << text;
   EXPECT_NE(text.find(Dir.Path() + "data/"), std::string::npos) << "where the data folder belongs";
-  EXPECT_EQ(Res()->UnreadableData.size(), 10u);
-  EXPECT_TRUE(std::filesystem::is_empty(Dir.Path() + "data")) << "no empty archive is written in place of a missing one";
+  EXPECT_EQ(Res()->UnreadableData.size(), 9u);
+  EXPECT_EQ(std::filesystem::directory_iterator(Dir.Path() + "data")->path().filename(), "core.asdb")
+      << "no empty archive is written in place of a missing one";
   EXPECT_TRUE(Director->Timer->GetEnabled()) << "the program goes on";
+  EXPECT_FALSE(Window.Terminated);
+}
+
+TEST_F(DirectorTest, WithoutTheCoreArchiveTheGameSaysSoOnceAndStopsBeforeAnyMenu) {
+  // Missing, or there but without the font: no word could be drawn.
+  for (bool present : {false, true}) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.Path() + "data");
+    if (present) {
+      TASDbWriter writer;
+      writer.Add("readme", 2, {'h', 'i'});
+      ASSERT_TRUE(writer.Save(dir.Path() + "data/core.asdb"));
+    }
+    TFakeWindow window;
+    TsysPlatform platform = Platform();
+    platform.Window = &window;
+    TMessageCatcher catcher;
+    Log.clear();
+    auto director = std::make_unique<TmodScripting>(platform, dir.Path(), Factories());
+    ASSERT_EQ(catcher.Messages.size(), 1u) << "said once";
+    EXPECT_EQ(catcher.Messages[0].first, "Game Data Missing");
+    EXPECT_NE(catcher.Messages[0].second.find("core.asdb"), std::string::npos) << catcher.Messages[0].second;
+    EXPECT_NE(catcher.Messages[0].second.find("cannot start"), std::string::npos);
+    EXPECT_TRUE(window.Terminated);
+    EXPECT_FALSE(director->Timer->GetEnabled());
+    EXPECT_TRUE(Log.empty()) << "no screen is opened";
+    director.reset();
+  }
+}
+
+TEST_F(DirectorTest, SaveFilesThatCouldNotBeReadAreToldOnceLoadingIsOver) {
+  std::vector<std::uint8_t> torn(504 + 10, 0);
+  torn[0] = 3;
+  torn[1] = 'A';
+  torn[2] = 'd';
+  torn[3] = 'a';
+  torn[20] = torn[24] = torn[28] = 1;
+  std::filesystem::create_directories(Dir.Path());
+  ASSERT_TRUE(WriteFileAtomic(Dir.File("Profiles.dat"), torn));
+  TMessageCatcher catcher;
+  Start(false);
+  std::vector<std::string> told;
+  for (const auto& m : catcher.Messages)
+    if (m.first == "Saved Games Not Read") told.push_back(m.second);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("Profiles.dat was damaged; 1 player was read whole."), std::string::npos) << told[0];
+  EXPECT_NE(told[0].find("Profiles.dat.damaged"), std::string::npos) << told[0];
+  EXPECT_EQ(Res()->ProfileCount(), 1);
 }
 
 TEST_F(DirectorTest, CompleteDataBringsNoMessage) {

@@ -31,6 +31,7 @@ class SoundInDirector : public ::testing::Test {
       Audio = audio.get();
       return audio;
     };
+    WriteStandInCore(Dir.File("data/"));
     Director = std::make_unique<TmodScripting>(platform, Dir.Path(), TScreenFactories{});
   }
   std::ptrdiff_t Place(const TsysEventComponent* c) const {
@@ -103,6 +104,7 @@ TEST_F(SoundInDirector, WithoutAnAudioFactoryTheGameRunsSilentWithoutAMessage) {
   platform.Window = &Window;
   platform.Clock = &Clock;
   platform.CreateDevice = [] { return std::make_unique<TrndRecordingDevice>(); };
+  WriteStandInCore(Dir.File("data/"));
   Director = std::make_unique<TmodScripting>(platform, Dir.Path(), TScreenFactories{});
   ASSERT_NE(Director->Sound, nullptr);
   EXPECT_FALSE(Director->Sound->IsReady());

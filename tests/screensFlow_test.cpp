@@ -46,6 +46,13 @@ TEST_F(ScreensFlow, FirstRunCreatesTheProfileAndGreetsThePlayer) {
   Director->Input->KeyPress(13);  // Enter with an empty name does nothing
   Tick(20);
   EXPECT_EQ(Res()->ProfileCount(), 0);
+  EXPECT_EQ(create->Notice->Caption->Text, "Type your name in the box first, then press OK.");
+  Click(512, 434);  // nor does OK, and the box keeps the keys
+  Tick(20);
+  EXPECT_EQ(Res()->ProfileCount(), 0);
+  ASSERT_NE(Screen(ssProfileCreate), nullptr);
+  EXPECT_TRUE(create->NameBox->Focused);
+  EXPECT_TRUE(Window.TextInput) << "typed keys still reach the box";
   Type("Ada*");  // the asterisk is refused
   Director->Input->KeyPress(13);
   Tick(3);
@@ -63,6 +70,35 @@ TEST_F(ScreensFlow, FirstRunCreatesTheProfileAndGreetsThePlayer) {
   EXPECT_EQ(menu->Greeting->Caption->Text, "Hi Ada! ");
   EXPECT_EQ(Screen(ssLoading), nullptr);
   EXPECT_EQ(Screen(ssProfileCreate), nullptr);
+}
+
+TEST_F(ScreensFlow, ADamagedProfilesFileNeverShowsAProfileErrorAndIsToldOnce) {
+  // Two players, the second active, the file cut inside the second.
+  TSettingsRecord settings;
+  settings.Fullscreen = 0;
+  settings.ActiveProfile = 1;
+  ASSERT_TRUE(WriteFileAtomic(Dir.File("Settings.ini"), EncodeSettings(settings)));
+  TProfileRecord ada;
+  ada.Name = "Ada";
+  TProfileRecord bo;
+  bo.Name = "Bo";
+  std::vector<std::uint8_t> profiles = EncodeProfiles({ada, bo});
+  profiles.resize(504 + 200);
+  ASSERT_TRUE(WriteFileAtomic(Dir.File("Profiles.dat"), profiles));
+  TMessageCatcher boxes;
+  Start();
+  PassLoading();
+  auto* menu = dynamic_cast<TfrmMainMenu*>(Screen(ssMainMenu));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->Greeting->Caption->Text, "Hi Ada! ");
+  Click(510, 325);  // TUTORIAL
+  Tick(40);
+  ASSERT_NE(Screen(ssMissions), nullptr);
+  Click(767, 595);  // RESET of Define the Line
+  Tick(2);
+  ASSERT_EQ(boxes.Messages.size(), 1u) << "the damage is told once, and RESET raises no error";
+  EXPECT_EQ(boxes.Messages[0].first, "Saved Games Not Read");
+  EXPECT_EQ(File("Profiles.dat"), EncodeProfiles({ada})) << "RESET saved the profile that is left";
 }
 
 TEST_F(ScreensFlow, NamesAreTrimmedAndANameOfSpacesOnlyIsRefused) {

@@ -48,6 +48,10 @@ TEST(CommandLine, AMistakeIsOneLineNamingItAndExitCodeTwo) {
       {{"--data="}, "'' is not a folder"},
       {{"--data", dir.File("missing")}, dir.File("missing")},
       {{"--data", dir.Path(), "--bogus"}, "'--bogus'"},
+      // Nothing after an answering option is taken silently.
+      {{"--version", "extra"}, "'extra'"},
+      {{"--help", "--bogus"}, "'--bogus'"},
+      {{"--version", "--data"}, "'--data' needs a folder"},
   };
   for (const auto& [args, named] : cases) {
     const TsysCommandLine line = Parse(args);

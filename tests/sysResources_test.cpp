@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+
+#include <unistd.h>
 
 #include "core/sysRandom.h"
 #include "data/ASDbWriter.h"
@@ -35,6 +38,31 @@ class ResourcesTest : public ::testing::Test {
   TTempDir Dir;
 };
 
+// Profile i of a file built by hand, with every field set to something that
+// tells it apart.
+TByteImage ProfileBytes(const std::string& name, std::int32_t seed) {
+  TByteImage p(504);
+  p.Name(0, name);
+  p.I32(20, 0).I32(24, 3).I32(28, 2);
+  p.U8(32, 7).U8(33, 8).U8(34, 9);
+  for (int t = 0; t < 3; ++t) p.I32(36 + 12 * t, t + 1).I32(40 + 12 * t, seed * 1000 + t).I32(44 + 12 * t, seed + t);
+  for (int c = 0; c < 12; ++c) {
+    const std::size_t at = 72 + 36 * static_cast<std::size_t>(c);
+    p.U8(at + static_cast<std::size_t>(c % 4), 1);
+    for (int d = 0; d < 4; ++d) {
+      p.I32(at + 4 + 4 * static_cast<std::size_t>(d), seed * 100 + c * 4 + d);
+      p.I32(at + 20 + 4 * static_cast<std::size_t>(d), c == 1 ? 200 + d : 0);
+    }
+  }
+  return p;
+}
+
+std::vector<std::uint8_t> Concat(const std::vector<TByteImage>& parts) {
+  std::vector<std::uint8_t> out;
+  for (const TByteImage& p : parts) out.insert(out.end(), p.Bytes.begin(), p.Bytes.end());
+  return out;
+}
+
 // ---------------------------------------------------------------- settings
 
 TEST_F(ResourcesTest, WithoutASettingsFileTheDefaultsAreUsedAndWritten) {
@@ -54,6 +82,7 @@ TEST_F(ResourcesTest, SettingsRoundTripByteForByte) {
   file.U8(0, 0).U8(1, 1).U8(2, 0).U8(3, 1).U8(4, 0).U8(5, 1).U16(6, 0xBEEF);
   file.I32(8, 4500).I32(12, 0).I32(16, 2).I32(20, 0x0A0B0C0D);
   PutFile(Settings(), file.Bytes);
+  PutFile(Profiles(), Concat({ProfileBytes("A", 1), ProfileBytes("B", 2), ProfileBytes("C", 3)}));
   auto res = Make();
   EXPECT_EQ(res->Settings.Fullscreen, 0);
   EXPECT_EQ(res->Settings.ShowFPS, 1);
@@ -76,7 +105,7 @@ TEST_F(ResourcesTest, SettingsRoundTripByteForByte) {
 
 TEST_F(ResourcesTest, OnlyTheFirstSettingsRecordOfALongerFileIsRead) {
   TByteImage file(24);
-  file.U8(0, 0).I32(8, 10).I32(12, 20).I32(16, 0);
+  file.U8(0, 0).I32(8, 10).I32(12, 20).I32(16, -1);
   file.I32(24, 77).I32(28, 88);  // trailing bytes
   PutFile(Settings(), file.Bytes);
   auto res = Make();
@@ -103,45 +132,28 @@ TEST_F(ResourcesTest, AShortSettingsFileIsKeptAsideAndTheDefaultsWritten) {
   EXPECT_EQ(FileBytes(Settings()).size(), 24u);
 }
 
-TEST_F(ResourcesTest, VolumesOutsideTheirRangeAreReset) {
+TEST_F(ResourcesTest, SettingsOutsideTheirRangesTakeTheirDefaultsAndAreWrittenBack) {
   TByteImage file(24);
+  file.U8(0, 0).U8(1, 2).U8(2, 0).U8(3, 0xFF).U8(4, 0).U8(5, 7);  // switches 2, 255, 7
   file.I32(8, -5).I32(12, 1000000).I32(16, -1);
   PutFile(Settings(), file.Bytes);
   auto res = Make();
+  EXPECT_EQ(res->Settings.Fullscreen, 0) << "a valid switch stays";
+  EXPECT_EQ(res->Settings.Antialias, 1);
+  EXPECT_EQ(res->Settings.ShowFPS, 0) << "no frame counter out of a damaged file";
+  EXPECT_EQ(res->Settings.SoundEffectsOn, 0);
+  EXPECT_EQ(res->Settings.MusicOn, 1);
   EXPECT_EQ(res->Settings.EffectsVolume, 3000);
   EXPECT_EQ(res->Settings.MusicVolume, 45);
+  EXPECT_EQ(FileBytes(Settings()), EncodeSettings(res->Settings)) << "the repair is kept";
+  EXPECT_TRUE(res->SaveFileProblems.empty()) << "nothing was lost";
 }
 
 // ---------------------------------------------------------------- profiles
 
-// Profile i of a file built by hand, with every field set to something that
-// tells it apart.
-TByteImage ProfileBytes(const std::string& name, std::int32_t seed) {
-  TByteImage p(504);
-  p.Name(0, name);
-  p.I32(20, 0).I32(24, 3).I32(28, 2);
-  p.U8(32, 7).U8(33, 8).U8(34, 9);
-  for (int t = 0; t < 3; ++t) p.I32(36 + 12 * t, t + 1).I32(40 + 12 * t, seed * 1000 + t).I32(44 + 12 * t, seed + t);
-  for (int c = 0; c < 12; ++c) {
-    const std::size_t at = 72 + 36 * static_cast<std::size_t>(c);
-    p.U8(at + static_cast<std::size_t>(c % 4), 1);
-    for (int d = 0; d < 4; ++d) {
-      p.I32(at + 4 + 4 * static_cast<std::size_t>(d), seed * 100 + c * 4 + d);
-      p.I32(at + 20 + 4 * static_cast<std::size_t>(d), c == 1 ? 200 + d : 0);
-    }
-  }
-  return p;
-}
-
-std::vector<std::uint8_t> Concat(const std::vector<TByteImage>& parts) {
-  std::vector<std::uint8_t> out;
-  for (const TByteImage& p : parts) out.insert(out.end(), p.Bytes.begin(), p.Bytes.end());
-  return out;
-}
-
 TEST_F(ResourcesTest, ProfilesRoundTripByteForByte) {
   const std::vector<std::uint8_t> file =
-      Concat({ProfileBytes("Ada", 1), ProfileBytes("Seventeen Letters", 2), ProfileBytes("", 3)});
+      Concat({ProfileBytes("Ada", 1), ProfileBytes("Seventeen Letters", 2), ProfileBytes("\xC9mile", 3)});
   PutFile(Profiles(), file);
   auto res = Make();
   ASSERT_EQ(res->ProfileCount(), 3);
@@ -204,7 +216,7 @@ TEST_F(ResourcesTest, ADamagedProfilesFileKeepsItsWholeProfilesAndIsSetAside) {
   EXPECT_EQ(FileBytes(Profiles() + ".damaged.2"), again);
 }
 
-TEST_F(ResourcesTest, SaveFilesThatCannotBeReadAreMovedAsideNotWrittenOver) {
+TEST_F(ResourcesTest, SaveFilesThatCannotBeReadAreMovedAsideNotWrittenOverAndThePlayerIsTold) {
   // Each exists, but reading it fails.
   for (const std::string& path : {Settings(), Profiles(), Scores()}) std::filesystem::create_directory(path);
   auto res = Make();
@@ -214,24 +226,179 @@ TEST_F(ResourcesTest, SaveFilesThatCannotBeReadAreMovedAsideNotWrittenOver) {
     EXPECT_TRUE(std::filesystem::is_directory(path + ".damaged")) << path;
   EXPECT_EQ(FileBytes(Settings()).size(), 24u);
   EXPECT_EQ(FileBytes(Scores()).size(), 4800u);
+  ASSERT_EQ(res->SaveFileProblems.size(), 3u);
+  EXPECT_NE(res->SaveFileProblems[1].find("Profiles.dat.damaged"), std::string::npos) << res->SaveFileProblems[1];
   res->AddProfile(TProfileRecord{});
   EXPECT_TRUE(res->SaveProfiles());
   EXPECT_EQ(FileBytes(Profiles()).size(), 504u);
 }
 
-TEST_F(ResourcesTest, ValuesThatWouldIndexTablesOutOfRangeAreReset) {
-  TByteImage p = ProfileBytes("Odd", 1);
-  p.U8(0, 200);           // name length past its field
-  p.I32(20, 9).I32(24, -1);  // difficulties
-  p.I32(36, 99);          // levels done
-  PutFile(Profiles(), p.Bytes);
+// Runs body as a user that the files' permissions hold back (root reads
+// everything), in a child process; the exit code is the result.
+template <class TBody>
+void AsPlainUser(const TTempDir& dir, TBody body) {
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::all);
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && ::setresgid(65534, 65534, 65534) != 0) std::_Exit(3);
+        if (::geteuid() == 0 && ::setresuid(65534, 65534, 65534) != 0) std::_Exit(3);
+        std::_Exit(body() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(ResourcesTest, ASaveFileThatMayNotBeReadIsLeftInPlaceNeverWrittenOverAndTold) {
+  const std::vector<std::uint8_t> profiles = Concat({ProfileBytes("Ada", 1), ProfileBytes("Bo", 2)});
+  TByteImage settings(24);
+  settings.I32(8, 100).I32(12, 10).I32(16, 1);
+  PutFile(Profiles(), profiles);
+  PutFile(Settings(), settings.Bytes);
+  std::filesystem::permissions(Profiles(), std::filesystem::perms::none);
+  std::filesystem::permissions(Settings(), std::filesystem::perms::owner_write | std::filesystem::perms::others_write);
+  AsPlainUser(Dir, [this] {
+    TMessageCatcher boxes;
+    auto res = Make();
+    TProfileRecord p;
+    p.Name = "New";
+    res->AddProfile(p);
+    TSettingsRecord s = res->Settings;
+    s.MusicVolume = 99;
+    const bool problemsTold = res->SaveFileProblems.size() == 2 &&
+                              res->SaveFileProblems[0].find("Settings.ini may not be read") == 0 &&
+                              res->SaveFileProblems[1].find("Profiles.dat may not be read") == 0;
+    const bool writesRefused = !res->SaveProfiles() && !res->SaveSettings(s);
+    return problemsTold && writesRefused && res->ProfileCount() == 1 && boxes.Messages.empty() &&
+           !FileExists(Profiles() + ".damaged") && !FileExists(Settings() + ".damaged");
+  });
+  // Nothing was lost: once it may be read again, the profiles are all there.
+  EXPECT_EQ(FileBytes(Profiles()), profiles);
+  EXPECT_EQ(FileBytes(Settings()), settings.Bytes);
+  std::filesystem::permissions(Profiles(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::permissions(Settings(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   auto res = Make();
-  const TProfileRecord r = res->GetProfile(0);
-  EXPECT_EQ(r.Name.size(), 17u);
-  EXPECT_EQ(r.MissionDifficulty, 1);
-  EXPECT_EQ(r.ArcadeDifficulty, 1);
-  EXPECT_EQ(r.ChallengeDifficulty, 2) << "valid values stay";
-  EXPECT_EQ(r.MissionProgress[0].LevelsDone, 5);
+  EXPECT_EQ(res->ProfileCount(), 2);
+  EXPECT_EQ(res->Settings.ActiveProfile, 1);
+  EXPECT_TRUE(res->SaveFileProblems.empty());
+}
+
+TEST_F(ResourcesTest, RecordsThatCannotBeProfilesAreSetAsideAndTheGoodOnesKept) {
+  struct TCase {
+    const char* What;
+    std::function<void(TByteImage&)> Spoil;
+  };
+  const std::vector<TCase> cases = {
+      {"an empty name", [](TByteImage& p) { p.Name(0, ""); }},
+      {"a control byte in the name", [](TByteImage& p) { p.Name(0, std::string("Ad\x01" "a")); }},
+      {"a name longer than its field", [](TByteImage& p) { p.U8(0, 200); }},
+      {"a difficulty of 9", [](TByteImage& p) { p.I32(20, 9); }},
+      {"a difficulty of -1", [](TByteImage& p) { p.I32(28, -1); }},
+      {"99 levels done", [](TByteImage& p) { p.I32(36 + 12, 99); }},
+      {"a negative mission score", [](TByteImage& p) { p.I32(40, -3); }},
+      {"a challenge flag of 2", [](TByteImage& p) { p.U8(72 + 36 * 4 + 1, 2); }},
+      {"a negative best time", [](TByteImage& p) { p.I32(72 + 36 * 11 + 20, -60); }},
+  };
+  for (const TCase& c : cases) {
+    std::filesystem::remove(Profiles() + ".damaged");
+    TByteImage bad = ProfileBytes("Bad", 2);
+    c.Spoil(bad);
+    const std::vector<std::uint8_t> file = Concat({ProfileBytes("Ada", 1), bad, ProfileBytes("Cy", 3)});
+    PutFile(Profiles(), file);
+    auto res = Make();
+    ASSERT_EQ(res->ProfileCount(), 2) << c.What;
+    EXPECT_EQ(res->GetProfile(1).Name, "Cy") << c.What;
+    EXPECT_EQ(FileBytes(Profiles() + ".damaged"), file) << c.What;
+    EXPECT_EQ(FileBytes(Profiles()), Concat({ProfileBytes("Ada", 1), ProfileBytes("Cy", 3)})) << c.What;
+    ASSERT_EQ(res->SaveFileProblems.size(), 1u) << c.What;
+    EXPECT_NE(res->SaveFileProblems[0].find("2 players were read whole"), std::string::npos)
+        << res->SaveFileProblems[0];
+  }
+}
+
+TEST_F(ResourcesTest, AHugeOrRandomProfilesFileIsCutToTheProfilesItReallyHolds) {
+  // 100 MB of zeros after one good profile: only the first records are looked at.
+  {
+    PutFile(Profiles(), ProfileBytes("Ada", 1).Bytes);
+    std::filesystem::resize_file(Profiles(), 100u << 20);
+    auto res = Make();
+    EXPECT_EQ(res->ProfileCount(), 1);
+    EXPECT_EQ(std::filesystem::file_size(Profiles() + ".damaged"), 100u << 20) << "kept whole";
+    EXPECT_EQ(FileBytes(Profiles()), ProfileBytes("Ada", 1).Bytes);
+  }
+  // More good profiles than the most a file may hold: the first ones are kept.
+  {
+    std::filesystem::remove(Profiles() + ".damaged");
+    std::vector<TByteImage> many;
+    for (std::size_t i = 0; i < MaxProfileCount + 3; ++i) many.push_back(ProfileBytes("P" + std::to_string(i), 1));
+    PutFile(Profiles(), Concat(many));
+    auto res = Make();
+    ASSERT_EQ(res->ProfileCount(), static_cast<std::int32_t>(MaxProfileCount));
+    EXPECT_EQ(res->GetProfile(static_cast<std::int32_t>(MaxProfileCount) - 1).Name,
+              "P" + std::to_string(MaxProfileCount - 1));
+    EXPECT_EQ(FileBytes(Profiles()).size(), MaxProfilesFileSize);
+    EXPECT_TRUE(FileExists(Profiles() + ".damaged"));
+  }
+  // Random bytes whose size is a whole number of records are no profiles.
+  {
+    std::filesystem::remove(Profiles() + ".damaged");
+    RandomSeed(7);
+    std::vector<std::uint8_t> noise(504 * 64);
+    for (std::uint8_t& b : noise) b = static_cast<std::uint8_t>(Random(256));
+    PutFile(Profiles(), noise);
+    auto res = Make();
+    EXPECT_EQ(res->ProfileCount(), 0);
+    EXPECT_EQ(FileBytes(Profiles() + ".damaged"), noise);
+    EXPECT_TRUE(FileBytes(Profiles()).empty());
+  }
+}
+
+TEST_F(ResourcesTest, AnActiveProfileThatIsNotInTheListIsRepairedAtLoading) {
+  // Two profiles, the second active, the file cut inside the second.
+  TByteImage settings(24);
+  settings.U8(0, 0).I32(8, 3000).I32(12, 45).I32(16, 1);
+  std::vector<std::uint8_t> file = Concat({ProfileBytes("Ada", 1), ProfileBytes("Bo", 2)});
+  file.resize(504 + 300);
+  PutFile(Settings(), settings.Bytes);
+  PutFile(Profiles(), file);
+  {
+    TMessageCatcher boxes;
+    auto res = Make();
+    ASSERT_EQ(res->ProfileCount(), 1);
+    EXPECT_EQ(res->Settings.ActiveProfile, 0) << "the first profile";
+    EXPECT_EQ(res->GetActiveProfile().Name, "Ada");
+    EXPECT_EQ(FileBytes(Settings()), settings.I32(16, 0).Bytes) << "the repair is saved";
+    TProfileRecord p = res->GetActiveProfile();
+    p.MissionProgress[0].LevelsDone = 2;  // what RESET and the game do
+    res->SetActiveProfile(p);
+    EXPECT_TRUE(boxes.Messages.empty());
+  }
+  // No profile at all: none is active, so the game asks for a new one.
+  std::filesystem::remove(Profiles());
+  PutFile(Settings(), settings.I32(16, 5).Bytes);
+  auto res = Make();
+  EXPECT_EQ(res->Settings.ActiveProfile, -1);
+  EXPECT_EQ(FileBytes(Settings())[16], 0xFF);
+}
+
+TEST_F(ResourcesTest, ANameNeverCarriesControlBytesIntoTheSaves) {
+  auto res = Make();
+  TProfileRecord p;
+  p.Name = std::string("\x01" "Ad\n" "a\x7F" " and more than seventeen");
+  res->AddProfile(p);
+  EXPECT_EQ(res->GetProfile(0).Name, "Ada and more than");
+  TSettingsRecord s = res->Settings;
+  s.ActiveProfile = 0;
+  res->SaveSettings(s);
+  // Even a name put in behind the reader's back is cleaned on its way into the scores.
+  res->Profiles[0].Name = std::string("Bo\tb", 4);
+  res->GameType = 1;
+  res->Difficulty = 0;
+  res->Score = 999999;
+  ASSERT_TRUE(res->AddScore(res->Score));
+  EXPECT_EQ(res->ScoreTables[0][0].Name, "Bob");
+  auto again = Make();
+  EXPECT_EQ(again->ScoreTables[0][0].Name, "Bob");
+  EXPECT_EQ(again->ScoreTables[0][1].Score, 29000) << "the other rows are still there";
+  EXPECT_TRUE(again->SaveFileProblems.empty());
 }
 
 TEST_F(ResourcesTest, TheActiveProfileIsCheckedOnEveryUse) {
@@ -503,12 +670,16 @@ TEST(TitleIndex, TheHighestTitleNotAboveTheScore) {
   EXPECT_EQ(TsysResources::TitleName(7, -2, 60000), "El Hemisferio") << "unknown: the first column";
 }
 
-TEST_F(ResourcesTest, AnEmptyScoresFileGivesEmptyTablesLeftAsTheyAre) {
+TEST_F(ResourcesTest, AnEmptyScoresFileGivesEmptyTablesLeftAsTheyAreAndSaysSo) {
   PutFile(Scores(), {});
+  SetLogFile(Dir.File("log.txt"));
   auto res = Make();
+  SetLogFile("");
   EXPECT_EQ(res->ScoreTables[0][0].Score, 0);
   EXPECT_EQ(res->ScoreTables[11][9].Name, "");
   EXPECT_TRUE(FileBytes(Scores()).empty());
+  const std::vector<std::uint8_t> log = FileBytes(Dir.File("log.txt"));
+  EXPECT_NE(std::string(log.begin(), log.end()).find("Scores.dat is empty"), std::string::npos);
 }
 
 TEST_F(ResourcesTest, AShortScoresFileKeepsItsWholeEntriesAndIsSetAside) {
@@ -527,46 +698,71 @@ TEST_F(ResourcesTest, AShortScoresFileKeepsItsWholeEntriesAndIsSetAside) {
   EXPECT_EQ(FileBytes(Scores()), repaired);
 }
 
-TEST_F(ResourcesTest, ImplausibleScoresFilesAreSetAsideForTheDefaultTables) {
-  auto validFile = [] {
-    TByteImage file(4800);
-    for (int t = 0; t < 12; ++t)
-      for (int r = 0; r < 10; ++r)
-        file.Name(Entry(t, r), "P").I32(Entry(t, r) + 20, 5000 - r * 100).I32(Entry(t, r) + 28, t % 4);
-    return file;
+TByteImage PlausibleScoresFile() {
+  TByteImage file(4800);
+  for (int t = 0; t < 12; ++t)
+    for (int r = 0; r < 10; ++r)
+      file.Name(Entry(t, r), "P" + std::to_string(t * 10 + r)).I32(Entry(t, r) + 20, 5000 - r * 100).I32(Entry(t, r) + 28, t % 4);
+  return file;
+}
+
+TEST_F(ResourcesTest, AnImpossibleScoresRowCostsThatRowAloneAndTheFileIsKeptAside) {
+  const std::vector<std::pair<const char*, std::function<void(TByteImage&)>>> cases = {
+      {"a negative score", [](TByteImage& f) { f.I32(Entry(3, 4) + 20, -1); }},
+      {"a negative level", [](TByteImage& f) { f.I32(Entry(3, 4) + 32, -7); }},
+      {"negative kills", [](TByteImage& f) { f.I32(Entry(3, 4) + 36, -2); }},
   };
-  std::vector<TByteImage> bad;
-  bad.push_back(validFile());
-  bad.back().I32(Entry(3, 9) + 20, -1);  // a negative score
-  bad.push_back(validFile());
-  bad.back().I32(Entry(7, 4) + 20, 5000);  // above the row before it
-  bad.push_back(validFile());
-  bad.back().Name(Entry(0, 0), std::string("Ad\na", 4));  // a control byte
-  bad.push_back(validFile());
-  bad.back().I32(Entry(11, 2) + 32, -7);  // a negative level
-  bad.push_back(validFile());
-  RandomSeed(11);
-  for (std::uint8_t& b : bad.back().Bytes) b = static_cast<std::uint8_t>(Random(256));  // noise
-  const TScoreTables defaults = TsysResources::DefaultScoreTables();
-  for (std::size_t i = 0; i < bad.size(); ++i) {
+  for (const auto& [what, spoil] : cases) {
     std::filesystem::remove(Scores() + ".damaged");
-    PutFile(Scores(), bad[i].Bytes);
+    TByteImage bad = PlausibleScoresFile();
+    spoil(bad);
+    PutFile(Scores(), bad.Bytes);
     auto res = Make();
     for (int t = 0; t < 12; ++t)
-      for (int r = 0; r < 10; ++r)
-        ASSERT_EQ(res->ScoreTables[t][r].Score, defaults[t][r].Score) << "file " << i << " table " << t << " row " << r;
-    EXPECT_EQ(FileBytes(Scores() + ".damaged"), bad[i].Bytes) << "file " << i << " is kept aside";
-    EXPECT_EQ(FileBytes(Scores()), EncodeScores(res->ScoreTables)) << "file " << i;
+      for (int r = 0; r < 10; ++r) {
+        // Rows below the impossible one move up; the last row of its table is empty.
+        const int from = t == 3 && r >= 4 ? r + 1 : r;
+        const std::string name = t == 3 && r == 9 ? "" : "P" + std::to_string(t * 10 + from);
+        ASSERT_EQ(res->ScoreTables[t][r].Name, name) << what << ": table " << t << " row " << r;
+        ASSERT_EQ(res->ScoreTables[t][r].Score, name.empty() ? 0 : 5000 - from * 100) << what;
+      }
+    EXPECT_EQ(FileBytes(Scores() + ".damaged"), bad.Bytes) << what << " is kept aside";
+    EXPECT_EQ(FileBytes(Scores()), EncodeScores(res->ScoreTables)) << what;
+    ASSERT_EQ(res->SaveFileProblems.size(), 1u) << what;
+    EXPECT_NE(res->SaveFileProblems[0].find("119 of the 120"), std::string::npos) << res->SaveFileProblems[0];
   }
-  // Equal scores, zero entries and names of any printable bytes are plausible.
-  TByteImage fine = validFile();
-  fine.I32(Entry(1, 1) + 20, 5000).Name(Entry(1, 1), "\xC9mile ~").I32(Entry(1, 9) + 20, 0);
-  std::filesystem::remove(Scores() + ".damaged");
-  PutFile(Scores(), fine.Bytes);
+}
+
+TEST_F(ResourcesTest, ScoresNamesAreCleanedAndTablesPutInOrderWithoutLosingARow) {
+  TByteImage file = PlausibleScoresFile();
+  file.Name(Entry(0, 0), std::string("Ad\na", 4));     // a control byte
+  file.I32(Entry(7, 6) + 20, 9000);                    // above every row of its table
+  file.Name(Entry(1, 1), "\xC9mile ~").I32(Entry(1, 9) + 20, 0);  // printable bytes and a zero score are fine
+  PutFile(Scores(), file.Bytes);
   auto res = Make();
+  EXPECT_EQ(res->ScoreTables[0][0].Name, "Ada");
+  EXPECT_EQ(res->ScoreTables[7][0].Name, "P76");
+  EXPECT_EQ(res->ScoreTables[7][0].Score, 9000);
+  EXPECT_EQ(res->ScoreTables[7][1].Name, "P70") << "the others keep their order";
+  EXPECT_EQ(res->ScoreTables[7][7].Name, "P77");
   EXPECT_EQ(res->ScoreTables[1][1].Name, "\xC9mile ~");
-  EXPECT_FALSE(FileExists(Scores() + ".damaged"));
-  EXPECT_EQ(FileBytes(Scores()), fine.Bytes);
+  EXPECT_EQ(res->ScoreTables[1][9].Score, 0);
+  EXPECT_FALSE(FileExists(Scores() + ".damaged")) << "nothing was lost";
+  EXPECT_TRUE(res->SaveFileProblems.empty());
+}
+
+TEST_F(ResourcesTest, AScoresFileOfNoiseGivesTheDefaultTables) {
+  RandomSeed(11);
+  TByteImage noise(4800);
+  for (std::uint8_t& b : noise.Bytes) b = static_cast<std::uint8_t>(Random(256));
+  PutFile(Scores(), noise.Bytes);
+  auto res = Make();
+  const TScoreTables defaults = TsysResources::DefaultScoreTables();
+  for (int t = 0; t < 12; ++t)
+    for (int r = 0; r < 10; ++r) ASSERT_EQ(res->ScoreTables[t][r].Score, defaults[t][r].Score);
+  EXPECT_EQ(FileBytes(Scores() + ".damaged"), noise.Bytes);
+  EXPECT_EQ(FileBytes(Scores()), EncodeScores(res->ScoreTables));
+  ASSERT_EQ(res->SaveFileProblems.size(), 1u);
 }
 
 // ---------------------------------------------------------------- save folder
@@ -807,4 +1003,33 @@ TEST_F(ResourcesTest, ADeferredArchiveIsCheckedAtOnceAndADamagedPictureStaysBlan
   res->SetDevice(&second);
   EXPECT_EQ(set->Listed(2)->DeviceTextures.size(), 1u);
   EXPECT_TRUE(catcher.Messages.size() == 1u);
+}
+
+// A platform that keeps files in memory stores each one when told: it must be
+// told of every save and every file set aside, once, after the file is whole.
+TEST_F(ResourcesTest, EveryFinishedSaveAndEveryFileSetAsideIsToldToTheObserver) {
+  std::vector<std::pair<std::string, std::size_t>> told;
+  TFileChangeObserver before = SetFileChangeObserver([&](const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    told.emplace_back(path, ReadFileBytes(path, bytes) ? bytes.size() : 0);
+  });
+  std::vector<std::uint8_t> file = ProfileBytes("One", 1).Bytes;
+  file.insert(file.end(), 7, 0x5A);
+  PutFile(Profiles(), file);
+  told.clear();
+  {
+    auto res = Make();
+    const std::vector<std::pair<std::string, std::size_t>> atStart = {
+        {Settings(), 24}, {Profiles() + ".damaged", file.size()}, {Profiles(), 504}, {Scores(), 4800}};
+    EXPECT_EQ(told, atStart);
+    told.clear();
+    res->AddProfile(TProfileRecord{});
+    EXPECT_TRUE(res->SaveProfiles());
+    const std::vector<std::pair<std::string, std::size_t>> afterSave = {{Profiles(), 1008}};
+    EXPECT_EQ(told, afterSave);
+  }
+  told.clear();
+  EXPECT_FALSE(WriteFileAtomic(Dir.File("no-such-folder/file"), {1, 2}));
+  EXPECT_TRUE(told.empty()) << "a write that failed stores nothing";
+  SetFileChangeObserver(std::move(before));
 }

@@ -4,6 +4,10 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
+
+#include "data/ASDbWriter.h"
+#include "data/sysImages.h"
 
 TTempDir::TTempDir() {
   static std::atomic<int> counter{0};
@@ -37,3 +41,18 @@ const bool HeadlessDrivers = [] {
 }();
 
 }  // namespace
+
+void WriteStandInCore(const std::string& dataFolder) {
+  std::filesystem::create_directories(dataFolder);
+  TASDbWriter writer;
+  for (const char* name : {"white", "white-2", "font"}) {
+    TImage image;
+    image.Name = name;
+    image.PatternWidth = image.PatternHeight = image.VisibleWidth = image.VisibleHeight = 2;
+    image.TextureWidth = image.TextureHeight = 2;
+    image.PatternCount = 1;
+    image.Textures.push_back(std::vector<std::uint32_t>(4, 0xFFFFFFFF));
+    writer.AddImage(image);
+  }
+  writer.Save(dataFolder + "core.asdb");
+}

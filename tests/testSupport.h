@@ -68,3 +68,8 @@ class TMessageCatcher {
  private:
   TMessageBoxHandler Previous;
 };
+
+// Writes a core archive of three small pictures (the font sheet's place is the
+// third) into dataFolder, creating it: enough for the game to start without
+// the generated data.
+void WriteStandInCore(const std::string& dataFolder);

@@ -28,6 +28,9 @@ const char* const ImageArchives[] = {
 
 const char* const LoadingContinue = "CLICK TO CONTINUE";
 
+// The font sheet's place in the core archive (the two white pictures come first).
+constexpr std::int32_t CoreFontImage = 2;
+
 }  // namespace
 
 TmodScripting::TmodScripting(TsysPlatform platform, std::string dataPath, TScreenFactories screens)
@@ -69,7 +72,20 @@ void TmodScripting::Startup() {
   TsysResources* resources = Interface->Resources.get();
   resources->SetDevice(Graphics->GetDevice());
 
-  resources->LoadArchive(data + "core.asdb");
+  // Every word on screen is drawn from the font of the core archive: without it
+  // the menus would be buttons without labels, so the game says so and stops.
+  const std::int32_t core = resources->LoadArchive(data + "core.asdb");
+  if (resources->ImageSet(core)->Count() <= CoreFontImage) {
+    const std::string what =
+        resources->UnreadableData.empty() ? "core.asdb (no font in it)" : resources->UnreadableData.back();
+    ShowMessage("Game Data Missing",
+                "Plotfray cannot read " + what +
+                    " of its data folder, which holds the letters of every word in the game, so it cannot start.\n\n"
+                    "The data folder should be " + data +
+                    ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
+    if (Owner != nullptr) Owner->Terminate();
+    return;
+  }
 
   CreateScreen(ssLoading);
   PostEvent(pmImmediate, ekSystem, 3, 0, 0);
@@ -87,6 +103,7 @@ void TmodScripting::Startup() {
   resources->SetImageGeometry(2, 6, TPointSize{48, 48}, TPointSize{48, 48});
   Sound->LoadMusic(data + "Music.asdb");
   TellUnreadableData();
+  TellSaveFileProblems();
 
   Input->Enabled = true;
   Timer->SetEnabled(true);
@@ -113,6 +130,15 @@ void TmodScripting::TellUnreadableData() {
               "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
                   list + "\n\nThe data folder should be " + Interface->DataFolder +
                   ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
+}
+
+void TmodScripting::TellSaveFileProblems() {
+  const std::vector<std::string>& problems = Interface->Resources->SaveFileProblems;
+  if (problems.empty()) return;
+  std::string list;
+  for (const std::string& p : problems) list += "\n\n" + p;
+  ShowMessage("Saved Games Not Read", "Plotfray could not read all of its saved players, scores and options in " +
+                                          Interface->Resources->SavePath + ":" + list);
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
@@ -314,6 +340,11 @@ void TmodScripting::HandleEvent(TsysEvent* event) {
       break;
     case ekMouse:
       if (event->Code == 3 && LoadingWait) ClickedToContinue = true;
+      break;
+    case ekKeys:
+      // Enter or Space goes on from the loading screen as a click does.
+      if (event->Code == 8 && (event->Param == vkReturn || event->Param == vkSpace) && LoadingWait)
+        ClickedToContinue = true, res->KeyboardPlay = true;
       break;
     default:
       break;

@@ -116,6 +116,8 @@ class TmodScripting : public TsysModule {
   void ShowContinue();
   // One message box listing the data files that could not be read.
   void TellUnreadableData();
+  // One message box saying which save files could not be read and what was kept.
+  void TellSaveFileProblems();
 
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;

@@ -33,17 +33,24 @@ TsysCommandLine UsageError(const std::string& program, const std::string& what) 
 TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std::string& program,
                                  const std::string& version) {
   TsysCommandLine result;
+  // The whole line is checked before --help or --version is answered, so that
+  // nothing typed after them is taken silently.
+  TsysCommandLine answer;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
-      result.Action = TsysCommandLine::TAction::Help;
-      result.Message = HelpText(program);
-      return result;
+      if (answer.Action == TsysCommandLine::TAction::Run) {
+        answer.Action = TsysCommandLine::TAction::Help;
+        answer.Message = HelpText(program);
+      }
+      continue;
     }
     if (arg == "--version") {
-      result.Action = TsysCommandLine::TAction::Version;
-      result.Message = program + " " + version + "\n";
-      return result;
+      if (answer.Action == TsysCommandLine::TAction::Run) {
+        answer.Action = TsysCommandLine::TAction::Version;
+        answer.Message = program + " " + version + "\n";
+      }
+      continue;
     }
     std::string folder;
     if (arg == "--data") {
@@ -64,5 +71,5 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
     if (folder.back() != '/') folder += '/';
     result.DataFolder = folder;
   }
-  return result;
+  return answer.Action == TsysCommandLine::TAction::Run ? result : answer;
 }

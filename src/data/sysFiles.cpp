@@ -4,25 +4,34 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "core/sysLog.h"
 
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
+  std::size_t fileSize = 0;
+  return ReadFilePrefix(path, out, SIZE_MAX, fileSize);
+}
+
+bool ReadFilePrefix(const std::string& path, std::vector<std::uint8_t>& out, std::size_t limit, std::size_t& fileSize) {
   out.clear();
+  fileSize = 0;
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   // Sized from the file, so a whole file comes in one read; a file that grows
-  // meanwhile is still read to its end.
+  // meanwhile is still read to its end (or the limit).
   struct stat st {};
-  std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
-  out.resize(size + 1);
+  fileSize = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  out.resize(std::min(fileSize + 1, limit));
   std::size_t have = 0;
   bool ok = true;
-  for (;;) {
-    if (have == out.size()) out.resize(out.size() * 2);
+  while (have < limit) {
+    if (have == out.size()) out.resize(std::min(std::max<std::size_t>(out.size() * 2, 1), limit));
     const ssize_t n = ::read(fd, out.data() + have, out.size() - have);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) ok = false;
@@ -33,6 +42,7 @@ bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out) {
   ::close(fd);
   errno = saved;
   out.resize(ok ? have : 0);
+  fileSize = std::max(fileSize, out.size());
   return ok;
 }
 
@@ -65,7 +75,24 @@ bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& b
     ::unlink(temp.c_str());
     return false;
   }
+  NoteFileChanged(path);
   return true;
+}
+
+namespace {
+TFileChangeObserver& Observer() {
+  static TFileChangeObserver observer;
+  return observer;
+}
+}  // namespace
+
+TFileChangeObserver SetFileChangeObserver(TFileChangeObserver observer) {
+  std::swap(Observer(), observer);
+  return observer;
+}
+
+void NoteFileChanged(const std::string& path) {
+  if (Observer()) Observer()(path);
 }
 
 bool FileExists(const std::string& path) {

@@ -1,15 +1,26 @@
 #pragma once
 // Whole-file reads and atomic writes of the program's own files.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
-// Reads the whole file; false when it cannot be opened or read.
+// Reads the whole file; false when it cannot be opened or read (errno tells why).
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& out);
+// Reads at most limit bytes from the start of the file; fileSize gets the size
+// of the whole file, so that a caller can tell it was cut.
+bool ReadFilePrefix(const std::string& path, std::vector<std::uint8_t>& out, std::size_t limit, std::size_t& fileSize);
 // Writes a temporary file beside the target, flushes it to disk and renames it
 // over the target, so a crash never leaves a half-written file.
 bool WriteFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes);
 bool FileExists(const std::string& path);
+
+// Told the path of each file the program has finished writing or moved
+// (after the rename), so a platform whose files live in memory can store them
+// at once. None by default; returns the observer it replaces.
+using TFileChangeObserver = std::function<void(const std::string& path)>;
+TFileChangeObserver SetFileChangeObserver(TFileChangeObserver observer);
+void NoteFileChanged(const std::string& path);
 // Whether a file can be created in folder ('/'-ended): the only sure test is to try.
 bool FolderWritable(const std::string& folder);
 // prefix + n + suffix for the smallest n >= 1 that names no existing file, so

@@ -15,6 +15,10 @@ constexpr std::size_t ScoreTableCount = 12;
 constexpr std::size_t ScoreRowCount = 10;
 constexpr std::size_t ScoresFileSize = ScoreTableCount * ScoreRowCount * ScoreEntrySize;  // 4800
 constexpr std::size_t MaxNameLength = 17;
+// The most profiles a "Profiles.dat" may hold: far above any school's players,
+// far below a file that would take seconds and hundreds of megabytes to list.
+constexpr std::size_t MaxProfileCount = 2000;
+constexpr std::size_t MaxProfilesFileSize = MaxProfileCount * ProfileRecordSize;  // 1 008 000
 
 // The 24-byte settings record of "Settings.ini".
 struct TSettingsRecord {
@@ -67,28 +71,36 @@ using TScoreTable = std::array<TScoreEntry, ScoreRowCount>;  // row 0 is the bes
 // Table (game type - 1) * 4 + difficulty.
 using TScoreTables = std::array<TScoreTable, ScoreTableCount>;
 
-// What a decoder had to put right: values that would index a table out of range
-// are brought back into it rather than handed to the game.
+// What a decoder had to put right. Repaired: values brought back into their
+// range (or names cleaned) rather than handed to the game. Rejected: whole
+// records that could not have been written by the game, left out; Why says what
+// was wrong with the first of them.
 struct TDecodeNotes {
   std::int32_t Repaired = 0;
+  std::int32_t Rejected = 0;
+  std::string Why;
 };
 
+// A name as the game keeps it: control bytes dropped, at most 17 characters.
+std::string CleanName(const std::string& name);
+
 std::vector<std::uint8_t> EncodeSettings(const TSettingsRecord& settings);
-// Reads the first record; false when fewer than 24 bytes are given.
+// Reads the first record; false when fewer than 24 bytes are given. Switches
+// other than 0/1 and volumes outside 0..4500 and 0..100 take their defaults.
 bool DecodeSettings(const std::uint8_t* data, std::size_t size, TSettingsRecord& settings, TDecodeNotes& notes);
 
 void AppendProfile(std::vector<std::uint8_t>& out, const TProfileRecord& profile);
 std::vector<std::uint8_t> EncodeProfiles(const std::vector<TProfileRecord>& profiles);
-// Reads every whole record; returns the number of bytes left over (0 for a sound file).
+// Reads every whole record that is a plausible profile (a name of 1..17
+// characters without control bytes, difficulties 0..3, levels done 0..5, no
+// negative counter, challenge flags 0/1); the others are rejected. Returns the
+// number of bytes left over (0 for a sound file).
 std::size_t DecodeProfiles(const std::uint8_t* data, std::size_t size, std::vector<TProfileRecord>& profiles,
                            TDecodeNotes& notes);
 
 std::vector<std::uint8_t> EncodeScores(const TScoreTables& tables);
 // Reads the whole entries present, in file order (at most 120), and zeroes the
-// rest; returns the number of whole entries read.
+// rest; returns the number of whole entries read. Names are cleaned; a row with
+// a negative score, level or kill count is rejected and the rows below it move
+// up; a table out of order is sorted, best first.
 std::size_t DecodeScores(const std::uint8_t* data, std::size_t size, TScoreTables& tables, TDecodeNotes& notes);
-
-// Why tables read from a file cannot be high scores that the game wrote: a
-// negative score, level or kill count, scores out of order within a table, or a
-// name holding control bytes. Empty when they are plausible.
-std::string ImplausibleScores(const TScoreTables& tables);

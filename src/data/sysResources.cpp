@@ -61,13 +61,15 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::s
   SavePath = saveFolder.empty() ? ChooseSaveFolder(DataPath) : WithSlash(std::move(saveFolder));
   // A save cut short by a kill leaves its temporary file behind; the file it was
   // to replace is whole, so the leftover goes.
-  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile}) {
+  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile, OptionsFile}) {
     const std::string leftover = SavePath + name + ".tmp";
     if (FileExists(leftover) && std::remove(leftover.c_str()) == 0)
       LogLine("removed " + leftover + ", left by a save that was cut short");
   }
   ReadSettings();
+  ReadOptions();
   ReadProfiles();
+  RepairActiveProfile(std::find(KeptUnread.begin(), KeptUnread.end(), ProfilesFile) == KeptUnread.end());
   ReadScores();
   TargetQueue.reserve(64);
   Zoom = 1.0;
@@ -140,8 +142,9 @@ TrndGfx* TsysResources::QueuedItem(std::int32_t i) const {
 // ---- save files
 
 TsysResources::TFileRead TsysResources::ReadSaveFile(const std::string& name, std::vector<std::uint8_t>& bytes,
-                                                     bool& fromSaveFolder) const {
+                                                     std::size_t limit, bool& fromSaveFolder, std::size_t& fileSize) {
   fromSaveFolder = true;
+  fileSize = 0;
   std::string path = SavePath + name;
   if (!FileExists(path)) {
     // Saves made while the program folder was writable are carried over.
@@ -151,42 +154,72 @@ TsysResources::TFileRead TsysResources::ReadSaveFile(const std::string& name, st
     fromSaveFolder = false;
     path = old;
   }
-  if (!ReadFileBytes(path, bytes)) {
-    LogLine("cannot read " + path + ": " + std::strerror(errno));
-    return TFileRead::Unreadable;
+  if (!ReadFilePrefix(path, bytes, limit, fileSize)) {
+    const int why = errno;
+    LogLine("cannot read " + path + ": " + std::strerror(why));
+    return why == EACCES || why == EPERM ? TFileRead::Forbidden : TFileRead::Unreadable;
   }
   return TFileRead::Read;
 }
 
-bool TsysResources::SetAside(const std::string& name, const std::string& why) const {
+std::string TsysResources::SetAside(const std::string& name, const std::string& why) const {
   const std::string path = SavePath + name;
   std::string aside = path + ".damaged";
   for (int n = 2; FileExists(aside) && n < 1000; ++n) aside = path + ".damaged." + std::to_string(n);
   if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    NoteFileChanged(aside);
     LogLine(path + " " + why + "; the file is kept as " + aside);
-    return true;
+    return aside;
   }
   LogLine(path + " " + why + "; it could not be moved aside (" + std::strerror(errno) + ") and is left as it is");
-  return false;
+  return "";
+}
+
+void TsysResources::KeepUnread(const std::string& name, const std::string& lost) {
+  KeptUnread.push_back(name);
+  SaveFileProblems.push_back(name + " may not be read (its permissions forbid it). It is left as it is and not written "
+                                    "over, so " + lost + " will not be kept until the game is allowed to read it.");
+}
+
+void TsysResources::NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept) {
+  std::string text = name + " was damaged; " + kept + ".";
+  if (!aside.empty()) text += " The damaged file is kept as " + aside.substr(aside.rfind('/') + 1) + ".";
+  SaveFileProblems.push_back(text);
 }
 
 void TsysResources::ReadSettings() {
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
-  const TFileRead read = ReadSaveFile(SettingsFile, bytes, fromSaveFolder);
+  std::size_t fileSize = 0;
+  const TFileRead read = ReadSaveFile(SettingsFile, bytes, SettingsRecordSize, fromSaveFolder, fileSize);
   TDecodeNotes notes;
+  if (read == TFileRead::Forbidden) {
+    Settings = TSettingsRecord{};
+    KeepUnread(SettingsFile, "changed options");
+    return;
+  }
   if (read == TFileRead::Read && DecodeSettings(bytes.data(), bytes.size(), Settings, notes)) {
-    if (notes.Repaired > 0) LogLine(std::string(SettingsFile) + ": a volume outside its range was reset");
-    if (!fromSaveFolder) SaveSettings(Settings);
+    if (notes.Repaired > 0)
+      LogLine(std::string(SettingsFile) + ": " + std::to_string(notes.Repaired) +
+              " values outside their ranges were replaced by their defaults");
+    if (notes.Repaired > 0 || !fromSaveFolder) SaveSettings(Settings);
     return;
   }
   // Missing, empty, short or unreadable: the defaults, written at once unless
   // a damaged file could not be moved out of the way.
   Settings = TSettingsRecord{};
   bool replace = true;
-  if (read == TFileRead::Unreadable && fromSaveFolder) replace = SetAside(SettingsFile, "cannot be read");
-  if (read == TFileRead::Read && !bytes.empty() && fromSaveFolder)
-    replace = SetAside(SettingsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one settings record");
+  std::string aside;
+  if (read == TFileRead::Unreadable && fromSaveFolder) {
+    aside = SetAside(SettingsFile, "cannot be read");
+    replace = !aside.empty();
+    NoteSetAside(SettingsFile, aside, "the options are back to how the game starts");
+  }
+  if (read == TFileRead::Read && fileSize > 0 && fromSaveFolder) {
+    aside = SetAside(SettingsFile, "holds " + std::to_string(fileSize) + " bytes, less than one settings record");
+    replace = !aside.empty();
+    NoteSetAside(SettingsFile, aside, "the options are back to how the game starts");
+  }
   if (replace) SaveSettings(Settings);
 }
 
@@ -194,76 +227,127 @@ void TsysResources::ReadProfiles() {
   Profiles.clear();
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
-  const TFileRead read = ReadSaveFile(ProfilesFile, bytes, fromSaveFolder);
+  std::size_t fileSize = 0;
+  const TFileRead read = ReadSaveFile(ProfilesFile, bytes, MaxProfilesFileSize, fromSaveFolder, fileSize);
   if (read == TFileRead::Missing) return;
+  if (read == TFileRead::Forbidden) return KeepUnread(ProfilesFile, "new players and their progress");
   if (read == TFileRead::Unreadable) {
     // Never written over: the next save would replace every profile in it.
-    if (fromSaveFolder) SetAside(ProfilesFile, "cannot be read");
+    if (fromSaveFolder) NoteSetAside(ProfilesFile, SetAside(ProfilesFile, "cannot be read"), "no player could be read");
     return;
   }
   TDecodeNotes notes;
   const std::size_t leftOver = DecodeProfiles(bytes.data(), bytes.size(), Profiles, notes);
-  if (notes.Repaired > 0)
-    LogLine(std::string(ProfilesFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
-  if (leftOver != 0) {
+  std::string damage;
+  if (fileSize > MaxProfilesFileSize)
+    damage = "holds " + std::to_string(fileSize) + " bytes, more than " + std::to_string(MaxProfileCount) +
+             " profiles; only the first " + std::to_string(MaxProfileCount) + " records were looked at";
+  else if (leftOver != 0)
+    damage = "ends in " + std::to_string(leftOver) + " bytes that are not a whole profile";
+  if (notes.Rejected > 0)
+    damage += (damage.empty() ? "" : "; ") + std::to_string(notes.Rejected) +
+              " records are not profiles (" + notes.Why + ")";
+  if (!damage.empty()) {
+    damage += "; kept " + std::to_string(Profiles.size()) + " whole profiles";
     // The repaired file is written only once the damaged one is safe.
-    if (!fromSaveFolder ||
-        SetAside(ProfilesFile, "ends in " + std::to_string(leftOver) + " bytes that are not a whole profile; kept " +
-                                   std::to_string(Profiles.size()) + " whole profiles"))
-      SaveProfiles();
+    const std::string aside = fromSaveFolder ? SetAside(ProfilesFile, damage) : "";
+    if (!fromSaveFolder) LogLine(std::string(ProfilesFile) + " " + damage);
+    if (!fromSaveFolder || !aside.empty()) SaveProfiles();
+    NoteSetAside(ProfilesFile, aside,
+                 Profiles.empty() ? std::string("no player could be read from it")
+                                  : std::to_string(Profiles.size()) +
+                                        (Profiles.size() == 1 ? " player was" : " players were") + " read whole");
   } else if (!fromSaveFolder) {
     SaveProfiles();
   }
 }
 
+void TsysResources::RepairActiveProfile(bool profilesRead) {
+  const std::int32_t active = Settings.ActiveProfile;
+  if (active >= -1 && active < ProfileCount() && (active >= 0 || ProfileCount() == 0)) return;
+  TSettingsRecord repaired = Settings;
+  repaired.ActiveProfile = ProfileCount() > 0 ? 0 : -1;
+  LogLine(std::string(SettingsFile) + ": the active profile " + std::to_string(active) + " is not one of the " +
+          std::to_string(ProfileCount()) + " profiles; " +
+          (ProfileCount() > 0 ? "the first profile is made active" : "none is active"));
+  // Kept in memory only while the profiles could not be read: they are still there.
+  if (profilesRead)
+    SaveSettings(repaired);
+  else
+    Settings = repaired;
+}
+
 void TsysResources::ReadScores() {
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
-  const TFileRead read = ReadSaveFile(ScoresFile, bytes, fromSaveFolder);
+  std::size_t fileSize = 0;
+  const TFileRead read = ReadSaveFile(ScoresFile, bytes, ScoresFileSize, fromSaveFolder, fileSize);
   TDecodeNotes notes;
+  if (read == TFileRead::Forbidden) {
+    ScoreTables = DefaultScoreTables();
+    return KeepUnread(ScoresFile, "new high scores");
+  }
+  if (read == TFileRead::Read && fileSize == 0) {
+    DecodeScores(bytes.data(), 0, ScoreTables, notes);
+    LogLine(SavePath + ScoresFile + " is empty; the high-score tables start empty");
+    return;
+  }
   if (read == TFileRead::Read) {
-    // An empty file gives empty tables; a short one keeps its whole entries.
     const std::size_t entries = DecodeScores(bytes.data(), bytes.size(), ScoreTables, notes);
-    const std::string doubt = ImplausibleScores(ScoreTables);
-    if (!doubt.empty()) {
-      // Not tables the game wrote: kept aside like any damaged file, and the
-      // default tables take their place once it is safe.
+    std::string damage;
+    std::string kept;
+    if (notes.Rejected * 2 > static_cast<std::int32_t>(entries)) {
+      // Mostly rows no game could have written: not high scores at all.
       ScoreTables = DefaultScoreTables();
-      if (!fromSaveFolder || SetAside(ScoresFile, "does not hold high scores (" + doubt + ")")) SaveScores();
-      return;
+      damage = "does not hold high scores (" + std::to_string(notes.Rejected) + " of its " + std::to_string(entries) +
+               " rows are impossible; " + notes.Why + ")";
+      kept = "the high scores are back to how the game starts";
+    } else {
+      if (fileSize < ScoresFileSize)
+        damage = "holds " + std::to_string(fileSize) + " bytes, less than the 4800 of the tables";
+      if (notes.Rejected > 0)
+        damage += (damage.empty() ? "" : "; ") + std::to_string(notes.Rejected) + " rows are impossible (" +
+                  notes.Why + ")";
+      const std::size_t good = entries - static_cast<std::size_t>(notes.Rejected);
+      kept = std::to_string(good) + " of the 120 high scores were read whole";
+      if (!damage.empty()) damage += "; kept " + std::to_string(good) + " whole entries";
     }
     if (notes.Repaired > 0)
-      LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values out of range were reset");
-    if (!bytes.empty() && bytes.size() < ScoresFileSize) {
-      if (!fromSaveFolder ||
-          SetAside(ScoresFile, "holds " + std::to_string(bytes.size()) +
-                                   " bytes, less than the 4800 of the tables; kept " + std::to_string(entries) +
-                                   " whole entries"))
-        SaveScores();
+      LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values were put right");
+    if (!damage.empty()) {
+      const std::string aside = fromSaveFolder ? SetAside(ScoresFile, damage) : "";
+      if (!fromSaveFolder) LogLine(std::string(ScoresFile) + " " + damage);
+      if (!fromSaveFolder || !aside.empty()) SaveScores();
+      NoteSetAside(ScoresFile, aside, kept);
     } else if (!fromSaveFolder) {
       SaveScores();
     }
     return;
   }
   ScoreTables = DefaultScoreTables();
-  if (read == TFileRead::Unreadable && fromSaveFolder && !SetAside(ScoresFile, "cannot be read")) return;
+  if (read == TFileRead::Unreadable && fromSaveFolder) {
+    const std::string aside = SetAside(ScoresFile, "cannot be read");
+    NoteSetAside(ScoresFile, aside, "the high scores are back to how the game starts");
+    if (aside.empty()) return;
+  }
   SaveScores();
 }
 
 bool TsysResources::SaveSettings(const TSettingsRecord& record) {
   Settings = record;
-  return Saved(WriteFileAtomic(SavePath + SettingsFile, EncodeSettings(Settings)), SettingsFile);
+  return WriteSave(SettingsFile, EncodeSettings(Settings));
 }
 
-bool TsysResources::SaveProfiles() {
-  return Saved(WriteFileAtomic(SavePath + ProfilesFile, EncodeProfiles(Profiles)), ProfilesFile);
-}
+bool TsysResources::SaveProfiles() { return WriteSave(ProfilesFile, EncodeProfiles(Profiles)); }
 
-bool TsysResources::SaveScores() {
-  return Saved(WriteFileAtomic(SavePath + ScoresFile, EncodeScores(ScoreTables)), ScoresFile);
-}
+bool TsysResources::SaveScores() { return WriteSave(ScoresFile, EncodeScores(ScoreTables)); }
 
-bool TsysResources::Saved(bool ok, const std::string& name) {
+bool TsysResources::WriteSave(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  if (std::find(KeptUnread.begin(), KeptUnread.end(), name) != KeptUnread.end()) {
+    LogLine("not writing " + SavePath + name + ": it could not be read and is kept as it is");
+    return false;
+  }
+  const bool ok = WriteFileAtomic(SavePath + name, bytes);
   if (ok || SaveFailureTold) return ok;
   SaveFailureTold = true;
   ShowMessage("Cannot Save",
@@ -304,7 +388,11 @@ void TsysResources::SetActiveProfile(const TProfileRecord& record) {
   Profiles[static_cast<std::size_t>(Settings.ActiveProfile)] = record;
 }
 
-void TsysResources::AddProfile(const TProfileRecord& record) { Profiles.push_back(record); }
+void TsysResources::AddProfile(const TProfileRecord& record) {
+  Profiles.push_back(record);
+  // What is saved must read back: a name never carries control bytes.
+  Profiles.back().Name = CleanName(record.Name);
+}
 
 void TsysResources::RecordProgress() {
   TProfileRecord profile = GetActiveProfile();
@@ -392,7 +480,7 @@ bool TsysResources::AddScore(std::int32_t value) {
   ScoreRank = static_cast<std::int32_t>(row);
   std::move_backward(table.begin() + static_cast<std::ptrdiff_t>(row), table.end() - 1, table.end());
   TScoreEntry& e = table[row];
-  e.Name = GetActiveProfile().Name;
+  e.Name = CleanName(GetActiveProfile().Name);
   e.Score = Score;
   e.Title = TitleIndex(GameType, Difficulty, Score);
   e.Difficulty = ScoreTableIndex(GameType, Difficulty) % 4;

@@ -8,6 +8,7 @@
 
 #include "data/ASDb.h"
 #include "data/sysImages.h"
+#include "data/sysOptions.h"
 #include "data/sysRecords.h"
 #include "game/defLevels.h"
 #include "render/rndDevice.h"
@@ -44,6 +45,9 @@ class TsysResources {
   TSettingsRecord Settings;
   // Takes the record and writes the file; false (and a log line) when it could not.
   bool SaveSettings(const TSettingsRecord& record);
+  // The later options ("Options.ini", data/sysOptions.h), kept and saved the same way.
+  TOptionsRecord Options;
+  bool SaveOptions(const TOptionsRecord& record);
 
   // --- profiles ---
   std::int32_t ProfileCount() const { return static_cast<std::int32_t>(Profiles.size()); }
@@ -78,6 +82,9 @@ class TsysResources {
   std::vector<std::string> UnreadableData;
   // Notes a data file (a full path or one relative to DataPath) and logs it.
   void NoteUnreadableData(const std::string& path, const std::string& why);
+  // Save files that could not be read whole, each said in a sentence for the
+  // player: what happened and what was kept. Told once loading is over.
+  std::vector<std::string> SaveFileProblems;
 
   // --- image archives ---
   // Appends a new image set holding the archive's image records in record order
@@ -101,6 +108,9 @@ class TsysResources {
   bool GameOver = false;
   bool Paused = false;
   bool MenuOpen = false;
+  // The keys are being used to move about the screens: each screen shows its
+  // focus at once. A mouse click clears it.
+  bool KeyboardPlay = false;
   std::int32_t GameKind = 0;
   std::int32_t GameType = 0;
   std::int32_t Difficulty = 0;
@@ -147,21 +157,34 @@ class TsysResources {
 
  private:
   void ReadSettings();
+  void ReadOptions();  // in data/sysOptions.cpp
   void ReadProfiles();
   void ReadScores();
-  enum class TFileRead { Missing, Read, Unreadable };
-  // Reads a save file from SavePath, or from DataPath when only that holds one;
-  // fromSaveFolder tells which.
-  TFileRead ReadSaveFile(const std::string& name, std::vector<std::uint8_t>& bytes, bool& fromSaveFolder) const;
+  // An active profile that is not in the list becomes the first one (none when
+  // the list is empty), so that no screen meets a missing player.
+  void RepairActiveProfile(bool profilesRead);
+  // Forbidden: the file is there but may not be read (its permissions).
+  enum class TFileRead { Missing, Read, Unreadable, Forbidden };
+  // Reads at most limit bytes of a save file from SavePath, or from DataPath
+  // when only that holds one; fromSaveFolder tells which, fileSize the whole size.
+  TFileRead ReadSaveFile(const std::string& name, std::vector<std::uint8_t>& bytes, std::size_t limit,
+                         bool& fromSaveFolder, std::size_t& fileSize);
   // Moves a damaged or unreadable save file of SavePath out of the way under a
-  // new name; false when it could not be moved.
-  bool SetAside(const std::string& name, const std::string& why) const;
+  // new name and returns that name; empty when it could not be moved.
+  std::string SetAside(const std::string& name, const std::string& why) const;
+  // A save file that may not be read is left as it is and never written over in
+  // this run (a write would replace what it holds); the player is told.
+  void KeepUnread(const std::string& name, const std::string& lost);
+  // Tells the player that a damaged save file was kept aside and what was kept.
+  void NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept);
 
-  // The result of a save; the first failure of a run is told to the player.
-  bool Saved(bool ok, const std::string& name);
+  // Writes a save file unless it is kept unread; the first failure of a run is
+  // told to the player.
+  bool WriteSave(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
   TsysMainWindow* Owner;
   bool SaveFailureTold = false;
+  std::vector<std::string> KeptUnread;  // save files not to be written this run
   std::vector<std::unique_ptr<TImageSet>> ImageSets;
   std::vector<TTextureId> Targets;
   std::vector<TrndGfx*> TargetQueue;

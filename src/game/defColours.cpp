@@ -1,5 +1,22 @@
 #include "game/defColours.h"
 
+#include "game/defLevels.h"
+
+const std::array<std::uint32_t, 5> ColourBlindQuadrants = {
+    0xFFFFFF,  // the axes
+    0x009E73,  // I: bluish green
+    0xF0E442,  // II: yellow
+    0xD55E00,  // III: vermilion
+    0x0072B2,  // IV: blue
+};
+
+std::uint32_t QuadrantColour(const TLevel& level, bool colourBlind, std::int32_t quadrant) {
+  if (quadrant < 0 || quadrant > 4) return 0xFFFFFF;
+  if (colourBlind) return ColourBlindQuadrants[static_cast<std::size_t>(quadrant)];
+  const std::int32_t index = level.QuadrantColour[quadrant];
+  return index >= 0 && index < ColourCount ? ColourTable[static_cast<std::size_t>(index)] : 0xFFFFFF;
+}
+
 const std::array<std::uint32_t, 9> ColourTable = {
     0xFF0000,  // red
     0x00FF00,  // green

@@ -17,7 +17,7 @@ constexpr std::array<std::int32_t, 5> QuadrantColourRow = {-1, 1, 3, 0, 2};
 constexpr std::int32_t ClosedQuadrantRow = 8;
 // Axes take this row where a level's own axis colour is a quadrant's.
 constexpr std::int32_t NeutralAxisRow = 5;
-// 0xRRGGBB of quadrant 1..4; white outside.
+// 0xRRGGBB of quadrant 1..4 in the usual palette; white outside.
 std::uint32_t QuadrantColour(std::int32_t quadrant);
 // True when a ColourTable row is one of the four quadrant colours.
 bool IsQuadrantColourRow(std::int32_t row);
@@ -28,3 +28,14 @@ bool IsQuadrantColourRow(std::int32_t row);
 // seven by Random(7).
 constexpr std::int32_t NeutralMonsterColourCount = 7;
 extern const std::array<std::uint32_t, 7> NeutralMonsterColours;
+
+// The colour-blind-safe palette of the board, by quadrant 1..4 (entry 0, the
+// axes, stays white): green, yellow, red and blue that also differ in
+// lightness and in blue against yellow, so they stay apart for the children
+// who cannot tell red from green.
+extern const std::array<std::uint32_t, 5> ColourBlindQuadrants;
+
+struct TLevel;
+// The colour of quadrant 0..4 on the board: the level's own, or the
+// colour-blind-safe one when that option is on. White for an index outside the table.
+std::uint32_t QuadrantColour(const TLevel& level, bool colourBlind, std::int32_t quadrant);

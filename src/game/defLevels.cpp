@@ -55,7 +55,6 @@ TLevel Mission(const TMissionRow& row) {
   l.MaxMonsters[M] = row.MaxMonsters;
   l.KillsPerLevel[M] = row.KillsPerLevel;
   for (int i = 0; i < 3; ++i) l.SizeWeights[M][i] = row.SizeWeights[i];
-  PaintQuadrants(l);
   return l;
 }
 

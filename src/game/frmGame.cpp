@@ -14,6 +14,7 @@
 #include "game/defSprites.h"
 #include "game/libMaths.h"
 #include "game/objEffect.h"
+#include "game/objCursor.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
 #include "game/objMonster.h"
@@ -53,6 +54,8 @@ std::int32_t Clamp32(std::int64_t v) {
 
 TfrmGame::TfrmGame(TsysMainWindow* owner, TsysInterface* iface) : TsysForm(owner, iface, grGame, sidGame, true) {
   EventMask |= ekSystem | ekKeys | ekGame | ekMouse;
+  KeyFocus = false;  // the keys steer the board cursor instead
+  Cursor = std::make_unique<TobjCursor>(Objects(), Resources(), Group);
 }
 
 TfrmGame::~TfrmGame() = default;
@@ -70,6 +73,10 @@ void TfrmGame::FreeScreen() {
   LevelCompleteText = nullptr;
   ComboText = nullptr;
   Hud = THud{};
+  Cursor->Clear();
+  Cursor->Ring = nullptr;
+  PausePanel = nullptr;
+  KeyPaused = false;
 }
 
 // ---------------------------------------------------------------------------
@@ -218,6 +225,7 @@ void TfrmGame::ClearBoard() {
   }
   PowerUpButtons.clear();
   Map = nullptr;
+  Cursor->Clear();
   LevelCompleteText = nullptr;
   ComboText = nullptr;
   if (!Building) PostEvent(pmImmediate, ekGame, 48, 0, 0);
@@ -252,6 +260,7 @@ void TfrmGame::BuildBoard() {
     auto* point = static_cast<TobjGridPoint*>(objects->TypeObject(otGridPoint, i));
     if (!level.QuadrantAllowed[QuadrantOf(point->PointX, point->PointY)]) point->Active = false;
   }
+  Cursor->Place(Map, quadrants);
 }
 
 // ---------------------------------------------------------------------------
@@ -259,6 +268,7 @@ void TfrmGame::BuildBoard() {
 
 void TfrmGame::ProcessEvents() {
   TsysForm::ProcessEvents();
+  StepKeys();
   TsysResources& res = *Resources();
   if (res.GameOver || res.Paused || Closing) return;
 
@@ -382,6 +392,7 @@ void TfrmGame::EndGame() {
 
 void TfrmGame::HandleEvent(TsysEvent* event) {
   TsysForm::HandleEvent(event);
+  if (HandleKeys(event)) return;
   TsysResources& res = *Resources();
   // A button that ran out while a menu lay over the game would otherwise keep
   // its place in the row for the rest of the level.

@@ -5,9 +5,11 @@
 // runs the challenge clock and goal, and hands over to the game-over screen or
 // the in-game menu. The rules live in frmGame.cpp; the HUD strip left of the
 // board (score, level, lives, combos, the Doom Device, help, power-up buttons
-// and the challenge text) in frmGameHud.cpp.
+// and the challenge text) in frmGameHud.cpp; play by keys (the board cursor,
+// pause, help) in frmGameKeys.cpp.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 
 class TobjBase;
 class TobjButton;
+class TobjCursor;
 class TobjEffect;
 class TobjLabel;
 class TobjMap;
@@ -60,6 +63,18 @@ class TfrmGame : public TsysForm {
   // Presses the button at list position index (keys 1..5 press positions 4..0).
   void PressPowerUpSlot(std::int32_t index);
   void ShowClock();
+
+  // --- keys (frmGameKeys.cpp) ---
+  // The keys of play: P pauses and resumes, F1 opens a mission level's help,
+  // the arrows, Enter and Space drive the board cursor. True when a key was used.
+  bool HandleKeys(TsysEvent* event);
+  void SetKeyPaused(bool paused);
+  // The cursor's ring shown while the keys are in use, every step.
+  void StepKeys();
+  std::unique_ptr<TobjCursor> Cursor;
+  // Paused by P (a menu pauses through the resources alone).
+  bool KeyPaused = false;
+  TobjLabel* PausePanel = nullptr;
 
   // The Beat-the-Clock text and its colour for a number of frames left.
   static std::string ClockText(std::int32_t framesLeft, std::int32_t score, std::int32_t target);

@@ -55,9 +55,8 @@ void TobjGridPoint::MakeTile(std::int32_t quadrant) {
 void TobjGridPoint::SetPoint(std::int32_t x, std::int32_t y) {
   PointX = x;
   PointY = y;
-  const std::int32_t index = Resources->Level.QuadrantColour[QuadrantOf(x, y)];
-  const std::uint32_t colour =
-      LightenColour(64, index >= 0 && index < ColourCount ? ColourTable[static_cast<std::size_t>(index)] : 0xFFFFFF);
+  const std::uint32_t colour = LightenColour(
+      64, QuadrantColour(Resources->Level, Resources->Options.ColourBlindPalette != 0, QuadrantOf(x, y)));
   BaseRed = static_cast<std::uint8_t>(colour >> 16);
   BaseGreen = static_cast<std::uint8_t>(colour >> 8);
   BaseBlue = static_cast<std::uint8_t>(colour);
@@ -88,8 +87,23 @@ void TobjGridPoint::DrawDot() {
   // clicks on must stay in sight.
   if (!IsTile) alpha = std::max(alpha, DotMinAlpha);
   if (Dim) alpha /= 4;
+  // A quadrant tile's numeral must read on any quadrant colour, dimmed or not.
+  if (IsTile && Active) alpha = std::max(alpha, TileMinAlpha);
   MainItem->SetColorAlpha(DrawnColour(), alpha);
 }
+
+void TobjGridPoint::Answer() {
+  FlashRed = BaseRed;
+  FlashGreen = BaseGreen;
+  FlashBlue = BaseBlue;
+  Flashing = true;
+  FlashRising = true;
+  AnswerLeft = 0;
+  Highlight->Visible = false;
+  PostEvent(pmQueued, ekGame, 16, reinterpret_cast<std::intptr_t>(this), 0);
+}
+
+void TobjGridPoint::ReportHover() { PostEvent(pmQueued, ekGame, 24, reinterpret_cast<std::intptr_t>(this), 0); }
 
 void TobjGridPoint::HandleEvent(TsysEvent* event) {
   TobjBase::HandleEvent(event);
@@ -104,14 +118,7 @@ void TobjGridPoint::HandleEvent(TsysEvent* event) {
     case 3:
       // Under a menu the click is the menu's; the board keeps its hover only.
       if (!Hovered || Resources->Paused) break;
-      FlashRed = BaseRed;
-      FlashGreen = BaseGreen;
-      FlashBlue = BaseBlue;
-      Flashing = true;
-      FlashRising = true;
-      AnswerLeft = 0;
-      Highlight->Visible = false;
-      PostEvent(pmQueued, ekGame, 16, reinterpret_cast<std::intptr_t>(this), 0);
+      Answer();
       break;
     default:
       break;

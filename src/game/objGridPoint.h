@@ -20,6 +20,10 @@ class TobjGridPoint : public TobjBase {
   // The answer highlight in a colour for that many steps, fading in and out.
   void ShowAnswer(std::int32_t frames, std::uint32_t colour);
   void SetSelected(bool selected) { Selected = selected; }
+  // Answers with this point as a click on it does (the flash and ekGame 16).
+  void Answer();
+  // Reports the point as under the pointer (ekGame 24), as the pointer does.
+  void ReportHover();
 
   void HandleEvent(TsysEvent* event) override;
   // Growth, flash and highlight, every step while the game runs.
@@ -29,6 +33,8 @@ class TobjGridPoint : public TobjBase {
   std::int32_t PointY = 0;
   // A resting dot is drawn no fainter than this.
   static constexpr std::int32_t DotMinAlpha = 224;
+  // A playable quadrant tile is drawn no fainter than this.
+  static constexpr std::int32_t TileMinAlpha = 190;
   double DotSize = 9;
   double MinSize = 9;
   double MaxSize = 20;

@@ -21,11 +21,14 @@ constexpr std::int32_t GridLineAlpha = 64;
 constexpr std::int32_t TickLength = 24;
 // Numbers and axis names: light on the dark board, with a shadow to lift them.
 constexpr std::uint32_t LabelColour = 0xFFFFFF;
+// Each quadrant's numeral, on a dark plate in the cell at its outer corner, so
+// that quadrants are told apart by more than their colour.
+constexpr std::int32_t NumeralSize = 16;
+constexpr std::int32_t PlateWidth = 46;
+constexpr std::int32_t PlateHeight = 26;
+constexpr std::int32_t PlateAlpha = 170;
+constexpr const char* Numerals[5] = {"", "I", "II", "III", "IV"};
 
-std::uint32_t QuadrantColourOf(const TLevel& level, std::int32_t index) {
-  const std::int32_t colour = level.QuadrantColour[index];
-  return colour >= 0 && colour < ColourCount ? ColourTable[static_cast<std::size_t>(colour)] : 0xFFFFFF;
-}
 
 }  // namespace
 
@@ -69,11 +72,14 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
   LinesX.clear();
   LinesY.clear();
   Labels.clear();
+  QuadrantNumerals.fill(nullptr);
   Ready = false;
   // A range below 1 would divide by zero; no level has one.
   RangeX = std::max(rangeX, 1);
   RangeY = std::max(rangeY, 1);
   const TLevel& level = Resources->Level;
+  const bool colourBlind = Resources->Options.ColourBlindPalette != 0;
+  const auto colourOf = [&level, colourBlind](std::int32_t q) { return QuadrantColour(level, colourBlind, q); };
 
   const std::int32_t pattern = 1 + Random(4);
   const std::uint32_t firstTint = PackRGB(128 + Random(128), 128 + Random(128), 128 + Random(128));
@@ -104,11 +110,11 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
       else
         q = j < RangeY ? 2 : 3;
       Cells.push_back(AddPlain((i - RangeX) * CellWidth + 128, (j - RangeY) * CellHeight, cw, ch,
-                               LightenColour(128, QuadrantColourOf(level, q)), CellAlpha));
+                               LightenColour(128, colourOf(q)), CellAlpha));
     }
   }
 
-  const std::uint32_t lineColour = LightenColour(32, QuadrantColourOf(level, 0));
+  const std::uint32_t lineColour = LightenColour(32, colourOf(0));
   for (std::int32_t i = 0; i <= 2 * RangeX; ++i) {
     const bool axis = i == RangeX;
     const std::int32_t thick = axis ? 3 : 1;
@@ -134,6 +140,25 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
     }
     for (std::int32_t i = 0; i <= 2 * RangeY; ++i)
       if (i != RangeY) AddLabel(std::to_string(RangeY - i), 10, 140, (i - RangeY) * CellHeight - 7, 30, 12);
+  }
+
+  if (level.GameType != GameType::QuickQuadrants) {
+    // Quadrant q's outer corner cell: x and y of its middle, plane y upwards.
+    static constexpr double Sx[5] = {0, 1, -1, -1, 1};
+    static constexpr double Sy[5] = {0, -1, -1, 1, 1};
+    for (std::int32_t q = 1; q <= 4; ++q) {
+      const double cx = 128 + Sx[q] * (RangeX - 0.5) * CellWidth;
+      const double cy = Sy[q] * (RangeY - 0.5) * CellHeight;
+      AddPlain(cx - PlateWidth / 2.0, cy - PlateHeight / 2.0, PlateWidth, PlateHeight, 0x000000, PlateAlpha);
+      TrndText* numeral = AddText();
+      numeral->RelX = cx - PlateWidth / 2.0;
+      numeral->RelY = cy - PlateHeight / 2.0;
+      numeral->Width = PlateWidth;
+      numeral->Height = PlateHeight;
+      numeral->SetColor(LabelColour);
+      numeral->SetText(Numerals[q], NumeralSize, true, true, false, true, true);
+      QuadrantNumerals[static_cast<std::size_t>(q - 1)] = numeral;
+    }
   }
 
   AddLabel("-x", 14, 128 - (RangeX * CellWidth + 40), -11, 30, 18);

@@ -31,6 +31,8 @@ class TobjMap : public TobjBase {
   std::vector<TrndGfx*> LinesX;  // vertical lines, left to right
   std::vector<TrndGfx*> LinesY;  // horizontal lines, top to bottom
   std::vector<TrndText*> Labels;  // numbers and axis names
+  // The numerals I..IV of the quadrants (boards without quadrant tiles).
+  std::array<TrndText*, 4> QuadrantNumerals{};
   double TintRed = 128;
   double TintGreen = 128;
   double TintBlue = 0;

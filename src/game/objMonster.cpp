@@ -18,6 +18,7 @@ namespace {
 
 constexpr std::uint32_t LabelColour = 0x3333FF;
 constexpr std::int32_t LabelFontSize = 10;
+constexpr std::int32_t LargeLabelFontSize = 14;
 // The blue question needs a light ground to be read over the dark board.
 constexpr std::uint32_t PlateColour = 0xF4F4FF;
 constexpr std::int32_t PlateAlpha = 224;
@@ -136,15 +137,20 @@ TobjMonster::TobjMonster(TsysResources* resources, std::int32_t group, std::int3
   StatusPicture = AddItem(0, 0);
   StatusPicture->SetImage(Sprite::Set, Sprite::Status, Sprite::StatusStopped);
   StatusPicture->Visible = false;
+  if (resources != nullptr && resources->Options.LargeLabels != 0) {
+    LabelFont = LargeLabelFontSize;
+    LabelW = LargeLabelWidth;
+    LabelH = LargeLabelHeight;
+  }
   LabelPlate = AddItem(0, 0);
   LabelPlate->SetImage(CoreSprite::Set, CoreSprite::White, 0);
   LabelPlate->SetColorAlpha(PlateColour, PlateAlpha);
-  LabelPlate->Height = LabelHeight;
+  LabelPlate->Height = LabelH;
   Label = AddText();
-  Label->Width = LabelWidth;
-  Label->Height = LabelHeight;
+  Label->Width = LabelW;
+  Label->Height = LabelH;
   Label->SetColor(LabelColour);
-  Label->SetText("", LabelFontSize, true, false, false, true, true);
+  Label->SetText("", LabelFont, true, false, false, true, true);
   PlaceItems();
 }
 
@@ -289,8 +295,8 @@ void TobjMonster::LineQuestion(std::int32_t range) {
 void TobjMonster::SetQuestion(const std::string& text) {
   Question = text;
   Label->SetPlainText(text);
-  const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFontSize).CharWidth;
-  LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelWidth);
+  const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFont).CharWidth;
+  LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelW);
   LabelPlate->Visible = !text.empty();
   PlaceItems();
 }
@@ -368,8 +374,8 @@ void TobjMonster::PlaceItems() {
   // its painted target.
   const double k = DrawnPixels < 48 ? p / 48 : 1.0;
   Label->Scale = k;
-  Label->RelX = -LabelWidth / 2.0 * k;
-  Label->RelY = -12 - p / 2 * k;
+  Label->RelX = -LabelW / 2.0 * k;
+  Label->RelY = -12 - (LabelH - LabelHeight) - p / 2 * k;
   LabelPlate->Scale = k;
   LabelPlate->RelX = -LabelPlate->Width / 2.0 * k;
   LabelPlate->RelY = Label->RelY;

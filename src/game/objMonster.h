@@ -62,6 +62,13 @@ class TobjMonster : public TobjBase {
   // The label is wide enough for the longest question, "(-10+15,-10+15)".
   static constexpr std::int32_t LabelWidth = 144;
   static constexpr std::int32_t LabelHeight = 16;
+  // With the larger-questions option: a bigger font in a label grown to match.
+  static constexpr std::int32_t LargeLabelWidth = 192;
+  static constexpr std::int32_t LargeLabelHeight = 22;
+  // The question's font and label size, chosen once at creation from the options.
+  std::int32_t LabelFont = 10;
+  std::int32_t LabelW = LabelWidth;
+  std::int32_t LabelH = LabelHeight;
 
  private:
   void QuadrantQuestion(const TLevel& level);

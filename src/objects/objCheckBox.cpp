@@ -29,6 +29,12 @@ void TobjCheckBox::SetAction(std::int32_t kind, std::uint16_t code) {
   ActionCode = code;
 }
 
+void TobjCheckBox::Toggle() {
+  Checked = !Checked;
+  if (ActionKind != 0) PostEvent(pmQueued, ActionKind, ActionCode, Checked ? 1 : 0, 0);
+  UpdateBox();
+}
+
 void TobjCheckBox::UpdateBox() {
   SetSheetPicture(Box, Checked ? Sheet::CheckBoxChecked : MouseOver ? Sheet::CheckBoxHover : Sheet::CheckBoxNormal);
 }
@@ -42,10 +48,7 @@ void TobjCheckBox::HandleEvent(TsysEvent* event) {
       UpdateBox();
       break;
     case 3:
-      if (MouseOver) {
-        Checked = !Checked;
-        if (ActionKind != 0) PostEvent(pmQueued, ActionKind, ActionCode, Checked ? 1 : 0, 0);
-      }
+      if (MouseOver) Toggle();
       UpdateBox();
       break;
     default:

@@ -12,6 +12,8 @@ class TobjCheckBox : public TobjBase {
   // No event is posted.
   void SetChecked(bool checked);
   void SetAction(std::int32_t kind, std::uint16_t code);
+  // Flips the box and posts the new state, as a click does.
+  void Toggle();
 
   TrndGfx* Box = nullptr;
   TrndGfx* RightCap = nullptr;

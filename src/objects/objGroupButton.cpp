@@ -32,6 +32,7 @@ void TobjGroupButton::AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, s
   entry.CaptionItem->Width = w - 18;
   entry.CaptionItem->Height = h - 18;
   entry.CaptionItem->SetMarkUpAt(caption, 8, false, true, false, true, true, TPointD{0, 0});
+  entry.Caption = caption;
   Entries.push_back(entry);
   Color = WidgetTint;
 }
@@ -59,8 +60,31 @@ void TobjGroupButton::SetSelected(std::int32_t index) {
   if (index < 0) return;
   TEntry& e = Entries[static_cast<std::size_t>(index)];
   e.Selected = true;
-  e.CaptionItem->SetBold(true);
+  ShowCaption(e);
   UpdateLook(e);
+}
+
+void TobjGroupButton::ShowCaption(TEntry& e) {
+  const std::string shown = e.Selected ? "[ " + e.Caption + " ]" : e.Caption;
+  if (e.CaptionItem->Text != shown)
+    e.CaptionItem->SetMarkUpAt(shown, 8, e.Selected, true, false, true, true, TPointD{0, 0});
+  if (e.CaptionItem->Bold != e.Selected) e.CaptionItem->SetBold(e.Selected);
+}
+
+void TobjGroupButton::Choose(std::int32_t chosen) {
+  if (chosen < 0 || chosen >= EntryCount()) return;
+  for (std::int32_t i = 0; i < EntryCount(); ++i) {
+    TEntry& e = Entries[static_cast<std::size_t>(i)];
+    e.Selected = i == chosen;
+    if (e.Selected) e.Pressed = false;
+    ShowCaption(e);
+  }
+  SelectedIndex = chosen;
+  RequestSound(this, 9);
+  const TEntry& picked = Entries[static_cast<std::size_t>(chosen)];
+  if (picked.ActionKind != 0)
+    PostEvent(pmQueued, picked.ActionKind, picked.ActionCode, picked.ActionParam, picked.ActionValue);
+  for (TEntry& e : Entries) UpdateLook(e);
 }
 
 void TobjGroupButton::UpdateLook(TEntry& e) {
@@ -115,24 +139,7 @@ void TobjGroupButton::HandleEvent(TsysEvent* event) {
       std::int32_t chosen = -1;
       for (std::int32_t i = 0; i < EntryCount() && chosen < 0; ++i)
         if (Entries[static_cast<std::size_t>(i)].Hovered) chosen = i;
-      if (chosen < 0) break;
-      for (std::int32_t i = 0; i < EntryCount(); ++i) {
-        TEntry& e = Entries[static_cast<std::size_t>(i)];
-        if (i == chosen) {
-          e.Selected = true;
-          e.CaptionItem->SetBold(true);
-          e.Pressed = false;
-        } else {
-          e.Selected = false;
-          if (e.CaptionItem->Bold) e.CaptionItem->SetBold(false);
-        }
-      }
-      SelectedIndex = chosen;
-      RequestSound(this, 9);
-      const TEntry& picked = Entries[static_cast<std::size_t>(chosen)];
-      if (picked.ActionKind != 0)
-        PostEvent(pmQueued, picked.ActionKind, picked.ActionCode, picked.ActionParam, picked.ActionValue);
-      for (TEntry& e : Entries) UpdateLook(e);
+      if (chosen >= 0) Choose(chosen);
       break;
     }
     default:

@@ -12,6 +12,7 @@ class TobjGroupButton : public TobjBase {
     TrndGfx* MiddleItem = nullptr;
     TrndGfx* RightItem = nullptr;
     TrndText* CaptionItem = nullptr;
+    std::string Caption;  // as given; the selected entry shows it in brackets
     std::int32_t X = 0;
     std::int32_t Y = 0;
     std::int32_t W = 0;
@@ -36,6 +37,8 @@ class TobjGroupButton : public TobjBase {
                       std::int32_t value);
   void SetEntryColor(std::int32_t index, std::uint32_t color);
   void SetSelected(std::int32_t index);
+  // Selects the entry and posts its action, as a click on it does.
+  void Choose(std::int32_t index);
   std::int32_t EntryCount() const { return static_cast<std::int32_t>(Entries.size()); }
 
   std::int32_t GroupAlpha = 255;
@@ -44,5 +47,8 @@ class TobjGroupButton : public TobjBase {
 
  private:
   void UpdateLook(TEntry& entry);
+  // The caption of a selected entry is bold and between "[ " and " ]", so the
+  // choice shows by its shape and not by the brighter bar alone.
+  static void ShowCaption(TEntry& entry);
   bool Inside(const TEntry& entry, double x, double y) const;
 };

@@ -82,22 +82,23 @@ void TobjHintLabel::ShiftHint(double dx, double dy) {
 void TobjHintLabel::HandleEvent(TsysEvent* event) {
   TobjLabel::HandleEvent(event);
   if (!Visible || !Active || event->Kind != ekMouse || event->Code != 1) return;
-  if (Contains(static_cast<double>(event->Param), event->Value)) {
-    if (HintEnabled && !HintFading && HintAlpha != HintMaxAlpha) {
-      SetHintAlpha(0);
-      ShowHint(true);
-      HintFading = true;
-      HintAlpha = 0;
-    }
-    MouseOver = true;
+  MouseOver = Contains(static_cast<double>(event->Param), event->Value);
+  HintFor(MouseOver);
+}
+
+void TobjHintLabel::HintFor(bool shown) {
+  if (!HintEnabled) return;
+  if (shown) {
+    if (HintFading || HintAlpha == HintMaxAlpha) return;
+    SetHintAlpha(0);
+    ShowHint(true);
+    HintFading = true;
+    HintAlpha = 0;
   } else {
-    if (HintEnabled) {
-      ShowHint(false);
-      HintFading = false;
-      SetHintAlpha(0);
-      HintAlpha = 0;
-    }
-    MouseOver = false;
+    ShowHint(false);
+    HintFading = false;
+    SetHintAlpha(0);
+    HintAlpha = 0;
   }
 }
 

@@ -18,6 +18,9 @@ class TobjHintLabel : public TobjLabel {
                       TPointI size);
   void SetHintPictureWhite();
   void ShowHint(bool show);
+  // Fades the hint in, or takes it away, as the pointer coming and going does
+  // (the keyboard's focus uses it too).
+  void HintFor(bool shown);
   void SetHintAlpha(std::int32_t alpha);
 
   TrndGfx* HintFill = nullptr;

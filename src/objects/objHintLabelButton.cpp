@@ -42,6 +42,14 @@ void TobjHintLabelButton::Light(bool on) {
   if (TrndGfx* picture = ScreenPicture()) picture->SetColor(on ? colour : 0xFFFFFF);
 }
 
+bool TobjHintLabelButton::Click() {
+  // Kind 0 would reach every component on the bus, so it counts as no action too.
+  if (ActionKind == -1 || ActionKind == 0) return false;
+  RequestSound(this, 9);
+  PostEvent(pmQueued, ActionKind, ActionCode, ActionParam, ActionValue);
+  return true;
+}
+
 void TobjHintLabelButton::HandleEvent(TsysEvent* event) {
   TobjHintLabel::HandleEvent(event);
   if (!Visible || event->Kind != ekMouse) return;
@@ -68,10 +76,7 @@ void TobjHintLabelButton::HandleEvent(TsysEvent* event) {
       break;
     case 3:
       // Kind 0 would reach every component on the bus, so it counts as no action too.
-      if (Hovered && ActionKind != -1 && ActionKind != 0) {
-        RequestSound(this, 9);
-        PostEvent(pmQueued, ActionKind, ActionCode, ActionParam, ActionValue);
-      }
+      if (Hovered) Click();
       if (PressedShift) {
         X -= 1;
         Y -= 1;

@@ -11,6 +11,8 @@ class TobjHintLabelButton : public TobjHintLabel {
   void HandleEvent(TsysEvent* event) override;
 
   void SetAction(std::int32_t kind, std::uint16_t code, std::intptr_t param, std::int32_t value);
+  // Posts the action as a click does; false when the button has none.
+  bool Click();
   virtual void SetOpacity(std::int32_t alpha);
   virtual void SetTint(std::uint32_t color);
   // The first picture the screen added (lit while hovered); null before it added any.

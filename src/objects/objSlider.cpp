@@ -59,6 +59,14 @@ void TobjSlider::KnobToValue() {
   SetValue(Round32((Knob->RelX - 6) / perUnit + Min));
 }
 
+void TobjSlider::Nudge(std::int32_t direction) {
+  const std::int64_t step = std::max<std::int64_t>(1, Round((static_cast<double>(Max) - Min) / 10.0));
+  const std::int64_t target = std::int64_t{Value} + (direction < 0 ? -step : step);
+  const std::int32_t before = Value;
+  SetValue(static_cast<std::int32_t>(std::clamp<std::int64_t>(target, INT32_MIN, INT32_MAX)));
+  if (Value != before) PostAction();
+}
+
 void TobjSlider::PostAction() {
   if (ActionKind != 0) PostEvent(pmQueued, ActionKind, ActionCode, reinterpret_cast<std::intptr_t>(this), Value);
 }

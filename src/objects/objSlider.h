@@ -13,6 +13,8 @@ class TobjSlider : public TobjBase {
   // Clamped to the range; places the knob and writes the value text.
   void SetValue(std::int32_t value);
   void SetAction(std::int32_t kind, std::uint16_t code);
+  // A tenth of the range up (direction 1) or down (-1), posted at once.
+  void Nudge(std::int32_t direction);
 
   TrndGfx* LeftCap = nullptr;
   TrndGfx* RightCap = nullptr;

@@ -16,6 +16,8 @@ class TobjText : public TobjBase {
   void ProcessEvents() override;
 
   void Focus();
+  // Gives the keys back, as a click outside the box does.
+  void Leave() { Unfocus(true); }
   // Clamps the cursor and scrolls the text so that the caret stays inside the box.
   void UpdateCaret();
   const std::string& GetText() const { return EditText->Text; }

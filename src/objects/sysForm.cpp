@@ -1,13 +1,15 @@
 #include "objects/sysForm.h"
 
 #include "data/sysResources.h"
+#include "objects/objButton.h"
+#include "objects/objSheet.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 
 TsysForm::TsysForm(TsysMainWindow* owner, TsysInterface* iface, std::int32_t group, std::int32_t closeCode,
                    bool fades)
     : TsysModule(owner), Fades(fades), Group(group), CloseCode(closeCode), Interface(iface) {
-  EventMask = ekScreen | ekForm;
+  EventMask = ekScreen | ekForm | ekKeys | ekMouse;
 }
 
 TsysForm::~TsysForm() { TsysForm::FreeScreen(); }
@@ -18,6 +20,7 @@ TsysResources* TsysForm::Resources() const { return Interface->Resources.get(); 
 
 void TsysForm::Start() {
   Closing = false;
+  Focus = std::make_unique<TsysFocus>(Objects(), Resources(), Group);
   BuildScreen();
   if (Fades) {
     FadingIn = true;
@@ -98,10 +101,22 @@ void TsysForm::HandleEvent(TsysEvent* event) {
     NextScreen = static_cast<std::uint16_t>(event->Param);
     NextValue = event->Value;
   }
+  if (event->Kind == ekMouse && event->Code == 2 && Interface != nullptr) Resources()->KeyboardPlay = false;
+  if (event->Kind != ekKeys || !KeyFocus || Closing || !Focus) return;
+  if (event->Code == 1) {
+    Resources()->KeyboardPlay = true;
+    if (EscapeButton != nullptr && EscapeButton->Visible && EscapeButton->ActionKind != 0) {
+      RequestSound(EscapeButton, 9);
+      EscapeButton->Click();
+    }
+    return;
+  }
+  Focus->HandleKey(*event);
 }
 
 void TsysForm::ProcessEvents() {
   TsysModule::ProcessEvents();
+  if (KeyFocus && Focus && !Closing) Focus->Step();
   if (Fades) {
     if (FadingIn) DoFadeStep();
     if (Closing) DoFadeStep();

@@ -2,9 +2,12 @@
 // A screen: builds its objects into its own group, fades them in, fades them out
 // when asked to close, then asks the director for the next screen.
 #include <cstdint>
+#include <memory>
 
 #include "core/sysModule.h"
+#include "objects/sysFocus.h"
 
+class TobjButton;
 class TsysInterface;
 class TsysObjects;
 class TsysResources;
@@ -51,4 +54,11 @@ class TsysForm : public TsysModule {
   std::uint16_t NextScreen = 0;
   std::int32_t NextValue = 0;
   TsysInterface* Interface;
+
+  // Keyboard play: the focus (made by Start), whether this screen moves it
+  // (the game screen steers its own cursor instead), and the button that
+  // Escape presses.
+  std::unique_ptr<TsysFocus> Focus;
+  bool KeyFocus = true;
+  TobjButton* EscapeButton = nullptr;
 };

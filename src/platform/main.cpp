@@ -1,6 +1,8 @@
 // The program: the SDL window hosts the director, which runs everything else.
 #include <SDL.h>
+#ifndef __EMSCRIPTEN__
 #include <malloc.h>
+#endif
 
 #include <cstdio>
 #include <memory>
@@ -20,10 +22,14 @@
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/platWeb.h"
+#include "sound/modSound.h"
+#endif
 
 namespace {
 
-std::string ProgramFolder() {
+[[maybe_unused]] std::string ProgramFolder() {
   char* base = SDL_GetBasePath();
   std::string folder = base != nullptr ? base : "./";
   SDL_free(base);
@@ -46,6 +52,26 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
   return options.ExitCode;
 }
 
+#ifdef __EMSCRIPTEN__
+// The page packs the data into one folder and keeps the saves in its storage;
+// the log goes to the browser's console only.
+TsysFolders ChooseFolders(const std::string&) {
+  TsysFolders folders;
+  folders.Program = "/";
+  folders.Data = web::DataFolder;
+  folders.Saves = web::SaveFolder;
+  web::PersistSaves();
+  web::StandInForMusic();
+  return folders;
+}
+#else
+TsysFolders ChooseFolders(const std::string& dataOverride) {
+  TsysFolders folders = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, dataOverride);
+  SetLogFile(folders.Saves + "plotfray.log");
+  return folders;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,8 +82,7 @@ int main(int argc, char** argv) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return 1;
   }
-  const TsysFolders folders = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, dataOverride);
-  SetLogFile(folders.Saves + "plotfray.log");
+  const TsysFolders folders = ChooseFolders(dataOverride);
   LogLine("data from " + folders.Data + ", saves in " + folders.Saves);
   const char* driver = SDL_GetCurrentVideoDriver();
   LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
@@ -77,7 +102,11 @@ int main(int argc, char** argv) {
     SDL_Quit();
     return 1;
   }
+#ifdef __EMSCRIPTEN__
+  web::InstallPageMessages();
+#else
   InstallMessageBox(window->Handle());
+#endif
 
   std::unique_ptr<TmodScripting> director;
   TsysPlatform platform;
@@ -94,7 +123,9 @@ int main(int argc, char** argv) {
   platform.SaveFolder = folders.Saves;
   // Loading leaves megabytes of freed buffers inside the heap, counted against
   // the program until they are handed back.
+#ifndef __EMSCRIPTEN__
   platform.ReleaseFreeMemory = [] { malloc_trim(0); };
+#endif
 
   window->OnActivate = [&] {
     RandomSeed(static_cast<std::uint32_t>(clock.Counter() ^ (clock.Counter() >> 32)));
@@ -135,7 +166,18 @@ int main(int argc, char** argv) {
       LogLine("cannot save the picture " + path);
   };
 
+#ifdef __EMSCRIPTEN__
+  web::OnMusicArrived([&](const std::string& path) {
+    if (director && director->Sound)
+      director->Sound->LoadMusic(path);
+    else
+      LogLine("the music arrived before the game started; it is not played");
+  });
+  // The page keeps everything above alive: this never returns.
+  web::RunPerAnimationFrame(window.get());
+#else
   window->Run();
+#endif
   director.reset();
   window.reset();
   SetMessageBoxHandler(nullptr);

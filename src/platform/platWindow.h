@@ -64,10 +64,16 @@ class TplatClock : public TsysClock {
   std::uint64_t Counter() override { return SDL_GetPerformanceCounter(); }
   std::uint64_t Frequency() override { return SDL_GetPerformanceFrequency(); }
   std::uint32_t TickCount() override { return SDL_GetTicks(); }
+#ifdef __EMSCRIPTEN__
+  // The page's animation frames pace the loop; a sleep would only stall the page.
+  void Sleep(std::uint32_t) override {}
+  void WaitForInput(std::uint32_t) override {}
+#else
   void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
   void WaitForInput(std::uint32_t milliseconds) override {
     SDL_WaitEventTimeout(nullptr, static_cast<int>(milliseconds));
   }
+#endif
 };
 
 // Windows virtual-key code of an SDL key; 0 when the game knows no such key.

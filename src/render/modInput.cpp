@@ -70,6 +70,8 @@ void TmodInput::HandleEvent(TsysEvent* event) {
   } else if (event->Code == 4) {
     TextMode = false;
     for (auto& k : Keys) k.Held = false;
+    Down.fill(false);
+    NavKey = -1;
     if (Owner != nullptr) Owner->SetTextInput(false);
   }
 }
@@ -79,6 +81,10 @@ void TmodInput::PostRow(const TInputBinding& row, std::intptr_t param, std::int3
 }
 
 void TmodInput::ProcessEvents() {
+  if (NavKey >= 0 && Enabled && Context >= 0 && --NavCountdown <= 0) {
+    NavCountdown = NavInterval;
+    PostEvent(pmQueued, ekKeys, 7, NavKey, NavShift);
+  }
   const auto& table = Bindings();
   for (TKeyState& k : Keys) {
     if (!k.Held || k.Binding < 0) continue;
@@ -111,9 +117,24 @@ void TmodInput::Press(int key, const TInputBinding& row, std::int32_t binding) {
   k.Countdown = row.Delay;
 }
 
+void TmodInput::NavPress(int key, int shift) {
+  // After a quit request (context -1) no key speaks any more.
+  if (Context < 0 || Down[static_cast<std::size_t>(key)]) return;
+  Down[static_cast<std::size_t>(key)] = true;
+  PostEvent(pmQueued, ekKeys, 7, key, shift);
+  const bool repeats = key == vkTab || (key >= vkArrowLeft && key <= vkArrowDown);
+  if (repeats) {
+    NavKey = key;
+    NavShift = shift;
+    NavCountdown = NavDelay;
+  }
+}
+
 void TmodInput::KeyDown(int key, int shift) {
   if (!Enabled || key < 0 || key > 255) return;
   if (TextMode) {
+    // Tab leaves the text box, so it reports itself as in keyboard play.
+    if (key == vkTab) NavPress(key, shift);
     switch (key) {
       case 0x25: case 0x27: case 0x26: case 0x28:  // arrows
       case 0x2E: case 0x24: case 0x23: case 0x08:  // Delete, Home, End, Backspace
@@ -124,6 +145,7 @@ void TmodInput::KeyDown(int key, int shift) {
     }
     return;
   }
+  NavPress(key, shift);
   if (Keys[static_cast<std::size_t>(key)].Held) return;
   const std::int32_t binding = FindBinding(key, trKeyDown);
   if (binding < 0) return;
@@ -135,10 +157,18 @@ void TmodInput::KeyPress(int character) {
   PostEvent(pmQueued, ekKeys, 6, character, 0);
 }
 
-void TmodInput::KeyUp(int key, int) {
-  if (!Enabled || TextMode || key < 0 || key > 255) return;
+void TmodInput::KeyUp(int key, int shift) {
+  if (!Enabled || key < 0 || key > 255) return;
+  Down[static_cast<std::size_t>(key)] = false;
+  if (key == NavKey) NavKey = -1;
+  if (TextMode) {
+    // Escape still backs out of a screen whose text box has the keys.
+    if (key == vkEscape && Context >= 0) PostEvent(pmQueued, ekKeys, 1, 0, 0);
+    return;
+  }
   const std::int32_t binding = FindBinding(key, trKeyUp);
   if (binding >= 0) PostRow(Bindings()[static_cast<std::size_t>(binding)], 0, 0);
+  if (Context >= 0) PostEvent(pmQueued, ekKeys, 8, key, shift);
   Keys[static_cast<std::size_t>(key)].Held = false;
 }
 

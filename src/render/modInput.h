@@ -1,6 +1,9 @@
 #pragma once
 // The input module: turns the window's keyboard and mouse notifications into
 // events through a fixed binding table; held keys repeat once per logic step.
+// Besides the table, every key reports itself for keyboard play: ekKeys 7 when
+// it goes down (arrows and Tab again while held, at a pace a hand can follow)
+// and ekKeys 8 when it comes up, both with the virtual key and the shift state.
 #include <array>
 #include <cstdint>
 
@@ -24,6 +27,25 @@ struct TInputBinding {
 enum : std::uint8_t { trKeyDown = 1, trKeyUp = 2, trButtonDown = 3, trButtonUp = 4, trMouseMove = 5 };
 
 constexpr int KeyCount = 259;  // 0..255 virtual keys, 256 left, 257 middle, 258 right button
+
+// Virtual keys that keyboard play listens for.
+enum : int {
+  vkTab = 0x09,
+  vkReturn = 0x0D,
+  vkEscape = 0x1B,
+  vkSpace = 0x20,
+  vkArrowLeft = 0x25,
+  vkArrowUp = 0x26,
+  vkArrowRight = 0x27,
+  vkArrowDown = 0x28,
+  vkP = 0x50,
+  vkF1 = 0x70,
+};
+// Shift-state bit of the shift key.
+constexpr int ShiftBit = 1;
+// A held arrow or Tab reports itself again after NavDelay steps, then every NavInterval.
+constexpr int NavDelay = 18;
+constexpr int NavInterval = 5;
 
 class TmodInput : public TsysModule, public TsysInputSink {
  public:
@@ -62,8 +84,15 @@ class TmodInput : public TsysModule, public TsysInputSink {
   bool TextMode = false;
   bool Enabled = false;
   TsysInterface* Interface;
+  // The arrow or Tab key whose press repeats while held (-1 none), with its shift state.
+  std::int32_t NavKey = -1;
+  std::int32_t NavShift = 0;
+  std::int32_t NavCountdown = 0;
 
  private:
   void Press(int key, const TInputBinding& row, std::int32_t binding);
   void PostRow(const TInputBinding& row, std::intptr_t param, std::int32_t value);
+  void NavPress(int key, int shift);
+  // Which keys are down as keyboard play sees them: the window's own repeat is ignored.
+  std::array<bool, 256> Down{};
 };

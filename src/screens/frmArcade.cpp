@@ -34,6 +34,8 @@ void TfrmArcade::BuildScreen() {
   Modes = frm::ModeButtons(objects, Group, sidArcade);
 
   Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidArcade, sidMainMenu, 0);
+  EscapeButton = Back;
+  Focus->SetFirst(Modes[0]);
 }
 
 void TfrmArcade::HandleEvent(TsysEvent* event) {

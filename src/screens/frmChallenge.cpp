@@ -102,6 +102,7 @@ void TfrmChallenge::BuildScreen() {
                                        res->Difficulty);
   frm::Panel(objects, Group, 122, 370, 2, 788, 270, 196);
   Back = frm::Button(objects, Group, 417, 650, 2, 220, 50, "BACK", 8, ekForm, sidChallenge, sidMainMenu, 0);
+  EscapeButton = Back;
   frm::SheetPicture(objects, Group, 124, 654, 2, 285, 50, SheetImageSet, ChallengeSheetImage,
                     ChallengeSheetRect(BannerRect), 0xFFFFFF, 255);
 

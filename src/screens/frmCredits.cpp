@@ -64,4 +64,5 @@ void TfrmCredits::BuildScreen() {
       8, false, true, false, true, false);
 
   Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidCredits, sidMainMenu, 0);
+  EscapeButton = Back;
 }

@@ -36,4 +36,5 @@ void TfrmGameMenu::BuildScreen() {
   const std::uint16_t setUp = SetUpScreen(Resources()->GameKind);
   Buttons[2] = frm::Button(objects, Group, 530, 450, 8, 220, 50, "EXIT TO MENU", 10, setUp != 0 ? ekForm : 0,
                            sidGameMenu, setUp, 7);
+  EscapeButton = Buttons[0];
 }

@@ -68,6 +68,7 @@ void TfrmMainMenu::BuildScreen() {
   profile->SetAlpha(255);
   Buttons[7] = profile;
 
+  Focus->SetFirst(Buttons[0]);
   res->GameKind = GameKind::Mission;
   res->GameType = GameType::QuickQuadrants;
   res->ScoreRank = -1;

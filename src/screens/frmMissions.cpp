@@ -79,6 +79,8 @@ void TfrmMissions::BuildScreen() {
   Marker->SetVisible(false);
 
   Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidMissions, sidMainMenu, 0);
+  EscapeButton = Back;
+  Focus->SetFirst(Modes[0]);
 
   res->Difficulty = Difficulty::Medium;
   HoveredMode = -1;

@@ -76,10 +76,17 @@ void TfrmOptions::BuildScreen() {
   EffectsVolume->SetAction(ekSound, 13);
   EffectsVolume->LiveUpdate = false;
 
+  const TOptionsRecord& o = Resources()->Options;
+  const std::uint32_t yellow = ColourTable[3];
+  Heading(objects, Group, 287, 545, "PLAY SETTINGS", yellow);
+  ColourBlind = Check(objects, Group, 287, 585, "Colour-Blind Colours", o.ColourBlindPalette != 0, yellow);
+  LargeLabels = Check(objects, Group, 522, 585, "Larger Questions", o.LargeLabels != 0, yellow);
+
   Save = frm::Button(objects, Group, 320, 650, 2, 180, 50, "SAVE", 8, ekSystem, 14, 0, 0);
   Cancel = frm::Button(objects, Group, 530, 650, 2, 180, 50, "CANCEL", 8, ekSystem, 15, 0, 0);
   Exit = frm::Button(objects, Group, 530, 650, 2, 180, 50, "EXIT", 8, ekForm, sidOptions, sidMainMenu, 0);
   Exit->SetVisible(false);
+  EscapeButton = Cancel;
 }
 
 void TfrmOptions::HandleEvent(TsysEvent* event) {
@@ -96,6 +103,10 @@ void TfrmOptions::HandleEvent(TsysEvent* event) {
     s.MusicVolume = MusicVolume->Value;
     s.EffectsVolume = EffectsVolume->Value;
     Resources()->SaveSettings(s);
+    TOptionsRecord o = Resources()->Options;  // reserved bytes carried over
+    o.ColourBlindPalette = ColourBlind->Checked ? 1 : 0;
+    o.LargeLabels = LargeLabels->Checked ? 1 : 0;
+    if (!(o == Resources()->Options)) Resources()->SaveOptions(o);
     PostEvent(pmImmediate, ekSound, 14, 0, 0);
     PostEvent(pmImmediate, ekSystem, 16, 0, 0);
     Exit->Click();

@@ -23,6 +23,8 @@ class TfrmOptions : public TsysForm {
   TobjCheckBox* ShowFps = nullptr;
   TobjCheckBox* Music = nullptr;
   TobjCheckBox* Effects = nullptr;
+  TobjCheckBox* ColourBlind = nullptr;
+  TobjCheckBox* LargeLabels = nullptr;
   TobjSlider* MusicVolume = nullptr;
   TobjSlider* EffectsVolume = nullptr;
   TobjButton* Save = nullptr;

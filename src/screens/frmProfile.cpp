@@ -32,6 +32,8 @@ void TfrmProfile::BuildScreen() {
                            sidProfileCreate, 0);
   Select = frm::Button(objects, Group, 440, 650, 2, 145, 50, "SELECT", 8, ekGame, 35, 0, 0);
   Back = frm::Button(objects, Group, 595, 650, 2, 145, 50, "BACK", 8, ekForm, sidProfile, sidMainMenu, 0);
+  EscapeButton = Back;
+  Focus->SetFirst(List);
   for (TobjButton* b : {NewProfile, Select, Back}) b->SetAlpha(196);
 }
 
@@ -39,7 +41,9 @@ void TfrmProfile::HandleEvent(TsysEvent* event) {
   TsysForm::HandleEvent(event);
   if (Closing) return;
   // Enter, the SELECT button (ekGame 35) and a double click choose the selected line.
-  if (event->Kind == ekGame && (event->Code == 43 || event->Code == 35)) {
+  // Enter chooses only while the focus is not on another button (which Enter presses).
+  const bool enterIsMine = Focus->Current() == nullptr || Focus->Current() == List;
+  if (event->Kind == ekGame && ((event->Code == 43 && enterIsMine) || event->Code == 35)) {
     Choose();
   } else if (event->Kind == ekMouse && event->Code == 3) {
     // The list has already moved its selection on the press of this click.

@@ -8,6 +8,12 @@
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
 
+namespace {
+
+const char* const EmptyNameNotice = "Type your name in the box first, then press OK.";
+
+}  // namespace
+
 TfrmProfileCreate::TfrmProfileCreate(TsysMainWindow* owner, TsysInterface* iface)
     : TsysForm(owner, iface, grProfileCreate, sidProfileCreate, true) {
   EventMask |= ekGame;
@@ -24,12 +30,15 @@ void TfrmProfileCreate::BuildScreen() {
 
   NameBox = objects->Create<TobjText>(Group, otTextbox, 495, 354, 8, 245, 30);
   NameBox->MaxLength = 17;
+  // Says why OK did nothing; empty until then.
+  Notice = frm::Label(objects, Group, 262, 386, 8, 500, 20, "", 8, false);
 
   if (firstPlayer) {
     Ok = frm::Button(objects, Group, 402, 409, 8, 220, 50, "OK", 10, ekGame, 34, 0, 0);
   } else {
     Ok = frm::Button(objects, Group, 272, 409, 8, 235, 50, "OK", 10, ekGame, 34, 0, 0);
     Cancel = frm::Button(objects, Group, 517, 409, 8, 235, 50, "CANCEL", 10, ekForm, sidProfileCreate, sidProfile, 0);
+    EscapeButton = Cancel;
   }
   // Typing goes straight into the name box.
   NameBox->Focus();
@@ -40,15 +49,21 @@ void TfrmProfileCreate::HandleEvent(TsysEvent* event) {
   if (event->Kind != ekGame || Closing) return;
   if (event->Code == 34)
     CreateProfile();
-  else if (event->Code == 43)
-    Ok->Click();  // Enter acts as OK
+  else if (event->Code == 43 && (Focus->Current() == nullptr || Focus->Current() == NameBox))
+    Ok->Click();  // Enter acts as OK, unless the focus is on a button that Enter presses
 }
 
 void TfrmProfileCreate::CreateProfile() {
   // Spaces around a name are dropped; a name of spaces only is no name.
   const std::string& typed = NameBox->GetText();
   const std::size_t first = typed.find_first_not_of(' ');
-  if (first == std::string::npos) return;
+  if (first == std::string::npos) {
+    // The click on OK took the focus from the box: it goes back, so that the
+    // next key typed lands in it.
+    Notice->Caption->SetText(EmptyNameNotice, 8, true, true, false, true, true);
+    if (!NameBox->Focused) NameBox->Focus();
+    return;
+  }
   const std::string name = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
   TsysResources* res = Resources();
   TProfileRecord profile;

@@ -16,6 +16,7 @@ class TfrmProfileCreate : public TsysForm {
   TobjLabel* Title = nullptr;
   TobjLabel* Prompt = nullptr;
   TobjText* NameBox = nullptr;
+  TobjLabel* Notice = nullptr;  // why OK did nothing
   TobjButton* Ok = nullptr;
   TobjButton* Cancel = nullptr;
 

@@ -84,6 +84,7 @@ void TfrmScores::BuildScreen() {
 
   Refresh();
   Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidScores, sidMainMenu, 0);
+  EscapeButton = Back;
 }
 
 void TfrmScores::SetCell(int row, int column, const std::string& text, std::int32_t size) {

@@ -27,4 +27,5 @@ void TfrmTutorial::BuildScreen() {
   Page->SetVisible(hasPage);
 
   Ok = frm::Button(objects, Group, 530, 613, 9, 220, 50, "OK", 12, ekForm, sidTutorial, 0, 26);
+  EscapeButton = Ok;
 }

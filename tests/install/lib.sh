@@ -72,7 +72,11 @@ run_to_main_menu() {
   # SDL may replace its first window while it sets up the renderer: let it
   # settle, then take the newest.
   sleep 1
-  win=$(x xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
+  # Under load the replacement may take a while to map: wait for it too.
+  for i in $(seq 1 100); do
+    win=$(x xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
+    [ -n "$win" ] && break; sleep 0.1
+  done
   [ -n "$win" ] || fail "the window went away"
   sleep 1
   x xdotool mousemove --window "$win" 500 400 sleep 0.2 click 1; sleep 2

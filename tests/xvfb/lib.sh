@@ -77,7 +77,11 @@ start_program() {
   # SDL may replace its first window while it sets up the renderer (slowly under
   # the sanitizers): let it settle, then take the newest.
   sleep 1
-  win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
+  # Under load the replacement may take a while to map: wait for it too.
+  for i in $(seq 1 100); do
+    win=$(xdotool search --pid $prog --onlyvisible 2>/dev/null | tail -n 1)
+    [ -n "$win" ] && break; sleep 0.1
+  done
   [ -n "$win" ] || { echo "FAIL: the window went away"; cat "$out/program.log"; exit 1; }
 }
 

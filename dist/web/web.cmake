@@ -1,0 +1,67 @@
+# The game as WebAssembly: the same engine and SDL layer, linked against
+# libraries built for the browser (scripts/web-libs.sh), with the data made by
+# the native generator packed beside it. Included from the top CMakeLists.txt.
+set(PLOTFRAY_WEB_PREFIX "" CACHE PATH "Prefix holding SDL2, SDL2_mixer, libdeflate, nettle and zlib built for the browser")
+set(PLOTFRAY_WEB_DATA "" CACHE PATH "The data folder written by the native generator")
+if(NOT PLOTFRAY_WEB_PREFIX OR NOT PLOTFRAY_WEB_DATA)
+  message(FATAL_ERROR "the browser build needs PLOTFRAY_WEB_PREFIX and PLOTFRAY_WEB_DATA (scripts/web.sh sets both)")
+endif()
+
+# Only the prefix's libraries: emscripten's own SDL headers and ports must never be picked.
+set(ENV{PKG_CONFIG_LIBDIR} "${PLOTFRAY_WEB_PREFIX}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+pkg_check_modules(NETTLE REQUIRED IMPORTED_TARGET nettle)
+pkg_check_modules(DEFLATE REQUIRED IMPORTED_TARGET libdeflate)
+add_library(web_zlib STATIC IMPORTED)
+set_target_properties(web_zlib PROPERTIES IMPORTED_LOCATION "${PLOTFRAY_WEB_PREFIX}/lib/libz.a"
+  INTERFACE_INCLUDE_DIRECTORIES "${PLOTFRAY_WEB_PREFIX}/include")
+
+file(GLOB ENGINE_SOURCES CONFIGURE_DEPENDS
+  src/core/*.cpp src/render/*.cpp src/objects/*.cpp src/game/*.cpp
+  src/data/*.cpp src/screens/*.cpp src/sound/*.cpp src/app/*.cpp)
+add_library(plotfray_engine STATIC ${ENGINE_SOURCES})
+target_include_directories(plotfray_engine PUBLIC src)
+target_link_libraries(plotfray_engine PUBLIC web_zlib PkgConfig::NETTLE PkgConfig::DEFLATE)
+
+file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
+list(FILTER PLATFORM_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
+add_library(plotfray_platform STATIC ${PLATFORM_SOURCES})
+target_link_libraries(plotfray_platform PUBLIC plotfray_engine PkgConfig::SDL2 PkgConfig::SDL2_MIXER)
+
+# The data: everything but the music in the package the first frame waits
+# for; the music archive beside it, fetched by the page once the game runs.
+set(WEB_DATA "${CMAKE_BINARY_DIR}/stage/data")
+set(WEB_STAGE_STAMP "${CMAKE_BINARY_DIR}/stage/.stamp")
+file(GLOB WEB_DATA_FILES "${PLOTFRAY_WEB_DATA}/*.asdb" "${PLOTFRAY_WEB_DATA}/*.sl")
+add_custom_command(OUTPUT ${WEB_STAGE_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${WEB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DATA_FILES} ${WEB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E rename ${WEB_DATA}/Music.asdb ${CMAKE_BINARY_DIR}/Music.asdb
+  COMMAND ${CMAKE_COMMAND} -E touch ${WEB_STAGE_STAMP}
+  DEPENDS ${WEB_DATA_FILES}
+  COMMENT "Staging the game data for the browser")
+add_custom_target(webdata ALL DEPENDS ${WEB_STAGE_STAMP})
+
+add_executable(plotfray src/platform/main.cpp)
+target_link_libraries(plotfray PRIVATE plotfray_platform)
+target_compile_definitions(plotfray PRIVATE PLOTFRAY_VERSION="${PROJECT_VERSION}" PLOTFRAY_INSTALLED_DATA="data")
+set_target_properties(plotfray PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} SUFFIX ".js")
+add_dependencies(plotfray webdata)
+# Written to a file: CMake mangles the $ of these names on the command line.
+file(WRITE ${CMAKE_BINARY_DIR}/library-funcs.json "[\"$autoResumeAudioContext\", \"$dynCall\"]")
+target_link_options(plotfray PRIVATE
+  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web
+  -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
+  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived]
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_BINARY_DIR}/library-funcs.json
+  -lidbfs.js
+  "SHELL:--preload-file ${WEB_DATA}@/data")
+set_property(TARGET plotfray APPEND PROPERTY LINK_DEPENDS ${WEB_STAGE_STAMP})
+add_custom_command(TARGET plotfray POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR} -DFILES=plotfray.wasm,plotfray.data
+    -P ${CMAKE_SOURCE_DIR}/dist/web/sizes.cmake)
+configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)

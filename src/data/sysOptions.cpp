@@ -1,0 +1,64 @@
+#include "data/sysOptions.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/sysLog.h"
+#include "data/sysFiles.h"
+#include "data/sysResources.h"
+
+const char* const OptionsFile = "Options.ini";
+
+namespace {
+
+std::uint8_t Switch(std::uint8_t v, TDecodeNotes& notes) {
+  if (v <= 1) return v;
+  ++notes.Repaired;
+  return 0;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeOptions(const TOptionsRecord& o) {
+  std::vector<std::uint8_t> out(OptionsRecordSize, 0);
+  out[0] = o.ColourBlindPalette;
+  out[1] = o.LargeLabels;
+  std::copy(std::begin(o.Reserved), std::end(o.Reserved), out.begin() + 2);
+  return out;
+}
+
+bool DecodeOptions(const std::uint8_t* p, std::size_t size, TOptionsRecord& o, TDecodeNotes& notes) {
+  if (p == nullptr || size < OptionsRecordSize) return false;
+  o.ColourBlindPalette = Switch(p[0], notes);
+  o.LargeLabels = Switch(p[1], notes);
+  std::copy(p + 2, p + OptionsRecordSize, std::begin(o.Reserved));
+  return true;
+}
+
+// The resources' side: read as the settings are read.
+
+void TsysResources::ReadOptions() {
+  std::vector<std::uint8_t> bytes;
+  bool fromSaveFolder = true;
+  const TFileRead read = ReadSaveFile(OptionsFile, bytes, fromSaveFolder);
+  TDecodeNotes notes;
+  if (read == TFileRead::Read && DecodeOptions(bytes.data(), bytes.size(), Options, notes)) {
+    if (notes.Repaired > 0) LogLine(std::string(OptionsFile) + ": a switch outside 0..1 was reset");
+    if (!fromSaveFolder || notes.Repaired > 0) SaveOptions(Options);
+    return;
+  }
+  // A missing file is the first run since these options came: the defaults,
+  // written only when the player changes one.
+  Options = TOptionsRecord{};
+  if (read == TFileRead::Missing) return;
+  bool replace = true;
+  if (read == TFileRead::Unreadable && fromSaveFolder) replace = SetAside(OptionsFile, "cannot be read");
+  if (read == TFileRead::Read && fromSaveFolder)
+    replace = SetAside(OptionsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one options record");
+  if (replace) SaveOptions(Options);
+}
+
+bool TsysResources::SaveOptions(const TOptionsRecord& record) {
+  Options = record;
+  return Saved(WriteFileAtomic(SavePath + OptionsFile, EncodeOptions(Options)), OptionsFile);
+}

@@ -1,0 +1,358 @@
+#include "objects/sysFocus.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/sysEvent.h"
+#include "data/sysResources.h"
+#include "objects/objButton.h"
+#include "objects/objCheckBox.h"
+#include "objects/objGroupButton.h"
+#include "objects/objHintLabel.h"
+#include "objects/objHintLabelButton.h"
+#include "objects/objListbox.h"
+#include "objects/objPushButton.h"
+#include "objects/objSheet.h"
+#include "objects/objSlider.h"
+#include "objects/objText.h"
+#include "objects/sysObjects.h"
+#include "render/modInput.h"
+
+namespace {
+
+// The core set's plain white picture.
+constexpr std::int32_t PlainSet = 0;
+constexpr std::int32_t PlainImage = 0;
+// Above every control of every screen.
+constexpr double RingLayer = 33;
+constexpr std::int32_t RingGap = 4;     // between the control and the ring
+constexpr std::int32_t RingWidth = 3;   // the bright band
+constexpr std::int32_t EdgeWidth = 1;   // the dark edge each side of it, so it shows on light and dark alike
+constexpr std::uint32_t RingColour = 0xFFFFFF;
+constexpr std::uint32_t EdgeColour = 0x000000;
+constexpr std::int32_t EdgeAlpha = 220;
+// Rows of the reading order are this many pixels tall.
+constexpr double RowHeight = 20;
+
+double CentreX(const TFocusStop& s) { return s.X + s.W / 2; }
+double CentreY(const TFocusStop& s) { return s.Y + s.H / 2; }
+
+}  // namespace
+
+TsysFocus::TsysFocus(TsysObjects* objects, TsysResources* resources, std::int32_t group)
+    : Objects(objects), Resources(resources), Group(group) {}
+
+TsysFocus::~TsysFocus() = default;
+
+bool TsysFocus::StopOf(TobjBase* object, std::int32_t entry, TFocusStop& stop) {
+  if (object == nullptr || !object->Visible) return false;
+  stop = TFocusStop{object, -1, object->X, object->Y, static_cast<double>(object->Width),
+                    static_cast<double>(object->Height)};
+  switch (object->ObjType) {
+    case otButton: {
+      const auto* b = dynamic_cast<const TobjButton*>(object);
+      return b != nullptr && b->ActionKind != 0 && entry < 0;
+    }
+    case otPushButton: {
+      const auto* b = dynamic_cast<const TobjPushButton*>(object);
+      return b != nullptr && b->Enabled && !b->Shrinking && entry < 0;
+    }
+    case otHintLabelButton: {
+      const auto* b = dynamic_cast<const TobjHintLabelButton*>(object);
+      return b != nullptr && b->ActionKind != 0 && b->ActionKind != -1 && entry < 0;
+    }
+    case otGroupButton: {
+      const auto* g = dynamic_cast<const TobjGroupButton*>(object);
+      if (g == nullptr || entry < 0 || entry >= g->EntryCount()) return false;
+      const TobjGroupButton::TEntry& e = g->Entries[static_cast<std::size_t>(entry)];
+      if (e.W <= 0 || e.H <= 0) return false;
+      stop = TFocusStop{object, entry, object->X + e.X, object->Y + e.Y, static_cast<double>(e.W),
+                        static_cast<double>(e.H)};
+      return true;
+    }
+    case otListbox: {
+      const auto* l = dynamic_cast<const TobjListbox*>(object);
+      return l != nullptr && l->LineCount() > 0 && entry < 0;
+    }
+    case otCheckbox:
+    case otSlider:
+    case otTextbox:
+      return entry < 0;
+    default:
+      return false;
+  }
+}
+
+void TsysFocus::Collect(std::vector<TFocusStop>& out) const {
+  out.clear();
+  for (std::int32_t i = 0; i < Objects->GroupSize(Group); ++i) {
+    TobjBase* object = Objects->GroupObject(Group, i);
+    if (object == nullptr || object == Ring) continue;
+    TFocusStop stop;
+    if (object->ObjType == otGroupButton) {
+      const auto* g = dynamic_cast<const TobjGroupButton*>(object);
+      for (std::int32_t e = 0; g != nullptr && e < g->EntryCount(); ++e)
+        if (StopOf(object, e, stop)) out.push_back(stop);
+    } else if (StopOf(object, -1, stop)) {
+      out.push_back(stop);
+    }
+  }
+  std::stable_sort(out.begin(), out.end(), [](const TFocusStop& a, const TFocusStop& b) {
+    const auto rowA = static_cast<std::int64_t>(std::floor(a.Y / RowHeight));
+    const auto rowB = static_cast<std::int64_t>(std::floor(b.Y / RowHeight));
+    return rowA != rowB ? rowA < rowB : a.X < b.X;
+  });
+}
+
+std::vector<TFocusStop> TsysFocus::Stops() const {
+  std::vector<TFocusStop> stops;
+  Collect(stops);
+  return stops;
+}
+
+TobjBase* TsysFocus::TypingBox() const {
+  for (std::int32_t i = 0; i < Objects->GroupSize(Group); ++i) {
+    auto* box = dynamic_cast<TobjText*>(Objects->GroupObject(Group, i));
+    if (box != nullptr && box->Focused) return box;
+  }
+  return nullptr;
+}
+
+bool TsysFocus::Find(const std::vector<TFocusStop>& stops, std::size_t& at) const {
+  for (std::size_t i = 0; i < stops.size(); ++i)
+    if (stops[i].Object == Focus && stops[i].Entry == Entry) {
+      at = i;
+      return true;
+    }
+  return false;
+}
+
+void TsysFocus::SetFocus(TobjBase* object, std::int32_t entry) {
+  if (object != Focus && Objects->IsAlive(Focus)) {
+    if (auto* box = dynamic_cast<TobjText*>(Focus); box != nullptr && box->Focused) box->Leave();
+    if (auto* hinted = dynamic_cast<TobjHintLabel*>(Focus)) hinted->HintFor(false);
+  }
+  const bool moved = object != Focus;
+  Focus = object;
+  Entry = entry;
+  TFocusStop stop;
+  if (!StopOf(Focus, Entry, stop)) {
+    Focus = nullptr;
+    Entry = -1;
+    HideRing();
+    return;
+  }
+  // A text box takes the keys as soon as the focus reaches it, as a click on it does.
+  if (auto* box = dynamic_cast<TobjText*>(Focus); box != nullptr && !box->Focused) box->Focus();
+  if (!Resources->KeyboardPlay) return;
+  ShowRing(stop);
+  // What the pointer resting there would tell, the focus tells too.
+  if (auto* hinted = dynamic_cast<TobjHintLabel*>(Focus); hinted != nullptr && moved) hinted->HintFor(true);
+}
+
+bool TsysFocus::Move(int key, int shift) {
+  Collect(Scratch);
+  if (Scratch.empty()) return false;
+  std::size_t at = 0;
+  const bool have = Objects->IsAlive(Focus) && Find(Scratch, at);
+  if (!have) {
+    // The first key shows where the focus is before it moves anything.
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < Scratch.size(); ++i)
+      if (Scratch[i].Object == First) {
+        first = i;
+        break;
+      }
+    if (TobjBase* typing = TypingBox())
+      for (std::size_t i = 0; i < Scratch.size(); ++i)
+        if (Scratch[i].Object == typing) first = i;
+    SetFocus(Scratch[first].Object, Scratch[first].Entry);
+    return true;
+  }
+  if (key == vkTab) {
+    const std::size_t n = Scratch.size();
+    const std::size_t next = (shift & ShiftBit) != 0 ? (at + n - 1) % n : (at + 1) % n;
+    SetFocus(Scratch[next].Object, Scratch[next].Entry);
+    return true;
+  }
+  // Controls that use the arrows themselves.
+  if (auto* slider = dynamic_cast<TobjSlider*>(Focus); slider != nullptr && (key == vkArrowLeft || key == vkArrowRight)) {
+    slider->Nudge(key == vkArrowLeft ? -1 : 1);
+    return true;
+  }
+  if (auto* list = dynamic_cast<TobjListbox*>(Focus); list != nullptr && (key == vkArrowUp || key == vkArrowDown)) {
+    const std::int32_t next = list->SelectedIndex + (key == vkArrowUp ? -1 : 1);
+    if (next >= 0 && next < list->LineCount()) {
+      list->SelectLine(next);
+      RequestSound(list, 7);
+      return true;
+    }
+  }
+  // The nearest control that way; a control straight ahead beats one off to the side.
+  const TFocusStop& from = Scratch[at];
+  const double cx = CentreX(from);
+  const double cy = CentreY(from);
+  double best = 0;
+  std::size_t chosen = Scratch.size();
+  for (std::size_t i = 0; i < Scratch.size(); ++i) {
+    if (i == at) continue;
+    const double dx = CentreX(Scratch[i]) - cx;
+    const double dy = CentreY(Scratch[i]) - cy;
+    double ahead = 0;
+    double aside = 0;
+    switch (key) {
+      case vkArrowLeft: ahead = -dx, aside = dy; break;
+      case vkArrowRight: ahead = dx, aside = dy; break;
+      case vkArrowUp: ahead = -dy, aside = dx; break;
+      case vkArrowDown: ahead = dy, aside = dx; break;
+      default: return false;
+    }
+    if (ahead < 1) continue;
+    const double score = ahead + 2 * std::fabs(aside);
+    if (chosen == Scratch.size() || score < best) {
+      best = score;
+      chosen = i;
+    }
+  }
+  if (chosen == Scratch.size()) return true;  // nothing that way: the focus stays
+  SetFocus(Scratch[chosen].Object, Scratch[chosen].Entry);
+  RequestSound(Scratch[chosen].Object, 7);
+  return true;
+}
+
+bool TsysFocus::Activate(int key) {
+  if (key != vkReturn && key != vkSpace) return false;
+  TFocusStop stop;
+  if (!Objects->IsAlive(Focus) || !StopOf(Focus, Entry, stop) || !RingShown()) return false;
+  switch (Focus->ObjType) {
+    case otButton: {
+      auto* b = static_cast<TobjButton*>(Focus);
+      RequestSound(b, 9);
+      b->Click();
+      return true;
+    }
+    case otPushButton:
+      static_cast<TobjPushButton*>(Focus)->Press();
+      return true;
+    case otHintLabelButton:
+      return static_cast<TobjHintLabelButton*>(Focus)->Click();
+    case otGroupButton:
+      static_cast<TobjGroupButton*>(Focus)->Choose(Entry);
+      return true;
+    case otCheckbox:
+      RequestSound(Focus, 9);
+      static_cast<TobjCheckBox*>(Focus)->Toggle();
+      return true;
+    default:
+      // A list's choice is its screen's to make on Enter; a slider has nothing to use.
+      return false;
+  }
+}
+
+bool TsysFocus::HandleKey(const TsysEvent& event) {
+  if (event.Kind != ekKeys) return false;
+  const int key = static_cast<int>(event.Param);
+  if (event.Code == 7) {
+    const bool moves = key == vkTab || (key >= vkArrowLeft && key <= vkArrowDown);
+    if (!moves) return false;
+    Resources->KeyboardPlay = true;
+    return Move(key, event.Value);
+  }
+  if (event.Code != 8 || (key != vkReturn && key != vkSpace)) return false;
+  if (!RingShown()) {
+    // Enter before any arrow shows the focus first; a second Enter uses it.
+    Resources->KeyboardPlay = true;
+    Step();
+    return true;
+  }
+  return Activate(key);
+}
+
+void TsysFocus::Step() {
+  TFocusStop stop;
+  if (Focus != nullptr && Objects->IsAlive(Focus) && StopOf(Focus, Entry, stop)) {
+    if (Resources->KeyboardPlay)
+      ShowRing(stop);
+    else
+      HideRing();
+    return;
+  }
+  Focus = nullptr;
+  Entry = -1;
+  if (!Resources->KeyboardPlay) {
+    HideRing();
+    return;
+  }
+  // Keys were in use: the screen that comes next shows its focus at once.
+  Collect(Scratch);
+  if (Scratch.empty()) {
+    HideRing();
+    return;
+  }
+  std::size_t first = 0;
+  for (std::size_t i = 0; i < Scratch.size(); ++i)
+    if (Scratch[i].Object == First) first = i;
+  if (TobjBase* typing = TypingBox())
+    for (std::size_t i = 0; i < Scratch.size(); ++i)
+      if (Scratch[i].Object == typing) first = i;
+  SetFocus(Scratch[first].Object, Scratch[first].Entry);
+}
+
+bool TsysFocus::RingShown() const {
+  return Ring != nullptr && Objects->IsAlive(Ring) && Ring->Visible;
+}
+
+bool TsysFocus::RingFrame(double& x, double& y, double& w, double& h) const {
+  if (!RingShown()) return false;
+  x = Ring->X;
+  y = Ring->Y;
+  w = Ring->Width;
+  h = Ring->Height;
+  return true;
+}
+
+void TsysFocus::HideRing() {
+  if (Ring != nullptr && Objects->IsAlive(Ring) && Ring->Visible) Ring->SetVisible(false);
+}
+
+void TsysFocus::ShowRing(const TFocusStop& stop) {
+  if (Ring == nullptr || !Objects->IsAlive(Ring)) {
+    Ring = Objects->CreateObject(Group, otStatic, 0, 0, RingLayer, 0, 0);
+    if (Ring == nullptr) return;
+    Ring->Space = csScreen;
+    Ring->MainItem->Visible = false;
+    // Four dark bars under four bright ones: top, bottom, left, right.
+    for (int i = 0; i < 8; ++i) {
+      TrndGfx* bar = Ring->AddItem(0, 0);
+      bar->SetImage(PlainSet, PlainImage, 0);
+      bar->SetColorAlpha(i < 4 ? EdgeColour : RingColour, i < 4 ? EdgeAlpha : 255);
+    }
+  }
+  const std::int32_t pad = RingGap + RingWidth + EdgeWidth;
+  const auto x = static_cast<std::int32_t>(std::lround(stop.X)) - pad;
+  const auto y = static_cast<std::int32_t>(std::lround(stop.Y)) - pad;
+  const auto w = static_cast<std::int32_t>(std::lround(stop.W)) + 2 * pad;
+  const auto h = static_cast<std::int32_t>(std::lround(stop.H)) + 2 * pad;
+  if (Ring->Visible && Ring->X == x && Ring->Y == y && Ring->Width == w && Ring->Height == h) return;
+  Ring->X = x;
+  Ring->Y = y;
+  Ring->Width = w;
+  Ring->Height = h;
+  const std::int32_t band = RingWidth + 2 * EdgeWidth;
+  const auto place = [&](int i, std::int32_t rx, std::int32_t ry, std::int32_t rw, std::int32_t rh) {
+    TrndGfx* bar = Ring->Item(i);
+    bar->RelX = rx;
+    bar->RelY = ry;
+    bar->Width = rw;
+    bar->Height = rh;
+  };
+  place(1, 0, 0, w, band);
+  place(2, 0, h - band, w, band);
+  place(3, 0, band, band, h - 2 * band);
+  place(4, w - band, band, band, h - 2 * band);
+  place(5, EdgeWidth, EdgeWidth, w - 2 * EdgeWidth, RingWidth);
+  place(6, EdgeWidth, h - band + EdgeWidth, w - 2 * EdgeWidth, RingWidth);
+  place(7, EdgeWidth, band - EdgeWidth, RingWidth, h - 2 * band + 2 * EdgeWidth);
+  place(8, w - band + EdgeWidth, band - EdgeWidth, RingWidth, h - 2 * band + 2 * EdgeWidth);
+  Ring->SetVisible(true);
+}

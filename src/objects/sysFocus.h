@@ -1,0 +1,70 @@
+#pragma once
+// Keyboard focus of one screen: which control the keys act on, a ring drawn
+// round it, Tab / Shift+Tab through the controls in reading order, the arrows
+// to the nearest control that way (or along a slider or a list), and Enter or
+// Space to use it as a click would. Every screen has one (TsysForm).
+#include <cstdint>
+#include <vector>
+
+struct TsysEvent;
+class TobjBase;
+class TsysObjects;
+class TsysResources;
+
+struct TFocusStop {
+  TobjBase* Object = nullptr;
+  std::int32_t Entry = -1;  // the entry of a row of choices, -1 for other controls
+  // The frame in screen pixels.
+  double X = 0;
+  double Y = 0;
+  double W = 0;
+  double H = 0;
+};
+
+class TsysFocus {
+ public:
+  TsysFocus(TsysObjects* objects, TsysResources* resources, std::int32_t group);
+  ~TsysFocus();
+  TsysFocus(const TsysFocus&) = delete;
+  TsysFocus& operator=(const TsysFocus&) = delete;
+
+  // ekKeys 7 (a key went down) moves the focus, ekKeys 8 (a key came up) uses
+  // the focused control. True when the key was taken.
+  bool HandleKey(const TsysEvent& event);
+  // Keeps the ring on its control every step: it follows a moving control and
+  // lets go of one that went away or was hidden.
+  void Step();
+
+  // The controls that can take the focus now, in reading order.
+  std::vector<TFocusStop> Stops() const;
+  // The frame of a control that can take the focus now; false when it cannot.
+  static bool StopOf(TobjBase* object, std::int32_t entry, TFocusStop& stop);
+  // The control that the first key focuses (else the first in reading order).
+  void SetFirst(TobjBase* object) { First = object; }
+  void SetFocus(TobjBase* object, std::int32_t entry = -1);
+  TobjBase* Current() const { return Focus; }
+  std::int32_t CurrentEntry() const { return Entry; }
+  // Whether the ring is on screen (the keys have been used).
+  bool RingShown() const;
+  // The ring's frame (for tests): x, y, width, height in screen pixels.
+  bool RingFrame(double& x, double& y, double& w, double& h) const;
+
+ private:
+  bool Move(int key, int shift);
+  bool Activate(int key);
+  void ShowRing(const TFocusStop& stop);
+  void HideRing();
+  bool Find(const std::vector<TFocusStop>& stops, std::size_t& at) const;
+  void Collect(std::vector<TFocusStop>& out) const;
+  // The text box that holds the keys now, if one of this screen's does.
+  TobjBase* TypingBox() const;
+
+  TsysObjects* Objects;
+  TsysResources* Resources;
+  std::int32_t Group;
+  TobjBase* Focus = nullptr;
+  std::int32_t Entry = -1;
+  TobjBase* First = nullptr;
+  TobjBase* Ring = nullptr;
+  std::vector<TFocusStop> Scratch;  // reused so that a step allocates nothing
+};

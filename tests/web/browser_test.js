@@ -1,0 +1,222 @@
+// The browser build played in the system's headless chromium: the loading bar
+// and screen, a first profile typed in, an arcade game whose monsters die by
+// clicks, the profile still there after a reload, sound held until the first
+// click, and a second tab turned away. Prints "web: N passed, M failed".
+// Usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER]
+"use strict";
+const fs = require("fs");
+const os = require("os");
+const path = require("path");
+const { serve } = require("./serve.js");
+
+const CHROMIUM = process.env.CHROMIUM || "/usr/bin/chromium";
+const folder = process.argv[2];
+const shots = process.argv[3] || path.join(folder || ".", "test-screenshots");
+if (!folder || !fs.existsSync(path.join(folder, "plotfray.wasm"))) {
+  console.error("usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER] (build it with scripts/web.sh)");
+  process.exit(2);
+}
+let puppeteer;
+try {
+  puppeteer = require("puppeteer-core");
+} catch (e) {
+  console.error("web: puppeteer-core is missing: run npm ci in tests/web");
+  process.exit(2);
+}
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+const results = [];
+function check(name, ok, detail) {
+  results.push({ name, ok: !!ok });
+  console.log((ok ? "ok   " : "FAIL ") + name + (detail ? " (" + detail + ")" : ""));
+}
+
+// Waits for a condition in the page; false after the timeout, never hangs.
+async function until(page, fn, timeoutMs, arg) {
+  try {
+    await page.waitForFunction(fn, { timeout: timeoutMs, polling: 100 }, arg);
+    return true;
+  } catch (e) {
+    return false;
+  }
+}
+
+// Game pixels (1024 x 768) to page pixels, through the letterboxed canvas.
+async function toPage(page, x, y) {
+  const r = await page.evaluate(() => {
+    const b = document.getElementById("canvas").getBoundingClientRect();
+    return { left: b.left, top: b.top, width: b.width, height: b.height };
+  });
+  return { x: r.left + (x + 0.5) * r.width / 1024, y: r.top + (y + 0.5) * r.height / 768 };
+}
+
+async function click(page, x, y, pause = 250) {
+  const p = await toPage(page, x, y);
+  await page.mouse.move(p.x, p.y);
+  await sleep(60);
+  await page.mouse.down();
+  await sleep(60);
+  await page.mouse.up();
+  await sleep(pause);
+}
+
+async function shot(page, name) {
+  const r = await page.evaluate(() => {
+    const b = document.getElementById("canvas").getBoundingClientRect();
+    return { x: b.left, y: b.top, width: b.width, height: b.height };
+  });
+  const file = path.join(shots, name + ".png");
+  await page.screenshot({ path: file, clip: r });
+  return file;
+}
+
+// Mean difference (0..255) of two screenshots, and the mean brightness of a
+// region of one; both worked out by the page's own 2D canvas.
+async function compare(page, fileA, fileB) {
+  const a = fs.readFileSync(fileA).toString("base64");
+  const b = fs.readFileSync(fileB).toString("base64");
+  return page.evaluate(async (a, b) => {
+    const load = async (data) => {
+      const img = new Image();
+      img.src = "data:image/png;base64," + data;
+      await img.decode();
+      const c = document.createElement("canvas");
+      c.width = 256; c.height = 192;
+      const g = c.getContext("2d");
+      g.drawImage(img, 0, 0, 256, 192);
+      return g.getImageData(0, 0, 256, 192).data;
+    };
+    const pa = await load(a), pb = await load(b);
+    let sum = 0;
+    for (let i = 0; i < pa.length; i += 4)
+      sum += (Math.abs(pa[i] - pb[i]) + Math.abs(pa[i + 1] - pb[i + 1]) + Math.abs(pa[i + 2] - pb[i + 2])) / 3;
+    return sum / (pa.length / 4);
+  }, a, b);
+}
+
+async function openGame(browser, url, log) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1280, height: 800 });
+  page.on("console", (m) => log.push(m.text()));
+  page.on("pageerror", (e) => log.push("page error: " + e.message));
+  await page.goto(url, { waitUntil: "domcontentloaded", timeout: 30000 });
+  return page;
+}
+
+async function main() {
+  fs.mkdirSync(shots, { recursive: true });
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), "plotfray-web-"));
+  let port = 0;
+  const server = serve(folder, 0, (p) => { port = p; });
+  for (let i = 0; i < 50 && !port; ++i) await sleep(100);
+  const url = "http://127.0.0.1:" + port + "/";
+  const browser = await puppeteer.launch({
+    executablePath: CHROMIUM,
+    headless: "new",
+    userDataDir: profile,
+    protocolTimeout: 60000,
+    args: ["--headless=new", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
+           // as a browser without the headless exemption: no sound before a click
+           "--autoplay-policy=user-gesture-required"]
+  });
+  const log = [];
+  try {
+    const page = await openGame(browser, url, log);
+
+    // Loading: the bar counts the bytes, then the first frame shows the game's loading screen.
+    const sawBar = await until(page, () => window.plotfrayPage && window.plotfrayPage.bytesLoaded > 0 &&
+                                          document.getElementById("loading").style.display !== "none", 30000);
+    const running = await until(page, () => window.plotfrayPage.phase === "running", 60000);
+    const st = await page.evaluate(() => window.plotfrayPage);
+    check("the loading bar counted the download, then the first frame came",
+          sawBar && running && st.bytesTotal > 0 && st.bytesLoaded === st.bytesTotal,
+          st.bytesLoaded + " of " + st.bytesTotal + " bytes, first frame after " + Math.round(st.firstFrameMs) + " ms");
+    if (!running) throw new Error("the game never drew a frame");
+    await sleep(1500);
+    const audioBefore = await page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : "none");
+    const loadingShot = await shot(page, "web-loading");
+
+    // The first click ends the loading wait and lets sound start.
+    await click(page, 500, 400, 1500);
+    const audioAfter = await page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : "none");
+    check("sound waits for the first click and starts with it", audioBefore === "suspended" && audioAfter === "running",
+          audioBefore + " -> " + audioAfter);
+
+    // First run: the name box takes a typed name; Enter makes the profile.
+    const welcomeShot = await shot(page, "web-welcome");
+    await click(page, 600, 369, 300);
+    await page.keyboard.type("Ada", { delay: 80 });
+    await sleep(300);
+    await page.keyboard.press("Enter");
+    const stored = await until(page, () => {
+      try {
+        const p = Module.FS.readFile("/saves/Profiles.dat");
+        return p.length === 504 && p[0] === 3 && String.fromCharCode(p[1], p[2], p[3]) === "Ada" &&
+               window.plotfrayPage.savesStored > 0;
+      } catch (e) { return false; }
+    }, 10000);
+    await sleep(2000);
+    const menuShot = await shot(page, "web-menu");
+    check("a typed name makes a profile, stored in the browser", stored);
+    const welcomeToMenu = await compare(page, welcomeShot, menuShot);
+    check("Enter leads from the welcome screen to another screen", welcomeToMenu > 8, "difference " + welcomeToMenu.toFixed(1));
+
+    // An arcade game at Easy: the quadrant tiles are clicked in turn until monsters die.
+    await click(page, 510, 395, 1500);  // ARCADE
+    await click(page, 275, 330, 300);   // EASY
+    await click(page, 302, 435, 2000);  // ROZIR IVIVURUDA
+    const tiles = [[768, 256], [512, 256], [512, 512], [768, 512]];
+    for (let round = 0; round < 40; ++round) {
+      for (const [x, y] of tiles) await click(page, x, y, 200);
+      if (round === 20) await shot(page, "web-game");
+    }
+    await page.keyboard.press("Escape");
+    await sleep(1500);
+    await click(page, 640, 475, 2000);  // EXIT TO MENU
+    const closed = log.map((l) => /game screen closed: .*kills (\d+)/.exec(l)).filter(Boolean).pop();
+    const kills = closed ? Number(closed[1]) : 0;
+    check("monsters die by clicks in an arcade game", kills >= 3, kills + " kills");
+    await click(page, 507, 675, 1500);  // BACK to the main menu
+
+    // A second tab of the same game is turned away with a sentence.
+    const second = await openGame(browser, url, []);
+    const refused = await until(second, () => window.plotfrayPage && window.plotfrayPage.phase === "stopped", 15000);
+    const sentence = await second.evaluate(() => document.getElementById("sentence").textContent);
+    check("a second tab says the game is already open", refused && /already open/.test(sentence), sentence);
+    await second.close();
+
+    // After a reload the stored profile is read back: the loading click leads
+    // to the main menu greeting it, not to the welcome screen.
+    await page.reload({ waitUntil: "domcontentloaded", timeout: 30000 });
+    const again = await until(page, () => window.plotfrayPage && window.plotfrayPage.phase === "running", 60000);
+    const kept = again && await page.evaluate(() => {
+      try { return String.fromCharCode(...Module.FS.readFile("/saves/Profiles.dat").slice(1, 4)) === "Ada"; }
+      catch (e) { return false; }
+    });
+    check("the profile survives a reload", kept);
+    await sleep(1500);
+    await click(page, 500, 400, 2500);
+    const reloadShot = await shot(page, "web-menu-after-reload");
+    const sameMenu = await compare(page, menuShot, reloadShot);
+    const notWelcome = await compare(page, welcomeShot, reloadShot);
+    check("after the reload the main menu greets the profile", sameMenu < notWelcome / 3,
+          "difference " + sameMenu.toFixed(1) + " to the menu, " + notWelcome.toFixed(1) + " to the welcome screen");
+    void loadingShot;
+  } catch (e) {
+    check("the test ran to its end", false, e.message);
+  } finally {
+    const errors = log.filter((l) => /page error|Aborted|RuntimeError/.test(l));
+    check("no script error in the page", errors.length === 0, errors.slice(0, 3).join(" | "));
+    fs.writeFileSync(path.join(shots, "console.log"), log.join("\n") + "\n");
+    await browser.close().catch(() => {});
+    server.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+  const failed = results.filter((r) => !r.ok).length;
+  console.log("web: " + (results.length - failed) + " passed, " + failed + " failed");
+  process.exit(failed === 0 ? 0 : 1);
+}
+
+// The whole run has a ceiling: a stuck browser fails the test instead of hanging it.
+setTimeout(() => { console.log("web: 0 passed, 1 failed (the test ran over 6 minutes)"); process.exit(1); }, 360000).unref();
+main().catch((e) => { console.log("FAIL " + e.message); console.log("web: 0 passed, 1 failed"); process.exit(1); });
