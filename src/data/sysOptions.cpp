@@ -40,8 +40,14 @@ bool DecodeOptions(const std::uint8_t* p, std::size_t size, TOptionsRecord& o, T
 void TsysResources::ReadOptions() {
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
-  const TFileRead read = ReadSaveFile(OptionsFile, bytes, fromSaveFolder);
+  std::size_t fileSize = 0;
+  const TFileRead read = ReadSaveFile(OptionsFile, bytes, OptionsRecordSize, fromSaveFolder, fileSize);
   TDecodeNotes notes;
+  if (read == TFileRead::Forbidden) {
+    Options = TOptionsRecord{};
+    KeepUnread(OptionsFile, "changed options");
+    return;
+  }
   if (read == TFileRead::Read && DecodeOptions(bytes.data(), bytes.size(), Options, notes)) {
     if (notes.Repaired > 0) LogLine(std::string(OptionsFile) + ": a switch outside 0..1 was reset");
     if (!fromSaveFolder || notes.Repaired > 0) SaveOptions(Options);
@@ -52,13 +58,21 @@ void TsysResources::ReadOptions() {
   Options = TOptionsRecord{};
   if (read == TFileRead::Missing) return;
   bool replace = true;
-  if (read == TFileRead::Unreadable && fromSaveFolder) replace = SetAside(OptionsFile, "cannot be read");
-  if (read == TFileRead::Read && fromSaveFolder)
-    replace = SetAside(OptionsFile, "holds " + std::to_string(bytes.size()) + " bytes, less than one options record");
+  std::string aside;
+  if (read == TFileRead::Unreadable && fromSaveFolder) {
+    aside = SetAside(OptionsFile, "cannot be read");
+    replace = !aside.empty();
+    NoteSetAside(OptionsFile, aside, "the options are back to how the game starts");
+  }
+  if (read == TFileRead::Read && fileSize > 0 && fromSaveFolder) {
+    aside = SetAside(OptionsFile, "holds " + std::to_string(fileSize) + " bytes, less than one options record");
+    replace = !aside.empty();
+    NoteSetAside(OptionsFile, aside, "the options are back to how the game starts");
+  }
   if (replace) SaveOptions(Options);
 }
 
 bool TsysResources::SaveOptions(const TOptionsRecord& record) {
   Options = record;
-  return Saved(WriteFileAtomic(SavePath + OptionsFile, EncodeOptions(Options)), OptionsFile);
+  return WriteSave(OptionsFile, EncodeOptions(Options));
 }
