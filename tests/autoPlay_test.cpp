@@ -64,7 +64,7 @@ TEST(AutoPlayerSolver, RefusesWhatIsNotAQuestion) {
     EXPECT_FALSE(TAutoPlayer::SolveLine(cry, 3, a, b)) << cry;
   }
   EXPECT_FALSE(TAutoPlayer::SolveLine("y=1/0x", 3, a, b));
-  ASSERT_TRUE(TAutoPlayer::SolveLine("y=-1/2x+1", 3, a, b));
+  ASSERT_TRUE(TAutoPlayer::SolveLine("y=-(1/2)x+1", 3, a, b));
   EXPECT_EQ(a.X, -2);
   EXPECT_EQ(a.Y, 2);
   EXPECT_EQ(b.X, 0);

@@ -55,13 +55,26 @@ void Fraction(double value, std::int64_t& num, std::int64_t& den) {
   den = Round(d);
 }
 
-// The part of a line label for a slope or intercept already known to be a fraction num/den.
+// An intercept already known to be a fraction num/den: 3, -2, 1/2.
 std::string FractionText(std::int64_t num, std::int64_t den) {
   const std::int64_t an = std::llabs(num);
   const std::int64_t ad = std::llabs(den);
   if (an == ad) return std::to_string(num);
   if (ad != 0 && an % ad == 0) return std::to_string(num / ad);
   return std::to_string(num) + "/" + std::to_string(den);
+}
+
+// The slope and its x as a textbook prints them: x, -x, 2x, (1/2)x, -(1/3)x.
+// Brackets keep a fraction from reading as 1 over 2x.
+std::string SlopeTerm(std::int64_t num, std::int64_t den) {
+  const std::string sign = (num < 0) != (den < 0) ? "-" : "";
+  const std::int64_t an = std::llabs(num);
+  const std::int64_t ad = std::llabs(den);
+  if (ad == 0 || an % ad == 0) {
+    const std::int64_t whole = ad == 0 ? an : an / ad;
+    return sign + (whole == 1 ? "" : std::to_string(whole)) + "x";
+  }
+  return sign + "(" + std::to_string(an) + "/" + std::to_string(ad) + ")x";
 }
 
 // The rejection rules shared by lines through the origin (throughOrigin) and
@@ -92,8 +105,13 @@ bool AcceptLine(TIntPoint p, TIntPoint s, std::int32_t range, bool throughOrigin
 }  // namespace
 
 std::string PointExpression(std::int32_t value, std::int32_t range) {
-  const std::int32_t n = Random(2 * range) - 2 * range;
-  const std::int32_t m = value - n;
+  std::int32_t n = Random(2 * range) - 2 * range;
+  std::int32_t m = value - n;
+  // Adding 0 is right but teaches nothing: move one from the first number.
+  if (m == 0) {
+    --n;
+    m = 1;
+  }
   if (m < 0) return std::to_string(n) + std::to_string(m);
   return std::to_string(n) + "+" + std::to_string(m);
 }
@@ -105,7 +123,7 @@ std::string LineLabel(TIntPoint p, TIntPoint q) {
   std::int64_t num = 0;
   std::int64_t den = 1;
   Fraction(slope, num, den);
-  std::string label = "y=" + FractionText(num, den) + "x";
+  std::string label = "y=" + SlopeTerm(num, den);
   const double intercept = LineIntercept(p, q);
   if (intercept != 0) {
     Fraction(intercept, num, den);
@@ -173,13 +191,17 @@ void TobjMonster::Setup() {
 
   TopSpeed = level.BaseSpeed[d] + Random(Round32(level.SpeedSpread[d] * 1000)) / 1000.0;
 
-  std::int32_t colourIndex;
-  if (level.GameType == GameType::WhatsThePoint)
-    colourIndex = level.QuadrantColour[QuadrantOf(AnswerPoint.X, AnswerPoint.Y)];
-  else
-    colourIndex = Random(7);
-  colourIndex = std::clamp(colourIndex, 0, ColourCount - 1);
-  MainItem->SetColor(LightenColour(64, ColourTable[static_cast<std::size_t>(colourIndex)]));
+  // A point monster wears its answer's quadrant colour; the others wear a
+  // colour no quadrant has, which neither gives an answer away nor names a
+  // wrong quadrant.
+  std::uint32_t colour;
+  if (level.GameType == GameType::WhatsThePoint) {
+    const std::int32_t row = std::clamp(level.QuadrantColour[QuadrantOf(AnswerPoint.X, AnswerPoint.Y)], 0, ColourCount - 1);
+    colour = ColourTable[static_cast<std::size_t>(row)];
+  } else {
+    colour = NeutralMonsterColours[static_cast<std::size_t>(Random(NeutralMonsterColourCount))];
+  }
+  MainItem->SetColor(LightenColour(64, colour));
   PlaceItems();
 }
 

@@ -96,7 +96,7 @@ class TobjMonster : public TobjBase {
 };
 
 // The text of an expression worth value for a grid of that range, such as -3+5
-// or -3-2; the random parts come from the one generator.
+// or -3-2, never adding 0; the random parts come from the one generator.
 std::string PointExpression(std::int32_t value, std::int32_t range);
-// The label of the line through p and q: x=2, y=-1, y=2x+3, y=-1/2x, y=1x-2.
+// The label of the line through p and q: x=2, y=-1, y=2x+3, y=-(1/2)x, y=x-2.
 std::string LineLabel(TIntPoint p, TIntPoint q);

@@ -217,16 +217,23 @@ void Scene(TSurface& s, int type, double x, double y, double size, bool won) {
         const double t = static_cast<double>(k) / steps, jig = k < steps ? (k % 2 ? 4.5 : -4.5) : 0;
         cairo_line_to(cr, px[i] + (mx[i] - px[i]) * t + nx * jig, py[i] + (my[i] - py[i]) * t + ny * jig);
       }
-      NeonStroke(s, Hex(i ? 0x5FE1FF : 0xFFE36A), 2, 5, 0.9);
+      // A zap takes the colour of the quadrant it comes from (III, then II);
+      // a point monster wears its answer's colour, the others one no quadrant has.
+      const int from = i ? 2 : 3;
+      NeonStroke(s, Mix(QuadrantColor(from), Grey(1), 0.35), 2, 5, 0.9);
       RadialGlow(cr, px[i], py[i], 9, Hex(0xFFFFFF, 0.8));
-      DrawTintedCreature(s, mx[i] - 20, my[i] - 20, 40, i ? 4 : 13, LightenColour(64, ColourTable[i ? 4 : 1]));
+      const std::uint32_t body = type == 2 ? QuadrantColour(from) : NeutralMonsterColours[i ? 1 : 0];
+      DrawTintedCreature(s, mx[i] - 20, my[i] - 20, 40, i ? 4 : 13, LightenColour(64, body));
       RadialGlow(cr, mx[i], my[i], 16, Hex(0xFFFFFF, 0.45));
     }
   } else {
     // The monsters made it to the origin and dance there.
-    DrawTintedCreature(s, cx - 44, cy - 34, 42, 2, LightenColour(64, ColourTable[3]));
-    DrawTintedCreature(s, cx + 2, cy - 40, 44, 19, LightenColour(64, ColourTable[4]));
-    DrawTintedCreature(s, cx - 20, cy - 6, 40, 9, LightenColour(64, ColourTable[5]));
+    const std::uint32_t points[3] = {QuadrantColour(1), QuadrantColour(3), ColourTable[5]};
+    const std::uint32_t others[3] = {NeutralMonsterColours[3], NeutralMonsterColours[0], NeutralMonsterColours[1]};
+    const std::uint32_t* body = type == 2 ? points : others;
+    DrawTintedCreature(s, cx - 44, cy - 34, 42, 2, LightenColour(64, body[0]));
+    DrawTintedCreature(s, cx + 2, cy - 40, 44, 19, LightenColour(64, body[1]));
+    DrawTintedCreature(s, cx - 20, cy - 6, 40, 9, LightenColour(64, body[2]));
   }
 }
 
@@ -288,7 +295,7 @@ TImage Mission(int image) {
   std::string name = GameTypeName(type);
   if (outcome == 0) {
     Heading(s, "LEVEL COMPLETE!", name, Gold, 56);
-    Scene(s, type, 34, 100, 146, true);
+    Scene(s, type, EndCardBoard.X, EndCardBoard.Y, EndCardBoard.Size, true);
     GoldStar(s, 272, 172, 24);
     GoldStar(s, 340, 150, 34);
     GoldStar(s, 408, 172, 24);
@@ -297,7 +304,7 @@ TImage Mission(int image) {
              {{30, 96, 154, 154}, keep[0], {230, 100, 220, 140}});
   } else if (outcome == 1) {
     Heading(s, "LEVEL FAILED", "The monsters reached the origin!", Alarm, 56);
-    Scene(s, type, 34, 100, 146, false);
+    Scene(s, type, EndCardBoard.X, EndCardBoard.Y, EndCardBoard.Size, false);
     Bubble(s, "WOOHOO!", 150, 112, 118, 136);
     CrackedHeart(s, 290, 104, 100);
     Title(s, "Don't give up!", 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
@@ -328,9 +335,10 @@ TImage Arcade(int image) {
     Confetti(s, 81, 110, {16, 84, 448, 260}, {keep[0], keep[1], {0, 155, 480, 40}, {190, 78, 100, 84}});
   } else {
     Heading(s, "GAME OVER", "No high score this time: have another go!", Alarm, 48);
-    DrawTintedCreature(s, 110, 84, 70, 14, LightenColour(64, ColourTable[1]));
-    DrawTintedCreature(s, 202, 80, 76, 29, LightenColour(64, ColourTable[3]));
-    DrawTintedCreature(s, 300, 84, 70, 10, LightenColour(64, ColourTable[5]));
+    // Any game's monsters: colours no quadrant has.
+    DrawTintedCreature(s, 110, 84, 70, 14, LightenColour(64, NeutralMonsterColours[3]));
+    DrawTintedCreature(s, 202, 80, 76, 29, LightenColour(64, NeutralMonsterColours[0]));
+    DrawTintedCreature(s, 300, 84, 70, 10, LightenColour(64, NeutralMonsterColours[1]));
     Bubble(s, "YAAAY!", 400, 96, 368, 112);
   }
   CaptionedSlot(s, label);
