@@ -81,32 +81,67 @@ Libs: \${prefix}/lib/libnettle.a
 Cflags: -I\${prefix}/include
 PC
 
-log "SDL2 (its configure alone takes minutes: one emcc call per check)"
-dir="$(fetch libsdl2 libsdl2-dev)"
-emcmake cmake -S "$dir" -B "$SRC/sdl2-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_INSTALL_PREFIX="$PREFIX" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
-  -DSDL_PTHREADS=OFF >/dev/null
-cmake --build "$SRC/sdl2-build" -j"$JOBS" >/dev/null
-cmake --install "$SRC/sdl2-build" >/dev/null
+# SDL2 and SDL2_mixer are compiled file by file: their CMake configure runs one
+# emcc link per check, which takes many minutes on a busy machine, and SDL
+# ships its emscripten configuration header anyway.
+build_objects() { # build_objects LIB ROOT FLAGS... -- SOURCES... (relative to ROOT, unique file names)
+  local lib="$1" root="$2"; shift 2
+  local flags=()
+  while [ "$1" != "--" ]; do flags+=("$1"); shift; done
+  shift
+  local out="$SRC/obj-$(basename "$lib" .a)"
+  rm -rf "$out"
+  # One emcc call per share of the files: each call costs seconds of start-up.
+  local sources=("$@") n=${#@} pids=() i
+  for ((i = 0; i < JOBS; ++i)); do
+    local part=()
+    local k
+    for ((k = i; k < n; k += JOBS)); do part+=("$root/${sources[k]}"); done
+    mkdir -p "$out/$i"
+    (cd "$out/$i" && emcc "${flags[@]}" -c "${part[@]}") & pids+=($!)
+  done
+  for i in "${pids[@]}"; do wait "$i" || { log "compiling $(basename "$lib") failed"; exit 1; }; done
+  emar rcs "$lib" "$out"/*/*.o
+}
 
-log "SDL2_mixer (OGG through its built-in decoder)"
+log "SDL2"
+dir="$(fetch libsdl2 libsdl2-dev)"
+sdl_sources=$(cd "$dir/src" && ls *.c atomic/*.c audio/*.c audio/dummy/*.c audio/disk/*.c audio/emscripten/*.c \
+  cpuinfo/*.c dynapi/*.c events/*.c file/*.c filesystem/emscripten/*.c haptic/*.c haptic/dummy/*.c \
+  joystick/*.c joystick/emscripten/*.c joystick/virtual/*.c libm/*.c loadso/dlopen/*.c locale/*.c \
+  locale/emscripten/*.c misc/*.c misc/emscripten/*.c power/*.c power/emscripten/*.c render/*.c \
+  render/opengles2/*.c render/software/*.c sensor/*.c sensor/dummy/*.c stdlib/*.c thread/*.c \
+  thread/generic/*.c timer/*.c timer/unix/*.c video/*.c video/dummy/*.c video/emscripten/*.c video/yuv2rgb/*.c)
+# shellcheck disable=SC2086
+build_objects "$PREFIX/lib/libSDL2.a" "$dir/src" -O2 -DNDEBUG -I"$dir/include" -I"$dir/src" \
+  -idirafter "$dir/src/video/khronos" -Wno-everything -- $sdl_sources
+mkdir -p "$PREFIX/include/SDL2"
+cp "$dir"/include/*.h "$PREFIX/include/SDL2/"
+ver="$(version_of libsdl2-dev | sed 's/+.*//; s/-.*//')"
+cat > "$PREFIX/lib/pkgconfig/sdl2.pc" <<PC
+prefix=$PREFIX
+Name: sdl2
+Description: SDL2 for the browser
+Version: $ver
+Libs: \${prefix}/lib/libSDL2.a
+Cflags: -I\${prefix}/include/SDL2
+PC
+
+log "SDL2_mixer (OGG through its built-in decoder, WAVE)"
 dir="$(fetch libsdl2-mixer libsdl2-mixer-dev)"
-emcmake cmake -S "$dir" -B "$SRC/mixer-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_INSTALL_PREFIX="$PREFIX" -DBUILD_SHARED_LIBS=OFF -DSDL2_DIR="$PREFIX/lib/cmake/SDL2" \
-  -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_WAVE=ON -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF \
-  -DSDL2MIXER_MP3=OFF -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_SAMPLES=OFF \
-  -DSDL2MIXER_CMD=OFF >/dev/null
-cmake --build "$SRC/mixer-build" -j"$JOBS" >/dev/null
-cmake --install "$SRC/mixer-build" >/dev/null
+build_objects "$PREFIX/lib/libSDL2_mixer.a" "$dir/src" -O2 -DNDEBUG -I"$PREFIX/include/SDL2" -I"$dir/include" \
+  -I"$dir/src" -I"$dir/src/codecs" -DMUSIC_WAV -DMUSIC_OGG -DOGG_USE_STB -Wno-everything -- \
+  mixer.c music.c utils.c effect_position.c effect_stereoreverse.c effects_internal.c \
+  codecs/load_aiff.c codecs/load_voc.c codecs/mp3utils.c codecs/music_wav.c codecs/music_ogg_stb.c
+cp "$dir"/include/SDL_mixer.h "$PREFIX/include/SDL2/"
 ver="$(version_of libsdl2-mixer-dev | sed 's/+.*//; s/-.*//')"
-mixer_lib="$(ls "$PREFIX"/lib/libSDL2_mixer*.a | head -1)"
 cat > "$PREFIX/lib/pkgconfig/SDL2_mixer.pc" <<PC
 prefix=$PREFIX
 Name: SDL2_mixer
-Description: mixer
+Description: SDL2_mixer for the browser
 Version: $ver
 Requires: sdl2
-Libs: $mixer_lib
+Libs: \${prefix}/lib/libSDL2_mixer.a
 Cflags: -I\${prefix}/include/SDL2
 PC
 

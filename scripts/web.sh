@@ -30,17 +30,22 @@ install_missing
 
 # The data comes from the native generator, exactly as for the desktop.
 echo "web: game data (native generator, build/)"
-build build >/dev/null
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR="$ROOT"
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$ROOT" -B "$ROOT/build" -G Ninja "${launcher[@]}" >/dev/null
 cmake --build "$ROOT/build" --target gamedata >/dev/null
 
 echo "web: libraries for the browser (built once, then cached)"
 prefix="$("$ROOT/scripts/web-libs.sh" | tail -1)"
 
 echo "web: the game (build-web/)"
+# emcc needs node's modules at -O1 and above.
 export NODE_PATH=/usr/share/nodejs
-launcher=()
-command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-emcmake cmake -S "$ROOT" -B "$ROOT/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
+emcmake cmake -S "$ROOT" -B "$ROOT/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" "${launcher[@]}" \
   -DPLOTFRAY_WEB_PREFIX="$prefix" -DPLOTFRAY_WEB_DATA="$ROOT/build/data" >/dev/null
 cmake --build "$ROOT/build-web"
 echo "web: built $ROOT/build-web (index.html, plotfray.js, plotfray.wasm, plotfray.data, Music.asdb, sizes.json)"

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/sysRandom.h"
+#include "game/ColorLib.h"
+#include "game/defColours.h"
 #include "game/defLevels.h"
 #include "gameBoardSupport.h"
 
@@ -151,6 +153,21 @@ TEST_F(Monster, ColoursFollowTheAnswerQuadrantInVoverUdaZerir) {
     const std::uint32_t expected[5] = {0x40FFFF, 0x40FF40, 0xFFFF40, 0xFF4040, 0x4040FF};
     EXPECT_EQ(m->MainItem->Color, expected[QuadrantOf(m->AnswerPoint.X, m->AnswerPoint.Y)]) << m->Question;
   }
+}
+
+// A monster whose question has no quadrant of its own never wears a quadrant's
+// colour: in the quadrant game it would give the answer away, in the line game
+// it would name a quadrant that has nothing to do with the line.
+TEST_F(Monster, OtherGamesNeverDressAMonsterInAQuadrantColour) {
+  for (std::int32_t type : {GameType::QuickQuadrants, GameType::DefineTheLine})
+    for (std::int32_t level = 1; level <= 5; ++level) {
+      Board.UseMission(type, level);
+      for (int i = 0; i < 30; ++i) {
+        TobjMonster* m = Board.Spawn(0, 0);
+        for (std::int32_t q = 1; q <= 4; ++q)
+          EXPECT_NE(m->MainItem->Color, LightenColour(64, QuadrantColour(q))) << type << "/" << level << " " << q;
+      }
+    }
 }
 
 }  // namespace

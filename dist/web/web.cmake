@@ -65,3 +65,15 @@ add_custom_command(TARGET plotfray POST_BUILD
   COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR} -DFILES=plotfray.wasm,plotfray.data
     -P ${CMAKE_SOURCE_DIR}/dist/web/sizes.cmake)
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
+
+# The heaviest game scene's benchmark, built for the browser by
+# bench/web_figures.sh only: every data file at /data, the program folder "/".
+add_executable(bench_gamescreen EXCLUDE_FROM_ALL bench/bench_gamescreen.cpp)
+target_include_directories(bench_gamescreen PRIVATE bench)
+target_link_libraries(bench_gamescreen PRIVATE plotfray_platform)
+set_target_properties(bench_gamescreen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench SUFFIX ".html")
+target_link_options(bench_gamescreen PRIVATE
+  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web -sMINIFY_HTML=0 -sEXIT_RUNTIME=1
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_BINARY_DIR}/library-funcs.json
+  "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/dist/web/bench-pre.js"
+  "SHELL:--preload-file ${PLOTFRAY_WEB_DATA}@/data")

@@ -61,6 +61,10 @@ bool WindowSystemGrantsFullscreen(SDL_Window* window) {
   SDL_VERSION(&info.version);
   if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
     return X11CanGoFullscreen(info.info.x11.display);
+#elif defined(__EMSCRIPTEN__)
+  // In a browser the page is the screen, and the canvas fills it already.
+  (void)window;
+  return false;
 #else
   (void)window;
 #endif

@@ -99,6 +99,12 @@ async function openGame(browser, url, log) {
   await page.setViewport({ width: 1280, height: 800 });
   page.on("console", (m) => log.push(m.text()));
   page.on("pageerror", (e) => log.push("page error: " + e.message));
+  // Headless chromium lets sound start at once; a browser on a desk does not
+  // until the page is clicked. Every sound context starts suspended here, as there.
+  await page.evaluateOnNewDocument(() => {
+    const Real = window.AudioContext;
+    if (Real) window.AudioContext = class extends Real { constructor(...a) { super(...a); this.suspend(); } };
+  });
   await page.goto(url, { waitUntil: "domcontentloaded", timeout: 30000 });
   return page;
 }
@@ -141,6 +147,8 @@ async function main() {
     const audioAfter = await page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : "none");
     check("sound waits for the first click and starts with it", audioBefore === "suspended" && audioAfter === "running",
           audioBefore + " -> " + audioAfter);
+    const music = await until(page, () => window.plotfrayPage.musicArrived, 20000);
+    check("the music arrives after the first frame", music && !log.some((l) => /Music\.asdb/.test(l)));
 
     // First run: the name box takes a typed name; Enter makes the profile.
     const welcomeShot = await shot(page, "web-welcome");
@@ -205,8 +213,11 @@ async function main() {
   } catch (e) {
     check("the test ran to its end", false, e.message);
   } finally {
-    const errors = log.filter((l) => /page error|Aborted|RuntimeError/.test(l));
-    check("no script error in the page", errors.length === 0, errors.slice(0, 3).join(" | "));
+    const errors = log.filter((l) => /page error|Aborted|RuntimeError|Failed to load/.test(l));
+    check("no script error or missing file in the page", errors.length === 0, errors.slice(0, 3).join(" | "));
+    const notes = await browser.pages().then((p) => p[p.length - 1].evaluate(() => window.plotfrayPage ? window.plotfrayPage.notes : []))
+      .catch(() => []);
+    check("no message was shown on the page", notes.length === 0, notes.map((n) => n.caption).join(", "));
     fs.writeFileSync(path.join(shots, "console.log"), log.join("\n") + "\n");
     await browser.close().catch(() => {});
     server.close();
