@@ -23,6 +23,7 @@
 #include "game/defColours.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
+#include "render/modInput.h"
 #include "game/frmGame.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
