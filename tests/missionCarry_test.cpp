@@ -10,6 +10,15 @@ namespace {
 
 class MissionCarry : public GameFlowTest {
  protected:
+  // A mission level opens with its help page over the game: the child closes it first.
+  void CloseHelp() {
+    Tick(5);
+    for (int i = 0; i < 3 && Screen(ssTutorial) != nullptr; ++i) {
+      Director->Input->KeyDown(0x1B, 0);
+      Director->Input->KeyUp(0x1B, 0);
+      Tick(30);
+    }
+  }
   // The level being played ends won with these numbers, as the game leaves it.
   void LevelWon(std::int32_t score, std::int32_t kills) {
     Res()->Score = score;
@@ -34,6 +43,7 @@ class MissionCarry : public GameFlowTest {
 TEST_F(MissionCarry, EachModeStartsFromItsOwnNumbersInOneRunAndAfterARestart) {
   OpenGame(GameKind::Mission, GameType::QuickQuadrants, Difficulty::Medium);
   PastFadeIn();
+  CloseHelp();
   ASSERT_EQ(Res()->LevelNumber, 1);
   LevelWon(1000, 10);
   ASSERT_NE(Screen(ssGameOver), nullptr);
@@ -43,6 +53,7 @@ TEST_F(MissionCarry, EachModeStartsFromItsOwnNumbersInOneRunAndAfterARestart) {
   // Level 1 of another mode starts from nothing, and its end saves its own numbers.
   OpenGame(GameKind::Mission, GameType::WhatsThePoint, Difficulty::Medium);
   PastFadeIn();
+  CloseHelp();
   EXPECT_EQ(Res()->LevelNumber, 1);
   EXPECT_EQ(Res()->Score, 0);
   EXPECT_EQ(Res()->TotalKills, 0);
@@ -59,12 +70,14 @@ TEST_F(MissionCarry, EachModeStartsFromItsOwnNumbersInOneRunAndAfterARestart) {
   Res()->Score = 5100;
   OpenGame(GameKind::Mission, GameType::DefineTheLine, Difficulty::Medium);
   PastFadeIn();
+  CloseHelp();
   EXPECT_EQ(Res()->Score, 0);
 
   // After a restart each mode resumes at its next level with its saved numbers.
   RestartProgram();
   OpenGame(GameKind::Mission, GameType::QuickQuadrants, Difficulty::Medium);
   PastFadeIn();
+  CloseHelp();
   EXPECT_EQ(Res()->LevelNumber, 2);
   EXPECT_EQ(Res()->Score, 1000);
   EXPECT_EQ(Res()->TotalKills, 10);
@@ -86,6 +99,7 @@ TEST_F(MissionCarry, CarriedPointsAwardNoPowerUpsOfTheirOwn) {
   OpenGame(GameKind::Mission, GameType::QuickQuadrants, Difficulty::Medium);
   NoSpawning();
   PastFadeIn();
+  CloseHelp();
   Tick(30);
   ASSERT_EQ(Res()->LevelNumber, 4);
   EXPECT_EQ(Res()->Score, 1000);
