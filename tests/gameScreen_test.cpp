@@ -12,6 +12,7 @@
 #include "game/defPowerUps.h"
 #include "game/objEffect.h"
 #include "gameFlowSupport.h"
+#include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/objNumber.h"
 #include "objects/objPushButton.h"
