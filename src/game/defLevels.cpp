@@ -55,6 +55,7 @@ TLevel Mission(const TMissionRow& row) {
   l.MaxMonsters[M] = row.MaxMonsters;
   l.KillsPerLevel[M] = row.KillsPerLevel;
   for (int i = 0; i < 3; ++i) l.SizeWeights[M][i] = row.SizeWeights[i];
+  PaintQuadrants(l);
   return l;
 }
 

@@ -428,7 +428,7 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
                         "In *" + e[0].Label + "*, the number before x is the slope: " + SlopeWalk(m) + ".",
                         "So " + Point(q) + " is on the line, and so is (0,0).",
                         "A minus sign, as in *" + e[1].Label + "*, makes the line go down to the right.",
-                        "Its slope is a fraction: 1/2x means " +
+                        "Its slope is a fraction: " + SlopeText(e[1].Label) + " means " +
                             SlopeWalk(Fraction(LineSlope(e[1].Answer[0], e[1].Answer[1]))) + "."};
       break;
     }
@@ -442,7 +442,7 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
           "In *" + e[0].Label + "*, the number at the end says where the line crosses the y axis: (0," + Num(b) + ").",
           "The number before x is the slope: " + SlopeWalk(m) + (back ? ", or go back: " + SlopeWalkBack(m) : "") + ".",
           "So click " + Point(e[0].Answer[0]) + " and " + Point(e[0].Answer[1]) + ": both are on the line."};
-      if (false)
+      if (!page.FractionLabel.empty())
         page.Sentences.push_back("A fraction is a slow slope: *" + page.FractionLabel + "* goes " + page.FractionWalk +
                                  ".");
       break;
