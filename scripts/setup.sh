@@ -14,6 +14,8 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev fakeroot file
   # the fonts SDL's message boxes need on an X server that has no others
   xfonts-base
+  # shares compiled objects between builds and checkouts
+  ccache
 )
 
 install_missing() {
@@ -37,6 +39,9 @@ build() {
   # ccache, where the machine has it, shares compiled objects between checkouts.
   if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$ROOT"
+    # With debug info ccache would key each object on its build folder as well:
+    # another checkout or build folder could then reuse none of them.
+    export CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
   cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null

@@ -52,7 +52,20 @@ TEST(GameOverPictures, ButtonPlacesStayCalmAndLabelsHaveCaptionsAndDarkSlots) {
       SCOPED_TRACE(testing::Message() << "set " << set << " image " << i);
       ASSERT_EQ(p.TextureWidth, GameOverWidth);
       ASSERT_EQ(p.TextureHeight, GameOverHeight);
-      for (std::uint32_t t : p.Textures[0]) ASSERT_EQ(t >> 24, 255u);
+      // Opaque inside the rounded frame; the corners outside it are clear, so
+      // no dark square shows there over the board.
+      const auto alpha = [&](int x, int y) { return p.Textures[0][static_cast<std::size_t>(y) * p.TextureWidth + x] >> 24; };
+      const int r = static_cast<int>(GameOverCornerRadius) + 1;  // its edge is smoothed
+      for (int y = 0; y < p.TextureHeight; ++y)
+        for (int x = 0; x < p.TextureWidth; ++x) {
+          const bool inCorner = (x < r || x >= p.TextureWidth - r) && (y < r || y >= p.TextureHeight - r);
+          if (!inCorner) {
+            ASSERT_EQ(alpha(x, y), 255u) << x << "," << y;
+          }
+        }
+      for (int cx : {0, p.TextureWidth - 3})
+        for (int cy : {0, p.TextureHeight - 3})
+          for (int k = 0; k < 3; ++k) EXPECT_EQ(alpha(cx + k, cy + k), 0u) << "corner " << cx << "," << cy;
       distinct.insert(p.Textures[0]);
       // Under a button: nothing bright, nothing busy.
       for (const TRect& b : GameOverButtons(set, static_cast<int>(i))) {
@@ -73,6 +86,30 @@ TEST(GameOverPictures, ButtonPlacesStayCalmAndLabelsHaveCaptionsAndDarkSlots) {
     }
     EXPECT_EQ(distinct.size(), pictures.size());
   }
+}
+
+// The failed challenge's missed dart flies clear of the title above it: none
+// of its shaft or fletching colours among the title's rows.
+TEST(GameOverPictures, TheMissedDartStaysOffTheTitle) {
+  const std::vector<const TImage*> pictures = BuiltArchive("GoChallenge.asdb");
+  ASSERT_EQ(pictures.size(), 3u);
+  const TImage& failed = *pictures[1];
+  const auto near = [](std::uint32_t p, std::uint32_t c) {
+    for (int shift : {0, 8, 16})
+      if (std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((c >> shift) & 0xFF)) > 24) return false;
+    return true;
+  };
+  int dartTexels = 0;
+  int titleRowsDart = 0;
+  for (int y = 0; y < failed.TextureHeight / 2; ++y)
+    for (int x = 0; x < failed.TextureWidth; ++x) {
+      const std::uint32_t p = failed.Textures[0][static_cast<std::size_t>(y) * failed.TextureWidth + x];
+      if (!near(p, 0x5FE1FF) && !near(p, 0xB06A2C)) continue;
+      ++dartTexels;
+      titleRowsDart += y < 56;  // the title's baseline is at 48, its outline and shadow reach 54
+    }
+  EXPECT_GT(dartTexels, 40) << "the dart is drawn at all";
+  EXPECT_EQ(titleRowsDart, 0);
 }
 
 TEST(GameOverPictures, LayoutMatchesTheScreen) {

@@ -177,3 +177,27 @@ TEST(DoomBar, TheFillLooksTheSameWhereverItIsCutOrStretched) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every power-up button rests wholly over the panel's tray: at each column it
+// covers, the tray's dark shelf lies under its top edge.
+TEST(HudPanel, TheTrayHoldsEveryPowerUpButton) {
+  const TImage& panel = Picture(Sprite::HudPanel);
+  ASSERT_EQ(panel.TextureWidth, Sprite::HudPanelWidth);
+  const auto level = [&](int x, int y) {
+    const std::uint32_t t = panel.Textures[0][static_cast<std::size_t>(y) * panel.TextureWidth + x];
+    return Alpha(t) * Level(t) / 255;
+  };
+  for (int slot = 0; slot < 5; ++slot) {
+    const int left = Sprite::HudFirstSlotX - Sprite::HudSlotPitch * slot;
+    ASSERT_GE(left, 0) << "slot " << slot << " starts off the screen";
+    for (int x = left; x < left + Sprite::HudSlotSize; ++x) {
+      const int shelf = level(x, Sprite::HudSlotY - 3);
+      const int body = level(x, Sprite::HudTrayY - 8);
+      EXPECT_LT(shelf + 20, body) << "slot " << slot << ", column " << x << " lies past the tray";
+    }
+  }
+}
+
+}  // namespace

@@ -54,6 +54,21 @@ TEST(ModePreviews, ThreeOpaqueAndDifferentBoards) {
   EXPECT_EQ(distinct.size(), 3u);
 }
 
+// The previews of the point and line games teach with the numbers of their
+// boards: the monster, its question, the rings, the pointer and the line keep
+// off every one of them, and every number is there.
+TEST(ModePreviews, NothingDrawnCoversTheBoardsNumbers) {
+  std::vector<TDiagramMarks> marks;
+  ModePreviewPictures(&marks);
+  ASSERT_EQ(marks.size(), 3u);
+  for (int i = 1; i < 3; ++i) {
+    const std::vector<TDiagramNumber>& numbers = marks[static_cast<std::size_t>(i)].PlacedNumbers();
+    EXPECT_EQ(numbers.size(), 12u) << "preview " << i << ": -3..3 on both axes";
+    for (const TDiagramNumber& n : numbers)
+      EXPECT_EQ(marks[static_cast<std::size_t>(i)].MarkAt(n.Ink), "") << "preview " << i << " covers " << n.Text;
+  }
+}
+
 // Visible texels of a sheet that lie outside every rectangle cut from it.
 int StrayTexels(const std::vector<std::uint32_t>& px, int w, int h, const std::vector<TRect>& rects) {
   int stray = 0;

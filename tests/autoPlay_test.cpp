@@ -64,7 +64,7 @@ TEST(AutoPlayerSolver, RefusesWhatIsNotAQuestion) {
     EXPECT_FALSE(TAutoPlayer::SolveLine(cry, 3, a, b)) << cry;
   }
   EXPECT_FALSE(TAutoPlayer::SolveLine("y=1/0x", 3, a, b));
-  ASSERT_TRUE(TAutoPlayer::SolveLine("y=-1/2x+1", 3, a, b));
+  ASSERT_TRUE(TAutoPlayer::SolveLine("y=-(1/2)x+1", 3, a, b));
   EXPECT_EQ(a.X, -2);
   EXPECT_EQ(a.Y, 2);
   EXPECT_EQ(b.X, 0);
@@ -167,7 +167,7 @@ TEST_P(RandomPlay, ClickingAtRandomLosesEveryLife) {
   std::printf("random player %s Easy: %s after %lld steps, level %d, score %d, kills %d\n",
               GameTypeName(type).c_str(), Res()->GameOver ? "game over" : "still playing",
               static_cast<long long>(player.Steps), Res()->LevelNumber, Res()->Score, Res()->TotalKills);
-  EXPECT_TRUE(Res()->GameOver);
+  EXPECT_TRUE(Res()->GameOver) << "random clicks did not lose every life in twenty minutes";
   EXPECT_EQ(Res()->Lives, 0);
   EXPECT_NE(Screen(ssGameOver), nullptr);
 }

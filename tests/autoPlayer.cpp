@@ -10,6 +10,7 @@
 #include "core/sysEventHandler.h"
 #include "data/sysResources.h"
 #include "game/defLevels.h"
+#include "lineLabelText.h"
 #include "game/frmGame.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
@@ -91,7 +92,8 @@ bool TAutoPlayer::SolvePoint(const std::string& label, TIntPoint& point) {
   return true;
 }
 
-bool TAutoPlayer::SolveLine(const std::string& label, std::int32_t range, TIntPoint& a, TIntPoint& b) {
+bool TAutoPlayer::SolveLine(const std::string& printed, std::int32_t range, TIntPoint& a, TIntPoint& b) {
+  const std::string label = PlainLineLabel(printed);
   if (label.size() < 3 || label[1] != '=') return false;
   std::size_t i = 2;
   if (label[0] == 'x') {

@@ -37,7 +37,7 @@ class TAutoPlayer {
   static bool SolveQuadrant(const std::string& label, std::int32_t& quadrant);
   // "(-3+5,2)": the point.
   static bool SolvePoint(const std::string& label, TIntPoint& point);
-  // "x=2", "y=-1", "y=-1/2x+3": two distinct grid points of the line within range.
+  // "x=2", "y=-1", "y=-(1/2)x+3": two distinct grid points of the line within range.
   static bool SolveLine(const std::string& label, std::int32_t range, TIntPoint& a, TIntPoint& b);
 
   // Steps between one answer and the next: a child's reaction time.

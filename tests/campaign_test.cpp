@@ -248,7 +248,7 @@ TEST_F(Campaign, ChallengeLeftThroughTheMenuKeepsItsKillsOnlyWhileItWasRunning) 
   ASSERT_NE(Game(), nullptr);
   TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 17);
   while (Res()->TotalKills < 12 && player.Steps < 10 * Minute) player.Step();
-  ASSERT_GE(Res()->TotalKills, 12);
+  ASSERT_GE(Res()->TotalKills, 12) << "the auto-player did not kill twelve in ten minutes";
   ASSERT_FALSE(Res()->GameOver);
 
   Key(27);  // Esc

@@ -16,6 +16,7 @@
 
 #include "app/modScripting.h"
 #include "autoPlayer.h"
+#include "contrastSupport.h"
 #include "core/sysEventHandler.h"
 #include "core/sysRandom.h"
 #include "data/sysImages.h"
@@ -25,6 +26,8 @@
 #include "game/defSprites.h"
 #include "game/frmGame.h"
 #include "game/objMonster.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "platform/platDevice.h"
@@ -180,6 +183,31 @@ TEST_F(GameGallery, ScreensOverPlay) {
   Move(640, 638);  // over OK
   Tick(2);
   Shot("help-page");
+  {
+    // Nothing of the board shows through the help panel: without the board
+    // the panel's pixels stay the same.
+    std::vector<std::uint32_t> over;
+    std::vector<std::uint32_t> alone;
+    TmodGraphics* g = Director->Graphics.get();
+    g->RenderFrame();
+    ASSERT_TRUE(g->GetDevice()->CaptureFrame(g->Frame(), over));
+    TsysObjects* objects = Director->Interface->Objects.get();
+    std::vector<TobjBase*> board;
+    for (std::int32_t type : {otMap, otGridPoint})
+      for (std::int32_t k = 0; k < objects->TypeSize(type); ++k) board.push_back(objects->TypeObject(type, k));
+    ASSERT_FALSE(board.empty());
+    for (TobjBase* o : board) o->Visible = false;
+    g->RenderFrame();
+    ASSERT_TRUE(g->GetDevice()->CaptureFrame(g->Frame(), alone));
+    for (TobjBase* o : board) o->Visible = true;
+    int through = 0;
+    for (int y = 90; y < 668; ++y)
+      for (int x = 381; x < 899; ++x) {
+        const std::size_t i = static_cast<std::size_t>(y) * 1024 + static_cast<std::size_t>(x);
+        through += (over[i] & 0xFFFFFF) != (alone[i] & 0xFFFFFF);
+      }
+    EXPECT_EQ(through, 0) << "pixels of the board show through the help panel";
+  }
 
   TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 5);
   player.ThinkSteps = 40;
@@ -210,6 +238,84 @@ TEST_F(GameGallery, ScreensOverPlay) {
   EXPECT_EQ(Res()->ChallengeDone, 1);
   Tick(60);
   Shot("game-over-challenge");
+}
+
+// Every text of the game screen that the player must read stands out from
+// what lies behind it by 4.5:1 at least: the HUD's captions and combo lines,
+// and the challenge clock in each of its colours, over a busy board.
+TEST_F(GameGallery, HudTextsAndTheClockInEveryColourReadAgainstWhatIsBehindThem) {
+  if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
+  Open(GameKind::Challenge, 3, Difficulty::Easy);  // beat the clock, Vove'r uda Zerir?
+  TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 4);
+  player.UsePowerUps = false;
+  for (int i = 0; i < 900; ++i) player.Step();
+  TfrmGame* game = player.Game();
+  ASSERT_NE(game, nullptr);
+  game->BasicCombo = game->TimeCombo = 12;
+  game->TimeComboTimer = Res()->Level.TimeComboWindow;
+  game->UpdateHud();
+  Tick();
+
+  struct TText {
+    const char* Name;
+    TrndText* Item;
+  };
+  const TText hud[] = {
+      {"MENU", game->Hud.MenuButton->Caption},
+      {"SCORE", game->Hud.ScoreLabel->Caption},
+      {"LEVEL", game->Hud.LevelLabel->Caption},
+      {"basic combo", game->Hud.BasicComboText->Caption},
+      {"time combo", game->Hud.TimeComboText->Caption},
+      {"ZORBEX DOOM DEVICE", game->Hud.DoomLabel->Caption},
+  };
+  for (const TText& t : hud) {
+    const contrast::TMeasure m = contrast::MeasureText(Director->Graphics.get(), t.Item);
+    EXPECT_GT(m.GlyphPixels, 20) << t.Name << ": the text is drawn";
+    EXPECT_GE(m.Ratio, 4.5) << t.Name;
+    std::printf("  %-20s %.2f:1\n", t.Name, m.Ratio);
+  }
+  for (int seconds : {150, 45, 20, 5}) {
+    Res()->ChallengeTimeLeft = seconds * 60;
+    game->ShowClock();
+    const contrast::TMeasure m = contrast::MeasureText(Director->Graphics.get(), game->Hud.ChallengeText->Caption);
+    EXPECT_GT(m.GlyphPixels, 20) << seconds << " s left";
+    EXPECT_GE(m.Ratio, 4.5) << "the clock with " << seconds << " s left";
+    std::printf("  clock at %3d s       %.2f:1\n", seconds, m.Ratio);
+  }
+}
+
+// A question sits on its plate at every size of a growing monster: no letter
+// lies outside the plate drawn under it.
+TEST_F(GameGallery, AGrowingMonstersQuestionStaysOnItsPlate) {
+  if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
+  Open(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Crazy);
+  Tick(20);
+  auto* game = dynamic_cast<TfrmGame*>(Director->Screen(ssGame));
+  ASSERT_NE(game, nullptr);
+  for (double& m : Res()->Level.MaxMonsters) m = 0;
+  for (int i = 0; i < 3; ++i) Res()->Level.SizeWeights[Difficulty::Crazy][i] = i == 2;
+  TobjMonster* m = game->SpawnMonster();
+  m->X = 200;
+  m->Y = 0;
+  m->TopSpeed = 0;
+  for (int i = 0; i < 200 && m->Question.size() < 13; ++i) m->GenerateQuestion();
+  ASSERT_GE(m->Question.size(), 13u) << m->Question;
+  for (int p : {12, 24, 36, 47, 96}) {
+    SCOPED_TRACE("drawn at " + std::to_string(p) + ": " + m->Question);
+    m->DrawnPixels = p - 1;
+    m->TargetPixels = p;
+    Tick();
+    ASSERT_EQ(m->DrawnPixels, p);
+    const contrast::TInkBox ink = contrast::InkBox(Director->Graphics.get(), m->Label);
+    ASSERT_GT(ink.Pixels, 0);
+    const double k = m->LabelPlate->Scale;
+    const double left = m->X + 512 + m->LabelPlate->RelX, top = m->Y + 384 + m->LabelPlate->RelY;
+    const double right = left + m->LabelPlate->Width * k, bottom = top + m->LabelPlate->Height * k;
+    EXPECT_GE(ink.Left, std::floor(left)) << "plate " << left << ".." << right;
+    EXPECT_LE(ink.Right, std::ceil(right)) << "plate " << left << ".." << right;
+    EXPECT_GE(ink.Top, std::floor(top));
+    EXPECT_LE(ink.Bottom, std::ceil(bottom));
+  }
 }
 
 }  // namespace

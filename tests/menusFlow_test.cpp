@@ -114,7 +114,7 @@ TEST_F(MenusFlow, ArcadeKeepsTheDifficultyEvenOnBackPreviewsEachModeAndStartsThe
   ASSERT_NE(arcade, nullptr);
   EXPECT_NE(Screen(ssBackground), nullptr);
   EXPECT_EQ(arcade->Difficulties->SelectedIndex, 1) << "a new profile plays at MEDIUM";
-  const std::uint32_t entryColours[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+  const std::uint32_t entryColours[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
   for (std::size_t i = 0; i < 4; ++i)
     EXPECT_EQ(arcade->Difficulties->Entries[i].MiddleItem->Color, entryColours[i]) << "entry " << i;
   EXPECT_EQ(Res()->GameKind, GameKind::Arcade);
@@ -278,6 +278,16 @@ TEST_F(MenusFlow, MissionsShowProgressAndStartTheNextOrAReachedLevel) {
       EXPECT_EQ(missions->Marker->Y, missions->Segments[static_cast<std::size_t>(h.Mode - 1)][static_cast<std::size_t>(h.Level)]->Y);
     }
   }
+
+  // A mode's preview opens over the bars: their heading names it while it shows.
+  EXPECT_EQ(missions->BarsHeading->Caption->Text, "PROGRESS");
+  Move(300, 520);  // on the second mode's button
+  Tick(15);
+  ASSERT_TRUE(missions->Modes[1]->HintText->Visible);
+  EXPECT_EQ(missions->BarsHeading->Caption->Text, "PREVIEW");
+  Move(300, 700);
+  Tick(15);
+  EXPECT_EQ(missions->BarsHeading->Caption->Text, "PROGRESS");
 
   Click(607, 430);  // a level not reached yet
   Tick(20);
@@ -474,6 +484,25 @@ TEST_F(MenusFlow, ChallengeTilesFollowTheDifficultyAndStartTheirChallenge) {
     EXPECT_GE(left, 0) << i;
     EXPECT_LE(left + tile.Button->HintText->Width, 1024) << i;
     EXPECT_GE(tile.Button->Y + tile.Button->HintText->RelY, 0) << i;
+    // It covers neither the difficulty buttons nor BACK, and, the pointer on
+    // its tile, lies over the tiles around it: its tile is drawn last of them.
+    TobjHintLabelButton* b = tile.Button;
+    Move(static_cast<int>(b->X) + 60, static_cast<int>(b->Y) + 60);
+    Tick(2);
+    const double top = b->Y + b->HintText->RelY, bottom = top + b->HintText->Height;
+    const double right = left + b->HintText->Width;
+    const auto covers = [&](const TobjBase* o) {
+      return left < o->X + o->Width && o->X < right && top < o->Y + o->Height && o->Y < bottom;
+    };
+    EXPECT_FALSE(covers(challenges->Difficulties)) << i;
+    EXPECT_FALSE(covers(challenges->Back)) << i;
+    const std::int32_t layer = static_cast<std::int32_t>(b->GetLayer());
+    const TsysObjects* objects = Director->Interface->Objects.get();
+    EXPECT_EQ(objects->LayerObject(layer, objects->LayerSize(layer) - 1), b) << i;
+    for (const TfrmChallenge::TTile& other : challenges->Tiles)
+      if (other.Button != b && covers(other.Button)) {
+        EXPECT_GE(b->GetLayer(), other.Button->GetLayer()) << i;
+      }
   }
   const TSheetRect easyMedal = ChallengeSheetRect(8);
   EXPECT_EQ(challenges->Tiles[6].Medal->TexCoord.SrcX, easyMedal.X);

@@ -9,6 +9,7 @@ by the time limit is reported as a hang (a test without a step limit).
 
   nice -n 15 tests/mutation_sweep.py                 # every break
   tests/mutation_sweep.py --only combo --only restart  # those whose name contains a word
+  tests/mutation_sweep.py --compare main             # main's tests beside the working tree's
   tests/mutation_sweep.py --list
 
 Not run by CI: a full sweep takes tens of minutes.
@@ -29,9 +30,15 @@ P = "src/game/objGridPoint.cpp"
 A = "src/game/modAI.cpp"
 M = "src/game/objMonster.cpp"
 S = "src/screens/frmMissions.cpp"
+L = "src/game/defLevels.cpp"
 
 # (name, file, text, replacement): the text must occur exactly once in the file.
 BREAKS = [
+    # tables
+    ("table/quadrant combos from 4", L, "{0, 2, 3, 4, 5}, 5, 90,", "{0, 2, 3, 4, 5}, 4, 90,"),
+    ("table/time window of type 2", L, "{0, 2, 3, 4, 5, 6}, 3, 120,", "{0, 2, 3, 4, 5, 6}, 3, 100,"),
+    ("table/first mission level ends a kill early", L, "{8, 1, 8, 1, 8}, {}, 0, 1, 100, 0.3, 1, 9,",
+     "{8, 1, 8, 1, 8}, {}, 0, 1, 100, 0.3, 1, 8,"),
     # board set-up and which points take clicks
     ("setup/first spawn later", G, "FirstSpawnDelay = 30;", "FirstSpawnDelay = 90;"),
     ("setup/tiles live in point games", G, "    if (!quadrants) tile->Active = false;\n", ""),
@@ -172,10 +179,14 @@ SKIP = ["*Gallery*", "FontSheet*", "WidgetSheet*", "ASDb*", "WaveBank*", "MusicA
         "PlatformAudio*", "SoundSystem*", "Sequencer*", "EffectBanks*", "GameOverPictures*", "Icons*",
         "ImageArchives*", "SpriteSet*", "ChallengeSheet*", "DrawSurface*", "PictureReload*", "Assetgen*"]
 
+# Whole games played by the auto-player: slow, so they run after the others.
+SLOW = ["*AutoPlay*", "*RandomPlay*", "*Campaign*"]
 
-def run(cmd, cwd, timeout=None, log=None):
+
+def run(cmd, cwd, timeout=None, log=None, env=None):
     try:
-        p = subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout, text=True)
+        p = subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout, text=True,
+                           env=env)
         if log is not None:
             log.write(p.stdout)
         return p.returncode
@@ -183,99 +194,157 @@ def run(cmd, cwd, timeout=None, log=None):
         return None
 
 
+class Tree:
+    """A scratch copy of the sources (the working tree's or a commit's) with its own build."""
+
+    def __init__(self, label, folder, rev, log, timeout):
+        self.label, self.folder, self.rev, self.log, self.timeout = label, folder, rev, log, timeout
+        self.build = folder + "/build"
+
+    def sync(self):
+        source = ROOT
+        if self.rev:
+            source = self.folder + ".rev"
+            shutil.rmtree(source, ignore_errors=True)
+            os.makedirs(source)
+            archive = subprocess.run(["git", "archive", self.rev], cwd=ROOT, stdout=subprocess.PIPE, check=True).stdout
+            subprocess.run(["tar", "-x", "-C", source], input=archive, check=True)
+            files = subprocess.run(["git", "ls-tree", "-r", "-z", "--name-only", self.rev], cwd=ROOT,
+                                   stdout=subprocess.PIPE, check=True).stdout
+        else:
+            files = subprocess.run(["git", "ls-files", "-z", "-c", "-o", "--exclude-standard"], cwd=ROOT,
+                                   stdout=subprocess.PIPE, check=True).stdout
+        wanted = set()
+        for f in files.decode().split("\0"):
+            src = os.path.join(source, f)
+            if not f or not os.path.isfile(src):
+                continue
+            wanted.add(f)
+            dst = os.path.join(self.folder, f)
+            os.makedirs(os.path.dirname(dst), exist_ok=True)
+            # Only changed files are copied: an unchanged one keeps its time and is not rebuilt.
+            if not os.path.exists(dst) or open(src, "rb").read() != open(dst, "rb").read():
+                shutil.copy2(src, dst)
+        for top in ("src", "tests"):
+            for d, _, names in os.walk(os.path.join(self.folder, top)):
+                for n in names:
+                    if os.path.relpath(os.path.join(d, n), self.folder) not in wanted:
+                        os.remove(os.path.join(d, n))
+
+    def env(self):
+        # The same source text compiles once: the other tree's objects come from ccache.
+        return dict(os.environ, CCACHE_BASEDIR=self.folder, CCACHE_NOHASHDIR="1")
+
+    def make(self, *targets):
+        if not os.path.exists(self.build + "/build.ninja"):
+            subprocess.run(["cmake", "-S", self.folder, "-B", self.build, "-G", "Ninja", "-DPLOTFRAY_BENCH=OFF",
+                            "-DCMAKE_C_COMPILER_LAUNCHER=ccache", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
+                            "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"],
+                           check=True, stdout=subprocess.DEVNULL, env=self.env())
+        return run(["ninja", "-C", self.build] + list(targets), self.folder, log=self.log, env=self.env()) == 0
+
+    def test(self):
+        """0 when the tests pass, None when a run hit the time limit, else the failing code."""
+        exe = self.build + "/plotfray_tests"
+        # The quick tests first; the long plays only when those pass. The first failure ends a run.
+        for chosen in ("-" + ":".join(SKIP + SLOW), ":".join(SLOW)):
+            rc = run([exe, "--gtest_filter=" + chosen, "--gtest_brief=1", "--gtest_fail_fast"], self.build,
+                     timeout=self.timeout, log=self.log)
+            if rc != 0:
+                return rc
+        return 0
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--scratch", default="/tmp/plotfray-sweep")
     ap.add_argument("--only", action="append", default=[])
     ap.add_argument("--timeout", type=int, default=300, help="seconds for one run of the tests")
-    ap.add_argument("--rev", help="sweep the tests of this commit instead of the working tree")
+    ap.add_argument("--at", help="sweep the tests of this commit instead of the working tree's")
+    ap.add_argument("--compare", help="also run the tests of this commit (its tests/ folder) on each break")
     ap.add_argument("--list", action="store_true")
     args = ap.parse_args()
     chosen = [b for b in BREAKS if not args.only or any(w in b[0] for w in args.only)]
+    # What a player notices first comes first, should the sweep be cut short.
+    first = ["restart/", "level/restart", "next level/", "try again/", "mission/", "combo/", "clickable/", "lives/",
+             "challenge/", "game over/", "level/", "setup/"]
+    chosen.sort(key=lambda b: next((i for i, w in enumerate(first) if b[0].startswith(w)), len(first)))
     if args.list:
         for b in chosen:
             print(b[0])
         return 0
 
-    tree = args.scratch + "/tree"
-    build = tree + "/build"
-    source = ROOT
-    if args.rev:
-        # The tree of a commit, to count what its tests caught.
-        source = args.scratch + "/rev"
-        shutil.rmtree(source, ignore_errors=True)
-        os.makedirs(source)
-        archive = subprocess.run(["git", "archive", args.rev], cwd=ROOT, stdout=subprocess.PIPE, check=True).stdout
-        subprocess.run(["tar", "-x", "-C", source], input=archive, check=True)
-        files = subprocess.run(["git", "ls-tree", "-r", "-z", "--name-only", args.rev], cwd=ROOT,
-                               stdout=subprocess.PIPE, check=True).stdout
-    else:
-        files = subprocess.run(["git", "ls-files", "-z", "-c", "-o", "--exclude-standard"], cwd=ROOT,
-                               stdout=subprocess.PIPE, check=True).stdout
-    wanted = set()
-    for f in files.decode().split("\0"):
-        src = os.path.join(source, f)
-        if not f or not os.path.isfile(src):
-            continue
-        wanted.add(f)
-        dst = os.path.join(tree, f)
-        os.makedirs(os.path.dirname(dst), exist_ok=True)
-        # Only changed files are copied: an unchanged one keeps its time and is not rebuilt.
-        if not os.path.exists(dst) or open(src, "rb").read() != open(dst, "rb").read():
-            shutil.copy2(src, dst)
-    for top in ("src", "tests"):
-        for d, _, names in os.walk(os.path.join(tree, top)):
-            for n in names:
-                if os.path.relpath(os.path.join(d, n), tree) not in wanted:
-                    os.remove(os.path.join(d, n))
-    # Sources that mentioned no break must still be right: check every text first.
-    bad = []
-    for name, path, old, new in chosen:
-        text = open(os.path.join(tree, path)).read()
-        if text.count(old) != 1:
-            bad.append(f"{name}: found {text.count(old)} times in {path}")
+    os.makedirs(args.scratch, exist_ok=True)
+    log = open(args.scratch + "/sweep.log", "w")
+    # One tree: the compile flags name the build folder, so a second tree could reuse no test object.
+    tree = Tree(args.at or "now", args.scratch + "/now", args.at, log, args.timeout)
+    tree.sync()
+    bad = [f"{name}: found {open(os.path.join(tree.folder, path)).read().count(old)} times in {path}"
+           for name, path, old, new in chosen if open(os.path.join(tree.folder, path)).read().count(old) != 1]
     if bad:
         print("\n".join(bad))
         return 2
-    # Objects compiled in another checkout (built with CCACHE_NOHASHDIR=1) are reused.
-    os.environ.update(CCACHE_BASEDIR=tree, CCACHE_NOHASHDIR="1")
-    if not os.path.exists(build + "/build.ninja"):
-        subprocess.run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DPLOTFRAY_BENCH=OFF",
-                        "-DCMAKE_C_COMPILER_LAUNCHER=ccache", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],
-                       check=True, stdout=subprocess.DEVNULL)
-    log = open(args.scratch + "/sweep.log", "w")
-    if run(["ninja", "-C", build, "plotfray_tests", "gamedata"], tree, log=log) != 0:
-        print("the unbroken tree does not build; see", args.scratch + "/sweep.log")
-        return 2
-    tests = [build + "/plotfray_tests", "--gtest_filter=-" + ":".join(SKIP), "--gtest_brief=1"]
-    # The data folder holds only generated files; the tests find it beside them.
-    start = time.time()
-    if run(tests, build, timeout=args.timeout, log=log) != 0:
-        print("the unbroken tree fails its tests; see", args.scratch + "/sweep.log")
-        return 2
-    print(f"unbroken: tests pass in {time.time() - start:.0f} s", flush=True)
+    # Test sets: this tree's tests/, and the other commit's written over them in turn.
+    sets = [(tree.label, {})]
+    if args.compare:
+        names = subprocess.run(["git", "ls-tree", "-r", "--name-only", args.compare, "tests/"], cwd=ROOT,
+                               stdout=subprocess.PIPE, check=True, text=True).stdout.split()
+        other = {}
+        for n in names:
+            if n.endswith((".cpp", ".h")) and "/" not in n[len("tests/"):]:
+                text = subprocess.run(["git", "show", f"{args.compare}:{n}"], cwd=ROOT, stdout=subprocess.PIPE,
+                                      check=True).stdout
+                here = os.path.join(tree.folder, n)
+                if not os.path.exists(here) or open(here, "rb").read() != text:
+                    other[n] = text
+        sets.append((args.compare, other))
+    own = {n: open(os.path.join(tree.folder, n), "rb").read() for _, s in sets for n in s}
 
-    results = []
-    for name, path, old, new in chosen:
-        full = os.path.join(tree, path)
-        original = open(full).read()
-        try:
-            open(full, "w").write(original.replace(old, new))
-            log.write(f"\n===== {name}\n")
-            if run(["ninja", "-C", build, "plotfray_tests"], tree, log=log) != 0:
-                verdict = "no build"
-            else:
-                rc = run(tests, build, timeout=args.timeout, log=log)
-                verdict = "HANG" if rc is None else ("caught" if rc != 0 else "SURVIVED")
-        finally:
-            open(full, "w").write(original)
-        results.append((name, verdict))
-        print(f"{verdict:9} {name}", flush=True)
+    def use(test_set):
+        for n, text in own.items():
+            text = test_set.get(n, text)
+            full = os.path.join(tree.folder, n)
+            if open(full, "rb").read() != text:
+                open(full, "wb").write(text)
 
-    counted = [r for r in results if r[1] != "no build"]
-    caught = sum(1 for r in counted if r[1] == "caught")
-    print(f"\n{len(counted)} breaks tried, {caught} caught, "
-          f"{sum(1 for r in counted if r[1] == 'SURVIVED')} survived, {sum(1 for r in counted if r[1] == 'HANG')} hung")
+    def verdict_of(test_set):
+        use(test_set)
+        if not tree.make("plotfray_tests"):
+            return "no build"
+        rc = tree.test()
+        return "HANG" if rc is None else ("caught" if rc != 0 else "SURVIVED")
+
+    try:
+        for label, test_set in sets:
+            start = time.time()
+            use(test_set)
+            if not tree.make("plotfray_tests", "gamedata") or tree.test() != 0:
+                print(f"the unbroken tree with the tests of {label} fails to build or pass; see {args.scratch}/sweep.log")
+                return 2
+            print(f"unbroken, tests of {label}: built and passed in {time.time() - start:.0f} s", flush=True)
+
+        results = []
+        for name, path, old, new in chosen:
+            full = os.path.join(tree.folder, path)
+            original = open(full).read()
+            verdicts = []
+            try:
+                open(full, "w").write(original.replace(old, new))
+                for label, test_set in sets:
+                    log.write(f"\n===== {name} (tests of {label})\n")
+                    verdicts.append(verdict_of(test_set))
+            finally:
+                open(full, "w").write(original)
+            results.append(verdicts)
+            print("  ".join(f"{v:9}" for v in verdicts), name, flush=True)
+    finally:
+        use({})
+
+    print()
+    for i, (label, _) in enumerate(sets):
+        counted = [r[i] for r in results if r[i] != "no build"]
+        print(f"tests of {label}: {len(counted)} breaks tried, {counted.count('caught')} caught, "
+              f"{counted.count('SURVIVED')} survived, {counted.count('HANG')} hung")
     return 0
 
 

@@ -1,5 +1,5 @@
 // Effects and sparks: zap pictures and rows, lifetimes, the rising text, the
-// rings, the band's fade, the spark burst, and the pause.
+// rings, the band's fade, the spark burst, the answer marks, and the pause.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +7,7 @@
 #include "core/sysRandom.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
+#include "game/objAnswerMark.h"
 #include "game/objEffect.h"
 #include "game/objSpark.h"
 #include "gameBoardSupport.h"
@@ -97,6 +98,19 @@ TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
   e->SetText("LEVEL UP!");
   EXPECT_TRUE(e->Caption->Visible);
   EXPECT_EQ(e->Caption->Text, "LEVEL UP!");
+  // Bold white on a dark plate as wide as the text, read over any board.
+  EXPECT_TRUE(e->Caption->Bold);
+  EXPECT_EQ(e->Caption->Color, 0xFFFFFFu);
+  TrndGfx* plate = e->Second;
+  EXPECT_TRUE(plate->Visible);
+  EXPECT_EQ(plate->Color, 0x000000u);
+  EXPECT_GE(plate->Alpha, 160);
+  const std::int32_t textWidth = 9 * FontMetrics(14).CharWidth;
+  EXPECT_GT(plate->Width, textWidth);
+  EXPECT_LE(plate->Width, 300);
+  EXPECT_GT(plate->Height, FontMetrics(14).CharHeight);
+  EXPECT_DOUBLE_EQ(plate->RelX * 2 + plate->Width, 300) << "centred under the text";
+  const double plateY = plate->RelY;
   Board.Step(14);
   EXPECT_EQ(e->Caption->RelY, 0);
   EXPECT_EQ(e->Caption->Alpha, 255);
@@ -106,7 +120,58 @@ TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
   Board.Step(50);
   EXPECT_EQ(e->Caption->Alpha, 105);
   EXPECT_DOUBLE_EQ(e->Caption->RelY, 10.5 - 25);
+  EXPECT_EQ(plate->Alpha, 170 * 105 / 255) << "the plate fades with its text";
+  EXPECT_DOUBLE_EQ(plate->RelY, plateY + 10.5 - 25) << "and rises with it";
   EXPECT_EQ(StepsToFinish(e), 35) << "100 steps in all";
+}
+
+// The length of an answer mark's stroke i (its first edge).
+double StrokeLength(const TobjEffect* mark, std::size_t i) {
+  TPointD a;
+  TPointD b;
+  mark->MarkStrokes[i]->GetCorner(0, a);
+  mark->MarkStrokes[i]->GetCorner(1, b);
+  return std::hypot(b.X - a.X, b.Y - a.Y);
+}
+
+TEST_F(Effects, AnswerMarksAreATickOrACrossShownAtOnceThenFadeAndEnd) {
+  TobjEffect* hit = MarkAnswer(Board.Objects(), grGame, {100, -50}, true);
+  TobjEffect* miss = MarkAnswer(Board.Objects(), grGame, {-30, 20}, false);
+  ASSERT_NE(hit, nullptr);
+  ASSERT_NE(miss, nullptr);
+  EXPECT_EQ(hit->X, 100);
+  EXPECT_EQ(hit->Y, -50);
+  EXPECT_EQ(miss->X, -30);
+  for (TobjEffect* m : {hit, miss}) {
+    ASSERT_EQ(m->MarkStrokes.size(), 4u) << "two outlines under two strokes";
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_TRUE(m->MarkStrokes[i]->Visible);
+      EXPECT_EQ(m->MarkStrokes[i]->DrawMode, 4);
+    }
+    EXPECT_EQ(m->MarkStrokes[0]->Color, AnswerMark::OutlineColour);
+    EXPECT_EQ(m->MarkStrokes[2]->Alpha, 255) << "full strength from the first step";
+  }
+  EXPECT_TRUE(hit->MarkHit);
+  EXPECT_FALSE(miss->MarkHit);
+  EXPECT_EQ(hit->MarkStrokes[2]->Color, AnswerMark::HitColour);
+  EXPECT_EQ(miss->MarkStrokes[3]->Color, AnswerMark::MissColour);
+  // Shape alone tells them apart: a tick's arms differ in length and meet at
+  // an end, a cross's are equal and cross at the middle.
+  EXPECT_GT(StrokeLength(hit, 3), StrokeLength(hit, 2) * 1.5);
+  EXPECT_DOUBLE_EQ(StrokeLength(miss, 2), StrokeLength(miss, 3));
+  TPointD crossA;
+  TPointD crossB;
+  miss->MarkStrokes[2]->GetCorner(0, crossA);
+  miss->MarkStrokes[2]->GetCorner(2, crossB);
+  EXPECT_NEAR((crossA.X + crossB.X) / 2, 0, 1e-9);
+  EXPECT_NEAR((crossA.Y + crossB.Y) / 2, 0, 1e-9);
+
+  Board.Step(AnswerMark::HoldSteps);
+  EXPECT_EQ(hit->MarkStrokes[2]->Alpha, 255);
+  Board.Step(AnswerMark::FadeSteps / 2);
+  EXPECT_EQ(hit->MarkStrokes[2]->Alpha, 128);
+  EXPECT_EQ(StepsToFinish(hit), AnswerMark::FadeSteps / 2) << "gone within a second";
+  EXPECT_FALSE(Board.Objects()->IsAlive(miss));
 }
 
 TEST_F(Effects, DoomRingsGrowAndFadeOneAfterAnother) {

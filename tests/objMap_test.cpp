@@ -58,7 +58,7 @@ TEST(Map, QuadrantMapsShowOnlyTheAxisNames) {
 
 TEST(Map, CellColoursComeFromTheLevelsQuadrantColours) {
   TGameBoard board;
-  board.UseMission(GameType::QuickQuadrants, 1);  // colours 8,1,8,1,8
+  board.UseMission(GameType::QuickQuadrants, 1);  // colours 8,1,8,0,8
   board.Build();
   // i >= R and j < R is quadrant 1 (upper right): green lightened by 128.
   const std::uint32_t quadrant1 = board.Map->Cells[1 * 2 + 0]->Color;

@@ -18,6 +18,7 @@
 #include "game/defLevels.h"
 #include "game/libMaths.h"
 #include "gameBoardSupport.h"
+#include "lineLabelText.h"
 #include "render/rndItems.h"
 
 namespace {
@@ -85,7 +86,8 @@ struct TParsedLine {
   }
 };
 
-std::optional<TParsedLine> ParseLine(const std::string& s) {
+std::optional<TParsedLine> ParseLine(const std::string& label) {
+  const std::string s = PlainLineLabel(label);
   TParsedLine line;
   std::size_t i = 2;
   if (s.size() < 3 || s[1] != '=') return std::nullopt;
@@ -319,6 +321,11 @@ TEST(MonsterQuestionRules, ExpressionsAlwaysAddUpAndUseTheDocumentedForms) {
   std::set<std::string> forZero;
   for (int i = 0; i < 2000; ++i) forZero.insert(PointExpression(0, 2));
   EXPECT_EQ(forZero, (std::set<std::string>{"-4+4", "-3+3", "-2+2", "-1+1"}));
+  // A negative value is never reached by adding 0.
+  for (int i = 0; i < 2000; ++i) {
+    const std::string text = PointExpression(-2, 2);
+    ASSERT_EQ(text.find("+0"), std::string::npos) << text;
+  }
   for (std::int32_t r = 1; r <= 5; ++r)
     for (std::int32_t v = -r; v <= r; ++v)
       for (int i = 0; i < 50; ++i) {
@@ -334,10 +341,13 @@ TEST(MonsterQuestionRules, LineLabelsFollowTheWrittenForms) {
   EXPECT_EQ(LineLabel({2, 0}, {2, 1}), "x=2");
   EXPECT_EQ(LineLabel({-3, -1}, {-2, -1}), "y=-1");
   EXPECT_EQ(LineLabel({0, 3}, {1, 5}), "y=2x+3");
-  EXPECT_EQ(LineLabel({0, 0}, {2, -1}), "y=-1/2x");
-  EXPECT_EQ(LineLabel({3, -1}, {0, -2}), "y=1/3x-2");
-  EXPECT_EQ(LineLabel({0, 0}, {1, 1}), "y=1x");
-  EXPECT_EQ(LineLabel({0, 0}, {-1, 1}), "y=-1x");
+  // Fractions in brackets, so 1/2x cannot read as 1 over 2x; a slope of one
+  // is not written.
+  EXPECT_EQ(LineLabel({0, 0}, {2, -1}), "y=-(1/2)x");
+  EXPECT_EQ(LineLabel({3, -1}, {0, -2}), "y=(1/3)x-2");
+  EXPECT_EQ(LineLabel({0, 0}, {1, 1}), "y=x");
+  EXPECT_EQ(LineLabel({0, 0}, {-1, 1}), "y=-x");
+  EXPECT_EQ(LineLabel({-1, -4}, {0, -1}), "y=3x-1");
 }
 
 TEST(MonsterQuestionRules, LinesThroughTheOriginOnRangeThreeUseOnlyTheAllowedSlopes) {
@@ -350,8 +360,8 @@ TEST(MonsterQuestionRules, LinesThroughTheOriginOnRangeThreeUseOnlyTheAllowedSlo
     m->Setup();
     labels.insert(m->Question);
   }
-  EXPECT_EQ(labels, (std::set<std::string>{"y=1x", "y=-1x", "y=2x", "y=-2x", "y=3x", "y=-3x", "y=1/2x", "y=-1/2x",
-                                            "y=1/3x", "y=-1/3x"}));
+  EXPECT_EQ(labels, (std::set<std::string>{"y=x", "y=-x", "y=2x", "y=-2x", "y=3x", "y=-3x", "y=(1/2)x", "y=-(1/2)x",
+                                            "y=(1/3)x", "y=-(1/3)x"}));
 }
 
 TEST(MonsterQuestionRules, HorizontalAndVerticalLinesAtTheEdgeKeepBothPointsOnTheGrid) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/sysRandom.h"
+#include "game/ColorLib.h"
+#include "game/defColours.h"
 #include "game/defLevels.h"
 #include "gameBoardSupport.h"
 
@@ -150,6 +152,45 @@ TEST_F(Monster, ColoursFollowTheAnswerQuadrantInVoverUdaZerir) {
     TobjMonster* m = Board.Spawn(0, 0);
     const std::uint32_t expected[5] = {0x40FFFF, 0x40FF40, 0xFFFF40, 0xFF4040, 0x4040FF};
     EXPECT_EQ(m->MainItem->Color, expected[QuadrantOf(m->AnswerPoint.X, m->AnswerPoint.Y)]) << m->Question;
+  }
+}
+
+// A monster whose question has no quadrant of its own never wears a quadrant's
+// colour: in the quadrant game it would give the answer away, in the line game
+// it would name a quadrant that has nothing to do with the line.
+TEST_F(Monster, OtherGamesNeverDressAMonsterInAQuadrantColour) {
+  for (std::int32_t type : {GameType::QuickQuadrants, GameType::DefineTheLine})
+    for (std::int32_t level = 1; level <= 5; ++level) {
+      Board.UseMission(type, level);
+      for (int i = 0; i < 30; ++i) {
+        TobjMonster* m = Board.Spawn(0, 0);
+        for (std::int32_t q = 1; q <= 4; ++q)
+          EXPECT_NE(m->MainItem->Color, LightenColour(64, QuadrantColour(q))) << type << "/" << level << " " << q;
+      }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Monster, WithLargerQuestionsTheLabelUsesTheBiggerFontAndItsPlateGrowsWithIt) {
+  Board.UseMission(GameType::WhatsThePoint, 5);
+  Board.Res().Options.LargeLabels = 1;
+  TobjMonster* large = Board.Spawn(0, 0);
+  Board.Res().Options.LargeLabels = 0;
+  TobjMonster* usual = Board.Spawn(0, 0);
+  EXPECT_EQ(usual->Label->FontSize, 10) << "the default size stays";
+  EXPECT_EQ(usual->LabelW, TobjMonster::LabelWidth);
+  EXPECT_EQ(large->Label->FontSize, 14);
+  EXPECT_GT(large->LabelW, TobjMonster::LabelWidth);
+  EXPECT_GT(large->LabelH, TobjMonster::LabelHeight);
+  // The longest question, "(-10+15,-10+15)", fits the larger label with its plate's padding.
+  EXPECT_LE(15 * FontMetrics(14).CharWidth + 6, large->LabelW);
+  for (const TobjMonster* m : {large, usual}) {
+    const auto text = static_cast<std::int32_t>(m->Question.size()) * FontMetrics(m->Label->FontSize).CharWidth;
+    EXPECT_GE(m->LabelPlate->Width, text) << m->Question << ": the plate covers the question";
+    EXPECT_LT(m->LabelPlate->Width, text + 12) << m->Question;
   }
 }
 

@@ -23,6 +23,7 @@
 #include "game/defColours.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
+#include "render/modInput.h"
 #include "game/frmGame.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
@@ -31,6 +32,7 @@
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
+#include "render/modInput.h"
 #include "testSupport.h"
 
 namespace {

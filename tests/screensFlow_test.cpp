@@ -204,9 +204,9 @@ TEST_F(ScreensFlow, HighScoresShowTheDefaultTableWithTitlesAndTheMenuResetsTheGa
   EXPECT_EQ(scores->Cells[10][4]->Caption->Text, "EASY");
   EXPECT_FALSE(scores->Cells[11][0]->Visible);
   // Each choice wears its own colour.
-  EXPECT_EQ(scores->GameTypes->Entries[0].LeftItem->Color, 0x00FF00u);
+  EXPECT_EQ(scores->GameTypes->Entries[0].LeftItem->Color, 0x008C00u);
   EXPECT_EQ(scores->GameTypes->Entries[1].LeftItem->Color, 0x007EFFu);
-  EXPECT_EQ(scores->Difficulties->Entries[1].RightItem->Color, 0x00F0FFu);
+  EXPECT_EQ(scores->Difficulties->Entries[1].RightItem->Color, 0x00A6B0u);
 
   Click(820, 335);  // CRAZY
   Tick(2);

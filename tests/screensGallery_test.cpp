@@ -21,6 +21,12 @@
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
 #include "render/modInput.h"
+#include "contrastSupport.h"
+#include "objects/objButton.h"
+#include "objects/objGroupButton.h"
+#include "objects/objLabel.h"
+#include "screens/frmChallenge.h"
+#include "screens/frmMissions.h"
 #include "testSupport.h"
 
 namespace {
@@ -144,6 +150,44 @@ TEST_F(ScreensGallery, SetUpScreens) {
   Move(580, 569);   // a tile of the right-hand columns
   Tick(12);
   Shot("challenges");
+}
+
+// The white captions of the coloured buttons read against the buttons under
+// them: the mode and RESET buttons of the missions, and the difficulty row of
+// the challenges (one of them selected), at 4.5:1 at least.
+TEST_F(ScreensGallery, ColouredButtonCaptionsRead) {
+  if (!HaveArt()) GTEST_SKIP() << "the widget art is not in the data yet";
+  ToMainMenu();
+  Click(510, 325);  // TUTORIAL
+  auto* missions = dynamic_cast<TfrmMissions*>(Director->Screen(ssMissions));
+  ASSERT_NE(missions, nullptr);
+  struct TText {
+    std::string Name;
+    TrndText* Item;
+  };
+  std::vector<TText> texts;
+  for (std::size_t m = 0; m < 3; ++m) {
+    texts.push_back({"mode " + std::to_string(m + 1), missions->Modes[m]->Caption});
+    texts.push_back({"reset " + std::to_string(m + 1), missions->Resets[m]->Caption});
+  }
+  texts.push_back({"BACK", missions->Back->Caption});
+  const auto check = [&] {
+    for (const TText& t : texts) {
+      const contrast::TMeasure m = contrast::MeasureText(Director->Graphics.get(), t.Item);
+      EXPECT_GT(m.GlyphPixels, 20) << t.Name << ": the caption is drawn";
+      EXPECT_GE(m.Ratio, 4.5) << t.Name;
+      std::printf("  %-12s %.2f:1\n", t.Name.c_str(), m.Ratio);
+    }
+    texts.clear();
+  };
+  check();
+  Click(507, 675);
+  Click(510, 465);  // CHALLENGES
+  auto* challenges = dynamic_cast<TfrmChallenge*>(Director->Screen(ssChallenge));
+  ASSERT_NE(challenges, nullptr);
+  for (std::size_t i = 0; i < 4; ++i)
+    texts.push_back({"difficulty " + std::to_string(i), challenges->Difficulties->Entries[i].CaptionItem});
+  check();
 }
 
 }  // namespace

@@ -1020,7 +1020,9 @@ TEST_F(ResourcesTest, EveryFinishedSaveAndEveryFileSetAsideIsToldToTheObserver) 
   {
     auto res = Make();
     const std::vector<std::pair<std::string, std::size_t>> atStart = {
-        {Settings(), 24}, {Profiles() + ".damaged", file.size()}, {Profiles(), 504}, {Scores(), 4800}};
+        {Settings(), 24}, {Profiles() + ".damaged", file.size()}, {Profiles(), 504},
+        // the new settings pointed at no player; the one read back becomes the active one
+        {Settings(), 24}, {Scores(), 4800}};
     EXPECT_EQ(told, atStart);
     told.clear();
     res->AddProfile(TProfileRecord{});

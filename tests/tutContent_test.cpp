@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <regex>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "game/defPowerUps.h"
 #include "game/libMaths.h"
 #include "genTutorials.h"
+#include "lineLabelText.h"
 
 namespace {
 
@@ -51,7 +53,8 @@ struct TLineForm {
   TRatio Slope, Intercept;
 };
 
-bool ParseLine(const std::string& label, TLineForm& line) {
+bool ParseLine(const std::string& printed, TLineForm& line) {
+  const std::string label = PlainLineLabel(printed);
   std::smatch m;
   static const std::regex vertical(R"(^x=(-?\d+)$)"), flat(R"(^y=(-?\d+)$)"),
       sloped(R"(^y=(-?\d+(?:/\d+)?)x([+-]\d+(?:/\d+)?)?$)");
@@ -221,7 +224,123 @@ TEST_P(TutorialPages, TextFitsItsBoxes) {
   EXPECT_TRUE(fit.Fits) << "sentences end at " << fit.SentencesBottom << ", steps at " << fit.StepsBottom;
 }
 
+// The diagram teaches with its numbers: no arrow, line, ring, pointer, tag
+// or axis name lies over one, no two overlap, and the numbers the example is
+// read by are all there.
+TEST_P(TutorialPages, NothingDrawnOnTheDiagramCoversItsNumbers) {
+  const TTutorialPage page = TutorialPage(Type(), Level());
+  TPageFit fit;
+  TutorialPicture(page, &fit);
+  const std::vector<TDiagramNumber>& numbers = fit.Diagram.PlacedNumbers();
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    EXPECT_EQ(fit.Diagram.MarkAt(numbers[i].Ink), "") << "covers " << numbers[i].Text;
+    for (std::size_t j = i + 1; j < numbers.size(); ++j)
+      EXPECT_FALSE(numbers[i].Ink.Meets(numbers[j].Ink)) << numbers[i].Text << " and " << numbers[j].Text;
+  }
+  auto shown = [&](int value, bool onX) {
+    return std::any_of(numbers.begin(), numbers.end(),
+                       [&](const TDiagramNumber& n) { return n.Value == value && n.OnXAxis == onX; });
+  };
+  if (Type() == GameType::QuickQuadrants) {
+    EXPECT_EQ(numbers.size(), 4u) << "the four numerals";
+    return;
+  }
+  const int every = page.Range > 3 ? 2 : 1;
+  for (const TTutorialExample& e : page.Examples)
+    for (const TIntPoint& p : e.Answer) {
+      if (p.X != 0 && p.X % every == 0) {
+        EXPECT_TRUE(shown(p.X, true)) << e.Label << ": x number " << p.X;
+      }
+      if (p.Y != 0 && p.Y % every == 0) {
+        EXPECT_TRUE(shown(p.Y, false)) << e.Label << ": y number " << p.Y;
+      }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllFifteen, TutorialPages, ::testing::Range(0, 15));
+
+TEST(DiagramMarks, AStrokeMeetsWhatItCrossesOrPassesWithinHalfItsWidth) {
+  const TDiagramBox box{10, 10, 20, 20};
+  EXPECT_TRUE((TDiagramStroke{0, 0, 30, 30, 1}.Meets(box))) << "straight through";
+  EXPECT_TRUE((TDiagramStroke{12, 12, 14, 14, 1}.Meets(box))) << "wholly inside";
+  EXPECT_TRUE((TDiagramStroke{0, 22, 30, 22, 3}.Meets(box))) << "passing within its half width";
+  EXPECT_FALSE((TDiagramStroke{0, 22, 30, 22, 1.5}.Meets(box))) << "passing just clear";
+  EXPECT_TRUE((TDiagramStroke{15, 40, 15, 23, 4}.Meets(box))) << "ending short, but its end is wide";
+  EXPECT_FALSE((TDiagramStroke{15, 40, 15, 25, 4}.Meets(box)));
+  EXPECT_FALSE((TDiagramStroke{0, 40, 40, 30, 2}.Meets(box))) << "well away";
+  TDiagramMarks marks;
+  marks.AddStroke({0, 22, 30, 22, 3}, "a line");
+  marks.AddBox({18, 0, 30, 9}, "a ring");
+  EXPECT_EQ(marks.MarkAt(box), "a line");
+  EXPECT_EQ(marks.MarkAt({25, 5, 26, 6}), "a ring");
+  EXPECT_TRUE(marks.Free({40, 40, 45, 45}));
+  marks.AddNumber({"2", 2, true, {40, 40, 45, 45}});
+  EXPECT_FALSE(marks.Free({44, 44, 50, 50})) << "numbers keep apart too";
+}
+
+// Slopes of 1/2 and 1/3 are asked from the second line level on: the pages
+// there walk one, in the notation the monsters print.
+TEST(TutorialTeaching, FractionSlopesAreWalkedInTheMonstersNotation) {
+  for (int level : {2, 3}) {
+    const TTutorialPage page = TutorialPage(GameType::DefineTheLine, level);
+    SCOPED_TRACE(page.Headline);
+    const std::regex walk(R"((y=-?\(1/(\d)\)x([+-]\d)?)\*? (goes|means) (\d) steps right, 1 step (up|down))");
+    const std::regex said(R"((-?\(1/(\d)\)) means (\d) steps right, 1 step (up|down))");
+    bool taught = false;
+    for (const std::string& s : page.Sentences) {
+      std::smatch m;
+      if (std::regex_search(s, m, walk)) {
+        taught = true;
+        EXPECT_EQ(m[2], m[5]) << s << ": a slope of 1/n walks n steps right";
+        EXPECT_EQ(m[1].str().find("=-") != std::string::npos, m[6] == "down") << s;
+      } else if (std::regex_search(s, m, said)) {
+        taught = true;
+        EXPECT_EQ(m[2], m[3]) << s;
+        EXPECT_EQ(m[1].str()[0] == '-', m[4] == "down") << s;
+      }
+      EXPECT_EQ(s.find("1x"), std::string::npos) << s;
+      EXPECT_FALSE(std::regex_search(s, std::regex(R"(\d/\dx)"))) << s << ": reads as 1 over 2x";
+    }
+    EXPECT_TRUE(taught);
+  }
+}
+
+// A worked line whose shown point lies left of the y axis is reached by
+// walking the slope backwards from where the line crosses it; the page says
+// so, and the walk it gives lands on that point.
+TEST(TutorialTeaching, APointLeftOfTheYAxisIsReachedByWalkingBack) {
+  int checked = 0;
+  for (int level = 2; level <= 5; ++level) {
+    const TTutorialPage page = TutorialPage(GameType::DefineTheLine, level);
+    for (const TTutorialExample& e : page.Examples) {
+      if (e.Answer.size() != 2 || e.Answer[0].X == e.Answer[1].X || e.Answer[0].Y == e.Answer[1].Y) continue;
+      const double b = LineIntercept(e.Answer[0], e.Answer[1]);
+      std::string steps;
+      for (const std::string& s : e.Steps) steps += s + "\n";
+      std::smatch m;
+      const bool back = std::regex_search(steps, m, std::regex(R"(back: (\d) steps? left, (\d) steps? (up|down))"));
+      if (e.Answer[0].X >= 0) {
+        EXPECT_FALSE(back) << e.Label;
+        continue;
+      }
+      ++checked;
+      ASSERT_TRUE(back) << e.Label << " shows " << e.Answer[0].X << "," << e.Answer[0].Y << "\n" << steps;
+      const int left = std::stoi(m[1]), rise = std::stoi(m[2]) * (m[3] == "up" ? 1 : -1);
+      EXPECT_TRUE(LineSlope({0, static_cast<std::int32_t>(b)}, {-left, static_cast<std::int32_t>(b) + rise}) ==
+                  LineSlope(e.Answer[0], e.Answer[1]))
+          << e.Label << ": the walk back leaves the line";
+      EXPECT_EQ(-left, e.Answer[0].X) << e.Label;
+      EXPECT_EQ(b + rise, e.Answer[0].Y) << e.Label;
+    }
+  }
+  EXPECT_GT(checked, 0) << "no page needs the walk back";
+  // And the level 3 text says it too, where its picture shows such a point.
+  const TTutorialPage three = TutorialPage(GameType::DefineTheLine, 3);
+  if (three.Examples[0].Answer[0].X < 0) {
+    EXPECT_TRUE(std::any_of(three.Sentences.begin(), three.Sentences.end(),
+                            [](const std::string& s) { return s.find("or go back: ") != std::string::npos; }));
+  }
+}
 
 TEST(TutorialLabels, QuadrantQuestionsAreWrittenTheWayTheMonstersWriteThem) {
   EXPECT_EQ(QuadrantLabel(1, 1), "(X,Y)");

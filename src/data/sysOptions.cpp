@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/sysLog.h"
-#include "data/sysFiles.h"
 #include "data/sysResources.h"
 
 const char* const OptionsFile = "Options.ini";
@@ -42,26 +41,33 @@ void TsysResources::ReadOptions() {
   bool fromSaveFolder = true;
   std::size_t fileSize = 0;
   const TFileRead read = ReadSaveFile(OptionsFile, bytes, OptionsRecordSize, fromSaveFolder, fileSize);
-  TDecodeNotes notes;
+  Options = TOptionsRecord{};
   if (read == TFileRead::Forbidden) {
-    Options = TOptionsRecord{};
     KeepUnread(OptionsFile, "changed options");
     return;
   }
+  TDecodeNotes notes;
   if (read == TFileRead::Read && DecodeOptions(bytes.data(), bytes.size(), Options, notes)) {
     if (notes.Repaired > 0) LogLine(std::string(OptionsFile) + ": a switch outside 0..1 was reset");
-    if (!fromSaveFolder || notes.Repaired > 0) SaveOptions(Options);
+    if (notes.Repaired > 0 || !fromSaveFolder) SaveOptions(Options);
     return;
   }
+  Options = TOptionsRecord{};
   // A missing file is the first run since these options came: the defaults,
   // written only when the player changes one.
-  Options = TOptionsRecord{};
   if (read == TFileRead::Missing) return;
   bool replace = true;
-  if (read == TFileRead::Unreadable && fromSaveFolder) replace = !SetAside(OptionsFile, "cannot be read").empty();
-  if (read == TFileRead::Read && fromSaveFolder)
-    replace = !SetAside(OptionsFile, "holds " + std::to_string(fileSize) + " bytes, less than one options record")
-                   .empty();
+  std::string aside;
+  if (read == TFileRead::Unreadable && fromSaveFolder) {
+    aside = SetAside(OptionsFile, "cannot be read");
+    replace = !aside.empty();
+    NoteSetAside(OptionsFile, aside, "the colour and question options are back to how the game starts");
+  }
+  if (read == TFileRead::Read && fileSize > 0 && fromSaveFolder) {
+    aside = SetAside(OptionsFile, "holds " + std::to_string(fileSize) + " bytes, less than one options record");
+    replace = !aside.empty();
+    NoteSetAside(OptionsFile, aside, "the colour and question options are back to how the game starts");
+  }
   if (replace) SaveOptions(Options);
 }
 

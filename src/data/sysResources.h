@@ -104,6 +104,13 @@ class TsysResources {
   TDrawn<double> CameraY = 0;
   TDrawn<double> Zoom = 1.0;
 
+  // --- pointer ---
+  // Where the pointer was last seen, in client pixels (set by the input module):
+  // a widget that appears under a still pointer knows at once that it is hovered.
+  bool PointerKnown = false;
+  std::int32_t PointerX = 0;
+  std::int32_t PointerY = 0;
+
   // --- state of the game being played ---
   bool GameOver = false;
   bool Paused = false;

@@ -28,3 +28,24 @@ const std::array<std::uint32_t, 9> ColourTable = {
     0xFFFFFF,  // white
     0x808080,  // grey
 };
+
+const std::array<std::uint32_t, 7> NeutralMonsterColours = {
+    0xFF00FF,  // magenta
+    0x00FFFF,  // cyan
+    0xFFFFFF,  // white
+    0x9040FF,  // violet
+    0xFF60A0,  // pink
+    0xFF00FF,  // magenta
+    0x00FFFF,  // cyan
+};
+
+std::uint32_t QuadrantColour(std::int32_t quadrant) {
+  if (quadrant < 1 || quadrant > 4) return 0xFFFFFF;
+  return ColourTable[static_cast<std::size_t>(QuadrantColourRow[static_cast<std::size_t>(quadrant)])];
+}
+
+bool IsQuadrantColourRow(std::int32_t row) {
+  for (std::int32_t q = 1; q <= 4; ++q)
+    if (QuadrantColourRow[static_cast<std::size_t>(q)] == row) return true;
+  return false;
+}

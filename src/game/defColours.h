@@ -1,11 +1,33 @@
 #pragma once
-// The colours of axes, quadrants and zaps, by index.
+// The colours of axes, quadrants and zaps, by index, and the one colour each
+// quadrant has wherever the game or its pictures show it.
 #include <array>
 #include <cstdint>
 
 // Held as 0xRRGGBB, the form the renderer takes.
 constexpr std::int32_t ColourCount = 9;
 extern const std::array<std::uint32_t, 9> ColourTable;
+
+// ColourTable rows of quadrants I..IV (index 0 unused): I green, II yellow,
+// III red, IV blue. The board, the monsters that answer in a quadrant, the
+// help pages, previews, challenge tiles and end cards all read this one row,
+// so a child who learns a quadrant by its colour never meets another.
+constexpr std::array<std::int32_t, 5> QuadrantColourRow = {-1, 1, 3, 0, 2};
+// Where a level asks nothing from a quadrant, its cells are grey.
+constexpr std::int32_t ClosedQuadrantRow = 8;
+// Axes take this row where a level's own axis colour is a quadrant's.
+constexpr std::int32_t NeutralAxisRow = 5;
+// 0xRRGGBB of quadrant 1..4 in the usual palette; white outside.
+std::uint32_t QuadrantColour(std::int32_t quadrant);
+// True when a ColourTable row is one of the four quadrant colours.
+bool IsQuadrantColourRow(std::int32_t row);
+
+// Colours of monsters whose question has no quadrant of its own (the
+// quadrant game, where a quadrant colour would give the answer away, and the
+// line game): none of them is a quadrant colour. The game draws one of the
+// seven by Random(7).
+constexpr std::int32_t NeutralMonsterColourCount = 7;
+extern const std::array<std::uint32_t, 7> NeutralMonsterColours;
 
 // The colour-blind-safe palette of the board, by quadrant 1..4 (entry 0, the
 // axes, stays white): green, yellow, red and blue that also differ in

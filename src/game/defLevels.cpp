@@ -3,7 +3,19 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "game/defColours.h"
+
 namespace {
+
+// The rows below keep the colours they were written with; every board then
+// shows each open quadrant in its own colour and the closed ones grey, so a
+// quadrant has one colour in every level. An axis colour that is some
+// quadrant's colour would point at that quadrant, so it turns neutral.
+void PaintQuadrants(TLevel& l) {
+  if (IsQuadrantColourRow(l.QuadrantColour[0])) l.QuadrantColour[0] = NeutralAxisRow;
+  for (std::size_t q = 1; q <= 4; ++q)
+    l.QuadrantColour[q] = l.QuadrantAllowed[q] ? QuadrantColourRow[q] : ClosedQuadrantRow;
+}
 
 constexpr std::int32_t M = Difficulty::Medium;
 
@@ -130,6 +142,12 @@ TLevel Arcade(const TArcadeRow& row) {
   return l;
 }
 
+TLevel ArcadeStart(const TArcadeRow& row) {
+  TLevel l = Arcade(row);
+  PaintQuadrants(l);
+  return l;
+}
+
 }  // namespace
 
 std::string GameTypeName(std::int32_t gameType) {
@@ -166,15 +184,15 @@ const std::array<TLevel, 15> MissionLevels = BuildMissionLevels();
 // Columns marked "not applied" in the step rows (colours, grid range, combo
 // thresholds) stay 0: level-up never reads them.
 const std::array<TLevel, 3> ArcadeStartLevels = {
-    Arcade({1, {7, 1, 1, 1, 1}, {0, 2, 3, 4, 5}, 5, 90,
+    ArcadeStart({1, {7, 1, 1, 1, 1}, {0, 2, 3, 4, 5}, 5, 90,
             {1500, 3000, 4500, 6000}, {1, 1, 1, 1}, {100, 80, 60, 40},
             {0.3, 0.5, 0.7, 0.9}, {0.1, 0.15, 0.2, 0.25}, {2, 3, 4, 5}, {10, 10, 10, 10},
             {{{100, 3, 3}, {90, 10, 0}, {80, 15, 5}, {70, 20, 10}}}}),
-    Arcade({2, {5, 1, 3, 0, 2}, {0, 2, 3, 4, 5, 6}, 3, 120,
+    ArcadeStart({2, {5, 1, 3, 0, 2}, {0, 2, 3, 4, 5, 6}, 3, 120,
             {2000, 4000, 6000, 8000}, {2, 3, 4, 5}, {100, 100, 100, 100},
             {0.1, 0.2, 0.2, 0.3}, {0.05, 0.1, 0.15, 0.2}, {2, 3, 4, 5}, {10, 10, 10, 10},
             {{{500, 0, 0}, {120, 20, 0}, {80, 25, 15}, {60, 30, 20}}}}),
-    Arcade({3, {3, 3, 3, 3, 3}, {0, 2, 3, 4, 6}, 3, 120,
+    ArcadeStart({3, {3, 3, 3, 3, 3}, {0, 2, 3, 4, 6}, 3, 120,
             {3000, 6000, 9000, 12000}, {2, 3, 4, 5}, {100, 100, 100, 100},
             {0.1, 0.2, 0.2, 0.3}, {0.05, 0.1, 0.1, 0.15}, {2, 3, 4, 5}, {10, 10, 10, 10},
             {{{500, 0, 0}, {120, 20, 0}, {80, 25, 15}, {60, 30, 20}}}}),

@@ -57,9 +57,16 @@ constexpr std::int32_t DoomBarHeight = 48;
 constexpr std::int32_t ButtonSize = 64;  // Doom, help and the push highlight
 
 // The HUD panel shows a tray for the power-up row (buttons at y 600, 48 high,
-// resting at x 5, 55, 105, 155, 205) with the number keys 1..5 under it.
+// resting at x 0, 50, 100, 150, 200) with the number keys 1..5 under it. The
+// tray runs in from the screen's left edge and ends at HudTrayRight, clear of
+// the panel's rim, so the fifth button sits inside it.
 constexpr std::int32_t HudTrayY = 592;
 constexpr std::int32_t HudTrayHeight = 80;
+constexpr std::int32_t HudTrayRight = 250;
+constexpr std::int32_t HudSlotY = 600;
+constexpr std::int32_t HudSlotSize = 48;
+constexpr std::int32_t HudSlotPitch = 50;
+constexpr std::int32_t HudFirstSlotX = 200;  // the first (rightmost) button's place
 
 // Patterns inside the pictures above.
 constexpr std::int32_t StatusStopped = 0;

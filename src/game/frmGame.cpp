@@ -13,6 +13,7 @@
 #include "game/defLevels.h"
 #include "game/defSprites.h"
 #include "game/libMaths.h"
+#include "game/libMissions.h"
 #include "game/objEffect.h"
 #include "game/objCursor.h"
 #include "game/objGridPoint.h"
@@ -106,14 +107,17 @@ void TfrmGame::BuildScreen() {
     res.GameType = GameType::QuickQuadrants;
   }
   if (res.GameKind == GameKind::Mission) {
+    const TProfileRecord profile = res.GetActiveProfile();
     std::int32_t index = res.MissionLevelChoice;
-    if (index == -1) {
-      const TProfileRecord profile = res.GetActiveProfile();
-      index = profile.MissionProgress[static_cast<std::size_t>(res.GameType - 1)].LevelsDone;
-    }
+    if (index == -1) index = profile.MissionProgress[static_cast<std::size_t>(res.GameType - 1)].LevelsDone;
     if (index < 0 || index >= MissionLevelCount) index = 0;
     res.Level = *MissionLevel(res.GameType, index + 1);
     res.LevelNumber = index + 1;
+    // The mode's own numbers: whatever an earlier game of another kind or mode
+    // left in the session must not start this level.
+    const TMissionCarry carry = MissionCarryOf(profile, res.GameType, index);
+    res.MissionStartScore = carry.Score;
+    res.MissionStartKills = carry.Kills;
   }
   BuildHud();
   res.Score = 0;
@@ -164,13 +168,14 @@ void TfrmGame::StartGame() {
       }
       break;
   }
+  // Points carried in from earlier levels were paid out there.
+  PowerUpScoreBase = res.Score;
   BasicCombo = 0;
   TimeCombo = 0;
   TimeComboTimer = 0;
   UpdateHud();
   SpawnCountdown = FirstSpawnDelay;
   res.GameOver = false;
-  PowerUpScoreBase = 0;
   if (PowerUpButtons.size() < MaxPowerUps) AwardPowerUp();
   UseLevel();
 }
@@ -187,6 +192,7 @@ void TfrmGame::RestartLevel() {
   }
   FirstFrameDone = false;
   res.Score = res.MissionStartScore;
+  PowerUpScoreBase = res.Score;
   res.GameOver = false;
   res.Lives = StartLives;
   BasicCombo = 0;
@@ -194,7 +200,6 @@ void TfrmGame::RestartLevel() {
   TimeComboTimer = 0;
   UpdateHud();
   SpawnCountdown = FirstSpawnDelay;
-  PowerUpScoreBase = 0;
   UseLevel();
   if (PowerUpButtons.size() < MaxPowerUps) AwardPowerUp();
 }
@@ -296,6 +301,7 @@ void TfrmGame::ProcessEvents() {
 
   if (res.GameKind == GameKind::Challenge) StepChallenge();
   StepAnswerLines();
+  PlaceLabels();
 }
 
 void TfrmGame::StepChallenge() {
@@ -387,6 +393,8 @@ void TfrmGame::OpenScreen(std::uint16_t screen) { PostEvent(pmQueued, ekScreen, 
 
 void TfrmGame::EndGame() {
   Resources()->GameOver = true;
+  // A combo of a game that is over is no longer running.
+  HideCombos();
   OpenScreen(sidGameOver);
 }
 

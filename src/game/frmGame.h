@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/libLabelPlacer.h"
 #include "objects/sysForm.h"
 
 class TobjBase;
@@ -63,6 +64,10 @@ class TfrmGame : public TsysForm {
   // Presses the button at list position index (keys 1..5 press positions 4..0).
   void PressPowerUpSlot(std::int32_t index);
   void ShowClock();
+  // Moves the monsters' questions apart, off the challenge text and inside the
+  // board's side of the screen (frmGameLabels.cpp); last in every playing step.
+  void PlaceLabels();
+  std::int32_t LabelTests() const { return LabelPlacer.TestsUsed(); }
 
   // --- keys (frmGameKeys.cpp) ---
   // The keys of play: P pauses and resumes, F1 opens a mission level's help,
@@ -79,6 +84,10 @@ class TfrmGame : public TsysForm {
   // The Beat-the-Clock text and its colour for a number of frames left.
   static std::string ClockText(std::int32_t framesLeft, std::int32_t score, std::int32_t target);
   static std::uint32_t ClockColour(std::int32_t framesLeft);
+  // The clock's colours in its last minute, each at least 4.5:1 on the box.
+  static constexpr std::uint32_t ClockAmber = 0xFFB347;   // under a minute
+  static constexpr std::uint32_t ClockOrange = 0xFF8A4C;  // 30 s and less
+  static constexpr std::uint32_t ClockRed = 0xFF6A6A;     // 10 s and less
   // The challenge's target at the current difficulty; 0 outside a challenge.
   std::int32_t TargetOfChallenge() const;
   std::int32_t GoalOfChallenge() const;
@@ -139,6 +148,7 @@ class TfrmGame : public TsysForm {
   void SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown, bool visible, const std::string& line);
   void SetChallengeText(const std::string& markUp, std::uint32_t colour);
   void ShowDoom(bool shown);
+  void HideCombos();
 
   void OpenScreen(std::uint16_t screen);
   void EndGame();
@@ -165,4 +175,5 @@ class TfrmGame : public TsysForm {
   std::string ChallengeShown;
   std::uint32_t ChallengeColour = 0xFFFFFF;
   std::int32_t DoomBarWidth = -1;
+  TlibLabelPlacer LabelPlacer;
 };

@@ -34,12 +34,13 @@ constexpr double DoomLabelY = 290;
 constexpr double DoomBarY = 306;
 constexpr double RoundButtonsY = 366;
 constexpr std::int32_t RoundButtonSize = 64;
-constexpr double PowerUpY = 600;
+constexpr double PowerUpY = Sprite::HudSlotY;
 constexpr double PowerUpStart = -48;
-constexpr double PowerUpRest = 205;  // the first (rightmost) button's place
-constexpr double PowerUpGapX = 50;
+// The first (rightmost) button's place: five buttons fit the panel's tray.
+constexpr double PowerUpRest = Sprite::HudFirstSlotX;
+constexpr double PowerUpGapX = Sprite::HudSlotPitch;
 constexpr double PowerUpSlide = 6;
-constexpr std::int32_t PowerUpSize = 48;
+constexpr std::int32_t PowerUpSize = Sprite::HudSlotSize;
 constexpr std::int32_t LifeFade = 8;
 constexpr std::int32_t ChallengeWidth = 266;
 // Until the art gives these pictures their second pattern.
@@ -112,9 +113,7 @@ void TfrmGame::BuildHud() {
   Hud.TimeComboIcon = Picture(objects, Group, 10, TimeComboY + 3, HudLayer, 16, 16, Sprite::ComboIcons,
                               Sprite::ComboTime);
   Hud.TimeComboText = TextLabel(objects, Group, 32, TimeComboY, 220, 22, "", 14);
-  for (TobjBase* o : {Hud.BasicComboIcon, Hud.TimeComboIcon, static_cast<TobjBase*>(Hud.BasicComboText),
-                      static_cast<TobjBase*>(Hud.TimeComboText)})
-    if (o != nullptr) o->Visible = false;
+  HideCombos();
   BasicComboShown.clear();
   TimeComboShown.clear();
 
@@ -158,6 +157,12 @@ void TfrmGame::BuildHud() {
 void TfrmGame::ShowDoom(bool shown) {
   for (TobjBase* o : {static_cast<TobjBase*>(Hud.DoomLabel), Hud.DoomBar, static_cast<TobjBase*>(Hud.DoomButton)})
     if (o != nullptr) o->Visible = shown;
+}
+
+void TfrmGame::HideCombos() {
+  for (TobjBase* o : {Hud.BasicComboIcon, Hud.TimeComboIcon, static_cast<TobjBase*>(Hud.BasicComboText),
+                      static_cast<TobjBase*>(Hud.TimeComboText)})
+    if (o != nullptr) o->Visible = false;
 }
 
 void TfrmGame::SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown, bool visible,
@@ -256,9 +261,9 @@ std::uint32_t TfrmGame::ClockColour(std::int32_t framesLeft) {
   const std::int32_t minutes = framesLeft / 3600;
   const std::int32_t seconds = (framesLeft / 60) % 60;
   if (minutes > 0) return 0xFFFFFF;
-  if (seconds <= 10) return 0x0000FF;
-  if (seconds <= 30) return 0x3333FF;
-  return 0x007EFF;
+  if (seconds <= 10) return ClockRed;
+  if (seconds <= 30) return ClockOrange;
+  return ClockAmber;
 }
 
 void TfrmGame::ShowClock() {

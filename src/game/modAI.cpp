@@ -9,6 +9,7 @@
 #include "game/ColorLib.h"
 #include "game/defColours.h"
 #include "game/defLevels.h"
+#include "game/objAnswerMark.h"
 #include "game/objEffect.h"
 #include "game/objGridPoint.h"
 #include "game/objMonster.h"
@@ -199,7 +200,20 @@ void TmodAI::CheckPoint(TobjGridPoint* point) {
     if (!wasDying) ++kills;
   }
   PostVerdict(kills, sum);
+  MarkAnswer(Interface->Objects.get(), grGame, ClickedAt(point), kills > 0);
   if (kills > 0) PostEvent(pmImmediate, ekSound, 5, 0, 0);
+}
+
+TVector2 TmodAI::ClickedAt(const TobjGridPoint* point) const {
+  const TVector2 centre = PositionOf(point);
+  // A dot is marked on itself; a quadrant tile is large, so where the pointer
+  // was (an answer given by keys is marked on the tile itself).
+  const TsysResources& res = *Interface->Resources;
+  if (!point->IsTile || !res.PointerKnown || res.KeyboardPlay) return centre;
+  const TVector2 pointer{res.PointerX - 512.0, res.PointerY - 384.0};
+  if (std::abs(pointer.X - point->X) > point->Width / 2.0 || std::abs(pointer.Y - point->Y) > point->Height / 2.0)
+    return centre;
+  return pointer;
 }
 
 bool TmodAI::AnswersLine(double slope, double intercept, std::int32_t answerX, TIntPoint a, TIntPoint b) {
@@ -230,6 +244,7 @@ void TmodAI::CheckLine(TobjGridPoint* a, TobjGridPoint* b) {
     Zap(PositionOf(m), PositionOf(b), QuadrantColourIndex(level, pb.X, pb.Y), AnswerZapLife);
   }
   PostVerdict(kills, sum);
+  for (const TobjGridPoint* point : {a, b}) MarkAnswer(Interface->Objects.get(), grGame, ClickedAt(point), kills > 0);
 }
 
 void TmodAI::SelectLinePoint(TobjGridPoint* point) {

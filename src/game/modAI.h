@@ -2,7 +2,8 @@
 // The monster director: plays the monsters' side and judges the player's answers.
 // Every step it walks the monsters toward the origin, keeps them from walking
 // through one another and notices those that arrive. It takes the grid-point
-// clicks, hits the monsters they answer, draws zaps and sparks, and reports a
+// clicks, hits the monsters they answer, draws zaps and sparks, marks the
+// clicked point right or wrong, and reports a
 // miss (ekGame 19), one kill (18) or several (20) to the game screen. In Define
 // the Line it collects two points and draws a rubber band from the first to the
 // pointer. It also carries out the Doom Device and Quadrant Blitz.
@@ -58,6 +59,8 @@ class TmodAI : public TsysModule {
   void FadeBand();
   void PostVerdict(std::int32_t kills, std::int32_t sum);
   void PostPowerVerdict(std::int32_t kills);
+  // Where an answer mark goes for a clicked point.
+  TVector2 ClickedAt(const TobjGridPoint* point) const;
   // The live grid point an event names, or null.
   TobjGridPoint* GridPointOf(std::intptr_t param) const;
   void DropDeadReferences();

@@ -17,6 +17,11 @@ constexpr std::int32_t TextLife = 300;
 constexpr std::int32_t DoomLife = 256;
 constexpr std::int32_t BlastLife = 512;
 constexpr std::int32_t LineFadeStep = 8;
+constexpr std::int32_t TextSize = 14;
+// The dark plate under a rising text.
+constexpr std::int32_t PlateAlpha = 170;
+constexpr std::int32_t PlatePadX = 10;
+constexpr std::int32_t PlatePadY = 5;
 
 std::uint32_t TableColour(std::int32_t index) {
   return ColourTable[static_cast<std::size_t>(std::clamp(index, 0, ColourCount - 1))];
@@ -123,7 +128,22 @@ void TobjEffect::Fade(bool fadeIn) {
 void TobjEffect::SetText(const std::string& text) {
   Caption->Width = Width;
   Caption->Height = Height;
-  Caption->SetText(text, 14, false, true, false, true, true);
+  // Bold on a dark plate: thin white letters over the bright board and the
+  // monsters read as faint grey.
+  Caption->SetText(text, TextSize, true, true, false, true, true);
+  const TFontMetrics& font = FontMetrics(TextSize);
+  const std::int32_t w = std::min(static_cast<std::int32_t>(Width),
+                                  static_cast<std::int32_t>(text.size()) * font.CharWidth + 2 * PlatePadX);
+  const std::int32_t h = font.CharHeight + 2 * PlatePadY;
+  Second->SetImage(CoreSprite::Set, CoreSprite::White, 0);
+  Second->DrawMode = 1;
+  Second->Width = w;
+  Second->Height = h;
+  Second->RelX = (Width - w) / 2.0;
+  PlateY = (Height - h) / 2.0;
+  Second->RelY = PlateY;
+  Second->SetColorAlpha(0x000000, PlateAlpha);
+  Second->Visible = !text.empty();
 }
 
 void TobjEffect::ProcessEvents() {
@@ -135,6 +155,7 @@ void TobjEffect::ProcessEvents() {
     case ekText: StepText(); break;
     case ekDoomRings: StepDoomRings(); break;
     case ekBlastRing: StepBlastRing(); break;
+    case ekMark: StepMark(); break;
     default: break;
   }
 }
@@ -174,9 +195,12 @@ void TobjEffect::StepLine() {
 void TobjEffect::StepText() {
   Age -= 3;
   if (Age < 256) {
-    Caption->SetAlpha(std::max(Age, 0));
+    const std::int32_t alpha = std::max(Age, 0);
+    Caption->SetAlpha(alpha);
     Caption->RelX = 0;
     Caption->RelY = Age / 10.0 - 25;
+    Second->SetAlpha(PlateAlpha * alpha / 255);
+    Second->RelY = PlateY + Caption->RelY;
   }
   if (Age <= 0) Finish();
 }

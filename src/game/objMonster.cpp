@@ -39,6 +39,9 @@ std::int32_t PixelSizeOf(std::int32_t size) {
   }
 }
 
+// Below full size a label shrinks with its monster.
+double LabelScale(std::int32_t p) { return p < 48 ? p / 48.0 : 1.0; }
+
 std::int32_t GridValue(std::int32_t range) { return -range + Random(2 * range + 1); }
 
 std::int32_t DifficultyIndex(const TsysResources* res) { return std::clamp(res->Difficulty, 0, 3); }
@@ -52,13 +55,26 @@ void Fraction(double value, std::int64_t& num, std::int64_t& den) {
   den = Round(d);
 }
 
-// The part of a line label for a slope or intercept already known to be a fraction num/den.
+// An intercept already known to be a fraction num/den: 3, -2, 1/2.
 std::string FractionText(std::int64_t num, std::int64_t den) {
   const std::int64_t an = std::llabs(num);
   const std::int64_t ad = std::llabs(den);
   if (an == ad) return std::to_string(num);
   if (ad != 0 && an % ad == 0) return std::to_string(num / ad);
   return std::to_string(num) + "/" + std::to_string(den);
+}
+
+// The slope and its x as a textbook prints them: x, -x, 2x, (1/2)x, -(1/3)x.
+// Brackets keep a fraction from reading as 1 over 2x.
+std::string SlopeTerm(std::int64_t num, std::int64_t den) {
+  const std::string sign = (num < 0) != (den < 0) ? "-" : "";
+  const std::int64_t an = std::llabs(num);
+  const std::int64_t ad = std::llabs(den);
+  if (ad == 0 || an % ad == 0) {
+    const std::int64_t whole = ad == 0 ? an : an / ad;
+    return sign + (whole == 1 ? "" : std::to_string(whole)) + "x";
+  }
+  return sign + "(" + std::to_string(an) + "/" + std::to_string(ad) + ")x";
 }
 
 // The rejection rules shared by lines through the origin (throughOrigin) and
@@ -89,8 +105,13 @@ bool AcceptLine(TIntPoint p, TIntPoint s, std::int32_t range, bool throughOrigin
 }  // namespace
 
 std::string PointExpression(std::int32_t value, std::int32_t range) {
-  const std::int32_t n = Random(2 * range) - 2 * range;
-  const std::int32_t m = value - n;
+  std::int32_t n = Random(2 * range) - 2 * range;
+  std::int32_t m = value - n;
+  // Adding 0 is right but teaches nothing: move one from the first number.
+  if (m == 0) {
+    --n;
+    m = 1;
+  }
   if (m < 0) return std::to_string(n) + std::to_string(m);
   return std::to_string(n) + "+" + std::to_string(m);
 }
@@ -102,7 +123,7 @@ std::string LineLabel(TIntPoint p, TIntPoint q) {
   std::int64_t num = 0;
   std::int64_t den = 1;
   Fraction(slope, num, den);
-  std::string label = "y=" + FractionText(num, den) + "x";
+  std::string label = "y=" + SlopeTerm(num, den);
   const double intercept = LineIntercept(p, q);
   if (intercept != 0) {
     Fraction(intercept, num, den);
@@ -132,7 +153,9 @@ TobjMonster::TobjMonster(TsysResources* resources, std::int32_t group, std::int3
   Label->Width = LabelW;
   Label->Height = LabelH;
   Label->SetColor(LabelColour);
-  Label->SetText("", LabelFont, true, false, false, true, true);
+  // Left-aligned and placed by hand: the text engine's centring does not match
+  // the glyphs' width, and the question must sit exactly on its plate.
+  Label->SetText("", LabelFont, true, false, false, false, true);
   PlaceItems();
 }
 
@@ -168,13 +191,17 @@ void TobjMonster::Setup() {
 
   TopSpeed = level.BaseSpeed[d] + Random(Round32(level.SpeedSpread[d] * 1000)) / 1000.0;
 
-  std::int32_t colourIndex;
-  if (level.GameType == GameType::WhatsThePoint)
-    colourIndex = level.QuadrantColour[QuadrantOf(AnswerPoint.X, AnswerPoint.Y)];
-  else
-    colourIndex = Random(7);
-  colourIndex = std::clamp(colourIndex, 0, ColourCount - 1);
-  MainItem->SetColor(LightenColour(64, ColourTable[static_cast<std::size_t>(colourIndex)]));
+  // A point monster wears its answer's quadrant colour; the others wear a
+  // colour no quadrant has, which neither gives an answer away nor names a
+  // wrong quadrant.
+  std::uint32_t colour;
+  if (level.GameType == GameType::WhatsThePoint) {
+    const std::int32_t row = std::clamp(level.QuadrantColour[QuadrantOf(AnswerPoint.X, AnswerPoint.Y)], 0, ColourCount - 1);
+    colour = ColourTable[static_cast<std::size_t>(row)];
+  } else {
+    colour = NeutralMonsterColours[static_cast<std::size_t>(Random(NeutralMonsterColourCount))];
+  }
+  MainItem->SetColor(LightenColour(64, colour));
   PlaceItems();
 }
 
@@ -275,7 +302,6 @@ void TobjMonster::SetQuestion(const std::string& text) {
   Label->SetPlainText(text);
   const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFont).CharWidth;
   LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelW);
-  LabelPlate->Visible = !text.empty();
   PlaceItems();
 }
 
@@ -348,25 +374,50 @@ void TobjMonster::PlaceItems() {
   StatusPicture->Height = DrawnPixels;
   StatusPicture->RelX = -p / 2;
   StatusPicture->RelY = -p / 2 + p / 10;
+  PlaceLabel();
+}
+
+void TobjMonster::PlaceLabel() {
   // Growing and shrinking labels are scaled rather than resized: the text keeps
   // its painted target.
-  const double k = DrawnPixels < 48 ? p / 48 : 1.0;
+  const std::int32_t p = LabelPlacedOutside ? LabelPixels : DrawnPixels;
+  const double k = LabelScale(p);
+  double x = 0;
+  double y = 0;
+  double w = 0;
+  double h = 0;
+  LabelBoxAt(p, x, y, w, h);
   Label->Scale = k;
-  Label->RelX = -LabelW / 2.0 * k;
-  Label->RelY = -12 - (LabelH - LabelHeight) - p / 2 * k;
+  Label->RelX = x + PlatePadding * k + LabelShiftX;
+  Label->RelY = y + LabelShiftY;
+  Label->Visible = !LabelHidden;
   LabelPlate->Scale = k;
-  LabelPlate->RelX = -LabelPlate->Width / 2.0 * k;
+  LabelPlate->RelX = x + LabelShiftX;
   LabelPlate->RelY = Label->RelY;
+  LabelPlate->Visible = !LabelHidden && !Question.empty();
+}
+
+void TobjMonster::LabelBoxAt(std::int32_t p, double& x, double& y, double& w, double& h) const {
+  const double k = LabelScale(p);
+  w = LabelPlate->Width * k;
+  h = LabelH * k;
+  x = -w / 2;
+  // A larger question stands higher, so that its bottom stays where a plain one's is.
+  y = -12 - (LabelH - LabelHeight) - p / 2.0 * k;
+}
+
+std::int32_t TobjMonster::NextDrawnPixels() const {
+  if (Resources->GameOver || Resources->Paused) return DrawnPixels;
+  if (DrawnPixels < TargetPixels) return std::min(DrawnPixels + 1, TargetPixels);
+  if (DrawnPixels > TargetPixels) return std::max(DrawnPixels - 2, TargetPixels);
+  return DrawnPixels;
 }
 
 void TobjMonster::ProcessEvents() {
   TobjBase::ProcessEvents();
   if (Resources->GameOver || Resources->Paused) return;
 
-  if (DrawnPixels < TargetPixels)
-    DrawnPixels = std::min(DrawnPixels + 1, TargetPixels);
-  else if (DrawnPixels > TargetPixels)
-    DrawnPixels = std::max(DrawnPixels - 2, TargetPixels);
+  DrawnPixels = NextDrawnPixels();
   PlaceItems();
 
   if (StatusTime > 0) {

@@ -29,6 +29,12 @@ class TobjMonster : public TobjBase {
 
   // Size animation, label placement, end-of-life events and status timer.
   void ProcessEvents() override;
+  // The drawn size after this step's size animation (the same while the game is stopped).
+  std::int32_t NextDrawnPixels() const;
+  // The question's plate at drawn size p, relative to the monster's centre, before any shift.
+  void LabelBoxAt(std::int32_t p, double& x, double& y, double& w, double& h) const;
+  // Lays the question and its plate out for its size and shift.
+  void PlaceLabel();
 
   std::int32_t Size = 0;
   std::int32_t PixelSize = 0;
@@ -56,6 +62,16 @@ class TobjMonster : public TobjBase {
   TrndGfx* StatusPicture = nullptr;
   TrndGfx* LabelPlate = nullptr;  // a light plate under the question, sized to it
   TrndText* Label = nullptr;
+  // Where the game screen moved the question so that it collides with no other
+  // (pixels from its own place above the body), and whether it found no room.
+  double LabelShiftX = 0;
+  double LabelShiftY = 0;
+  bool LabelHidden = false;
+  // Once the game screen places the question, it also fixes the drawn size the
+  // question is laid out for (this step's size, whether or not the monster has
+  // yet grown to it), so that what was placed is exactly what is drawn.
+  bool LabelPlacedOutside = false;
+  std::int32_t LabelPixels = 0;
 
   static constexpr std::int32_t StatusStopped = 2;
   static constexpr std::int32_t StatusHalved = 4;
@@ -80,7 +96,7 @@ class TobjMonster : public TobjBase {
 };
 
 // The text of an expression worth value for a grid of that range, such as -3+5
-// or -3-2; the random parts come from the one generator.
+// or -3-2, never adding 0; the random parts come from the one generator.
 std::string PointExpression(std::int32_t value, std::int32_t range);
-// The label of the line through p and q: x=2, y=-1, y=2x+3, y=-1/2x, y=1x-2.
+// The label of the line through p and q: x=2, y=-1, y=2x+3, y=-(1/2)x, y=x-2.
 std::string LineLabel(TIntPoint p, TIntPoint q);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/sysResources.h"
 #include "objects/objSheet.h"
 
 TobjButton::TobjButton(TsysResources* resources, std::int32_t group, std::int32_t objType, double x, double y,
@@ -45,23 +46,36 @@ void TobjButton::ShowLook(bool hovered) {
   SetSheetPicture(RightCap, hovered ? Sheet::ButtonHoverRight : Sheet::ButtonRight);
 }
 
+void TobjButton::HoverAt(double x, double y, bool sound) {
+  if (Contains(x, y)) {
+    if (!Hovered) {
+      if (sound) RequestSound(this, 7);
+      ShowLook(true);
+    }
+    Hovered = true;
+  } else if (Hovered) {
+    ShowLook(false);
+    Hovered = false;
+  }
+}
+
+void TobjButton::ProcessEvents() {
+  TobjHintLabel::ProcessEvents();
+  // While pressed the button is shifted: its hover stays as the press found it.
+  if (!Visible || MouseDown || Resources == nullptr || !Resources->PointerKnown) return;
+  HoverAt(Resources->PointerX, Resources->PointerY, false);
+}
+
 void TobjButton::HandleEvent(TsysEvent* event) {
   TobjHintLabel::HandleEvent(event);
   if (!Visible || event->Kind != ekMouse) return;
   switch (event->Code) {
     case 1:
-      if (Contains(static_cast<double>(event->Param), event->Value)) {
-        if (!Hovered) {
-          RequestSound(this, 7);
-          ShowLook(true);
-        }
-        Hovered = true;
-      } else if (Hovered) {
-        ShowLook(false);
-        Hovered = false;
-      }
+      HoverAt(static_cast<double>(event->Param), event->Value, true);
       break;
     case 2:
+      // A press where the pointer stood still since the button appeared is its press too.
+      if (!MouseDown) HoverAt(static_cast<double>(event->Param), event->Value, true);
       if (Hovered && !MouseDown) {
         PressedShift = true;
         X += 1;

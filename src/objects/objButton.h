@@ -9,6 +9,9 @@ class TobjButton : public TobjHintLabel {
              std::int32_t width, std::int32_t height);
 
   void HandleEvent(TsysEvent* event) override;
+  // The hint's fade, and the hover of a button that appeared (or was shown)
+  // under a pointer that has not moved since.
+  void ProcessEvents() override;
 
   void SetAction(std::int32_t kind, std::uint16_t code, std::intptr_t param, std::int32_t value);
   // Posts the action as a click would (without sound).
@@ -27,4 +30,6 @@ class TobjButton : public TobjHintLabel {
 
  private:
   void ShowLook(bool hovered);
+  // Hovered := the point lies on the button; entering asks for the hover sound when sound is set.
+  void HoverAt(double x, double y, bool sound);
 };

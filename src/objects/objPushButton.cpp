@@ -115,19 +115,38 @@ void TobjPushButton::Press() {
   ApplyPressShift(false);
 }
 
+void TobjPushButton::HoverAt(double x, double y) {
+  Hovered = X <= x && x <= X + Height && Y <= y && y <= Y + Height;
+  Highlight->Visible = Hovered;
+}
+
+void TobjPushButton::LetGo() {
+  if (!Hovered && !MouseDown && !PressedShift) return;
+  Hovered = false;
+  Highlight->Visible = false;
+  ApplyPressShift(false);
+  MouseDown = false;
+}
+
 void TobjPushButton::HandleEvent(TsysEvent* event) {
   TobjHintLabel::HandleEvent(event);
-  if ((Resources != nullptr && Resources->GameOver) || !Visible || !Enabled || Shrinking ||
-      event->Kind != ekMouse)
+  if (event->Kind != ekMouse) return;
+  // Under a menu or the help page the game is paused: a power-up pushed there
+  // would be spent on a game that ignores it.
+  if (Resources != nullptr && (Resources->Paused || Resources->GameOver)) {
+    LetGo();
     return;
+  }
+  if (!Visible || !Enabled || Shrinking) return;
   const double x = static_cast<double>(event->Param);
   const double y = event->Value;
   switch (event->Code) {
     case 1:
-      Hovered = X <= x && x <= X + Height && Y <= y && y <= Y + Height;
-      Highlight->Visible = Hovered;
+      HoverAt(x, y);
       break;
     case 2:
+      // The pointer may not have moved since the button came under it.
+      if (!MouseDown) HoverAt(x, y);
       if (Hovered && !MouseDown) ApplyPressShift(true);
       MouseDown = true;
       break;

@@ -43,4 +43,8 @@ class TobjPushButton : public TobjHintLabel {
 
  private:
   void ApplyPressShift(bool pressed);
+  // Hovered := the point lies on the square button.
+  void HoverAt(double x, double y);
+  // Drops the hover and any press in progress.
+  void LetGo();
 };

@@ -102,6 +102,8 @@ void TsysForm::HandleEvent(TsysEvent* event) {
     NextValue = event->Value;
   }
   if (event->Kind == ekMouse && event->Code == 2 && Interface != nullptr) Resources()->KeyboardPlay = false;
+  // Enter typed into a text box: the keys are in use from here on.
+  if (event->Kind == ekKeys && event->Code == 6 && event->Param == 13) Resources()->KeyboardPlay = true;
   if (event->Kind != ekKeys || !KeyFocus || Closing || !Focus) return;
   if (event->Code == 1) {
     Resources()->KeyboardPlay = true;

@@ -49,6 +49,15 @@ TobjBase* TsysObjects::CreateObject(std::int32_t group, std::int32_t objType, do
   return object;
 }
 
+void TsysObjects::BringToFront(TobjBase* object) {
+  if (object == nullptr || !IsAlive(object)) return;
+  const auto layer = static_cast<std::size_t>(object->GetLayer());
+  if (layer >= Layers.size()) return;
+  std::vector<TobjBase*>& list = Layers[layer];
+  auto it = std::find(list.begin(), list.end(), object);
+  if (it != list.end()) std::rotate(it, it + 1, list.end());
+}
+
 void TsysObjects::DeleteObject(std::int32_t index) {
   if (index < 0 || index >= Count() || Objects[static_cast<std::size_t>(index)] == nullptr) return;
   std::unique_ptr<TobjBase>& slot = Objects[static_cast<std::size_t>(index)];

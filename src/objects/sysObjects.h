@@ -38,6 +38,9 @@ class TsysObjects : public TsysModule {
     return dynamic_cast<T*>(CreateObject(group, objType, x, y, layer, width, height));
   }
   void DeleteObject(std::int32_t index);
+  // Draws the object last of its layer (over its neighbours there); a hovered
+  // tile does this so that its hint lies over the tiles around it.
+  void BringToFront(TobjBase* object);
   void DeleteGroup(std::int32_t group);
   void DeleteAll();
 

@@ -20,6 +20,7 @@
 #include "objects/sysInterface.h"
 #include "platform/platAudio.h"
 #include "platform/platDevice.h"
+#include "platform/platQuitSignal.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
 #ifdef __EMSCRIPTEN__
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return 1;
   }
+  // SDL's own handlers only queue a quit, which nobody reads while a message box is up.
+  InstallQuitSignals();
   const TsysFolders folders = ChooseFolders(dataOverride);
   LogLine("data from " + folders.Data + ", saves in " + folders.Saves);
   const char* driver = SDL_GetCurrentVideoDriver();

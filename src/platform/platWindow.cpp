@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/sysLog.h"
+#include "platform/platQuitSignal.h"
 #include "platform/platX11.h"
 
 TplatWindow::~TplatWindow() {
@@ -55,6 +56,8 @@ void TplatWindow::Run() {
 }
 
 void TplatWindow::PumpOnce() {
+  // A quit signal is a close request, whatever was going on when it came.
+  if (TakeQuitSignal() && OnClose) OnClose();
   SDL_Event event;
   while (!Terminated && SDL_PollEvent(&event)) {
     ++Messages;
@@ -270,9 +273,15 @@ bool HasDisplay() {
 void InstallMessageBox(SDL_Window* window) {
   if (!HasDisplay()) return;  // logged only
   SetMessageBoxHandler([window](const std::string& caption, const std::string& text) {
+    // Nobody would be there to click it away.
+    if (QuitSignalled()) return;
     // The box does not wrap its text: one long line would run off the screen.
     const std::string wrapped = WrapMessageText(text, 64);
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), wrapped.c_str(), window) != 0)
+    TplatMessageBoxWatch watch;
+    const int shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), wrapped.c_str(), window);
+    if (watch.Ended())
+      LogLine("message box \"" + caption + "\" closed: the program was asked to quit");
+    else if (shown != 0)
       LogLine(std::string("cannot show the message box: ") + SDL_GetError());
   });
 }

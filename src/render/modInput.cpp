@@ -1,5 +1,8 @@
 #include "render/modInput.h"
 
+#include "data/sysResources.h"
+#include "objects/sysInterface.h"
+
 namespace {
 
 constexpr int ButtonKey[3] = {256, 258, 257};  // left, right, middle
@@ -172,7 +175,16 @@ void TmodInput::KeyUp(int key, int shift) {
   Keys[static_cast<std::size_t>(key)].Held = false;
 }
 
+void TmodInput::NotePointer(int x, int y) {
+  if (Interface == nullptr || !Interface->Resources) return;
+  TsysResources& res = *Interface->Resources;
+  res.PointerKnown = true;
+  res.PointerX = x;
+  res.PointerY = y;
+}
+
 void TmodInput::ButtonDown(int button, int x, int y, int) {
+  NotePointer(x, y);
   if (!Enabled || button < 0 || button > 2) return;
   const int key = ButtonKey[button];
   TKeyState& k = Keys[static_cast<std::size_t>(key)];
@@ -189,6 +201,7 @@ void TmodInput::ButtonDown(int button, int x, int y, int) {
 }
 
 void TmodInput::ButtonUp(int button, int x, int y, int) {
+  NotePointer(x, y);
   if (!Enabled || button < 0 || button > 2) return;
   const int key = ButtonKey[button];
   const std::int32_t binding = FindBinding(key, trButtonUp);
@@ -197,6 +210,7 @@ void TmodInput::ButtonUp(int button, int x, int y, int) {
 }
 
 void TmodInput::PointerMove(int x, int y, int) {
+  NotePointer(x, y);
   if (!Enabled) return;
   const std::int32_t binding = FindBinding(0, trMouseMove);
   if (binding >= 0) PostRow(Bindings()[static_cast<std::size_t>(binding)], x, y);

@@ -92,6 +92,8 @@ class TmodInput : public TsysModule, public TsysInputSink {
  private:
   void Press(int key, const TInputBinding& row, std::int32_t binding);
   void PostRow(const TInputBinding& row, std::intptr_t param, std::int32_t value);
+  // Keeps the pointer's last position in the resources.
+  void NotePointer(int x, int y);
   void NavPress(int key, int shift);
   // Which keys are down as keyboard play sees them: the window's own repeat is ignored.
   std::array<bool, 256> Down{};

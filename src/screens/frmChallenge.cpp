@@ -30,6 +30,10 @@ constexpr std::int32_t GoalRect = 3;      // + goal - 1
 constexpr std::int32_t MedalRect = 8;     // + difficulty
 constexpr std::int32_t BannerRect = 15;
 
+constexpr std::int32_t TileSize = 120;
+constexpr std::int32_t HintHeight = 140;
+constexpr double TileLayer = 4;
+
 bool ValidDifficulty(std::int32_t d) { return d >= 0 && d < DifficultyCount; }
 
 }  // namespace
@@ -110,7 +114,7 @@ void TfrmChallenge::BuildScreen() {
     const std::int32_t column = i % 6;
     const std::int32_t row = i / 6;
     auto* button = objects->Create<TobjHintLabelButton>(Group, otHintLabelButton, 136 + 128 * column,
-                                                        381 + 128 * row, 4 + row, 120, 120);
+                                                        381 + 128 * row, TileLayer, TileSize, TileSize);
     button->Caption->Visible = false;
     button->SetFramed(true);
     button->SetOpacity(255);
@@ -119,7 +123,10 @@ void TfrmChallenge::BuildScreen() {
     const std::int32_t type = c.GameType[0];
     const std::int32_t goal = c.Goal[0];
     button->SetTint(type >= 1 && type <= 3 ? frm::GameTypeColours[type - 1] : WidgetTint);
-    button->SetHint(column < 3 ? 0 : -228, -158, TPointI{348, 158});
+    // The hint opens over the other row of tiles (the hovered tile is drawn
+    // last of them): never over the difficulty buttons above the top row, nor
+    // over BACK below the bottom one.
+    button->SetHint(column < 3 ? 0 : -228, row == 0 ? TileSize + 2 : -(HintHeight + 8), TPointI{348, HintHeight});
 
     TTile& tile = Tiles[static_cast<std::size_t>(i)];
     tile.Button = button;
@@ -168,6 +175,11 @@ void TfrmChallenge::HandleEvent(TsysEvent* event) {
 
 void TfrmChallenge::ProcessEvents() {
   TsysForm::ProcessEvents();
+  for (const TTile& tile : Tiles)
+    if (tile.Button != nullptr && tile.Button->MouseOver && tile.Button != Raised) {
+      Raised = tile.Button;
+      Objects()->BringToFront(tile.Button);
+    }
   if (FadingIn || !Animation.Running) return;
   std::int32_t& s = Animation.Size;
   if (Animation.Phase == 0) {

@@ -58,6 +58,8 @@ class TfrmChallenge : public TsysForm {
   TobjGroupButton* Difficulties = nullptr;
   TobjButton* Back = nullptr;
   std::array<TTile, 12> Tiles{};
+  // The tile last drawn over the others, for its hint.
+  const TobjBase* Raised = nullptr;
   TMedalAnimation Animation;
 
  private:

@@ -8,20 +8,6 @@
 #include "objects/sysScreenIds.h"
 #include "screens/frmParts.h"
 
-namespace {
-
-// The set-up screen a kind of game is left to; 0 for none.
-std::uint16_t SetUpScreen(std::int32_t gameKind) {
-  switch (gameKind) {
-    case GameKind::Mission: return sidMissions;
-    case GameKind::Arcade: return sidArcade;
-    case GameKind::Challenge: return sidChallenge;
-    default: return 0;
-  }
-}
-
-}  // namespace
-
 TfrmGameMenu::TfrmGameMenu(TsysMainWindow* owner, TsysInterface* iface)
     : TsysForm(owner, iface, grGameMenu, sidGameMenu, true) {
   EventMask |= ekGame;
@@ -33,7 +19,7 @@ void TfrmGameMenu::BuildScreen() {
   Title = frm::Label(objects, Group, 500, 260, 8, 280, 20, "GAME MENU", 16, false);
   Buttons[0] = frm::Button(objects, Group, 530, 300, 8, 220, 50, "RETURN TO GAME", 10, ekForm, sidGameMenu, 0, 26);
   Buttons[1] = frm::Button(objects, Group, 530, 375, 8, 220, 50, "RESTART", 10, ekForm, sidGameMenu, 0, 25);
-  const std::uint16_t setUp = SetUpScreen(Resources()->GameKind);
+  const std::uint16_t setUp = frm::SetUpScreen(Resources()->GameKind);
   Buttons[2] = frm::Button(objects, Group, 530, 450, 8, 220, 50, "EXIT TO MENU", 10, setUp != 0 ? ekForm : 0,
                            sidGameMenu, setUp, 7);
   EscapeButton = Buttons[0];

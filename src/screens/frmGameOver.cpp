@@ -7,6 +7,7 @@
 #include "game/defChallenges.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
+#include "game/libMissions.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"
@@ -29,7 +30,16 @@ bool ValidType(std::int32_t type) { return type >= 1 && type <= GameTypeCount; }
 
 TfrmGameOver::TfrmGameOver(TsysMainWindow* owner, TsysInterface* iface)
     : TsysForm(owner, iface, grGameOver, sidGameOver, true) {
-  EventMask |= ekGame;
+  EventMask |= ekGame | ekKeys;
+}
+
+void TfrmGameOver::HandleEvent(TsysEvent* event) {
+  TsysForm::HandleEvent(event);
+  if (event->Kind != ekKeys || event->Code != 1 || Closing) return;
+  // A child who wants to stop need not play on: the panel is left as every
+  // other screen of a game is.
+  if (const std::uint16_t back = frm::SetUpScreen(Resources()->GameKind))
+    PostEvent(pmQueued, ekForm, sidGameOver, back, 7);
 }
 
 void TfrmGameOver::BuildScreen() {
@@ -85,13 +95,9 @@ void TfrmGameOver::StoreMissionResult() {
   TsysResources* res = Resources();
   if (!ValidType(res->GameType)) return;
   TProfileRecord profile = res->GetActiveProfile();
-  TMissionProgress& progress = profile.MissionProgress[res->GameType - 1];
-  // Replaying an earlier level must not take back the levels already reached.
-  progress.LevelsDone = std::clamp(std::max(progress.LevelsDone, res->LevelNumber), 0, MissionLevelCount);
-  progress.MissionScore = res->Score;
-  // The kills carried into the next level; the level's own count is already back
-  // at 0 once the level is complete.
-  progress.MissionKills = res->TotalKills;
+  // The kills carried into the next level are the total: the level's own count
+  // is already back at 0 once the level is complete.
+  RecordMissionLevel(profile, res->GameType, res->LevelNumber, res->Score, res->TotalKills);
   res->SetActiveProfile(profile);
   res->SaveProfiles();
 }

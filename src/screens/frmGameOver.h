@@ -14,6 +14,8 @@ class TfrmGameOver : public TsysForm {
  public:
   TfrmGameOver(TsysMainWindow* owner, TsysInterface* iface);
   void BuildScreen() override;
+  // Esc, or the game's MENU button, leads out to the set-up screen of the game's kind.
+  void HandleEvent(TsysEvent* event) override;
   // Sends the end sound on the first step.
   void ProcessEvents() override;
 

@@ -53,7 +53,8 @@ void TfrmMissions::BuildScreen() {
 
   frm::Caption(objects, Group, 197, 380, 2, 480, 20, "GAME MODE", 10);
   Modes = frm::ModeButtons(objects, Group, sidMissions);
-  frm::Caption(objects, Group, 432, 380, 2, 480, 20, "PROGRESS", 10);
+  BarsHeading = frm::Caption(objects, Group, 432, 380, 2, 480, 20, "PROGRESS", 10);
+  ShowingPreview = false;
 
   for (std::size_t m = 0; m < 3; ++m) {
     const std::uint32_t colour = frm::GameTypeColours[m];
@@ -113,6 +114,16 @@ void TfrmMissions::PointerMoved(std::int32_t x, std::int32_t y) {
     HoveredLevel = j;
     return;
   }
+}
+
+void TfrmMissions::ProcessEvents() {
+  TsysForm::ProcessEvents();
+  bool preview = false;
+  for (const TobjButton* mode : Modes) preview = preview || (mode != nullptr && mode->HintAlpha > 0);
+  if (preview == ShowingPreview || BarsHeading == nullptr) return;
+  ShowingPreview = preview;
+  BarsHeading->Caption->SetTextAt(preview ? "PREVIEW" : "PROGRESS", 10, true, true, false, false, true,
+                                  TPointD{2, 0});
 }
 
 void TfrmMissions::HandleEvent(TsysEvent* event) {

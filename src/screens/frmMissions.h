@@ -18,6 +18,9 @@ class TfrmMissions : public TsysForm {
   // RESET of a mode (ekGame 42), the pointer over the level segments (ekMouse 1)
   // and a release on a reached level (ekMouse 3).
   void HandleEvent(TsysEvent* event) override;
+  // The fade; the heading over the bars names what lies under it: the progress,
+  // or a mode's preview while the pointer rests on that mode.
+  void ProcessEvents() override;
 
   // The completed levels of each mode show filled; the rest are hidden.
   void ShowProgress();
@@ -25,6 +28,8 @@ class TfrmMissions : public TsysForm {
   TobjLabel* Panel = nullptr;
   TobjLabel* Title = nullptr;
   TobjLabel* Story = nullptr;
+  TobjLabel* BarsHeading = nullptr;
+  bool ShowingPreview = false;
   std::array<TobjButton*, 3> Modes{};
   std::array<TobjBase*, 3> Bars{};
   std::array<std::array<TobjBase*, 5>, 3> Segments{};

@@ -1,5 +1,6 @@
 #include "screens/frmParts.h"
 
+#include "game/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"
@@ -99,6 +100,15 @@ std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group,
   }
   buttons[0]->SetAlpha(255);
   return buttons;
+}
+
+std::uint16_t SetUpScreen(std::int32_t gameKind) {
+  switch (gameKind) {
+    case GameKind::Mission: return sidMissions;
+    case GameKind::Arcade: return sidArcade;
+    case GameKind::Challenge: return sidChallenge;
+    default: return 0;
+  }
 }
 
 }  // namespace frm

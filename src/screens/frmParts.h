@@ -14,9 +14,10 @@ struct TSheetRect;
 
 namespace frm {
 
-// Colours of the game types 1..3 and of the difficulties 0..3.
-constexpr std::uint32_t GameTypeColours[3] = {0x00FF00, 0x007EFF, 0x3333FF};
-constexpr std::uint32_t DifficultyColours[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+// Colours of the game types 1..3 and of the difficulties 0..3. The green and
+// the teal are deep enough for the buttons' white captions to read.
+constexpr std::uint32_t GameTypeColours[3] = {0x008C00, 0x007EFF, 0x3333FF};
+constexpr std::uint32_t DifficultyColours[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
 // Button captions of the game types 1..3.
 constexpr const char* GameTypeCaptions[3] = {"ROZIR IVIVURUDA", "VOVE'R UDA ZERIR?", "DEFINE THE LINE"};
 
@@ -52,5 +53,8 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
 // mode's preview in the preview area while the pointer rests on it, and posting
 // (ekForm, closeCode, game screen, game type).
 std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode);
+
+// The set-up screen a kind of game is left to (missions, arcade, challenges); 0 for none.
+std::uint16_t SetUpScreen(std::int32_t gameKind);
 
 }  // namespace frm

@@ -21,8 +21,8 @@ constexpr TColumn ColumnsOf[TfrmScores::Columns] = {
     {629, 150, "DIFFICULTY"}, {779, 100, "LEVEL"}, {879, 100, "KILLS"},
 };
 
-constexpr std::uint32_t TypeColours[3] = {0x00FF00, 0x007EFF, 0x3333FF};
-constexpr std::uint32_t DifficultyColours[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+constexpr const std::uint32_t* TypeColours = frm::GameTypeColours;
+constexpr const std::uint32_t* DifficultyColours = frm::DifficultyColours;
 constexpr const char* DifficultyWords[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
 constexpr std::uint32_t Plain = 0xCCCC00;
 

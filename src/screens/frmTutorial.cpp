@@ -2,11 +2,18 @@
 
 #include "data/sysResources.h"
 #include "game/defLevels.h"
+#include "game/defSprites.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"
 #include "objects/sysScreenIds.h"
 #include "screens/frmParts.h"
+
+namespace {
+
+constexpr std::uint32_t GroundColour = 0x101200;  // the panel's own olive, darker
+
+}  // namespace
 
 TfrmTutorial::TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface)
     : TsysForm(owner, iface, grTutorial, sidTutorial, true) {
@@ -16,6 +23,9 @@ TfrmTutorial::TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface)
 void TfrmTutorial::BuildScreen() {
   TsysObjects* objects = Objects();
   const TsysResources* res = Resources();
+  // Inset so that the panel's rounded rim covers its corners.
+  Ground = frm::Picture(objects, Group, 378, 87, 8, 524, 584, CoreSprite::Set, CoreSprite::White);
+  Ground->SetColor(GroundColour);
   Panel = frm::Panel(objects, Group, 374, 83, 8, 532, 592, 196);
 
   const std::int32_t type = res->GameType;

@@ -12,6 +12,9 @@ class TfrmTutorial : public TsysForm {
   TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface);
   void BuildScreen() override;
 
+  // An opaque ground under the see-through panel: the paused board must not
+  // show between the page and OK.
+  TobjBase* Ground = nullptr;
   TobjLabel* Panel = nullptr;
   // Shown only when the game type and level name a page.
   TobjBase* Page = nullptr;

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The whole game by keys in a real window, the pointer never moved: Enter past
-# the loading screen, a name typed, the arrows and Enter to ARCADE and the
-# first game mode, answers by the arrows and Enter until the score rises, P to
-# pause (the board stands still) and P to play on, Esc into the in-game menu
-# and out of it, then the lives run out and Enter on the end screen opens the
-# high-score table. Every step is checked by what is on screen; screenshots
+# the loading screen, a name typed, the arrows and Enter to ARCADE, EASY and
+# the first game mode, answers by the arrows and Enter until the score rises,
+# Esc into the in-game menu and out of it, P to pause (the board stands still)
+# and P to play on, then the lives run out and Enter on the end screen opens
+# the high-score table. Every step is checked by what is on screen; screenshots
 # are kept.
 set -u
 exe="$1"; out="$2"
@@ -35,7 +35,8 @@ wait_for main-menu 60 main_menu_shown || fail "no main menu after the name"
 
 key Down Return                    # TUTORIAL has the focus; ARCADE is under it
 wait_for arcade 30 arcade_shown || fail "no arcade screen by the keys"
-key Return                         # the first game mode has the focus
+# The first game mode has the focus; EASY is above it, and the mode below EASY.
+key Up Return Down Return
 wait_for game-start 60 game_shown || fail "the game did not start by the keys"
 hud_settled() {
   cp "$out/$1.png" "$out/.settling.png"; sleep 0.3; shot "$1"
@@ -51,6 +52,11 @@ until wait_for game-playing 0 score_risen; do
   key Return Left Return Down Return Right Return Up
 done
 
+key Escape
+wait_for game-menu 20 game_menu_shown || fail "Esc did not open the in-game menu"
+key Escape
+wait_for game-menu-gone 20 game_menu_gone || fail "Esc did not close the in-game menu"
+
 key p
 sleep 0.5; shot paused
 sleep 1; shot paused-later
@@ -61,11 +67,6 @@ end=$((SECONDS + 20))
 until read -r count x y < <(board_changes playing-again); [ "$count" -ge 50 ]; do
   [ $SECONDS -ge $end ] && fail "nothing moves on the board after P again"
 done
-
-key Escape
-wait_for game-menu 20 game_menu_shown || fail "Esc did not open the in-game menu"
-key Escape
-wait_for game-menu-gone 20 game_menu_gone || fail "Esc did not close the in-game menu"
 
 wait_for game-over 220 game_over_shown || fail "the game did not end"
 key Return                         # HIGH SCORES has the focus

@@ -257,6 +257,7 @@ TImage MakeImage(const std::string& name, int width, int height, const std::vect
   image.PatternHeight = image.VisibleHeight = image.TextureHeight = height;
   image.PatternCount = 1;
   image.Textures.push_back(pixels);
+  image.TextureCount = 1;
   return image;
 }
 

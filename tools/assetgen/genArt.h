@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/sysImages.h"
+#include "diagramMarks.h"
 
 // A plain white square (answer lines, quadrant cells and other flat pieces).
 TImage WhitePicture(const std::string& name, int size);
@@ -16,7 +17,8 @@ std::vector<TImage> MenuBackdropQuarters();
 TImage CornerPicture();
 // Interfaces set: the widget sheet, the three mode previews, the challenge sheet.
 TImage WidgetSheetPicture();
-std::vector<TImage> ModePreviewPictures();
+// With marks: what each preview draws over its board, and its numbers.
+std::vector<TImage> ModePreviewPictures(std::vector<TDiagramMarks>* marks = nullptr);
 TImage ChallengeSheetPicture();
 
 // Writes an image as PNG for review.

@@ -6,6 +6,8 @@
 
 #include "artDraw.h"
 #include "artMonster.h"
+#include "game/ColorLib.h"
+#include "game/defColours.h"
 #include "genArt.h"
 #include "genBackdrops.h"
 
@@ -177,7 +179,7 @@ void PaintFormulas(TSurface& s, std::uint32_t seed) {
       {"x\u00B2 + y\u00B2 = r\u00B2", 70, 690, 24, 0.02, 0.13}, {"m = \u0394y / \u0394x", 690, 700, 26, -0.02, 0.13},
       {"y = sin x", 860, 330, 22, 0.05, 0.12},
       {"f(x) = x\u00B2 \u2212 4", 40, 400, 22, -0.03, 0.12}, {"\u03B8", 300, 640, 30, 0.1, 0.12},
-      {"y = \u00BDx \u2212 2", 760, 560, 22, 0.03, 0.13}, {"(5, \u22122)", 220, 520, 20, -0.05, 0.12},
+      {"y = (1/2)x \u2212 2", 740, 560, 22, 0.03, 0.13}, {"(5, \u22122)", 220, 520, 20, -0.05, 0.12},
   };
   Formulas(s, list, seed);
 }
@@ -309,7 +311,8 @@ TImage LoadingPanelPicture() {
   look.Head = 1;
   look.LookX = -0.8;
   look.LookY = 0.5;
-  DrawMonster(s, ox + 2 * u, oy + 1.6 * u, 17, Hex(0x7FE08A), look);
+  // A line monster: a colour that no quadrant has.
+  DrawMonster(s, ox + 2 * u, oy + 1.6 * u, 17, Hex(LightenColour(64, NeutralMonsterColours[1])), look);
 
   TLettering tag;
   tag.Size = 21;

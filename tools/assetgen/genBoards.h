@@ -3,6 +3,7 @@
 // quadrants, grid points and axes. Used by the mode previews and the challenge
 // tiles.
 #include "artDraw.h"
+#include "diagramMarks.h"
 
 struct TBoard {
   double X, Y, Size;  // the board's square on the surface
@@ -17,8 +18,23 @@ struct TBoard {
 };
 
 // Quadrant colours of the pictures (1 top right, 2 top left, 3 bottom left, 4
-// bottom right).
+// bottom right): the game's quadrant colours, softened for dark pictures.
 art::TRGBA QuadrantColor(int quadrant, double alpha = 1.0);
-void DrawBoard(art::TSurface& s, const TBoard& b);
+// With marks, each number goes where none of them lies, and is noted there.
+void DrawBoard(art::TSurface& s, const TBoard& b, TDiagramMarks* marks = nullptr);
+// Where the mode previews and the level end cards put their boards.
+struct TBoardPlace {
+  double X, Y, Size;
+};
+constexpr TBoardPlace PreviewBoard{10, 10, 170};
+constexpr TBoardPlace EndCardBoard{34, 100, 146};
+
+// The boxes that text and the pictures' marks cover.
+TDiagramBox TextInk(cairo_t* cr, const std::string& text, double x, double baseline, const art::TLettering& t,
+                    bool centred);
+TDiagramBox PickedPointBox(double x, double y, double radius);
+TDiagramBox PointerBox(double x, double y, double scale);
+TDiagramBox QuestionTagBox(cairo_t* cr, const std::string& text, double cx, double bottom, double size);
+TDiagramBox MonsterBox(double cx, double cy, double size, double aspect);
 // A grid point picked by the player: a bright ring with a glow.
 void DrawPickedPoint(art::TSurface& s, double x, double y, double radius);

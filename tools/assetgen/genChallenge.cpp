@@ -34,7 +34,7 @@ void TypeBackdrop(TSurface& s, const TRect& r, int type) {
     RoundedRect(cr, b.X + 4, b.Y + 4, b.Size / 2 - 7, b.Size / 2 - 7, 5);
     SetColor(cr, QuadrantColor(2, 0.45));
     cairo_fill_preserve(cr);
-    NeonStroke(s, Hex(0x9BFFBE), 1.6, 3, 0.9);
+    NeonStroke(s, Hex(0xFFF6B0), 1.6, 3, 0.9);
   } else if (type == 2) {
     DrawPickedPoint(s, b.PX(1), b.PY(1), 5);
   } else {

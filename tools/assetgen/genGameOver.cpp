@@ -217,16 +217,23 @@ void Scene(TSurface& s, int type, double x, double y, double size, bool won) {
         const double t = static_cast<double>(k) / steps, jig = k < steps ? (k % 2 ? 4.5 : -4.5) : 0;
         cairo_line_to(cr, px[i] + (mx[i] - px[i]) * t + nx * jig, py[i] + (my[i] - py[i]) * t + ny * jig);
       }
-      NeonStroke(s, Hex(i ? 0x5FE1FF : 0xFFE36A), 2, 5, 0.9);
+      // A zap takes the colour of the quadrant it comes from (III, then II);
+      // a point monster wears its answer's colour, the others one no quadrant has.
+      const int from = i ? 2 : 3;
+      NeonStroke(s, Mix(QuadrantColor(from), Grey(1), 0.35), 2, 5, 0.9);
       RadialGlow(cr, px[i], py[i], 9, Hex(0xFFFFFF, 0.8));
-      DrawTintedCreature(s, mx[i] - 20, my[i] - 20, 40, i ? 4 : 13, LightenColour(64, ColourTable[i ? 4 : 1]));
+      const std::uint32_t body = type == 2 ? QuadrantColour(from) : NeutralMonsterColours[i ? 1 : 0];
+      DrawTintedCreature(s, mx[i] - 20, my[i] - 20, 40, i ? 4 : 13, LightenColour(64, body));
       RadialGlow(cr, mx[i], my[i], 16, Hex(0xFFFFFF, 0.45));
     }
   } else {
     // The monsters made it to the origin and dance there.
-    DrawTintedCreature(s, cx - 44, cy - 34, 42, 2, LightenColour(64, ColourTable[3]));
-    DrawTintedCreature(s, cx + 2, cy - 40, 44, 19, LightenColour(64, ColourTable[4]));
-    DrawTintedCreature(s, cx - 20, cy - 6, 40, 9, LightenColour(64, ColourTable[5]));
+    const std::uint32_t points[3] = {QuadrantColour(1), QuadrantColour(3), ColourTable[5]};
+    const std::uint32_t others[3] = {NeutralMonsterColours[3], NeutralMonsterColours[0], NeutralMonsterColours[1]};
+    const std::uint32_t* body = type == 2 ? points : others;
+    DrawTintedCreature(s, cx - 44, cy - 34, 42, 2, LightenColour(64, body[0]));
+    DrawTintedCreature(s, cx + 2, cy - 40, 44, 19, LightenColour(64, body[1]));
+    DrawTintedCreature(s, cx - 20, cy - 6, 40, 9, LightenColour(64, body[2]));
   }
 }
 
@@ -252,6 +259,19 @@ void CaptionedSlot(TSurface& s, const TGameOverLabel& label) {
   Letter(s, label.Caption, r.X - 12 - w, r.Y + r.H / 2.0 + t.Size * 0.36, t);
 }
 
+// Clears the corners outside the card's rounded frame, so that the board shows
+// there rather than dark squares. The cut is concentric with the frame.
+void CutCorners(TSurface& s) {
+  cairo_t* cr = s.Cr();
+  cairo_save(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_rectangle(cr, 0, 0, s.Width(), s.Height());
+  RoundedRect(cr, 0, 0, s.Width(), s.Height(), GameOverCornerRadius);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 // Night paper, a title and an optional line under it.
 void Heading(TSurface& s, const std::string& title, const std::string& under, std::uint32_t accent, double baseline) {
   NightPage(s, accent);
@@ -275,7 +295,7 @@ TImage Mission(int image) {
   std::string name = GameTypeName(type);
   if (outcome == 0) {
     Heading(s, "LEVEL COMPLETE!", name, Gold, 56);
-    Scene(s, type, 34, 100, 146, true);
+    Scene(s, type, EndCardBoard.X, EndCardBoard.Y, EndCardBoard.Size, true);
     GoldStar(s, 272, 172, 24);
     GoldStar(s, 340, 150, 34);
     GoldStar(s, 408, 172, 24);
@@ -284,7 +304,7 @@ TImage Mission(int image) {
              {{30, 96, 154, 154}, keep[0], {230, 100, 220, 140}});
   } else if (outcome == 1) {
     Heading(s, "LEVEL FAILED", "The monsters reached the origin!", Alarm, 56);
-    Scene(s, type, 34, 100, 146, false);
+    Scene(s, type, EndCardBoard.X, EndCardBoard.Y, EndCardBoard.Size, false);
     Bubble(s, "WOOHOO!", 150, 112, 118, 136);
     CrackedHeart(s, 290, 104, 100);
     Title(s, "Don't give up!", 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
@@ -297,6 +317,7 @@ TImage Mission(int image) {
     GoldStar(s, 410, 130, 18);
     Confetti(s, 70 + static_cast<std::uint32_t>(type), 110, {16, 90, 448, 256}, {keep[0], {160, 96, 160, 156}});
   }
+  CutCorners(s);
   return MakeImage("end-" + std::to_string(image), s);
 }
 
@@ -314,12 +335,14 @@ TImage Arcade(int image) {
     Confetti(s, 81, 110, {16, 84, 448, 260}, {keep[0], keep[1], {0, 155, 480, 40}, {190, 78, 100, 84}});
   } else {
     Heading(s, "GAME OVER", "No high score this time: have another go!", Alarm, 48);
-    DrawTintedCreature(s, 110, 84, 70, 14, LightenColour(64, ColourTable[1]));
-    DrawTintedCreature(s, 202, 80, 76, 29, LightenColour(64, ColourTable[3]));
-    DrawTintedCreature(s, 300, 84, 70, 10, LightenColour(64, ColourTable[5]));
+    // Any game's monsters: colours no quadrant has.
+    DrawTintedCreature(s, 110, 84, 70, 14, LightenColour(64, NeutralMonsterColours[3]));
+    DrawTintedCreature(s, 202, 80, 76, 29, LightenColour(64, NeutralMonsterColours[0]));
+    DrawTintedCreature(s, 300, 84, 70, 10, LightenColour(64, NeutralMonsterColours[1]));
     Bubble(s, "YAAAY!", 400, 96, 368, 112);
   }
   CaptionedSlot(s, label);
+  CutCorners(s);
   return MakeImage("end-" + std::to_string(image), s);
 }
 
@@ -340,7 +363,8 @@ TImage Challenge(int image) {
     else
       Target(s, 360, 112, 30, true);
   } else {
-    Target(s, 240, 108, 36, false);
+    // Low enough that the missed dart flies clear of the title.
+    Target(s, 240, 120, 32, false);
   }
   for (const TGameOverLabel& label : GameOverLabels(GameOverChallengeSet)) CaptionedSlot(s, label);
   if (done) {
@@ -349,6 +373,7 @@ TImage Challenge(int image) {
     Confetti(s, 90 + static_cast<std::uint32_t>(image), 60, {16, 60, 448, 280},
              {keep[0], {0, 150, 480, 72}, {150, 232, 180, 40}, {170, 48, 140, 130}, {300, 70, 90, 90}});
   }
+  CutCorners(s);
   return MakeImage("end-" + std::to_string(image), s);
 }
 

@@ -10,6 +10,8 @@
 
 constexpr int GameOverWidth = 480;
 constexpr int GameOverHeight = 360;
+// The cards' corners are cut round, concentric with their neon frame.
+constexpr double GameOverCornerRadius = 17.5;
 
 // Image sets of the pictures, as the game numbers them.
 constexpr int GameOverMissionSet = 7;    // 0-2 level complete, 3-5 failed, 6-8 mission complete (by game type)

@@ -5,21 +5,19 @@
 #include <string>
 
 #include "artMonster.h"
+#include "game/ColorLib.h"
+#include "game/defColours.h"
 #include "genArt.h"
 #include "genBoards.h"
 
 using namespace art;
 
 TRGBA QuadrantColor(int quadrant, double alpha) {
-  switch (quadrant) {
-    case 1: return Hex(0x3F7BFF, alpha);
-    case 2: return Hex(0x33CC66, alpha);
-    case 3: return Hex(0xE6C83A, alpha);
-    default: return Hex(0xFF5470, alpha);
-  }
+  // The game's own quadrant colour, softened a little for the dark pictures.
+  return Mix(Hex(QuadrantColour(quadrant), alpha), Hex(0xFFFFFF, alpha), 0.25);
 }
 
-void DrawBoard(TSurface& s, const TBoard& b) {
+void DrawBoard(TSurface& s, const TBoard& b, TDiagramMarks* marks) {
   cairo_t* cr = s.Cr();
   const double half = b.Size / 2, cx = b.X + half, cy = b.Y + half;
   cairo_save(cr);
@@ -71,16 +69,63 @@ void DrawBoard(TSurface& s, const TBoard& b) {
     n.Top = n.Bottom = Hex(0xDDE8FF, 0.85);
     n.OutlineWidth = 1.6;
     n.Outline = Hex(0x050A18, 0.9);
+    // Each number below (or right of) its axis, or above (left of) it, or a
+    // little aside, where a mark of the picture lies in the way.
     for (int i = -b.Range; i <= b.Range; ++i) {
       if (i == 0) continue;
-      Letter(s, std::to_string(i), b.PX(i) + 1, cy + n.Size + 3, n, true);
-      Letter(s, std::to_string(i), cx + 4 + (i < 0 ? 0 : 2), b.PY(i) + n.Size * 0.35, n);
+      const std::string text = std::to_string(i);
+      SelectFace(cr, n.Face, n.Size);
+      const double w = TextWidth(cr, text);
+      const double u = b.Unit(), below = cy + n.Size + 3, above = cy - 4, level = b.PY(i) + n.Size * 0.35;
+      const double xs[6][2] = {{b.PX(i) + 1, below},           {b.PX(i) + 1, above},
+                               {b.PX(i) + 1 + 0.4 * u, below}, {b.PX(i) + 1 - 0.4 * u, below},
+                               {b.PX(i) + 1 + 0.4 * u, above}, {b.PX(i) + 1 - 0.4 * u, above}};
+      const double ys[6][2] = {{cx + 4 + (i < 0 ? 0 : 2), level},           {cx - 4 - w, level},
+                               {cx + 4 + (i < 0 ? 0 : 2), level - 0.4 * u}, {cx - 4 - w, level - 0.4 * u},
+                               {cx + 6 + 0.3 * u, level},                  {cx - 4 - w - 0.3 * u, level}};
+      for (int axis = 0; axis < 2; ++axis) {
+        const auto& places = axis == 0 ? xs : ys;
+        for (const auto& place : places) {
+          const TDiagramBox r = TextInk(cr, text, place[0], place[1], n, axis == 0);
+          if (marks != nullptr && !marks->Free(r)) continue;
+          Letter(s, text, place[0], place[1], n, axis == 0);
+          if (marks != nullptr) marks->AddNumber({text, i, axis == 0, r});
+          break;
+        }
+      }
     }
   }
   cairo_restore(cr);
   // Neon frame.
   RoundedRect(cr, b.X + 0.5, b.Y + 0.5, b.Size - 1, b.Size - 1, b.Size * 0.04);
   NeonStroke(s, Hex(0x6FD8FF, 0.9), 1.2, 3, 0.6);
+}
+
+TDiagramBox TextInk(cairo_t* cr, const std::string& text, double x, double baseline, const TLettering& t,
+                    bool centred) {
+  SelectFace(cr, t.Face, t.Size);
+  cairo_text_extents_t ext;
+  cairo_text_extents(cr, text.c_str(), &ext);
+  if (centred) x -= TextWidth(cr, text) / 2;
+  const double reach = t.OutlineWidth / 2 + 0.5;
+  return {x + ext.x_bearing - reach, baseline + ext.y_bearing - reach, x + ext.x_bearing + ext.width + reach,
+          baseline + ext.y_bearing + ext.height + reach};
+}
+
+TDiagramBox PickedPointBox(double x, double y, double radius) {
+  return {x - radius - 1.5, y - radius - 1.5, x + radius + 1.5, y + radius + 1.5};
+}
+
+TDiagramBox PointerBox(double x, double y, double scale) { return {x - 1, y - 1, x + 13.5 * scale, y + 20.5 * scale}; }
+
+TDiagramBox QuestionTagBox(cairo_t* cr, const std::string& text, double cx, double bottom, double size) {
+  SelectFace(cr, TFace::MonoBold, size);
+  const double w = TextWidth(cr, text) + size * 0.9, h = size * 1.45;
+  return {cx - w / 2 - 1, bottom - h - 1, cx + w / 2 + 1, bottom + 1};
+}
+
+TDiagramBox MonsterBox(double cx, double cy, double size, double aspect) {
+  return {cx - 0.75 * size * aspect, cy - 0.75 * size, cx + 0.75 * size * aspect, cy + 0.75 * size};
 }
 
 void DrawPickedPoint(TSurface& s, double x, double y, double radius) {
@@ -150,7 +195,7 @@ void Title(TSurface& s, const std::string& name, const TRGBA& color) {
 TImage QuadrantPreview() {
   TSurface s(PreviewW, PreviewH);
   PreviewBackground(s);
-  TBoard b{10, 10, 170, 1};
+  TBoard b{PreviewBoard.X, PreviewBoard.Y, PreviewBoard.Size, 1};
   b.Dots = false;
   DrawBoard(s, b);
   // The answer: the top-left quadrant lights up under the pointer.
@@ -158,32 +203,41 @@ TImage QuadrantPreview() {
   RoundedRect(cr, b.X + 4, b.Y + 4, b.Size / 2 - 7, b.Size / 2 - 7, 6);
   SetColor(cr, QuadrantColor(2, 0.35));
   cairo_fill_preserve(cr);
-  NeonStroke(s, Hex(0x9BFFBE), 2, 4, 0.9);
+  NeonStroke(s, Hex(0xFFF6B0), 2, 4, 0.9);
   TMonsterLook look;
   look.Head = 1;
   look.LookX = -0.8;
   look.LookY = -0.6;
-  DrawMonster(s, 136, 136, 32, Hex(0xFF7A8C), look);
-  DrawQuestionTag(s, "(-3, 4)", 136, 106, 12, Hex(0xFFF27A));
+  // The quadrant game's monsters wear a colour no quadrant has.
+  DrawMonster(s, 136, 136, 32, Hex(LightenColour(64, NeutralMonsterColours[0])), look);
+  DrawQuestionTag(s, "(-X,Y)", 136, 106, 12, Hex(0xFFF27A));
   DrawPointer(s, 52, 50, 1.2);
-  Title(s, "ROZIR IVIVURUDA", QuadrantColor(2));
-  double y = Paragraph(s, "Each monster carries a point. Click the quadrant where the point lies before the monster "
-                          "reaches the origin.",
+  Title(s, "ROZIR IVIVURUDA", Hex(0x4FDB7A));
+  double y = Paragraph(s, "Each monster carries a point like (-X,Y), where X and Y are positive numbers. Click the "
+                          "quadrant the point is in before the monster reaches the origin.",
                        196, 58, 184, 12.5, 16, Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
   ex.Size = 12;
   ex.Top = ex.Bottom = Hex(0xFFF27A);
-  Letter(s, "(-3, 4): x < 0, y > 0", 196, y + 10, ex);
+  Letter(s, "(-X,Y): left, up = II", 196, y + 10, ex);
   return MakeImage("preview-quadrants", s);
 }
 
-TImage PointPreview() {
+TImage PointPreview(TDiagramMarks& marks) {
   TSurface s(PreviewW, PreviewH);
   PreviewBackground(s);
-  TBoard b{10, 10, 170, 3};
+  cairo_t* cr = s.Cr();
+  TBoard b{PreviewBoard.X, PreviewBoard.Y, PreviewBoard.Size, 3};
   b.Numbers = true;
-  DrawBoard(s, b);
+  // The marks are known before the board, so that its numbers keep clear of them.
+  const double mx = b.PX(-1.7), my = b.PY(-2.45), size = 28, tagBottom = my - 21;
+  const std::string question = "(-3+5,2)";
+  marks.AddBox(PickedPointBox(b.PX(2), b.PY(2), 6), "the picked point");
+  marks.AddBox(PointerBox(b.PX(2) + 2, b.PY(2) + 2, 1.2), "the pointer");
+  marks.AddBox(MonsterBox(mx, my, size, 1.15), "the monster");
+  marks.AddBox(QuestionTagBox(cr, question, mx, tagBottom, 11.5), "the question");
+  DrawBoard(s, b, &marks);
   DrawPickedPoint(s, b.PX(2), b.PY(2), 6);
   TMonsterLook look;
   look.Head = 2;
@@ -191,8 +245,9 @@ TImage PointPreview() {
   look.LookX = -0.7;
   look.LookY = 0.5;
   look.Aspect = 1.15;
-  DrawMonster(s, b.PX(-1.5), b.PY(-1.6), 28, Hex(0x6FA8FF), look);
-  DrawQuestionTag(s, "(-3+5, 2)", b.PX(-1.5), b.PY(-1.6) - 21, 11.5, Hex(0xFFF27A));
+  // Its answer (2,2) is in quadrant I, and a point monster wears its answer's colour.
+  DrawMonster(s, mx, my, size, Hex(LightenColour(64, QuadrantColour(1))), look);
+  DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(2) + 2, b.PY(2) + 2, 1.2);
   Title(s, "VOVE'R UDA ZERIR?", Hex(0x4F9BFF));
   double y = Paragraph(s, "Work out the monster's point, then click that point on the grid.", 196, 58, 184, 12.5, 16,
@@ -201,18 +256,26 @@ TImage PointPreview() {
   ex.Face = TFace::MonoBold;
   ex.Size = 12;
   ex.Top = ex.Bottom = Hex(0xFFF27A);
-  Letter(s, "(-3+5, 2) = (2, 2)", 196, y + 10, ex);
+  Letter(s, question + " = (2,2)", 196, y + 10, ex);
   return MakeImage("preview-points", s);
 }
 
-TImage LinePreview() {
+TImage LinePreview(TDiagramMarks& marks) {
   TSurface s(PreviewW, PreviewH);
   PreviewBackground(s);
-  TBoard b{10, 10, 170, 3};
-  b.Numbers = true;
-  DrawBoard(s, b);
-  // y = 2x + 3 through the two picked points (-1, 1) and (0, 3).
   cairo_t* cr = s.Cr();
+  TBoard b{PreviewBoard.X, PreviewBoard.Y, PreviewBoard.Size, 3};
+  b.Numbers = true;
+  // y = 2x + 3 through the two picked points (-1, 1) and (0, 3).
+  const std::string question = "y=2x+3";
+  const double mx = b.PX(2.0), my = b.PY(-2.45), size = 28, tagBottom = my - 21;
+  marks.AddStroke({b.PX(-3.5), b.PY(-4), b.PX(0.5), b.PY(4), 4}, "the line");
+  marks.AddBox(PickedPointBox(b.PX(-1), b.PY(1), 6), "a picked point");
+  marks.AddBox(PickedPointBox(b.PX(0), b.PY(3), 6), "a picked point");
+  marks.AddBox(PointerBox(b.PX(-1) + 2, b.PY(1) + 2, 1.2), "the pointer");
+  marks.AddBox(MonsterBox(mx, my, size, 1), "the monster");
+  marks.AddBox(QuestionTagBox(cr, question, mx, tagBottom, 11.5), "the question");
+  DrawBoard(s, b, &marks);
   cairo_save(cr);
   cairo_rectangle(cr, b.X, b.Y, b.Size, b.Size);
   cairo_clip(cr);
@@ -228,9 +291,9 @@ TImage LinePreview() {
   look.Mouth = 3;
   look.LookX = -0.6;
   look.LookY = -0.7;
-  DrawMonster(s, b.PX(1.9), b.PY(-1.9), 28, Hex(0xB98CFF), look);
-  DrawQuestionTag(s, "y=2x+3", b.PX(1.9), b.PY(-1.9) - 21, 11.5, Hex(0xFFF27A));
-  DrawPointer(s, b.PX(0) + 2, b.PY(3) + 2, 1.2);
+  DrawMonster(s, mx, my, size, Hex(LightenColour(64, NeutralMonsterColours[3])), look);
+  DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
+  DrawPointer(s, b.PX(-1) + 2, b.PY(1) + 2, 1.2);
   Title(s, "DEFINE THE LINE", Hex(0xA07BFF));
   double y = Paragraph(s, "The monster carries a line. Click two grid points that lie on it.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
@@ -238,10 +301,15 @@ TImage LinePreview() {
   ex.Face = TFace::MonoBold;
   ex.Size = 12;
   ex.Top = ex.Bottom = Hex(0xFFF27A);
-  Letter(s, "y=2x+3: (-1,1) and (0,3)", 196, y + 10, ex);
+  Letter(s, question + ": (-1,1) and (0,3)", 196, y + 10, ex);
   return MakeImage("preview-lines", s);
 }
 
 }  // namespace
 
-std::vector<TImage> ModePreviewPictures() { return {QuadrantPreview(), PointPreview(), LinePreview()}; }
+std::vector<TImage> ModePreviewPictures(std::vector<TDiagramMarks>* marks) {
+  std::vector<TDiagramMarks> own(3);
+  std::vector<TImage> out = {QuadrantPreview(), PointPreview(own[1]), LinePreview(own[2])};
+  if (marks != nullptr) *marks = std::move(own);
+  return out;
+}

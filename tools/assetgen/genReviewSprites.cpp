@@ -57,8 +57,15 @@ void DrawPattern(TSurface& dst, const TImage& image, int pattern, double x, doub
   cairo_restore(cr);
 }
 
-// The seven monster colours: a random row of the first seven colours, lightened.
-std::uint32_t MonsterTint(int i) { return LightenColour(64, ColourTable[static_cast<std::size_t>(i)]); }
+// The colours monsters wear, lightened as the game lightens them: 0..3 the
+// quadrant colours I..IV (point monsters wear their answer's), 4..8 the
+// distinct colours of the other monsters.
+std::uint32_t MonsterTint(int i) {
+  static const std::uint32_t others[5] = {NeutralMonsterColours[0], NeutralMonsterColours[1], NeutralMonsterColours[2],
+                                          NeutralMonsterColours[3], NeutralMonsterColours[4]};
+  const std::uint32_t rgb = i >= 0 && i < 4 ? QuadrantColour(i + 1) : others[(i - 4 + 5 * 8) % 5];
+  return LightenColour(64, rgb);
+}
 
 namespace {
 
@@ -140,7 +147,7 @@ void Board(TMockup& m, const std::vector<TImage>& sprites) {
       DrawPattern(s, sprites[Sprite::Backdrop], 2, 256 + i * 128, j * 128, 128, 128, 0x9A6E10, 128, true, false);
   const int range = 3, cell = 512 / (2 * range);
   const std::uint32_t axis = ColourTable[5],
-                      quad[5] = {0, ColourTable[1], ColourTable[3], ColourTable[0], ColourTable[2]};
+                      quad[5] = {0, QuadrantColour(1), QuadrantColour(2), QuadrantColour(3), QuadrantColour(4)};
   const double ox = 640, oy = 384;
   for (int j = 0; j < 2 * range; ++j)
     for (int i = 0; i < 2 * range; ++i) {
@@ -189,14 +196,16 @@ void Monsters(TMockup& m, const std::vector<TImage>& sprites, const TImage& font
     const char* Label;
     int Status;
   };
-  const TOne ones[5] = {{3, 48, 880, 150, 1, "(2,1)", -1},
-                        {24, 64, 420, 560, 3, "(-2+1,-3)", 0},
-                        {38, 96, 900, 600, 4, "(-7+5,-4+1)", -1},
-                        {12, 48, 560, 190, 0, "(-3,2)", 1},
-                        {29, 64, 760, 470, 2, "(0,-1)", -1}};
+  // Each wears its answer's colour: I, III, III, II, and the axis colour.
+  const TOne ones[5] = {{3, 48, 880, 150, 0, "(2,1)", -1},
+                        {24, 64, 420, 560, 2, "(-2+1,-3)", 0},
+                        {38, 96, 900, 600, 2, "(-7+5,-4+1)", -1},
+                        {12, 48, 560, 190, 1, "(-3,2)", 1},
+                        {29, 64, 760, 470, -1, "(0,-1)", -1}};
   for (const TOne& o : ones) {
     const double x = o.X - o.Size / 2.0, y = o.Y - o.Size / 2.0;
-    DrawPattern(s, sheet, o.Pattern, x, y, o.Size, o.Size, MonsterTint(o.Colour), 255, true, false);
+    const std::uint32_t tint = o.Colour < 0 ? LightenColour(64, ColourTable[5]) : MonsterTint(o.Colour);
+    DrawPattern(s, sheet, o.Pattern, x, y, o.Size, o.Size, tint, 255, true, false);
     if (o.Status >= 0)
       DrawPattern(s, sprites[Sprite::Status], o.Status, x, y + o.Size / 10.0, o.Size, o.Size, 0xFFFFFF, 255, true,
                   false);
@@ -234,11 +243,11 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
     s.WritePng(dir + "contact-monsters-2x.png");
   }
   {
-    // Once the size, in each of the seven colours the game picks from.
+    // Once the size, in each colour monsters wear: the four quadrants', then the others'.
     const int bw = 11 * cell + 16, bh = 4 * cell + 16;
-    TSurface s(2 * bw, 4 * bh);
+    TSurface s(2 * bw, 5 * bh);
     Dark(s);
-    for (int c = 0; c < 7; ++c)
+    for (int c = 0; c < 9; ++c)
       for (int i = 0; i < Sprite::MonsterPatterns; ++i)
         DrawPattern(s, monsters, i, (c % 2) * bw + 8 + (i % 11) * cell, (c / 2) * bh + 8 + (i / 11) * cell, cell, cell,
                     MonsterTint(c), 255, false, false);
@@ -277,7 +286,7 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
       DrawPattern(s, sprites[Sprite::Backdrop], i, 10 + i * 168, 10, 160, 160, i % 2 ? 0x80FF40 : 0xFF8040, 255, false,
                   false);
     for (int q = 0; q < 4; ++q) {
-      const std::uint32_t c = LightenColour(64, ColourTable[static_cast<std::size_t>(q)]);
+      const std::uint32_t c = LightenColour(64, QuadrantColour(q + 1));
       DrawPattern(s, sprites[Sprite::QuadrantTiles], q, 10 + q * 140, 190, 128, 128, c, 255, false, false);
       DrawPattern(s, sprites[Sprite::QuadrantTiles], q, 10 + q * 140 + 32, 330, 64, 64, c, 64, true, false);
     }

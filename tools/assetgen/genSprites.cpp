@@ -348,16 +348,16 @@ void HudPanel(TSurface& s) {
   cairo_line_to(cr, w - 15, h - 5.5);
   SetColor(cr, Grey(0.08, 0.9));
   cairo_stroke(cr);
-  // The power-up tray: an inset shelf with five round slots.
-  const double ty = Sprite::HudTrayY, th = Sprite::HudTrayHeight;
-  RoundedRect(cr, 1, ty, w - 8, th, 10);
+  // The power-up tray: an inset shelf with five round slots, open to the screen's left edge.
+  const double ty = Sprite::HudTrayY, th = Sprite::HudTrayHeight, tr = Sprite::HudTrayRight;
+  RoundedRect(cr, -12, ty, tr + 12, th, 10);
   SetColor(cr, Grey(0.06, 0.55));
   cairo_fill_preserve(cr);
   cairo_set_line_width(cr, 1.2);
   SetColor(cr, Grey(0, 0.7));
   cairo_stroke(cr);
-  cairo_move_to(cr, 10, ty + th - 0.5);
-  cairo_line_to(cr, w - 17, ty + th - 0.5);
+  cairo_move_to(cr, 0, ty + th - 0.5);
+  cairo_line_to(cr, tr - 10, ty + th - 0.5);
   SetColor(cr, Grey(1, 0.45));
   cairo_stroke(cr);
   TLettering key;
@@ -366,8 +366,10 @@ void HudPanel(TSurface& s) {
   key.OutlineWidth = 1.4;
   key.Outline = Grey(0, 0.8);
   for (int i = 0; i < 5; ++i) {
-    const double cx = 5 + 50 * i + 24, cy = 600 + 24;
-    cairo_arc(cr, cx, cy, 23, 0, 2 * M_PI);
+    // Slot i under the button that key i+1 presses: the first button rests rightmost.
+    const double half = Sprite::HudSlotSize / 2.0;
+    const double cx = Sprite::HudFirstSlotX - Sprite::HudSlotPitch * (4 - i) + half, cy = Sprite::HudSlotY + half;
+    cairo_arc(cr, cx, cy, half - 1, 0, 2 * M_PI);
     SetColor(cr, Grey(0, 0.35));
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1);

@@ -14,6 +14,7 @@
 #include "game/defColours.h"
 #include "game/defPowerUps.h"
 #include "genArt.h"
+#include "diagramMarks.h"
 #include "genBoards.h"
 
 using namespace art;
@@ -43,6 +44,12 @@ TRGBA Tone(std::int32_t row, double alpha) {
   return Mix(Hex(c, alpha), Hex(0xFFFFFF, alpha), 0.25);
 }
 
+// The axes' colour: the level's axis colour, lightened.
+TRGBA AxisTone(const TTutorialPage& page) { return Mix(Tone(page.QuadrantColour[0], 1), Grey(1), 0.3); }
+
+// Half the drawn width of an arrow (its head) and of a line (its glow).
+constexpr double ArrowHalf = 5.0, LineHalf = 3.5;
+
 struct TPlane {
   double X, Y, Size;
   int Range;
@@ -69,8 +76,9 @@ void Arrow(TSurface& s, double x0, double y0, double x1, double y1, std::uint32_
 }
 
 // The plane as the level's board shows it: its quadrant colours, greyed where
-// the level does not go, axes, grid points and numbers.
-void DrawPlane(TSurface& s, const TPlane& b, const TTutorialPage& page) {
+// the level does not go, grid lines, axes and grid points. Numbers come last,
+// once the example's marks are known (DrawPlaneLabels).
+void DrawPlaneGround(TSurface& s, const TPlane& b, const TTutorialPage& page) {
   cairo_t* cr = s.Cr();
   const bool quadrants = page.GameType == 1;
   const double half = b.Size / 2, cx = b.X + half, cy = b.Y + half;
@@ -116,16 +124,8 @@ void DrawPlane(TSurface& s, const TPlane& b, const TTutorialPage& page) {
   cairo_line_to(cr, b.X + b.Size, cy);
   cairo_move_to(cr, cx, b.Y);
   cairo_line_to(cr, cx, b.Y + b.Size);
-  const TRGBA axis = Mix(Tone(page.QuadrantColour[0], 1), Grey(1), 0.3);
-  NeonStroke(s, axis, 1.8, 3, 0.6);
-  if (quadrants) {
-    TLettering n;
-    n.Face = TFace::SerifBold;
-    n.Size = b.Size * 0.16;
-    n.Top = n.Bottom = Grey(1, 0.3);
-    for (int q = 1; q <= 4; ++q)
-      Letter(s, QuadrantNumeral(q), qx[q] + half / 2, qy[q] + half / 2 + n.Size * 0.36, n, true);
-  } else {
+  NeonStroke(s, AxisTone(page), 1.8, 3, 0.6);
+  if (!quadrants)
     for (int i = -b.Range; i <= b.Range; ++i)
       for (int j = -b.Range; j <= b.Range; ++j) {
         const bool open = page.QuadrantAllowed[QuadrantOf(i, j)];
@@ -133,28 +133,109 @@ void DrawPlane(TSurface& s, const TPlane& b, const TTutorialPage& page) {
         SetColor(cr, Grey(1, open ? 0.85 : 0.3));
         cairo_fill(cr);
       }
-    TLettering t;
-    t.Size = std::clamp(b.Unit() * 0.36, 8.0, 11.0);
-    t.Top = t.Bottom = Hex(0xDDE8FF, 0.9);
-    t.OutlineWidth = 1.6;
-    t.Outline = Hex(0x050A18, 0.95);
-    const int every = b.Range > 3 ? 2 : 1;
-    for (int i = -b.Range; i <= b.Range; ++i) {
-      if (i == 0 || i % every != 0) continue;
-      Letter(s, std::to_string(i), b.PX(i), cy + t.Size + 4, t, true);
-      Letter(s, std::to_string(i), cx + 5, b.PY(i) + t.Size * 0.35, t);
-    }
+  cairo_restore(cr);
+  RoundedRect(cr, b.X + 0.5, b.Y + 0.5, b.Size - 1, b.Size - 1, 10);
+  NeonStroke(s, Hex(0x6FD8FF, 0.85), 1.2, 3, 0.5);
+}
+
+TLettering NumberStyle(const TPlane& b) {
+  TLettering t;
+  t.Size = std::clamp(b.Unit() * 0.36, 8.0, 11.0);
+  t.Top = t.Bottom = Hex(0xDDE8FF, 0.9);
+  t.OutlineWidth = 1.6;
+  t.Outline = Hex(0x050A18, 0.95);
+  return t;
+}
+
+// Where the numbers of the axes go when nothing is in the way.
+std::vector<TDiagramBox> UsualNumberPlaces(cairo_t* cr, const TPlane& b) {
+  std::vector<TDiagramBox> out;
+  const TLettering t = NumberStyle(b);
+  const double cx = b.X + b.Size / 2, cy = b.Y + b.Size / 2;
+  const int every = b.Range > 3 ? 2 : 1;
+  for (int i = -b.Range; i <= b.Range; ++i) {
+    if (i == 0 || i % every != 0) continue;
+    out.push_back(TextInk(cr, std::to_string(i), b.PX(i), cy + t.Size + 5, t, true));
+    out.push_back(TextInk(cr, std::to_string(i), cx + 7, b.PY(i) + t.Size * 0.35, t, false));
   }
+  return out;
+}
+
+// The axis names, the numbers of both axes and (for the quadrant game) the
+// quadrant numerals. Each number takes the first of its places that no mark
+// and no other number touches, and is left out only where none is free.
+void DrawPlaneLabels(TSurface& s, const TPlane& b, const TTutorialPage& page, TDiagramMarks& marks) {
+  cairo_t* cr = s.Cr();
+  const double half = b.Size / 2, cx = b.X + half, cy = b.Y + half;
+  const TRGBA axis = AxisTone(page);
   TLettering axisName;
   axisName.Size = 11;
   axisName.Top = axisName.Bottom = axis;
   axisName.OutlineWidth = 1.5;
   axisName.Outline = Hex(0x050A18, 0.95);
+  // "x" above the right end of the x axis, "y" left of the top of the y axis:
+  // the numbers' usual places are below the one and right of the other.
   Letter(s, "x", b.X + b.Size - 11, cy - 5, axisName);
-  Letter(s, "y", cx + 6, b.Y + 13, axisName);
-  cairo_restore(cr);
-  RoundedRect(cr, b.X + 0.5, b.Y + 0.5, b.Size - 1, b.Size - 1, 10);
-  NeonStroke(s, Hex(0x6FD8FF, 0.85), 1.2, 3, 0.5);
+  marks.AddBox(TextInk(cr, "x", b.X + b.Size - 11, cy - 5, axisName, false), "the x axis name");
+  SelectFace(cr, axisName.Face, axisName.Size);
+  const double yx = cx - 6 - TextWidth(cr, "y");
+  Letter(s, "y", yx, b.Y + 13, axisName);
+  marks.AddBox(TextInk(cr, "y", yx, b.Y + 13, axisName, false), "the y axis name");
+  if (page.GameType == 1) {
+    TLettering n;
+    n.Face = TFace::SerifBold;
+    n.Size = b.Size * 0.16;
+    n.Top = n.Bottom = Grey(1, 0.3);
+    const double qx[5] = {0, cx, b.X, b.X, cx}, qy[5] = {0, b.Y, b.Y, cy, cy};
+    for (int q = 1; q <= 4; ++q) {
+      const double x = qx[q] + half / 2, y = qy[q] + half / 2 + n.Size * 0.36;
+      Letter(s, QuadrantNumeral(q), x, y, n, true);
+      marks.AddNumber({QuadrantNumeral(q), q, true, TextInk(cr, QuadrantNumeral(q), x, y, n, true)});
+    }
+    return;
+  }
+  const TLettering t = NumberStyle(b);
+  const int every = b.Range > 3 ? 2 : 1;
+  const double u = b.Unit();
+  const TDiagramBox inside{b.X + 2, b.Y + 2, b.X + b.Size - 2, b.Y + b.Size - 2};
+  auto within = [&](const TDiagramBox& r) {
+    return r.X0 >= inside.X0 && r.Y0 >= inside.Y0 && r.X1 <= inside.X1 && r.Y1 <= inside.Y1;
+  };
+  for (int i = -b.Range; i <= b.Range; ++i) {
+    if (i == 0 || i % every != 0) continue;
+    const std::string text = std::to_string(i);
+    SelectFace(cr, t.Face, t.Size);
+    const double w = TextWidth(cr, text);
+    // On the x axis: below or above, then a little to either side, then further off.
+    const double below = cy + t.Size + 5, above = cy - 7;
+    std::vector<std::array<double, 2>> xPlaces;
+    for (double dx : {0.0, 0.4, -0.4, 0.5, -0.5})
+      for (double y : {below, above}) xPlaces.push_back({dx, y});
+    for (double dx : {0.0, 0.4, -0.4, 0.5, -0.5})
+      for (double y : {below + 0.35 * u, above - 0.35 * u}) xPlaces.push_back({dx, y});
+    for (const auto& place : xPlaces) {
+      const double x = b.PX(i) + place[0] * u, y = place[1];
+      const TDiagramBox r = TextInk(cr, text, x, y, t, true);
+      if (!within(r) || !marks.Free(r)) continue;
+      Letter(s, text, x, y, t, true);
+      marks.AddNumber({text, i, true, r});
+      break;
+    }
+    // On the y axis: right, left, then a little up or down.
+    const double right = cx + 7, left = cx - 7 - w, base = b.PY(i) + t.Size * 0.35;
+    std::vector<std::array<double, 2>> yPlaces;
+    for (double dy : {0.0, -0.4, 0.4})
+      for (double x : {right, left}) yPlaces.push_back({x, dy});
+    for (double x : {right + 0.3 * u, left - 0.3 * u}) yPlaces.push_back({x, 0});
+    for (const auto& place : yPlaces) {
+      const double x = place[0], y = base + place[1] * u;
+      const TDiagramBox r = TextInk(cr, text, x, y, t, false);
+      if (!within(r) || !marks.Free(r)) continue;
+      Letter(s, text, x, y, t);
+      marks.AddNumber({text, i, false, r});
+      break;
+    }
+  }
 }
 
 // The segment of a line inside the plane's square.
@@ -181,25 +262,38 @@ bool LineInPlane(const TPlane& b, TIntPoint p, TIntPoint q, double& x0, double& 
   return true;
 }
 
-void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page) {
+void PickPoint(TSurface& s, TDiagramMarks& marks, double x, double y, double radius) {
+  DrawPickedPoint(s, x, y, radius);
+  marks.AddBox(PickedPointBox(x, y, radius), "a picked point");
+}
+
+void PointAt(TSurface& s, TDiagramMarks& marks, double x, double y, double scale) {
+  DrawPointer(s, x, y, scale);
+  marks.AddBox(PointerBox(x, y, scale), "the pointer");
+}
+
+void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page, TDiagramMarks& marks) {
   cairo_t* cr = s.Cr();
   const TTutorialExample& e = page.Examples[0];
   if (page.GameType == 1) {
+    // The quadrant lit, and the pointer below and right of its numeral.
     const TIntPoint c = e.Answer[0];
     const double half = b.Size / 2, x = c.X > 0 ? b.X + half : b.X, y = c.Y > 0 ? b.Y : b.Y + half;
     RoundedRect(cr, x + 5, y + 5, half - 10, half - 10, 8);
     SetColor(cr, Tone(page.QuadrantColour[e.Quadrant], 0.35));
     cairo_fill_preserve(cr);
     NeonStroke(s, Hex(0xFFF27A), 2, 4, 0.9);
-    DrawPointer(s, x + half * 0.56, y + half * 0.56, 1.3);
+    PointAt(s, marks, x + half * 0.74, y + half * 0.68, 1.3);
     return;
   }
   if (page.GameType == 2) {
     const TIntPoint p = e.Answer[0];
     Arrow(s, b.PX(0), b.PY(0), b.PX(p.X), b.PY(0), MoveX);
+    marks.AddStroke({b.PX(0), b.PY(0), b.PX(p.X), b.PY(0), ArrowHalf}, "the x move");
     Arrow(s, b.PX(p.X), b.PY(0), b.PX(p.X), b.PY(p.Y), MoveY);
-    DrawPickedPoint(s, b.PX(p.X), b.PY(p.Y), std::max(5.0, b.Unit() * 0.22));
-    DrawPointer(s, b.PX(p.X) + 4, b.PY(p.Y) + 4, 1.2);
+    marks.AddStroke({b.PX(p.X), b.PY(0), b.PX(p.X), b.PY(p.Y), ArrowHalf}, "the y move");
+    PickPoint(s, marks, b.PX(p.X), b.PY(p.Y), std::max(5.0, b.Unit() * 0.22));
+    PointAt(s, marks, b.PX(p.X) + 4, b.PY(p.Y) + 4, 1.2);
     return;
   }
   for (std::size_t i = 0; i < page.Examples.size(); ++i) {
@@ -214,14 +308,14 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page)
     cairo_line_to(cr, b.PX(x1), b.PY(y1));
     NeonStroke(s, Hex(LineColours[i % 3]), 2.4, 4, 0.85);
     cairo_restore(cr);
-    for (const TIntPoint& q : ex.Answer) DrawPickedPoint(s, b.PX(q.X), b.PY(q.Y), std::max(4.5, b.Unit() * 0.16));
+    marks.AddStroke({b.PX(x0), b.PY(y0), b.PX(x1), b.PY(y1), LineHalf}, "the line " + ex.Label);
+    for (const TIntPoint& q : ex.Answer) PickPoint(s, marks, b.PX(q.X), b.PY(q.Y), std::max(4.5, b.Unit() * 0.16));
   }
-  // Each line's name beside it, where it covers no other name, picked point or the pointer.
-  std::vector<std::array<double, 4>> placed;
   const TIntPoint last = page.Examples[0].Answer[1];
-  placed.push_back({b.PX(last.X) - 4, b.PY(last.Y) - 4, b.PX(last.X) + 18, b.PY(last.Y) + 24});
-  for (const TTutorialExample& ex : page.Examples)
-    for (const TIntPoint& q : ex.Answer) placed.push_back({b.PX(q.X) - 7, b.PY(q.Y) - 7, b.PX(q.X) + 7, b.PY(q.Y) + 7});
+  PointAt(s, marks, b.PX(last.X) + 3, b.PY(last.Y) + 3, 1.15);
+  // Each line's name beside it, where it covers no other mark, and where it
+  // can, none of the numbers' usual places either.
+  const std::vector<TDiagramBox> numbers = UsualNumberPlaces(cr, b);
   for (std::size_t i = 0; i < page.Examples.size(); ++i) {
     const TTutorialExample& ex = page.Examples[i];
     double x0, y0, x1, y1;
@@ -229,22 +323,35 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page)
     SelectFace(cr, TFace::MonoBold, 10);
     const double w = TextWidth(cr, ex.Label) + 9, h = 14.5;
     const bool vertical = ex.Answer[0].X == ex.Answer[1].X;
-    for (double t : {0.88, 0.12, 0.75, 0.25, 0.62, 0.38, 0.5}) {
-      double px = b.PX(x0 + (x1 - x0) * t) + (vertical ? w / 2 + 6 : 0);
-      double py = b.PY(y0 + (y1 - y0) * t) + (vertical ? 0 : -6);
-      px = std::clamp(px, b.X + w / 2 + 3, b.X + b.Size - w / 2 - 3);
-      py = std::clamp(py, b.Y + h + 3, b.Y + b.Size - 3);
-      const std::array<double, 4> r{px - w / 2, py - h, px + w / 2, py};
-      const bool clash = std::any_of(placed.begin(), placed.end(), [&](const std::array<double, 4>& o) {
-        return r[0] < o[2] + 2 && o[0] < r[2] + 2 && r[1] < o[3] + 2 && o[1] < r[3] + 2;
-      });
-      if (clash && t != 0.5) continue;
-      placed.push_back(r);
-      DrawQuestionTag(s, ex.Label, px, py, 10, Hex(LineColours[i % 3]));
-      break;
-    }
+    bool placed = false;
+    for (int pass = 0; pass < 3 && !placed; ++pass)
+      for (double t : {0.88, 0.12, 0.75, 0.25, 0.62, 0.38, 0.5}) {
+        for (double side : {1.0, -1.0}) {
+          double px = b.PX(x0 + (x1 - x0) * t) + (vertical ? side * (w / 2 + 7) : 0);
+          double py = b.PY(y0 + (y1 - y0) * t) + (vertical ? h / 2 : side > 0 ? -7 : h + 7);
+          px = std::clamp(px, b.X + w / 2 + 3, b.X + b.Size - w / 2 - 3);
+          py = std::clamp(py, b.Y + h + 3, b.Y + b.Size - 3);
+          const TDiagramBox r{px - w / 2 - 1, py - h - 1, px + w / 2 + 1, py + 1};
+          // A name may lie on a line (its own, usually), never on a ring,
+          // the pointer or another name.
+          const bool clear = marks.ClearOfBoxes(r) || pass == 2;
+          const bool roomy = std::none_of(numbers.begin(), numbers.end(), [&](const TDiagramBox& n) { return n.Meets(r); });
+          if (!clear || (!roomy && pass == 0)) continue;
+          DrawQuestionTag(s, ex.Label, px, py, 10, Hex(LineColours[i % 3]));
+          marks.AddBox(r, "the name " + ex.Label);
+          placed = true;
+          break;
+        }
+        if (placed) break;
+      }
   }
-  DrawPointer(s, b.PX(last.X) + 3, b.PY(last.Y) + 3, 1.15);
+}
+
+// A monster's colour as the game gives it: a point's monster takes its
+// answer's quadrant colour, the others one that no quadrant has.
+std::uint32_t MonsterColour(const TTutorialPage& page, const TTutorialExample& e) {
+  if (page.GameType == 2) return ColourTable[static_cast<std::size_t>(std::clamp(page.QuadrantColour[e.Quadrant], 0, 8))];
+  return NeutralMonsterColours[static_cast<std::size_t>(page.GameType + page.Level) % NeutralMonsterColours.size()];
 }
 
 // The worked example: a monster carrying the question, and the steps.
@@ -259,10 +366,8 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
   if (page.Examples.size() == 1) {
     const TTutorialExample& e = page.Examples[0];
     // A monster carries the question, the way it walks onto the board.
-    static const int colours[5] = {0, 1, 3, 4, 5};
     const int pattern = (page.GameType * 7 + page.Level * 5) % 20;
-    const std::uint32_t colour =
-        LightenColour(64, ColourTable[static_cast<std::size_t>(colours[(page.GameType + page.Level) % 5])]);
+    const std::uint32_t colour = LightenColour(64, MonsterColour(page, e));
     const double column = 96, size = 60, mx = x + 8 + (column - size) / 2, my = y + h - size - 12;
     DrawTintedCreature(s, mx, my, size, pattern, colour);
     cairo_t* cr = s.Cr();
@@ -300,7 +405,7 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
     }
     // Room to spare: a monster carrying the first line.
     if (w > 360) {
-      const std::uint32_t colour = LightenColour(64, ColourTable[static_cast<std::size_t>(page.Level % 2 ? 4 : 5)]);
+      const std::uint32_t colour = LightenColour(64, MonsterColour(page, page.Examples[0]));
       const double size = 60, mx = x + w - size - 40, my = y + h - size - 14;
       DrawTintedCreature(s, mx, my, size, 20 + page.Level, colour);
       DrawQuestionTag(s, page.Examples[0].Label, mx + size / 2, my + 2, 12, Hex(0xFFF27A));
@@ -345,8 +450,10 @@ void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, dou
     }
     const std::string name = row == 0 ? "Press D or 6" : PowerUpTable[static_cast<std::size_t>(row)].Name;
     RichParagraph(s, "*" + name + "*", x + 76, y + 56, w - 84, 13, 16, Ink, Highlight);
-    const std::string what = row == 0 ? "Zaps every monster on the board when its bar is full."
-                                      : PowerUpTable[static_cast<std::size_t>(row)].Description;
+    // The blitz counts the axes as one more group: a point on an axis is in no quadrant.
+    const std::string what = row == 0   ? "Zaps every monster on the board when its bar is full."
+                             : row == 5 ? "Kills all monsters in one quadrant, or all on the axes."
+                                        : PowerUpTable[static_cast<std::size_t>(row)].Description;
     RichParagraph(s, what, x + 14, y + 112, w - 24, 12.5, 16, Ink, Highlight);
     return;
   }
@@ -397,7 +504,7 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
   }
   Title(s, page.Headline, 24, 70, 28, TutorialPageSize - 48, Hex(0xFFF6C0), Hex(0xFFB02E), false);
   // Sentences on the left, the plane on the right.
-  const TPlane plane{286, 92, 204, page.Range};
+  const TPlane plane{TutorialPlaneX, TutorialPlaneY, TutorialPlaneSize, page.Range};
   const double textX = 40, textW = plane.X - textX - 14;
   double y = 106;
   cairo_t* cr = s.Cr();
@@ -408,8 +515,9 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
     y = RichParagraph(s, sentence, textX, y, textW, 13.5, 18, Ink, Highlight) + 7;
   }
   f.SentencesBottom = y - 7 - 18 + 4;
-  DrawPlane(s, plane, page);
-  DrawExampleOnPlane(s, plane, page);
+  DrawPlaneGround(s, plane, page);
+  DrawExampleOnPlane(s, plane, page, f.Diagram);
+  DrawPlaneLabels(s, plane, page, f.Diagram);
   // The example and the power-ups along the bottom.
   const double boxY = 342, boxH = 150;
   const bool side = !page.PowerUps.empty() || page.ComboMin > 0;

@@ -4,14 +4,18 @@
 #include <vector>
 
 #include "data/sysImages.h"
+#include "diagramMarks.h"
 #include "tutContent.h"
 
 constexpr int TutorialPageSize = 512;
+// The square of the page's plane.
+constexpr double TutorialPlaneX = 286, TutorialPlaneY = 92, TutorialPlaneSize = 204;
 
 // How a page's text fared when it was laid out.
 struct TPageFit {
   bool Fits = true;  // every text block ended inside its box
   double SentencesBottom = 0, StepsBottom = 0;
+  TDiagramMarks Diagram;  // the plane's marks and the numbers placed clear of them
 };
 
 TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit = nullptr);

@@ -173,29 +173,31 @@ void DrawCaret(TSurface& s) {
   cairo_paint(s.Cr());
 }
 
+// Buttons and group entries carry white captions: their bodies stay dark
+// enough under any tint of the game for those to read at 4.5:1.
 void DrawButton(TSurface& s, bool hovered) {
-  TGlossBar g{1.5, 1.5, s.Width() - 3.0, 45, 14, 0.74, 0.44};
-  g.Gloss = 0.55;
+  TGlossBar g{1.5, 1.5, s.Width() - 3.0, 45, 14, 0.60, 0.38};
+  g.Gloss = 0.45;
   if (hovered) {
-    g.Top = 0.98;
-    g.Bottom = 0.66;
-    g.Gloss = 0.65;
+    g.Top = 0.76;
+    g.Bottom = 0.52;
+    g.Gloss = 0.55;
     g.GlowA = 0.7;
   }
   Gloss(s, g);
 }
 
 void DrawGroupEntry(TSurface& s, int state) {
-  TGlossBar g{1, 1, s.Width() - 2.0, 27, 7, 0.60, 0.36};
+  TGlossBar g{1, 1, s.Width() - 2.0, 27, 7, 0.50, 0.32};
   g.ShadowA = 0.5;
   if (state == 1) {
-    g.Top = 0.86;
-    g.Bottom = 0.58;
-    g.Gloss = 0.5;
+    g.Top = 0.68;
+    g.Bottom = 0.48;
+    g.Gloss = 0.4;
   } else if (state == 2) {
-    g.Top = 0.72;
-    g.Bottom = 0.92;
-    g.Gloss = 0.25;
+    g.Top = 0.50;
+    g.Bottom = 0.64;
+    g.Gloss = 0.2;
     g.Pressed = true;
   }
   Gloss(s, g);

@@ -235,6 +235,18 @@ std::string SlopeWalk(TFraction m) {
   return Steps(m.Den) + " right, " + Steps(std::llabs(m.Num)) + (m.Num > 0 ? " up" : " down");
 }
 
+// The same slope walked backwards, for a point left of where the walk starts.
+std::string SlopeWalkBack(TFraction m) {
+  return Steps(m.Den) + " left, " + Steps(std::llabs(m.Num)) + (m.Num > 0 ? " down" : " up");
+}
+
+// The slope of a label as the label writes it: "2", "-(1/2)".
+std::string SlopeText(const std::string& label) {
+  const std::size_t x = label.find('x');
+  const std::string k = label.substr(2, x - 2);
+  return k.empty() ? "1" : k == "-" ? "-1" : k;
+}
+
 TTutorialExample LineExample(TIntPoint p, TIntPoint s, std::int32_t range) {
   TTutorialExample e;
   e.Label = LineLabel(p, s);
@@ -251,7 +263,9 @@ TTutorialExample LineExample(TIntPoint p, TIntPoint s, std::int32_t range) {
       e.Steps.push_back("It goes through the origin (0,0)");
     else
       e.Steps.push_back("It crosses the y axis at (0," + Num(b) + ")");
-    e.Steps.push_back("Slope: " + SlopeWalk(m));
+    // The walk starts on the y axis; a point left of it is reached going back.
+    const bool back = e.Answer[0].X < 0 && e.Answer[1].X <= 0;
+    e.Steps.push_back("Slope: " + SlopeWalk(m) + (back ? ", or back: " + SlopeWalkBack(m) : ""));
     e.Steps.push_back("Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1]));
   }
   return e;
@@ -307,7 +321,7 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
       page.Headline = "FOUR QUADRANTS";
       page.Sentences = {"The x axis and the y axis cut the plane into four quadrants.",
                         "Each monster carries a point like *" + e.Label + "*.",
-                        "X means right and -X means left; Y means up and -Y means down.",
+                        "X and Y stand for positive numbers. X is right and -X is left; Y is up and -Y is down.",
                         "Click the quadrant the point is in, before the monster reaches the origin.",
                         "In this level the points are in quadrants " + QuadrantList(l) + "."};
       break;
@@ -355,11 +369,11 @@ void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
       page.Headline = "POINTS ON THE AXES";
       const bool onY = p.X == 0;
       page.Sentences = {
-          "Some points now sit on an axis.",
+          "Some points now sit on an axis: a point on an axis is in no quadrant.",
           "*" + e.Label + "* has " + (onY ? "x" : "y") + Eq + "0, so it is on the " + (onY ? "y" : "x") + " axis.",
           std::string("A point with ") + (onY ? "y" : "x") + Eq + "0 sits on the " + (onY ? "x" : "y") + " axis.",
           "New power-up: *" + PowerUpName(page.PowerUps[0]) +
-              "* zaps all the monsters in the quadrant with the most of them.",
+              "* zaps all the monsters in the quadrant, or on the axes, with the most of them.",
           EarnMore(l)};
       break;
     }
@@ -403,6 +417,7 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
                             Num(e[0].Answer[0].X) + ".",
                         "*" + e[1].Label + "* " + LineKindWords(e[1]) + ": every point on it has y" + Eq +
                             Num(e[1].Answer[0].Y) + ".",
+                        "*x=0* is the y axis itself, and *y=0* is the x axis.",
                         "Wrong first point? Click it again, or right-click, to start over."};
       break;
     case 2: {
@@ -412,18 +427,24 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
       page.Sentences = {"These lines all go through the origin (0,0).",
                         "In *" + e[0].Label + "*, the number before x is the slope: " + SlopeWalk(m) + ".",
                         "So " + Point(q) + " is on the line, and so is (0,0).",
-                        "A minus sign, as in *" + e[1].Label + "*, makes the line go down to the right."};
+                        "A minus sign, as in *" + e[1].Label + "*, makes the line go down to the right.",
+                        "Its slope is a fraction: 1/2x means " +
+                            SlopeWalk(Fraction(LineSlope(e[1].Answer[0], e[1].Answer[1]))) + "."};
       break;
     }
     case 3: {
       page.Headline = "SLOPE AND INTERCEPT";
       const TFraction m = Fraction(LineSlope(e[0].Answer[0], e[0].Answer[1]));
       const std::int64_t b = Round(LineIntercept(e[0].Answer[0], e[0].Answer[1]));
+      // Where the page's second point lies left of the y axis, it says how to walk back.
+      const bool back = e[0].Answer[0].X < 0;
       page.Sentences = {
           "In *" + e[0].Label + "*, the number at the end says where the line crosses the y axis: (0," + Num(b) + ").",
-          "The number before x is the slope: " + SlopeWalk(m) + ".",
-          "So " + Point(e[0].Answer[0]) + " and " + Point(e[0].Answer[1]) + " are both on the line.",
-          "Click those two points to stop the monster."};
+          "The number before x is the slope: " + SlopeWalk(m) + (back ? ", or go back: " + SlopeWalkBack(m) : "") + ".",
+          "So click " + Point(e[0].Answer[0]) + " and " + Point(e[0].Answer[1]) + ": both are on the line."};
+      if (false)
+        page.Sentences.push_back("A fraction is a slow slope: *" + page.FractionLabel + "* goes " + page.FractionWalk +
+                                 ".");
       break;
     }
     case 4:
@@ -516,6 +537,12 @@ TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {
           const TFraction m = Fraction(LineSlope(p, s));
           return positive(p, s) && near(p, s) && m.Den == 1 && m.Num > 1;
         });
+        // A fraction slope too, told in words: the level asks them often.
+        const auto [p, s] = DrawLine(d, r, TLineKind::OffOrigin, [&](TIntPoint a, TIntPoint b) {
+          return negative(a, b) && Fraction(LineSlope(a, b)).Den > 1;
+        });
+        page.FractionLabel = LineLabel(p, s);
+        page.FractionWalk = SlopeWalk(Fraction(LineSlope(p, s)));
       } else if (level == 4) {
         for (std::int32_t size : sizes) add(kindOf(size), Any());
       } else {

@@ -27,6 +27,8 @@ struct TTutorialPage {
   bool QuadrantAllowed[5] = {};
   std::int32_t QuadrantColour[5] = {};  // ColourTable rows, as the board shows them
   std::vector<TTutorialExample> Examples;
+  // A line with a fraction slope that the text walks through, and its walk.
+  std::string FractionLabel, FractionWalk;
   std::vector<std::int32_t> PowerUps;  // PowerUpTable rows the page shows (0: the Doom Device)
   std::int32_t ComboMin = 0;           // set where combos first start to pay: the combo length
   std::int32_t KillsToWin = 0;

@@ -1,0 +1,118 @@
+#include "platform/platQuitSignal.h"
+
+#ifdef __EMSCRIPTEN__
+// The page has no signals and no message boxes of SDL's.
+void InstallQuitSignals() {}
+bool QuitSignalled() { return false; }
+bool TakeQuitSignal() { return false; }
+TplatMessageBoxWatch::TplatMessageBoxWatch() = default;
+TplatMessageBoxWatch::~TplatMessageBoxWatch() = default;
+void TplatMessageBoxWatch::Watch(long) {}
+#else
+
+#include <dirent.h>
+#include <signal.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/sysLog.h"
+
+namespace {
+
+volatile std::sig_atomic_t Arrived = 0;
+volatile std::sig_atomic_t Pending = 0;
+constexpr auto WatchInterval = std::chrono::milliseconds(50);
+
+extern "C" void OnQuitSignal(int) {
+  Arrived = 1;
+  Pending = 1;
+}
+
+void Catch(int signal, bool unlessIgnored) {
+  struct sigaction old {};
+  if (unlessIgnored && sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) return;
+  struct sigaction action {};
+  action.sa_handler = OnQuitSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(signal, &action, nullptr);
+}
+
+// The processes a thread of this process has started (the box SDL forks).
+std::vector<pid_t> ChildrenOf(long thread) {
+  std::vector<pid_t> children;
+  std::ifstream list("/proc/self/task/" + std::to_string(thread) + "/children");
+  if (list) {
+    pid_t pid = 0;
+    while (list >> pid) children.push_back(pid);
+    return children;
+  }
+  // Kernels without that list: every process whose parent is this one.
+  DIR* proc = opendir("/proc");
+  if (proc == nullptr) return children;
+  const pid_t self = getpid();
+  while (const dirent* entry = readdir(proc)) {
+    const pid_t pid = static_cast<pid_t>(std::atol(entry->d_name));
+    if (pid <= 0) continue;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    // pid (name) state ppid ...: the name may hold spaces and brackets.
+    const std::size_t close = line.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream rest(line.substr(close + 1));
+    std::string state;
+    pid_t parent = 0;
+    if (rest >> state >> parent && parent == self) children.push_back(pid);
+  }
+  closedir(proc);
+  return children;
+}
+
+}  // namespace
+
+void InstallQuitSignals() {
+  Catch(SIGTERM, false);
+  Catch(SIGINT, true);
+}
+
+bool QuitSignalled() { return Arrived != 0; }
+
+bool TakeQuitSignal() {
+  if (Pending == 0) return false;
+  Pending = 0;
+  return true;
+}
+
+TplatMessageBoxWatch::TplatMessageBoxWatch() {
+  const long thread = syscall(SYS_gettid);
+  Watcher = std::thread([this, thread] { Watch(thread); });
+}
+
+TplatMessageBoxWatch::~TplatMessageBoxWatch() {
+  Done = true;
+  Watcher.join();
+}
+
+void TplatMessageBoxWatch::Watch(long boxThread) {
+  while (!Done) {
+    // Until the box returns: a signal may come before the box's process exists.
+    if (Arrived != 0) {
+      // The box's process holds nothing of ours: it is ended outright (it would
+      // catch a polite signal with the handler it inherited).
+      for (const pid_t child : ChildrenOf(boxThread))
+        if (kill(child, SIGKILL) == 0) EndedBox = true;
+    }
+    std::this_thread::sleep_for(WatchInterval);
+  }
+}
+
+#endif  // __EMSCRIPTEN__
