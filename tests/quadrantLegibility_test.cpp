@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/modScripting.h"
+#include "render/modInput.h"
 #include "core/sysEventHandler.h"
 #include "core/sysRandom.h"
 #include "data/sysRecords.h"
