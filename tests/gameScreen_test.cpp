@@ -332,11 +332,11 @@ TEST_F(GameScreen, MissionLevelCompletesOnTheTenthKillAndTheEndScreenFollowsItsT
 TEST_F(GameScreen, AMissionBeginsAtTheNextLevelAndTryAgainOrNextLevelStartItAfreshFromTheCarriedScore) {
   CreateFirstProfile("Ada");
   TProfileRecord profile = Res()->GetActiveProfile();
+  // As the end of level 2 left the mode's progress.
   profile.MissionProgress[1].LevelsDone = 2;
+  profile.MissionProgress[1].MissionScore = 1200;
+  profile.MissionProgress[1].MissionKills = 20;
   Res()->SetActiveProfile(profile);
-  // As the end screen of level 2 left them.
-  Res()->MissionStartScore = 1200;
-  Res()->MissionStartKills = 20;
   OpenGame(GameKind::Mission, GameType::WhatsThePoint, Difficulty::Medium);
   TfrmGame* game = Game();
   const auto expectFreshLevel = [&](std::int32_t level, std::int32_t score, std::int32_t kills) {

@@ -53,7 +53,7 @@ TEST_F(MonsterDirector, OneClickKillsEveryMonsterWithThatAnswer) {
   EXPECT_TRUE(a->Dying && b->Dying);
   EXPECT_FALSE(other->Dying);
   EXPECT_EQ(Board.Screen.Count(ekSound, 5), 1) << "one kill sound for the click";
-  EXPECT_EQ(Board.CountOf(otEffect), 2) << "a zap to each monster";
+  EXPECT_EQ(Board.CountOf(otEffect), 3) << "a zap to each monster and the mark where the click was";
   EXPECT_EQ(Board.CountOf(otSpark), 2) << "a burst at each monster";
 
   // A single match is code 18 with the monster's size.
@@ -77,7 +77,7 @@ TEST_F(MonsterDirector, APointOnlyADyingMonsterMatchesIsAMissThatStillZaps) {
   ASSERT_NE(Board.Screen.Last(ekGame, 19), nullptr);
   EXPECT_EQ(Board.Screen.Last(ekGame, 19)->Value, m->Size) << "the sizes of what was matched";
   EXPECT_EQ(Verdicts(), 1);
-  EXPECT_EQ(Board.CountOf(otEffect), 1) << "zapped again";
+  EXPECT_EQ(Board.CountOf(otEffect), 2) << "zapped again, and the miss marked";
   EXPECT_EQ(Board.Screen.Count(ekSound, 5), kills) << "no kill sound for a miss";
 
   // A point nobody answers is a miss of value 0.

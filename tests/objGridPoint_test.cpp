@@ -133,7 +133,7 @@ TEST_F(GridPoint, QuadrantTilesAreLargeDimAndHighlightWithTheirOwnPicture) {
   EXPECT_EQ(tile->PointX, -1);
   EXPECT_EQ(tile->PointY, 1);
   EXPECT_EQ(tile->MainItem->Width, 128);
-  EXPECT_EQ(tile->MainItem->Alpha, 54) << "round(128 / 150 * 255) div 4";
+  EXPECT_EQ(tile->MainItem->Alpha, 190) << "dimmed, but never so faint that its numeral cannot be read";
   tile->ShowAnswer(100, 0x0000FF);
   EXPECT_EQ(tile->Highlight->Width, 128);
   EXPECT_EQ(tile->Highlight->ImageIndex, tile->MainItem->ImageIndex);

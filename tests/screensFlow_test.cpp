@@ -320,8 +320,9 @@ TEST_F(ScreensFlow, HighScoreRowsKeepTheColoursOfTheirEntries) {
   Tick(40);
   auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
   ASSERT_NE(scores, nullptr);
-  const std::uint32_t types[3] = {0x00FF00, 0x007EFF, 0x3333FF};
-  const std::uint32_t difficulties[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
+  // deep enough for white captions to read on them
+  const std::uint32_t types[3] = {0x008C00, 0x007EFF, 0x3333FF};
+  const std::uint32_t difficulties[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
   for (int i = 0; i < 3; ++i) EXPECT_EQ(scores->GameTypes->Entries[i].LeftItem->Color, types[i]) << i;
   for (int i = 0; i < 4; ++i) EXPECT_EQ(scores->Difficulties->Entries[i].RightItem->Color, difficulties[i]) << i;
 }

@@ -11,6 +11,9 @@
 
 namespace {
 
+// Halfway and a little more toward white: the hue stays, the numeral reads.
+std::uint8_t Lighten(std::uint8_t c) { return static_cast<std::uint8_t>(c + (255 - c) * 11 / 20); }
+
 constexpr double GrowStep = 1.5;
 constexpr std::int32_t FlashStep = 15;
 constexpr std::int32_t HighlightDotSize = 20;
@@ -76,6 +79,9 @@ void TobjGridPoint::ShowAnswer(std::int32_t frames, std::uint32_t colour) {
 
 std::uint32_t TobjGridPoint::DrawnColour() const {
   if (Flashing) return PackRGB(FlashRed, FlashGreen, FlashBlue);
+  // A tile's numeral is drawn in its quadrant's colour: a deep red or blue
+  // would sink into the dark board, so tiles take a light tint of it.
+  if (IsTile) return PackRGB(Lighten(BaseRed), Lighten(BaseGreen), Lighten(BaseBlue));
   return PackRGB(BaseRed, BaseGreen, BaseBlue);
 }
 
