@@ -22,7 +22,7 @@ score_risen() { ! score_as_at_start "$1"; }
 # The arcade end screen's two buttons, HIGH SCORES over BACK TO ARCADE.
 game_over_shown() { is_yellow "$(region_colour "$1" 200x25+540+440)" && is_yellow "$(region_colour "$1" 200x25+540+505)"; }
 # The table's BACK and its first game type's green choice.
-scores_shown() { is_yellow "$(region_colour "$1" 180x30+415+660)" && is_green "$(region_colour "$1" 250x16+60+297)" 0.4; }
+scores_shown() { is_yellow "$(region_colour "$1" 180x30+415+660)" && is_green "$(region_colour "$1" 250x16+60+297)" 0.25; }
 
 # The loading screen waits for Enter once the data is in.
 end=$((SECONDS + 90))

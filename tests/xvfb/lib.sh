@@ -162,12 +162,13 @@ click_tiles_until() {  # NAME TEST
 welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
 # CREDITS, at the top right of the main menu only.
 main_menu_shown() { is_yellow "$(region_colour "$1" 200x30+815+40)"; }
-# The first mode's bright green button, on the arcade and tutorial screens.
-modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.4; }
+# The first mode's green button, on the arcade and tutorial screens.
+# The green buttons are deep enough for white captions: about 0.3 bright on average.
+modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.25; }
 # The arcade screen: its EASY entry is green as well.
-arcade_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 140x20+210+320)" 0.4; }
+arcade_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 140x20+210+320)" 0.25; }
 # The tutorial screen: the first mode's RESET is green as well.
-missions_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 100x30+717+420)" 0.4; }
+missions_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 100x30+717+420)" 0.25; }
 # The HUD's olive strip beside the green board (its first quadrant, between the y axis and the tile).
 game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 40x40+660+140)"; }
 
