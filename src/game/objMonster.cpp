@@ -17,7 +17,6 @@
 namespace {
 
 constexpr std::uint32_t LabelColour = 0x3333FF;
-constexpr std::int32_t LabelFontSize = 10;
 constexpr std::int32_t LargeLabelFontSize = 14;
 // The blue question needs a light ground to be read over the dark board.
 constexpr std::uint32_t PlateColour = 0xF4F4FF;
