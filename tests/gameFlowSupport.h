@@ -16,6 +16,15 @@
 
 class GameFlowTest : public FlowTest {
  protected:
+  // A mission level opens with its help page over the game: the child closes it first.
+  void CloseHelp() {
+    Tick(5);
+    for (int i = 0; i < 3 && Screen(ssTutorial) != nullptr; ++i) {
+      Director->Input->KeyDown(0x1B, 0);
+      Director->Input->KeyUp(0x1B, 0);
+      Tick(30);
+    }
+  }
   // A profile, then a game of that kind; for a challenge, type is the challenge index.
   void OpenGame(std::int32_t kind, std::int32_t type, std::int32_t difficulty, std::uint32_t seed = 1) {
     if (!Director) CreateFirstProfile("Ada");

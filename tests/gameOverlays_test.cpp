@@ -24,15 +24,6 @@ constexpr int MenuY = 37;
 
 class GameOverlays : public GameFlowTest {
  protected:
-  // A mission level opens with its help page over the game: the child closes it first.
-  void CloseHelp() {
-    Tick(5);
-    for (int i = 0; i < 3 && Screen(ssTutorial) != nullptr; ++i) {
-      Director->Input->KeyDown(0x1B, 0);
-      Director->Input->KeyUp(0x1B, 0);
-      Tick(30);
-    }
-  }
   // Steps until the first power-up button rests in its place (or the limit).
   TobjPushButton* RestingPowerUp() {
     for (int i = 0; i < 120 && Game()->PowerUpButtons.at(0)->X < 205; ++i) Tick();

@@ -10,15 +10,6 @@ namespace {
 
 class MissionCarry : public GameFlowTest {
  protected:
-  // A mission level opens with its help page over the game: the child closes it first.
-  void CloseHelp() {
-    Tick(5);
-    for (int i = 0; i < 3 && Screen(ssTutorial) != nullptr; ++i) {
-      Director->Input->KeyDown(0x1B, 0);
-      Director->Input->KeyUp(0x1B, 0);
-      Tick(30);
-    }
-  }
   // The level being played ends won with these numbers, as the game leaves it.
   void LevelWon(std::int32_t score, std::int32_t kills) {
     Res()->Score = score;
