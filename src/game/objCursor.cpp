@@ -8,6 +8,7 @@
 #include "game/defSprites.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
+#include "objects/sysFocus.h"
 #include "objects/sysObjects.h"
 #include "render/modInput.h"
 
@@ -186,21 +187,7 @@ void TobjCursor::Draw() {
   }
   Ring->X = cx;
   Ring->Y = cy;
-  const std::int32_t band = BandWidth + 2 * EdgeWidth;
+  // Centred: an even frame, so that no bar overshoots the opposite one.
   const std::int32_t half = size / 2;
-  const auto place = [&](int i, std::int32_t rx, std::int32_t ry, std::int32_t rw, std::int32_t rh) {
-    TrndGfx* bar = Ring->Item(i);
-    bar->RelX = rx;
-    bar->RelY = ry;
-    bar->Width = rw;
-    bar->Height = rh;
-  };
-  place(1, -half, -half, size, band);
-  place(2, -half, half - band, size, band);
-  place(3, -half, -half + band, band, size - 2 * band);
-  place(4, half - band, -half + band, band, size - 2 * band);
-  place(5, -half + EdgeWidth, -half + EdgeWidth, size - 2 * EdgeWidth, BandWidth);
-  place(6, -half + EdgeWidth, half - band + EdgeWidth, size - 2 * EdgeWidth, BandWidth);
-  place(7, -half + EdgeWidth, -half + band - EdgeWidth, BandWidth, size - 2 * band + 2 * EdgeWidth);
-  place(8, half - band + EdgeWidth, -half + band - EdgeWidth, BandWidth, size - 2 * band + 2 * EdgeWidth);
+  PlaceOutlinedRing(Ring, -half, -half, 2 * half, 2 * half, BandWidth, EdgeWidth);
 }

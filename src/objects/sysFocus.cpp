@@ -315,6 +315,26 @@ void TsysFocus::HideRing() {
   if (Ring != nullptr && Objects->IsAlive(Ring) && Ring->Visible) Ring->SetVisible(false);
 }
 
+void PlaceOutlinedRing(TobjBase* ring, std::int32_t left, std::int32_t top, std::int32_t w, std::int32_t h,
+                       std::int32_t lineWidth, std::int32_t edgeWidth) {
+  const std::int32_t band = lineWidth + 2 * edgeWidth;
+  const auto place = [&](int i, std::int32_t rx, std::int32_t ry, std::int32_t rw, std::int32_t rh) {
+    TrndGfx* bar = ring->Item(i);
+    bar->RelX = left + rx;
+    bar->RelY = top + ry;
+    bar->Width = rw;
+    bar->Height = rh;
+  };
+  place(1, 0, 0, w, band);
+  place(2, 0, h - band, w, band);
+  place(3, 0, band, band, h - 2 * band);
+  place(4, w - band, band, band, h - 2 * band);
+  place(5, edgeWidth, edgeWidth, w - 2 * edgeWidth, lineWidth);
+  place(6, edgeWidth, h - band + edgeWidth, w - 2 * edgeWidth, lineWidth);
+  place(7, edgeWidth, band - edgeWidth, lineWidth, h - 2 * band + 2 * edgeWidth);
+  place(8, w - band + edgeWidth, band - edgeWidth, lineWidth, h - 2 * band + 2 * edgeWidth);
+}
+
 void TsysFocus::ShowRing(const TFocusStop& stop) {
   if (Ring == nullptr || !Objects->IsAlive(Ring)) {
     Ring = Objects->CreateObject(Group, otStatic, 0, 0, RingLayer, 0, 0);
@@ -338,21 +358,6 @@ void TsysFocus::ShowRing(const TFocusStop& stop) {
   Ring->Y = y;
   Ring->Width = w;
   Ring->Height = h;
-  const std::int32_t band = RingWidth + 2 * EdgeWidth;
-  const auto place = [&](int i, std::int32_t rx, std::int32_t ry, std::int32_t rw, std::int32_t rh) {
-    TrndGfx* bar = Ring->Item(i);
-    bar->RelX = rx;
-    bar->RelY = ry;
-    bar->Width = rw;
-    bar->Height = rh;
-  };
-  place(1, 0, 0, w, band);
-  place(2, 0, h - band, w, band);
-  place(3, 0, band, band, h - 2 * band);
-  place(4, w - band, band, band, h - 2 * band);
-  place(5, EdgeWidth, EdgeWidth, w - 2 * EdgeWidth, RingWidth);
-  place(6, EdgeWidth, h - band + EdgeWidth, w - 2 * EdgeWidth, RingWidth);
-  place(7, EdgeWidth, band - EdgeWidth, RingWidth, h - 2 * band + 2 * EdgeWidth);
-  place(8, w - band + EdgeWidth, band - EdgeWidth, RingWidth, h - 2 * band + 2 * EdgeWidth);
+  PlaceOutlinedRing(Ring, 0, 0, w, h, RingWidth, EdgeWidth);
   Ring->SetVisible(true);
 }

@@ -11,6 +11,14 @@ class TobjBase;
 class TsysObjects;
 class TsysResources;
 
+// Lays out the eight bars of an outlined ring (four dark edge bars, items 1-4,
+// under four bright ones, items 5-8) as a w x h frame whose top left is at
+// (left, top) relative to the ring object: bright lines lineWidth wide with
+// edgeWidth of dark on either side. The keyboard focus and the board cursor
+// both draw their rings this way.
+void PlaceOutlinedRing(TobjBase* ring, std::int32_t left, std::int32_t top, std::int32_t w, std::int32_t h,
+                       std::int32_t lineWidth, std::int32_t edgeWidth);
+
 struct TFocusStop {
   TobjBase* Object = nullptr;
   std::int32_t Entry = -1;  // the entry of a row of choices, -1 for other controls
