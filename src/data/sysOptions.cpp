@@ -56,19 +56,9 @@ void TsysResources::ReadOptions() {
   // A missing file is the first run since these options came: the defaults,
   // written only when the player changes one.
   if (read == TFileRead::Missing) return;
-  bool replace = true;
-  std::string aside;
-  if (read == TFileRead::Unreadable && fromSaveFolder) {
-    aside = SetAside(OptionsFile, "cannot be read");
-    replace = !aside.empty();
-    NoteSetAside(OptionsFile, aside, "the colour and question options are back to how the game starts");
-  }
-  if (read == TFileRead::Read && fileSize > 0 && fromSaveFolder) {
-    aside = SetAside(OptionsFile, "holds " + std::to_string(fileSize) + " bytes, less than one options record");
-    replace = !aside.empty();
-    NoteSetAside(OptionsFile, aside, "the colour and question options are back to how the game starts");
-  }
-  if (replace) SaveOptions(Options);
+  if (SetAsideBadRecord(OptionsFile, read, fileSize, fromSaveFolder, "options record",
+                        "the colour and question options are back to how the game starts"))
+    SaveOptions(Options);
 }
 
 bool TsysResources::SaveOptions(const TOptionsRecord& record) {

@@ -187,6 +187,19 @@ void TsysResources::NoteSetAside(const std::string& name, const std::string& asi
   SaveFileProblems.push_back(text);
 }
 
+bool TsysResources::SetAsideBadRecord(const std::string& name, TFileRead read, std::size_t fileSize,
+                                      bool fromSaveFolder, const std::string& record, const std::string& kept) {
+  if (!fromSaveFolder) return true;
+  std::string why;
+  if (read == TFileRead::Unreadable) why = "cannot be read";
+  if (read == TFileRead::Read && fileSize > 0)
+    why = "holds " + std::to_string(fileSize) + " bytes, less than one " + record;
+  if (why.empty()) return true;
+  const std::string aside = SetAside(name, why);
+  NoteSetAside(name, aside, kept);
+  return !aside.empty();
+}
+
 void TsysResources::ReadSettings() {
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
@@ -208,19 +221,9 @@ void TsysResources::ReadSettings() {
   // Missing, empty, short or unreadable: the defaults, written at once unless
   // a damaged file could not be moved out of the way.
   Settings = TSettingsRecord{};
-  bool replace = true;
-  std::string aside;
-  if (read == TFileRead::Unreadable && fromSaveFolder) {
-    aside = SetAside(SettingsFile, "cannot be read");
-    replace = !aside.empty();
-    NoteSetAside(SettingsFile, aside, "the options are back to how the game starts");
-  }
-  if (read == TFileRead::Read && fileSize > 0 && fromSaveFolder) {
-    aside = SetAside(SettingsFile, "holds " + std::to_string(fileSize) + " bytes, less than one settings record");
-    replace = !aside.empty();
-    NoteSetAside(SettingsFile, aside, "the options are back to how the game starts");
-  }
-  if (replace) SaveSettings(Settings);
+  if (SetAsideBadRecord(SettingsFile, read, fileSize, fromSaveFolder, "settings record",
+                        "the options are back to how the game starts"))
+    SaveSettings(Settings);
 }
 
 void TsysResources::ReadProfiles() {

@@ -184,6 +184,10 @@ class TsysResources {
   void KeepUnread(const std::string& name, const std::string& lost);
   // Tells the player that a damaged save file was kept aside and what was kept.
   void NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept);
+  // A one-record file that could not be decoded: moved aside (and told) when
+  // it holds something. False when it could not be moved, so it is not written over.
+  bool SetAsideBadRecord(const std::string& name, TFileRead read, std::size_t fileSize, bool fromSaveFolder,
+                         const std::string& record, const std::string& kept);
 
   // Writes a save file unless it is kept unread; the first failure of a run is
   // told to the player.

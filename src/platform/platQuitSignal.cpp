@@ -95,6 +95,10 @@ bool TakeQuitSignal() {
 TplatMessageBoxWatch::TplatMessageBoxWatch() {
   const long thread = syscall(SYS_gettid);
   Watcher = std::thread([this, thread] { Watch(thread); });
+  // The box is shown from a forked process: the fork must not catch the new
+  // thread half-way through its start (under the sanitizers its allocator lock
+  // would stay taken in the child, and the box would never appear).
+  while (!Started) std::this_thread::yield();
 }
 
 TplatMessageBoxWatch::~TplatMessageBoxWatch() {
@@ -103,6 +107,7 @@ TplatMessageBoxWatch::~TplatMessageBoxWatch() {
 }
 
 void TplatMessageBoxWatch::Watch(long boxThread) {
+  Started = true;
   while (!Done) {
     // Until the box returns: a signal may come before the box's process exists.
     if (Arrived != 0) {

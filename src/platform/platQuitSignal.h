@@ -31,5 +31,6 @@ class TplatMessageBoxWatch {
 
   std::atomic<bool> Done{false};
   std::atomic<bool> EndedBox{false};
+  std::atomic<bool> Started{false};
   std::thread Watcher;
 };
