@@ -258,6 +258,11 @@ TEST_F(GameScreen, LivesRunOutIntoGameOverAndLostLifeIconsFade) {
       Tick();
       EXPECT_EQ(game->Hud.Lives[4]->Alpha, std::max(alpha - 8, 0)) << "8 a frame";
       EXPECT_EQ(game->Hud.Lives[3]->Alpha, 255);
+      // Gone for good: a later score must not light the lost life again.
+      Tick(40);
+      GamePost(18, 0, 1);
+      EXPECT_EQ(game->Hud.Lives[4]->Alpha, 0);
+      EXPECT_EQ(game->Hud.Lives[3]->Alpha, 255);
     }
     if (life > 1) {
       EXPECT_FALSE(Res()->GameOver);
@@ -266,6 +271,7 @@ TEST_F(GameScreen, LivesRunOutIntoGameOverAndLostLifeIconsFade) {
   }
   EXPECT_TRUE(Res()->GameOver);
   EXPECT_TRUE(Spy.Saw(ekScreen, sidGameOver));
+  EXPECT_EQ(Res()->TotalKills, 0) << "an escape is no kill";
   for (TobjBase* icon : game->Hud.Lives) EXPECT_EQ(icon->Alpha, 0);
   EXPECT_NE(Screen(ssGameOver), nullptr);
 }
@@ -313,6 +319,15 @@ TEST_F(GameScreen, MissionLevelCompletesOnTheTenthKillAndTheEndScreenFollowsItsT
   ASSERT_FALSE(Res()->Paused);
   NoSpawning();
   ForceSize(1);
+  // The first level opens quadrants I and III only: a click on a closed one is no answer, not even a miss.
+  for (const TIntPoint q : {TIntPoint{1, 1}, TIntPoint{-1, 1}, TIntPoint{-1, -1}, TIntPoint{1, -1}})
+    EXPECT_EQ(Point(q.X, q.Y, true)->Active, q.X * q.Y > 0) << q.X << "," << q.Y;
+  Game()->BasicCombo = 2;
+  Spy.Got.clear();
+  ClickPoint(Point(-1, 1, true));
+  Tick(2);
+  EXPECT_FALSE(Spy.Saw(ekSound, 6));
+  EXPECT_EQ(Game()->BasicCombo, 2);
   for (int k = 0; k < 9; ++k) Kill(Monster(-150, -250));
   EXPECT_EQ(TextEffect("LEVEL COMPLETE!"), nullptr);
   Kill(Monster(-150, -250));
