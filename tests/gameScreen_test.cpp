@@ -656,6 +656,10 @@ TEST_F(GameScreen, DefineTheLineAnalyserDrawsAnswerLinesThatGoAndBlitzDoesNothin
   Tick();
   EXPECT_FALSE(m->Dying);
   EXPECT_FALSE(n->Dying);
+  // Nor is it ever awarded here, even by a level that allows it.
+  Res()->Level.PowerUpAllowed[5] = true;
+  for (int i = 0; i < 20; ++i) Game()->AwardPowerUp();
+  for (const TobjPushButton* b : Game()->PowerUpButtons) EXPECT_NE(b->ActionParam, 5);
   GamePost(27, 6);
   ASSERT_EQ(Game()->AnswerLines.size(), 2u);
   TobjBase* line = Game()->AnswerLines[0].Line;
