@@ -481,6 +481,16 @@ TEST_F(GameScreen, ChallengeGoalsEndTheGameWhenReachedAndTheClockWhenItRunsOut) 
   EXPECT_TRUE(Res()->GameOver);
   EXPECT_EQ(Res()->ChallengeDone, 1);
   EXPECT_EQ(Spy.Count(ekScreen, sidGameOver), 1);
+
+  // Under the menu the clock stands still.
+  Director.reset();
+  OpenGame(GameKind::Challenge, 3, Difficulty::Easy);
+  PastFadeIn();
+  Key(0x1B);
+  ASSERT_TRUE(TickUntil([this] { return Screen(ssGameMenu) != nullptr; }, 30, "Esc opened no menu"));
+  const std::int32_t still = Res()->ChallengeTimeLeft;
+  Tick(100);
+  EXPECT_EQ(Res()->ChallengeTimeLeft, still);
 }
 
 TEST_F(GameScreen, ClockReadsMinutesAndTwoDigitSecondsInItsColours) {

@@ -188,6 +188,9 @@ BREAKS = [
     ("power/award at the step itself", G, "static_cast<std::int64_t>(step) < static_cast<std::int64_t>(res.Score)",
      "static_cast<std::int64_t>(step) <= static_cast<std::int64_t>(res.Score)"),
     ("challenge/target of Easy at every difficulty", G, "].Target[std::clamp(res.Difficulty, 0, 3)];", "].Target[0];"),
+    ("challenge/clock runs under the menu", G, "  if (res.GameOver || res.Paused || Closing) return;\n",
+     "  if (res.Paused && !res.GameOver && res.GameKind == GameKind::Challenge) StepChallenge();\n"
+     "  if (res.GameOver || res.Paused || Closing) return;\n"),
     ("lives/start with four", F, "StartLives = 5;", "StartLives = 4;"),
     ("lives/icons stay lit at game over", G, "  for (TobjBase* life : Hud.Lives)\n    if (life != nullptr) life->SetAlpha(0);\n", ""),
     ("monster/one size weighs one more", M, "Size = r < w1 ? 1 : (r < w1 + w2 ? 2 : 3);", "Size = r <= w1 ? 1 : (r < w1 + w2 ? 2 : 3);"),
