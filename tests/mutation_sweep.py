@@ -33,6 +33,8 @@ S = "src/screens/frmMissions.cpp"
 L = "src/game/defLevels.cpp"
 C = "src/game/libMissions.cpp"
 F = "src/game/frmGame.h"
+R = "src/screens/frmArcade.cpp"
+T = "src/screens/frmChallenge.cpp"
 
 # (name, file, text, replacement): the text must occur exactly once in the file.
 BREAKS = [
@@ -191,6 +193,11 @@ BREAKS = [
     ("challenge/clock runs under the menu", G, "  if (res.GameOver || res.Paused || Closing) return;\n",
      "  if (res.Paused && !res.GameOver && res.GameKind == GameKind::Challenge) StepChallenge();\n"
      "  if (res.GameOver || res.Paused || Closing) return;\n"),
+    ("arcade/difficulty not the profile's", R, "res->Difficulty = res->GetActiveProfile().ArcadeDifficulty;",
+     "res->Difficulty = Difficulty::Easy;"),
+    ("challenges/medals of Easy at every difficulty", T, "profile.ChallengeRecords[i].Completed[d];",
+     "profile.ChallengeRecords[i].Completed[0];"),
+    ("challenges/hint tells the best of Easy", T, "std::to_string(record.Best[d])", "std::to_string(record.Best[0])"),
     ("lives/start with four", F, "StartLives = 5;", "StartLives = 4;"),
     ("lives/icons stay lit at game over", G, "  for (TobjBase* life : Hud.Lives)\n    if (life != nullptr) life->SetAlpha(0);\n", ""),
     ("monster/one size weighs one more", M, "Size = r < w1 ? 1 : (r < w1 + w2 ? 2 : 3);", "Size = r <= w1 ? 1 : (r < w1 + w2 ? 2 : 3);"),
