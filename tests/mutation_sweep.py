@@ -261,9 +261,12 @@ class Tree:
             wanted.add(f)
             dst = os.path.join(self.folder, f)
             os.makedirs(os.path.dirname(dst), exist_ok=True)
-            # Only changed files are copied: an unchanged one keeps its time and is not rebuilt.
+            # Only changed files are copied: an unchanged one keeps its time and is not rebuilt. A changed
+            # one takes the time of the copy, not its own: it may be older than the object built from
+            # the text before it, and would then not be rebuilt.
             if not os.path.exists(dst) or open(src, "rb").read() != open(dst, "rb").read():
-                shutil.copy2(src, dst)
+                shutil.copyfile(src, dst)
+                shutil.copymode(src, dst)
         for top in ("src", "tests"):
             for d, _, names in os.walk(os.path.join(self.folder, top)):
                 for n in names:
