@@ -67,6 +67,7 @@ TEST_F(GameScreen, EasyQuadrantsLargeMonsterScores150Then100Then50) {
   PastFadeIn();
   NoSpawning();
   ForceSize(3);
+  EXPECT_EQ(Objects()->TypeSize(otGridPoint), 4) << "a quadrant game's board is its four tiles, no dots";
   TobjMonster* m = Monster(-150, -250);
   ASSERT_EQ(m->Size, 3);
   const std::int32_t expected[3] = {150, 250, 300};
@@ -199,6 +200,7 @@ TEST_F(GameScreen, DoomChargeGrowsByFiveForOrdinaryKillsOnlyAndFiresOnlyWhenFull
   NoSpawning();
   ForceSize(1);
   EXPECT_EQ(Res()->DoomCharge, 100);
+  EXPECT_TRUE(Game()->Hud.DoomButton->Visible);
   Res()->DoomCharge = 90;
   Kill(Monster(-100, -250));
   EXPECT_EQ(Res()->DoomCharge, 95);
@@ -258,6 +260,11 @@ TEST_F(GameScreen, LivesRunOutIntoGameOverAndLostLifeIconsFade) {
       Tick();
       EXPECT_EQ(game->Hud.Lives[4]->Alpha, std::max(alpha - 8, 0)) << "8 a frame";
       EXPECT_EQ(game->Hud.Lives[3]->Alpha, 255);
+      // Gone for good: a later score must not light the lost life again.
+      Tick(40);
+      GamePost(18, 0, 1);
+      EXPECT_EQ(game->Hud.Lives[4]->Alpha, 0);
+      EXPECT_EQ(game->Hud.Lives[3]->Alpha, 255);
     }
     if (life > 1) {
       EXPECT_FALSE(Res()->GameOver);
@@ -266,17 +273,20 @@ TEST_F(GameScreen, LivesRunOutIntoGameOverAndLostLifeIconsFade) {
   }
   EXPECT_TRUE(Res()->GameOver);
   EXPECT_TRUE(Spy.Saw(ekScreen, sidGameOver));
+  EXPECT_EQ(Res()->TotalKills, 0) << "an escape is no kill";
   for (TobjBase* icon : game->Hud.Lives) EXPECT_EQ(icon->Alpha, 0);
   EXPECT_NE(Screen(ssGameOver), nullptr);
 }
 
 TEST_F(GameScreen, ArcadeLevelUpAppliesTheStepRowFromTheNextSpawnOn) {
-  OpenGame(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Easy);
+  // On Medium: every value comes from the chosen difficulty's column.
+  const std::int32_t d = Difficulty::Medium;
+  OpenGame(GameKind::Arcade, GameType::QuickQuadrants, d);
   PastFadeIn();
   NoSpawning();
   ForceSize(1);
   const TLevel before = Res()->Level;
-  ASSERT_EQ(before.KillsPerLevel[0], 10);
+  ASSERT_EQ(before.KillsPerLevel[d], 10);
   for (int k = 0; k < 10; ++k) Kill(Monster(-150, -250));
   EXPECT_EQ(Res()->LevelNumber, 1) << "ten kills are not yet enough";
   Kill(Monster(-150, -250));
@@ -284,22 +294,30 @@ TEST_F(GameScreen, ArcadeLevelUpAppliesTheStepRowFromTheNextSpawnOn) {
   EXPECT_EQ(Res()->LevelKills, 0);
   EXPECT_NE(TextEffect("LEVEL UP!"), nullptr);
   const TLevel& now = Res()->Level;
-  EXPECT_EQ(now.KillsPerLevel[0], 11);
-  EXPECT_EQ(now.SpawnInterval[0], before.SpawnInterval[0] - 1);
-  EXPECT_DOUBLE_EQ(now.BaseSpeed[0], before.BaseSpeed[0] + 0.025);
-  EXPECT_EQ(now.PowerUpScoreStep[0], before.PowerUpScoreStep[0] + 250);
-  EXPECT_EQ(now.SizeWeights[0][0], 1 + 10) << "forced weights plus the step";
+  EXPECT_EQ(now.KillsPerLevel[d], 11);
+  EXPECT_EQ(now.SpawnInterval[d], before.SpawnInterval[d] - 2);
+  EXPECT_DOUBLE_EQ(now.BaseSpeed[d], before.BaseSpeed[d] + 0.05);
+  EXPECT_EQ(now.PowerUpScoreStep[d], before.PowerUpScoreStep[d] + 500);
+  EXPECT_EQ(now.SizeWeights[d][0], 1 + 30) << "forced weights plus the step";
   EXPECT_EQ(Game()->Hud.Level->Value, 2);
 
   // The next spawn takes the new values: speed and the gap to the one after.
-  Res()->Level.MaxMonsters[0] = 1;
+  Res()->Level.MaxMonsters[d] = 1;
   Game()->SpawnCountdown = 1;
   Tick();
   ASSERT_EQ(Objects()->TypeSize(otMonster), 1);
-  EXPECT_GE(Monsters()[0]->TopSpeed, now.BaseSpeed[0]);
-  EXPECT_EQ(Game()->SpawnGap, now.SpawnInterval[0]);
-  EXPECT_GE(Game()->SpawnCountdown, now.SpawnInterval[0]);
-  EXPECT_LE(Game()->SpawnCountdown, now.SpawnInterval[0] + now.SpawnInterval[0] / 2);
+  EXPECT_GE(Monsters()[0]->TopSpeed, now.BaseSpeed[d]);
+  EXPECT_EQ(Game()->SpawnGap, now.SpawnInterval[d]);
+  EXPECT_GE(Game()->SpawnCountdown, now.SpawnInterval[d]);
+  EXPECT_LE(Game()->SpawnCountdown, now.SpawnInterval[d] + now.SpawnInterval[d] / 2);
+  // Each monster's speed is drawn from the level's spread above its base speed.
+  std::vector<double> speeds;
+  for (int i = 0; i < 6; ++i) speeds.push_back(Game()->SpawnMonster()->TopSpeed);
+  for (double v : speeds) {
+    EXPECT_GE(v, now.BaseSpeed[d]);
+    EXPECT_LE(v, now.BaseSpeed[d] + now.SpeedSpread[d]);
+  }
+  EXPECT_GT(*std::max_element(speeds.begin(), speeds.end()), *std::min_element(speeds.begin(), speeds.end()));
 }
 
 TEST_F(GameScreen, MissionLevelCompletesOnTheTenthKillAndTheEndScreenFollowsItsText) {
@@ -313,6 +331,17 @@ TEST_F(GameScreen, MissionLevelCompletesOnTheTenthKillAndTheEndScreenFollowsItsT
   ASSERT_FALSE(Res()->Paused);
   NoSpawning();
   ForceSize(1);
+  EXPECT_FALSE(Game()->Hud.DoomButton->Visible) << "the first level has no Doom Device";
+  EXPECT_FALSE(Game()->Hud.DoomBar->Visible);
+  // The first level opens quadrants I and III only: a click on a closed one is no answer, not even a miss.
+  for (const TIntPoint q : {TIntPoint{1, 1}, TIntPoint{-1, 1}, TIntPoint{-1, -1}, TIntPoint{1, -1}})
+    EXPECT_EQ(Point(q.X, q.Y, true)->Active, q.X * q.Y > 0) << q.X << "," << q.Y;
+  Game()->BasicCombo = 2;
+  Spy.Got.clear();
+  ClickPoint(Point(-1, 1, true));
+  Tick(2);
+  EXPECT_FALSE(Spy.Saw(ekSound, 6));
+  EXPECT_EQ(Game()->BasicCombo, 2);
   for (int k = 0; k < 9; ++k) Kill(Monster(-150, -250));
   EXPECT_EQ(TextEffect("LEVEL COMPLETE!"), nullptr);
   Kill(Monster(-150, -250));
@@ -386,20 +415,24 @@ TEST_F(GameScreen, ChallengeGoalsEndTheGameWhenReachedAndTheClockWhenItRunsOut) 
   struct TCase {
     std::int32_t Index;
     std::int32_t Goal;
+    std::int32_t Played;  // the difficulty
   };
-  for (const TCase c : {TCase{0, ChallengeGoal::Scoreathon}, TCase{6, ChallengeGoal::Killenate},
-                        TCase{7, ChallengeGoal::ComboToTheMax}, TCase{1, ChallengeGoal::BeatTheClock}}) {
+  // Each at another difficulty: the target is the chosen difficulty's.
+  for (const TCase c : {TCase{0, ChallengeGoal::Scoreathon, Difficulty::Easy},
+                        TCase{6, ChallengeGoal::Killenate, Difficulty::Hard},
+                        TCase{7, ChallengeGoal::ComboToTheMax, Difficulty::Medium},
+                        TCase{1, ChallengeGoal::BeatTheClock, Difficulty::Crazy}}) {
     SCOPED_TRACE(c.Index);
     Director.reset();
     Spy.Got.clear();
-    OpenGame(GameKind::Challenge, c.Index, Difficulty::Easy);
+    OpenGame(GameKind::Challenge, c.Index, c.Played);
     PastFadeIn();
     NoSpawning();
     ASSERT_EQ(Res()->ChallengeIndex, c.Index);
     const bool twoLines = c.Goal == ChallengeGoal::BeatTheClock || c.Goal == ChallengeGoal::ComboToTheMax;
     EXPECT_EQ(Game()->Hud.ChallengeText->Height, twoLines ? 43 : 29);
-    ASSERT_EQ(Res()->GameType, Challenges[static_cast<std::size_t>(c.Index)].GameType[0]);
-    const std::int32_t target = Challenges[static_cast<std::size_t>(c.Index)].Target[0];
+    ASSERT_EQ(Res()->GameType, Challenges[static_cast<std::size_t>(c.Index)].GameType[c.Played]);
+    const std::int32_t target = Challenges[static_cast<std::size_t>(c.Index)].Target[c.Played];
     auto reach = [&](std::int32_t v) {
       if (c.Goal == ChallengeGoal::Killenate)
         Res()->TotalKills = v;
@@ -448,6 +481,16 @@ TEST_F(GameScreen, ChallengeGoalsEndTheGameWhenReachedAndTheClockWhenItRunsOut) 
   EXPECT_TRUE(Res()->GameOver);
   EXPECT_EQ(Res()->ChallengeDone, 1);
   EXPECT_EQ(Spy.Count(ekScreen, sidGameOver), 1);
+
+  // Under the menu the clock stands still.
+  Director.reset();
+  OpenGame(GameKind::Challenge, 3, Difficulty::Easy);
+  PastFadeIn();
+  Key(0x1B);
+  ASSERT_TRUE(TickUntil([this] { return Screen(ssGameMenu) != nullptr; }, 30, "Esc opened no menu"));
+  const std::int32_t still = Res()->ChallengeTimeLeft;
+  Tick(100);
+  EXPECT_EQ(Res()->ChallengeTimeLeft, still);
 }
 
 TEST_F(GameScreen, ClockReadsMinutesAndTwoDigitSecondsInItsColours) {
@@ -497,8 +540,12 @@ TEST_F(GameScreen, PowerUpAwardsStopAtFiveButtonsWhileTheBaseStillAdvances) {
   ASSERT_EQ(game->PowerUpButtons.size(), 1u) << "a game starts with one";
   const std::int32_t step = Res()->Level.PowerUpScoreStep[0];
   for (int n = 1; n <= 6; ++n) {
+    Res()->Score = n * step;  // reaching the step is not enough: it must be passed
+    GamePost(19);             // a miss refreshes the HUD
+    EXPECT_EQ(game->PowerUpScoreBase, (n - 1) * step);
+    EXPECT_EQ(game->PowerUpButtons.size(), static_cast<std::size_t>(std::min(n, 5)));
     Res()->Score = n * step + 1;
-    GamePost(19);  // a miss refreshes the HUD
+    GamePost(19);
     EXPECT_EQ(game->PowerUpScoreBase, n * step);
     EXPECT_EQ(game->PowerUpButtons.size(), static_cast<std::size_t>(std::min(n + 1, 5)));
   }
@@ -641,6 +688,10 @@ TEST_F(GameScreen, DefineTheLineAnalyserDrawsAnswerLinesThatGoAndBlitzDoesNothin
   Tick();
   EXPECT_FALSE(m->Dying);
   EXPECT_FALSE(n->Dying);
+  // Nor is it ever awarded here, even by a level that allows it.
+  Res()->Level.PowerUpAllowed[5] = true;
+  for (int i = 0; i < 20; ++i) Game()->AwardPowerUp();
+  for (const TobjPushButton* b : Game()->PowerUpButtons) EXPECT_NE(b->ActionParam, 5);
   GamePost(27, 6);
   ASSERT_EQ(Game()->AnswerLines.size(), 2u);
   TobjBase* line = Game()->AnswerLines[0].Line;

@@ -10,9 +10,13 @@ by the time limit is reported as a hang (a test without a step limit).
   nice -n 15 tests/mutation_sweep.py                 # every break
   tests/mutation_sweep.py --only combo --only restart  # those whose name contains a word
   tests/mutation_sweep.py --compare main             # main's tests beside the working tree's
+  tests/mutation_sweep.py --at e61b25a --scratch /tmp/sweep-old  # an older commit with its own tests
   tests/mutation_sweep.py --list
 
-Not run by CI: a full sweep takes tens of minutes.
+A break costs 10 to 20 s on two cores, nearly all of it the rebuild of the one
+file it changes (the tests themselves run in under 10 s): the whole list took
+24 minutes when every break was caught. A break that survives also runs the
+long plays, and a hang waits out --timeout. Not run by CI.
 """
 import argparse
 import os
@@ -31,6 +35,10 @@ A = "src/game/modAI.cpp"
 M = "src/game/objMonster.cpp"
 S = "src/screens/frmMissions.cpp"
 L = "src/game/defLevels.cpp"
+C = "src/game/libMissions.cpp"
+F = "src/game/frmGame.h"
+R = "src/screens/frmArcade.cpp"
+T = "src/screens/frmChallenge.cpp"
 
 # (name, file, text, replacement): the text must occur exactly once in the file.
 BREAKS = [
@@ -88,7 +96,7 @@ BREAKS = [
     ("lives/game ends a life early", G, "if (res.Lives > 0) return;", "if (res.Lives > 1) return;"),
     ("lives/hud shows one life too many", H, "if (i < res.Lives && Hud.Lives", "if (i <= res.Lives && Hud.Lives"),
     ("kills/total not counted", G, "  ++res.LevelKills;\n  ++res.TotalKills;\n", "  ++res.LevelKills;\n"),
-    ("kills/escape counts as kill", G, "if (value != 1) return;", "if (value == 0) return;"),
+    ("kills/escape counts as kill", G, "if (value != 1) return;", "if (value < 0) return;"),
     ("doom/charged by power kills", G, "if (!byPower && res.DoomCharge < DoomFull)", "if (res.DoomCharge < DoomFull)"),
     ("doom/charge step 4", G, "DoomStep = 5;", "DoomStep = 4;"),
     ("doom/fires half charged", G, "res.DoomCharge != DoomFull) return;", "res.DoomCharge < DoomFull / 2) return;"),
@@ -131,11 +139,11 @@ BREAKS = [
     ("challenge/play again does nothing", G, "    if (event->Kind == ekGame && event->Code == 25) StartGame();\n", ""),
     ("challenge/best combo of the last game", G, "  res.HighestCombo = 0;\n  PowerUpScoreBase = 0;\n  StartGame();",
      "  PowerUpScoreBase = 0;\n  StartGame();"),
-    ("challenge/clock red one second late", H, "if (seconds <= 10) return 0x0000FF;", "if (seconds < 10) return 0x0000FF;"),
+    ("challenge/clock red one second late", H, "if (seconds <= 10) return ClockRed;", "if (seconds < 10) return ClockRed;"),
     ("level/restart keeps lives", G, "  res.GameOver = false;\n  res.Lives = StartLives;\n  BasicCombo = 0;",
      "  res.GameOver = false;\n  BasicCombo = 0;"),
-    ("level/restart keeps score", G, "  res.Score = res.MissionStartScore;\n  res.GameOver = false;\n  res.Lives",
-     "  res.GameOver = false;\n  res.Lives"),
+    ("level/restart keeps score", G, "  res.Score = res.MissionStartScore;\n  PowerUpScoreBase = res.Score;\n  res.GameOver",
+     "  PowerUpScoreBase = res.Score;\n  res.GameOver"),
     ("level/restart skips the help page", G, "  FirstFrameDone = false;\n  res.Score = res.MissionStartScore;",
      "  res.Score = res.MissionStartScore;"),
     ("level/restart keeps combo", G, "  res.Lives = StartLives;\n  BasicCombo = 0;\n", "  res.Lives = StartLives;\n"),
@@ -150,17 +158,16 @@ BREAKS = [
     ("game over/next level from 0", O, "    res->MissionStartScore = res->Score;\n", ""),
     ("game over/next level kills from 0", O, "    res->MissionStartKills = res->TotalKills;\n", ""),
     ("game over/try again plays the next", O, "button(\"TRY AGAIN\", 0, 38)", "button(\"TRY AGAIN\", 0, 37)"),
-    ("game over/replay takes back progress", O, "std::max(progress.LevelsDone, res->LevelNumber)", "res->LevelNumber"),
-    ("game over/mission score not saved", O, "  progress.MissionScore = res->Score;\n", ""),
+    ("game over/replay takes back progress", C, "std::max(progress->LevelsDone, levelNumber)", "levelNumber"),
+    ("game over/mission score not saved", C, "  progress->MissionScore = score;\n", ""),
     ("game over/combo result is the score", O, "goal == ChallengeGoal::ComboToTheMax ? res->HighestCombo", "goal == ChallengeGoal::ComboToTheMax ? res->Score"),
     ("game over/high score sounds lost", O, "EndSound = entered ? SoundWon : SoundLost;", "EndSound = SoundLost;"),
     # answering
-    ("answer/dying monster counts again", A, "    if (!wasDying) ++kills;\n  }\n  PostVerdict(kills, sum);\n  if (kills > 0)",
-     "    ++kills;\n  }\n  PostVerdict(kills, sum);\n  if (kills > 0)"),
+    ("answer/dying monster counts again", A, "AnswerZapLife);\n    if (!wasDying) ++kills;",
+     "AnswerZapLife);\n    ++kills;"),
     ("answer/one kill pays as size 1", A, "    PostEvent(pmQueued, ekGame, 18, 0, sum);", "    PostEvent(pmQueued, ekGame, 18, 0, 1);"),
     ("answer/origin reached late", A, "m->X >= 121 && m->X <= 135 && m->Y >= -7 && m->Y <= 7",
      "m->X >= 126 && m->X <= 130 && m->Y >= -2 && m->Y <= 2"),
-    ("answer/a point is a vertical line", A, "a.X == answerX && b.X == answerX && a.Y != b.Y", "a.X == answerX && b.X == answerX"),
     ("answer/first point cannot be taken back", A, "  if (point == FirstPoint) {", "  if (false) {"),
     ("missions/next level not clickable", S, "j > LevelsDone[static_cast<std::size_t>(m)]) return;",
      "j >= LevelsDone[static_cast<std::size_t>(m)]) return;"),
@@ -172,6 +179,39 @@ BREAKS = [
     ("monster/big one dies at the first hit", M, "GameType::QuickQuadrants && Size > 1", "GameType::QuickQuadrants && Size > 2"),
     ("monster/medium drawn small", M, "    case 2: return 64;", "    case 2: return 48;"),
     ("monster/medium asks a sum", M, "if (Size >= 2) a = PointExpression(x, range);", "if (Size >= 3) a = PointExpression(x, range);"),
+    # rules by difficulty and by game type (the tests play mostly on Easy)
+    ("setup/quadrant tiles I and II swapped", G, "TileAt[4][2] = {{256, -128}, {0, -128},",
+     "TileAt[4][2] = {{0, -128}, {256, -128},"),
+    ("setup/grid points in quadrant games", G, "  if (!quadrants) {\n    for (std::int32_t x", "  {\n    for (std::int32_t x"),
+    ("setup/doom device shown where the level has none", G, "ShowDoom(res.Level.PowerUpAllowed[0]);", "ShowDoom(true);"),
+    ("spawn/most monsters of Easy", G, "< res.Level.MaxMonsters[res.Difficulty]", "< res.Level.MaxMonsters[0]"),
+    ("spawn/gap of Easy after a spawn", G, "SpawnGap = res.Level.SpawnInterval[res.Difficulty];\n      SpawnCountdown",
+     "SpawnGap = res.Level.SpawnInterval[0];\n      SpawnCountdown"),
+    ("level/harder step on Easy only", L, "  for (int d = 0; d < DifficultyCount; ++d) {\n    level.SpawnInterval[d] = std::max",
+     "  for (int d = 0; d < 1; ++d) {\n    level.SpawnInterval[d] = std::max"),
+    ("level/spawn gap shrinks below its floor", L, "std::max(level.SpawnInterval[d] + step.SpawnInterval[d], 5)",
+     "level.SpawnInterval[d] + step.SpawnInterval[d]"),
+    ("power/award at the step itself", G, "static_cast<std::int64_t>(step) < static_cast<std::int64_t>(res.Score)",
+     "static_cast<std::int64_t>(step) <= static_cast<std::int64_t>(res.Score)"),
+    ("challenge/target of Easy at every difficulty", G, "].Target[std::clamp(res.Difficulty, 0, 3)];", "].Target[0];"),
+    ("challenge/clock runs under the menu", G, "  if (res.GameOver || res.Paused || Closing) return;\n",
+     "  if (res.Paused && !res.GameOver && res.GameKind == GameKind::Challenge) StepChallenge();\n"
+     "  if (res.GameOver || res.Paused || Closing) return;\n"),
+    ("arcade/difficulty not the profile's", R, "res->Difficulty = res->GetActiveProfile().ArcadeDifficulty;",
+     "res->Difficulty = Difficulty::Easy;"),
+    ("challenges/medals of Easy at every difficulty", T, "profile.ChallengeRecords[i].Completed[d];",
+     "profile.ChallengeRecords[i].Completed[0];"),
+    ("challenges/hint tells the best of Easy", T, "std::to_string(record.Best[d])", "std::to_string(record.Best[0])"),
+    ("lives/start with four", F, "StartLives = 5;", "StartLives = 4;"),
+    ("lives/icons stay lit at game over", G, "  for (TobjBase* life : Hud.Lives)\n    if (life != nullptr) life->SetAlpha(0);\n", ""),
+    ("monster/one size weighs one more", M, "Size = r < w1 ? 1 : (r < w1 + w2 ? 2 : 3);", "Size = r <= w1 ? 1 : (r < w1 + w2 ? 2 : 3);"),
+    ("monster/speed without its spread", M, "TopSpeed = level.BaseSpeed[d] + Random(Round32(level.SpeedSpread[d] * 1000)) / 1000.0;",
+     "TopSpeed = level.BaseSpeed[d];"),
+]
+
+# Breaks once tried and left out: the game plays the same with them, so no test could tell.
+DROPPED = [
+    ("answer/a point is a vertical line", "a line is never checked with one point twice: a second click on it cancels"),
 ]
 
 # Unit tests that do not touch the game's rules: left out to keep each run short.
@@ -222,9 +262,12 @@ class Tree:
             wanted.add(f)
             dst = os.path.join(self.folder, f)
             os.makedirs(os.path.dirname(dst), exist_ok=True)
-            # Only changed files are copied: an unchanged one keeps its time and is not rebuilt.
+            # Only changed files are copied: an unchanged one keeps its time and is not rebuilt. A changed
+            # one takes the time of the copy, not its own: it may be older than the object built from
+            # the text before it, and would then not be rebuilt.
             if not os.path.exists(dst) or open(src, "rb").read() != open(dst, "rb").read():
-                shutil.copy2(src, dst)
+                shutil.copyfile(src, dst)
+                shutil.copymode(src, dst)
         for top in ("src", "tests"):
             for d, _, names in os.walk(os.path.join(self.folder, top)):
                 for n in names:
@@ -272,6 +315,8 @@ def main():
     if args.list:
         for b in chosen:
             print(b[0])
+        for name, why in DROPPED:
+            print(f"(dropped) {name}: {why}")
         return 0
 
     os.makedirs(args.scratch, exist_ok=True)
@@ -279,11 +324,18 @@ def main():
     # One tree: the compile flags name the build folder, so a second tree could reuse no test object.
     tree = Tree(args.at or "now", args.scratch + "/now", args.at, log, args.timeout)
     tree.sync()
-    bad = [f"{name}: found {open(os.path.join(tree.folder, path)).read().count(old)} times in {path}"
-           for name, path, old, new in chosen if open(os.path.join(tree.folder, path)).read().count(old) != 1]
-    if bad:
-        print("\n".join(bad))
+    def applies(path, old):
+        full = os.path.join(tree.folder, path)
+        return os.path.exists(full) and open(full).read().count(old) == 1
+
+    bad = [name for name, path, old, new in chosen if not applies(path, old)]
+    if bad and not args.at:
+        print("\n".join(f"{name}: its text is not found once in the tree" for name in bad))
         return 2
+    # An older commit may not have the code a break changes yet: those are skipped and named.
+    for name in bad:
+        print(f"{'n/a':9} {name}: not in the code of {args.at}", flush=True)
+    chosen = [b for b in chosen if b[0] not in bad]
     # Test sets: this tree's tests/, and the other commit's written over them in turn.
     sets = [(tree.label, {})]
     if args.compare:
