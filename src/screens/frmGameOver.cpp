@@ -37,9 +37,8 @@ void TfrmGameOver::HandleEvent(TsysEvent* event) {
   TsysForm::HandleEvent(event);
   if (event->Kind != ekKeys || event->Code != 1 || Closing) return;
   // A child who wants to stop need not play on: the panel is left as every
-  // other screen of a game is.
-  if (const std::uint16_t back = frm::SetUpScreen(Resources()->GameKind))
-    PostEvent(pmQueued, ekForm, sidGameOver, back, 7);
+  // other screen of a game is. Closed directly: a form never hears its own posts.
+  if (const std::uint16_t back = frm::SetUpScreen(Resources()->GameKind)) CloseTo(back, 7);
 }
 
 void TfrmGameOver::BuildScreen() {
