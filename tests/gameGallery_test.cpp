@@ -4,86 +4,39 @@
 // the frame is written to build/screens/ (copies are kept in docs/screenshots/).
 // Skipped while the game's sprites are not in the data. PLOTFRAY_GALLERY_DATA
 // may name another data folder to draw from.
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "app/modScripting.h"
 #include "autoPlayer.h"
 #include "contrastSupport.h"
-#include "core/sysEventHandler.h"
 #include "core/sysRandom.h"
-#include "data/sysImages.h"
-#include "data/sysRecords.h"
-#include "data/sysResources.h"
+#include "drawnScreenSupport.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
 #include "game/frmGame.h"
 #include "game/objMonster.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
-#include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
-#include "platform/platDevice.h"
-#include "platform/platWindow.h"
-#include "render/modGraphics.h"
-#include "render/modInput.h"
-#include "testSupport.h"
 
 namespace {
 
-class GameGallery : public ::testing::Test {
+class GameGallery : public DrawnScreenTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    const char* other = std::getenv("PLOTFRAY_GALLERY_DATA");
-    std::filesystem::create_directory_symlink(other != nullptr ? other : PLOTFRAY_DATA_DIR, Dir.Path() + "data");
-    TSettingsRecord settings;
-    settings.Fullscreen = 0;
-    const std::vector<std::uint8_t> bytes = EncodeSettings(settings);
-    FILE* f = std::fopen(Dir.File("Settings.ini").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-    Window = std::make_unique<TplatWindow>();
-    ASSERT_TRUE(Window->Create(false));
-    TsysPlatform platform;
-    platform.Window = Window.get();
-    platform.Clock = &Clock;
-    platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
-      return TplatDevice::Create(Window.get(), true, true);
-    };
-    Director = std::make_unique<TmodScripting>(platform, Dir.Path(), DefaultScreenFactories());
+    if (const char* other = std::getenv("PLOTFRAY_GALLERY_DATA")) DataFolder = other;
+    DrawnScreenTest::SetUp();
+    if (HasFatalFailure()) return;
     TProfileRecord p;
     p.Name = "Ada";
-    Res()->AddProfile(p);
-    Res()->SaveProfiles();
-    // Made active once it exists: an active profile that is not there is put right at start-up.
-    TSettingsRecord active = Res()->Settings;
-    active.ActiveProfile = 0;
-    Res()->SaveSettings(active);
-    Director->Input->ButtonUp(0, 500, 400, 0);
-    Tick(60);
+    StartAs(p);
   }
-  void TearDown() override {
-    Director.reset();
-    Window.reset();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  }
-  bool HaveSprites() {
-    TImageSet* s = Res()->ImageSet(Sprite::Set);
-    return s != nullptr && s->Image(Sprite::HudPanel) != nullptr && s->Image(Sprite::LifeIcon) != nullptr;
-  }
-  TsysResources* Res() { return Director->Interface->Resources.get(); }
-  void Tick(int n = 1) {
-    for (int i = 0; i < n; ++i) Director->Events->Tick();
-  }
+  bool HaveSprites() { return HaveImage(Sprite::Set, Sprite::HudPanel) && HaveImage(Sprite::Set, Sprite::LifeIcon); }
   void Open(std::int32_t kind, std::int32_t type, std::int32_t difficulty, std::int32_t missionLevel = 1) {
     RandomSeed(static_cast<std::uint32_t>(kind * 100 + type * 10 + difficulty));
     Res()->GameKind = kind;
@@ -116,13 +69,6 @@ class GameGallery : public ::testing::Test {
     Director->SwitchScreen(sidArcade, grGameMenu, 7);
     Tick(20);
   }
-  void Shot(const std::string& name) {
-    const std::string folder = std::string(PLOTFRAY_BINARY_DIR) + "screens/";
-    std::filesystem::create_directories(folder);
-    Director->Graphics->RenderFrame();
-    ASSERT_TRUE(Director->Graphics->SaveScreenshot(folder + name + ".png")) << name;
-    EXPECT_GT(std::filesystem::file_size(folder + name + ".png"), 10000u) << name;
-  }
   // Steps the player until the screen of the slot is open and has faded in.
   bool PlayUntilShown(TAutoPlayer& player, TScreenSlot slot, int limit) {
     for (int i = 0; i < limit; ++i) {
@@ -138,23 +84,6 @@ class GameGallery : public ::testing::Test {
     for (int i = 0; i < 200 && (Director->Screen(ssGameOver) != nullptr || Director->Screen(ssGame) != nullptr); ++i)
       Tick();
   }
-  void Move(int x, int y) { Director->Input->PointerMove(x, y, 0); }
-  void Press(int key) {
-    Director->Input->KeyDown(key, 0);
-    Director->Input->KeyUp(key, 0);
-  }
-  void Click(int x, int y) {
-    Director->Input->PointerMove(x, y, 0);
-    Director->Input->ButtonDown(0, x, y, 0);
-    Tick(2);
-    Director->Input->ButtonUp(0, x, y, 0);
-    Tick(2);
-  }
-
-  TTempDir Dir;
-  TFakeClock Clock;
-  std::unique_ptr<TplatWindow> Window;
-  std::unique_ptr<TmodScripting> Director;
 };
 
 TEST_F(GameGallery, EachGameType) {
@@ -169,6 +98,24 @@ TEST_F(GameGallery, EachGameType) {
   PlayAndShoot("play-challenge", 1200);
   Open(GameKind::Mission, GameType::DefineTheLine, Difficulty::Medium);
   PlayAndShoot("play-mission", 600);
+}
+
+// The last level of Vove'r uda Zerir? in the middle of its wave of fifty, every
+// question on its own spot.
+TEST_F(GameGallery, TheFiftyMonsterWave) {
+  if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
+  Open(GameKind::Mission, GameType::WhatsThePoint, Difficulty::Medium, 4);
+  for (int i = 0; i < 200 && (Director->Screen(ssTutorial) == nullptr || Director->Screen(ssTutorial)->FadingIn); ++i)
+    Tick();
+  ASSERT_NE(Director->Screen(ssTutorial), nullptr);
+  Click(640, 638, 20);  // OK
+  ASSERT_EQ(Director->Screen(ssTutorial), nullptr);
+  TsysObjects* objects = Director->Interface->Objects.get();
+  int steps = 0;
+  for (; steps < 600 && objects->TypeSize(otMonster) < 40; ++steps) Tick();
+  ASSERT_GE(objects->TypeSize(otMonster), 40) << "the wave did not come within " << steps << " steps";
+  Tick(20);  // the last of them grow to their size
+  Shot("play-point-wave");
 }
 
 // The screens over the game as real play reaches them: the help page that
@@ -186,19 +133,14 @@ TEST_F(GameGallery, ScreensOverPlay) {
   {
     // Nothing of the board shows through the help panel: without the board
     // the panel's pixels stay the same.
-    std::vector<std::uint32_t> over;
-    std::vector<std::uint32_t> alone;
-    TmodGraphics* g = Director->Graphics.get();
-    g->RenderFrame();
-    ASSERT_TRUE(g->GetDevice()->CaptureFrame(g->Frame(), over));
+    const std::vector<std::uint32_t> over = Capture();
     TsysObjects* objects = Director->Interface->Objects.get();
     std::vector<TobjBase*> board;
     for (std::int32_t type : {otMap, otGridPoint})
       for (std::int32_t k = 0; k < objects->TypeSize(type); ++k) board.push_back(objects->TypeObject(type, k));
     ASSERT_FALSE(board.empty());
     for (TobjBase* o : board) o->Visible = false;
-    g->RenderFrame();
-    ASSERT_TRUE(g->GetDevice()->CaptureFrame(g->Frame(), alone));
+    const std::vector<std::uint32_t> alone = Capture();
     for (TobjBase* o : board) o->Visible = true;
     int through = 0;
     for (int y = 90; y < 668; ++y)

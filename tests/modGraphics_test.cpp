@@ -91,6 +91,22 @@ TEST_F(GraphicsTest, WorldObjectsFollowTheCameraAndZoom) {
   EXPECT_FLOAT_EQ(scene[0].Quad.P[2].X - scene[0].Quad.P[0].X, 64);
 }
 
+// A monster's question lies over every monster of its layer, yet under what the
+// layers above draw.
+TEST_F(GraphicsTest, AnItemAboveItsLayerComesAfterEveryObjectOfTheLayerAndBeforeTheNext) {
+  TobjBase* first = Picture(0, 0, 32, 32, true);
+  first->AddPicture(1, 0, 1, TTexCoord{}, TPointD{100, 0}, TPointI{32, 32}, 0xFFFFFF, 255)->AboveLayer = true;
+  Picture(200, 0, 32, 32, true);
+  TobjBase* over = Iface.Objects->CreateObject(0, otStatic, 300, 0, 2, 32, 32);
+  over->Space = csScreen;
+  over->MainItem->SetImage(1, 0, 0);
+  const auto& scene = Draw();
+  ASSERT_EQ(scene.size(), 4u);
+  std::vector<float> order;
+  for (const auto& q : scene) order.push_back(q.Quad.P[0].X);
+  EXPECT_EQ(order, (std::vector<float>{0, 200, 100, 300}));
+}
+
 TEST_F(GraphicsTest, EffectsOffTurnsEveryBlendButOpaqueIntoAlphaBlending) {
   TobjBase* o = Picture(0, 0, 32, 32, true);
   o->MainItem->DrawEffect = beAdd;

@@ -4,37 +4,22 @@
 // what is round it (contrast of at least 3:1) and the four numerals must
 // differ in shape. The colour-blind palette itself must stay apart under both
 // simulations. Skipped while the game's sprites are not in the data.
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
-#include <memory>
-#include <string>
 #include <vector>
 
-#include "app/modScripting.h"
-#include "render/modInput.h"
-#include "core/sysEventHandler.h"
 #include "core/sysRandom.h"
-#include "data/sysRecords.h"
-#include "data/sysResources.h"
+#include "drawnScreenSupport.h"
 #include "game/defColours.h"
 #include "game/defLevels.h"
 #include "game/defSprites.h"
-#include "render/modInput.h"
 #include "game/frmGame.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
-#include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
-#include "platform/platDevice.h"
-#include "platform/platWindow.h"
-#include "render/modGraphics.h"
-#include "render/modInput.h"
-#include "testSupport.h"
 
 namespace {
 
@@ -98,50 +83,16 @@ int Differing(const std::vector<bool>& a, const std::vector<bool>& b) {
   return n;
 }
 
-class QuadrantLegibility : public ::testing::Test {
+class QuadrantLegibility : public DrawnScreenTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    std::filesystem::create_directory_symlink(PLOTFRAY_DATA_DIR, Dir.Path() + "data");
-    TSettingsRecord settings;
-    settings.Fullscreen = 0;
-    settings.ActiveProfile = 0;
-    ASSERT_TRUE(WriteBytes(Dir.File("Settings.ini"), EncodeSettings(settings)));
-    Window = std::make_unique<TplatWindow>();
-    ASSERT_TRUE(Window->Create(false));
-    TsysPlatform platform;
-    platform.Window = Window.get();
-    platform.Clock = &Clock;
-    platform.CreateDevice = [this]() -> std::unique_ptr<TrndDevice> {
-      return TplatDevice::Create(Window.get(), true, true);
-    };
-    Director = std::make_unique<TmodScripting>(platform, Dir.Path(), DefaultScreenFactories());
+    DrawnScreenTest::SetUp();
+    if (HasFatalFailure()) return;
     TProfileRecord p;
     p.Name = "Ada";
-    Res()->AddProfile(p);
-    Res()->SaveProfiles();
-    Director->Input->ButtonUp(0, 500, 400, 0);
-    Tick(60);
+    StartAs(p);
   }
-  void TearDown() override {
-    Director.reset();
-    Window.reset();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  }
-  static bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-  }
-  bool HaveSprites() {
-    TImageSet* s = Res()->ImageSet(Sprite::Set);
-    return s != nullptr && s->Image(Sprite::QuadrantTiles) != nullptr;
-  }
-  TsysResources* Res() { return Director->Interface->Resources.get(); }
-  void Tick(int n = 1) {
-    for (int i = 0; i < n; ++i) Director->Events->Tick();
-  }
+  bool HaveSprites() { return HaveImage(Sprite::Set, Sprite::QuadrantTiles); }
   // An arcade board with no monster on it, after its fade-in.
   TfrmGame* Board(std::int32_t type) {
     RandomSeed(7);
@@ -155,14 +106,6 @@ class QuadrantLegibility : public ::testing::Test {
     for (double& m : Res()->Level.MaxMonsters) m = 0;
     Tick(40);
     return game;
-  }
-  std::vector<std::uint32_t> Frame() {
-    Director->Graphics->BuildFrameForTest();
-    Director->Graphics->RenderFrame();
-    std::vector<std::uint32_t> pixels;
-    EXPECT_TRUE(Director->Graphics->GetDevice()->CaptureFrame(Director->Graphics->Frame(), pixels));
-    EXPECT_EQ(pixels.size(), 1024u * 768u);
-    return pixels;
   }
   // Every quadrant legible and unlike the others, in each way of seeing.
   void ExpectTellable(const std::vector<std::uint32_t>& pixels, const std::array<TBox, 4>& boxes,
@@ -182,11 +125,6 @@ class QuadrantLegibility : public ::testing::Test {
               << name << ": quadrants " << a + 1 << " and " << b + 1 << " look alike";
     }
   }
-
-  TTempDir Dir;
-  TFakeClock Clock;
-  std::unique_ptr<TplatWindow> Window;
-  std::unique_ptr<TmodScripting> Director;
 };
 
 TEST_F(QuadrantLegibility, TheBoardsNumeralsReadInGreyscaleAndToColourBlindEyes) {
@@ -205,7 +143,7 @@ TEST_F(QuadrantLegibility, TheBoardsNumeralsReadInGreyscaleAndToColourBlindEyes)
                                             numeral->Height};
     }
     SCOPED_TRACE(colourBlind ? "colour-blind palette" : "usual colours");
-    ExpectTellable(Frame(), boxes, 40);
+    ExpectTellable(Capture(), boxes, 40);
   }
 }
 
@@ -223,7 +161,7 @@ TEST_F(QuadrantLegibility, TheQuadrantTilesNumeralsReadInGreyscaleAndToColourBli
     boxes[static_cast<std::size_t>(q - 1)] = {static_cast<int>(512 + tile->X) - 40,
                                               static_cast<int>(384 + tile->Y) - 30, 80, 60};
   }
-  ExpectTellable(Frame(), boxes, 200);
+  ExpectTellable(Capture(), boxes, 200);
 }
 
 TEST(QuadrantPalette, TheColourBlindPaletteStaysApartWhereGreenYellowAndRedRunTogether) {

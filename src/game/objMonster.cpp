@@ -155,6 +155,8 @@ TobjMonster::TobjMonster(TsysResources* resources, std::int32_t group, std::int3
   // Left-aligned and placed by hand: the text engine's centring does not match
   // the glyphs' width, and the question must sit exactly on its plate.
   Label->SetText("", LabelFont, true, false, false, false, true);
+  // Over every monster, not only its own: in a crowd a neighbour would hide it.
+  LabelPlate->AboveLayer = Label->AboveLayer = true;
   PlaceItems();
 }
 

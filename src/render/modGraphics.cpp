@@ -294,13 +294,19 @@ void TmodGraphics::BuildScene() {
         if (!(sx + sw >= 0 && sx - sw <= ScreenW && sy + sh >= 0 && sy - sh <= ScreenH)) continue;
       }
       for (const auto& item : object->Items) {
-        AddItem(*item, sx, sy, s, screenSpace, effectsOn);
+        if (item->AboveLayer) {
+          Deferred.push_back({item.get(), sx, sy, s, screenSpace});
+        } else {
+          AddItem(*item, sx, sy, s, screenSpace, effectsOn);
+        }
         if (!item->IsText()) continue;
         auto* text = static_cast<TrndText*>(item.get());
         if (!text->Watches.empty()) Watching.push_back(text);
         text->CheckWatches();
       }
     }
+    for (const TDeferredItem& d : Deferred) AddItem(*d.Item, d.X, d.Y, d.Scale, d.ScreenSpace, effectsOn);
+    Deferred.clear();
   }
   if (ShowFPS) AddFrameCounter();
 }

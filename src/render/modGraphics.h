@@ -92,4 +92,11 @@ class TmodGraphics : public TsysModule, public TsysFramePresenter {
   // Text items of the last built frame that watch numbers: checked on every
   // frame, built or not (a deleted item moves SceneRevision, so none dangles).
   std::vector<TrndText*> Watching;
+  // Items of the layer being built that are drawn after all of its objects.
+  struct TDeferredItem {
+    const TrndGfx* Item;
+    double X, Y, Scale;
+    bool ScreenSpace;
+  };
+  std::vector<TDeferredItem> Deferred;
 };

@@ -78,6 +78,9 @@ class TrndGfx {
   TDrawn<double> Angle = 0;
   TDrawn<double> Scale = 1.0;
   std::uint8_t Layer = 0;  // the owner's item order, changed through SetLayer
+  // Drawn after every object of its owner's layer, so that no neighbour of the
+  // owner covers it (a monster's question). Set before the item is first drawn.
+  bool AboveLayer = false;
   std::uint32_t Color = 0xFFFFFF;
   std::int32_t Alpha = 255;
   TDrawn<std::int32_t> ImageSet = 0;
