@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "autoPlayer.h"
@@ -23,6 +24,7 @@
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"
+#include "screens/frmGameOver.h"
 
 namespace {
 
@@ -44,6 +46,23 @@ class GameGallery : public DrawnScreenTest {
     Res()->Difficulty = difficulty;
     Res()->MissionLevelChoice = kind == GameKind::Mission ? missionLevel : -1;
     Director->SwitchScreen(sidGame, grArcade, 0);
+  }
+  // The end card's rounded corners show the board, not the plain panel under
+  // the card: each corner looks the same with the card and panel taken away.
+  void ExpectCardCornersShowTheBoard(const char* screen) {
+    auto* over = static_cast<TfrmGameOver*>(Director->Screen(ssGameOver));
+    ASSERT_NE(over, nullptr);
+    const std::vector<std::uint32_t> with = Capture();
+    const bool panel = over->Panel->Visible, picture = over->Picture->Visible;
+    over->Panel->Visible = false;
+    over->Picture->Visible = false;
+    const std::vector<std::uint32_t> without = Capture();
+    over->Panel->Visible = panel;
+    over->Picture->Visible = picture;
+    for (const auto& [x, y] : {std::pair{401, 205}, {878, 205}, {401, 562}, {878, 562}}) {
+      const std::size_t i = static_cast<std::size_t>(y) * 1024 + static_cast<std::size_t>(x);
+      EXPECT_EQ(with[i] & 0xFFFFFF, without[i] & 0xFFFFFF) << screen << ": corner " << x << "," << y;
+    }
   }
   // Plays for a while, then on until zaps fly among at least two monsters.
   void PlayAndShoot(const std::string& name, int warmUp) {
@@ -165,6 +184,7 @@ TEST_F(GameGallery, ScreensOverPlay) {
   ASSERT_TRUE(PlayUntilShown(player, ssGameOver, 20000));
   Tick(60);  // the stars settle
   Shot("game-over-mission");
+  ExpectCardCornersShowTheBoard("game-over-mission");
 
   Leave();
   Open(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Medium);
@@ -172,6 +192,7 @@ TEST_F(GameGallery, ScreensOverPlay) {
   ASSERT_TRUE(PlayUntilShown(loser, ssGameOver, 200000));
   Tick(60);
   Shot("game-over-arcade");
+  ExpectCardCornersShowTheBoard("game-over-arcade");
 
   Leave();
   Open(GameKind::Challenge, 3, Difficulty::Easy);  // beat the clock, Vove'r uda Zerir?
@@ -180,6 +201,7 @@ TEST_F(GameGallery, ScreensOverPlay) {
   EXPECT_EQ(Res()->ChallengeDone, 1);
   Tick(60);
   Shot("game-over-challenge");
+  ExpectCardCornersShowTheBoard("game-over-challenge");
 }
 
 // Every text of the game screen that the player must read stands out from

@@ -60,6 +60,8 @@ void TfrmGameOver::BuildScreen() {
 void TfrmGameOver::ShowPicture(std::int32_t imageSet, std::int32_t imageIndex) {
   Picture->MainItem->SetImage(imageSet, imageIndex, 0);
   Picture->SetVisible(true);
+  // The card has rounded corners of its own: the plain panel would peep out there.
+  Panel->SetVisible(false);
 }
 
 void TfrmGameOver::BuildMission() {
