@@ -232,8 +232,18 @@ TEST_P(TutorialPages, NothingDrawnOnTheDiagramCoversItsNumbers) {
   TPageFit fit;
   TutorialPicture(page, &fit);
   const std::vector<TDiagramNumber>& numbers = fit.Diagram.PlacedNumbers();
+  // A number pushed along its axis would be read as the next tick's: it keeps
+  // well within half a grid step of its own (plus rounding of the ink).
+  const double unit = TutorialPlaneSize / (2.0 * page.Range + 1);
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     EXPECT_EQ(fit.Diagram.MarkAt(numbers[i].Ink), "") << "covers " << numbers[i].Text;
+    if (Type() != GameType::QuickQuadrants) {
+      const TDiagramBox& ink = numbers[i].Ink;
+      const double along = numbers[i].OnXAxis ? (ink.X0 + ink.X1) / 2 : (ink.Y0 + ink.Y1) / 2;
+      const double tick = numbers[i].OnXAxis ? TutorialPlaneX + TutorialPlaneSize / 2 + numbers[i].Value * unit
+                                             : TutorialPlaneY + TutorialPlaneSize / 2 - numbers[i].Value * unit;
+      EXPECT_LE(std::abs(along - tick), 0.4 * unit + 1.5) << numbers[i].Text << " is off its tick";
+    }
     for (std::size_t j = i + 1; j < numbers.size(); ++j)
       EXPECT_FALSE(numbers[i].Ink.Meets(numbers[j].Ink)) << numbers[i].Text << " and " << numbers[j].Text;
   }

@@ -206,13 +206,14 @@ void DrawPlaneLabels(TSurface& s, const TPlane& b, const TTutorialPage& page, TD
     const std::string text = std::to_string(i);
     SelectFace(cr, t.Face, t.Size);
     const double w = TextWidth(cr, text);
-    // On the x axis: below or above, then a little to either side, then further off.
+    // On the x axis: below or above its tick, then further off the axis, and
+    // only then a little to the side (beside a line through its tick), never so
+    // far that it reads as the next tick's.
     const double below = cy + t.Size + 5, above = cy - 7;
     std::vector<std::array<double, 2>> xPlaces;
-    for (double dx : {0.0, 0.4, -0.4, 0.5, -0.5})
-      for (double y : {below, above}) xPlaces.push_back({dx, y});
-    for (double dx : {0.0, 0.4, -0.4, 0.5, -0.5})
-      for (double y : {below + 0.35 * u, above - 0.35 * u}) xPlaces.push_back({dx, y});
+    for (double dx : {0.0, 0.25, -0.25, 0.4, -0.4})
+      for (double y : {below, above, below + 0.35 * u, above - 0.35 * u})
+        xPlaces.push_back({dx, y});
     for (const auto& place : xPlaces) {
       const double x = b.PX(i) + place[0] * u, y = place[1];
       const TDiagramBox r = TextInk(cr, text, x, y, t, true);
@@ -221,12 +222,13 @@ void DrawPlaneLabels(TSurface& s, const TPlane& b, const TTutorialPage& page, TD
       marks.AddNumber({text, i, true, r});
       break;
     }
-    // On the y axis: right, left, then a little up or down.
+    // On the y axis: right or left of its tick, then further off the axis,
+    // and only then a little up or down.
     const double right = cx + 7, left = cx - 7 - w, base = b.PY(i) + t.Size * 0.35;
     std::vector<std::array<double, 2>> yPlaces;
-    for (double dy : {0.0, -0.4, 0.4})
-      for (double x : {right, left}) yPlaces.push_back({x, dy});
-    for (double x : {right + 0.3 * u, left - 0.3 * u}) yPlaces.push_back({x, 0});
+    for (double dy : {0.0, -0.25, 0.25, -0.4, 0.4})
+      for (double x : {right, left, right + 0.35 * u, left - 0.35 * u})
+        yPlaces.push_back({x, dy});
     for (const auto& place : yPlaces) {
       const double x = place[0], y = base + place[1] * u;
       const TDiagramBox r = TextInk(cr, text, x, y, t, false);
