@@ -51,6 +51,9 @@ TEST_F(ScreensGallery, SetUpScreens) {
   Move(300, 595);  // the DEFINE THE LINE preview
   Tick(12);
   Shot("arcade");
+  Move(300, 435);  // the ROZIR IVIVURUDA preview
+  Tick(12);
+  Shot("arcade-quadrants");
   Open(507, 675);
   Open(510, 325);  // TUTORIAL
   Move(557, 430);  // the next level of Rozir Ivivuruda
