@@ -160,6 +160,19 @@ TEST_F(GraphicsTest, PictureCutAtTheRightAndBottomEdges) {
   o->Y = 750 - 384;
   scene = Draw();
   EXPECT_FLOAT_EQ(scene[0].Source.H, 18);
+  // A scaled picture (a growing monster's question plate) is cut where its
+  // scaled size meets the edge, not where its full size would.
+  o->Space = csScreen;
+  o->X = 1000;
+  o->Y = 0;
+  o->MainItem->Scale = 0.5;
+  scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[1].X - scene[0].Quad.P[0].X, 16) << "the half-size picture fits whole";
+  EXPECT_FLOAT_EQ(scene[0].Source.W, 32);
+  o->X = 1010;
+  scene = Draw();
+  EXPECT_FLOAT_EQ(scene[0].Quad.P[1].X, 1024);
+  EXPECT_FLOAT_EQ(scene[0].Source.W, 28) << "14 pixels at half size show 28 texels";
 }
 
 TEST_F(GraphicsTest, QuadOfEachDrawMode) {

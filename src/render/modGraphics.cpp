@@ -356,12 +356,16 @@ void TmodGraphics::AddItem(const TrndGfx& item, double sx, double sy, double s, 
 
   switch (item.DrawMode) {
     case 1: {
+      if (item.Scale <= 0) return;
       double srcX = src.X;
       double srcY = src.Y;
+      // Scaled first: the cut must fall where the drawn picture meets the edge.
+      iw *= item.Scale;
+      ih *= item.Scale;
       if (!item.IsText()) {
         // Pictures are cut at the screen; the bottom edge only for world objects.
-        CutAxis(ix, iw, srcX, srcW, item.Width, s, ScreenW, true);
-        CutAxis(iy, ih, srcY, srcH, item.Height, s, ScreenH, !screenSpace);
+        CutAxis(ix, iw, srcX, srcW, item.Width, s * item.Scale, ScreenW, true);
+        CutAxis(iy, ih, srcY, srcH, item.Height, s * item.Scale, ScreenH, !screenSpace);
         if (iw <= 0 || ih <= 0 || srcW <= 0 || srcH <= 0) return;
       }
       if (!screenSpace && !(ix <= ScreenW && iy <= ScreenH)) return;
@@ -369,8 +373,8 @@ void TmodGraphics::AddItem(const TrndGfx& item, double sx, double sy, double s, 
       src.Y = static_cast<float>(srcY);
       src.W = static_cast<float>(srcW);
       src.H = static_cast<float>(srcH);
-      const double w = static_cast<double>(Round(iw * item.Scale));
-      const double h = static_cast<double>(Round(ih * item.Scale));
+      const double w = static_cast<double>(Round(iw));
+      const double h = static_cast<double>(Round(ih));
       Emit(texture, RectQuad(static_cast<float>(ix), static_cast<float>(iy), static_cast<float>(w),
                              static_cast<float>(h)),
            src, colors, effect);
