@@ -19,7 +19,8 @@ build build
 phase "sanitizer build, beside the normal build's tests"
 asan_log="$ROOT/build/sanitizer-build.log"
 (build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DPLOTFRAY_SANITIZE=ON -DPLOTFRAY_FUZZ=ON -DPLOTFRAY_BENCH=OFF) > "$asan_log" 2>&1 &
+  -DPLOTFRAY_SANITIZE=ON -DPLOTFRAY_FUZZ=ON -DPLOTFRAY_BENCH=OFF \
+  -DPLOTFRAY_DATA_FROM="$ROOT/build/data") > "$asan_log" 2>&1 &
 asan_build=$!
 normal_tests=0
 (cd "$ROOT/build" && ctest --output-on-failure -j "$TEST_JOBS") || normal_tests=$?
