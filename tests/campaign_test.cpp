@@ -25,10 +25,6 @@ namespace {
 
 constexpr std::int64_t Minute = 60 * 60;
 
-// Where the profile record keeps things (first profile of the file).
-std::size_t LevelsDoneAt(int type) { return 36 + 12 * static_cast<std::size_t>(type - 1); }
-std::size_t ChallengeAt(int c) { return 72 + 36 * static_cast<std::size_t>(c); }
-
 class Campaign : public GameFlowTest {
  protected:
   // The main menu's buttons: TUTORIAL, ARCADE, CHALLENGES.

@@ -141,3 +141,8 @@ inline std::int32_t I32(const std::vector<std::uint8_t>& bytes, std::size_t at) 
   if (at + 4 <= bytes.size()) std::memcpy(&v, bytes.data() + at, 4);
   return static_cast<std::int32_t>(v);
 }
+
+// Where Profiles.dat keeps a game type's mission progress (level, score, kills)
+// and a challenge's record, from the start of a profile record.
+inline std::size_t LevelsDoneAt(int type) { return 36 + 12 * static_cast<std::size_t>(type - 1); }
+inline std::size_t ChallengeAt(int c) { return 72 + 36 * static_cast<std::size_t>(c); }

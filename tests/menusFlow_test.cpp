@@ -33,8 +33,6 @@ namespace {
 constexpr std::size_t MissionDifficultyAt = 20;
 constexpr std::size_t ArcadeDifficultyAt = 24;
 constexpr std::size_t ChallengeDifficultyAt = 28;
-std::size_t LevelsDoneAt(int type) { return 36 + 12 * static_cast<std::size_t>(type - 1); }
-std::size_t ChallengeAt(int c) { return 72 + 36 * static_cast<std::size_t>(c); }
 // A high-score entry of Scores.dat.
 std::size_t ScoreEntryAt(int type, int difficulty, int row) {
   return static_cast<std::size_t>(((type - 1) * 4 + difficulty) * 10 + row) * 40;

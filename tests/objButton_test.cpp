@@ -11,11 +11,6 @@ namespace {
 
 using ButtonTest = WidgetTest;
 
-bool SourceIs(const TrndGfx* item, const TSheetRect& r) {
-  return item->TexCoord.SrcX == r.X && item->TexCoord.SrcY == r.Y && item->TexCoord.SrcWidth == r.W &&
-         item->TexCoord.SrcHeight == r.H;
-}
-
 TEST_F(ButtonTest, HandledReleaseIsHiddenFromAWidgetRegisteredLater) {
   auto* button = Make<TobjButton>(otButton, 100, 100, 230, 50);
   button->SetAction(ekForm, 1, 4, 0);

@@ -14,11 +14,6 @@ namespace {
 
 using LabelTest = WidgetTest;
 
-bool SourceIs(const TrndGfx* item, const TSheetRect& r) {
-  return item->ImageSet == SheetImageSet && item->ImageIndex == SheetImageIndex && item->TexCoord.SrcX == r.X &&
-         item->TexCoord.SrcY == r.Y && item->TexCoord.SrcWidth == r.W && item->TexCoord.SrcHeight == r.H;
-}
-
 TEST_F(LabelTest, FramedLabelShowsNinePiecesAndKeepsItsCaptionInside) {
   auto* label = Make<TobjLabel>(otLabel, 100, 50, 200, 40);
   EXPECT_EQ(label->Space, csScreen);

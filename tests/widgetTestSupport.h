@@ -8,6 +8,7 @@
 #include "core/sysEventHandler.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
+#include "objects/objSheet.h"
 #include "objects/sysObjects.h"
 #include "render/rndRecordingDevice.h"
 #include "testSupport.h"
@@ -95,3 +96,9 @@ class WidgetTest : public ::testing::Test {
   TEventLog Log;
   TsysInterface Iface;
 };
+
+// Whether a drawn item shows exactly this piece of the widget sheet.
+inline bool SourceIs(const TrndGfx* item, const TSheetRect& r) {
+  return item->ImageSet == SheetImageSet && item->ImageIndex == SheetImageIndex && item->TexCoord.SrcX == r.X &&
+         item->TexCoord.SrcY == r.Y && item->TexCoord.SrcWidth == r.W && item->TexCoord.SrcHeight == r.H;
+}
