@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/platDevice.h"
-#include "render/rndDevice.h"
+#include "core/rndDevice.h"
 
 class TBareFrame {
  public:

@@ -28,7 +28,7 @@
 #include "core/sysEventHandler.h"
 #include "core/sysRandom.h"
 #include "data/sysResources.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "game/frmGame.h"
 #include "game/objMonster.h"
 #include "objects/sysInterface.h"

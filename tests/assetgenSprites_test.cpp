@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "archiveSupport.h"
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 
 namespace {
 

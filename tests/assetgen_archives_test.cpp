@@ -10,7 +10,7 @@
 
 #include "assetgen.h"
 #include "data/sysResources.h"
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 #include "genArt.h"
 #include "sheetLayout.h"
 #include "testSupport.h"

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <string>
 
-#include "game/defColours.h"
-#include "game/defLevels.h"
+#include "tables/defColours.h"
+#include "tables/defLevels.h"
 #include "genArt.h"
 #include "genBoards.h"
 #include "genChallenge.h"

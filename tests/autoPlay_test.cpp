@@ -9,7 +9,7 @@
 
 #include "autoPlayer.h"
 #include "core/sysRandom.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "gameBoardSupport.h"
 #include "gameFlowSupport.h"
 

@@ -9,7 +9,7 @@
 #include "app/modScripting.h"
 #include "core/sysEventHandler.h"
 #include "data/sysResources.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "lineLabelText.h"
 #include "game/frmGame.h"
 #include "game/objGridPoint.h"

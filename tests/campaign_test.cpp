@@ -9,8 +9,8 @@
 #include <string>
 
 #include "autoPlayer.h"
-#include "game/defChallenges.h"
-#include "game/defLevels.h"
+#include "tables/defChallenges.h"
+#include "tables/defLevels.h"
 #include "gameFlowSupport.h"
 #include "objects/objButton.h"
 #include "objects/objHintLabelButton.h"

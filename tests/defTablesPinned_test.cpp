@@ -6,11 +6,11 @@
 #include <set>
 #include <string>
 
-#include "game/defChallenges.h"
-#include "game/defColours.h"
-#include "game/defLevels.h"
-#include "game/defPowerUps.h"
-#include "game/defTitles.h"
+#include "tables/defChallenges.h"
+#include "tables/defColours.h"
+#include "tables/defLevels.h"
+#include "tables/defPowerUps.h"
+#include "tables/defTitles.h"
 
 namespace {
 

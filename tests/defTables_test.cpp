@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "game/defChallenges.h"
-#include "game/defLevels.h"
-#include "game/defTitles.h"
+#include "tables/defChallenges.h"
+#include "tables/defLevels.h"
+#include "tables/defTitles.h"
 
 namespace {
 

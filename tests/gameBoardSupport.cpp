@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "game/libMaths.h"
 #include "game/sysGameObjects.h"
 #include "objects/sysScreenIds.h"

@@ -5,7 +5,7 @@
 // go with the game, and every judged answer leaves its mark where it was given.
 #include <gtest/gtest.h>
 
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 #include "game/objAnswerMark.h"
 #include "game/objEffect.h"
 #include "gameFlowSupport.h"

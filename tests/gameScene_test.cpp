@@ -11,7 +11,7 @@
 
 #include "core/sysRandom.h"
 #include "data/sysImages.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "game/objEffect.h"
 #include "gameBoardSupport.h"
 #include "platform/platDevice.h"

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/defChallenges.h"
-#include "game/defLevels.h"
-#include "game/defPowerUps.h"
+#include "tables/defChallenges.h"
+#include "tables/defLevels.h"
+#include "tables/defPowerUps.h"
 #include "game/objEffect.h"
 #include "gameFlowSupport.h"
 #include "objects/objButton.h"

@@ -11,7 +11,7 @@
 #include "autoPlayer.h"
 #include "core/sysRound.h"
 #include "gameFlowSupport.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "game/libLabelPlacer.h"
 #include "objects/objLabel.h"
 

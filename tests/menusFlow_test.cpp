@@ -11,8 +11,8 @@
 
 #include "flowSupport.h"
 #include "game/frmGame.h"
-#include "game/defChallenges.h"
-#include "game/defLevels.h"
+#include "tables/defChallenges.h"
+#include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objHintLabelButton.h"

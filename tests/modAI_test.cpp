@@ -7,7 +7,7 @@
 #include <set>
 
 #include "core/sysRandom.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "game/objEffect.h"
 #include "gameBoardSupport.h"
 

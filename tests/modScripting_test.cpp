@@ -17,7 +17,7 @@
 #include "data/ASDbWriter.h"
 #include "data/sysFiles.h"
 #include "data/sysResources.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"

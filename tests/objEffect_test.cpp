@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "core/sysRandom.h"
-#include "game/defLevels.h"
-#include "game/defSprites.h"
+#include "tables/defLevels.h"
+#include "tables/defSprites.h"
 #include "game/objAnswerMark.h"
 #include "game/objEffect.h"
 #include "game/objSpark.h"

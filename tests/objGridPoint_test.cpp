@@ -2,7 +2,7 @@
 // and the answer highlight.
 #include <gtest/gtest.h>
 
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "gameBoardSupport.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/sysRandom.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "gameBoardSupport.h"
 
 namespace {

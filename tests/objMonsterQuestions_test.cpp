@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/sysRandom.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "game/libMaths.h"
 #include "gameBoardSupport.h"
 #include "lineLabelText.h"

@@ -4,8 +4,8 @@
 
 #include "core/sysRandom.h"
 #include "game/ColorLib.h"
-#include "game/defColours.h"
-#include "game/defLevels.h"
+#include "tables/defColours.h"
+#include "tables/defLevels.h"
 #include "gameBoardSupport.h"
 
 namespace {

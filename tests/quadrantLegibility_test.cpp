@@ -13,9 +13,9 @@
 
 #include "core/sysRandom.h"
 #include "drawnScreenSupport.h"
-#include "game/defColours.h"
-#include "game/defLevels.h"
-#include "game/defSprites.h"
+#include "tables/defColours.h"
+#include "tables/defLevels.h"
+#include "tables/defSprites.h"
 #include "game/frmGame.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"

@@ -11,7 +11,7 @@
 
 #include "contrastSupport.h"
 #include "drawnScreenSupport.h"
-#include "game/defChallenges.h"
+#include "tables/defChallenges.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"

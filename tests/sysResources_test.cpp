@@ -12,7 +12,7 @@
 #include "core/sysRandom.h"
 #include "data/ASDbWriter.h"
 #include "data/sysFiles.h"
-#include "game/defMonsters.h"
+#include "tables/defMonsters.h"
 #include "render/rndRecordingDevice.h"
 #include "testBytes.h"
 #include "testSupport.h"

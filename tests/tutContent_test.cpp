@@ -10,8 +10,8 @@
 #include <regex>
 #include <sstream>
 
-#include "game/defLevels.h"
-#include "game/defPowerUps.h"
+#include "tables/defLevels.h"
+#include "tables/defPowerUps.h"
 #include "game/libMaths.h"
 #include "genTutorials.h"
 #include "lineLabelText.h"

@@ -20,7 +20,7 @@ set_target_properties(web_zlib PROPERTIES IMPORTED_LOCATION "${PLOTFRAY_WEB_PREF
   INTERFACE_INCLUDE_DIRECTORIES "${PLOTFRAY_WEB_PREFIX}/include")
 
 file(GLOB ENGINE_SOURCES CONFIGURE_DEPENDS
-  src/core/*.cpp src/render/*.cpp src/objects/*.cpp src/game/*.cpp
+  src/core/*.cpp src/tables/*.cpp src/render/*.cpp src/objects/*.cpp src/game/*.cpp
   src/data/*.cpp src/screens/*.cpp src/sound/*.cpp src/app/*.cpp)
 add_library(plotfray_engine STATIC ${ENGINE_SOURCES})
 target_include_directories(plotfray_engine PUBLIC src)

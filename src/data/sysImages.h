@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "render/rndDevice.h"
-#include "render/rndDrawn.h"
+#include "core/rndDevice.h"
+#include "core/rndDrawn.h"
 
 class TASDb;
 

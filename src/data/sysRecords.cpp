@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/defTitles.h"
+#include "tables/defTitles.h"
 
 namespace {
 

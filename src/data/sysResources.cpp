@@ -11,9 +11,9 @@
 #include "data/ImagePayload.h"
 #include "data/sysFiles.h"
 #include "data/sysFolders.h"
-#include "game/defChallenges.h"
-#include "game/defMonsters.h"
-#include "game/defTitles.h"
+#include "tables/defChallenges.h"
+#include "tables/defMonsters.h"
+#include "tables/defTitles.h"
 
 namespace {
 

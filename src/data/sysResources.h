@@ -10,9 +10,9 @@
 #include "data/sysImages.h"
 #include "data/sysOptions.h"
 #include "data/sysRecords.h"
-#include "game/defLevels.h"
-#include "render/rndDevice.h"
-#include "render/rndDrawn.h"
+#include "tables/defLevels.h"
+#include "core/rndDevice.h"
+#include "core/rndDrawn.h"
 
 class TsysMainWindow;
 class TrndGfx;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 
 namespace {
 

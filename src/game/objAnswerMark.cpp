@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/sysRound.h"
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 #include "game/objEffect.h"
 #include "objects/sysObjects.h"
 

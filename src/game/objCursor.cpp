@@ -5,7 +5,7 @@
 
 #include "core/sysEvent.h"
 #include "data/sysResources.h"
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
 #include "objects/sysFocus.h"

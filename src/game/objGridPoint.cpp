@@ -5,8 +5,8 @@
 #include "core/sysRound.h"
 #include "data/sysResources.h"
 #include "game/ColorLib.h"
-#include "game/defColours.h"
-#include "game/defSprites.h"
+#include "tables/defColours.h"
+#include "tables/defSprites.h"
 #include "game/libMaths.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include "core/sysRound.h"
 #include "data/sysResources.h"
 #include "game/ColorLib.h"
-#include "game/defColours.h"
-#include "game/defLevels.h"
-#include "game/defSprites.h"
+#include "tables/defColours.h"
+#include "tables/defLevels.h"
+#include "tables/defSprites.h"
 #include "render/rndItems.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
 #include "data/sysResources.h"
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 
 namespace {
 

@@ -77,7 +77,7 @@ class TobjBase : public TsysEventComponent {
   std::int32_t Index = 0;
   std::int32_t Group;
   std::int32_t ObjType;
-  // Drawn fields: a change marks the scene changed (render/rndDrawn.h).
+  // Drawn fields: a change marks the scene changed (core/rndDrawn.h).
   TDrawn<bool> Visible = true;
   TDrawn<std::uint8_t> Space = csWorld;
   TDrawn<double> X;

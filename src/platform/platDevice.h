@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "render/rndDevice.h"
+#include "core/rndDevice.h"
 
 class TplatWindow;
 

@@ -9,7 +9,7 @@
 
 #include "core/modTimer.h"
 #include "core/sysModule.h"
-#include "render/rndDevice.h"
+#include "core/rndDevice.h"
 
 class TsysInterface;
 class TrndGfx;

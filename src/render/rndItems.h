@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "render/rndDevice.h"
-#include "render/rndDrawn.h"
+#include "core/rndDevice.h"
+#include "core/rndDrawn.h"
 
 class TobjBase;
 class TsysResources;

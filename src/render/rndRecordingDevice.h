@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "render/rndDevice.h"
+#include "core/rndDevice.h"
 
 struct TRecordedQuad {
   TTextureId Texture = 0;

@@ -1,7 +1,7 @@
 #include "screens/frmArcade.h"
 
 #include "data/sysResources.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"

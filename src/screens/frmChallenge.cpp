@@ -1,8 +1,8 @@
 #include "screens/frmChallenge.h"
 
 #include "data/sysResources.h"
-#include "game/defChallenges.h"
-#include "game/defLevels.h"
+#include "tables/defChallenges.h"
+#include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objHintLabelButton.h"

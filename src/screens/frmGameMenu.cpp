@@ -1,7 +1,7 @@
 #include "screens/frmGameMenu.h"
 
 #include "data/sysResources.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "data/sysResources.h"
-#include "game/defChallenges.h"
-#include "game/defLevels.h"
-#include "game/defSprites.h"
+#include "tables/defChallenges.h"
+#include "tables/defLevels.h"
+#include "tables/defSprites.h"
 #include "game/libMissions.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"

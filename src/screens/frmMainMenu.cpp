@@ -3,7 +3,7 @@
 #include <string>
 
 #include "data/sysResources.h"
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"

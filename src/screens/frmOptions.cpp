@@ -2,7 +2,7 @@
 
 #include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
-#include "game/defColours.h"
+#include "tables/defColours.h"
 #include "objects/objButton.h"
 #include "objects/objCheckBox.h"
 #include "objects/objLabel.h"

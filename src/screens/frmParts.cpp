@@ -1,6 +1,6 @@
 #include "screens/frmParts.h"
 
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"

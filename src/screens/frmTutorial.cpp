@@ -1,8 +1,8 @@
 #include "screens/frmTutorial.h"
 
 #include "data/sysResources.h"
-#include "game/defLevels.h"
-#include "game/defSprites.h"
+#include "tables/defLevels.h"
+#include "tables/defSprites.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "data/sysRecords.h"
-#include "game/defTitles.h"
+#include "tables/defTitles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TScoreTables tables;

@@ -7,7 +7,7 @@
 #include "artDraw.h"
 #include "artMonster.h"
 #include "game/ColorLib.h"
-#include "game/defColours.h"
+#include "tables/defColours.h"
 #include "genArt.h"
 #include "genBackdrops.h"
 

@@ -6,7 +6,7 @@
 
 #include "artMonster.h"
 #include "game/ColorLib.h"
-#include "game/defColours.h"
+#include "tables/defColours.h"
 #include "genArt.h"
 #include "genBoards.h"
 

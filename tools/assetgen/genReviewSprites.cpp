@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "game/ColorLib.h"
-#include "game/defColours.h"
-#include "game/defSprites.h"
+#include "tables/defColours.h"
+#include "tables/defSprites.h"
 #include "game/libMaths.h"
 #include "genGameOver.h"
 #include "genReview.h"

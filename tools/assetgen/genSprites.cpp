@@ -8,7 +8,7 @@
 
 #include "artCreature.h"
 #include "artIcons.h"
-#include "game/defSprites.h"
+#include "tables/defSprites.h"
 #include "genArt.h"
 
 using namespace art;

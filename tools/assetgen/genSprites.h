@@ -1,6 +1,6 @@
 #pragma once
 // The sprite set (data/sprites.asdb): every picture of the game board and its
-// HUD, in the image order of the game's table (game/defSprites.h).
+// HUD, in the image order of the game's table (tables/defSprites.h).
 #include <vector>
 
 #include "data/sysImages.h"

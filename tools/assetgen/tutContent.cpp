@@ -8,8 +8,8 @@
 #include "artDraw.h"
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
-#include "game/defLevels.h"
-#include "game/defPowerUps.h"
+#include "tables/defLevels.h"
+#include "tables/defPowerUps.h"
 #include "game/objMonster.h"
 
 const char* const KeptEquals = "\xC2\xA0=\xC2\xA0";

@@ -1,9 +1,9 @@
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "game/defColours.h"
+#include "tables/defColours.h"
 
 namespace {
 

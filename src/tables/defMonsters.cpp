@@ -1,4 +1,4 @@
-#include "game/defMonsters.h"
+#include "tables/defMonsters.h"
 
 const std::array<const char*, 10> MonsterNames = {
     "Frankencosine", "Sigmoid Floyd", "Draculogarithm", "Geozilla",     "Mathsotaur",

@@ -1,6 +1,6 @@
-#include "game/defColours.h"
+#include "tables/defColours.h"
 
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 
 const std::array<std::uint32_t, 5> ColourBlindQuadrants = {
     0xFFFFFF,  // the axes

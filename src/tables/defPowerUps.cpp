@@ -1,4 +1,4 @@
-#include "game/defPowerUps.h"
+#include "tables/defPowerUps.h"
 
 const std::array<TPowerUp, 7> PowerUpTable = {{
     {"Zorbex Doom Device", "Zorbex Doom Device", 0},

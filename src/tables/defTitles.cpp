@@ -1,4 +1,4 @@
-#include "game/defTitles.h"
+#include "tables/defTitles.h"
 
 const std::array<TTitle, 14> Titles = {{
     {"Absolute Zero", {1500, 2000, 3000, 5000, 1500, 3500, 7500, 10500, 2400, 5900, 10000, 17500}},

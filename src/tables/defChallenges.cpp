@@ -1,6 +1,6 @@
-#include "game/defChallenges.h"
+#include "tables/defChallenges.h"
 
-#include "game/defLevels.h"
+#include "tables/defLevels.h"
 
 namespace {
 
