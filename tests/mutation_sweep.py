@@ -19,6 +19,7 @@ file it changes (the tests themselves run in under 10 s): the whole list took
 long plays, and a hang waits out --timeout. Not run by CI.
 """
 import argparse
+import glob
 import os
 import shutil
 import subprocess
@@ -27,8 +28,10 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
-G = "src/game/frmGame.cpp"
-H = "src/game/frmGameHud.cpp"
+# The game screen's units: a break names the family, and applies in the one unit
+# that holds its text.
+G = "src/game/frmGame*.cpp"
+H = G
 O = "src/screens/frmGameOver.cpp"
 P = "src/game/objGridPoint.cpp"
 A = "src/game/modAI.cpp"
@@ -40,7 +43,8 @@ F = "src/game/frmGame.h"
 R = "src/screens/frmArcade.cpp"
 T = "src/screens/frmChallenge.cpp"
 
-# (name, file, text, replacement): the text must occur exactly once in the file.
+# (name, file, text, replacement): the text must occur exactly once in the file
+# (or, for a pattern, once in all its files together).
 BREAKS = [
     # tables
     ("table/quadrant combos from 4", L, "{0, 2, 3, 4, 5}, 5, 90,", "{0, 2, 3, 4, 5}, 4, 90,"),
@@ -98,7 +102,7 @@ BREAKS = [
     ("kills/total not counted", G, "  ++res.LevelKills;\n  ++res.TotalKills;\n", "  ++res.LevelKills;\n"),
     ("kills/escape counts as kill", G, "if (value != 1) return;", "if (value < 0) return;"),
     ("doom/charged by power kills", G, "if (!byPower && res.DoomCharge < DoomFull)", "if (res.DoomCharge < DoomFull)"),
-    ("doom/charge step 4", G, "DoomStep = 5;", "DoomStep = 4;"),
+    ("doom/charge step 4", F, "DoomStep = 5;", "DoomStep = 4;"),
     ("doom/fires half charged", G, "res.DoomCharge != DoomFull) return;", "res.DoomCharge < DoomFull / 2) return;"),
     ("doom/charge kept after firing", G, "  res.DoomCharge = 0;\n  UpdateHud();\n", "  UpdateHud();\n"),
     # level flow
@@ -324,18 +328,21 @@ def main():
     # One tree: the compile flags name the build folder, so a second tree could reuse no test object.
     tree = Tree(args.at or "now", args.scratch + "/now", args.at, log, args.timeout)
     tree.sync()
-    def applies(path, old):
-        full = os.path.join(tree.folder, path)
-        return os.path.exists(full) and open(full).read().count(old) == 1
+    def resolve(path, old):
+        """The one file of the pattern that holds the text once, or None."""
+        holding = [f for f in sorted(glob.glob(os.path.join(tree.folder, path))) if old in open(f).read()]
+        if len(holding) != 1 or open(holding[0]).read().count(old) != 1:
+            return None
+        return os.path.relpath(holding[0], tree.folder)
 
-    bad = [name for name, path, old, new in chosen if not applies(path, old)]
+    bad = [name for name, path, old, new in chosen if resolve(path, old) is None]
     if bad and not args.at:
         print("\n".join(f"{name}: its text is not found once in the tree" for name in bad))
         return 2
     # An older commit may not have the code a break changes yet: those are skipped and named.
     for name in bad:
         print(f"{'n/a':9} {name}: not in the code of {args.at}", flush=True)
-    chosen = [b for b in chosen if b[0] not in bad]
+    chosen = [(name, resolve(path, old), old, new) for name, path, old, new in chosen if name not in bad]
     # Test sets: this tree's tests/, and the other commit's written over them in turn.
     sets = [(tree.label, {})]
     if args.compare:

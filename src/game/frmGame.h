@@ -3,10 +3,15 @@
 // the resources, builds the board, spawns the monsters, turns the monster
 // director's verdicts into score, combos, lives, level progress and power-ups,
 // runs the challenge clock and goal, and hands over to the game-over screen or
-// the in-game menu. The rules live in frmGame.cpp; the HUD strip left of the
-// board (score, level, lives, combos, the Doom Device, help, power-up buttons
-// and the challenge text) in frmGameHud.cpp; play by keys (the board cursor,
-// pause, help) in frmGameKeys.cpp.
+// the in-game menu. Its units, by concern:
+//   frmGame.cpp          building and freeing the screen, the frame, the events
+//   frmGameBoard.cpp     setting a game or level up, the board, spawning
+//   frmGameScoring.cpp   points, combos, kills, lives, level complete and level-up
+//   frmGamePowerUps.cpp  power-ups awarded and used, the Doom Device, answer lines
+//   frmGameChallenge.cpp a challenge's goal, target and clock
+//   frmGameHud.cpp       the HUD strip left of the board and the challenge text
+//   frmGameKeys.cpp      play by keys: the board cursor, pause, help
+//   frmGameLabels.cpp    the monsters' questions kept apart and on the board
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -56,8 +61,9 @@ class TfrmGame : public TsysForm {
   void UsePowerUp(std::int32_t row);
   void ShowMissionHelp();
 
-  // --- display (frmGameHud.cpp) ---
+  // --- display (frmGameHud.cpp, frmGamePowerUps.cpp, frmGameChallenge.cpp) ---
   void UpdateHud();
+  // A new power-up button, entering at the left edge.
   void AwardPowerUp();
   // Slides the power-up buttons toward their places, every frame while playing.
   void LayoutPowerUps();
@@ -118,6 +124,7 @@ class TfrmGame : public TsysForm {
 
   static constexpr std::int32_t MaxPowerUps = 5;
   static constexpr std::int32_t StartLives = 5;
+  static constexpr double HudLayer = 7;  // the HUD and its buttons' drawing layer
 
   // The HUD objects (all in the screen's group, drawn in screen space).
   struct THud {
@@ -167,6 +174,12 @@ class TfrmGame : public TsysForm {
   TobjEffect* RisingText(const std::string& text, std::int32_t w, std::int32_t h, double x, double y);
   void DeleteType(std::int32_t type);
   void UseLevel();
+
+  // Shared by the rules' units.
+  static constexpr std::int32_t DoomStep = 5;  // Doom Device charge per kill
+  static constexpr std::int32_t DoomFull = 100;
+  static constexpr std::int32_t TextColour = 7;  // white rising texts and rings
+  static constexpr std::int32_t AnswerLineFade = 10;  // frames an answer line fades out over
 
   bool Building = false;
   // What the HUD texts show now, so that a text is laid out only when it changes.

@@ -1,5 +1,6 @@
-// The display side of the game screen: the HUD strip left of the board, the
-// power-up buttons and the challenge text.
+// The display side of the game screen: the HUD strip left of the board (score,
+// level, lives, combos, the Doom Device's bar, the round buttons) and the
+// challenge text.
 #include <algorithm>
 
 #include "core/sysRandom.h"
@@ -19,7 +20,7 @@
 namespace {
 
 constexpr double PanelLayer = 6;
-constexpr double HudLayer = 7;
+constexpr double HudLayer = TfrmGame::HudLayer;
 constexpr std::uint32_t White = 0xFFFFFF;
 // Where things sit in the 256-pixel strip; one column read from top to bottom.
 constexpr double ScoreLabelY = 74;
@@ -34,13 +35,6 @@ constexpr double DoomLabelY = 290;
 constexpr double DoomBarY = 306;
 constexpr double RoundButtonsY = 366;
 constexpr std::int32_t RoundButtonSize = 64;
-constexpr double PowerUpY = Sprite::HudSlotY;
-constexpr double PowerUpStart = -48;
-// The first (rightmost) button's place: five buttons fit the panel's tray.
-constexpr double PowerUpRest = Sprite::HudFirstSlotX;
-constexpr double PowerUpGapX = Sprite::HudSlotPitch;
-constexpr double PowerUpSlide = 6;
-constexpr std::int32_t PowerUpSize = Sprite::HudSlotSize;
 constexpr std::int32_t LifeFade = 8;
 constexpr std::int32_t ChallengeWidth = 266;
 // Until the art gives these pictures their second pattern.
@@ -80,8 +74,6 @@ TobjPushButton* RoundButton(TsysObjects* objects, std::int32_t group, double x, 
   b->HintEnabled = true;
   return b;
 }
-
-std::string Digits2(std::int32_t v) { return (v <= 9 ? "0" : "") + std::to_string(v); }
 
 }  // namespace
 
@@ -248,80 +240,4 @@ void TfrmGame::StepHud() {
   }
   if (Hud.HelpButton != nullptr && Hud.HelpButton->Visible)
     Hud.HelpButton->MainItem->SetPattern(Hud.HelpButton->Hovered ? ButtonLit : ButtonNormal);
-}
-
-std::string TfrmGame::ClockText(std::int32_t framesLeft, std::int32_t score, std::int32_t target) {
-  const std::int32_t minutes = framesLeft / 3600;
-  const std::int32_t seconds = (framesLeft / 60) % 60;
-  return "SCORE: " + std::to_string(score) + " OF " + std::to_string(target) + "<r>TIME LEFT: " +
-         std::to_string(minutes) + ":" + Digits2(seconds);
-}
-
-std::uint32_t TfrmGame::ClockColour(std::int32_t framesLeft) {
-  const std::int32_t minutes = framesLeft / 3600;
-  const std::int32_t seconds = (framesLeft / 60) % 60;
-  if (minutes > 0) return 0xFFFFFF;
-  if (seconds <= 10) return ClockRed;
-  if (seconds <= 30) return ClockOrange;
-  return ClockAmber;
-}
-
-void TfrmGame::ShowClock() {
-  const TsysResources& res = *Resources();
-  SetChallengeText(ClockText(res.ChallengeTimeLeft, res.Score, TargetOfChallenge()),
-                   ClockColour(res.ChallengeTimeLeft));
-}
-
-void TfrmGame::AwardPowerUp() {
-  const TsysResources& res = *Resources();
-  std::vector<std::int32_t> rows;
-  for (std::int32_t r = 2; r < PowerUpCount; ++r) {
-    if (!res.Level.PowerUpAllowed[r]) continue;
-    // Quadrant Blitz has nothing to hit in Define the Line: no button for it there.
-    if (r == 5 && res.Level.GameType == GameType::DefineTheLine) continue;
-    rows.push_back(r);
-  }
-  if (rows.empty()) return;
-  const std::int32_t r = rows[static_cast<std::size_t>(Random(static_cast<std::int32_t>(rows.size())))];
-  const TPowerUp& power = PowerUpTable[static_cast<std::size_t>(r)];
-  auto* b = Objects()->Create<TobjPushButton>(Group, otPushButton, PowerUpStart, PowerUpY, HudLayer, PowerUpSize,
-                                              PowerUpSize);
-  if (b == nullptr) return;
-  b->SetHighlightPicture(Sprite::Set, Sprite::PushHighlight, 0, TTexCoord{});
-  TTexCoord icon;
-  icon.Pattern = power.IconFrame;  // the coordinates' own pattern is the one shown
-  b->SetPicture(Sprite::Set, Sprite::PowerUps, power.IconFrame, icon);
-  b->SetIcon(Sprite::Set, Sprite::PowerUps, Sprite::PowerUpGlow, PowerUpSize, PowerUpSize);
-  b->MainItem->SetColor(White);
-  b->Icon->SetColorAlpha(White, 32);
-  b->Icon->Visible = true;
-  b->SetAction(ekGame, 27, r, 0);
-  // The hint box opens above the button, inside the strip at the place it comes to rest.
-  const double rest = PowerUpRest - PowerUpGapX * static_cast<double>(PowerUpButtons.size());
-  b->SetHint(std::clamp(-76.0, 4 - rest, 252 - 200 - rest), -106, TPointI{200, 100});
-  b->HintText->SetMarkUpAt(std::string("<b>") + power.Name + "</b><r><r>" + power.Description, 8, false, false, true,
-                           false, false, TPointD{12, 12});
-  b->HintEnabled = true;
-  b->SetEnabled(false);
-  PowerUpButtons.push_back(b);
-}
-
-void TfrmGame::LayoutPowerUps() {
-  for (std::size_t i = 0; i < PowerUpButtons.size(); ++i) {
-    TobjPushButton* b = PowerUpButtons[i];
-    b->MainItem->SetAlpha(255);
-    b->Icon->SetAlpha(64);
-    b->Icon->Visible = !b->Shrinking;
-    const bool clickable = b->X >= 0;
-    if (clickable != b->Enabled) b->SetEnabled(clickable);
-    double limit = PowerUpRest - PowerUpGapX * static_cast<double>(i);
-    if (i > 0) limit = std::min(limit, PowerUpButtons[i - 1]->X - PowerUpGapX);
-    if (b->X < limit) b->X = std::min(b->X + PowerUpSlide, limit);
-  }
-}
-
-void TfrmGame::PressPowerUpSlot(std::int32_t index) {
-  if (index < 0 || index >= static_cast<std::int32_t>(PowerUpButtons.size())) return;
-  TobjPushButton* b = PowerUpButtons[static_cast<std::size_t>(index)];
-  if (!b->Shrinking) b->Press();
 }
