@@ -7,7 +7,7 @@
 #include <set>
 
 #include "archiveSupport.h"
-#include "genGameOver.h"
+#include "pages/genGameOver.h"
 
 namespace {
 

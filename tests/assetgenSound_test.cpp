@@ -5,11 +5,11 @@
 #include <map>
 
 #include "data/sysFiles.h"
-#include "genSounds.h"
-#include "music.h"
+#include "sound/genSounds.h"
+#include "sound/music.h"
 #include "sound/modSound.h"
 #include "sound/sndWaveBank.h"
-#include "synth.h"
+#include "sound/synth.h"
 
 namespace {
 

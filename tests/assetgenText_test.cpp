@@ -2,7 +2,7 @@
 // given, and highlighted words stand out.
 #include <gtest/gtest.h>
 
-#include "artKit.h"
+#include "kit/artKit.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "data/sysResources.h"
 #include "tables/defSprites.h"
 #include "genArt.h"
-#include "sheetLayout.h"
+#include "kit/sheetLayout.h"
 #include "testSupport.h"
 
 namespace {

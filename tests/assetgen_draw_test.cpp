@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numeric>
 
-#include "artDraw.h"
+#include "kit/artDraw.h"
 #include "data/sysImages.h"
-#include "genReview.h"
+#include "review/genReview.h"
 
 namespace {
 

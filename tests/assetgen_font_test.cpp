@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "genFont.h"
+#include "pictures/genFont.h"
 #include "render/rndItems.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "artDraw.h"
-#include "genIcons.h"
+#include "kit/artDraw.h"
+#include "pictures/genIcons.h"
 #include "testSupport.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <set>
 
-#include "artMonster.h"
+#include "pictures/artMonster.h"
 #include "genArt.h"
-#include "genChallenge.h"
-#include "genReview.h"
-#include "genWidgets.h"
-#include "sheetLayout.h"
+#include "pictures/genChallenge.h"
+#include "review/genReview.h"
+#include "pictures/genWidgets.h"
+#include "kit/sheetLayout.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include "tables/defColours.h"
 #include "tables/defLevels.h"
 #include "genArt.h"
-#include "genBoards.h"
-#include "genChallenge.h"
-#include "genGameOver.h"
-#include "genTutorials.h"
-#include "sheetLayout.h"
+#include "kit/genBoards.h"
+#include "pictures/genChallenge.h"
+#include "pages/genGameOver.h"
+#include "pages/genTutorials.h"
+#include "kit/sheetLayout.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <set>
 #include <string>
 
-#include "genChallenge.h"
-#include "genWidgets.h"
-#include "sheetLayout.h"
+#include "pictures/genChallenge.h"
+#include "pictures/genWidgets.h"
+#include "kit/sheetLayout.h"
 
 namespace {
 

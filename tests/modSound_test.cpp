@@ -11,10 +11,10 @@
 #include "core/sysRandom.h"
 #include "data/sysFiles.h"
 #include "data/sysResources.h"
-#include "genWaveBank.h"
+#include "sound/genWaveBank.h"
 #include "objects/sysInterface.h"
 #include "sndFakeAudio.h"
-#include "synth.h"
+#include "sound/synth.h"
 #include "testSupport.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "objects/objSheet.h"
 #include "screens/frmChallenge.h"
-#include "sheetLayout.h"
+#include "kit/sheetLayout.h"
 
 namespace {
 

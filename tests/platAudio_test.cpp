@@ -11,10 +11,10 @@
 #include "core/sysEventHandler.h"
 #include "core/sysRandom.h"
 #include "data/sysResources.h"
-#include "music.h"
+#include "sound/music.h"
 #include "objects/sysInterface.h"
 #include "sound/modSound.h"
-#include "synth.h"
+#include "sound/synth.h"
 #include "testSupport.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "data/sysFiles.h"
-#include "genWaveBank.h"
+#include "sound/genWaveBank.h"
 #include "sndFakeAudio.h"
-#include "synth.h"
+#include "sound/synth.h"
 #include "testSupport.h"
 
 namespace {

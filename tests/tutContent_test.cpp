@@ -1,7 +1,7 @@
 // The tutorial pages teach what their level asks: each worked example comes
 // from the level's own row, is read back from its label the way a player reads
 // it, and is checked with the game's maths helpers.
-#include "tutContent.h"
+#include "pages/tutContent.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "tables/defLevels.h"
 #include "tables/defPowerUps.h"
 #include "game/libMaths.h"
-#include "genTutorials.h"
+#include "pages/genTutorials.h"
 #include "lineLabelText.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "data/sysImages.h"
-#include "diagramMarks.h"
+#include "kit/diagramMarks.h"
 
 // A plain white square (answer lines, quadrant cells and other flat pieces).
 TImage WhitePicture(const std::string& name, int size);

@@ -3,10 +3,10 @@
 #include "assetgen.h"
 #include "data/ASDbWriter.h"
 #include "genArt.h"
-#include "genReview.h"
-#include "genGameOver.h"
-#include "genSprites.h"
-#include "genTutorials.h"
+#include "review/genReview.h"
+#include "pages/genGameOver.h"
+#include "pictures/genSprites.h"
+#include "pages/genTutorials.h"
 
 namespace {
 

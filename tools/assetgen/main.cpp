@@ -9,7 +9,7 @@
 #include <string>
 
 #include "assetgen.h"
-#include "genIcons.h"
+#include "pictures/genIcons.h"
 
 namespace {
 
