@@ -99,7 +99,7 @@ TEST_F(OptionsFileTest, ASwitchOutOfRangeIsResetLoggedAndWrittenBack) {
   EXPECT_EQ(res->Options.ColourBlindPalette, 0);
   EXPECT_EQ(res->Options.LargeLabels, 1) << "the other switch is kept";
   EXPECT_EQ(Bytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
-  EXPECT_NE(log.find("Options.ini: a switch outside 0..1 was reset"), std::string::npos) << log;
+  EXPECT_NE(log.find("Options.ini: 1 value outside its range was replaced by its default"), std::string::npos) << log;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "core/sysLog.h"
 #include "data/sysResources.h"
 
 const char* const OptionsFile = "Options.ini";
@@ -37,27 +36,16 @@ bool DecodeOptions(const std::uint8_t* p, std::size_t size, TOptionsRecord& o, T
 // The resources' side: read as the settings are read.
 
 void TsysResources::ReadOptions() {
-  std::vector<std::uint8_t> bytes;
-  bool fromSaveFolder = true;
-  std::size_t fileSize = 0;
-  const TFileRead read = ReadSaveFile(OptionsFile, bytes, OptionsRecordSize, fromSaveFolder, fileSize);
-  Options = TOptionsRecord{};
-  if (read == TFileRead::Forbidden) {
-    KeepUnread(OptionsFile, "changed options");
-    return;
-  }
-  TDecodeNotes notes;
-  if (read == TFileRead::Read && DecodeOptions(bytes.data(), bytes.size(), Options, notes)) {
-    if (notes.Repaired > 0) LogLine(std::string(OptionsFile) + ": a switch outside 0..1 was reset");
-    if (notes.Repaired > 0 || !fromSaveFolder) SaveOptions(Options);
-    return;
-  }
-  Options = TOptionsRecord{};
   // A missing file is the first run since these options came: the defaults,
   // written only when the player changes one.
-  if (read == TFileRead::Missing) return;
-  if (SetAsideBadRecord(OptionsFile, read, fileSize, fromSaveFolder, "options record",
-                        "the colour and question options are back to how the game starts"))
+  const TRecordFile file{OptionsFile, OptionsRecordSize, "options record",
+                         "the colour and question options are back to how the game starts", false};
+  if (ReadRecordFile(
+          file,
+          [this](const std::vector<std::uint8_t>& bytes, TDecodeNotes& notes) {
+            return DecodeOptions(bytes.data(), bytes.size(), Options, notes);
+          },
+          [this] { Options = TOptionsRecord{}; }))
     SaveOptions(Options);
 }
 

@@ -200,29 +200,42 @@ bool TsysResources::SetAsideBadRecord(const std::string& name, TFileRead read, s
   return !aside.empty();
 }
 
-void TsysResources::ReadSettings() {
+bool TsysResources::ReadRecordFile(
+    const TRecordFile& file, const std::function<bool(const std::vector<std::uint8_t>&, TDecodeNotes&)>& decode,
+    const std::function<void()>& reset) {
   std::vector<std::uint8_t> bytes;
   bool fromSaveFolder = true;
   std::size_t fileSize = 0;
-  const TFileRead read = ReadSaveFile(SettingsFile, bytes, SettingsRecordSize, fromSaveFolder, fileSize);
+  const TFileRead read = ReadSaveFile(file.Name, bytes, file.Size, fromSaveFolder, fileSize);
   TDecodeNotes notes;
   if (read == TFileRead::Forbidden) {
-    Settings = TSettingsRecord{};
-    KeepUnread(SettingsFile, "changed options");
-    return;
+    reset();
+    KeepUnread(file.Name, "changed options");
+    return false;
   }
-  if (read == TFileRead::Read && DecodeSettings(bytes.data(), bytes.size(), Settings, notes)) {
-    if (notes.Repaired > 0)
-      LogLine(std::string(SettingsFile) + ": " + std::to_string(notes.Repaired) +
+  if (read == TFileRead::Read && decode(bytes, notes)) {
+    if (notes.Repaired == 1) LogLine(std::string(file.Name) + ": 1 value outside its range was replaced by its default");
+    if (notes.Repaired > 1)
+      LogLine(std::string(file.Name) + ": " + std::to_string(notes.Repaired) +
               " values outside their ranges were replaced by their defaults");
-    if (notes.Repaired > 0 || !fromSaveFolder) SaveSettings(Settings);
-    return;
+    return notes.Repaired > 0 || !fromSaveFolder;
   }
-  // Missing, empty, short or unreadable: the defaults, written at once unless
-  // a damaged file could not be moved out of the way.
-  Settings = TSettingsRecord{};
-  if (SetAsideBadRecord(SettingsFile, read, fileSize, fromSaveFolder, "settings record",
-                        "the options are back to how the game starts"))
+  // Missing, empty, short or unreadable: the defaults, written unless a
+  // damaged file could not be moved out of the way.
+  reset();
+  if (read == TFileRead::Missing && !file.WriteWhenMissing) return false;
+  return SetAsideBadRecord(file.Name, read, fileSize, fromSaveFolder, file.Record, file.Kept);
+}
+
+void TsysResources::ReadSettings() {
+  const TRecordFile file{SettingsFile, SettingsRecordSize, "settings record",
+                         "the options are back to how the game starts", true};
+  if (ReadRecordFile(
+          file,
+          [this](const std::vector<std::uint8_t>& bytes, TDecodeNotes& notes) {
+            return DecodeSettings(bytes.data(), bytes.size(), Settings, notes);
+          },
+          [this] { Settings = TSettingsRecord{}; }))
     SaveSettings(Settings);
 }
 

@@ -2,6 +2,7 @@
 // The one store of persistent and shared state: settings, profiles, high scores,
 // the state of the game being played, the image sets and the render targets.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -184,6 +185,21 @@ class TsysResources {
   void KeepUnread(const std::string& name, const std::string& lost);
   // Tells the player that a damaged save file was kept aside and what was kept.
   void NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept);
+  // A save file of one fixed-size record (settings, options) and what its reader says.
+  struct TRecordFile {
+    const char* Name;
+    std::size_t Size;
+    const char* Record;  // "settings record": named when the file is too short
+    const char* Kept;    // what the player keeps when the file is set aside
+    bool WriteWhenMissing;  // a first run writes the defaults at once
+  };
+  // Reads a one-record file: decode fills the record and counts its repairs;
+  // on a file that cannot be decoded, reset gives the defaults and the file is
+  // set aside. True when the record should be written back: repaired, read from
+  // the data folder, or set aside. A file that may not be read is kept unread.
+  bool ReadRecordFile(const TRecordFile& file,
+                      const std::function<bool(const std::vector<std::uint8_t>&, TDecodeNotes&)>& decode,
+                      const std::function<void()>& reset);
   // A one-record file that could not be decoded: moved aside (and told) when
   // it holds something. False when it could not be moved, so it is not written over.
   bool SetAsideBadRecord(const std::string& name, TFileRead read, std::size_t fileSize, bool fromSaveFolder,
