@@ -387,8 +387,6 @@ TEST_F(GraphicsTest, SystemEventsRenderPresentAndMinimise) {
   Bus.Unregister(Graphics.get());
 }
 
-}  // namespace
-
 TEST_F(GraphicsTest, ASmallChangeIsDrawnInItsAreaAloneAndALargeOneWhole) {
   Device->KeepsScene = true;
   TobjBase* back = Picture(0, 0, 1024, 768, true);
@@ -449,3 +447,5 @@ TEST_F(GraphicsTest, AQuadWhoseTargetWasPaintedAgainIsInTheChangedArea) {
   ASSERT_EQ(scene.size(), 1u);
   EXPECT_EQ(scene[0].Texture, t->Target);
 }
+
+}  // namespace

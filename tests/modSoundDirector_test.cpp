@@ -46,8 +46,6 @@ class SoundInDirector : public ::testing::Test {
   std::unique_ptr<TmodScripting> Director;
 };
 
-}  // namespace
-
 TEST_F(SoundInDirector, TheSoundModuleComesBetweenTheObjectManagerAndTheGraphicsModule) {
   TMessageCatcher boxes;
   std::filesystem::create_directories(Dir.File("data"));
@@ -110,3 +108,5 @@ TEST_F(SoundInDirector, WithoutAnAudioFactoryTheGameRunsSilentWithoutAMessage) {
   EXPECT_FALSE(Director->Sound->IsReady());
   for (const auto& m : boxes.Messages) EXPECT_NE(m.first, "No Sound :(");
 }
+
+}  // namespace

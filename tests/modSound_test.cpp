@@ -106,8 +106,6 @@ class SoundModule : public ::testing::Test {
   TsndMusicState MusicState = TsndMusicState::Ready;
 };
 
-}  // namespace
-
 TEST_F(SoundModule, EachEffectCodePlaysItsBankAndTheRightWave) {
   Create();
   ASSERT_TRUE(Sound->IsReady());
@@ -450,3 +448,5 @@ TEST(SoundSystem, PlayReportsBadIndicesAndVolumesAreClamped) {
   system.Stop(9);
   system.SetVolume(9, 10);
 }
+
+}  // namespace

@@ -37,8 +37,6 @@ class MusicArchive : public ::testing::Test {
   TFakeAudio Audio;
 };
 
-}  // namespace
-
 TEST_F(MusicArchive, SoundRecordsLoadInOrderAndTheRestAreSkipped) {
   TASDbWriter writer;
   writer.Add("one.ogg", 0, Bytes("OggS1"));
@@ -151,3 +149,5 @@ TEST_F(MusicArchive, TheBuiltArchiveHoldsFourOggTracksOfOneToTwoMinutes) {
   }
   EXPECT_EQ(sizes.size(), 4u);
 }
+
+}  // namespace

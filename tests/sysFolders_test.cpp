@@ -53,8 +53,6 @@ class Folders : public ::testing::Test {
   TEnvVar HomeVar;
 };
 
-}  // namespace
-
 TEST_F(Folders, ABuildFolderReadsItsDataFolderAndKeepsItsFilesBesideTheProgram) {
   fs::create_directories(Root.File("data"));
   const TsysFolders folders = FindFolders(Root.Path(), "../share/plotfray/data", "");
@@ -147,3 +145,5 @@ TEST(FoldersInDirector, DataComesFromTheDataFolderAndSavesGoToTheSaveFolder) {
   director.reset();
   EXPECT_TRUE(IsEmptyFolder(program.Path()));
 }
+
+}  // namespace

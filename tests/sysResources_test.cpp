@@ -929,8 +929,6 @@ TEST_F(ResourcesTest, SettingTheGeometryKeepsThePatternCountToTheTiles) {
   res->SetImageGeometry(3, 0, TPointSize{1, 1}, TPointSize{1, 1});
 }
 
-}  // namespace
-
 TEST_F(ResourcesTest, ADeferredArchiveReadsEachPictureWhenFirstLookedAtAndAgainAfterARelease) {
   TASDbWriter writer;
   writer.AddImage(Picture("Sheet", 136, 68, 1, 4));
@@ -1035,3 +1033,5 @@ TEST_F(ResourcesTest, EveryFinishedSaveAndEveryFileSetAsideIsToldToTheObserver) 
   EXPECT_TRUE(told.empty()) << "a write that failed stores nothing";
   SetFileChangeObserver(std::move(before));
 }
+
+}  // namespace
