@@ -15,14 +15,17 @@
 
 #include "app/modScripting.h"
 #include "core/sysEventHandler.h"
+#include "core/sysRandom.h"
 #include "data/sysImages.h"
 #include "data/sysRecords.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
+#include "objects/sysScreenIds.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
 #include "render/modInput.h"
+#include "tables/defLevels.h"
 #include "testSupport.h"
 
 class DrawnScreenTest : public ::testing::Test {
@@ -64,6 +67,22 @@ class DrawnScreenTest : public ::testing::Test {
     Res()->SaveSettings(active);
     Director->Input->ButtonUp(0, 500, 400, 0);
     Tick(60);
+  }
+  // A player who has not played yet, as most pictures show.
+  void StartAsNewPlayer() {
+    TProfileRecord p;
+    p.Name = "Ada";
+    StartAs(p);
+  }
+  // A game of the kind, type and difficulty (a challenge's number as its type),
+  // with the random generator seeded from them: the same board every run.
+  void OpenGame(std::int32_t kind, std::int32_t type, std::int32_t difficulty, std::int32_t missionLevel = 1) {
+    RandomSeed(static_cast<std::uint32_t>(kind * 100 + type * 10 + difficulty));
+    Res()->GameKind = kind;
+    Res()->GameType = type;
+    Res()->Difficulty = difficulty;
+    Res()->MissionLevelChoice = kind == GameKind::Mission ? missionLevel : -1;
+    Director->SwitchScreen(sidGame, grArcade, 0);
   }
   bool HaveImage(std::int32_t set, std::int32_t image) {
     TImageSet* s = Res()->ImageSet(set);

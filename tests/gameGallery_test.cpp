@@ -34,18 +34,11 @@ class GameGallery : public DrawnScreenTest {
     if (const char* other = std::getenv("PLOTFRAY_GALLERY_DATA")) DataFolder = other;
     DrawnScreenTest::SetUp();
     if (HasFatalFailure()) return;
-    TProfileRecord p;
-    p.Name = "Ada";
-    StartAs(p);
+    StartAsNewPlayer();
   }
   bool HaveSprites() { return HaveImage(Sprite::Set, Sprite::HudPanel) && HaveImage(Sprite::Set, Sprite::LifeIcon); }
   void Open(std::int32_t kind, std::int32_t type, std::int32_t difficulty, std::int32_t missionLevel = 1) {
-    RandomSeed(static_cast<std::uint32_t>(kind * 100 + type * 10 + difficulty));
-    Res()->GameKind = kind;
-    Res()->GameType = type;
-    Res()->Difficulty = difficulty;
-    Res()->MissionLevelChoice = kind == GameKind::Mission ? missionLevel : -1;
-    Director->SwitchScreen(sidGame, grArcade, 0);
+    OpenGame(kind, type, difficulty, missionLevel);
   }
   // The end card's rounded corners show the board, not the plain panel under
   // the card: each corner looks the same with the card and panel taken away.

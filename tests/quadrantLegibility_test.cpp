@@ -88,19 +88,12 @@ class QuadrantLegibility : public DrawnScreenTest {
   void SetUp() override {
     DrawnScreenTest::SetUp();
     if (HasFatalFailure()) return;
-    TProfileRecord p;
-    p.Name = "Ada";
-    StartAs(p);
+    StartAsNewPlayer();
   }
   bool HaveSprites() { return HaveImage(Sprite::Set, Sprite::QuadrantTiles); }
   // An arcade board with no monster on it, after its fade-in.
   TfrmGame* Board(std::int32_t type) {
-    RandomSeed(7);
-    Res()->GameKind = GameKind::Arcade;
-    Res()->GameType = type;
-    Res()->Difficulty = Difficulty::Medium;
-    Res()->MissionLevelChoice = -1;
-    Director->SwitchScreen(sidGame, grArcade, 0);
+    OpenGame(GameKind::Arcade, type, Difficulty::Medium);
     auto* game = dynamic_cast<TfrmGame*>(Director->Screen(ssGame));
     if (game == nullptr) return nullptr;
     for (double& m : Res()->Level.MaxMonsters) m = 0;
