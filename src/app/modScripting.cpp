@@ -354,6 +354,7 @@ void TmodScripting::HandleEvent(TsysEvent* event) {
 void TmodScripting::ProcessEvents() {
   TsysModule::ProcessEvents();
   if (ReleaseCountdown > 0 && --ReleaseCountdown == 0 && Platform.ReleaseFreeMemory) Platform.ReleaseFreeMemory();
+  if (TsysProgress* log = Interface->Resources->Progress.get()) log->Step();
   if (!LoadingWait) return;
 
   TsysForm* loading = Screens[ssLoading].get();
