@@ -222,7 +222,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
         res->MenuOpen = false;
       }
       for (TScreenSlot slot : {ssLoading, ssProfileCreate, ssProfile, ssMissions, ssOptions, ssCredits, ssGame,
-                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge})
+                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge, ssProgress})
         CloseScreen(slot);
       CreateScreen(ssMainMenu);
       break;
@@ -297,6 +297,9 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidTutorial:
       CreateScreen(ssTutorial);
+      break;
+    case sidProgress:
+      CreateScreen(ssProgress);
       break;
     default:
       break;

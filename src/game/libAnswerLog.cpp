@@ -28,7 +28,7 @@ bool OnLine(const TobjMonster& m, TIntPoint p) {
 
 }  // namespace
 
-std::string QuadrantNumeral(std::int32_t quadrant) {
+std::string QuadrantAnswer(std::int32_t quadrant) {
   static const char* const numerals[5] = {"", "I", "II", "III", "IV"};
   return quadrant >= 1 && quadrant <= 4 ? numerals[quadrant] : "";
 }
@@ -70,7 +70,7 @@ TAnswerRow AnswerOf(const TobjMonster& monster, const TsysResources& res) {
   row.Question = monster.Question;
   switch (row.Game) {
     case GameType::QuickQuadrants:
-      row.Answer = QuadrantNumeral(QuadrantOf(monster.AnswerPoint.X, monster.AnswerPoint.Y));
+      row.Answer = QuadrantAnswer(QuadrantOf(monster.AnswerPoint.X, monster.AnswerPoint.Y));
       break;
     case GameType::WhatsThePoint: row.Answer = Point(monster.AnswerPoint); break;
     default: row.Answer = monster.Question; break;

@@ -13,7 +13,7 @@ class TsysObjects;
 class TsysResources;
 
 // "I".."IV" for quadrant 1..4; "" otherwise.
-std::string QuadrantNumeral(std::int32_t quadrant);
+std::string QuadrantAnswer(std::int32_t quadrant);
 // The line through two distinct grid points, exactly: x=2, y=-1, y=(2/3)x-1/3.
 std::string LineThrough(TIntPoint a, TIntPoint b);
 

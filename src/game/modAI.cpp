@@ -230,7 +230,7 @@ void TmodAI::CheckPoint(TobjGridPoint* point) {
   PostVerdict(kills, sum);
   const TIntPoint given{point->PointX, point->PointY};
   LogAnswers(GameTypeNow() == GameType::QuickQuadrants
-                 ? QuadrantNumeral(QuadrantOf(given.X, given.Y))
+                 ? QuadrantAnswer(QuadrantOf(given.X, given.Y))
                  : "(" + std::to_string(given.X) + "," + std::to_string(given.Y) + ")",
              {given});
   MarkAnswer(Interface->Objects.get(), grGame, ClickedAt(point), kills > 0);
