@@ -205,7 +205,7 @@ std::string HtmlReport(const std::vector<TAnswerRow>& rows, const THtmlReportInf
   std::map<std::string, int> powered;
   for (const TPowerRow& p : info.Powers) powered[p.Profile] += p.Monsters;
 
-  std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+  std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
                      "<title>Plotfray: what each player has learnt</title>\n<style>" +
                      std::string(Style) + "</style>\n</head>\n<body>\n<h1>Plotfray: what each player has learnt</h1>\n";
   html += "<p>" +
