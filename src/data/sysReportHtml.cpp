@@ -85,7 +85,7 @@ std::string SessionBars(const std::vector<TSessionMark>& marks) {
     svg += "<rect x=\"" + Num(x) + "\" y=\"" + Num(38 - h) + "\" width=\"16\" height=\"" + Num(h) +
            "\" fill=\"#2a8cff\"><title>" + std::to_string(marks[i].Right) + " of " + std::to_string(marks[i].All) +
            " right</title></rect>";
-    svg += "<text x=\"" + Num(x + 8) + "\" y=\"48\" font-size=\"9\" text-anchor=\"middle\">" +
+    svg += "<text x=\"" + Num(x + 8) + "\" y=\"48\" font-size=\"7\" text-anchor=\"middle\">" +
            std::to_string(marks[i].Right) + "/" + std::to_string(marks[i].All) + "</text>";
   }
   return svg + "</svg>";
@@ -209,8 +209,11 @@ std::string HtmlReport(const std::vector<TAnswerRow>& rows, const THtmlReportInf
                      "<title>Plotfray: what each player has learnt</title>\n<style>" +
                      std::string(Style) + "</style>\n</head>\n<body>\n<h1>Plotfray: what each player has learnt</h1>\n";
   html += "<p>" +
-          HtmlEscape(Fill(info.Since.empty() ? "Made {0} from {1} answers of {2} players."
-                                             : "Made {0} from {1} answers of {2} players, given on {3} or later.",
+          HtmlEscape(Fill(players.size() == 1
+                              ? (info.Since.empty() ? "Made {0} from {1} answers of one player."
+                                                    : "Made {0} from {1} answers of one player, given on {3} or later.")
+                              : (info.Since.empty() ? "Made {0} from {1} answers of {2} players."
+                                                    : "Made {0} from {1} answers of {2} players, given on {3} or later."),
                           {info.Made, std::to_string(rows.size()), std::to_string(players.size()), info.Since})) +
           "</p>\n";
   if (players.empty()) html += "<p>No answers have been recorded yet.</p>\n";

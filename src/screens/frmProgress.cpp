@@ -111,7 +111,7 @@ void TfrmProgress::BuildScreen() {
   const std::string name = res->GetActiveProfile().Name;
   if (res->Progress) Shown = Summarise(res->Progress->Answers(CodePageToUtf8(name)));
 
-  Panel = frm::Panel(objects, Group, 12, 8, Layer, 1000, 752, 220);
+  Panel = frm::Panel(objects, Group, 12, 8, Layer, 1000, 752, 245);
   Title = frm::Label(objects, Group, 12, 14, Layer, 1000, 36, "PROGRESS", 16, false);
   Summary = frm::Label(objects, Group, 12, 50, Layer, 1000, 24,
                        Fill(Shown.All == 1 ? "{0}: 1 answer in 1 game." : "{0}: {1} answers in {2} games, {3} right.",
