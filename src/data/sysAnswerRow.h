@@ -5,6 +5,10 @@
 #include <ctime>
 #include <string>
 
+// The player's names are kept in the game's single-byte code page; the log and
+// the reports hold UTF-8 (CodePageToUtf8).
+#include "core/sysCodePage.h"
+
 struct TAnswerRow {
   std::string Profile;  // the player's name, UTF-8
   // The game it was given in: a number of the log it came from (a merged
@@ -35,12 +39,6 @@ struct TPowerRow {
   std::string Power;  // "Doom Device", "Quadrant Blitz"
   std::int32_t Monsters = 0;
 };
-
-// The player's names are kept in the game's single-byte code page; the log and
-// the reports hold UTF-8.
-std::string CodePageToUtf8(const std::string& text);
-// Characters the code page lacks become '?'.
-std::string Utf8ToCodePage(const std::string& text);
 
 // The local time of t as ISO 8601 with its offset from UTC.
 std::string IsoLocalTime(std::time_t t);
