@@ -124,9 +124,11 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
     if (folder.back() != '/') folder += '/';
     result.DataFolder = folder;
   }
+  // A name without --report is no report to merge, even after --help.
+  if (result.ReportFile.empty() && !result.ReportInputs.empty())
+    return UsageError(program, "unexpected argument '" + result.ReportInputs[0] + "'");
   if (answer.Action != TsysCommandLine::TAction::Run) return answer;
   if (result.ReportFile.empty()) {
-    if (!result.ReportInputs.empty()) return UsageError(program, "unexpected argument '" + result.ReportInputs[0] + "'");
     if (!result.ReportProfile.empty() || !result.ReportSince.empty())
       return UsageError(program, "--profile and --since go with --report");
     return result;
