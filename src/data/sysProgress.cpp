@@ -191,8 +191,13 @@ bool TsysProgress::OpenConnection(bool readOnly) {
     return false;
   }
   if (tables > 0) {
-    TStatement check(Db, "PRAGMA quick_check(1)");
-    if (!check || check.Step() != SQLITE_ROW || check.ColumnText(0) != "ok") {
+    bool intact = false;
+    {
+      // Ended before a set-aside closes the connection: an open statement keeps it open.
+      TStatement check(Db, "PRAGMA quick_check(1)");
+      intact = check && check.Step() == SQLITE_ROW && check.ColumnText(0) == "ok";
+    }
+    if (!intact) {
       SetAside("fails its integrity check", "{0} was damaged, so the answers recorded before could not be read; a new "
                                             "record of answers starts now. The damaged file is kept as {1}.");
       return CurrentState == TState::Open;
@@ -233,7 +238,8 @@ void TsysProgress::Close() {
   sqlite3_finalize(InsertPower);
   InsertAnswer = nullptr;
   InsertPower = nullptr;
-  if (Db != nullptr) sqlite3_close(Db);
+  // close_v2: a statement still open somewhere frees the connection when it ends.
+  if (Db != nullptr) sqlite3_close_v2(Db);
   Db = nullptr;
 }
 

@@ -75,17 +75,18 @@ std::string Picture(TSkill skill) {
 // says it again, so the chart needs no colour to be read.
 std::string SessionBars(const std::vector<TSessionMark>& marks) {
   if (marks.empty()) return "<span class=\"none\">not played yet</span>";
-  std::string svg = "<svg class=\"bars\" viewBox=\"0 0 200 50\" width=\"200\" height=\"50\" role=\"img\" "
+  // Bars 30 apart: "10/12" under a bar needs about 22 units.
+  std::string svg = "<svg class=\"bars\" viewBox=\"0 0 300 50\" width=\"300\" height=\"50\" role=\"img\" "
                     "aria-label=\"Share right in the last games\">";
   for (std::size_t i = 0; i < marks.size(); ++i) {
     const double share = marks[i].All > 0 ? static_cast<double>(marks[i].Right) / marks[i].All : 0;
     const double h = 36 * share;
-    const double x = 2 + 20 * static_cast<double>(i);
-    svg += "<rect x=\"" + Num(x) + "\" y=\"2\" width=\"16\" height=\"36\" fill=\"none\" stroke=\"#8890a8\"/>";
-    svg += "<rect x=\"" + Num(x) + "\" y=\"" + Num(38 - h) + "\" width=\"16\" height=\"" + Num(h) +
+    const double x = 5 + 30 * static_cast<double>(i);
+    svg += "<rect x=\"" + Num(x) + "\" y=\"2\" width=\"20\" height=\"36\" fill=\"none\" stroke=\"#8890a8\"/>";
+    svg += "<rect x=\"" + Num(x) + "\" y=\"" + Num(38 - h) + "\" width=\"20\" height=\"" + Num(h) +
            "\" fill=\"#2a8cff\"><title>" + std::to_string(marks[i].Right) + " of " + std::to_string(marks[i].All) +
            " right</title></rect>";
-    svg += "<text x=\"" + Num(x + 8) + "\" y=\"48\" font-size=\"7\" text-anchor=\"middle\">" +
+    svg += "<text x=\"" + Num(x + 10) + "\" y=\"48\" font-size=\"8\" text-anchor=\"middle\">" +
            std::to_string(marks[i].Right) + "/" + std::to_string(marks[i].All) + "</text>";
   }
   return svg + "</svg>";
