@@ -1,0 +1,520 @@
+#include "data/sysLevelSet.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <map>
+#include <optional>
+
+#include "core/sysCodePage.h"
+#include "tables/defColours.h"
+#include "tables/defPowerUps.h"
+
+namespace {
+
+constexpr std::size_t TitleMaxChars = 40;
+constexpr std::size_t HelpMaxChars = 400;
+constexpr std::int32_t MissionSpawnInterval = 100;  // frames, as the missions spawn
+constexpr std::int32_t MissionPowerUpScoreStep = 500;
+
+const std::vector<std::string> SetKeys = {"title", "author"};
+const std::vector<std::string> LevelKeys = {"title",    "game",    "range", "quadrants", "questions", "monsters",
+                                            "at-once",  "speed",   "lives", "power-ups", "help"};
+const std::vector<std::string> Sections = {"set", "level"};
+const std::vector<std::string> QuadrantWords = {"axes", "I", "II", "III", "IV"};  // by quadrant index
+const std::vector<std::string> PointKinds = {"plain", "one-sum", "two-sums"};
+const std::vector<std::string> LineKinds = {"flat", "origin", "any"};
+// By power-up row; row 0 is the Doom Device, which a level cannot list.
+const std::vector<std::string> PowerUpWords = {"",           "plane-walls",     "translation-inhibiter", "radial-blast",
+                                               "velocity-bisector", "quadrant-blitz", "functional-analyser"};
+// Speed 3 is the missions' pace; the others are slower or faster by these factors.
+constexpr double SpeedFactor[5] = {0.5, 0.75, 1.0, 1.5, 2.0};
+
+std::string Trim(std::string_view s) {
+  const auto b = s.find_first_not_of(" \t\r");
+  if (b == std::string_view::npos) return "";
+  const auto e = s.find_last_not_of(" \t\r");
+  return std::string(s.substr(b, e - b + 1));
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+std::size_t Distance(const std::string& a, const std::string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+std::string Nearest(const std::string& word, const std::vector<std::string>& known) {
+  std::string best;
+  std::size_t bestDistance = SIZE_MAX;
+  const std::string lower = Lower(word.substr(0, 64));
+  for (const std::string& k : known) {
+    if (k.empty()) continue;
+    const std::size_t d = Distance(lower, Lower(k));
+    if (d < bestDistance) {
+      bestDistance = d;
+      best = k;
+    }
+  }
+  return best;
+}
+
+std::vector<std::string> SplitList(const std::string& value) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  while (start <= value.size()) {
+    const std::size_t comma = std::min(value.find(',', start), value.size());
+    items.push_back(Trim(std::string_view(value).substr(start, comma - start)));
+    start = comma + 1;
+  }
+  return items;
+}
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t n = 0;
+    DecodeUtf8(text.substr(i), n);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::size_t CharCount(const std::string& utf8) {
+  std::size_t n = 0;
+  for (char c : utf8)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// A key's value and the line it was given on.
+struct TEntry {
+  std::string Value;
+  std::int32_t Line = 0;
+};
+
+struct TSection {
+  std::string Name;
+  std::int32_t Line = 0;
+  std::map<std::string, TEntry> Keys;
+};
+
+class TReader {
+ public:
+  std::vector<TLevelFault> Faults;
+
+  void Fault(std::int32_t line, std::string text) { Faults.push_back({line, std::move(text)}); }
+
+  // A whole number within lo..hi; nothing (and a fault) otherwise.
+  std::optional<std::int32_t> Number(const TSection& s, const std::string& key, std::int32_t lo, std::int32_t hi) {
+    const TEntry& e = s.Keys.at(key);
+    const std::string range = std::to_string(lo) + " to " + std::to_string(hi);
+    bool digits = !e.Value.empty() && e.Value.size() <= 9;
+    for (char c : e.Value) digits = digits && c >= '0' && c <= '9';
+    if (!digits) {
+      Fault(e.Line, "'" + key + "' must be a whole number from " + range + ", not '" + e.Value + "'");
+      return std::nullopt;
+    }
+    const std::int32_t n = std::stoi(e.Value);
+    if (n < lo || n > hi) {
+      Fault(e.Line, "'" + key + "' must be from " + range + ", not " + e.Value);
+      return std::nullopt;
+    }
+    return n;
+  }
+
+  // A text the game can draw, of 1..maxChars characters, in its own bytes.
+  std::optional<std::string> Text(const TSection& s, const std::string& key, std::size_t maxChars) {
+    const TEntry& e = s.Keys.at(key);
+    const std::size_t chars = CharCount(e.Value);
+    if (chars > maxChars) {
+      Fault(e.Line, "'" + key + "' is " + std::to_string(chars) + " characters long; at most " +
+                        std::to_string(maxChars) + " fit");
+      return std::nullopt;
+    }
+    std::size_t badAt = 0;
+    std::optional<std::string> bytes = Utf8ToCodePage(e.Value, &badAt);
+    bool control = false;
+    if (bytes)
+      for (char c : *bytes) control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    if (!bytes || control) {
+      std::string bad;
+      if (!bytes) {
+        std::size_t length = 0;
+        DecodeUtf8(std::string_view(e.Value).substr(badAt), length);
+        bad = " such as '" + e.Value.substr(badAt, std::max<std::size_t>(length, 1)) + "'";
+      }
+      Fault(e.Line, "'" + key + "' has a character the game cannot draw" + bad +
+                        "; use letters, digits and common punctuation");
+      return std::nullopt;
+    }
+    return bytes;
+  }
+
+  // The known words of a list, true by index; nothing (and a fault per bad word) otherwise.
+  template <std::size_t N>
+  std::optional<std::array<bool, N>> Words(const TSection& s, const std::string& key,
+                                           const std::vector<std::string>& known, const std::string& whatFits,
+                                           const std::vector<std::string>& otherGame = {},
+                                           const std::string& otherGameName = "") {
+    const TEntry& e = s.Keys.at(key);
+    std::array<bool, N> chosen = {};
+    bool ok = true;
+    for (const std::string& word : SplitList(e.Value)) {
+      if (word.empty()) {
+        Fault(e.Line, "'" + key + "' has an empty item; separate the words by single commas");
+        ok = false;
+        continue;
+      }
+      const auto it = std::find(known.begin(), known.end(), word);
+      if (it != known.end() && !word.empty()) {
+        chosen[static_cast<std::size_t>(it - known.begin())] = true;
+      } else if (std::find(otherGame.begin(), otherGame.end(), word) != otherGame.end()) {
+        Fault(e.Line, "'" + word + "' is a question of the " + otherGameName + " game; this level's '" + key +
+                          "' can be " + whatFits);
+        ok = false;
+      } else {
+        Fault(e.Line, "'" + word + "' is not one of " + whatFits + " (did you mean '" + Nearest(word, known) + "'?)");
+        ok = false;
+      }
+    }
+    if (!ok) return std::nullopt;
+    return chosen;
+  }
+
+  void Require(const TSection& s, const std::string& key, const std::string& what) {
+    if (!s.Keys.count(key)) Fault(s.Line, "this [" + s.Name + "] has no '" + key + "' (" + what + ")");
+  }
+
+  void Forbid(const TSection& s, const std::string& key, const std::string& game) {
+    if (s.Keys.count(key))
+      Fault(s.Keys.at(key).Line, "the " + game + " game has no '" + key + "'; remove this line");
+  }
+
+  std::optional<TSetLevel> Level(const TSection& s);
+  void SetSection(const TSection& s, TLevelSet& set);
+};
+
+void FillRules(TSetLevel& out, std::int32_t gameType, std::int32_t range, const std::array<bool, 5>& quadrants,
+               const std::array<bool, 7>& powerUps, std::int32_t monsters, std::int32_t atOnce, std::int32_t speed) {
+  TLevel& l = out.Rules;
+  l.Name = out.Title;
+  l.GameType = gameType;
+  l.LevelIndex = -1;
+  for (std::size_t q = 0; q < 5; ++q) {
+    l.QuadrantAllowed[q] = quadrants[q];
+    l.QuadrantColour[q] = q == 0 ? NeutralAxisRow : quadrants[q] ? QuadrantColourRow[q] : ClosedQuadrantRow;
+  }
+  bool anyPowerUp = false;
+  for (std::size_t p = 0; p < powerUps.size(); ++p) {
+    l.PowerUpAllowed[p] = powerUps[p];
+    anyPowerUp = anyPowerUp || powerUps[p];
+  }
+  l.BasicComboMin = 5;
+  l.TimeComboMin = 5;
+  l.TimeComboWindow = 800;
+  // The missions of a game type set its pace: speed 3 is their average over
+  // the first four levels.
+  double pace = 0;
+  for (std::int32_t i = 1; i <= 4; ++i) pace += MissionLevel(gameType, i)->BaseSpeed[Difficulty::Medium] / 4;
+  const double factor = SpeedFactor[speed - 1];
+  for (std::int32_t d = 0; d < DifficultyCount; ++d) {
+    l.PowerUpScoreStep[d] = anyPowerUp ? MissionPowerUpScoreStep : 0;
+    l.GridRange[d] = range;
+    l.SpawnInterval[d] = static_cast<std::int32_t>(MissionSpawnInterval / factor + 0.5);
+    l.BaseSpeed[d] = pace * factor;
+    l.SpeedSpread[d] = 0;
+    l.MaxMonsters[d] = atOnce;
+    l.KillsPerLevel[d] = monsters;
+    for (std::size_t k = 0; k < 3; ++k) l.SizeWeights[d][k] = out.QuestionKinds[k] ? 10 : 0;
+  }
+}
+
+std::optional<TSetLevel> TReader::Level(const TSection& s) {
+  const std::size_t before = Faults.size();
+  for (const auto& [key, what] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"title", "a name of up to 40 characters"},
+           {"game", "quadrant, point or line"},
+           {"quadrants", "a list of I, II, III, IV, axes"},
+           {"monsters", "answers to finish the level, 1 to 100"},
+           {"at-once", "monsters on the board at most, 1 to 15"},
+           {"speed", "1 slowest to 5"}})
+    Require(s, key, what);
+
+  TSetLevel out;
+  if (s.Keys.count("title"))
+    if (auto t = Text(s, "title", TitleMaxChars)) out.Title = *t;
+  if (s.Keys.count("help"))
+    if (auto t = Text(s, "help", HelpMaxChars)) out.Help = *t;
+
+  std::int32_t gameType = 0;
+  if (s.Keys.count("game")) {
+    const TEntry& e = s.Keys.at("game");
+    static const std::vector<std::string> games = {"quadrant", "point", "line"};
+    const auto it = std::find(games.begin(), games.end(), e.Value);
+    if (it == games.end())
+      Fault(e.Line, "'game' must be quadrant, point or line, not '" + e.Value + "' (did you mean '" +
+                        Nearest(e.Value, games) + "'?)");
+    else
+      gameType = static_cast<std::int32_t>(it - games.begin()) + GameType::QuickQuadrants;
+  }
+
+  std::int32_t range = 1;  // the quadrant game's board
+  if (gameType == GameType::QuickQuadrants) {
+    Forbid(s, "range", "quadrant");
+    Forbid(s, "questions", "quadrant");
+    out.QuestionKinds[0] = true;
+  } else if (gameType != 0) {
+    const bool point = gameType == GameType::WhatsThePoint;
+    Require(s, "range", "the grid runs from -range to range, 1 to 10");
+    Require(s, "questions", point ? "any of plain, one-sum, two-sums" : "any of flat, origin, any");
+    if (s.Keys.count("range")) range = Number(s, "range", 1, 10).value_or(0);
+    if (s.Keys.count("questions")) {
+      const auto kinds = point ? Words<3>(s, "questions", PointKinds, "plain, one-sum, two-sums", LineKinds, "line")
+                               : Words<3>(s, "questions", LineKinds, "flat, origin, any", PointKinds, "point");
+      if (kinds) std::copy(kinds->begin(), kinds->end(), out.QuestionKinds);
+    }
+  }
+
+  std::array<bool, 5> quadrants = {};
+  if (s.Keys.count("quadrants"))
+    quadrants = Words<5>(s, "quadrants", QuadrantWords, "I, II, III, IV, axes").value_or(quadrants);
+
+  std::array<bool, 7> powerUps = {};
+  if (s.Keys.count("power-ups") && s.Keys.at("power-ups").Value != "none") {
+    if (auto chosen = Words<7>(s, "power-ups", PowerUpWords,
+                               "none or translation-inhibiter, radial-blast, velocity-bisector, quadrant-blitz, "
+                               "functional-analyser")) {
+      // The walls are never handed out as a button; a level promising them
+      // would silently give nothing.
+      if ((*chosen)[1])
+        Fault(s.Keys.at("power-ups").Line, "'plane-walls' is never handed out in a level; remove it from the list");
+      else
+        powerUps = *chosen;
+    }
+  }
+
+  std::int32_t monsters = 0, atOnce = 0, speed = 0;
+  if (s.Keys.count("monsters")) monsters = Number(s, "monsters", 1, 100).value_or(0);
+  if (s.Keys.count("at-once")) atOnce = Number(s, "at-once", 1, 15).value_or(0);
+  if (s.Keys.count("speed")) speed = Number(s, "speed", 1, 5).value_or(0);
+  if (s.Keys.count("lives")) out.Lives = Number(s, "lives", 1, 9).value_or(0);
+
+  if (Faults.size() != before) return std::nullopt;
+  if (!LevelCanAsk(gameType, quadrants.data(), range, out.QuestionKinds)) {
+    std::string why = "no question fits its quadrants";
+    if (gameType == GameType::QuickQuadrants) why = "the quadrant game asks for quadrants I to IV, not the axes";
+    if (gameType == GameType::DefineTheLine)
+      why = "no line of its kinds has two grid points in its quadrants on a range of " + std::to_string(range);
+    Fault(s.Keys.at("quadrants").Line, "this level can never ask a question: " + why);
+    return std::nullopt;
+  }
+  out.Speed = speed;
+  FillRules(out, gameType, range, quadrants, powerUps, monsters, atOnce, speed);
+  return out;
+}
+
+void TReader::SetSection(const TSection& s, TLevelSet& set) {
+  Require(s, "title", "the set's name, up to 40 characters");
+  if (s.Keys.count("title"))
+    if (auto t = Text(s, "title", TitleMaxChars)) set.Title = *t;
+  if (s.Keys.count("author"))
+    if (auto t = Text(s, "author", TitleMaxChars)) set.Author = *t;
+}
+
+// Quadrant index of a point, 0 on the axes.
+std::size_t QuadrantAt(std::int32_t x, std::int32_t y) {
+  if (x == 0 || y == 0) return 0;
+  if (y > 0) return x > 0 ? 1 : 2;
+  return x < 0 ? 3 : 4;
+}
+
+// Grid points within range on y = (num/den)x + b, in the allowed quadrants.
+std::int32_t PointsOnLine(std::int32_t num, std::int32_t den, std::int32_t b, std::int32_t range, const bool q[5]) {
+  std::int32_t n = 0;
+  for (std::int32_t x = -range; x <= range; ++x) {
+    if ((num * x) % den != 0) continue;
+    const std::int32_t y = num * x / den + b;
+    if (y >= -range && y <= range && q[QuadrantAt(x, y)]) ++n;
+  }
+  return n;
+}
+
+// The slopes the monsters ask: whole numbers up to the range, or one over a
+// whole number up to the range, either sign.
+bool SlopedLineFits(std::int32_t range, const bool q[5], bool throughOrigin) {
+  for (std::int32_t k = 1; k <= range; ++k)
+    for (std::int32_t sign : {1, -1})
+      for (auto [num, den] : {std::pair{sign * k, 1}, std::pair{sign, k}})
+        for (std::int32_t b = -range; b <= range; ++b) {
+          if ((b == 0) != throughOrigin) continue;
+          if (PointsOnLine(num, den, b, range, q) >= 2) return true;
+        }
+  return false;
+}
+
+bool FlatLineFits(std::int32_t range, const bool q[5]) {
+  for (std::int32_t a = -range; a <= range; ++a) {
+    std::int32_t across = 0, down = 0;
+    for (std::int32_t t = -range; t <= range; ++t) {
+      across += q[QuadrantAt(t, a)] ? 1 : 0;
+      down += q[QuadrantAt(a, t)] ? 1 : 0;
+    }
+    if (across >= 2 || down >= 2) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool LevelCanAsk(std::int32_t gameType, const bool quadrants[5], std::int32_t range, const bool kinds[3]) {
+  switch (gameType) {
+    case GameType::QuickQuadrants:
+      return quadrants[1] || quadrants[2] || quadrants[3] || quadrants[4];
+    case GameType::WhatsThePoint:
+      if (range < 1 || !(kinds[0] || kinds[1] || kinds[2])) return false;
+      return std::any_of(quadrants, quadrants + 5, [](bool b) { return b; });
+    case GameType::DefineTheLine:
+      if (range < 1) return false;
+      return (kinds[0] && FlatLineFits(range, quadrants)) || (kinds[1] && SlopedLineFits(range, quadrants, true)) ||
+             (kinds[2] && SlopedLineFits(range, quadrants, false));
+    default:
+      return false;
+  }
+}
+
+TLevelSetRead ReadLevelSet(std::string_view text) {
+  TLevelSetRead result;
+  TReader reader;
+  if (text.size() > LevelSetMaxBytes) {
+    result.Faults.push_back({1, "the file is larger than 64 KB; a level set is a small text file"});
+    return result;
+  }
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+
+  std::vector<TSection> sections;
+  std::int32_t lineNo = 0;
+  std::size_t levels = 0;
+  bool inUnknown = false;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    ++lineNo;
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view raw = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!IsUtf8(raw)) {
+      reader.Fault(lineNo, "this line is not UTF-8 text; save the file as UTF-8 in your editor");
+      continue;
+    }
+    const std::string line = Trim(raw);
+    if (line.empty() || line[0] == '#' || line[0] == ';') continue;
+    if (line[0] == '[') {
+      const std::size_t close = line.find(']');
+      const std::string name = Trim(std::string_view(line).substr(1, close == std::string::npos ? 0 : close - 1));
+      if (close != line.size() - 1) {
+        reader.Fault(lineNo, "a section header is a name in brackets alone on its line, such as [level]");
+        inUnknown = true;
+        continue;
+      }
+      if (name != "set" && name != "level") {
+        reader.Fault(lineNo, "unknown section [" + name + "] (did you mean [" + Nearest(name, Sections) + "]?)");
+        inUnknown = true;
+        continue;
+      }
+      inUnknown = false;
+      if (name == "set" && std::any_of(sections.begin(), sections.end(), [](auto& s) { return s.Name == "set"; }))
+        reader.Fault(lineNo, "a second [set] section; a file holds one set");
+      if (name == "level" && ++levels == LevelSetMaxLevels + 1)
+        reader.Fault(lineNo, "a set holds at most 20 levels; this is level 21");
+      sections.push_back({name, lineNo, {}});
+      continue;
+    }
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) {
+      reader.Fault(lineNo, "this line is not 'key = value', a [section] or a comment");
+      continue;
+    }
+    if (inUnknown) continue;
+    if (sections.empty()) {
+      reader.Fault(lineNo, "this line comes before the first section; start the file with [set]");
+      continue;
+    }
+    TSection& s = sections.back();
+    const std::string key = Trim(std::string_view(line).substr(0, eq));
+    const std::string value = Trim(std::string_view(line).substr(eq + 1));
+    const std::vector<std::string>& known = s.Name == "set" ? SetKeys : LevelKeys;
+    if (std::find(known.begin(), known.end(), key) == known.end()) {
+      reader.Fault(lineNo, "unknown key '" + key + "' in [" + s.Name + "] (did you mean '" + Nearest(key, known) + "'?)");
+      continue;
+    }
+    if (s.Keys.count(key)) {
+      reader.Fault(lineNo, "'" + key + "' is given twice in this [" + s.Name + "] (first on line " +
+                               std::to_string(s.Keys.at(key).Line) + ")");
+      continue;
+    }
+    if (value.empty()) {
+      reader.Fault(lineNo, "'" + key + "' is given no value");
+      continue;
+    }
+    s.Keys[key] = {value, lineNo};
+  }
+
+  TLevelSet& set = result.Set;
+  bool hasSet = false;
+  for (const TSection& s : sections) {
+    if (s.Name == "set") {
+      if (!hasSet) reader.SetSection(s, set);
+      hasSet = true;
+    } else if (auto level = reader.Level(s)) {
+      set.Levels.push_back(std::move(*level));
+    }
+  }
+  if (!hasSet) reader.Fault(1, "the file has no [set] section with the set's title");
+  if (levels == 0) reader.Fault(1, "the file has no [level] section");
+
+  result.Faults = std::move(reader.Faults);
+  std::stable_sort(result.Faults.begin(), result.Faults.end(),
+                   [](const TLevelFault& a, const TLevelFault& b) { return a.Line < b.Line; });
+  if (!result.Faults.empty()) result.Set = TLevelSet{};
+  return result;
+}
+
+TLevelSetRead ReadLevelSetFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    TLevelSetRead result;
+    result.Faults.push_back({1, "the file cannot be read"});
+    return result;
+  }
+  std::string bytes(LevelSetMaxBytes + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return ReadLevelSet(bytes);
+}
+
+int CheckLevelSetFile(const std::string& path, std::string& out) {
+  const TLevelSetRead read = ReadLevelSetFile(path);
+  if (read.Ok()) {
+    const std::size_t n = read.Set.Levels.size();
+    out = path + ": ok, " + std::to_string(n) + (n == 1 ? " level\n" : " levels\n");
+    return 0;
+  }
+  out.clear();
+  for (const TLevelFault& f : read.Faults) out += path + ":" + std::to_string(f.Line) + ": " + f.Text + "\n";
+  return 2;
+}
