@@ -81,3 +81,22 @@ TEST(CommandLine, TheDataFolderIsTakenAbsoluteAndEndedBySlash) {
   EXPECT_EQ(line.Action, TAction::Run);
   EXPECT_EQ(line.DataFolder, std::filesystem::weakly_canonical(folder).string() + "/");
 }
+
+TEST(CommandLine, CheckLevelsTakesOneFileAndNothingOfTheReport) {
+  const TsysCommandLine line = Parse({"--check-levels", "friday.txt"});
+  EXPECT_EQ(line.Action, TAction::CheckLevels);
+  EXPECT_EQ(line.LevelsFile, "friday.txt");
+  EXPECT_EQ(Parse({"--check-levels=friday.txt"}).LevelsFile, "friday.txt");
+  EXPECT_EQ(Parse({"--data", ".", "--check-levels", "a.txt"}).Action, TAction::CheckLevels);
+  EXPECT_NE(Parse({"--help"}).Message.find("--check-levels FILE"), std::string::npos);
+  // The report's options keep working beside it.
+  EXPECT_EQ(Parse({"--report", "r.csv", "--since", "2026-01-02"}).Action, TAction::Report);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--check-levels"}, {"--check-levels="}, {"--check-levels", "a.txt", "b.txt"},
+        {"--check-levels", "a.txt", "--check-levels", "b.txt"}, {"--check-levels", "a.txt", "--report", "r.csv"},
+        {"--check-levels", "a.txt", "--profile", "Ann"}}) {
+    const TsysCommandLine bad = Parse(args);
+    EXPECT_EQ(bad.Action, TAction::Error) << args.back();
+    EXPECT_EQ(bad.ExitCode, 2) << args.back();
+  }
+}

@@ -15,6 +15,8 @@ std::string HelpText(const std::string& program) {
          "  --data DIR   read the game's data (*.asdb, *.sl) from DIR\n"
          "  --help       show this help and exit\n"
          "  --version    show the version and exit\n"
+         "  --check-levels FILE\n"
+         "               check a level set and list every fault in it, then exit\n"
          "\n"
          "  --report FILE.csv|FILE.html [--profile NAME] [--since YYYY-MM-DD] [REPORT.csv]...\n"
          "               write what each player has learnt (every answer recorded) and\n"
@@ -100,6 +102,15 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
       *reportValue = value;
       continue;
     }
+    if (arg == "--check-levels" || arg.rfind("--check-levels=", 0) == 0) {
+      if (arg == "--check-levels" && i + 1 == args.size())
+        return UsageError(program, "option '--check-levels' needs a file");
+      const std::string file = arg == "--check-levels" ? args[++i] : arg.substr(15);
+      if (file.empty()) return UsageError(program, "option '--check-levels' needs a file");
+      if (!result.LevelsFile.empty()) return UsageError(program, "--check-levels checks one file at a time");
+      result.LevelsFile = file;
+      continue;
+    }
     // Reports to merge; only meant with --report, wherever it stands.
     if (!arg.empty() && arg[0] != '-') {
       result.ReportInputs.push_back(arg);
@@ -128,6 +139,13 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
   if (result.ReportFile.empty() && !result.ReportInputs.empty())
     return UsageError(program, "unexpected argument '" + result.ReportInputs[0] + "'");
   if (answer.Action != TsysCommandLine::TAction::Run) return answer;
+  if (!result.LevelsFile.empty()) {
+    if (!result.ReportFile.empty()) return UsageError(program, "--check-levels and --report go one at a time");
+    if (!result.ReportProfile.empty() || !result.ReportSince.empty())
+      return UsageError(program, "--profile and --since go with --report");
+    result.Action = TsysCommandLine::TAction::CheckLevels;
+    return result;
+  }
   if (result.ReportFile.empty()) {
     if (!result.ReportProfile.empty() || !result.ReportSince.empty())
       return UsageError(program, "--profile and --since go with --report");

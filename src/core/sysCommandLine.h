@@ -1,5 +1,6 @@
 #pragma once
-// The program's few options: --help, --version, --data DIR, and --report FILE
+// The program's few options: --help, --version, --data DIR, --check-levels FILE
+// and --report FILE
 // (with --profile NAME, --since YYYY-MM-DD and CSV reports to merge). They are read
 // before anything starts, so a mistyped option is reported at once on the
 // terminal instead of opening the game.
@@ -7,7 +8,7 @@
 #include <vector>
 
 struct TsysCommandLine {
-  enum class TAction { Run, Help, Version, Error, Report };
+  enum class TAction { Run, Help, Version, Error, Report, CheckLevels };
   TAction Action = TAction::Run;
   // --data DIR: the folder to read the game's data from, '/'-ended; empty for
   // the usual one.
@@ -18,6 +19,8 @@ struct TsysCommandLine {
   std::string ReportProfile;
   std::string ReportSince;
   std::vector<std::string> ReportInputs;
+  // --check-levels FILE: a teacher's level set is checked, then the program ends.
+  std::string LevelsFile;
   // What to print before exiting: the help, the version line or the one-line
   // error (to stderr). Empty when the game runs.
   std::string Message;

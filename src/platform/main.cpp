@@ -16,6 +16,7 @@
 #include "core/sysRandom.h"
 #include "data/sysFiles.h"
 #include "data/sysFolders.h"
+#include "data/sysLevelSet.h"
 #include "data/sysReportFiles.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
@@ -49,6 +50,12 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
   if (options.Action == TsysCommandLine::TAction::Run) {
     dataFolder = options.DataFolder;
     return std::nullopt;
+  }
+  if (options.Action == TsysCommandLine::TAction::CheckLevels) {
+    std::string out;
+    const int code = CheckLevelSetFile(options.LevelsFile, out);
+    std::fputs(out.c_str(), code == 0 ? stdout : stderr);
+    return code;
   }
 #ifndef __EMSCRIPTEN__
   if (options.Action == TsysCommandLine::TAction::Report) {
