@@ -102,8 +102,8 @@ TEST(QuadrantColours, EveryLevelsBoardShowsEachOpenQuadrantInItsColour) {
       else
         EXPECT_FALSE(IsQuadrantColourRow(row)) << l->Name << ": a closed quadrant looks like another one";
     }
-    // Axes never borrow a quadrant's colour.
-    EXPECT_FALSE(IsQuadrantColourRow(l->QuadrantColour[0])) << l->Name;
+    // Axes never borrow a quadrant's colour, nor one close to it.
+    EXPECT_FALSE(LooksLikeQuadrantColourRow(l->QuadrantColour[0])) << l->Name;
   }
 }
 

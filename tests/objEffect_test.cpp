@@ -208,21 +208,44 @@ TEST_F(Effects, TheBlastRingSpreadsFromTheOriginAndFades) {
   EXPECT_EQ(StepsToFinish(e), 42) << "ends once its age reaches 768";
 }
 
-TEST_F(Effects, ALineFadingOutFrom192EndsOnItsTwentyFifthStep) {
+// A line is an opaque light band, a pixel wider than asked on each side, with
+// a dark groove two pixels wide along its middle; fading out from 192 it ends
+// on its twenty-fifth step, the groove with it.
+TEST_F(Effects, ALineIsABandWithAGrooveAndFadingOutFrom192EndsOnItsTwentyFifthStep) {
   TobjEffect* e = Make(512, 512);
-  e->Start(TobjEffect::ekLine, {TVector2{0, 0}, TVector2{10, 0}, TVector2{10, 4}, TVector2{0, 4}}, 8);
-  EXPECT_EQ(e->Main->Alpha, 128);
-  EXPECT_EQ(e->Main->Color, 0x808080u);
+  e->Start(TobjEffect::ekLine, {TVector2{0, 0}, TVector2{10, 0}, TVector2{10, 4}, TVector2{0, 4}}, 7);
+  EXPECT_EQ(e->Main->Alpha, 255);
+  EXPECT_EQ(e->Main->Color, 0xFFFFFFu);
+  ASSERT_TRUE(e->Second->Visible);
+  TPointD c0, c2;
+  e->Main->GetCorner(0, c0);
+  e->Main->GetCorner(2, c2);
+  EXPECT_NEAR(c0.X, -1, 1e-9);
+  EXPECT_NEAR(c0.Y, -1, 1e-9);
+  EXPECT_NEAR(c2.X, 11, 1e-9);
+  EXPECT_NEAR(c2.Y, 5, 1e-9);
+  e->Second->GetCorner(0, c0);
+  e->Second->GetCorner(2, c2);
+  EXPECT_NEAR(c0.X, 1, 1e-9);
+  EXPECT_NEAR(c0.Y, 1, 1e-9);
+  EXPECT_NEAR(c2.X, 9, 1e-9);
+  EXPECT_NEAR(c2.Y, 3, 1e-9);
+  EXPECT_LT(e->Second->Color, 0x202020u) << "a dark groove";
+  const std::int32_t groove = e->Second->Alpha;
+  EXPECT_GT(groove, 128);
   Board.Step(5);
-  EXPECT_EQ(e->Main->Alpha, 128) << "no fade until asked";
+  EXPECT_EQ(e->Main->Alpha, 255) << "no fade until asked";
   e->Main->SetAlpha(192);
   e->Fade(false);
   Board.Step();
   EXPECT_EQ(e->Main->Alpha, 184);
+  EXPECT_EQ(e->Second->Alpha, 184 * groove / 255) << "the groove fades with the band";
   EXPECT_EQ(StepsToFinish(e), 24);
+  EXPECT_FALSE(e->Second->Visible);
 
   TobjEffect* in = Make(512, 512);
   in->Start(TobjEffect::ekLine, {}, 8);
+  in->Main->SetAlpha(128);
   in->Fade(true);
   EXPECT_EQ(StepsToFinish(in), 16) << "128 up to 256 in steps of 8";
 }

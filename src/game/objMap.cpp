@@ -15,8 +15,6 @@ namespace {
 
 constexpr double TintStep = 0.2;
 constexpr std::int32_t BackdropAlpha = 128;
-// The quadrant cells are see-through so the backdrop glows under the board.
-constexpr std::int32_t CellAlpha = 72;
 constexpr std::int32_t GridLineAlpha = 64;
 constexpr std::int32_t TickLength = 24;
 // Numbers and axis names: light on the dark board, with a shadow to lift them.
@@ -109,8 +107,9 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
         q = j < RangeY ? 1 : 4;
       else
         q = j < RangeY ? 2 : 3;
+      // Opaque: the colour-cycling backdrop would tint a see-through cell.
       Cells.push_back(AddPlain((i - RangeX) * CellWidth + 128, (j - RangeY) * CellHeight, cw, ch,
-                               LightenColour(128, colourOf(q)), CellAlpha));
+                               QuadrantFill(level, colourBlind, q), 255));
     }
   }
 

@@ -39,3 +39,21 @@ struct TLevel;
 // The colour of quadrant 0..4 on the board: the level's own, or the
 // colour-blind-safe one when that option is on. White for an index outside the table.
 std::uint32_t QuadrantColour(const TLevel& level, bool colourBlind, std::int32_t quadrant);
+
+// The opaque ground of each quadrant 1..4 (entry 0 unused), wherever a board is
+// drawn: deep enough for white numbers and numerals to read at 4.5:1, and a
+// step of lightness apart from one another (II lightest, then I, III, IV), so
+// that the four stay apart in greyscale and to children who cannot tell red
+// from green. Opaque, so no backdrop behind a board tints them.
+extern const std::array<std::uint32_t, 5> QuadrantFills;
+extern const std::array<std::uint32_t, 5> ColourBlindQuadrantFills;
+// The ground of a quadrant the level asks nothing from.
+constexpr std::uint32_t ClosedQuadrantFill = 0x23262D;
+// The ground of quadrant 1..4 on the board of that level; 0 (the axes) and an
+// index outside the table give the closed ground.
+std::uint32_t QuadrantFill(const TLevel& level, bool colourBlind, std::int32_t quadrant);
+// The usual ground of quadrant 1..4, for the pictures.
+std::uint32_t QuadrantFill(std::int32_t quadrant);
+// True when a ColourTable row's hue lies close to a quadrant colour's (deep
+// blue beside blue): an axis in it would point at that quadrant.
+bool LooksLikeQuadrantColourRow(std::int32_t row);
