@@ -206,6 +206,22 @@ TEST_F(MenusFlow, ArcadeGameOverEntersTheScoreWithItsTitleAndTheTablesHighlightI
   EXPECT_FALSE(tables->Cells[2][1]->Framed);
 }
 
+// A row nobody has filled is shown empty: no score of 0, no title, no difficulty.
+TEST_F(MenusFlow, AnEmptyHighScoreRowShowsEmpty) {
+  StartWithProfile();
+  Res()->GameType = 1;
+  Res()->Difficulty = 0;
+  TScoreTable& table = Res()->ScoreTables[0];
+  for (std::size_t r = 3; r < table.size(); ++r) table[r] = TScoreEntry{};
+  Open(3);  // HIGH SCORES
+  auto* tables = As<TfrmScores>(ssScores);
+  ASSERT_NE(tables, nullptr);
+  EXPECT_EQ(tables->Cells[3][1]->Caption->Text, table[2].Name);
+  EXPECT_EQ(tables->Cells[3][2]->Caption->Text, std::to_string(table[2].Score));
+  for (int c = 1; c < TfrmScores::Columns; ++c) EXPECT_EQ(tables->Cells[4][c]->Caption->Text, "") << "column " << c;
+  EXPECT_EQ(tables->Cells[4][0]->Caption->Text, "4") << "the row keeps its place number";
+}
+
 TEST_F(MenusFlow, ArcadeScoreTooLowLeavesTheTablesAndStillShowsTheTitle) {
   StartWithProfile();
   Open(1);

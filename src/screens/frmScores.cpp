@@ -103,12 +103,14 @@ void TfrmScores::Refresh() {
 
   for (int r = 1; r <= 10; ++r) {
     const TScoreEntry& e = table[static_cast<std::size_t>(r - 1)];
+    // A row nobody has filled shows empty, not as a score of 0.
+    const bool empty = IsEmptyScore(e);
     SetCell(r, 1, e.Name, 8);
-    SetCell(r, 2, std::to_string(e.Score), 8);
-    SetCell(r, 3, TsysResources::TitleName(t, d, e.Score), 8);
-    SetCell(r, 4, DifficultyWord(e.Difficulty), 8);
-    SetCell(r, 5, std::to_string(e.Level), 8);
-    SetCell(r, 6, std::to_string(e.Kills), 8);
+    SetCell(r, 2, empty ? "" : std::to_string(e.Score), 8);
+    SetCell(r, 3, empty ? "" : TsysResources::TitleName(t, d, e.Score), 8);
+    SetCell(r, 4, empty ? "" : DifficultyWord(e.Difficulty), 8);
+    SetCell(r, 5, empty ? "" : std::to_string(e.Level), 8);
+    SetCell(r, 6, empty ? "" : std::to_string(e.Kills), 8);
     const bool fresh = ownTable && r == res->ScoreRank + 1;
     for (TobjLabel* cell : Cells[static_cast<std::size_t>(r)]) {
       cell->SetColor(fresh ? highlight : Plain);
