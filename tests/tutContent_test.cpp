@@ -222,6 +222,12 @@ TEST_P(TutorialPages, TextFitsItsBoxes) {
   EXPECT_EQ(image.TextureWidth, TutorialPageSize);
   EXPECT_EQ(image.TextureHeight, TutorialPageSize);
   EXPECT_TRUE(fit.Fits) << "sentences end at " << fit.SentencesBottom << ", steps at " << fit.StepsBottom;
+  // Round at its corners like its frame: clear outside them.
+  for (int cx : {0, TutorialPageSize - 3})
+    for (int cy : {0, TutorialPageSize - 3})
+      for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(image.Textures[0][static_cast<std::size_t>(cy + k) * TutorialPageSize + cx + k] >> 24, 0u)
+            << "corner " << cx << "," << cy;
 }
 
 // The diagram teaches with its numbers: no arrow, line, ring, pointer, tag

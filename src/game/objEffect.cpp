@@ -18,8 +18,9 @@ constexpr std::int32_t DoomLife = 256;
 constexpr std::int32_t BlastLife = 512;
 constexpr std::int32_t LineFadeStep = 8;
 constexpr std::int32_t TextSize = 14;
-// The dark plate under a rising text.
-constexpr std::int32_t PlateAlpha = 170;
+// The navy plate under a rising text, the game's one look for its messages.
+constexpr std::uint32_t PlateColour = 0x0A1230;
+constexpr std::int32_t PlateAlpha = 210;
 constexpr std::int32_t PlatePadX = 10;
 constexpr std::int32_t PlatePadY = 5;
 
@@ -169,7 +170,7 @@ void TobjEffect::SetText(const std::string& text) {
   Second->RelX = (Width - w) / 2.0;
   PlateY = (Height - h) / 2.0;
   Second->RelY = PlateY;
-  Second->SetColorAlpha(0x000000, PlateAlpha);
+  Second->SetColorAlpha(PlateColour, PlateAlpha);
   Second->Visible = !text.empty();
 }
 

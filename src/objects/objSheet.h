@@ -17,7 +17,9 @@ struct TSheetRect {
 
 constexpr std::int32_t SheetImageSet = 3;
 constexpr std::int32_t SheetImageIndex = 0;
-constexpr std::uint32_t WidgetTint = 0xCCCC00;
+// The controls' colour, the neon of the title and the pages: the widget
+// pieces come out navy with rims of this colour.
+constexpr std::uint32_t WidgetTint = 0x6FD8FF;
 
 namespace Sheet {
 

@@ -17,7 +17,7 @@ constexpr std::int32_t BlastRing = 7;  // Radial Blast ring, additive
 constexpr std::int32_t DoomRing = 8;   // Doom Device ring, additive
 
 // Numbers of our own choosing. "Grey" pictures are drawn in white and greys for
-// a tint (quadrant colour, cycling colour, or $CCCC00 like the widgets);
+// a tint (quadrant colour, cycling colour, or the widgets' control colour);
 // "colour" pictures are finished and want the white vertex colour.
 constexpr std::int32_t Backdrop = 0;         // grey, 128 x 128 tiles, patterns 0..5; the map picks 1..4
 constexpr std::int32_t GridDot = 1;          // grey, one pattern of 32 x 32, drawn at 9..20 pixels

@@ -532,6 +532,8 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
     ComboCard(s, page, cardX, boxY, cardW, boxH);
   f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8;
   if (fit != nullptr) *fit = f;
+  // Round like its frame: no dark square shows past the corners on the screen.
+  CutCorners(s);
   return MakeImage("page-" + std::to_string(page.Level), s);
 }
 

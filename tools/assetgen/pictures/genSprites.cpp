@@ -8,6 +8,7 @@
 
 #include "pictures/artCreature.h"
 #include "pictures/artIcons.h"
+#include "pictures/genWidgets.h"
 #include "tables/defSprites.h"
 #include "genArt.h"
 
@@ -17,8 +18,8 @@ namespace {
 
 // ---------------------------------------------------------------- backdrop tiles
 
-// Tiles repeat edge to edge under a cycling tint at half alpha: dark greys with
-// lighter lines, nothing crossing an edge that the next tile does not continue.
+// Tiles repeat edge to edge under a cycling tint at half alpha: grey lines on
+// nothing, nothing crossing an edge that the next tile does not continue.
 void TileGrid(cairo_t* cr, double minor, double major) {
   cairo_set_line_width(cr, 1);
   for (int pass = 0; pass < 2; ++pass) {
@@ -34,10 +35,10 @@ void TileGrid(cairo_t* cr, double minor, double major) {
   }
 }
 
+// Only the lines: the board lays them over its navy ground, so the cycling
+// tint colours the lines and leaves the ground navy.
 void BackdropTile(TSurface& s, int pattern) {
   cairo_t* cr = s.Cr();
-  SetColor(cr, Grey(0.16));
-  cairo_paint(cr);
   switch (pattern) {
     case 1:  // graph paper with crosses where the major lines meet
       TileGrid(cr, 0.26, 0.36);
@@ -493,6 +494,8 @@ std::vector<TImage> SpritePictures() {
       DrawSlowed(s, 0, 0, Sprite::StatusSize);
   });
   images[Sprite::HudPanel] = Single("hud-panel", Sprite::HudPanelWidth, Sprite::HudPanelHeight, HudPanel);
+  // Tinted like the widgets, and given their navy lean.
+  for (std::uint32_t& p : images[Sprite::HudPanel].Textures[0]) p = NavyTone(p);
   images[Sprite::LifeIcon] = Single("life", Sprite::LifeIconSize, Sprite::LifeIconSize,
                                     [](TSurface& s) { DrawHeart(s, 0, 0, Sprite::LifeIconSize); });
   images[Sprite::ComboIcons] =
