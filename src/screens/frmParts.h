@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tables/defColours.h"
+
 class TsysObjects;
 class TobjBase;
 class TobjLabel;
@@ -14,11 +16,8 @@ struct TSheetRect;
 
 namespace frm {
 
-// Colours of the game types 1..3: orange, magenta and violet, hues no
-// quadrant has, light enough to read on the navy controls. The help pages'
-// accents are the same. Difficulties have no colour of their own: the four
-// hues left over are the quadrants'.
-constexpr std::uint32_t GameTypeColours[3] = {0xFFA340, 0xF070F0, 0xC08CFF};
+// Colours of the game types 1..3 (the table's own, named here for the screens).
+constexpr const std::uint32_t* GameTypeColours = ::GameTypeColours.data();
 // Button captions of the game types 1..3.
 constexpr const char* GameTypeCaptions[3] = {"ROZIR IVIVURUDA", "VOVE'R UDA ZERIR?", "DEFINE THE LINE"};
 

@@ -29,6 +29,13 @@ bool IsQuadrantColourRow(std::int32_t row);
 constexpr std::int32_t NeutralMonsterColourCount = 7;
 extern const std::array<std::uint32_t, 7> NeutralMonsterColours;
 
+// Colours of the game types 1..3 (index 0 for type 1): orange, magenta and
+// violet, hues no quadrant has, light enough to read on navy. The mode
+// buttons, the high-score tabs, the challenge tiles, the progress bars and the
+// help pages all wear them. Difficulties have no colour of their own: the
+// hues left over are the quadrants'.
+constexpr std::array<std::uint32_t, 3> GameTypeColours = {0xFFA340, 0xF070F0, 0xC08CFF};
+
 // The colour-blind-safe palette of the board, by quadrant 1..4 (entry 0, the
 // axes, stays white): green, yellow, red and blue that also differ in
 // lightness and in blue against yellow, so they stay apart for the children
