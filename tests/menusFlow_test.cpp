@@ -13,6 +13,8 @@
 #include "game/frmGame.h"
 #include "tables/defChallenges.h"
 #include "tables/defLevels.h"
+#include "objects/objSheet.h"
+#include "tables/defColours.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objHintLabelButton.h"
@@ -112,9 +114,9 @@ TEST_F(MenusFlow, ArcadeKeepsTheDifficultyEvenOnBackPreviewsEachModeAndStartsThe
   ASSERT_NE(arcade, nullptr);
   EXPECT_NE(Screen(ssBackground), nullptr);
   EXPECT_EQ(arcade->Difficulties->SelectedIndex, 1) << "a new profile plays at MEDIUM";
-  const std::uint32_t entryColours[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
+  // Difficulties are controls, in the controls' colour (every other hue left is a quadrant's).
   for (std::size_t i = 0; i < 4; ++i)
-    EXPECT_EQ(arcade->Difficulties->Entries[i].MiddleItem->Color, entryColours[i]) << "entry " << i;
+    EXPECT_EQ(arcade->Difficulties->Entries[i].MiddleItem->Color, WidgetTint) << "entry " << i;
   EXPECT_EQ(Res()->GameKind, GameKind::Arcade);
 
   Click(590, 330);  // HARD

@@ -98,13 +98,14 @@ TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
   e->SetText("LEVEL UP!");
   EXPECT_TRUE(e->Caption->Visible);
   EXPECT_EQ(e->Caption->Text, "LEVEL UP!");
-  // Bold white on a dark plate as wide as the text, read over any board.
+  // Bold white on a navy plate as wide as the text, read over any board.
   EXPECT_TRUE(e->Caption->Bold);
   EXPECT_EQ(e->Caption->Color, 0xFFFFFFu);
   TrndGfx* plate = e->Second;
   EXPECT_TRUE(plate->Visible);
-  EXPECT_EQ(plate->Color, 0x000000u);
+  EXPECT_EQ(plate->Color, 0x0A1230u);
   EXPECT_GE(plate->Alpha, 160);
+  const std::int32_t plateAlpha = plate->Alpha;
   const std::int32_t textWidth = 9 * FontMetrics(14).CharWidth;
   EXPECT_GT(plate->Width, textWidth);
   EXPECT_LE(plate->Width, 300);
@@ -120,7 +121,7 @@ TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
   Board.Step(50);
   EXPECT_EQ(e->Caption->Alpha, 105);
   EXPECT_DOUBLE_EQ(e->Caption->RelY, 10.5 - 25);
-  EXPECT_EQ(plate->Alpha, 170 * 105 / 255) << "the plate fades with its text";
+  EXPECT_EQ(plate->Alpha, plateAlpha * 105 / 255) << "the plate fades with its text";
   EXPECT_DOUBLE_EQ(plate->RelY, plateY + 10.5 - 25) << "and rises with it";
   EXPECT_EQ(StepsToFinish(e), 35) << "100 steps in all";
 }

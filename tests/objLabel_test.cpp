@@ -31,7 +31,7 @@ TEST_F(LabelTest, FramedLabelShowsNinePiecesAndKeepsItsCaptionInside) {
   EXPECT_EQ(label->Caption->Segments[0].X, 10);
   // (40 - 11) / 2 + 2 for one line of size 8.
   EXPECT_EQ(label->Caption->Segments[0].Y, 16);
-  EXPECT_EQ(label->MainItem->Color, 0xCCCC00u);
+  EXPECT_EQ(label->MainItem->Color, WidgetTint);
   EXPECT_EQ(label->Caption->Color, 0xFFFFFFu) << "text keeps its own colour";
   label->SetFramed(false);
   EXPECT_FALSE(label->Frame[0]->Visible);
@@ -358,7 +358,7 @@ TEST_F(PictureButtonTest, PressSlideOffAndReleaseOutsidePostsNothingAndMovesBack
 TEST_F(PictureButtonTest, OpacityAndTintReachEveryItemTheyShould) {
   auto* tile = Make<TobjHintLabelButton>(otHintLabelButton, 0, 0, 120, 120);
   EXPECT_EQ(tile->Opacity, 255);
-  EXPECT_EQ(tile->Tint, 0xCCCC00u);
+  EXPECT_EQ(tile->Tint, WidgetTint);
   tile->SetOpacity(100);
   for (const auto& item : tile->Items) EXPECT_EQ(item->Alpha, 100);
   tile->SetTint(0x00FF00);
