@@ -29,6 +29,10 @@ bool IsQuadrantColourRow(std::int32_t row);
 constexpr std::int32_t NeutralMonsterColourCount = 7;
 extern const std::array<std::uint32_t, 7> NeutralMonsterColours;
 
+// The controls' colour, the neon of the title and the pages: the widgets'
+// pieces and the HUD strip, multiplied by it, come out navy with neon rims.
+constexpr std::uint32_t ControlTint = 0x6FD8FF;
+
 // Colours of the game types 1..3 (index 0 for type 1): orange, magenta and
 // violet, hues no quadrant has, light enough to read on navy. The mode
 // buttons, the high-score tabs, the challenge tiles, the progress bars and the
