@@ -291,14 +291,20 @@ void PointAtOneOf(TSurface& s, TDiagramMarks& marks, const TPlane& b, const std:
 // A small tag near a point of the plane, on the first side where it covers no
 // ring, pointer or other tag and, where it can, no usual place of a number.
 bool PlaceTag(TSurface& s, TDiagramMarks& marks, const TPlane& b, const std::vector<TDiagramBox>& numbers,
-              const std::string& text, double ax, double ay, double size, const TRGBA& ink, const std::string& what) {
+              const std::string& text, double ax, double ay, double size, const TRGBA& ink, const std::string& what,
+              bool besideFirst = false) {
   cairo_t* cr = s.Cr();
   SelectFace(cr, TFace::MonoBold, size);
   const double w = TextWidth(cr, text) + size * 0.9, h = size * 1.45;
   const double gap = 8;
-  const double offsets[][2] = {{w / 2 + gap, -gap},      {-(w / 2 + gap), -gap},      {w / 2 + gap, h + gap},
-                               {-(w / 2 + gap), h + gap}, {0, -gap - 4},               {0, h + gap + 4},
-                               {w / 2 + gap, h / 2},      {-(w / 2 + gap), h / 2}};
+  // Beside the point first (level with it), where the tag names the point itself.
+  const double beside[][2] = {{-(w / 2 + gap), h / 2}, {w / 2 + gap, h / 2}, {-(w / 2 + gap), -gap},
+                              {-(w / 2 + gap), h + gap}, {w / 2 + gap, -gap},  {w / 2 + gap, h + gap},
+                              {0, -gap - 4},             {0, h + gap + 4}};
+  const double around[][2] = {{w / 2 + gap, -gap},      {-(w / 2 + gap), -gap},      {w / 2 + gap, h + gap},
+                              {-(w / 2 + gap), h + gap}, {0, -gap - 4},               {0, h + gap + 4},
+                              {w / 2 + gap, h / 2},      {-(w / 2 + gap), h / 2}};
+  const auto& offsets = besideFirst ? beside : around;
   for (int pass = 0; pass < 2; ++pass)
     for (const auto& o : offsets) {
       const double cx = std::clamp(ax + o[0], b.X + w / 2 + 3, b.X + b.Size - w / 2 - 3);
@@ -438,7 +444,7 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page,
   // the line crosses the y axis.
   if (page.Level == 3 && e.HasWalk && e.WalkFrom.Y != 0)
     PlaceTag(s, marks, b, numbers, "y-intercept", b.PX(0), b.PY(e.WalkFrom.Y), 8.5, Hex(0xFFFFFF),
-             "the y-intercept's name");
+             "the y-intercept's name", true);
 }
 
 // A monster's colour as the game gives it: a point's monster takes its
