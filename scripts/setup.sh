@@ -14,6 +14,8 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev fakeroot file
   # the fonts SDL's message boxes need on an X server that has no others
   xfonts-base
+  # compiles the translation catalogues, and the tests read what it compiles
+  gettext
   # shares compiled objects between builds and checkouts
   ccache
 )
