@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  libsdl2-dev libsdl2-mixer-dev zlib1g-dev libdeflate-dev nettle-dev
+  libsdl2-dev libsdl2-mixer-dev zlib1g-dev libdeflate-dev nettle-dev libsqlite3-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core libvorbis-dev libogg-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils

@@ -16,6 +16,7 @@
 #include "screens/frmOptions.h"
 #include "screens/frmProfile.h"
 #include "screens/frmProfileCreate.h"
+#include "screens/frmProgress.h"
 #include "screens/frmScores.h"
 #include "screens/frmTutorial.h"
 
@@ -47,6 +48,7 @@ TScreenFactories DefaultScreenFactories() {
   f[ssProfileCreate] = Make<TfrmProfileCreate>();
   f[ssChallenge] = Make<TfrmChallenge>();
   f[ssTutorial] = Make<TfrmTutorial>();
+  f[ssProgress] = Make<TfrmProgress>();
   return f;
 }
 
@@ -65,6 +67,7 @@ TScreenSlot SlotOfScreen(std::uint16_t screenId) {
     case sidProfileCreate: return ssProfileCreate;
     case sidChallenge: return ssChallenge;
     case sidTutorial: return ssTutorial;
+    case sidProgress: return ssProgress;
     default: return ScreenSlotCount;
   }
 }

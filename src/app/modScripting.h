@@ -40,6 +40,7 @@ enum TScreenSlot : int {
   ssProfileCreate,
   ssChallenge,
   ssTutorial,
+  ssProgress,
   ScreenSlotCount
 };
 

@@ -1,6 +1,7 @@
 // The browser build played in the system's headless chromium: the loading bar
 // and screen, a first profile typed in, an arcade game whose monsters die by
-// clicks, the profile still there after a reload, sound held until the first
+// clicks, the profile and the answers still there after a reload, the
+// reports offered as downloads, sound held until the first
 // click, and a second tab turned away. Prints "web: N passed, M failed".
 // Usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER]
 "use strict";
@@ -211,6 +212,26 @@ async function main() {
     const notWelcome = await compare(page, welcomeShot, reloadShot);
     check("after the reload the main menu greets the profile", sameMenu < notWelcome / 3,
           "difference " + sameMenu.toFixed(1) + " to the menu, " + notWelcome.toFixed(1) + " to the welcome screen");
+
+    // The answers of the game above are in the log the browser stored: each
+    // row names its input, and the schema names it once more.
+    const answersKept = await page.evaluate(() => {
+      try {
+        const text = new TextDecoder("latin1").decode(Module.FS.readFile("/saves/Progress.db"));
+        return { header: text.startsWith("SQLite format 3"), pointer: text.split("pointer").length - 2 };
+      } catch (e) { return { header: false, pointer: 0 }; }
+    });
+    check("the answers recorded in the browser survive a reload",
+          answersKept.header && answersKept.pointer >= kills && kills > 0,
+          answersKept.pointer + " answers by the pointer for " + kills + " kills");
+    // PROGRESS, then EXPORT: the two reports are offered as downloads.
+    await click(page, 510, 565, 2000);  // PROGRESS
+    await shot(page, "web-progress");
+    await click(page, 397, 717, 1500);  // EXPORT
+    const offered = await page.evaluate(() => window.plotfrayPage.offered.slice());
+    check("EXPORT offers the two reports as downloads",
+          offered.length === 2 && offered.some((n) => n.endsWith(".html")) && offered.some((n) => n.endsWith(".csv")),
+          offered.join(", "));
     void loadingShot;
   } catch (e) {
     check("the test ran to its end", false, e.message);

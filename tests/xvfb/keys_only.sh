@@ -4,7 +4,8 @@
 # the first game mode, answers by the arrows and Enter until the score rises,
 # Esc into the in-game menu and out of it, P to pause (the board stands still)
 # and P to play on, then the lives run out and Enter on the end screen opens
-# the high-score table. Every step is checked by what is on screen; screenshots
+# the high-score table; the answers it gave are then in the answer log, every
+# one by the keys. Every step is checked by what is on screen; screenshots
 # are kept.
 set -u
 exe="$1"; out="$2"
@@ -73,4 +74,12 @@ key Return                         # HIGH SCORES has the focus
 wait_for high-scores 30 scores_shown || fail "Enter on the end screen did not open the high scores"
 
 close_program
-echo "ok: screenshots in $out"
+
+# Every answer of the game was recorded as given by the keys, right ones among them.
+"$work/plotfray" --report "$out/answers.csv" > "$out/report.log" 2>&1 || fail "no report: $(cat "$out/report.log")"
+answers=$(tail -n +2 "$out/answers.csv" | grep -c ',keys'$'\r''$')
+by_pointer=$(tail -n +2 "$out/answers.csv" | grep -c ',pointer'$'\r''$')
+right=$(tail -n +2 "$out/answers.csv" | grep -c ',1,[0-9]*,keys'$'\r''$')
+[ "$answers" -ge 1 ] && [ "$right" -ge 1 ] && [ "$by_pointer" -eq 0 ] ||
+  fail "answers recorded: $answers by keys ($right right), $by_pointer by the pointer"
+echo "ok: screenshots in $out ($answers answers recorded by the keys, $right right)"
