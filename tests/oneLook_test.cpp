@@ -15,6 +15,7 @@
 #include "drawnScreenSupport.h"
 #include "game/frmGame.h"
 #include "objects/objBase.h"
+#include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/objSheet.h"
 #include "objects/sysObjects.h"
@@ -97,6 +98,17 @@ class OneLook : public DrawnScreenTest {
     std::printf("  %-28s body %06X\n", what.c_str(), body);
     EXPECT_TRUE(Navy(body)) << what << " is " << std::hex << body << ", not navy";
   }
+  // Clicks the visible button of that caption; false when there is none.
+  bool ClickButton(const std::string& caption) {
+    TsysObjects* objects = Director->Interface->Objects.get();
+    for (std::int32_t i = 0; i < objects->TypeSize(otButton); ++i) {
+      const auto* b = static_cast<const TobjButton*>(objects->TypeObject(otButton, i));
+      if (!b->Visible || b->Caption->Text != caption) continue;
+      Click(static_cast<int>(b->X) + b->Width / 2, static_cast<int>(b->Y) + b->Height / 2, 2);
+      return true;
+    }
+    return false;
+  }
   // Every framed panel and every button of the screen in the controls'
   // colour: navy under its rim.
   void ExpectNavyBodies(const std::string& screen) {
@@ -126,24 +138,25 @@ TEST_F(OneLook, EveryMenuScreensWidgetsAreNavyAndWearNoQuadrantColour) {
 
   const struct {
     const char* Name;
-    int X, Y;       // the main menu's button
-    int BackX, BackY;
-  } screens[] = {{"arcade", 510, 395, 507, 675},      {"tutorial", 510, 325, 507, 675},
-                 {"challenges", 510, 465, 527, 675}, {"high scores", 510, 535, 507, 675},
-                 {"options", 510, 605, 620, 675},    {"credits", 913, 55, 507, 675},
-                 {"profiles", 110, 55, 0, 0}};
+    const char* Button;  // on the main menu
+    TScreenSlot Slot;
+  } screens[] = {{"arcade", "ARCADE", ssArcade},         {"tutorial", "TUTORIAL", ssMissions},
+                 {"challenges", "CHALLENGES", ssChallenge}, {"high scores", "HIGH SCORES", ssScores},
+                 {"progress", "PROGRESS", ssProgress},    {"options", "OPTIONS", ssOptions},
+                 {"credits", "CREDITS", ssCredits},       {"profiles", "CHANGE PROFILE", ssProfile}};
   for (const auto& s : screens) {
-    Open(s.X, s.Y);
+    ASSERT_TRUE(ClickButton(s.Button)) << "no " << s.Button << " on the main menu";
+    Tick(40);
+    ASSERT_NE(Director->Screen(s.Slot), nullptr) << s.Name << " did not open";
     Move(900, 740);
     Tick(20);
     ExpectNoQuadrantColours(s.Name);
     ExpectNavyBodies(s.Name);
-    if (s.BackX == 0) {
+    for (int i = 0; i < 3 && Director->Screen(ssMainMenu) == nullptr; ++i) {
       Press(0x1B);
       Tick(40);
-    } else {
-      Open(s.BackX, s.BackY);
     }
+    ASSERT_NE(Director->Screen(ssMainMenu), nullptr) << "Esc did not lead back from " << s.Name;
   }
 }
 
