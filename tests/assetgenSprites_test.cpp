@@ -8,6 +8,7 @@
 
 #include "archiveSupport.h"
 #include "tables/defSprites.h"
+#include "pictures/genWidgets.h"
 
 namespace {
 
@@ -19,8 +20,9 @@ std::uint32_t At(const TImage& image, int pattern, int x, int y) {
 }
 
 int Alpha(std::uint32_t p) { return static_cast<int>(p >> 24); }
-// Grey level 0..255 of a straight texel (the green channel stands for grey).
-int Level(std::uint32_t p) { return static_cast<int>((p >> 8) & 0xFF); }
+// Grey level 0..255 of a straight texel (the blue channel stands for grey:
+// the HUD panel's greys lean to navy, and keep their blue).
+int Level(std::uint32_t p) { return static_cast<int>(p & 0xFF); }
 
 const TImage& Picture(int index) {
   const std::vector<const TImage*>& sprites = BuiltArchive("sprites.asdb");
@@ -33,7 +35,7 @@ TEST(SpriteSet, TintedPicturesAreWhiteAndGrey) {
   // The game multiplies these by a colour; a hue of their own would show
   // through every tint (a yellow rim turns green under a cyan tint).
   for (int index : {Sprite::Monsters, Sprite::Backdrop, Sprite::GridDot, Sprite::AnswerHighlight, Sprite::QuadrantTiles,
-                    Sprite::HudPanel, Sprite::PushHighlight}) {
+                    Sprite::PushHighlight}) {
     const TImage& image = Picture(index);
     SCOPED_TRACE(image.Name);
     int coloured = 0;
@@ -43,6 +45,43 @@ TEST(SpriteSet, TintedPicturesAreWhiteAndGrey) {
       if (std::max({r, g, b}) - std::min({r, g, b}) > 3) ++coloured;
     }
     EXPECT_EQ(coloured, 0);
+  }
+}
+
+// The HUD panel is tinted like the widgets and leans to navy as they do: each
+// texel is a grey given its navy lean.
+TEST(SpriteSet, TheHudPanelLeansToNavyAsTheWidgetsDo) {
+  const TImage& panel = Picture(Sprite::HudPanel);
+  int other = 0;
+  for (std::uint32_t p : panel.Textures[0]) {
+    if (Alpha(p) < 8) continue;
+    const std::uint32_t grey = (p & 0xFF000000u) | (p & 0xFF) * 0x010101u;
+    const std::uint32_t lean = NavyTone(grey);
+    for (int c = 0; c < 3; ++c)
+      if (std::abs(static_cast<int>((lean >> (8 * c)) & 0xFF) - static_cast<int>((p >> (8 * c)) & 0xFF)) > 1) {
+        ++other;
+        break;
+      }
+  }
+  EXPECT_EQ(other, 0);
+}
+
+// The numerals drawn over the quadrant tiles are white with a dark outline,
+// one per quadrant and each different.
+TEST(SpriteSet, TheTileNumeralsAreWhiteOnADarkOutline) {
+  const TImage& numerals = Picture(Sprite::QuadrantNumerals);
+  ASSERT_EQ(numerals.PatternCount, 4);
+  for (int q = 0; q < 4; ++q) {
+    int white = 0, dark = 0;
+    for (int y = 0; y < numerals.PatternHeight; ++y)
+      for (int x = 0; x < numerals.PatternWidth; ++x) {
+        const std::uint32_t t = At(numerals, q, x, y);
+        if (Alpha(t) < 250) continue;
+        white += Level(t) > 235 && ((t >> 16) & 0xFF) > 235;
+        dark += ((t >> 16) & 0xFF) < 40 && Level(t) < 60;
+      }
+    EXPECT_GT(white, 200) << "numeral " << q + 1;
+    EXPECT_GT(dark, 100) << "numeral " << q + 1 << "'s outline";
   }
 }
 
@@ -134,13 +173,20 @@ TEST(Rings, ARingIsBrighterOnItsCircleThanInItsMiddle) {
   }
 }
 
-TEST(Backdrop, TilesCoverTheirSquareAndDiffer) {
-  // Drawn edge to edge at half alpha: a hole would show the black screen.
+TEST(Backdrop, TilesAreLinesOverTheBoardsGroundAndDiffer) {
+  // Drawn edge to edge at half alpha over the board's navy ground: lines on
+  // nothing, so the cycling tint colours the lines only.
   const TImage& tiles = Picture(Sprite::Backdrop);
   ASSERT_EQ(tiles.PatternCount, Sprite::BackdropPatterns);
   for (int p = 0; p < Sprite::BackdropPatterns; ++p) {
+    int clear = 0, lines = 0;
     for (int y = 0; y < Sprite::BackdropSize; ++y)
-      for (int x = 0; x < Sprite::BackdropSize; ++x) ASSERT_EQ(Alpha(At(tiles, p, x, y)), 255) << p;
+      for (int x = 0; x < Sprite::BackdropSize; ++x) {
+        clear += Alpha(At(tiles, p, x, y)) == 0;
+        lines += Alpha(At(tiles, p, x, y)) > 128;
+      }
+    EXPECT_GT(clear, Sprite::BackdropSize * Sprite::BackdropSize / 2) << p;
+    EXPECT_GT(lines, 100) << p;
     for (int q = 0; q < p; ++q) {
       int differ = 0;
       for (int y = 0; y < Sprite::BackdropSize; ++y)

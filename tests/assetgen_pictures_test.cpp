@@ -9,6 +9,7 @@
 #include "pictures/genChallenge.h"
 #include "review/genReview.h"
 #include "pictures/genWidgets.h"
+#include "kit/genBoards.h"
 #include "kit/sheetLayout.h"
 
 namespace {
@@ -65,8 +66,42 @@ TEST(ModePreviews, NothingDrawnCoversTheBoardsNumbers) {
     const std::vector<TDiagramNumber>& numbers = marks[static_cast<std::size_t>(i)].PlacedNumbers();
     EXPECT_EQ(numbers.size(), 12u) << "preview " << i << ": -3..3 on both axes";
     for (const TDiagramNumber& n : numbers)
-      EXPECT_EQ(marks[static_cast<std::size_t>(i)].MarkAt(n.Ink), "") << "preview " << i << " covers " << n.Text;
+      EXPECT_EQ(marks[static_cast<std::size_t>(i)].BoxAt(n.Ink), "") << "preview " << i << " covers " << n.Text;
   }
+}
+
+// The quadrant game's preview shows the numeral of every quadrant, and its
+// monster stands in the quadrant its question names, (-X,Y) in II: nothing of
+// the picture lies over a numeral.
+TEST(ModePreviews, TheQuadrantPreviewShowsTheNumeralsAndItsMonsterInTheQuadrantItAsksFor) {
+  std::vector<TDiagramMarks> marks;
+  ModePreviewPictures(&marks);
+  ASSERT_EQ(marks.size(), 3u);
+  const TDiagramMarks& m = marks[0];
+  ASSERT_EQ(m.PlacedNumbers().size(), 4u);
+  const double half = PreviewBoard.Size / 2;
+  const TDiagramBox quadrant[5] = {{},
+                                   {PreviewBoard.X + half, PreviewBoard.Y, PreviewBoard.X + 2 * half, PreviewBoard.Y + half},
+                                   {PreviewBoard.X, PreviewBoard.Y, PreviewBoard.X + half, PreviewBoard.Y + half},
+                                   {PreviewBoard.X, PreviewBoard.Y + half, PreviewBoard.X + half, PreviewBoard.Y + 2 * half},
+                                   {PreviewBoard.X + half, PreviewBoard.Y + half, PreviewBoard.X + 2 * half,
+                                    PreviewBoard.Y + 2 * half}};
+  for (const TDiagramNumber& n : m.PlacedNumbers()) {
+    const TDiagramBox& q = quadrant[n.Value];
+    EXPECT_TRUE(n.Ink.X0 >= q.X0 && n.Ink.X1 <= q.X1 && n.Ink.Y0 >= q.Y0 && n.Ink.Y1 <= q.Y1) << n.Text;
+    EXPECT_EQ(m.MarkAt(n.Ink), "") << n.Text << " is covered";
+  }
+  // The monster's body lies inside quadrant II.
+  const TDiagramBox& ii = quadrant[2];
+  bool inside = false;
+  for (double x = ii.X0 + 1; x < ii.X1; x += 2)
+    for (double y = ii.Y0 + 1; y < ii.Y1; y += 2)
+      if (m.MarkAt({x, y, x + 1, y + 1}) == "the monster") inside = true;
+  EXPECT_TRUE(inside) << "the monster is not in quadrant II";
+  for (int q : {1, 3, 4})
+    for (double x = quadrant[q].X0 + 1; x < quadrant[q].X1; x += 2)
+      for (double y = quadrant[q].Y0 + 1; y < quadrant[q].Y1; y += 2)
+        ASSERT_NE(m.MarkAt({x, y, x + 1, y + 1}), "the monster") << "the monster reaches into quadrant " << q;
 }
 
 // Visible texels of a sheet that lie outside every rectangle cut from it.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "tables/defColours.h"
@@ -16,6 +17,7 @@
 #include "pages/genGameOver.h"
 #include "pages/genTutorials.h"
 #include "kit/sheetLayout.h"
+#include "contrastSupport.h"
 
 namespace {
 
@@ -102,8 +104,8 @@ TEST(QuadrantColours, EveryLevelsBoardShowsEachOpenQuadrantInItsColour) {
       else
         EXPECT_FALSE(IsQuadrantColourRow(row)) << l->Name << ": a closed quadrant looks like another one";
     }
-    // Axes never borrow a quadrant's colour.
-    EXPECT_FALSE(IsQuadrantColourRow(l->QuadrantColour[0])) << l->Name;
+    // Axes never borrow a quadrant's colour, nor one close to it.
+    EXPECT_FALSE(LooksLikeQuadrantColourRow(l->QuadrantColour[0])) << l->Name;
   }
 }
 
@@ -134,6 +136,88 @@ TEST(QuadrantColours, ReadBackFromEveryHelpPage) {
       const TImage& page = pages[static_cast<std::size_t>(level - 1)];
       ExpectBoardColours(page.Textures[0], page.TextureWidth, TutorialPlaneX, TutorialPlaneY, TutorialPlaneSize,
                          row.Name, row.QuadrantAllowed);
+    }
+  }
+}
+
+// The middle colour of a square of a picture.
+std::uint32_t MedianOf(const std::vector<std::uint32_t>& px, int width, double x0, double y0, double x1, double y1) {
+  std::vector<std::uint32_t> v;
+  for (int y = static_cast<int>(y0); y < static_cast<int>(y1); ++y)
+    for (int x = static_cast<int>(x0); x < static_cast<int>(x1); ++x)
+      v.push_back(px[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF);
+  return contrast::MedianColour(v);
+}
+
+// The commonest colour of a square of a picture: a ground under lines and marks.
+std::uint32_t CommonestOf(const std::vector<std::uint32_t>& px, int width, double x0, double y0, double x1, double y1) {
+  std::map<std::uint32_t, int> count;
+  for (int y = static_cast<int>(y0); y < static_cast<int>(y1); ++y)
+    for (int x = static_cast<int>(x0); x < static_cast<int>(x1); ++x)
+      ++count[px[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF];
+  return std::max_element(count.begin(), count.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
+      ->first;
+}
+
+// The square of quadrant q of a page's plane.
+contrast::TInkBox PageQuadrant(int q) {
+  const double half = TutorialPlaneSize / 2;
+  contrast::TInkBox b;
+  b.Left = static_cast<int>(q == 1 || q == 4 ? TutorialPlaneX + half : TutorialPlaneX);
+  b.Top = static_cast<int>(q == 1 || q == 2 ? TutorialPlaneY : TutorialPlaneY + half);
+  b.Right = static_cast<int>(b.Left + half);
+  b.Bottom = static_cast<int>(b.Top + half);
+  return b;
+}
+
+// The ground of every open quadrant of a help page is the board's own, the
+// same colour a child sees in the game.
+TEST(QuadrantColours, EveryHelpPagesGroundIsTheBoardsOwn) {
+  for (int type = 1; type <= 3; ++type) {
+    const std::vector<TImage> pages = TutorialPictures(type);
+    for (int level = 1; level <= 5; ++level) {
+      const TLevel& row = *MissionLevel(type, level);
+      const TImage& page = pages[static_cast<std::size_t>(level - 1)];
+      const TTutorialPage content = TutorialPage(type, level);
+      for (int q = 1; q <= 4; ++q) {
+        // The quadrant game's page lights up its example's quadrant.
+        if (!row.QuadrantAllowed[q] || (type == 1 && q == content.Examples[0].Quadrant)) continue;
+        const contrast::TInkBox b = PageQuadrant(q);
+        const std::uint32_t ground =
+            CommonestOf(page.Textures[0], page.TextureWidth, b.Left + 4, b.Top + 4, b.Right - 4, b.Bottom - 4);
+        EXPECT_LT(contrast::DifferenceSeen(ground, QuadrantFill(q), contrast::TVision::Normal), 2.5)
+            << row.Name << ": quadrant " << q << " reads " << std::hex << ground;
+      }
+    }
+  }
+}
+
+// The numerals of the quadrant game's help pages read at 4.5:1 against their
+// quadrant's ground in every way of seeing (they read at 1.5 to 2.7:1 when
+// they were a faint white).
+TEST(QuadrantColours, TheQuadrantPagesNumeralsReadAtFourAndAHalfToOne) {
+  for (int level = 1; level <= 5; ++level) {
+    TPageFit fit;
+    const TTutorialPage content = TutorialPage(1, level);
+    const TImage page = TutorialPicture(content, &fit);
+    const std::vector<TDiagramNumber>& numerals = fit.Diagram.PlacedNumbers();
+    ASSERT_EQ(numerals.size(), 4u);
+    for (const TDiagramNumber& n : numerals) {
+      const contrast::TInkBox b = PageQuadrant(n.Value);
+      const std::uint32_t ground =
+          MedianOf(page.Textures[0], page.TextureWidth, b.Left + 4, b.Top + 4, b.Right - 4, b.Bottom - 4);
+      for (contrast::TVision v : contrast::Visions) {
+        std::vector<double> l;
+        for (int y = static_cast<int>(n.Ink.Y0); y < static_cast<int>(n.Ink.Y1); ++y)
+          for (int x = static_cast<int>(n.Ink.X0); x < static_cast<int>(n.Ink.X1); ++x)
+            l.push_back(contrast::LuminanceSeen(page.Textures[0][static_cast<std::size_t>(y) * page.TextureWidth + x] &
+                                                    0xFFFFFF,
+                                                v));
+        std::sort(l.begin(), l.end());
+        const double ratio = contrast::Ratio(l[l.size() * 97 / 100], contrast::LuminanceSeen(ground, v));
+        std::printf("  page %d, numeral %s, %s: %.2f:1\n", level, n.Text.c_str(), contrast::VisionName(v), ratio);
+        EXPECT_GE(ratio, 4.5) << "page " << level << ", numeral " << n.Text << ", " << contrast::VisionName(v);
+      }
     }
   }
 }

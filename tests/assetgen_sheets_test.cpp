@@ -150,13 +150,25 @@ TEST(WidgetSheet, StretchedPiecesAreUniformAlongTheStretch) {
   }
 }
 
-TEST(WidgetSheet, EverythingIsGreyForTheTint) {
-  // Widgets are multiplied by their colour; a coloured texel would shift it.
-  int coloured = 0;
-  for (std::uint32_t p : Widgets())
-    if (Channel(p, 3) > 8 && (std::abs(Channel(p, 0) - Channel(p, 1)) > 2 || std::abs(Channel(p, 1) - Channel(p, 2)) > 2))
-      ++coloured;
-  EXPECT_EQ(coloured, 0);
+// Widgets are multiplied by their colour: every texel is a grey given the one
+// navy lean of its brightness (its blue is the grey), so the control tint
+// turns dark parts navy and light parts its own neon, and no texel shifts a
+// tint some other way.
+TEST(WidgetSheet, EveryTexelIsAGreyWithItsNavyLean) {
+  int other = 0, navy = 0;
+  for (std::uint32_t p : Widgets()) {
+    if (Channel(p, 3) <= 8) continue;
+    const std::uint32_t grey = (p & 0xFF000000u) | static_cast<std::uint32_t>(Channel(p, 0)) * 0x010101u;
+    if (Difference(NavyTone(grey), p) > 1) ++other;
+    navy += Channel(p, 0) > 20 && Channel(p, 0) < 140 && Channel(p, 2) * 10 < Channel(p, 0) * 6;
+  }
+  EXPECT_EQ(other, 0);
+  EXPECT_GT(navy, 1000) << "the dark parts lean to blue";
+  // Dark greys lean to blue, white stays white.
+  EXPECT_EQ(NavyTone(0xFFFFFFFFu), 0xFFFFFFFFu);
+  const std::uint32_t dark = NavyTone(0xFF4D4D4Du);
+  EXPECT_EQ(dark & 0xFF, 0x4Du);
+  EXPECT_LT((dark >> 16) & 0xFF, 0x4Du * 6 / 10);
 }
 
 TEST(WidgetSheet, TheTenDigitsAreDifferentPictures) {

@@ -35,12 +35,13 @@ struct TMissionExpect {
 
 // Colours: every board shows quadrant I green (1), II yellow (3), III red (0)
 // and IV blue (2), a closed quadrant grey (8), and axes in a colour that is
-// no quadrant's. The written tables gave some levels one colour all over.
+// no quadrant's nor close to one (level 4's deep blue was IV's blue). The
+// written tables gave some levels one colour all over.
 const TMissionExpect MissionRows[15] = {
     {"Rozir Ivivuruda - Level 1", 1, {0, 1, 0, 1, 0}, {8, 1, 8, 0, 8}, {}, 0, 1, 100, 0.3, 1, 9, {10, 0, 0}},
     {"Rozir Ivivuruda - Level 2", 2, {1, 1, 0, 1, 0}, {5, 1, 8, 0, 8}, {}, 0, 1, 100, 0.3, 1, 9, {10, 0, 0}},
     {"Rozir Ivivuruda - Level 3", 3, {1, 1, 1, 1, 1}, {5, 1, 3, 0, 2}, {}, 0, 1, 100, 0.3, 1, 9, {10, 0, 0}},
-    {"Rozir Ivivuruda - Level 4", 4, {1, 1, 1, 1, 1}, {6, 1, 3, 0, 2}, {4}, 250, 1, 100, 0.4, 2, 9, {10, 0, 0}},
+    {"Rozir Ivivuruda - Level 4", 4, {1, 1, 1, 1, 1}, {5, 1, 3, 0, 2}, {4}, 250, 1, 100, 0.4, 2, 9, {10, 0, 0}},
     {"Rozir Ivivuruda - Level 5", -1, {1, 1, 1, 1, 1}, {5, 1, 3, 0, 2}, {3}, 250, 1, 100, 0.4, 2, 9, {10, 0, 0}},
     {"Vove'r uda Zerir? - Level 1", 1, {0, 1, 0, 1, 0}, {8, 1, 8, 0, 8}, {}, 0, 2, 100, 0.2, 1, 9, {10, 0, 0}},
     {"Vove'r uda Zerir? - Level 2", 2, {1, 1, 0, 1, 0}, {5, 1, 8, 0, 8}, {5}, 500, 2, 100, 0.4, 2, 9, {10, 0, 0}},

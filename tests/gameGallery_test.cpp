@@ -25,6 +25,7 @@
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"
 #include "screens/frmGameOver.h"
+#include "screens/frmTutorial.h"
 
 namespace {
 
@@ -161,6 +162,17 @@ TEST_F(GameGallery, ScreensOverPlay) {
         through += (over[i] & 0xFFFFFF) != (alone[i] & 0xFFFFFF);
       }
     EXPECT_EQ(through, 0) << "pixels of the board show through the help panel";
+    // The page is round at its corners: outside them the panel shows, not a
+    // square backing of the page's own.
+    auto* help = dynamic_cast<TfrmTutorial*>(Director->Screen(ssTutorial));
+    ASSERT_NE(help, nullptr);
+    help->Page->Visible = false;
+    const std::vector<std::uint32_t> bare = Capture();
+    help->Page->Visible = true;
+    for (const auto& [x, y] : {std::pair{385, 94}, {894, 94}, {385, 603}, {894, 603}}) {
+      const std::size_t i = static_cast<std::size_t>(y) * 1024 + static_cast<std::size_t>(x);
+      EXPECT_EQ(over[i] & 0xFFFFFF, bare[i] & 0xFFFFFF) << "help page corner " << x << "," << y;
+    }
   }
 
   TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 5);

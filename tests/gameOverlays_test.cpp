@@ -5,6 +5,8 @@
 // go with the game, and every judged answer leaves its mark where it was given.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tables/defSprites.h"
 #include "game/objAnswerMark.h"
 #include "game/objEffect.h"
@@ -159,30 +161,43 @@ TEST_F(GameOverlays, TheComboLinesGoWhenTheGameIsOver) {
 }
 
 TEST_F(GameOverlays, EveryJudgedAnswerIsMarkedWhereItWasGivenInEachGame) {
-  // Rozir Ivivuruda: where the pointer was on the tile.
+  // Rozir Ivivuruda: where the pointer was on the tile, but never over the
+  // tile's numeral (the middle 92 x 56 of the tile): beside it instead.
   OpenGame(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Easy);
   NoSpawning();
   PastFadeIn();
+  const auto clearOfNumeral = [](const TobjEffect* mark, double tileX, double tileY) {
+    return std::abs(mark->X - tileX) >= 46 + 16 || std::abs(mark->Y - tileY) >= 28 + 16;
+  };
   // A monster of this game asks for a quadrant: its answer is the quadrant's sign pair.
   Asking(1, 1);
   // Quadrant I's tile spans x 192..320 and y -192..-64 from the screen centre.
-  Answer(512 + 220, 384 - 100);  // on quadrant I's tile, off its centre
+  Answer(512 + 306, 384 - 178);  // on quadrant I's tile, at its top right corner
   ASSERT_TRUE(Spy.Saw(ekGame, 18));
   std::vector<TobjEffect*> marks = Marks();
   ASSERT_EQ(marks.size(), 1u);
   EXPECT_TRUE(marks[0]->MarkHit);
-  EXPECT_EQ(marks[0]->X, 220);
-  EXPECT_EQ(marks[0]->Y, -100);
+  EXPECT_EQ(marks[0]->X, 306);
+  EXPECT_EQ(marks[0]->Y, -178);
   UntilNoMonsters();
   Asking(1, 1);
   Spy.Got.clear();
-  Answer(512 + 40, 384 + 160);  // on quadrant III's tile (x -64..64, y 64..192)
+  Answer(512 + 40, 384 + 140);  // on quadrant III's tile (x -64..64, y 64..192), on its numeral
   ASSERT_TRUE(Spy.Saw(ekGame, 19));
   marks = Marks();
   ASSERT_FALSE(marks.empty());
   EXPECT_FALSE(marks.back()->MarkHit);
   EXPECT_EQ(marks.back()->X, 40);
-  EXPECT_EQ(marks.back()->Y, 160);
+  EXPECT_EQ(marks.back()->Y, 128 + 44) << "just below the numeral, the click being low";
+  EXPECT_TRUE(clearOfNumeral(marks.back(), 0, 128));
+  UntilNoMonsters();
+  Asking(1, 1);
+  Answer(512 + 256, 384 - 128);  // the middle of quadrant I's tile
+  marks = Marks();
+  ASSERT_FALSE(marks.empty());
+  EXPECT_TRUE(marks.back()->MarkHit);
+  EXPECT_EQ(marks.back()->X, 256);
+  EXPECT_TRUE(clearOfNumeral(marks.back(), 256, -128));
 
   // Vove'r uda Zerir?: on the point clicked, a miss with no monster at all too.
   OpenGame(GameKind::Arcade, GameType::WhatsThePoint, Difficulty::Easy);

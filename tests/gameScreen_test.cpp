@@ -532,6 +532,30 @@ TEST_F(GameScreen, ClockReadsMinutesAndTwoDigitSecondsInItsColours) {
       << text->Caption->Text;
 }
 
+// The largest score shows whole in the HUD strip, ten digits inside its left
+// edge; an everyday score keeps full-size digits.
+TEST_F(GameScreen, TheLargestScoreShowsWholeInsideTheStrip) {
+  OpenGame(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Easy);
+  PastFadeIn();
+  NoSpawning();
+  TfrmGame* game = Game();
+  Res()->Score = 2147483647;
+  game->UpdateHud();
+  const TobjNumber* score = game->Hud.Score;
+  ASSERT_NE(score, nullptr);
+  int shown = 0;
+  for (const TrndGfx* d : score->Digits) {
+    if (!d->Visible) continue;
+    ++shown;
+    EXPECT_GE(score->X + d->RelX, 10) << "a digit cut at the screen's edge";
+    EXPECT_LE(score->X + d->RelX + d->Width, 240) << "past the strip's rim";
+  }
+  EXPECT_EQ(shown, 10);
+  Res()->Score = 3750;
+  game->UpdateHud();
+  EXPECT_EQ(score->Digits[0]->Width, 26);
+}
+
 TEST_F(GameScreen, PowerUpAwardsStopAtFiveButtonsWhileTheBaseStillAdvances) {
   OpenGame(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Easy);
   PastFadeIn();
@@ -574,12 +598,14 @@ TEST_F(GameScreen, ButtonsSlideInKeysPressPositionsFromTheRightAndAFreedPlaceIsT
   int steps = 0;
   while (second->X < 0) {
     EXPECT_FALSE(second->Enabled) << "not clickable outside the strip";
+    EXPECT_FALSE(second->Visible) << "not shown cut by the screen's edge";
     Tick();
     ASSERT_LT(++steps, 100) << "the power-up did not slide into the strip";
   }
   EXPECT_EQ(steps, 8);
   Tick();
   EXPECT_TRUE(second->Enabled);
+  EXPECT_TRUE(second->Visible);
   Tick(40);
   EXPECT_EQ(second->X, 150);
 

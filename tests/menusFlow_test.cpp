@@ -13,6 +13,8 @@
 #include "game/frmGame.h"
 #include "tables/defChallenges.h"
 #include "tables/defLevels.h"
+#include "objects/objSheet.h"
+#include "tables/defColours.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objHintLabelButton.h"
@@ -112,9 +114,9 @@ TEST_F(MenusFlow, ArcadeKeepsTheDifficultyEvenOnBackPreviewsEachModeAndStartsThe
   ASSERT_NE(arcade, nullptr);
   EXPECT_NE(Screen(ssBackground), nullptr);
   EXPECT_EQ(arcade->Difficulties->SelectedIndex, 1) << "a new profile plays at MEDIUM";
-  const std::uint32_t entryColours[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
+  // Difficulties are controls, in the controls' colour (every other hue left is a quadrant's).
   for (std::size_t i = 0; i < 4; ++i)
-    EXPECT_EQ(arcade->Difficulties->Entries[i].MiddleItem->Color, entryColours[i]) << "entry " << i;
+    EXPECT_EQ(arcade->Difficulties->Entries[i].MiddleItem->Color, WidgetTint) << "entry " << i;
   EXPECT_EQ(Res()->GameKind, GameKind::Arcade);
 
   Click(590, 330);  // HARD
@@ -204,6 +206,22 @@ TEST_F(MenusFlow, ArcadeGameOverEntersTheScoreWithItsTitleAndTheTablesHighlightI
   EXPECT_TRUE(tables->Cells[1][1]->Framed) << "the fresh entry is highlighted";
   EXPECT_EQ(tables->Cells[1][3]->Caption->Text, "Zenzizenzizenzic");
   EXPECT_FALSE(tables->Cells[2][1]->Framed);
+}
+
+// A row nobody has filled is shown empty: no score of 0, no title, no difficulty.
+TEST_F(MenusFlow, AnEmptyHighScoreRowShowsEmpty) {
+  StartWithProfile();
+  Res()->GameType = 1;
+  Res()->Difficulty = 0;
+  TScoreTable& table = Res()->ScoreTables[0];
+  for (std::size_t r = 3; r < table.size(); ++r) table[r] = TScoreEntry{};
+  Open(3);  // HIGH SCORES
+  auto* tables = As<TfrmScores>(ssScores);
+  ASSERT_NE(tables, nullptr);
+  EXPECT_EQ(tables->Cells[3][1]->Caption->Text, table[2].Name);
+  EXPECT_EQ(tables->Cells[3][2]->Caption->Text, std::to_string(table[2].Score));
+  for (int c = 1; c < TfrmScores::Columns; ++c) EXPECT_EQ(tables->Cells[4][c]->Caption->Text, "") << "column " << c;
+  EXPECT_EQ(tables->Cells[4][0]->Caption->Text, "4") << "the row keeps its place number";
 }
 
 TEST_F(MenusFlow, ArcadeScoreTooLowLeavesTheTablesAndStillShowsTheTitle) {

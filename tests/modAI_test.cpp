@@ -184,13 +184,14 @@ TEST_F(LineSelection, TheSameFirstPointTwiceOrARightClickCancels) {
   Board.Step();
   EXPECT_TRUE(band->Visible);
   EXPECT_EQ(band->Kind, TobjEffect::ekLine);
-  // A 4-pixel strip from the first point to the one under the pointer.
+  // A 6-pixel band from the first point to the one under the pointer (a
+  // pixel past it at each end).
   TPointD c0;
   TPointD c3;
   band->Main->GetCorner(0, c0);
   band->Main->GetCorner(3, c3);
-  EXPECT_NEAR(std::hypot(c0.X - c3.X, c0.Y - c3.Y), 4.0, 1e-9);
-  EXPECT_NEAR((c0.X + c3.X) / 2, a->X, 1e-9);
+  EXPECT_NEAR(std::hypot(c0.X - c3.X, c0.Y - c3.Y), 6.0, 1e-9);
+  EXPECT_NEAR(std::hypot((c0.X + c3.X) / 2 - a->X, (c0.Y + c3.Y) / 2 - a->Y), 1.0, 1e-9);
 
   Board.Click(a);
   Settle();

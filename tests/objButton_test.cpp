@@ -128,7 +128,7 @@ TEST_F(GroupTest, ColoursGivenToEarlierEntriesSurviveLaterEntries) {
   for (int i = 0; i < 3; ++i)
     for (const TrndGfx* piece : {group->Entries[i].LeftItem, group->Entries[i].MiddleItem, group->Entries[i].RightItem})
       EXPECT_EQ(piece->VertexColors[1], 0xFF000000u | colours[i]) << "entry " << i;
-  EXPECT_EQ(group->Entries[3].MiddleItem->VertexColors[0], 0xFFCCCC00u) << "a new entry takes the widget tint";
+  EXPECT_EQ(group->Entries[3].MiddleItem->VertexColors[0], 0xFF000000u | WidgetTint) << "a new entry takes the widget tint";
 }
 
 TEST_F(GroupTest, SetSelectedOutOfRange) {

@@ -98,13 +98,14 @@ TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
   e->SetText("LEVEL UP!");
   EXPECT_TRUE(e->Caption->Visible);
   EXPECT_EQ(e->Caption->Text, "LEVEL UP!");
-  // Bold white on a dark plate as wide as the text, read over any board.
+  // Bold white on a navy plate as wide as the text, read over any board.
   EXPECT_TRUE(e->Caption->Bold);
   EXPECT_EQ(e->Caption->Color, 0xFFFFFFu);
   TrndGfx* plate = e->Second;
   EXPECT_TRUE(plate->Visible);
-  EXPECT_EQ(plate->Color, 0x000000u);
+  EXPECT_EQ(plate->Color, 0x0A1230u);
   EXPECT_GE(plate->Alpha, 160);
+  const std::int32_t plateAlpha = plate->Alpha;
   const std::int32_t textWidth = 9 * FontMetrics(14).CharWidth;
   EXPECT_GT(plate->Width, textWidth);
   EXPECT_LE(plate->Width, 300);
@@ -120,7 +121,7 @@ TEST_F(Effects, TextsWaitFourteenStepsThenRiseAndFadeUntilStepHundred) {
   Board.Step(50);
   EXPECT_EQ(e->Caption->Alpha, 105);
   EXPECT_DOUBLE_EQ(e->Caption->RelY, 10.5 - 25);
-  EXPECT_EQ(plate->Alpha, 170 * 105 / 255) << "the plate fades with its text";
+  EXPECT_EQ(plate->Alpha, plateAlpha * 105 / 255) << "the plate fades with its text";
   EXPECT_DOUBLE_EQ(plate->RelY, plateY + 10.5 - 25) << "and rises with it";
   EXPECT_EQ(StepsToFinish(e), 35) << "100 steps in all";
 }
@@ -208,21 +209,44 @@ TEST_F(Effects, TheBlastRingSpreadsFromTheOriginAndFades) {
   EXPECT_EQ(StepsToFinish(e), 42) << "ends once its age reaches 768";
 }
 
-TEST_F(Effects, ALineFadingOutFrom192EndsOnItsTwentyFifthStep) {
+// A line is an opaque light band, a pixel wider than asked on each side, with
+// a dark groove two pixels wide along its middle; fading out from 192 it ends
+// on its twenty-fifth step, the groove with it.
+TEST_F(Effects, ALineIsABandWithAGrooveAndFadingOutFrom192EndsOnItsTwentyFifthStep) {
   TobjEffect* e = Make(512, 512);
-  e->Start(TobjEffect::ekLine, {TVector2{0, 0}, TVector2{10, 0}, TVector2{10, 4}, TVector2{0, 4}}, 8);
-  EXPECT_EQ(e->Main->Alpha, 128);
-  EXPECT_EQ(e->Main->Color, 0x808080u);
+  e->Start(TobjEffect::ekLine, {TVector2{0, 0}, TVector2{10, 0}, TVector2{10, 4}, TVector2{0, 4}}, 7);
+  EXPECT_EQ(e->Main->Alpha, 255);
+  EXPECT_EQ(e->Main->Color, 0xFFFFFFu);
+  ASSERT_TRUE(e->Second->Visible);
+  TPointD c0, c2;
+  e->Main->GetCorner(0, c0);
+  e->Main->GetCorner(2, c2);
+  EXPECT_NEAR(c0.X, -1, 1e-9);
+  EXPECT_NEAR(c0.Y, -1, 1e-9);
+  EXPECT_NEAR(c2.X, 11, 1e-9);
+  EXPECT_NEAR(c2.Y, 5, 1e-9);
+  e->Second->GetCorner(0, c0);
+  e->Second->GetCorner(2, c2);
+  EXPECT_NEAR(c0.X, 1, 1e-9);
+  EXPECT_NEAR(c0.Y, 1, 1e-9);
+  EXPECT_NEAR(c2.X, 9, 1e-9);
+  EXPECT_NEAR(c2.Y, 3, 1e-9);
+  EXPECT_LT(e->Second->Color, 0x202020u) << "a dark groove";
+  const std::int32_t groove = e->Second->Alpha;
+  EXPECT_GT(groove, 128);
   Board.Step(5);
-  EXPECT_EQ(e->Main->Alpha, 128) << "no fade until asked";
+  EXPECT_EQ(e->Main->Alpha, 255) << "no fade until asked";
   e->Main->SetAlpha(192);
   e->Fade(false);
   Board.Step();
   EXPECT_EQ(e->Main->Alpha, 184);
+  EXPECT_EQ(e->Second->Alpha, 184 * groove / 255) << "the groove fades with the band";
   EXPECT_EQ(StepsToFinish(e), 24);
+  EXPECT_FALSE(e->Second->Visible);
 
   TobjEffect* in = Make(512, 512);
   in->Start(TobjEffect::ekLine, {}, 8);
+  in->Main->SetAlpha(128);
   in->Fade(true);
   EXPECT_EQ(StepsToFinish(in), 16) << "128 up to 256 in steps of 8";
 }

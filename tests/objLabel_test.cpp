@@ -31,7 +31,7 @@ TEST_F(LabelTest, FramedLabelShowsNinePiecesAndKeepsItsCaptionInside) {
   EXPECT_EQ(label->Caption->Segments[0].X, 10);
   // (40 - 11) / 2 + 2 for one line of size 8.
   EXPECT_EQ(label->Caption->Segments[0].Y, 16);
-  EXPECT_EQ(label->MainItem->Color, 0xCCCC00u);
+  EXPECT_EQ(label->MainItem->Color, WidgetTint);
   EXPECT_EQ(label->Caption->Color, 0xFFFFFFu) << "text keeps its own colour";
   label->SetFramed(false);
   EXPECT_FALSE(label->Frame[0]->Visible);
@@ -265,15 +265,40 @@ TEST_F(NumberTest, DigitsGrowToTheLeftOfThePosition) {
   number->ShowZeros = true;
   number->SetValue(7);
   EXPECT_TRUE(SourceIs(number->Digits[0], Sheet::NumberDigit[7]));
-  EXPECT_TRUE(number->Digits[8]->Visible);
-  EXPECT_TRUE(SourceIs(number->Digits[8], Sheet::NumberDigit[0]));
+  EXPECT_TRUE(number->Digits[9]->Visible);
+  EXPECT_TRUE(SourceIs(number->Digits[9], Sheet::NumberDigit[0]));
 
   number->ShowZeros = false;
   number->SetValue(-35);
   for (const TrndGfx* d : number->Digits) EXPECT_FALSE(d->Visible);
-  number->SetValue(2147483647);  // ten digits: the lowest nine show
-  EXPECT_TRUE(SourceIs(number->Digits[8], Sheet::NumberDigit[1]));
-  EXPECT_TRUE(SourceIs(number->Digits[0], Sheet::NumberDigit[7]));
+  number->SetValue(2147483647);  // the largest value: all ten digits show
+  const int largest[10] = {7, 4, 6, 3, 8, 4, 7, 4, 1, 2};
+  for (int k = 0; k < 10; ++k) {
+    EXPECT_TRUE(number->Digits[static_cast<std::size_t>(k)]->Visible) << k;
+    EXPECT_TRUE(SourceIs(number->Digits[static_cast<std::size_t>(k)], Sheet::NumberDigit[largest[k]])) << k;
+  }
+  EXPECT_EQ(number->Digits[9]->RelX, -260) << "without a limit, full-size digits";
+}
+
+// A number held to a width draws its digits narrower, on the same line, once
+// they would reach past it; a short number keeps them full size.
+TEST_F(NumberTest, ANumberHeldToAWidthFitsItsDigitsIntoIt) {
+  auto* number = Make<TobjNumber>(otNumber, 236, 94, 10, 31);
+  number->FitWidth = 220;
+  number->SetValue(12345678);  // 8 x 26 = 208: fits
+  EXPECT_EQ(number->Digits[7]->RelX, -208);
+  EXPECT_EQ(number->Digits[0]->Width, 26);
+  number->SetValue(1234567890);
+  for (const TrndGfx* d : number->Digits) {
+    EXPECT_TRUE(d->Visible);
+    EXPECT_GE(d->RelX, -220);
+    EXPECT_EQ(d->RelY + d->Height, 31) << "on the full digits' line";
+  }
+  EXPECT_EQ(number->Digits[9]->RelX, -220);
+  EXPECT_EQ(number->Digits[0]->Width, 22);
+  number->SetValue(42);
+  EXPECT_EQ(number->Digits[1]->RelX, -52) << "full size again";
+  EXPECT_EQ(number->Digits[1]->Height, 31);
 }
 
 using PictureButtonTest = WidgetTest;
@@ -333,7 +358,7 @@ TEST_F(PictureButtonTest, PressSlideOffAndReleaseOutsidePostsNothingAndMovesBack
 TEST_F(PictureButtonTest, OpacityAndTintReachEveryItemTheyShould) {
   auto* tile = Make<TobjHintLabelButton>(otHintLabelButton, 0, 0, 120, 120);
   EXPECT_EQ(tile->Opacity, 255);
-  EXPECT_EQ(tile->Tint, 0xCCCC00u);
+  EXPECT_EQ(tile->Tint, WidgetTint);
   tile->SetOpacity(100);
   for (const auto& item : tile->Items) EXPECT_EQ(item->Alpha, 100);
   tile->SetTint(0x00FF00);

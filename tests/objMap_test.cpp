@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/sysRandom.h"
+#include "tables/defColours.h"
 #include "tables/defLevels.h"
 #include "gameBoardSupport.h"
 
@@ -60,11 +61,13 @@ TEST(Map, CellColoursComeFromTheLevelsQuadrantColours) {
   TGameBoard board;
   board.UseMission(GameType::QuickQuadrants, 1);  // colours 8,1,8,0,8
   board.Build();
-  // i >= R and j < R is quadrant 1 (upper right): green lightened by 128.
-  const std::uint32_t quadrant1 = board.Map->Cells[1 * 2 + 0]->Color;
-  const std::uint32_t quadrant2 = board.Map->Cells[0 * 2 + 0]->Color;
-  EXPECT_EQ(quadrant1, 0x80FF80u);
-  EXPECT_EQ(quadrant2, 0xFFFFFFu);
+  // i >= R and j < R is quadrant 1 (upper right): its green ground, opaque.
+  const TrndGfx* quadrant1 = board.Map->Cells[1 * 2 + 0];
+  const TrndGfx* quadrant2 = board.Map->Cells[0 * 2 + 0];
+  EXPECT_EQ(quadrant1->Color, QuadrantFills[1]);
+  EXPECT_EQ(quadrant1->Alpha, 255) << "no backdrop shows through a quadrant";
+  EXPECT_EQ(quadrant2->Color, ClosedQuadrantFill) << "quadrant II is closed in this level";
+  EXPECT_EQ(QuadrantFill(board.Res().Level, true, 1), ColourBlindQuadrantFills[1]);
 }
 
 TEST(Map, TheBackdropCyclesBetweenRedAndGreenWhileTheGameRuns) {

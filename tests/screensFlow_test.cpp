@@ -9,6 +9,8 @@
 #include "core/sysEventHandler.h"
 #include "data/sysFiles.h"
 #include "data/sysResources.h"
+#include "objects/objSheet.h"
+#include "tables/defColours.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"
@@ -203,10 +205,12 @@ TEST_F(ScreensFlow, HighScoresShowTheDefaultTableWithTitlesAndTheMenuResetsTheGa
   EXPECT_EQ(scores->Cells[10][3]->Caption->Text, "Absolute Zero");
   EXPECT_EQ(scores->Cells[10][4]->Caption->Text, "EASY");
   EXPECT_FALSE(scores->Cells[11][0]->Visible);
-  // Each choice wears its own colour.
-  EXPECT_EQ(scores->GameTypes->Entries[0].LeftItem->Color, 0x008C00u);
-  EXPECT_EQ(scores->GameTypes->Entries[1].LeftItem->Color, 0x007EFFu);
-  EXPECT_EQ(scores->Difficulties->Entries[1].RightItem->Color, 0x00A6B0u);
+  // Each game type's tab is captioned in its colour; the tabs themselves and
+  // the difficulties are controls, in the controls' colour.
+  EXPECT_EQ(scores->GameTypes->Entries[0].CaptionItem->Color, GameTypeColours[0]);
+  EXPECT_EQ(scores->GameTypes->Entries[1].CaptionItem->Color, GameTypeColours[1]);
+  EXPECT_EQ(scores->GameTypes->Entries[1].LeftItem->Color, WidgetTint);
+  EXPECT_EQ(scores->Difficulties->Entries[1].RightItem->Color, WidgetTint);
 
   Click(820, 335);  // CRAZY
   Tick(2);
@@ -233,7 +237,7 @@ TEST_F(ScreensFlow, ScoresHighlightTheFreshEntryAndShowAMissedResultUnderTheTabl
   auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
   ASSERT_NE(scores, nullptr);
   EXPECT_TRUE(scores->Cells[3][1]->Framed);
-  EXPECT_EQ(scores->Cells[3][1]->Color, 0x007EFFu);
+  EXPECT_EQ(scores->Cells[3][1]->Color, GameTypeColours[1]) << "in its game type's colour";
   EXPECT_FALSE(scores->Cells[2][1]->Framed);
 
   Res()->ScoreRank = 11;
@@ -320,11 +324,13 @@ TEST_F(ScreensFlow, HighScoreRowsKeepTheColoursOfTheirEntries) {
   Tick(40);
   auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
   ASSERT_NE(scores, nullptr);
-  // deep enough for white captions to read on them
-  const std::uint32_t types[3] = {0x008C00, 0x007EFF, 0x3333FF};
-  const std::uint32_t difficulties[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(scores->GameTypes->Entries[i].LeftItem->Color, types[i]) << i;
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(scores->Difficulties->Entries[i].RightItem->Color, difficulties[i]) << i;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(scores->GameTypes->Entries[i].CaptionItem->Color, GameTypeColours[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(scores->GameTypes->Entries[i].LeftItem->Color, WidgetTint) << i;
+  }
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(scores->Difficulties->Entries[i].RightItem->Color, WidgetTint) << i;
+  // The heading row wears the shown game type's colour.
+  EXPECT_EQ(scores->Cells[0][1]->Color, GameTypeColours[0]);
 }
 
 TEST_F(ScreensFlow, TheProfileListOpensOnTheActiveProfileInViewAndScrollsWithTheWheel) {

@@ -15,7 +15,7 @@
 
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::string& path) {
+std::vector<std::uint8_t> OptionsBytes(const std::string& path) {
   std::vector<std::uint8_t> bytes;
   ReadFileBytes(path, bytes);
   return bytes;
@@ -66,19 +66,19 @@ TEST_F(OptionsFileTest, WithoutTheFileTheDefaultsAreUsedAndSavingLeavesTheSettin
   auto res = Make();
   EXPECT_EQ(res->Options, TOptionsRecord{});
   EXPECT_FALSE(FileExists(Options())) << "written only when an option changes";
-  const std::vector<std::uint8_t> settings = Bytes(Settings());
+  const std::vector<std::uint8_t> settings = OptionsBytes(Settings());
   ASSERT_EQ(settings.size(), SettingsRecordSize);
 
   TOptionsRecord o;
   o.LargeLabels = 1;
   ASSERT_TRUE(res->SaveOptions(o));
-  EXPECT_EQ(Bytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(Bytes(Settings()), settings) << "the settings file keeps its bytes";
+  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(OptionsBytes(Settings()), settings) << "the settings file keeps its bytes";
 
   res.reset();
   res = Make();
   EXPECT_EQ(res->Options.LargeLabels, 1) << "read back at the next start";
-  EXPECT_EQ(Bytes(Settings()), settings);
+  EXPECT_EQ(OptionsBytes(Settings()), settings);
 }
 
 TEST_F(OptionsFileTest, AShortFileIsSetAsideLoggedAndReplacedByTheDefaults) {
@@ -87,8 +87,8 @@ TEST_F(OptionsFileTest, AShortFileIsSetAsideLoggedAndReplacedByTheDefaults) {
   std::unique_ptr<TsysResources> res;
   const std::string log = Logged([&] { res = Make(); });
   EXPECT_EQ(res->Options, TOptionsRecord{});
-  EXPECT_EQ(Bytes(Options() + ".damaged"), damaged) << "kept for whoever wants to look";
-  EXPECT_EQ(Bytes(Options()), EncodeOptions(TOptionsRecord{}));
+  EXPECT_EQ(OptionsBytes(Options() + ".damaged"), damaged) << "kept for whoever wants to look";
+  EXPECT_EQ(OptionsBytes(Options()), EncodeOptions(TOptionsRecord{}));
   EXPECT_NE(log.find("Options.ini holds 3 bytes"), std::string::npos) << log;
 }
 
@@ -98,7 +98,7 @@ TEST_F(OptionsFileTest, ASwitchOutOfRangeIsResetLoggedAndWrittenBack) {
   const std::string log = Logged([&] { res = Make(); });
   EXPECT_EQ(res->Options.ColourBlindPalette, 0);
   EXPECT_EQ(res->Options.LargeLabels, 1) << "the other switch is kept";
-  EXPECT_EQ(Bytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
   EXPECT_NE(log.find("Options.ini: 1 value outside its range was replaced by its default"), std::string::npos) << log;
 }
 

@@ -729,8 +729,23 @@ TEST_F(ResourcesTest, AnImpossibleScoresRowCostsThatRowAloneAndTheFileIsKeptAsid
     EXPECT_EQ(FileBytes(Scores() + ".damaged"), bad.Bytes) << what << " is kept aside";
     EXPECT_EQ(FileBytes(Scores()), EncodeScores(res->ScoreTables)) << what;
     ASSERT_EQ(res->SaveFileProblems.size(), 1u) << what;
-    EXPECT_NE(res->SaveFileProblems[0].find("119 of the 120"), std::string::npos) << res->SaveFileProblems[0];
+    EXPECT_NE(res->SaveFileProblems[0].find("119 high scores were read whole"), std::string::npos)
+        << res->SaveFileProblems[0];
   }
+}
+
+// The message counts the scores kept, not the empty rows read with them.
+TEST_F(ResourcesTest, ADamagedScoresFileCountsItsRealScoresOnly) {
+  TByteImage file(4800);
+  for (int r = 0; r < 4; ++r) file.Name(Entry(0, r), "P" + std::to_string(r)).I32(Entry(0, r) + 20, 900 - r * 100);
+  file.I32(Entry(5, 0) + 20, -3);  // one impossible row
+  PutFile(Scores(), file.Bytes);
+  auto res = Make();
+  ASSERT_EQ(res->SaveFileProblems.size(), 1u);
+  EXPECT_NE(res->SaveFileProblems[0].find("4 high scores were read whole"), std::string::npos)
+      << res->SaveFileProblems[0];
+  EXPECT_TRUE(IsEmptyScore(res->ScoreTables[0][4]));
+  EXPECT_FALSE(IsEmptyScore(res->ScoreTables[0][3]));
 }
 
 TEST_F(ResourcesTest, ScoresNamesAreCleanedAndTablesPutInOrderWithoutLosingARow) {

@@ -11,6 +11,7 @@
 #include "core/sysEventHandler.h"
 #include "data/sysImages.h"
 #include "data/sysResources.h"
+#include "tables/defColours.h"
 #include "objects/objButton.h"
 #include "objects/objCheckBox.h"
 #include "objects/objGroupButton.h"
@@ -86,7 +87,7 @@ class TGallery {
       auto* head = Make<TobjLabel>(otLabel, Column[c], 38, CellWidth, 22, 6);
       head->Caption->SetText(heads[c], 8, true, true, false, true, true);
       head->SetFramed(true);
-      head->SetColor(0x004EFF);
+      head->SetColor(GameTypeColours[2]);
     }
     Buttons(70);
     Groups(142);
@@ -108,13 +109,13 @@ class TGallery {
     Mouse(b[1], 1, Column[1] + 80, y + 20);
     Mouse(b[2], 1, Column[2] + 80, y + 20);
     Mouse(b[2], 2, Column[2] + 80, y + 20);
-    b[3]->SetColor(0x00FF00);
-    b[3]->Caption->SetText("GREEN", 10, true, true, false, true, true);
+    b[3]->SetColor(GameTypeColours[0]);
+    b[3]->Caption->SetText("ORANGE", 10, true, true, false, true, true);
     b[4]->SetButtonAlpha(96);
     Note(Column[0], y + 52, "menu button");
     Note(Column[1], y + 52, "pointer over it");
     Note(Column[2], y + 52, "held: 1 px down-right");
-    Note(Column[3], y + 52, "retinted 0x00FF00");
+    Note(Column[3], y + 52, "retinted 0xFFA340");
     Note(Column[4], y + 52, "SetButtonAlpha(96)");
   }
 
@@ -123,8 +124,8 @@ class TGallery {
     auto* group = Make<TobjGroupButton>(otGroupButton, Column[0], y, 10, 10);
     const char* names[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
     for (int i = 0; i < 4; ++i) group->AddEntry(static_cast<std::int32_t>(Column[i] - Column[0]), 0, CellWidth, 30, names[i]);
-    const std::uint32_t colours[4] = {0x00FF00, 0x00F0FF, 0x007EFF, 0x3333FF};
-    for (int i = 0; i < 4; ++i) group->SetEntryColor(i, colours[i]);
+    // The controls' colour, and one entry retinted in a game type's.
+    group->SetEntryColor(3, GameTypeColours[1]);
     group->SetSelected(3);
     // Hover entry 2, press it, then hover entry 1: 2 keeps its press, 1 shows hovered.
     Mouse(group, 1, Column[2] + 50, y + 10);
@@ -133,7 +134,7 @@ class TGallery {
     Note(Column[0], y + 34, "entry");
     Note(Column[1], y + 34, "entry, pointer over it");
     Note(Column[2], y + 34, "entry held down");
-    Note(Column[3], y + 34, "selected entry (bold)");
+    Note(Column[3], y + 34, "selected, 0xF070F0");
     auto* lone = Make<TobjGroupButton>(otGroupButton, Column[4], y, 10, 10);
     lone->AddEntry(0, 0, CellWidth, 30, "<b>MARK</b>-UP");
     Note(Column[4], y + 34, "caption with mark-up");
@@ -152,12 +153,12 @@ class TGallery {
     Mouse(box[2], 3, Column[2] + 10, y + 10);
     box[3]->SetChecked(true);
     box[4]->SetChecked(true);
-    box[4]->SetColor(0x004EFF);
+    box[4]->SetColor(GameTypeColours[2]);
     Note(Column[0], y + 32, "unchecked");
     Note(Column[1], y + 32, "pointer over it");
     Note(Column[2], y + 32, "clicked: checked");
     Note(Column[3], y + 32, "SetChecked(true)");
-    Note(Column[4], y + 32, "retinted 0x004EFF");
+    Note(Column[4], y + 32, "retinted 0xC08CFF");
   }
 
   void Sliders(double y) {
@@ -242,7 +243,7 @@ class TGallery {
       t[c] = Make<TobjHintLabelButton>(otHintLabelButton, Column[c] + 24, y, 120, 120, 4);
       t[c]->Caption->Visible = false;
       t[c]->SetFramed(true);
-      t[c]->SetTint(0x007EFF);
+      t[c]->SetTint(GameTypeColours[1]);
       if (Art.ChallengeSheet) {
         t[c]->AddPicture(3, 4, 0, TTexCoord{0, 222, 2, 108, 108}, TPointD{6, 6}, TPointI{108, 108}, 0xFFFFFF, 224);
         t[c]->AddPicture(3, 4, 0, TTexCoord{0, 58, 112, 54, 54}, TPointD{60, 60}, TPointI{54, 54}, 0xFFFFFF, 224);

@@ -67,6 +67,10 @@ struct TScoreEntry {
   std::int32_t Level = 0;
   std::int32_t Kills = 0;
 };
+// A row no game has filled: no name and nothing scored.
+inline bool IsEmptyScore(const TScoreEntry& e) {
+  return e.Name.empty() && e.Score == 0 && e.Level == 0 && e.Kills == 0;
+}
 using TScoreTable = std::array<TScoreEntry, ScoreRowCount>;  // row 0 is the best
 // Table (game type - 1) * 4 + difficulty.
 using TScoreTables = std::array<TScoreTable, ScoreTableCount>;

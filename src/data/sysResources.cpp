@@ -326,9 +326,12 @@ void TsysResources::ReadScores() {
       if (notes.Rejected > 0)
         damage += (damage.empty() ? "" : "; ") + std::to_string(notes.Rejected) + " rows are impossible (" +
                   notes.Why + ")";
-      const std::size_t good = entries - static_cast<std::size_t>(notes.Rejected);
-      kept = std::to_string(good) + " of the 120 high scores were read whole";
-      if (!damage.empty()) damage += "; kept " + std::to_string(good) + " whole entries";
+      // Only real scores are counted: an empty row read whole is no score kept.
+      std::size_t good = 0;
+      for (const TScoreTable& table : ScoreTables)
+        for (const TScoreEntry& e : table) good += !IsEmptyScore(e);
+      kept = std::to_string(good) + (good == 1 ? " high score was read whole" : " high scores were read whole");
+      if (!damage.empty()) damage += "; kept " + std::to_string(good) + (good == 1 ? " whole score" : " whole scores");
     }
     if (notes.Repaired > 0)
       LogLine(std::string(ScoresFile) + ": " + std::to_string(notes.Repaired) + " values were put right");

@@ -27,6 +27,7 @@ constexpr double ScoreLabelY = 74;
 constexpr double ScoreY = 94;
 constexpr double LevelY = 134;
 constexpr double NumberRight = 236;  // units digit ends here
+constexpr double ScoreLeft = 14;     // the widest score starts here
 constexpr double LivesY = 176;
 constexpr double LifeStep = 50;
 constexpr double BasicComboY = 236;
@@ -92,6 +93,8 @@ void TfrmGame::BuildHud() {
 
   Hud.ScoreLabel = TextLabel(objects, Group, 20, ScoreLabelY, 120, 20, "SCORE", 12);
   Hud.Score = objects->Create<TobjNumber>(Group, otNumber, NumberRight, ScoreY, HudLayer, 26, 31);
+  // Up to the largest score, whole, inside the strip.
+  if (Hud.Score != nullptr) Hud.Score->FitWidth = NumberRight - ScoreLeft;
   Hud.LevelLabel = TextLabel(objects, Group, 20, LevelY, 120, 31, "LEVEL", 12);
   Hud.Level = objects->Create<TobjNumber>(Group, otNumber, NumberRight, LevelY, HudLayer, 26, 31);
 

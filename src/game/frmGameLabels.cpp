@@ -14,6 +14,8 @@ constexpr double BoardLeft = 256;
 constexpr double ScreenWidth = 1024;
 constexpr double ScreenHeight = 768;
 constexpr double Margin = 2;
+// The creature fills about this much of its drawn square either side of its middle.
+constexpr double BodyShare = 0.4;
 
 }  // namespace
 
@@ -41,9 +43,13 @@ void TfrmGame::PlaceLabels() {
     m->LabelPixels = m->NextDrawnPixels();
     m->LabelBoxAt(m->LabelPixels, x, y, w, h);
     const TLabelBox natural{m->X * zoom + originX + x * zoom, m->Y * zoom + originY + y * zoom, w * zoom, h * zoom};
+    // The question never hides the creature that carries it (at the screen's
+    // edges it would be pushed over it).
+    const double half = m->LabelPixels * BodyShare * zoom;
+    const TLabelBox body{m->X * zoom + originX - half, m->Y * zoom + originY - half, 2 * half, 2 * half};
     double sx = 0;
     double sy = 0;
-    m->LabelHidden = !LabelPlacer.Place(natural, m->LabelShiftX * zoom, m->LabelShiftY * zoom, sx, sy);
+    m->LabelHidden = !LabelPlacer.Place(natural, m->LabelShiftX * zoom, m->LabelShiftY * zoom, sx, sy, body);
     m->LabelShiftX = m->LabelHidden ? 0 : sx / zoom;
     m->LabelShiftY = m->LabelHidden ? 0 : sy / zoom;
     m->PlaceLabel();

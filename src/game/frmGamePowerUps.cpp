@@ -88,6 +88,7 @@ void TfrmGame::AwardPowerUp() {
                            false, false, TPointD{12, 12});
   b->HintEnabled = true;
   b->SetEnabled(false);
+  b->Visible = false;
   PowerUpButtons.push_back(b);
 }
 
@@ -99,6 +100,8 @@ void TfrmGame::LayoutPowerUps() {
     b->Icon->Visible = !b->Shrinking;
     const bool clickable = b->X >= 0;
     if (clickable != b->Enabled) b->SetEnabled(clickable);
+    // It comes in from under the screen's edge: never shown cut by it.
+    b->Visible = b->X >= 0;
     double limit = PowerUpRest - PowerUpGapX * static_cast<double>(i);
     if (i > 0) limit = std::min(limit, PowerUpButtons[i - 1]->X - PowerUpGapX);
     if (b->X < limit) b->X = std::min(b->X + PowerUpSlide, limit);

@@ -65,6 +65,7 @@ bool TlibLabelPlacer::Free(const TLabelBox& box) {
     ++Tests;
     if (BoxesOverlap(grown, Obstacles[static_cast<std::size_t>(i)])) return false;
   }
+  if (Own.W > 0 && BoxesOverlap(box, Own)) return false;
   for (const TLabelBox& p : Placed) {
     ++Tests;
     if (BoxesOverlap(grown, p)) return false;
@@ -81,7 +82,8 @@ bool TlibLabelPlacer::Take(const TLabelBox& natural, const TLabelBox& box, doubl
 }
 
 bool TlibLabelPlacer::Place(const TLabelBox& natural, double previousX, double previousY, double& shiftX,
-                            double& shiftY) {
+                            double& shiftY, const TLabelBox& own) {
+  Own = own;
   const TLabelBox home = Inside(natural);
   if (Take(natural, home, shiftX, shiftY)) return true;
   if (previousX != 0 || previousY != 0) {

@@ -28,10 +28,12 @@ class TlibLabelPlacer {
   // A panel no label may lie under (at most MaxObstacles; further ones are ignored).
   void AddObstacle(const TLabelBox& box);
   // Places a label whose own box is natural; previous is the shift it had last
-  // frame. On success shift is where it goes, relative to natural, and the box
-  // is taken. False when no free spot was found within the frame's budget: the
+  // frame; own is what the label must leave in sight (its monster), or empty.
+  // On success shift is where it goes, relative to natural, and the box is
+  // taken. False when no free spot was found within the frame's budget: the
   // label must not be shown this frame.
-  bool Place(const TLabelBox& natural, double previousX, double previousY, double& shiftX, double& shiftY);
+  bool Place(const TLabelBox& natural, double previousX, double previousY, double& shiftX, double& shiftY,
+             const TLabelBox& own = TLabelBox{});
 
   std::int32_t TestsUsed() const { return Tests; }
 
@@ -52,5 +54,6 @@ class TlibLabelPlacer {
   std::array<TLabelBox, MaxObstacles> Obstacles{};
   std::int32_t ObstacleCount = 0;
   std::vector<TLabelBox> Placed;
+  TLabelBox Own;  // the label being placed keeps clear of this too
   std::int32_t Tests = 0;
 };

@@ -28,7 +28,12 @@ constexpr std::int32_t SparkLife = 30;
 constexpr double SparkSpeed = 2.5;
 constexpr double ZapHalfWidth = 32;
 constexpr double BandHalfWidth = 2;
-constexpr std::int32_t BandColour = 8;
+// A quadrant tile's numeral lies within this much of the tile's middle (at
+// its largest), and an answer mark within this much of its own.
+constexpr double TileNumeralHalfWidth = 46;
+constexpr double TileNumeralHalfHeight = 28;
+constexpr double MarkHalf = 16;
+constexpr std::int32_t BandColour = 7;  // white
 constexpr std::int32_t BandFadeFrom = 192;
 constexpr double PushDecay = 0.1;
 // A monster takes at most three hits; the powers never need more passes.
@@ -242,11 +247,17 @@ TVector2 TmodAI::ClickedAt(const TobjGridPoint* point) const {
   // A dot is marked on itself; a quadrant tile is large, so where the pointer
   // was (an answer given by keys is marked on the tile itself).
   const TsysResources& res = *Interface->Resources;
-  if (!point->IsTile || !res.PointerKnown || res.KeyboardPlay) return centre;
+  if (!point->IsTile) return centre;
+  TVector2 at = centre;
   const TVector2 pointer{res.PointerX - 512.0, res.PointerY - 384.0};
-  if (std::abs(pointer.X - point->X) > point->Width / 2.0 || std::abs(pointer.Y - point->Y) > point->Height / 2.0)
-    return centre;
-  return pointer;
+  if (res.PointerKnown && !res.KeyboardPlay && std::abs(pointer.X - point->X) <= point->Width / 2.0 &&
+      std::abs(pointer.Y - point->Y) <= point->Height / 2.0)
+    at = pointer;
+  // Never over the tile's numeral: above it, or below where the click was low.
+  const double dx = at.X - centre.X, dy = at.Y - centre.Y;
+  if (std::abs(dx) < TileNumeralHalfWidth + MarkHalf && std::abs(dy) < TileNumeralHalfHeight + MarkHalf)
+    at.Y = centre.Y + (dy > 0 ? 1 : -1) * (TileNumeralHalfHeight + MarkHalf);
+  return at;
 }
 
 bool TmodAI::AnswersLine(double slope, double intercept, std::int32_t answerX, TIntPoint a, TIntPoint b) {

@@ -62,7 +62,8 @@ class TmodAI : public TsysModule {
   void FadeBand();
   void PostVerdict(std::int32_t kills, std::int32_t sum);
   void PostPowerVerdict(std::int32_t kills);
-  // Where an answer mark goes for a clicked point.
+  // Where an answer mark goes for a clicked point: on a dot; on a tile where it
+  // was clicked, beside its numeral.
   TVector2 ClickedAt(const TobjGridPoint* point) const;
   // The live grid point an event names, or null.
   TobjGridPoint* GridPointOf(std::intptr_t param) const;

@@ -18,13 +18,35 @@ constexpr std::int32_t DoomLife = 256;
 constexpr std::int32_t BlastLife = 512;
 constexpr std::int32_t LineFadeStep = 8;
 constexpr std::int32_t TextSize = 14;
-// The dark plate under a rising text.
-constexpr std::int32_t PlateAlpha = 170;
+// The navy plate under a rising text, the game's one look for its messages.
+constexpr std::uint32_t PlateColour = 0x0A1230;
+constexpr std::int32_t PlateAlpha = 210;
 constexpr std::int32_t PlatePadX = 10;
 constexpr std::int32_t PlatePadY = 5;
 
 std::uint32_t TableColour(std::int32_t index) {
   return ColourTable[static_cast<std::size_t>(std::clamp(index, 0, ColourCount - 1))];
+}
+
+// A line is a light band with a dark groove along its middle: the light
+// stands out from the dark quadrants, the groove from a light axis under it.
+constexpr double LineWiden = 1;   // the band, beyond the quad it is given, each side
+constexpr double GrooveHalf = 1;  // the groove's half width
+constexpr std::uint32_t GrooveColour = 0x050A18;
+constexpr std::int32_t GrooveAlpha = 230;
+
+// A line's quad (corners along one side, then back along the other) with its
+// half width across set to `half` and its ends moved by `along` (out when positive).
+std::array<TVector2, 4> Reshaped(const std::array<TVector2, 4>& c, double half, double along) {
+  const TVector2 from = VecScale(VecAdd(c[0], c[3]), 0.5);
+  const TVector2 to = VecScale(VecAdd(c[1], c[2]), 0.5);
+  const TVector2 dir = VecSub(to, from);
+  const TVector2 across = VecSub(c[0], c[3]);
+  if (VecLength(dir) <= 0 || VecLength(across) <= 0) return c;
+  const TVector2 a = VecScale(VecNormalize(dir), along);
+  const TVector2 n = VecScale(VecNormalize(across), half);
+  const TVector2 f = VecSub(from, a), t = VecAdd(to, a);
+  return {VecAdd(f, n), VecAdd(t, n), VecSub(t, n), VecSub(f, n)};
 }
 
 void SetQuad(TrndGfx* item, const std::array<TVector2, 4>& corners, const int order[4]) {
@@ -80,13 +102,19 @@ void TobjEffect::Start(std::int32_t kind, const std::array<TVector2, 4>& corners
       Life = ZapLife;
       break;
     }
-    case ekLine:
+    case ekLine: {
       Main->SetImage(CoreSprite::Set, CoreSprite::White, 0);
-      SetQuad(Main, corners, Straight);
-      Main->SetColorAlpha(colour, 128);
+      const double half = VecLength(VecSub(corners[0], corners[3])) / 2;
+      SetQuad(Main, Reshaped(corners, half + LineWiden, LineWiden), Straight);
+      Main->SetColorAlpha(colour, 255);
       Main->Visible = true;
+      Second->SetImage(CoreSprite::Set, CoreSprite::White, 0);
+      SetQuad(Second, Reshaped(corners, GrooveHalf, -GrooveHalf), Straight);
+      Second->SetColorAlpha(GrooveColour, GrooveAlpha);
+      Second->Visible = true;
       Visible = true;
       break;
+    }
     case ekText:
       Caption->SetColor(colour);
       Caption->Visible = true;
@@ -142,7 +170,7 @@ void TobjEffect::SetText(const std::string& text) {
   Second->RelX = (Width - w) / 2.0;
   PlateY = (Height - h) / 2.0;
   Second->RelY = PlateY;
-  Second->SetColorAlpha(0x000000, PlateAlpha);
+  Second->SetColorAlpha(PlateColour, PlateAlpha);
   Second->Visible = !text.empty();
 }
 
@@ -179,15 +207,20 @@ void TobjEffect::StepZap() {
 void TobjEffect::StepLine() {
   if (!Fading) return;
   const std::int32_t alpha = Main->Alpha + (FadeIn ? LineFadeStep : -LineFadeStep);
+  const auto groove = [this](std::int32_t a) { Second->SetAlpha(a * GrooveAlpha / 255); };
   if (FadeIn && alpha >= 256) {
     Main->SetAlpha(255);
+    groove(255);
   } else if (!FadeIn && alpha < 0) {
     Main->SetAlpha(0);
+    groove(0);
   } else {
     Main->SetAlpha(alpha);
+    groove(alpha);
     return;
   }
   Main->Visible = false;
+  Second->Visible = false;
   Fading = false;
   Finish();
 }

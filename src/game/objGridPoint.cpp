@@ -49,6 +49,9 @@ void TobjGridPoint::MakeTile(std::int32_t quadrant) {
   DotSize = MinSize;
   Dim = true;
   MainItem->SetImage(Sprite::Set, Sprite::QuadrantTiles, std::clamp(quadrant, 1, 4) - 1);
+  // The numeral stays white whatever the tile's tint: it must read on every quadrant colour.
+  if (Numeral == nullptr) Numeral = AddItem(0, 0);
+  Numeral->SetImage(Sprite::Set, Sprite::QuadrantNumerals, std::clamp(quadrant, 1, 4) - 1);
   static constexpr std::int32_t Signs[5][2] = {{1, 1}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
   const auto& s = Signs[std::clamp(quadrant, 1, 4)];
   SetPoint(s[0], s[1]);
@@ -96,6 +99,10 @@ void TobjGridPoint::DrawDot() {
   // A quadrant tile's numeral must read on any quadrant colour, dimmed or not.
   if (IsTile && Active) alpha = std::max(alpha, TileMinAlpha);
   MainItem->SetColorAlpha(DrawnColour(), alpha);
+  if (Numeral != nullptr) {
+    Centre(Numeral, size);
+    Numeral->SetColorAlpha(0xFFFFFF, alpha);
+  }
 }
 
 void TobjGridPoint::Answer() {

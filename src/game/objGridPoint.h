@@ -54,6 +54,7 @@ class TobjGridPoint : public TobjBase {
   std::int32_t AnswerTime = 0;
   std::int32_t AnswerLeft = 0;
   TrndGfx* Highlight = nullptr;
+  TrndGfx* Numeral = nullptr;  // a tile's numeral, drawn over it untinted
 
  private:
   void DrawDot();

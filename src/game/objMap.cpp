@@ -15,9 +15,8 @@ namespace {
 
 constexpr double TintStep = 0.2;
 constexpr std::int32_t BackdropAlpha = 128;
-// The quadrant cells are see-through so the backdrop glows under the board.
-constexpr std::int32_t CellAlpha = 72;
 constexpr std::int32_t GridLineAlpha = 64;
+constexpr std::uint32_t GroundColour = 0x0A1430;
 constexpr std::int32_t TickLength = 24;
 // Numbers and axis names: light on the dark board, with a shadow to lift them.
 constexpr std::uint32_t LabelColour = 0xFFFFFF;
@@ -68,6 +67,7 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
   while (ItemCount() > 1) DeleteItem(ItemCount() - 1);
   MainItem->Visible = false;
   Backdrop.fill(nullptr);
+  Ground = nullptr;
   Cells.clear();
   LinesX.clear();
   LinesY.clear();
@@ -81,6 +81,9 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
   const bool colourBlind = Resources->Options.ColourBlindPalette != 0;
   const auto colourOf = [&level, colourBlind](std::int32_t q) { return QuadrantColour(level, colourBlind, q); };
 
+  // The navy ground of the whole board area: the cycling tint colours only
+  // the backdrop's lines, as the title's graph paper is navy with light lines.
+  Ground = AddPlain(-256, -384, 768, 768, GroundColour, 255);
   const std::int32_t pattern = 1 + Random(4);
   const std::uint32_t firstTint = PackRGB(128 + Random(128), 128 + Random(128), 128 + Random(128));
   for (std::int32_t i = 0; i < 6; ++i) {
@@ -109,8 +112,9 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
         q = j < RangeY ? 1 : 4;
       else
         q = j < RangeY ? 2 : 3;
+      // Opaque: the colour-cycling backdrop would tint a see-through cell.
       Cells.push_back(AddPlain((i - RangeX) * CellWidth + 128, (j - RangeY) * CellHeight, cw, ch,
-                               LightenColour(128, colourOf(q)), CellAlpha));
+                               QuadrantFill(level, colourBlind, q), 255));
     }
   }
 

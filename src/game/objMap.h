@@ -1,6 +1,7 @@
 #pragma once
-// The coordinate plane of a game: a colour-cycling tiled backdrop, the square of
-// quadrant cells, grid lines and axes with tick marks, numbers and axis names.
+// The coordinate plane of a game: a colour-cycling tiled backdrop on a navy
+// ground, the square of quadrant cells, grid lines and axes with tick marks,
+// numbers and axis names.
 // It also turns plane coordinates into positions on the screen.
 #include <array>
 #include <cstdint>
@@ -26,6 +27,7 @@ class TobjMap : public TobjBase {
   double CellHeight = 0;
   std::int32_t RangeX = 0;
   std::int32_t RangeY = 0;
+  TrndGfx* Ground = nullptr;  // navy, under the backdrop
   std::array<TrndGfx*, 36> Backdrop{};
   std::vector<TrndGfx*> Cells;
   std::vector<TrndGfx*> LinesX;  // vertical lines, left to right

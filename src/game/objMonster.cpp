@@ -16,11 +16,12 @@
 
 namespace {
 
-constexpr std::uint32_t LabelColour = 0x3333FF;
+// The question in light yellow on a navy plate, as the help pages write it:
+// it reads at far more than 4.5:1 in every kind of colour vision.
+constexpr std::uint32_t LabelColour = 0xFFF27A;
 constexpr std::int32_t LargeLabelFontSize = 14;
-// The blue question needs a light ground to be read over the dark board.
-constexpr std::uint32_t PlateColour = 0xF4F4FF;
-constexpr std::int32_t PlateAlpha = 224;
+constexpr std::uint32_t PlateColour = 0x0A1230;
+constexpr std::int32_t PlateAlpha = 232;
 constexpr std::int32_t PlatePadding = 3;
 constexpr const char* EscapeCries[5] = {"WOOHOO!", "YAAAY!", "WIENER!", "JAVOL!", "NI!"};
 constexpr const char* DeathCries[5] = {"AAARGH!", "CURSES!", "NOOOOO!", "OW.", "BAH!"};
@@ -37,9 +38,6 @@ std::int32_t PixelSizeOf(std::int32_t size) {
     default: return 0;
   }
 }
-
-// Below full size a label shrinks with its monster.
-double LabelScale(std::int32_t p) { return p < 48 ? p / 48.0 : 1.0; }
 
 std::int32_t GridValue(std::int32_t range) { return -range + Random(2 * range + 1); }
 
@@ -380,32 +378,30 @@ void TobjMonster::PlaceItems() {
 }
 
 void TobjMonster::PlaceLabel() {
-  // Growing and shrinking labels are scaled rather than resized: the text keeps
-  // its painted target.
   const std::int32_t p = LabelPlacedOutside ? LabelPixels : DrawnPixels;
-  const double k = LabelScale(p);
   double x = 0;
   double y = 0;
   double w = 0;
   double h = 0;
   LabelBoxAt(p, x, y, w, h);
-  Label->Scale = k;
-  Label->RelX = x + PlatePadding * k + LabelShiftX;
+  Label->Scale = 1;
+  Label->RelX = x + PlatePadding + LabelShiftX;
   Label->RelY = y + LabelShiftY;
   Label->Visible = !LabelHidden;
-  LabelPlate->Scale = k;
+  LabelPlate->Scale = 1;
   LabelPlate->RelX = x + LabelShiftX;
   LabelPlate->RelY = Label->RelY;
   LabelPlate->Visible = !LabelHidden && !Question.empty();
 }
 
 void TobjMonster::LabelBoxAt(std::int32_t p, double& x, double& y, double& w, double& h) const {
-  const double k = LabelScale(p);
-  w = LabelPlate->Width * k;
-  h = LabelH * k;
+  // A question is read at its full size from its first frame: a small,
+  // growing monster carries it full size too.
+  w = LabelPlate->Width;
+  h = LabelH;
   x = -w / 2;
   // A larger question stands higher, so that its bottom stays where a plain one's is.
-  y = -12 - (LabelH - LabelHeight) - p / 2.0 * k;
+  y = -12 - (LabelH - LabelHeight) - p / 2.0;
 }
 
 std::int32_t TobjMonster::NextDrawnPixels() const {

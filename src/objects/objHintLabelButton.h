@@ -2,6 +2,7 @@
 // A framed hint label that acts as a big picture button; the screen adds its
 // pictures with AddPicture after creating it.
 #include "objects/objHintLabel.h"
+#include "objects/objSheet.h"
 
 class TobjHintLabelButton : public TobjHintLabel {
  public:
@@ -22,7 +23,7 @@ class TobjHintLabelButton : public TobjHintLabel {
   bool PressedShift = false;
   bool MouseDown = false;
   std::int32_t Opacity = 255;
-  std::uint32_t Tint = 0xCCCC00;
+  std::uint32_t Tint = WidgetTint;
   std::int32_t ActionKind = 0;
   std::uint16_t ActionCode = 0;
   std::intptr_t ActionParam = 0;

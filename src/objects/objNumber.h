@@ -6,16 +6,19 @@
 
 class TobjNumber : public TobjBase {
  public:
-  static constexpr int DigitCount = 9;
+  // Enough for every 32-bit value: a score is never shown cut.
+  static constexpr int DigitCount = 10;
 
   TobjNumber(TsysResources* resources, std::int32_t group, std::int32_t objType, double x, double y, double layer,
              std::int32_t width, std::int32_t height);
 
   // Shows the decimal digits of the value, units at x = -26; a negative value
-  // shows as 0.
+  // shows as 0. Digits that would reach further left than FitWidth are all
+  // drawn narrower (and lower), so the whole number fits.
   void SetValue(std::int32_t value);
 
   std::array<TrndGfx*, DigitCount> Digits{};
   std::int32_t Value = 0;
   bool ShowZeros = false;
+  double FitWidth = 0;  // 0: no limit
 };

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "render/rndItems.h"
+#include "tables/defColours.h"
 
 class TobjBase;
 
@@ -17,7 +18,8 @@ struct TSheetRect {
 
 constexpr std::int32_t SheetImageSet = 3;
 constexpr std::int32_t SheetImageIndex = 0;
-constexpr std::uint32_t WidgetTint = 0xCCCC00;
+// The controls' colour (the table's): widget pieces come out navy with rims of it.
+constexpr std::uint32_t WidgetTint = ControlTint;
 
 namespace Sheet {
 

@@ -123,6 +123,10 @@ void TfrmChallenge::BuildScreen() {
     const std::int32_t type = c.GameType[0];
     const std::int32_t goal = c.Goal[0];
     button->SetTint(type >= 1 && type <= 3 ? frm::GameTypeColours[type - 1] : WidgetTint);
+    // The tile's frame wears its game type's colour; its hint is a control's, like every other hint.
+    if (button->HintFill != nullptr) button->HintFill->SetColor(WidgetTint);
+    for (TrndGfx* piece : button->HintFrame)
+      if (piece != nullptr) piece->SetColor(WidgetTint);
     // The hint opens over the other row of tiles (the hovered tile is drawn
     // last of them): never over the difficulty buttons above the top row, nor
     // over BACK below the bottom one.

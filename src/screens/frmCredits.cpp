@@ -15,7 +15,9 @@ struct TCreditPanel {
   const char* List;
 };
 
-constexpr std::uint32_t Green = 0x06FF00;
+// The panels are the controls' navy; the headings in the neon of the pages'
+// headings (the green they wore is quadrant I's).
+constexpr std::uint32_t HeadingColour = 0xFFE36A;
 
 // The team is named by its roles only. A line holds at most 23 characters:
 // the panels are 225 wide and the text starts 10 in.
@@ -44,11 +46,10 @@ void TfrmCredits::BuildScreen() {
   title->Caption->SetMarkUp("CREDITS", 16, true, true, false, true, true);
 
   for (const TCreditPanel& p : Panels) {
-    TobjLabel* panel = frm::Panel(objects, Group, p.X, p.Y, 2, p.W, p.H, 196);
-    panel->SetColor(Green);
+    frm::Panel(objects, Group, p.X, p.Y, 2, p.W, p.H, 196);
     TobjLabel* heading = Text(objects, Group, p.X + 10, p.Y + 12, 230, 50);
     heading->Caption->SetMarkUp(p.Heading, 12, true, true, false, false, false);
-    heading->Caption->SetColor(Green);
+    heading->Caption->SetColor(HeadingColour);
     TobjLabel* list = Text(objects, Group, p.X + 10, p.Y + 37, 230, p.ListHeight);
     list->Caption->SetMarkUp(p.List, 10, true, true, false, false, false);
   }

@@ -66,7 +66,7 @@ void TfrmMissions::BuildScreen() {
                                          Sheet::ProgressSegment, colour, 255);
     TobjButton* reset = frm::Button(objects, Group, 707, 410 + 80 * static_cast<int>(m), 2, 120, 50, "RESET", 8,
                                     ekGame, 42, static_cast<std::intptr_t>(m) + 1, 0);
-    reset->SetColor(colour);
+    reset->Caption->SetColor(colour);
     reset->SetHint(125, 0, TPointI{150, 50});
     reset->HintText->SetMarkUpAt("Reset Progress for this mode.", 8, false, false, true, false, false,
                                  TPointD{10, 10});

@@ -6,6 +6,7 @@
 #include "objects/objButton.h"
 #include "objects/objCheckBox.h"
 #include "objects/objLabel.h"
+#include "objects/objSheet.h"
 #include "objects/objSlider.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
@@ -44,22 +45,23 @@ TfrmOptions::TfrmOptions(TsysMainWindow* owner, TsysInterface* iface)
 void TfrmOptions::BuildScreen() {
   TsysObjects* objects = Objects();
   const TSettingsRecord& s = Resources()->Settings;
-  const std::uint32_t blue = ColourTable[6];
-  const std::uint32_t green = ColourTable[1];
+  // Every heading and box in the controls' colour: the blue, green and yellow
+  // they wore are quadrant colours.
+  const std::uint32_t tint = WidgetTint;
 
   Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 480, 196);
   Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, "OPTIONS", 16, false);
 
-  Heading(objects, Group, 287, 285, "GRAPHICS SETTINGS", blue);
-  Fullscreen = Check(objects, Group, 287, 325, "Fullscreen", s.Fullscreen != 0, blue);
-  Antialias = Check(objects, Group, 522, 325, "Antialiasing", s.Antialias != 0, blue);
-  Blending = Check(objects, Group, 287, 365, "Blending Effects", s.BlendingEffects != 0, blue);
-  ShowFps = Check(objects, Group, 522, 365, "Show Framerate", s.ShowFPS != 0, blue);
+  Heading(objects, Group, 287, 285, "GRAPHICS SETTINGS", tint);
+  Fullscreen = Check(objects, Group, 287, 325, "Fullscreen", s.Fullscreen != 0, tint);
+  Antialias = Check(objects, Group, 522, 325, "Antialiasing", s.Antialias != 0, tint);
+  Blending = Check(objects, Group, 287, 365, "Blending Effects", s.BlendingEffects != 0, tint);
+  ShowFps = Check(objects, Group, 522, 365, "Show Framerate", s.ShowFPS != 0, tint);
 
-  Heading(objects, Group, 287, 410, "SOUND SETTINGS", green);
-  Music = Check(objects, Group, 287, 450, "Enable Music", s.MusicOn != 0, green);
+  Heading(objects, Group, 287, 410, "SOUND SETTINGS", tint);
+  Music = Check(objects, Group, 287, 450, "Enable Music", s.MusicOn != 0, tint);
   Music->SetAction(ekSound, 10);
-  Effects = Check(objects, Group, 522, 450, "Enable Sound Effects", s.SoundEffectsOn != 0, green);
+  Effects = Check(objects, Group, 522, 450, "Enable Sound Effects", s.SoundEffectsOn != 0, tint);
   Effects->SetAction(ekSound, 11);
 
   SliderCaption(objects, Group, 287, 485, "Music Volume");
@@ -77,10 +79,9 @@ void TfrmOptions::BuildScreen() {
   EffectsVolume->LiveUpdate = false;
 
   const TOptionsRecord& o = Resources()->Options;
-  const std::uint32_t yellow = ColourTable[3];
-  Heading(objects, Group, 287, 545, "PLAY SETTINGS", yellow);
-  ColourBlind = Check(objects, Group, 287, 585, "Colour-Blind Colours", o.ColourBlindPalette != 0, yellow);
-  LargeLabels = Check(objects, Group, 522, 585, "Larger Questions", o.LargeLabels != 0, yellow);
+  Heading(objects, Group, 287, 545, "PLAY SETTINGS", tint);
+  ColourBlind = Check(objects, Group, 287, 585, "Colour-Blind Colours", o.ColourBlindPalette != 0, tint);
+  LargeLabels = Check(objects, Group, 522, 585, "Larger Questions", o.LargeLabels != 0, tint);
 
   Save = frm::Button(objects, Group, 320, 650, 2, 180, 50, "SAVE", 8, ekSystem, 14, 0, 0);
   Cancel = frm::Button(objects, Group, 530, 650, 2, 180, 50, "CANCEL", 8, ekSystem, 15, 0, 0);

@@ -77,8 +77,6 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
     choice->AddEntry(xs[static_cast<std::size_t>(i)], 0, ws[static_cast<std::size_t>(i)], 30, Words[i]);
     choice->SetEntryAction(i, ekGame, 23, i, 0);
   }
-  // Only once every entry is in: adding an entry tints the whole row again.
-  for (int i = 0; i < 4; ++i) choice->SetEntryColor(i, DifficultyColours[i]);
   // A stored difficulty outside 0..3 selects no entry rather than a wrong one.
   choice->SetSelected(selected >= 0 && selected < 4 ? selected : 4);
   return choice;
@@ -91,7 +89,7 @@ std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group,
     const double y = 410 + 80 * i;
     TobjButton* b = Button(objects, group, 197, y, 3, 210, 50, GameTypeCaptions[i], 10, ekForm, closeCode, sidGame,
                            i + 1);
-    b->SetColor(GameTypeColours[i]);
+    b->Caption->SetColor(GameTypeColours[i]);
     b->SetHint(220, -80 * i, TPointI{410, 210});
     b->SetHintPicture(3, i + 1, 0, TPointD{230, 10.0 - 80 * i}, TPointI{390, 190});
     b->SetHintPictureWhite();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tables/defColours.h"
+
 class TsysObjects;
 class TobjBase;
 class TobjLabel;
@@ -14,10 +16,8 @@ struct TSheetRect;
 
 namespace frm {
 
-// Colours of the game types 1..3 and of the difficulties 0..3. The green and
-// the teal are deep enough for the buttons' white captions to read.
-constexpr std::uint32_t GameTypeColours[3] = {0x008C00, 0x007EFF, 0x3333FF};
-constexpr std::uint32_t DifficultyColours[4] = {0x008C00, 0x00A6B0, 0x007EFF, 0x3333FF};
+// Colours of the game types 1..3 (the table's own, named here for the screens).
+constexpr const std::uint32_t* GameTypeColours = ::GameTypeColours.data();
 // Button captions of the game types 1..3.
 constexpr const char* GameTypeCaptions[3] = {"ROZIR IVIVURUDA", "VOVE'R UDA ZERIR?", "DEFINE THE LINE"};
 
@@ -49,9 +49,10 @@ TobjBase* SheetPicture(TsysObjects* objects, std::int32_t group, double x, doubl
 TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, double x, double y, double layer,
                                   const std::array<std::int32_t, 4>& xs, const std::array<std::int32_t, 4>& ws,
                                   std::int32_t selected);
-// The three game-mode buttons of the arcade and missions screens, each showing its
-// mode's preview in the preview area while the pointer rests on it, and posting
-// (ekForm, closeCode, game screen, game type).
+// The three game-mode buttons of the arcade and missions screens, captioned in
+// their mode's colour, each showing its mode's preview in the preview area
+// while the pointer rests on it, and posting (ekForm, closeCode, game screen,
+// game type).
 std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode);
 
 // The set-up screen a kind of game is left to (missions, arcade, challenges); 0 for none.

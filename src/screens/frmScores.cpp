@@ -5,6 +5,7 @@
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"
+#include "objects/objSheet.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
 
@@ -22,9 +23,8 @@ constexpr TColumn ColumnsOf[TfrmScores::Columns] = {
 };
 
 constexpr const std::uint32_t* TypeColours = frm::GameTypeColours;
-constexpr const std::uint32_t* DifficultyColours = frm::DifficultyColours;
 constexpr const char* DifficultyWords[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
-constexpr std::uint32_t Plain = 0xCCCC00;
+constexpr std::uint32_t Plain = WidgetTint;
 
 std::string DifficultyWord(std::int32_t difficulty) {
   return difficulty >= 0 && difficulty < 4 ? DifficultyWords[difficulty] : "";
@@ -51,8 +51,7 @@ void TfrmScores::BuildScreen() {
     GameTypes->AddEntry(typeX[i], 0, typeW[i], 30, typeCaptions[i]);
     GameTypes->SetEntryAction(i, ekGame, 36, 0, 0);
   }
-  // Only once every entry is in: adding an entry tints the whole row again.
-  for (int i = 0; i < 3; ++i) GameTypes->SetEntryColor(i, TypeColours[i]);
+  for (int i = 0; i < 3; ++i) GameTypes->Entries[static_cast<std::size_t>(i)].CaptionItem->SetColor(TypeColours[i]);
   GameTypes->SetSelected(res->GameType - 1);
 
   Difficulties = objects->Create<TobjGroupButton>(Group, otGroupButton, 45, 320, 3, 934, 30);
@@ -62,7 +61,6 @@ void TfrmScores::BuildScreen() {
     Difficulties->AddEntry(diffX[i], 0, diffW[i], 30, DifficultyWords[i]);
     Difficulties->SetEntryAction(i, ekGame, 36, 0, 0);
   }
-  for (int i = 0; i < 4; ++i) Difficulties->SetEntryColor(i, DifficultyColours[i]);
   Difficulties->SetSelected(res->Difficulty);
 
   TableFrame = objects->Create<TobjLabel>(Group, otLabel, 45, 379, 2, 934, 240);
@@ -103,12 +101,14 @@ void TfrmScores::Refresh() {
 
   for (int r = 1; r <= 10; ++r) {
     const TScoreEntry& e = table[static_cast<std::size_t>(r - 1)];
+    // A row nobody has filled shows empty, not as a score of 0.
+    const bool empty = IsEmptyScore(e);
     SetCell(r, 1, e.Name, 8);
-    SetCell(r, 2, std::to_string(e.Score), 8);
-    SetCell(r, 3, TsysResources::TitleName(t, d, e.Score), 8);
-    SetCell(r, 4, DifficultyWord(e.Difficulty), 8);
-    SetCell(r, 5, std::to_string(e.Level), 8);
-    SetCell(r, 6, std::to_string(e.Kills), 8);
+    SetCell(r, 2, empty ? "" : std::to_string(e.Score), 8);
+    SetCell(r, 3, empty ? "" : TsysResources::TitleName(t, d, e.Score), 8);
+    SetCell(r, 4, empty ? "" : DifficultyWord(e.Difficulty), 8);
+    SetCell(r, 5, empty ? "" : std::to_string(e.Level), 8);
+    SetCell(r, 6, empty ? "" : std::to_string(e.Kills), 8);
     const bool fresh = ownTable && r == res->ScoreRank + 1;
     for (TobjLabel* cell : Cells[static_cast<std::size_t>(r)]) {
       cell->SetColor(fresh ? highlight : Plain);

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr std::uint32_t GroundColour = 0x101200;  // the panel's own olive, darker
+constexpr std::uint32_t GroundColour = 0x0A1230;  // the panel's own navy, darker
 
 }  // namespace
 

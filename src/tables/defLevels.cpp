@@ -10,9 +10,10 @@ namespace {
 // The rows below keep the colours they were written with; every board then
 // shows each open quadrant in its own colour and the closed ones grey, so a
 // quadrant has one colour in every level. An axis colour that is some
-// quadrant's colour would point at that quadrant, so it turns neutral.
+// quadrant's colour, or close to one, would point at that quadrant, so it
+// turns neutral.
 void PaintQuadrants(TLevel& l) {
-  if (IsQuadrantColourRow(l.QuadrantColour[0])) l.QuadrantColour[0] = NeutralAxisRow;
+  if (LooksLikeQuadrantColourRow(l.QuadrantColour[0])) l.QuadrantColour[0] = NeutralAxisRow;
   for (std::size_t q = 1; q <= 4; ++q)
     l.QuadrantColour[q] = l.QuadrantAllowed[q] ? QuadrantColourRow[q] : ClosedQuadrantRow;
 }

@@ -17,12 +17,12 @@ constexpr std::int32_t BlastRing = 7;  // Radial Blast ring, additive
 constexpr std::int32_t DoomRing = 8;   // Doom Device ring, additive
 
 // Numbers of our own choosing. "Grey" pictures are drawn in white and greys for
-// a tint (quadrant colour, cycling colour, or $CCCC00 like the widgets);
+// a tint (quadrant colour, cycling colour, or the widgets' control colour);
 // "colour" pictures are finished and want the white vertex colour.
 constexpr std::int32_t Backdrop = 0;         // grey, 128 x 128 tiles, patterns 0..5; the map picks 1..4
 constexpr std::int32_t GridDot = 1;          // grey, one pattern of 32 x 32, drawn at 9..20 pixels
 constexpr std::int32_t AnswerHighlight = 5;  // grey, one pattern of 32 x 32: a ring drawn over an answer dot
-constexpr std::int32_t QuadrantTiles = 9;    // grey, 4 patterns of 128 x 128: quadrant 1, 2, 3, 4
+constexpr std::int32_t QuadrantTiles = 9;    // grey, 4 patterns of 128 x 128: quadrant 1, 2, 3, 4 (the tile, its numeral apart)
 constexpr std::int32_t Status = 10;          // colour, 2 patterns of 64 x 64: StatusStopped, StatusSlowed
 constexpr std::int32_t HudPanel = 11;        // grey (tint it like the widgets), 256 x 768, the strip left of the board
 constexpr std::int32_t LifeIcon = 12;        // colour, one pattern, 48 x 48
@@ -31,7 +31,8 @@ constexpr std::int32_t DoomBar = 14;         // colour, 2 patterns of 256 x 48: 
 constexpr std::int32_t DoomButton = 15;      // colour, 2 patterns of 64 x 64: ButtonNormal, ButtonLit (charge full)
 constexpr std::int32_t HelpButton = 16;      // colour, 2 patterns of 64 x 64: ButtonNormal, ButtonLit (hovered)
 constexpr std::int32_t PushHighlight = 17;   // grey, one pattern, 64 x 64, push-button highlight
-constexpr std::int32_t Count = 18;           // images in the set
+constexpr std::int32_t QuadrantNumerals = 18;  // colour, 4 patterns of 128 x 128: white numerals I..IV drawn over the tiles
+constexpr std::int32_t Count = 19;           // images in the set
 
 // Pattern sizes. Monsters and power-ups are forced by the director; the others
 // are what the generator draws, no bigger than the game shows them.

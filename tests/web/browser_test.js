@@ -168,7 +168,9 @@ async function main() {
     const menuShot = await shot(page, "web-menu");
     check("a typed name makes a profile, stored in the browser", stored);
     const welcomeToMenu = await compare(page, welcomeShot, menuShot);
-    check("Enter leads from the welcome screen to another screen", welcomeToMenu > 8, "difference " + welcomeToMenu.toFixed(1));
+    // The screens share one navy look: the same screen taken twice differs by
+    // under 1, another screen by several.
+    check("Enter leads from the welcome screen to another screen", welcomeToMenu > 3, "difference " + welcomeToMenu.toFixed(1));
 
     // An arcade game at Easy: the quadrant tiles are clicked in turn until monsters die.
     await click(page, 510, 395, 1500);  // ARCADE

@@ -16,8 +16,8 @@ Score=120x40+115+88
 Board=760x768+264+0
 MenuPanel="500,244 779,523"
 # RETURN TO GAME on the in-game menu, over the board otherwise.
-# The button's bright olive over quadrant I (quadrant II of the board is olive too, but darker).
-game_menu_shown() { awk -v c="$(region_colour "$1" 90x30+645+305)" 'BEGIN{split(c,a,","); d=a[1]-a[2]; exit !(a[1] > 0.4 && a[3] < a[1] - 0.2 && d < 0.1 && d > -0.1)}'; }
+# The button's navy over quadrant I's green.
+game_menu_shown() { is_navy "$(region_colour "$1" 90x30+645+305)"; }
 game_menu_gone() { game_shown "$1" && ! game_menu_shown "$1"; }
 score_as_at_start() { [ "$(pixels_differing game-start "$1" $Score)" -lt 20 ]; }
 score_risen() { ! score_as_at_start "$1"; }

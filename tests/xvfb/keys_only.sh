@@ -16,14 +16,14 @@ key() { xdotool key --window "$win" --delay 120 "$@"; sleep 0.2; }
 
 Score=120x40+115+88
 Board=760x768+264+0
-game_menu_shown() { is_yellow "$(region_colour "$1" 200x30+540+305)"; }
+game_menu_shown() { is_navy "$(region_colour "$1" 200x30+540+305)"; }
 game_menu_gone() { game_shown "$1" && ! game_menu_shown "$1"; }
 score_as_at_start() { [ "$(pixels_differing game-start "$1" $Score)" -lt 20 ]; }
 score_risen() { ! score_as_at_start "$1"; }
 # The arcade end screen's two buttons, HIGH SCORES over BACK TO ARCADE.
-game_over_shown() { is_yellow "$(region_colour "$1" 200x25+540+440)" && is_yellow "$(region_colour "$1" 200x25+540+505)"; }
-# The table's BACK and its first game type's green choice.
-scores_shown() { is_yellow "$(region_colour "$1" 180x30+415+660)" && is_green "$(region_colour "$1" 250x16+60+297)" 0.25; }
+game_over_shown() { is_navy "$(region_colour "$1" 200x25+540+440)" && is_navy "$(region_colour "$1" 200x25+540+505)"; }
+# The table's BACK and its first game type's choice.
+scores_shown() { is_navy "$(region_colour "$1" 180x30+415+660)" && is_navy "$(region_colour "$1" 250x16+60+297)"; }
 
 # The loading screen waits for Enter once the data is in.
 end=$((SECONDS + 90))

@@ -98,8 +98,13 @@ close_program() {
 
 # Mean colour (r,g,b in 0..1) of a region WxH+X+Y of a screenshot in $out.
 region_colour() { convert "$out/$1.png" -crop "$2" +repage -resize 1x1! -format '%[fx:r],%[fx:g],%[fx:b]' info:; }
-# Olive yellow, as the buttons and panels wear: red and green alike, well above blue.
-is_yellow() { awk -v c="$1" 'BEGIN{split(c,a,","); d=a[1]-a[2]; exit !(a[1] > 0.15 && a[3] < a[1] - 0.1 && d < 0.1 && d > -0.1)}'; }
+# A navy control, as the buttons, group entries and panels wear: blue well above
+# red and green, and brighter than the dark backdrop behind them.
+is_navy() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[3] > 0.3 && a[3] > a[1] + 0.15 && a[3] > a[2] + 0.1)}'; }
+# The HUD strip's navy: darker than a control, blue still well above red and green.
+is_dark_navy() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[3] > 0.15 && a[3] < 0.3 && a[3] > a[1] + 0.12 && a[3] > a[2] + 0.1)}'; }
+# Very dark: the well of a text box.
+is_dark() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[1] < 0.15 && a[2] < 0.15 && a[3] < 0.15)}'; }
 # Green above red and blue (and at least MIN bright, 0 unless given): the board, the first mode's buttons.
 is_green() { awk -v c="$1" -v m="${2:-0}" 'BEGIN{split(c,a,","); exit !(a[2] > a[1] + 0.1 && a[2] > a[3] + 0.1 && a[2] >= m)}'; }
 # How many pixels of a region WxH+X+Y differ between two screenshots in $out;
@@ -159,18 +164,18 @@ click_tiles_until() {  # NAME TEST
 }
 
 # Screen tests over a screenshot: each takes the screenshot's name.
-welcome_shown() { is_yellow "$(region_colour "$1" 200x30+410+420)"; }
+# OK under the name box's dark well (the loading screen has neither there).
+welcome_shown() { is_navy "$(region_colour "$1" 200x30+410+420)" && is_dark "$(region_colour "$1" 200x16+510+362)"; }
 # CREDITS, at the top right of the main menu only.
-main_menu_shown() { is_yellow "$(region_colour "$1" 200x30+815+40)"; }
-# The first mode's green button, on the arcade and tutorial screens.
-# The green buttons are deep enough for white captions: about 0.3 bright on average.
-modes_shown() { is_green "$(region_colour "$1" 180x30+210+420)" 0.25; }
-# The arcade screen: its EASY entry is green as well.
-arcade_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 140x20+210+320)" 0.25; }
-# The tutorial screen: the first mode's RESET is green as well.
-missions_shown() { modes_shown "$1" && is_green "$(region_colour "$1" 100x30+717+420)" 0.25; }
-# The HUD's olive strip beside the green board (its first quadrant, between the y axis and the tile).
-game_shown() { is_yellow "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 40x40+660+140)"; }
+main_menu_shown() { is_navy "$(region_colour "$1" 200x30+815+40)"; }
+# The first mode's button, on the arcade and tutorial screens.
+modes_shown() { is_navy "$(region_colour "$1" 180x30+210+420)"; }
+# The arcade screen: its EASY entry there too.
+arcade_shown() { modes_shown "$1" && is_navy "$(region_colour "$1" 140x20+210+320)"; }
+# The tutorial screen: the first mode's RESET there too.
+missions_shown() { modes_shown "$1" && is_navy "$(region_colour "$1" 100x30+717+420)"; }
+# The HUD's navy strip beside the green board (its first quadrant, between the y axis and the tile).
+game_shown() { is_dark_navy "$(region_colour "$1" 200x40+20+680)" && is_green "$(region_colour "$1" 40x40+660+140)"; }
 
 # A first profile named Ada, from the loading screen to the main menu.
 first_profile() {

@@ -14,17 +14,17 @@ Score=120x40+115+88
 Board=760x768+264+0
 HelpPanel="374,83 905,674"
 # OK under the help page; below the board otherwise.
-help_ok_shown() { is_yellow "$(region_colour "$1" 200x15+540+645)"; }
-# The page's dark blue ground where the board is green.
+help_ok_shown() { is_navy "$(region_colour "$1" 200x15+540+645)"; }
+# The page's card, navy and dimmer than quadrant IV's blue under it.
 help_page_shown() {
   help_ok_shown "$1" || return 1
-  awk -v c="$(region_colour "$1" 60x60+820+440)" 'BEGIN{split(c,a,","); exit !(a[3] > a[2] && a[3] > a[1])}'
+  awk -v c="$(region_colour "$1" 60x60+820+440)" 'BEGIN{split(c,a,","); exit !(a[3] > a[2] && a[3] > a[1] && a[3] < 0.32)}'
 }
 help_gone() { game_shown "$1" && ! help_ok_shown "$1"; }
 score_risen() { [ "$(pixels_differing play "$1" $Score)" -ge 20 ]; }
 # The distance of a point X Y from the origin (640, 384).
 distance_to_origin() { awk -v x="$1" -v y="$2" 'BEGIN{printf "%d", sqrt((x - 640) ^ 2 + (y - 384) ^ 2)}'; }
-game_menu_shown() { is_yellow "$(region_colour "$1" 200x30+540+305)"; }
+game_menu_shown() { is_navy "$(region_colour "$1" 200x30+540+305)"; }
 
 first_profile
 click 510 325                      # TUTORIAL

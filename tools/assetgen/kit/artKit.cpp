@@ -155,6 +155,17 @@ void NightPage(TSurface& s, std::uint32_t accent) {
   s.SetPixels(found->second);
 }
 
+void CutCorners(TSurface& s, double radius) {
+  cairo_t* cr = s.Cr();
+  cairo_save(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_rectangle(cr, 0, 0, s.Width(), s.Height());
+  RoundedRect(cr, 0, 0, s.Width(), s.Height(), radius);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 double Title(TSurface& s, const std::string& text, double x, double baseline, double size, double maxWidth,
              const TRGBA& top, const TRGBA& bottom, bool centred) {
   TLettering t;

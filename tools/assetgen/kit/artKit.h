@@ -21,6 +21,11 @@ void Card(art::TSurface& s, double x, double y, double w, double h, double radiu
 
 // Night graph paper over the whole surface, with a neon frame in the accent colour.
 void NightPage(art::TSurface& s, std::uint32_t accent);
+// The radius of the rounded rim concentric with a night page's frame.
+constexpr double NightPageCornerRadius = 17.5;
+// Clears the corners outside the surface's rounded rim of that radius, so that
+// what lies under the picture shows there rather than dark squares.
+void CutCorners(art::TSurface& s, double radius = NightPageCornerRadius);
 
 // A title in the game's lettering: bold, gradient, dark outline and shadow;
 // shrunk until it fits the width. Returns the drawn width.

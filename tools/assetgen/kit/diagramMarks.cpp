@@ -46,11 +46,22 @@ std::string TDiagramMarks::MarkAt(const TDiagramBox& b) const {
   return "";
 }
 
+std::string TDiagramMarks::BoxAt(const TDiagramBox& b) const {
+  for (const auto& [box, what] : Boxes)
+    if (box.Meets(b)) return what;
+  return "";
+}
+
 bool TDiagramMarks::ClearOfBoxes(const TDiagramBox& b) const {
   return std::none_of(Boxes.begin(), Boxes.end(), [&](const auto& box) { return box.first.Meets(b); });
 }
 
 bool TDiagramMarks::Free(const TDiagramBox& b) const {
   if (!MarkAt(b).empty()) return false;
+  return std::none_of(Numbers.begin(), Numbers.end(), [&](const TDiagramNumber& n) { return n.Ink.Meets(b); });
+}
+
+bool TDiagramMarks::FreeOverStrokes(const TDiagramBox& b) const {
+  if (!ClearOfBoxes(b)) return false;
   return std::none_of(Numbers.begin(), Numbers.end(), [&](const TDiagramNumber& n) { return n.Ink.Meets(b); });
 }

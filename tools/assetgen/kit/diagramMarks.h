@@ -30,10 +30,15 @@ class TDiagramMarks {
   void AddStroke(const TDiagramStroke& s, const std::string& what) { Strokes.push_back({s, what}); }
   // The first mark the box meets, or "" when it is clear of them all.
   std::string MarkAt(const TDiagramBox& b) const;
+  // The first box mark (ring, pointer, tag, name) the box meets, or "".
+  std::string BoxAt(const TDiagramBox& b) const;
   // Clear of every box mark (rings, pointer, tags, names); strokes aside.
   bool ClearOfBoxes(const TDiagramBox& b) const;
   // Clear of every mark and every number placed so far.
   bool Free(const TDiagramBox& b) const;
+  // Clear of every box mark and every number placed so far: it may lie over a
+  // line or an arrow (a number drawn over one, outlined, still reads).
+  bool FreeOverStrokes(const TDiagramBox& b) const;
   void AddNumber(const TDiagramNumber& n) { Numbers.push_back(n); }
   const std::vector<TDiagramNumber>& PlacedNumbers() const { return Numbers; }
 

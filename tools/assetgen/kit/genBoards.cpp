@@ -14,6 +14,11 @@ TRGBA QuadrantColor(int quadrant, double alpha) {
   return Mix(Hex(QuadrantColour(quadrant), alpha), Hex(0xFFFFFF, alpha), 0.25);
 }
 
+TRGBA QuadrantGround(int quadrant) { return Hex(QuadrantFill(quadrant)); }
+
+// Darker, not lighter: the white numeral must still read on it.
+TRGBA LitQuadrantGround(int quadrant) { return Mix(QuadrantGround(quadrant), Grey(0), 0.14); }
+
 void DrawBoard(TSurface& s, const TBoard& b, TDiagramMarks* marks) {
   cairo_t* cr = s.Cr();
   const double half = b.Size / 2, cx = b.X + half, cy = b.Y + half;
@@ -25,12 +30,9 @@ void DrawBoard(TSurface& s, const TBoard& b, TDiagramMarks* marks) {
   // Quadrant cells.
   const double qx[4] = {cx, b.X, b.X, cx}, qy[4] = {b.Y, b.Y, cy, cy};
   for (int q = 1; q <= 4; ++q) {
-    cairo_pattern_t* p = Linear(qx[q - 1], qy[q - 1], qx[q - 1] + half, qy[q - 1] + half, QuadrantColor(q, 0.34),
-                                QuadrantColor(q, 0.2));
     cairo_rectangle(cr, qx[q - 1], qy[q - 1], half, half);
-    cairo_set_source(cr, p);
+    SetColor(cr, QuadrantGround(q));
     cairo_fill(cr);
-    cairo_pattern_destroy(p);
   }
   // Grid lines.
   cairo_set_line_width(cr, 1);
@@ -59,36 +61,48 @@ void DrawBoard(TSurface& s, const TBoard& b, TDiagramMarks* marks) {
         SetColor(cr, Grey(1, 0.95));
         cairo_fill(cr);
       }
+  if (b.Numerals) {
+    TLettering n;
+    n.Face = TFace::SerifBold;
+    n.Size = b.Size * 0.15;
+    n.OutlineWidth = std::max(1.6, n.Size * 0.1);
+    n.Outline = Hex(0x050A18, 0.95);
+    static const char* const numerals[4] = {"I", "II", "III", "IV"};
+    for (int q = 1; q <= 4; ++q) {
+      const double x = qx[q - 1] + half / 2, y = qy[q - 1] + half / 2 + n.Size * 0.36;
+      Letter(s, numerals[q - 1], x, y, n, true);
+      if (marks != nullptr) marks->AddNumber({numerals[q - 1], q, true, TextInk(cr, numerals[q - 1], x, y, n, true)});
+    }
+  }
   if (b.Numbers) {
     TLettering n;
     n.Face = TFace::SansBold;
-    n.Size = std::max(7.0, b.Size / 19);
-    n.Top = n.Bottom = Hex(0xDDE8FF, 0.85);
-    n.OutlineWidth = 1.6;
-    n.Outline = Hex(0x050A18, 0.9);
-    // Each number below (or right of) its axis, or above (left of) it, or a
-    // little aside, where a mark of the picture lies in the way.
+    n.Size = std::max(7.5, b.Size / 18);
+    n.OutlineWidth = 1.8;
+    n.Outline = Hex(0x050A18, 0.95);
+    // Each number at its tick: below (or right of) its axis, above (left of)
+    // it, further off the axis where a mark lies in the way, and over a line
+    // or an arrow (outlined) only where nothing else is free.
     for (int i = -b.Range; i <= b.Range; ++i) {
       if (i == 0) continue;
       const std::string text = std::to_string(i);
       SelectFace(cr, n.Face, n.Size);
       const double w = TextWidth(cr, text);
       const double u = b.Unit(), below = cy + n.Size + 3, above = cy - 4, level = b.PY(i) + n.Size * 0.35;
-      const double xs[6][2] = {{b.PX(i) + 1, below},           {b.PX(i) + 1, above},
-                               {b.PX(i) + 1 + 0.4 * u, below}, {b.PX(i) + 1 - 0.4 * u, below},
-                               {b.PX(i) + 1 + 0.4 * u, above}, {b.PX(i) + 1 - 0.4 * u, above}};
-      const double ys[6][2] = {{cx + 4 + (i < 0 ? 0 : 2), level},           {cx - 4 - w, level},
-                               {cx + 4 + (i < 0 ? 0 : 2), level - 0.4 * u}, {cx - 4 - w, level - 0.4 * u},
-                               {cx + 6 + 0.3 * u, level},                  {cx - 4 - w - 0.3 * u, level}};
+      const double xs[4][2] = {{b.PX(i), below}, {b.PX(i), above}, {b.PX(i), below + 0.3 * u}, {b.PX(i), above - 0.3 * u}};
+      const double ys[4][2] = {{cx + 4, level}, {cx - 4 - w, level}, {cx + 4 + 0.3 * u, level}, {cx - 4 - w - 0.3 * u, level}};
       for (int axis = 0; axis < 2; ++axis) {
         const auto& places = axis == 0 ? xs : ys;
-        for (const auto& place : places) {
-          const TDiagramBox r = TextInk(cr, text, place[0], place[1], n, axis == 0);
-          if (marks != nullptr && !marks->Free(r)) continue;
-          Letter(s, text, place[0], place[1], n, axis == 0);
-          if (marks != nullptr) marks->AddNumber({text, i, axis == 0, r});
-          break;
-        }
+        bool placed = false;
+        for (int pass = 0; pass < 2 && !placed; ++pass)
+          for (const auto& place : places) {
+            const TDiagramBox r = TextInk(cr, text, place[0], place[1], n, axis == 0);
+            if (marks != nullptr && !(pass == 0 ? marks->Free(r) : marks->FreeOverStrokes(r))) continue;
+            Letter(s, text, place[0], place[1], n, axis == 0);
+            if (marks != nullptr) marks->AddNumber({text, i, axis == 0, r});
+            placed = true;
+            break;
+          }
       }
     }
   }

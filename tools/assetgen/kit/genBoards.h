@@ -10,6 +10,7 @@ struct TBoard {
   int Range;          // grid points from -Range to Range
   bool Dots = true;
   bool Numbers = false;
+  bool Numerals = false;  // I..IV in the middle of each quadrant, white and outlined
   // Surface position of a plane point; half a cell of margin around the grid
   // keeps the edge points and their numbers inside.
   double Unit() const { return Size / (2.0 * Range + 1); }
@@ -18,8 +19,14 @@ struct TBoard {
 };
 
 // Quadrant colours of the pictures (1 top right, 2 top left, 3 bottom left, 4
-// bottom right): the game's quadrant colours, softened for dark pictures.
+// bottom right): the game's quadrant colours, softened for dark pictures (for
+// zaps and glows).
 art::TRGBA QuadrantColor(int quadrant, double alpha = 1.0);
+// The opaque ground of a quadrant, as the game's board fills it.
+art::TRGBA QuadrantGround(int quadrant);
+// A quadrant picked under the pointer: its ground, a little deeper (the
+// picture rims it in light).
+art::TRGBA LitQuadrantGround(int quadrant);
 // With marks, each number goes where none of them lies, and is noted there.
 void DrawBoard(art::TSurface& s, const TBoard& b, TDiagramMarks* marks = nullptr);
 // Where the mode previews and the level end cards put their boards.

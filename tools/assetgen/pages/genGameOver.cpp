@@ -259,19 +259,6 @@ void CaptionedSlot(TSurface& s, const TGameOverLabel& label) {
   Letter(s, label.Caption, r.X - 12 - w, r.Y + r.H / 2.0 + t.Size * 0.36, t);
 }
 
-// Clears the corners outside the card's rounded frame, so that the board shows
-// there rather than dark squares. The cut is concentric with the frame.
-void CutCorners(TSurface& s) {
-  cairo_t* cr = s.Cr();
-  cairo_save(cr);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  cairo_rectangle(cr, 0, 0, s.Width(), s.Height());
-  RoundedRect(cr, 0, 0, s.Width(), s.Height(), GameOverCornerRadius);
-  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
 // Night paper, a title and an optional line under it.
 void Heading(TSurface& s, const std::string& title, const std::string& under, std::uint32_t accent, double baseline) {
   NightPage(s, accent);
@@ -317,7 +304,7 @@ TImage Mission(int image) {
     GoldStar(s, 410, 130, 18);
     Confetti(s, 70 + static_cast<std::uint32_t>(type), 110, {16, 90, 448, 256}, {keep[0], {160, 96, 160, 156}});
   }
-  CutCorners(s);
+  CutCorners(s, GameOverCornerRadius);
   return MakeImage("end-" + std::to_string(image), s);
 }
 
@@ -342,7 +329,7 @@ TImage Arcade(int image) {
     Bubble(s, "YAAAY!", 400, 96, 368, 112);
   }
   CaptionedSlot(s, label);
-  CutCorners(s);
+  CutCorners(s, GameOverCornerRadius);
   return MakeImage("end-" + std::to_string(image), s);
 }
 
@@ -373,7 +360,7 @@ TImage Challenge(int image) {
     Confetti(s, 90 + static_cast<std::uint32_t>(image), 60, {16, 60, 448, 280},
              {keep[0], {0, 150, 480, 72}, {150, 232, 180, 40}, {170, 48, 140, 130}, {300, 70, 90, 90}});
   }
-  CutCorners(s);
+  CutCorners(s, GameOverCornerRadius);
   return MakeImage("end-" + std::to_string(image), s);
 }
 

@@ -68,27 +68,49 @@ void Title(TSurface& s, const std::string& name, const TRGBA& color) {
   Letter(s, name, 287, 32, t, true);
 }
 
-TImage QuadrantPreview() {
+TImage QuadrantPreview(TDiagramMarks& marks) {
   TSurface s(PreviewW, PreviewH);
   PreviewBackground(s);
+  cairo_t* cr = s.Cr();
   TBoard b{PreviewBoard.X, PreviewBoard.Y, PreviewBoard.Size, 1};
   b.Dots = false;
   DrawBoard(s, b);
+  const double half = b.Size / 2;
   // The answer: the top-left quadrant lights up under the pointer.
-  cairo_t* cr = s.Cr();
-  RoundedRect(cr, b.X + 4, b.Y + 4, b.Size / 2 - 7, b.Size / 2 - 7, 6);
-  SetColor(cr, QuadrantColor(2, 0.35));
+  RoundedRect(cr, b.X + 4, b.Y + 4, half - 7, half - 7, 6);
+  SetColor(cr, LitQuadrantGround(2));
   cairo_fill_preserve(cr);
   NeonStroke(s, Hex(0xFFF6B0), 2, 4, 0.9);
+  // Each quadrant's numeral in its outer corner, white and outlined as the
+  // game's tiles show them.
+  TLettering n;
+  n.Face = TFace::SerifBold;
+  n.Size = 19;
+  n.OutlineWidth = 2;
+  n.Outline = Hex(0x050A18, 0.95);
+  const double cornerX[4] = {b.X + b.Size - 22, b.X + 22, b.X + 22, b.X + b.Size - 22};
+  const double cornerY[4] = {b.Y + 27, b.Y + 27, b.Y + b.Size - 12, b.Y + b.Size - 12};
+  for (int q = 1; q <= 4; ++q) {
+    const std::string numeral = q == 1 ? "I" : q == 2 ? "II" : q == 3 ? "III" : "IV";
+    Letter(s, numeral, cornerX[q - 1], cornerY[q - 1], n, true);
+    marks.AddNumber({numeral, q, true, TextInk(cr, numeral, cornerX[q - 1], cornerY[q - 1], n, true)});
+  }
+  // The monster walks toward the origin inside the quadrant its point names.
+  const double mx = b.X + half * 0.72, my = b.Y + half * 0.78, size = 26, tagBottom = my - 19;
+  const std::string question = "(-X,Y)";
   TMonsterLook look;
   look.Head = 1;
   look.LookX = -0.8;
   look.LookY = -0.6;
   // The quadrant game's monsters wear a colour no quadrant has.
-  DrawMonster(s, 136, 136, 32, Hex(LightenColour(64, NeutralMonsterColours[0])), look);
-  DrawQuestionTag(s, "(-X,Y)", 136, 106, 12, Hex(0xFFF27A));
-  DrawPointer(s, 52, 50, 1.2);
-  Title(s, "ROZIR IVIVURUDA", Hex(0x4FDB7A));
+  DrawMonster(s, mx, my, size, Hex(LightenColour(64, NeutralMonsterColours[0])), look);
+  marks.AddBox(MonsterBox(mx, my, size, 1), "the monster");
+  DrawQuestionTag(s, question, mx, tagBottom, 10, Hex(0xFFF27A));
+  marks.AddBox(QuestionTagBox(cr, question, mx, tagBottom, 10), "the question");
+  const double px = b.X + 16, py = b.Y + half * 0.62;
+  DrawPointer(s, px, py, 1.15);
+  marks.AddBox(PointerBox(px, py, 1.15), "the pointer");
+  Title(s, "ROZIR IVIVURUDA", Hex(GameTypeColours[0]));
   double y = Paragraph(s, "Each monster carries a point like (-X,Y), where X and Y are positive numbers. Click the "
                           "quadrant the point is in before the monster reaches the origin.",
                        196, 58, 184, 12.5, 16, Hex(0xDCE8FF));
@@ -125,7 +147,7 @@ TImage PointPreview(TDiagramMarks& marks) {
   DrawMonster(s, mx, my, size, Hex(LightenColour(64, QuadrantColour(1))), look);
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(2) + 2, b.PY(2) + 2, 1.2);
-  Title(s, "VOVE'R UDA ZERIR?", Hex(0x4F9BFF));
+  Title(s, "VOVE'R UDA ZERIR?", Hex(GameTypeColours[1]));
   double y = Paragraph(s, "Work out the monster's point, then click that point on the grid.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
@@ -170,7 +192,7 @@ TImage LinePreview(TDiagramMarks& marks) {
   DrawMonster(s, mx, my, size, Hex(LightenColour(64, NeutralMonsterColours[3])), look);
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(-1) + 2, b.PY(1) + 2, 1.2);
-  Title(s, "DEFINE THE LINE", Hex(0xA07BFF));
+  Title(s, "DEFINE THE LINE", Hex(GameTypeColours[2]));
   double y = Paragraph(s, "The monster carries a line. Click two grid points that lie on it.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
@@ -185,7 +207,7 @@ TImage LinePreview(TDiagramMarks& marks) {
 
 std::vector<TImage> ModePreviewPictures(std::vector<TDiagramMarks>* marks) {
   std::vector<TDiagramMarks> own(3);
-  std::vector<TImage> out = {QuadrantPreview(), PointPreview(own[1]), LinePreview(own[2])};
+  std::vector<TImage> out = {QuadrantPreview(own[0]), PointPreview(own[1]), LinePreview(own[2])};
   if (marks != nullptr) *marks = std::move(own);
   return out;
 }

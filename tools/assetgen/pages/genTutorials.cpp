@@ -21,27 +21,28 @@ using namespace art;
 
 namespace {
 
-std::uint32_t Accent(int gameType) {
-  switch (gameType) {
-    case 1:
-      return 0x4FDB7A;
-    case 2:
-      return 0x4F9BFF;
-    default:
-      return 0xB07BFF;
-  }
-}
+// The game type's own colour, as its mode button wears it.
+std::uint32_t Accent(int gameType) { return GameTypeColours[static_cast<std::size_t>(std::clamp(gameType, 1, 3) - 1)]; }
 
 const TRGBA Ink = Hex(0xE4ECFF);
 const TRGBA Highlight = Hex(0xFFE36A);
-// Colours of the example lines, and of the x and y moves to a point.
-const std::uint32_t LineColours[3] = {0xFF9A3C, 0x5FE1FF, 0xD58CFF};
+// Colours of the example lines, and of the x and y moves to a point (and the
+// runs and rises of a line's staircase): no line wears a move's colour.
+const std::uint32_t LineColours[3] = {0xFFF27A, 0xFF7FD0, 0xC8A0FF};
 constexpr std::uint32_t MoveX = 0xFFB23A, MoveY = 0x5FE1FF;
 
 // A board colour from the colour table, made pleasant on the dark page.
 TRGBA Tone(std::int32_t row, double alpha) {
   const std::uint32_t c = ColourTable[static_cast<std::size_t>(std::clamp(row, 0, 8))];
   return Mix(Hex(c, alpha), Hex(0xFFFFFF, alpha), 0.25);
+}
+
+// The ground of quadrant 1..4 as the board shows it: its own opaque colour
+// when the level opens it, the closed grey otherwise.
+TRGBA Ground(const TTutorialPage& page, int q) {
+  return Hex(page.QuadrantAllowed[q] && page.QuadrantColour[q] == QuadrantColourRow[static_cast<std::size_t>(q)]
+                 ? QuadrantFill(q)
+                 : ClosedQuadrantFill);
 }
 
 // The axes' colour: the level's axis colour, lightened.
@@ -91,7 +92,7 @@ void DrawPlaneGround(TSurface& s, const TPlane& b, const TTutorialPage& page) {
   for (int q = 1; q <= 4; ++q) {
     const bool open = page.QuadrantAllowed[q];
     cairo_rectangle(cr, qx[q], qy[q], half, half);
-    SetColor(cr, Tone(page.QuadrantColour[q], open ? 0.3 : 0.14));
+    SetColor(cr, Ground(page, q));
     cairo_fill(cr);
     if (!open) {
       // Hatched: no questions from here in this level.
@@ -138,11 +139,12 @@ void DrawPlaneGround(TSurface& s, const TPlane& b, const TTutorialPage& page) {
   NeonStroke(s, Hex(0x6FD8FF, 0.85), 1.2, 3, 0.5);
 }
 
+// White with a dark outline: it reads on every quadrant's ground.
 TLettering NumberStyle(const TPlane& b) {
   TLettering t;
-  t.Size = std::clamp(b.Unit() * 0.36, 8.0, 11.0);
-  t.Top = t.Bottom = Hex(0xDDE8FF, 0.9);
-  t.OutlineWidth = 1.6;
+  t.Size = std::clamp(b.Unit() * 0.42, 8.5, 11.0);
+  t.Top = t.Bottom = Hex(0xFFFFFF);
+  t.OutlineWidth = 2.0;
   t.Outline = Hex(0x050A18, 0.95);
   return t;
 }
@@ -152,9 +154,8 @@ std::vector<TDiagramBox> UsualNumberPlaces(cairo_t* cr, const TPlane& b) {
   std::vector<TDiagramBox> out;
   const TLettering t = NumberStyle(b);
   const double cx = b.X + b.Size / 2, cy = b.Y + b.Size / 2;
-  const int every = b.Range > 3 ? 2 : 1;
   for (int i = -b.Range; i <= b.Range; ++i) {
-    if (i == 0 || i % every != 0) continue;
+    if (i == 0) continue;
     out.push_back(TextInk(cr, std::to_string(i), b.PX(i), cy + t.Size + 5, t, true));
     out.push_back(TextInk(cr, std::to_string(i), cx + 7, b.PY(i) + t.Size * 0.35, t, false));
   }
@@ -182,10 +183,14 @@ void DrawPlaneLabels(TSurface& s, const TPlane& b, const TTutorialPage& page, TD
   Letter(s, "y", yx, b.Y + 13, axisName);
   marks.AddBox(TextInk(cr, "y", yx, b.Y + 13, axisName, false), "the y axis name");
   if (page.GameType == 1) {
+    // White with a dark outline, as the game's tiles show them: they read on
+    // every quadrant's ground.
     TLettering n;
     n.Face = TFace::SerifBold;
     n.Size = b.Size * 0.16;
-    n.Top = n.Bottom = Grey(1, 0.3);
+    n.Top = n.Bottom = Grey(1);
+    n.OutlineWidth = 2.5;
+    n.Outline = Hex(0x050A18, 0.95);
     const double qx[5] = {0, cx, b.X, b.X, cx}, qy[5] = {0, b.Y, b.Y, cy, cy};
     for (int q = 1; q <= 4; ++q) {
       const double x = qx[q] + half / 2, y = qy[q] + half / 2 + n.Size * 0.36;
@@ -195,48 +200,42 @@ void DrawPlaneLabels(TSurface& s, const TPlane& b, const TTutorialPage& page, TD
     return;
   }
   const TLettering t = NumberStyle(b);
-  const int every = b.Range > 3 ? 2 : 1;
   const double u = b.Unit();
   const TDiagramBox inside{b.X + 2, b.Y + 2, b.X + b.Size - 2, b.Y + b.Size - 2};
   auto within = [&](const TDiagramBox& r) {
     return r.X0 >= inside.X0 && r.Y0 >= inside.Y0 && r.X1 <= inside.X1 && r.Y1 <= inside.Y1;
   };
   for (int i = -b.Range; i <= b.Range; ++i) {
-    if (i == 0 || i % every != 0) continue;
+    if (i == 0) continue;
     const std::string text = std::to_string(i);
     SelectFace(cr, t.Face, t.Size);
     const double w = TextWidth(cr, text);
-    // On the x axis: below or above its tick, then further off the axis, and
-    // only then a little to the side (beside a line through its tick), never so
-    // far that it reads as the next tick's.
+    // Every number stays at its tick: on the x axis below or above it, then
+    // further off the axis; never slid along toward the next tick. Where a
+    // line or an arrow runs through every such place, over it, outlined.
     const double below = cy + t.Size + 5, above = cy - 7;
-    std::vector<std::array<double, 2>> xPlaces;
-    for (double dx : {0.0, 0.25, -0.25, 0.4, -0.4})
-      for (double y : {below, above, below + 0.35 * u, above - 0.35 * u})
-        xPlaces.push_back({dx, y});
-    for (const auto& place : xPlaces) {
-      const double x = b.PX(i) + place[0] * u, y = place[1];
-      const TDiagramBox r = TextInk(cr, text, x, y, t, true);
-      if (!within(r) || !marks.Free(r)) continue;
-      Letter(s, text, x, y, t, true);
-      marks.AddNumber({text, i, true, r});
-      break;
-    }
-    // On the y axis: right or left of its tick, then further off the axis,
-    // and only then a little up or down.
+    bool placed = false;
+    for (int pass = 0; pass < 2 && !placed; ++pass)
+      for (double y : {below, above, below + 0.3 * u, above - 0.3 * u, below + 0.55 * u, above - 0.55 * u}) {
+        const TDiagramBox r = TextInk(cr, text, b.PX(i), y, t, true);
+        if (!within(r) || !(pass == 0 ? marks.Free(r) : marks.FreeOverStrokes(r))) continue;
+        Letter(s, text, b.PX(i), y, t, true);
+        marks.AddNumber({text, i, true, r});
+        placed = true;
+        break;
+      }
+    // On the y axis right or left of its tick, then further off the axis.
     const double right = cx + 7, left = cx - 7 - w, base = b.PY(i) + t.Size * 0.35;
-    std::vector<std::array<double, 2>> yPlaces;
-    for (double dy : {0.0, -0.25, 0.25, -0.4, 0.4})
-      for (double x : {right, left, right + 0.35 * u, left - 0.35 * u})
-        yPlaces.push_back({x, dy});
-    for (const auto& place : yPlaces) {
-      const double x = place[0], y = base + place[1] * u;
-      const TDiagramBox r = TextInk(cr, text, x, y, t, false);
-      if (!within(r) || !marks.Free(r)) continue;
-      Letter(s, text, x, y, t);
-      marks.AddNumber({text, i, false, r});
-      break;
-    }
+    placed = false;
+    for (int pass = 0; pass < 2 && !placed; ++pass)
+      for (double x : {right, left, right + 0.3 * u, left - 0.3 * u, right + 0.55 * u, left - 0.55 * u}) {
+        const TDiagramBox r = TextInk(cr, text, x, base, t, false);
+        if (!within(r) || !(pass == 0 ? marks.Free(r) : marks.FreeOverStrokes(r))) continue;
+        Letter(s, text, x, base, t);
+        marks.AddNumber({text, i, false, r});
+        placed = true;
+        break;
+      }
   }
 }
 
@@ -269,23 +268,102 @@ void PickPoint(TSurface& s, TDiagramMarks& marks, double x, double y, double rad
   marks.AddBox(PickedPointBox(x, y, radius), "a picked point");
 }
 
-void PointAt(TSurface& s, TDiagramMarks& marks, double x, double y, double scale) {
+// The pointer on the first of the points whose pointer would cover no usual
+// place of an axis number (or on the first point, when every one would).
+void PointAtOneOf(TSurface& s, TDiagramMarks& marks, const TPlane& b, const std::vector<TIntPoint>& points,
+                  const std::vector<TDiagramBox>& numbers, double scale) {
+  if (points.empty()) return;
+  TIntPoint chosen = points[0];
+  for (const TIntPoint& p : points) {
+    const TDiagramBox box = PointerBox(b.PX(p.X) + 3, b.PY(p.Y) + 3, scale);
+    const bool clear = box.X1 <= b.X + b.Size - 2 && box.Y1 <= b.Y + b.Size - 2 &&
+                       std::none_of(numbers.begin(), numbers.end(), [&](const TDiagramBox& n) { return n.Meets(box); });
+    if (clear) {
+      chosen = p;
+      break;
+    }
+  }
+  const double x = b.PX(chosen.X) + 3, y = b.PY(chosen.Y) + 3;
   DrawPointer(s, x, y, scale);
   marks.AddBox(PointerBox(x, y, scale), "the pointer");
+}
+
+// A small tag near a point of the plane, on the first side where it covers no
+// ring, pointer or other tag and, where it can, no usual place of a number.
+bool PlaceTag(TSurface& s, TDiagramMarks& marks, const TPlane& b, const std::vector<TDiagramBox>& numbers,
+              const std::string& text, double ax, double ay, double size, const TRGBA& ink, const std::string& what,
+              bool besideFirst = false) {
+  cairo_t* cr = s.Cr();
+  SelectFace(cr, TFace::MonoBold, size);
+  const double w = TextWidth(cr, text) + size * 0.9, h = size * 1.45;
+  const double gap = 8;
+  // Beside the point first (level with it), where the tag names the point itself.
+  const double beside[][2] = {{-(w / 2 + gap), h / 2}, {w / 2 + gap, h / 2}, {-(w / 2 + gap), -gap},
+                              {-(w / 2 + gap), h + gap}, {w / 2 + gap, -gap},  {w / 2 + gap, h + gap},
+                              {0, -gap - 4},             {0, h + gap + 4}};
+  const double around[][2] = {{w / 2 + gap, -gap},      {-(w / 2 + gap), -gap},      {w / 2 + gap, h + gap},
+                              {-(w / 2 + gap), h + gap}, {0, -gap - 4},               {0, h + gap + 4},
+                              {w / 2 + gap, h / 2},      {-(w / 2 + gap), h / 2}};
+  const auto& offsets = besideFirst ? beside : around;
+  for (int pass = 0; pass < 2; ++pass)
+    for (const auto& o : offsets) {
+      const double cx = std::clamp(ax + o[0], b.X + w / 2 + 3, b.X + b.Size - w / 2 - 3);
+      const double bottom = std::clamp(ay + o[1], b.Y + h + 3, b.Y + b.Size - 3);
+      const TDiagramBox r{cx - w / 2 - 1, bottom - h - 1, cx + w / 2 + 1, bottom + 1};
+      const bool roomy = std::none_of(numbers.begin(), numbers.end(), [&](const TDiagramBox& n) { return n.Meets(r); });
+      if (!marks.ClearOfBoxes(r) || (!roomy && pass == 0)) continue;
+      DrawQuestionTag(s, text, cx, bottom, size, ink);
+      marks.AddBox(r, what);
+      return true;
+    }
+  return false;
+}
+
+// A sloped line's staircase: across its run (the x arrow), then up or down its
+// rise (the y arrow), as the point pages walk to a point. Where an earlier
+// staircase already runs along the same row, this one rises first.
+struct TStair {
+  double Y, X0, X1;
+};
+
+void DrawStaircase(TSurface& s, TDiagramMarks& marks, const TPlane& b, const TTutorialExample& e,
+                   std::vector<TStair>& runs) {
+  const TIntPoint from = e.WalkFrom, to{from.X + e.Run, from.Y + e.Rise};
+  const double lo = std::min(from.X, to.X), hi = std::max(from.X, to.X);
+  const bool shared = std::any_of(runs.begin(), runs.end(), [&](const TStair& r) {
+    return r.Y == from.Y && r.X0 < hi && lo < r.X1;
+  });
+  const TIntPoint corner = shared ? TIntPoint{from.X, to.Y} : TIntPoint{to.X, from.Y};
+  const auto arrow = [&](TIntPoint p, TIntPoint q, std::uint32_t colour, const char* what) {
+    Arrow(s, b.PX(p.X), b.PY(p.Y), b.PX(q.X), b.PY(q.Y), colour);
+    marks.AddStroke({b.PX(p.X), b.PY(p.Y), b.PX(q.X), b.PY(q.Y), ArrowHalf}, what);
+  };
+  if (shared) {
+    arrow(from, corner, MoveY, "a staircase's rise");
+    arrow(corner, to, MoveX, "a staircase's run");
+    runs.push_back({static_cast<double>(to.Y), lo, hi});
+  } else {
+    arrow(from, corner, MoveX, "a staircase's run");
+    arrow(corner, to, MoveY, "a staircase's rise");
+    runs.push_back({static_cast<double>(from.Y), lo, hi});
+  }
 }
 
 void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page, TDiagramMarks& marks) {
   cairo_t* cr = s.Cr();
   const TTutorialExample& e = page.Examples[0];
+  const std::vector<TDiagramBox> numbers = UsualNumberPlaces(cr, b);
   if (page.GameType == 1) {
     // The quadrant lit, and the pointer below and right of its numeral.
     const TIntPoint c = e.Answer[0];
     const double half = b.Size / 2, x = c.X > 0 ? b.X + half : b.X, y = c.Y > 0 ? b.Y : b.Y + half;
     RoundedRect(cr, x + 5, y + 5, half - 10, half - 10, 8);
-    SetColor(cr, Tone(page.QuadrantColour[e.Quadrant], 0.35));
+    SetColor(cr, Mix(Ground(page, e.Quadrant), Grey(0), 0.14));
     cairo_fill_preserve(cr);
     NeonStroke(s, Hex(0xFFF27A), 2, 4, 0.9);
-    PointAt(s, marks, x + half * 0.74, y + half * 0.68, 1.3);
+    const double px = x + half * 0.74, py = y + half * 0.68;
+    DrawPointer(s, px, py, 1.3);
+    marks.AddBox(PointerBox(px, py, 1.3), "the pointer");
     return;
   }
   if (page.GameType == 2) {
@@ -295,13 +373,18 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page,
     Arrow(s, b.PX(p.X), b.PY(0), b.PX(p.X), b.PY(p.Y), MoveY);
     marks.AddStroke({b.PX(p.X), b.PY(0), b.PX(p.X), b.PY(p.Y), ArrowHalf}, "the y move");
     PickPoint(s, marks, b.PX(p.X), b.PY(p.Y), std::max(5.0, b.Unit() * 0.22));
-    PointAt(s, marks, b.PX(p.X) + 4, b.PY(p.Y) + 4, 1.2);
+    PointAtOneOf(s, marks, b, {p}, numbers, 1.2);
+    // The dot read back: its coordinates beside it.
+    PlaceTag(s, marks, b, numbers, "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")", b.PX(p.X),
+             b.PY(p.Y), 9.5, Hex(0xFFF27A), "the dot's coordinates");
     return;
   }
+  std::vector<TStair> runs;
+  std::vector<TIntPoint> picked;
   for (std::size_t i = 0; i < page.Examples.size(); ++i) {
     const TTutorialExample& ex = page.Examples[i];
     double x0, y0, x1, y1;
-    if (!LineInPlane(b, ex.Answer[0], ex.Answer[1], x0, y0, x1, y1)) continue;
+    if (!ex.OnPlane || !LineInPlane(b, ex.Answer[0], ex.Answer[1], x0, y0, x1, y1)) continue;
     cairo_save(cr);
     RoundedRect(cr, b.X, b.Y, b.Size, b.Size, 10);
     cairo_clip(cr);
@@ -311,17 +394,27 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page,
     NeonStroke(s, Hex(LineColours[i % 3]), 2.4, 4, 0.85);
     cairo_restore(cr);
     marks.AddStroke({b.PX(x0), b.PY(y0), b.PX(x1), b.PY(y1), LineHalf}, "the line " + ex.Label);
-    for (const TIntPoint& q : ex.Answer) PickPoint(s, marks, b.PX(q.X), b.PY(q.Y), std::max(4.5, b.Unit() * 0.16));
   }
-  const TIntPoint last = page.Examples[0].Answer[1];
-  PointAt(s, marks, b.PX(last.X) + 3, b.PY(last.Y) + 3, 1.15);
+  for (const TTutorialExample& ex : page.Examples)
+    if (ex.OnPlane && ex.HasWalk) DrawStaircase(s, marks, b, ex, runs);
+  for (const TTutorialExample& ex : page.Examples) {
+    if (!ex.OnPlane) continue;
+    for (const TIntPoint& q : ex.Answer) {
+      PickPoint(s, marks, b.PX(q.X), b.PY(q.Y), std::max(4.5, b.Unit() * 0.16));
+      picked.push_back(q);
+    }
+  }
+  // The pointer on the first example's second point, or another where that
+  // one would hide a number.
+  std::vector<TIntPoint> order = {e.Answer[1], e.Answer[0]};
+  order.insert(order.end(), picked.begin(), picked.end());
+  PointAtOneOf(s, marks, b, order, numbers, 1.15);
   // Each line's name beside it, where it covers no other mark, and where it
   // can, none of the numbers' usual places either.
-  const std::vector<TDiagramBox> numbers = UsualNumberPlaces(cr, b);
   for (std::size_t i = 0; i < page.Examples.size(); ++i) {
     const TTutorialExample& ex = page.Examples[i];
     double x0, y0, x1, y1;
-    if (!LineInPlane(b, ex.Answer[0], ex.Answer[1], x0, y0, x1, y1)) continue;
+    if (!ex.OnPlane || !LineInPlane(b, ex.Answer[0], ex.Answer[1], x0, y0, x1, y1)) continue;
     SelectFace(cr, TFace::MonoBold, 10);
     const double w = TextWidth(cr, ex.Label) + 9, h = 14.5;
     const bool vertical = ex.Answer[0].X == ex.Answer[1].X;
@@ -347,6 +440,11 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page,
         if (placed) break;
       }
   }
+  // Where slope and intercept are first taught, the intercept is named where
+  // the line crosses the y axis.
+  if (page.Level == 3 && e.HasWalk && e.WalkFrom.Y != 0)
+    PlaceTag(s, marks, b, numbers, "y-intercept", b.PX(0), b.PY(e.WalkFrom.Y), 8.5, Hex(0xFFFFFF),
+             "the y-intercept's name", true);
 }
 
 // A monster's colour as the game gives it: a point's monster takes its
@@ -392,23 +490,30 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
     }
     bottom = ty - 4 - 17 + 4;
   } else {
-    // One row per example: the question and the two points to click.
+    // One row per example: the question, and how to find the two points to
+    // click (in a wide box the walk too).
+    const bool wide = w > 360;
+    // A monster beside the rows where the box has room for it.
+    const bool monster = wide && page.Examples.size() <= 2;
     double ty = y + 44;
     cairo_t* cr = s.Cr();
+    const double right = x + w - (monster ? 96 : 10);
     for (std::size_t i = 0; i < page.Examples.size(); ++i) {
       const TTutorialExample& e = page.Examples[i];
       SelectFace(cr, TFace::MonoBold, 12);
       const double tagW = TextWidth(cr, e.Label) + 11;
-      DrawQuestionTag(s, e.Label, x + 14 + tagW / 2, ty + 4, 12, Hex(LineColours[i % 3]));
-      bottom =
-          RichParagraph(s, e.Steps.back(), x + 24 + tagW, ty, x + w - (x + 24 + tagW) - 10, 13, 16, Ink, Highlight) -
-          16 + 4;
-      ty += 30;
+      DrawQuestionTag(s, e.Label, x + 14 + tagW / 2, ty + 4, 12,
+                      e.OnPlane ? Hex(LineColours[i % 3]) : Hex(0xDCE8FF));
+      const double tx = x + 24 + tagW;
+      const double after = RichParagraph(s, wide ? e.Summary : e.Steps.back(), tx, ty, right - tx, 13, 16, Ink,
+                                         Highlight);
+      bottom = after - 16 + 4;
+      ty = after + 9;
     }
     // Room to spare: a monster carrying the first line.
-    if (w > 360) {
+    if (monster) {
       const std::uint32_t colour = LightenColour(64, MonsterColour(page, page.Examples[0]));
-      const double size = 60, mx = x + w - size - 40, my = y + h - size - 14;
+      const double size = 60, mx = x + w - size - 22, my = y + h - size - 14;
       DrawTintedCreature(s, mx, my, size, 20 + page.Level, colour);
       DrawQuestionTag(s, page.Examples[0].Label, mx + size / 2, my + 2, 12, Hex(0xFFF27A));
     }
@@ -532,6 +637,8 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
     ComboCard(s, page, cardX, boxY, cardW, boxH);
   f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8;
   if (fit != nullptr) *fit = f;
+  // Round like its frame: no dark square shows past the corners on the screen.
+  CutCorners(s);
   return MakeImage("page-" + std::to_string(page.Level), s);
 }
 

@@ -23,6 +23,13 @@ std::string Num(std::int64_t v) { return std::to_string(v); }
 std::string Steps(std::int64_t n) { return Num(n) + (n == 1 ? " step" : " steps"); }
 std::string Point(TIntPoint p) { return "(" + Num(p.X) + "," + Num(p.Y) + ")"; }
 
+// "2 steps right, 1 step up" said short: "2 right, 1 up".
+std::string Short(std::string walk) {
+  for (const char* word : {" steps", " step"})
+    for (std::size_t at; (at = walk.find(word)) != std::string::npos;) walk.erase(at, std::string(word).size());
+  return walk;
+}
+
 // The game's random grid value and its draws, from a generator of our own seed.
 class TDraw {
  public:
@@ -102,14 +109,25 @@ TTutorialExample QuadrantExample(std::int32_t quadrant) {
   e.Label = QuadrantLabel(c.X, c.Y);
   e.Answer = {c};
   e.Quadrant = QuadrantOf(c.X, c.Y);
-  e.Steps = {std::string(c.X > 0 ? "*X*" : "*-X*") + ": x is " + (c.X > 0 ? "positive, go right" : "negative, go left"),
-             std::string(c.Y > 0 ? "*Y*" : "*-Y*") + ": y is " + (c.Y > 0 ? "positive, go up" : "negative, go down"),
+  // Written as the monsters write them: X and Y, capitals, stand for positive numbers.
+  e.Steps = {c.X > 0 ? "*X* is positive: go right" : "*-X* is negative: go left",
+             c.Y > 0 ? "*Y* is positive: go up" : "*-Y* is negative: go down",
              std::string(c.X > 0 ? "Right" : "Left") + " and " + (c.Y > 0 ? "up" : "down") + " is quadrant " +
                  QuadrantNumeral(e.Quadrant)};
   return e;
 }
 
 // ---------------------------------------------------------------- Vove'r uda Zerir?
+
+// A point read back from the dot: how far across, then how far up or down.
+std::string ReadBack(TIntPoint p) {
+  const std::string across = Steps(std::abs(p.X)) + (p.X > 0 ? " right" : " left");
+  const std::string up = Steps(std::abs(p.Y)) + (p.Y > 0 ? " up" : " down");
+  if (p.X == 0 && p.Y == 0) return Point(p) + " is the origin";
+  if (p.Y == 0) return Point(p) + " is " + across + ", on the x axis";
+  if (p.X == 0) return Point(p) + " is " + up + ", on the y axis";
+  return Point(p) + " is " + across + ", then " + up;
+}
 
 std::string Move(std::int32_t v, bool isX) {
   if (v == 0) return std::string(isX ? "x" : "y") + Eq + "0: stay on the " + (isX ? "y" : "x") + " axis";
@@ -149,12 +167,16 @@ TTutorialExample PointExample(std::int32_t level) {
   const std::string a = size >= 2 ? PointExpression(p.X, range) : Num(p.X);
   const std::string b = size >= 3 ? PointExpression(p.Y, range) : Num(p.Y);
   e.Label = "(" + a + "," + b + ")";
-  if (size >= 2) e.Steps.push_back(a + Eq + Num(p.X));
-  if (size >= 3) e.Steps.push_back(b + Eq + Num(p.Y));
-  if (size < 2) e.Steps.push_back("Start at the origin (0,0)");
+  if (size >= 3)
+    e.Steps.push_back(a + Eq + Num(p.X) + " and " + b + Eq + Num(p.Y));
+  else if (size >= 2)
+    e.Steps.push_back(a + Eq + Num(p.X));
+  // Where the page first teaches the walk, it starts it at the origin.
+  if (prev == nullptr) e.Steps.push_back("Start at the origin (0,0)");
   e.Steps.push_back(Move(p.X, true));
   e.Steps.push_back(Move(p.Y, false));
-  if (size >= 2) e.Steps.push_back("So the point is " + Point(p));
+  // The dot read back, as a child checks the click.
+  e.Steps.push_back("Check: " + Short(ReadBack(p)));
   return e;
 }
 
@@ -240,33 +262,48 @@ std::string SlopeWalkBack(TFraction m) {
   return Steps(m.Den) + " left, " + Steps(std::llabs(m.Num)) + (m.Num > 0 ? " down" : " up");
 }
 
-// The slope of a label as the label writes it: "2", "-(1/2)".
-std::string SlopeText(const std::string& label) {
-  const std::size_t x = label.find('x');
-  const std::string k = label.substr(2, x - 2);
-  return k.empty() ? "1" : k == "-" ? "-1" : k;
+std::string LowerFirst(std::string s) {
+  if (!s.empty()) s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
+  return s;
+}
+
+// A slope as a number: 3, -2, 1/2, -1/3.
+std::string SlopeValue(TFraction m) {
+  return m.Den == 1 ? Num(m.Num) : (m.Num < 0 ? "-" : "") + Num(std::llabs(m.Num)) + "/" + Num(m.Den);
 }
 
 TTutorialExample LineExample(TIntPoint p, TIntPoint s, std::int32_t range) {
   TTutorialExample e;
   e.Label = LineLabel(p, s);
   e.Answer = ShownPoints(p, s, range);
+  const std::string pick = "Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1]);
   const double slope = LineSlope(p, s);
   if (Vertical(slope)) {
-    e.Steps = {"Every point has x" + Eq + Num(p.X), "Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1])};
+    e.Steps = {"Every point has x" + Eq + Num(p.X), pick};
+    e.Summary = pick;
   } else if (slope == 0) {
-    e.Steps = {"Every point has y" + Eq + Num(p.Y), "Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1])};
+    e.Steps = {"Every point has y" + Eq + Num(p.Y), pick};
+    e.Summary = pick;
   } else {
     const TFraction m = Fraction(slope);
     const std::int64_t b = Round(LineIntercept(p, s));
+    const TIntPoint start{0, static_cast<std::int32_t>(b)};
+    const TIntPoint other = e.Answer[0].X == 0 ? e.Answer[1] : e.Answer[0];
+    // The walk starts on the y axis; a point left of it is reached going back.
+    const bool back = other.X < 0;
     if (b == 0)
       e.Steps.push_back("It goes through the origin (0,0)");
     else
-      e.Steps.push_back("It crosses the y axis at (0," + Num(b) + ")");
-    // The walk starts on the y axis; a point left of it is reached going back.
-    const bool back = e.Answer[0].X < 0 && e.Answer[1].X <= 0;
-    e.Steps.push_back("Slope: " + SlopeWalk(m) + (back ? ", or back: " + SlopeWalkBack(m) : ""));
-    e.Steps.push_back("Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1]));
+      e.Steps.push_back("y-intercept " + Num(b) + ": start at " + Point(start));
+    e.Steps.push_back("Slope " + SlopeValue(m) + " (up \xC3\xB7 right): " +
+                      (back ? "back: " + SlopeWalkBack(m) : SlopeWalk(m)));
+    e.Steps.push_back(pick);
+    e.HasWalk = true;
+    e.WalkFrom = start;
+    e.Run = other.X - start.X;
+    e.Rise = other.Y - start.Y;
+    e.Summary = "Walk " + Short(back ? SlopeWalkBack(m) : SlopeWalk(m)) + " from " + Point(start) + ": " +
+                LowerFirst(pick);
   }
   return e;
 }
@@ -361,8 +398,9 @@ void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
     case 1:
       page.Headline = "READING A POINT";
       page.Sentences = {"Each monster shows a point *(x,y)*: click that grid point.",
-                        "Start at the origin (0,0) in the middle.", "Go x steps right, or left if x is negative.",
+                        "Start at the origin (0,0). Go x steps right, or left if x is negative.",
                         "Then go y steps up, or down if y is negative.",
+                        "Check a dot by reading it back: " + ReadBack(p) + ".",
                         "Here the points are in quadrants " + QuadrantList(l) + ", " + range + "."};
       break;
     case 2: {
@@ -403,6 +441,8 @@ void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
   }
 }
 
+TIntPoint WalkEnd(const TTutorialExample& e) { return {e.WalkFrom.X + e.Run, e.WalkFrom.Y + e.Rise}; }
+
 std::string LineKindWords(const TTutorialExample& e) {
   return e.Answer[0].X == e.Answer[1].X ? "goes straight up and down" : "goes straight across";
 }
@@ -423,34 +463,36 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
     case 2: {
       page.Headline = "LINES THROUGH THE ORIGIN";
       const TFraction m = Fraction(LineSlope(e[0].Answer[0], e[0].Answer[1]));
-      const TIntPoint q = e[0].Answer[0].X == 0 && e[0].Answer[0].Y == 0 ? e[0].Answer[1] : e[0].Answer[0];
-      page.Sentences = {"These lines all go through the origin (0,0).",
-                        "In *" + e[0].Label + "*, the number before x is the slope: " + SlopeWalk(m) + ".",
-                        "So " + Point(q) + " is on the line, and so is (0,0).",
-                        "A minus sign, as in *" + e[1].Label + "*, makes the line go down to the right.",
-                        "Its slope is a fraction: " + SlopeText(e[1].Label) + " means " +
-                            SlopeWalk(Fraction(LineSlope(e[1].Answer[0], e[1].Answer[1]))) + "."};
+      const TIntPoint q = WalkEnd(e[0]);
+      page.Sentences = {
+          "The number before x is the *slope*: up \xC3\xB7 right, the steps up for each step right.",
+          "*" + e[0].Label + "* has slope " + SlopeValue(m) + ": " + SlopeWalk(m) + " from (0,0), so " +
+              Point(q) + " is on the line too.",
+          "No number before x means 1: *" + e[2].Label + "*. A lone minus means -1: *" + e[3].Label + "*.",
+          "A minus slope goes down: *" + e[1].Label + "* goes " +
+              SlopeWalk(Fraction(LineSlope(e[1].Answer[0], e[1].Answer[1]))) + "."};
       break;
     }
     case 3: {
       page.Headline = "SLOPE AND INTERCEPT";
-      const TFraction m = Fraction(LineSlope(e[0].Answer[0], e[0].Answer[1]));
-      const std::int64_t b = Round(LineIntercept(e[0].Answer[0], e[0].Answer[1]));
-      // Where the page's second point lies left of the y axis, it says how to walk back.
-      const bool back = e[0].Answer[0].X < 0;
+      const auto walk = [](const TTutorialExample& x) {
+        return SlopeWalk(Fraction(LineSlope(x.Answer[0], x.Answer[1])));
+      };
+      const auto to = [](const TTutorialExample& x) { return Point(WalkEnd(x)); };
       page.Sentences = {
-          "In *" + e[0].Label + "*, the number at the end says where the line crosses the y axis: (0," + Num(b) + ").",
-          "The number before x is the slope: " + SlopeWalk(m) + (back ? ", or go back: " + SlopeWalkBack(m) : "") + ".",
-          "So click " + Point(e[0].Answer[0]) + " and " + Point(e[0].Answer[1]) + ": both are on the line."};
-      if (!page.FractionLabel.empty())
-        page.Sentences.push_back("A fraction is a slow slope: *" + page.FractionLabel + "* goes " + page.FractionWalk +
-                                 ".");
+          "The number at the end is the *y-intercept*: the line crosses the y axis there.",
+          "The number before x is still the slope: up \xC3\xB7 right.",
+          "From " + Point(e[0].WalkFrom) + ", *" + e[0].Label + "* goes " + walk(e[0]) + ", to " + to(e[0]) + ".",
+          "*" + e[1].Label + "* crosses " + (e[1].WalkFrom.Y < 0 ? "below" : "above") + " the origin, at " +
+              Point(e[1].WalkFrom) + ": " + walk(e[1]) + " is " + to(e[1]) + ".",
+          "Click the two points you found: both are on the line."};
       break;
     }
     case 4:
       page.Headline = "ALL KINDS OF LINES";
       page.Sentences = {
-          "Now the monsters carry all three kinds of line.", "*" + e[0].Label + "* " + LineKindWords(e[0]) + ".",
+          "Now all three kinds of line come: the slope is still up \xC3\xB7 right.",
+          "*" + e[0].Label + "* " + LineKindWords(e[0]) + ".",
           "*" + e[1].Label + "* goes through the origin, and *" + e[2].Label + "* crosses the y axis at (0," +
               Num(Round(LineIntercept(e[2].Answer[0], e[2].Answer[1]))) + ").",
           "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* draws every monster's line for a while.",
@@ -532,17 +574,27 @@ TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {
         });
         add(TLineKind::ThroughOrigin,
             [&](TIntPoint p, TIntPoint s) { return negative(p, s) && Fraction(LineSlope(p, s)).Den > 1; });
+        // Slopes 1 and -1, written with no number: told in a row of their own.
+        for (const std::int32_t rise : {1, -1}) {
+          add(TLineKind::ThroughOrigin, [rise](TIntPoint p, TIntPoint s) { return LineSlope(p, s) == rise; });
+          page.Examples.back().OnPlane = false;
+          page.Examples.back().Summary = LowerFirst(page.Examples.back().Steps.back());
+        }
       } else if (level == 3) {
+        // One line with a fraction slope, one below the origin, each walked
+        // from where it crosses the y axis to a point right of it.
+        const auto rightward = [r](TIntPoint p, TIntPoint s) {
+          const std::vector<TIntPoint> shown = ShownPoints(p, s, r);
+          return shown.size() == 2 && shown[0].X >= 0 && shown[1].X >= 0;
+        };
+        add(TLineKind::OffOrigin, [&](TIntPoint p, TIntPoint s) {
+          return positive(p, s) && Fraction(LineSlope(p, s)).Den > 1 && LineIntercept(p, s) > 0 && rightward(p, s);
+        });
         add(TLineKind::OffOrigin, [&](TIntPoint p, TIntPoint s) {
           const TFraction m = Fraction(LineSlope(p, s));
-          return positive(p, s) && near(p, s) && m.Den == 1 && m.Num > 1;
+          return positive(p, s) && m.Den == 1 && m.Num > 1 && LineIntercept(p, s) < 0 && near(p, s) &&
+                 rightward(p, s);
         });
-        // A fraction slope too, told in words: the level asks them often.
-        const auto [p, s] = DrawLine(d, r, TLineKind::OffOrigin, [&](TIntPoint a, TIntPoint b) {
-          return negative(a, b) && Fraction(LineSlope(a, b)).Den > 1;
-        });
-        page.FractionLabel = LineLabel(p, s);
-        page.FractionWalk = SlopeWalk(Fraction(LineSlope(p, s)));
       } else if (level == 4) {
         for (std::int32_t size : sizes) add(kindOf(size), Any());
       } else {

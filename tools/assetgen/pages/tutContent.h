@@ -14,6 +14,14 @@ struct TTutorialExample {
   std::vector<TIntPoint> Answer;   // the point to click; two points for a line
   std::int32_t Quadrant = 0;       // QuadrantOf the point (Rozir Ivivuruda and Vove'r uda Zerir?)
   std::vector<std::string> Steps;  // how to work it out, short lines
+  // A sloped line's staircase: from where it is started (the y-intercept, or
+  // the origin) across Run steps and up Rise steps to the other answer point.
+  bool HasWalk = false;
+  TIntPoint WalkFrom;
+  std::int32_t Run = 0, Rise = 0;  // signed: left and down are negative
+  // One line for a row of worked examples: the walk and the points to pick.
+  std::string Summary;
+  bool OnPlane = true;  // drawn on the page's plane (a row of the examples only, when false)
 };
 
 struct TTutorialPage {
@@ -27,8 +35,6 @@ struct TTutorialPage {
   bool QuadrantAllowed[5] = {};
   std::int32_t QuadrantColour[5] = {};  // ColourTable rows, as the board shows them
   std::vector<TTutorialExample> Examples;
-  // A line with a fraction slope that the text walks through, and its walk.
-  std::string FractionLabel, FractionWalk;
   std::vector<std::int32_t> PowerUps;  // PowerUpTable rows the page shows (0: the Doom Device)
   std::int32_t ComboMin = 0;           // set where combos first start to pay: the combo length
   std::int32_t KillsToWin = 0;

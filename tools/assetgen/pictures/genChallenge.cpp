@@ -32,7 +32,7 @@ void TypeBackdrop(TSurface& s, const TRect& r, int type) {
   cairo_t* cr = s.Cr();
   if (type == 1) {
     RoundedRect(cr, b.X + 4, b.Y + 4, b.Size / 2 - 7, b.Size / 2 - 7, 5);
-    SetColor(cr, QuadrantColor(2, 0.45));
+    SetColor(cr, LitQuadrantGround(2));
     cairo_fill_preserve(cr);
     NeonStroke(s, Hex(0xFFF6B0), 1.6, 3, 0.9);
   } else if (type == 2) {

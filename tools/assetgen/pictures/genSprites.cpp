@@ -8,6 +8,7 @@
 
 #include "pictures/artCreature.h"
 #include "pictures/artIcons.h"
+#include "pictures/genWidgets.h"
 #include "tables/defSprites.h"
 #include "genArt.h"
 
@@ -17,8 +18,8 @@ namespace {
 
 // ---------------------------------------------------------------- backdrop tiles
 
-// Tiles repeat edge to edge under a cycling tint at half alpha: dark greys with
-// lighter lines, nothing crossing an edge that the next tile does not continue.
+// Tiles repeat edge to edge under a cycling tint at half alpha: grey lines on
+// nothing, nothing crossing an edge that the next tile does not continue.
 void TileGrid(cairo_t* cr, double minor, double major) {
   cairo_set_line_width(cr, 1);
   for (int pass = 0; pass < 2; ++pass) {
@@ -34,10 +35,10 @@ void TileGrid(cairo_t* cr, double minor, double major) {
   }
 }
 
+// Only the lines: the board lays them over its navy ground, so the cycling
+// tint colours the lines and leaves the ground navy.
 void BackdropTile(TSurface& s, int pattern) {
   cairo_t* cr = s.Cr();
-  SetColor(cr, Grey(0.16));
-  cairo_paint(cr);
   switch (pattern) {
     case 1:  // graph paper with crosses where the major lines meet
       TileGrid(cr, 0.26, 0.36);
@@ -147,11 +148,14 @@ void AnswerRing(TSurface& s) {
   cairo_stroke(cr);
 }
 
-void QuadrantTile(TSurface& s, int quadrant) {
+// The tile takes its quadrant's colour on its rim; its middle darkens the
+// quadrant's ground under it a little, so that the white numeral drawn over
+// it reads on every quadrant colour.
+void QuadrantTile(TSurface& s) {
   cairo_t* cr = s.Cr();
   const double in = 6, size = Sprite::QuadrantTileSize - 2 * in;
   RoundedRect(cr, in, in, size, size, 16);
-  cairo_pattern_t* p = Linear(0, in, 0, in + size, Grey(1, 0.5), Grey(0.8, 0.3));
+  cairo_pattern_t* p = Linear(0, in, 0, in + size, Grey(0, 0.4), Grey(0, 0.55));
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
@@ -162,15 +166,21 @@ void QuadrantTile(TSurface& s, int quadrant) {
   cairo_set_line_width(cr, 1.2);
   SetColor(cr, Grey(1, 0.45));
   cairo_stroke(cr);
+}
+
+// Only the numeral, white with a dark outline: the signs are what the player
+// works out. Drawn untinted over its tile.
+void QuadrantNumeral(TSurface& s, int quadrant) {
   static const char* const numerals[4] = {"I", "II", "III", "IV"};
   TLettering big;
   big.Face = TFace::SerifBold;
   big.Size = 54;
   big.Top = Grey(1);
-  big.Bottom = Grey(0.85);
-  big.OutlineWidth = 2.5;
-  big.Outline = Grey(0, 0.85);
-  // Only the numeral: the signs are what the player works out.
+  big.Bottom = Grey(0.94);
+  big.OutlineWidth = 3.5;
+  big.Outline = Hex(0x050A18, 0.95);
+  big.ShadowOffset = 2;
+  big.ShadowBlur = 2;
   Letter(s, numerals[quadrant - 1], 64, 84, big, true);
 }
 
@@ -473,7 +483,10 @@ std::vector<TImage> SpritePictures() {
     Ring(s, Sprite::DoomRingSize * 0.34, 9, Hex(0xFFF2C0), Hex(0xFF5A1E, 0.85), true);
   });
   images[Sprite::QuadrantTiles] = MakeSheet("quadrants", Sprite::QuadrantTileSize, Sprite::QuadrantTileSize, 2, 4,
-                                            [](TSurface& s, int i) { QuadrantTile(s, i + 1); });
+                                            [](TSurface& s, int) { QuadrantTile(s); });
+  images[Sprite::QuadrantNumerals] =
+      MakeSheet("quadrant-numerals", Sprite::QuadrantTileSize, Sprite::QuadrantTileSize, 2, 4,
+                [](TSurface& s, int i) { QuadrantNumeral(s, i + 1); });
   images[Sprite::Status] = MakeSheet("status", Sprite::StatusSize, Sprite::StatusSize, 2, 2, [](TSurface& s, int i) {
     if (i == Sprite::StatusStopped)
       DrawFrozen(s, 0, 0, Sprite::StatusSize);
@@ -481,6 +494,8 @@ std::vector<TImage> SpritePictures() {
       DrawSlowed(s, 0, 0, Sprite::StatusSize);
   });
   images[Sprite::HudPanel] = Single("hud-panel", Sprite::HudPanelWidth, Sprite::HudPanelHeight, HudPanel);
+  // Tinted like the widgets, and given their navy lean.
+  for (std::uint32_t& p : images[Sprite::HudPanel].Textures[0]) p = NavyTone(p);
   images[Sprite::LifeIcon] = Single("life", Sprite::LifeIconSize, Sprite::LifeIconSize,
                                     [](TSurface& s) { DrawHeart(s, 0, 0, Sprite::LifeIconSize); });
   images[Sprite::ComboIcons] =

@@ -1,6 +1,7 @@
 // The widget sheet. Each widget look is drawn whole at a small size, then cut
 // into the pieces that the widget puts back together at any size. Everything is
-// white and grey: the game tints widgets (yellow by default).
+// drawn in greys and then given its navy lean (NavyTone): the game tints
+// widgets, a light neon blue by default, so they come out navy with neon rims.
 #include <cmath>
 #include <functional>
 #include <map>
@@ -73,6 +74,7 @@ struct TGlossBar {
   double GlowA = 0;        // white halo (hovered)
   double ShadowA = 0.55;   // drop shadow below
   bool Pressed = false;    // sunken: inner shadow along the top, lit bottom rim
+  double Rim = 0;          // a neon line just inside the outline: its opacity
 };
 
 TRGBA GlossShade(const TShadeInput& in, const TGlossBar& g) {
@@ -99,6 +101,7 @@ TRGBA GlossShade(const TShadeInput& in, const TGlossBar& g) {
       const double lit = Lit(in);
       inside = Over(lit > 0 ? Grey(1, 0.55 * lit) : Grey(0, -0.35 * lit), inside);
     }
+    if (g.Rim > 0 && depth < 2.6) inside = Over(Grey(1, g.Rim * (0.75 + 0.25 * std::max(0.0, Lit(in)))), inside);
   }
   inside.A *= Inside(in.D);
   TRGBA outside{0, 0, 0, 0};
@@ -176,28 +179,35 @@ void DrawCaret(TSurface& s) {
 // Buttons and group entries carry white captions: their bodies stay dark
 // enough under any tint of the game for those to read at 4.5:1.
 void DrawButton(TSurface& s, bool hovered) {
-  TGlossBar g{1.5, 1.5, s.Width() - 3.0, 45, 14, 0.60, 0.38};
-  g.Gloss = 0.45;
+  TGlossBar g{1.5, 1.5, s.Width() - 3.0, 45, 14, 0.44, 0.26};
+  g.Gloss = 0.28;
+  g.Rim = 1.0;
   if (hovered) {
-    g.Top = 0.76;
-    g.Bottom = 0.52;
-    g.Gloss = 0.55;
-    g.GlowA = 0.7;
+    g.Top = 0.54;
+    g.Bottom = 0.34;
+    g.Gloss = 0.34;
+    g.GlowA = 0.8;
   }
   Gloss(s, g);
 }
 
 void DrawGroupEntry(TSurface& s, int state) {
-  TGlossBar g{1, 1, s.Width() - 2.0, 27, 7, 0.50, 0.32};
+  TGlossBar g{1, 1, s.Width() - 2.0, 27, 7, 0.40, 0.24};
   g.ShadowA = 0.5;
+  g.Gloss = 0.25;
+  g.Rim = 0.55;
   if (state == 1) {
-    g.Top = 0.68;
-    g.Bottom = 0.48;
-    g.Gloss = 0.4;
+    g.Top = 0.52;
+    g.Bottom = 0.34;
+    g.Gloss = 0.3;
+    g.Rim = 0.9;
   } else if (state == 2) {
-    g.Top = 0.50;
-    g.Bottom = 0.64;
-    g.Gloss = 0.2;
+    // Chosen: lit from inside, with a full neon rim.
+    g.Top = 0.46;
+    g.Bottom = 0.58;
+    g.Gloss = 0.15;
+    g.Rim = 1.0;
+    g.GlowA = 0.6;
     g.Pressed = true;
   }
   Gloss(s, g);
@@ -513,12 +523,28 @@ void CutPiece(TSurface& sheet, const TSurface& whole, const TSheetPiece& piece, 
   cairo_restore(cr);
 }
 
+std::vector<std::uint32_t> Navy(std::vector<std::uint32_t> px) {
+  for (std::uint32_t& p : px) p = NavyTone(p);
+  return px;
+}
+
 }  // namespace
+
+std::uint32_t NavyTone(std::uint32_t argb) {
+  const double g = (((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF)) / (3.0 * 255);
+  // Dark greys lean to blue; toward white the lean fades, so rims stay the tint's own neon.
+  const double t = Smooth(0.35, 0.95, g);
+  const double bias[3] = {0.48 + 0.52 * t, 0.44 + 0.56 * t, 1.0};
+  std::uint32_t out = argb & 0xFF000000u;
+  for (int c = 0; c < 3; ++c)
+    out |= static_cast<std::uint32_t>(std::lround(std::clamp(g * bias[c], 0.0, 1.0) * 255)) << (16 - 8 * c);
+  return out;
+}
 
 std::vector<std::uint32_t> DrawWidgetLook(const TSheetFrame& frame) {
   TSurface whole(frame.DrawWidth, frame.DrawHeight);
   Looks().at(frame.Name)(whole);
-  return whole.Pixels();
+  return Navy(whole.Pixels());
 }
 
 std::vector<std::uint32_t> DrawWidgetSheet() {
@@ -529,7 +555,7 @@ std::vector<std::uint32_t> DrawWidgetSheet() {
     cairo_surface_flush(whole.Raw());
     for (const TSheetPiece& piece : frame.Pieces) CutPiece(sheet, whole, piece, frame.DrawWidth, frame.DrawHeight);
   }
-  return sheet.Pixels();
+  return Navy(sheet.Pixels());
 }
 
 TImage WidgetSheetPicture() {

@@ -104,18 +104,18 @@ void Backdrop(TMockup& m, const std::vector<TImage>& quarters, std::size_t first
 }
 
 // A menu button with its caption, as the button widget draws it.
-void Button(TMockup& m, const char* caption, int x, int y, int w, bool hovered = false, std::uint32_t tint = 0xCCCC00,
+void Button(TMockup& m, const char* caption, int x, int y, int w, bool hovered = false, std::uint32_t tint = ControlTint,
             int alpha = 255) {
   m.Widget(hovered ? "button hovered" : "button", x, y, w, 50, tint, alpha);
   m.TextCentred(caption, 10, true, x, y, w, 50);
 }
 
 void FramedLabel(TMockup& m, int x, int y, int w, int h, int alpha = 196) {
-  m.Widget("label frame", x, y, w, h, 0xCCCC00, alpha);
+  m.Widget("label frame", x, y, w, h, ControlTint, alpha);
 }
 
 void HintBox(TMockup& m, int x, int y, int w, int h, const std::vector<std::string>& lines, int alpha = 255) {
-  m.Widget("hint box", x, y, w, h, 0xCCCC00, alpha);
+  m.Widget("hint box", x, y, w, h, ControlTint, alpha);
   for (std::size_t i = 0; i < lines.size(); ++i) m.Text(lines[i], 8, i == 0, true, x + 12, y + 12 + 12.0 * i);
 }
 
@@ -147,7 +147,7 @@ void WriteContactSheets(const std::string& dir, const std::vector<TImage>& core,
   Contact(font, {0, 0, 512, 102}, 4, 0xFFFFFF, dir + "contact-font-small-4x.png");
   const TImage& sheet = interfaces[0];
   Contact(sheet, {0, 0, sheet.TextureWidth, sheet.TextureHeight}, 2, 0xFFFFFF, dir + "contact-widgets.png");
-  Contact(sheet, {0, 0, sheet.TextureWidth, sheet.TextureHeight}, 2, 0xCCCC00, dir + "contact-widgets-tinted.png");
+  Contact(sheet, {0, 0, sheet.TextureWidth, sheet.TextureHeight}, 2, ControlTint, dir + "contact-widgets-tinted.png");
   Contact(interfaces[4], {0, 0, 512, 512}, 1, 0xFFFFFF, dir + "contact-challenges.png");
   TMockup m(font, sheet);
   for (std::size_t q = 0; q < 4; ++q) m.Picture(screens[q], (q % 2) * 512.0, (q / 2) * 384.0);
@@ -172,12 +172,12 @@ void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const
     FramedLabel(m, 372, 240, 280, 480);
     m.TextCentred("MAIN MENU", 16, true, 397, 247, 230, 50);
     const char* captions[6] = {"TUTORIAL", "ARCADE", "CHALLENGES", "HIGH SCORES", "OPTIONS", "EXIT"};
-    for (int i = 0; i < 6; ++i) Button(m, captions[i], 397, 300 + 70 * i, 230, i == 1, 0xCCCC00, 200);
+    for (int i = 0; i < 6; ++i) Button(m, captions[i], 397, 300 + 70 * i, 230, i == 1, ControlTint, 200);
     HintBox(m, 397 + 232, 370, 220, 100, {"Play an arcade mode game.", "Click here if you know", "the game and want to",
                                           "play for a high score"});
     FramedLabel(m, 804, 0, 220, 30, 255);
     m.TextCentred("Version: v1.0", 10, true, 814, 0, 200, 30);
-    Button(m, "CREDITS", 804, 30, 220, false, 0xCCCC00, 200);
+    Button(m, "CREDITS", 804, 30, 220, false, ControlTint, 200);
     FramedLabel(m, 0, 0, 220, 30, 255);
     m.TextCentred("Hi Player! ", 10, true, 10, 0, 200, 30);
     Button(m, "CHANGE PROFILE", 0, 30, 220);
@@ -222,11 +222,11 @@ void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const
     const char* labels[3] = {"Fullscreen", "Antialiasing (hovered)", "Blending Effects"};
     for (int i = 0; i < 3; ++i) {
       const int y = 300 + 40 * i;
-      m.Region(sheet, {163, 54, 1, 30}, 150 + 35, y, 220 - 44, 30, 0xCCCC00, 255);
-      m.Region(sheet, {168, 54, 9, 30}, 150 + 220 - 9, y, 9, 30, 0xCCCC00, 255);
+      m.Region(sheet, {163, 54, 1, 30}, 150 + 35, y, 220 - 44, 30, ControlTint, 255);
+      m.Region(sheet, {168, 54, 9, 30}, 150 + 220 - 9, y, 9, 30, ControlTint, 255);
       for (const TSheetFrame& f : WidgetFrames())
         for (const TSheetPiece& p : f.Pieces)
-          if (std::string(p.Name) == boxes[i]) m.Region(sheet, p.Sheet, 150, y, 35, 30, 0xCCCC00, 255);
+          if (std::string(p.Name) == boxes[i]) m.Region(sheet, p.Sheet, 150, y, 35, 30, ControlTint, 255);
       m.Text(labels[i], 8, false, true, 189, y + 11);
     }
     m.Widget("slider", 150, 430, 215, 30);
@@ -236,20 +236,20 @@ void WriteMockups(const std::string& dir, const std::vector<TImage>& core, const
     m.Widget("slider knob hovered", 150 + 150, 476, 18, 18);
     m.Widget("text box", 150, 520, 240, 40);
     m.Text("Ada_Lovelace", 8, false, true, 159, 529);
-    m.Region(sheet, {179, 45, 1, 1}, 158 + 12 * 8, 528, 2, 12, 0xCCCC00, 200);
+    m.Region(sheet, {179, 45, 1, 1}, 158 + 12 * 8, 528, 2, 12, ControlTint, 200);
     // A list box with a scroll bar.
     const int lx = 440, ly = 300, lw = 300, lh = 240;
     m.Widget("list box", lx, ly, lw, lh);
-    m.Region(sheet, {87, 100, 1, 1}, lx + 8, ly + 25 + 12 * 2 - 1, lw - 32, 12, 0xCCCC00, 255);
+    m.Region(sheet, {87, 100, 1, 1}, lx + 8, ly + 25 + 12 * 2 - 1, lw - 32, 12, ControlTint, 255);
     const char* names[16] = {"Ada", "Blaise", "Carl", "Dora", "Emmy", "Felix", "Gauss", "Hypatia",
                              "Isaac", "Jia", "Kurt", "Leonhard", "Maryam", "Niels", "Olga", "Pierre"};
     for (int i = 0; i < 16; ++i) m.Text(names[i], 8, false, true, lx + 15, ly + 26 + 12 * i);
-    m.Region(sheet, {98, 55, 18, 18}, lx + lw - 21, ly + 25, 18, 18, 0xCCCC00, 255);
-    m.Region(sheet, {98, 55, 18, 18}, lx + lw - 21, ly + lh - 43, 18, 18, 0xCCCC00, 255, true);
-    m.Region(sheet, {78, 54, 18, 42}, lx + lw - 21, ly + 70, 18, 42, 0xCCCC00, 255);
+    m.Region(sheet, {98, 55, 18, 18}, lx + lw - 21, ly + 25, 18, 18, ControlTint, 255);
+    m.Region(sheet, {98, 55, 18, 18}, lx + lw - 21, ly + lh - 43, 18, 18, ControlTint, 255, true);
+    m.Region(sheet, {78, 54, 18, 42}, lx + lw - 21, ly + 70, 18, 42, ControlTint, 255);
     // Picture digits, and a progress bar with two levels done and the marker.
     const char* number = "1024";
-    for (int i = 0; i < 4; ++i) m.Region(sheet, DigitRect(number[i] - '0'), 780 + 26 * i, 300, 26, 31, 0xCCCC00, 255);
+    for (int i = 0; i < 4; ++i) m.Region(sheet, DigitRect(number[i] - '0'), 780 + 26 * i, 300, 26, 31, ControlTint, 255);
     m.Region(sheet, ProgressBarRect, 440, 580, 250, 35, 0x00FF00, 255);
     for (int j = 0; j < 2; ++j)
       m.Region(sheet, ProgressSegmentRect, 444 + 50 * j, 584, 42, 27, 0x00FF00, 255);

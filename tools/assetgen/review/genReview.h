@@ -12,6 +12,7 @@
 #include "kit/artDraw.h"
 #include "data/sysImages.h"
 #include "kit/sheetLayout.h"
+#include "tables/defColours.h"
 
 class TMockup {
  public:
@@ -29,7 +30,7 @@ class TMockup {
   void Region(const TImage& image, const TRect& src, double x, double y, double w, double h, std::uint32_t tint,
               int alpha, bool mirror = false);
   // A widget look from the widget sheet, put together at a size.
-  void Widget(const char* frame, double x, double y, int w, int h, std::uint32_t tint = 0xCCCC00, int alpha = 255);
+  void Widget(const char* frame, double x, double y, int w, int h, std::uint32_t tint = ControlTint, int alpha = 255);
   // Text from the font sheet at a size, as the text engine paints it.
   void Text(const std::string& text, int size, bool bold, bool shadow, double x, double y,
             std::uint32_t color = 0xFFFFFF, int alpha = 255);

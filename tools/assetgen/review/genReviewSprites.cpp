@@ -100,23 +100,16 @@ void Strip(TSurface& dst, const TImage& image, int pattern, double ax, double ay
   cairo_restore(cr);
 }
 
-// Centred text from the font sheet in a box, as a centred text item lays it out.
-void Caption(TMockup& m, const std::string& text, int size, double x, double y, int w, std::uint32_t color) {
-  const TFontMetrics& f = FontMetrics(size);
-  const int count = static_cast<int>(text.size()) + 1;
-  m.Text(text, size, true, true, x + (w - count * (f.CharWidth - 1)) / 2, y, color);
-}
-
 // The HUD strip as the game screen might lay it out, from the sprite set's pieces.
 void Hud(TMockup& m, const TImage& sheet, const std::vector<TImage>& sprites) {
   TSurface& s = m.Screen();
-  DrawPattern(s, sprites[Sprite::HudPanel], 0, 0, 0, 256, 768, 0xCCCC00, 255, true, false);
+  DrawPattern(s, sprites[Sprite::HudPanel], 0, 0, 0, 256, 768, ControlTint, 255, true, false);
   m.Widget("button", 18, 12, 220, 50);
   m.TextCentred("MENU", 12, true, 18, 12, 220, 50);
   m.Text("SCORE", 12, true, true, 20, 82);
-  for (int i = 0; i < 6; ++i) m.Region(sheet, DigitRect("012750"[i] - '0'), 20 + 26 * i, 102, 26, 31, 0xCCCC00, 255);
+  for (int i = 0; i < 6; ++i) m.Region(sheet, DigitRect("012750"[i] - '0'), 20 + 26 * i, 102, 26, 31, ControlTint, 255);
   m.Text("LEVEL", 12, true, true, 190, 82);
-  m.Region(sheet, DigitRect(4), 200, 102, 26, 31, 0xCCCC00, 255);
+  m.Region(sheet, DigitRect(4), 200, 102, 26, 31, ControlTint, 255);
   for (int i = 0; i < 5; ++i)
     DrawPattern(s, sprites[Sprite::LifeIcon], 0, 3 + 50 * i, 150, 48, 48, 0xFFFFFF, i < 3 ? 255 : 60, true, false);
   DrawPattern(s, sprites[Sprite::ComboIcons], Sprite::ComboBasic, 10, 216, 16, 16, 0xFFFFFF, 255, false, false);
@@ -142,6 +135,10 @@ void Hud(TMockup& m, const TImage& sheet, const std::vector<TImage>& sprites) {
 void Board(TMockup& m, const std::vector<TImage>& sprites) {
   TSurface& s = m.Screen();
   cairo_t* cr = s.Cr();
+  // The navy ground, and the backdrop's lines over it in the cycling tint.
+  cairo_rectangle(cr, 256, 0, 768, 768);
+  SetColor(cr, Hex(0x0A1430));
+  cairo_fill(cr);
   for (int j = 0; j < 6; ++j)
     for (int i = 0; i < 6; ++i)
       DrawPattern(s, sprites[Sprite::Backdrop], 2, 256 + i * 128, j * 128, 128, 128, 0x9A6E10, 128, true, false);
@@ -152,9 +149,8 @@ void Board(TMockup& m, const std::vector<TImage>& sprites) {
   for (int j = 0; j < 2 * range; ++j)
     for (int i = 0; i < 2 * range; ++i) {
       const int q = i >= range ? (j < range ? 1 : 4) : (j < range ? 2 : 3);
-      const std::uint32_t c = LightenColour(128, quad[q]);
       cairo_rectangle(cr, ox + (i - range) * cell, oy + (j - range) * cell, cell, cell);
-      SetColor(cr, Hex(c, 0.22));
+      SetColor(cr, Hex(QuadrantFill(q)));
       cairo_fill(cr);
     }
   const std::uint32_t lineColour = LightenColour(32, axis);
@@ -209,8 +205,14 @@ void Monsters(TMockup& m, const std::vector<TImage>& sprites, const TImage& font
     if (o.Status >= 0)
       DrawPattern(s, sprites[Sprite::Status], o.Status, x, y + o.Size / 10.0, o.Size, o.Size, 0xFFFFFF, 255, true,
                   false);
+    // The question in light yellow on its navy plate, as the game draws it.
     const std::string label = o.Label;
-    Caption(m, label, 10, o.X - 61, o.Y - 12 - o.Size / 2.0, 122, 0x3333FF);
+    const TFontMetrics& f = FontMetrics(10);
+    const double w = static_cast<double>(label.size()) * f.CharWidth + 6, top = o.Y - 12 - o.Size / 2.0 - 16;
+    cairo_rectangle(s.Cr(), o.X - w / 2, top, w, 16);
+    SetColor(s.Cr(), Hex(0x0A1230, 0.91));
+    cairo_fill(s.Cr());
+    m.Text(label, 10, true, false, o.X - w / 2 + 3, top + 2, 0xFFF27A);
   }
   // A zap from the answered point (2, 1) to its monster, and its sparks.
   const double px = 640 + 2 * 85, py = 384 - 85;
@@ -310,7 +312,7 @@ void WriteSpriteSheets(const std::string& dir, const std::vector<TImage>& core, 
     // The HUD pieces: the panel tinted like the widgets, the rest at 1x and 3x.
     TSurface s(1024, 780);
     Dark(s);
-    DrawPattern(s, sprites[Sprite::HudPanel], 0, 6, 6, 256, 768, 0xCCCC00, 255, false, false);
+    DrawPattern(s, sprites[Sprite::HudPanel], 0, 6, 6, 256, 768, ControlTint, 255, false, false);
     DrawPattern(s, sprites[Sprite::HudPanel], 0, 270, 6, 256, 768, 0xFFFFFF, 255, false, false);
     double y = 10;
     for (int p = 0; p < 2; ++p) {
@@ -378,7 +380,7 @@ void WriteGameOverSheet(const std::string& dir, const std::vector<TImage>& core,
     for (std::size_t i = 0; i < sets[si].size(); ++i, ++n) {
       TMockup m(core[2], interfaces[0]);
       const double px = 400, py = 204;
-      m.Widget("label frame", px, py, GameOverWidth, GameOverHeight, 0xCCCC00, 220);
+      m.Widget("label frame", px, py, GameOverWidth, GameOverHeight, ControlTint, 220);
       m.Picture(sets[si][i], px, py);
       const std::vector<TRect> buttons = GameOverButtons(set, static_cast<int>(i));
       for (std::size_t b = 0; b < buttons.size(); ++b) {
