@@ -20,6 +20,10 @@ namespace {
 
 // A second of logic steps.
 constexpr int ReleaseAfterSteps = 60;
+// A panel that opens by itself during play (the end of a game, a level's help
+// page) ignores clicks, Enter and Space this long: a child still clicking on
+// the board sees it before anything can use it.
+constexpr int PanelHoldSteps = 60;
 
 const char* const ImageArchives[] = {
     "screens.asdb", "sprites.asdb", "interfaces.asdb", "TutsQQ.asdb",    "TutsWTP.asdb",
@@ -276,6 +280,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidGameOver:
       CreateScreen(ssGameOver);
+      Input->Hold(PanelHoldSteps);
       break;
     case sidProfileCreate:
       if (sourceGroup == grLoading) OpenBackground();
@@ -297,6 +302,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidTutorial:
       CreateScreen(ssTutorial);
+      Input->Hold(PanelHoldSteps);
       break;
     default:
       break;
