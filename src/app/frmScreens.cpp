@@ -10,6 +10,7 @@
 #include "screens/frmCredits.h"
 #include "screens/frmGameMenu.h"
 #include "screens/frmGameOver.h"
+#include "screens/frmKeys.h"
 #include "screens/frmLoading.h"
 #include "screens/frmMainMenu.h"
 #include "screens/frmMissions.h"
@@ -47,6 +48,7 @@ TScreenFactories DefaultScreenFactories() {
   f[ssProfileCreate] = Make<TfrmProfileCreate>();
   f[ssChallenge] = Make<TfrmChallenge>();
   f[ssTutorial] = Make<TfrmTutorial>();
+  f[ssKeys] = Make<TfrmKeys>();
   return f;
 }
 
@@ -65,6 +67,7 @@ TScreenSlot SlotOfScreen(std::uint16_t screenId) {
     case sidProfileCreate: return ssProfileCreate;
     case sidChallenge: return ssChallenge;
     case sidTutorial: return ssTutorial;
+    case sidKeys: return ssKeys;
     default: return ScreenSlotCount;
   }
 }

@@ -165,6 +165,7 @@ TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
 
 void TmodScripting::CloseScreen(TScreenSlot slot) {
   if (!Screens[slot]) return;
+  if (Screens[slot].get() == UnderKeys) UnderKeys = nullptr;
   Events->Unregister(Screens[slot].get());
   Screens[slot]->FreeScreen();
   Screens[slot].reset();
@@ -176,10 +177,22 @@ void TmodScripting::CloseAllScreens() {
 
 void TmodScripting::OpenBackground() { CreateScreen(ssBackground); }
 
+TsysForm* TmodScripting::ScreenOfGroup(std::intptr_t group) const {
+  for (const auto& screen : Screens)
+    if (screen && screen->Group == group) return screen.get();
+  return nullptr;
+}
+
 void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value) {
   TsysResources* res = Interface->Resources.get();
 
-  if (target != sidMainMenu) CloseScreen(ssMainMenu);
+  if (target != sidMainMenu && target != sidKeys) CloseScreen(ssMainMenu);
+  if (sourceGroup == grKeys) {
+    CloseScreen(ssKeys);
+    // The screen under the panel comes back as it was left.
+    if (UnderKeys != nullptr && ScreenOfGroup(UnderKeys->Group) == UnderKeys) UnderKeys->Resume();
+    UnderKeys = nullptr;
+  }
   if (sourceGroup == grGameMenu) {
     CloseScreen(ssGameMenu);
     if (value == 25) {
@@ -277,6 +290,8 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidGameMenu:
       CreateScreen(ssGameMenu);
+      // MENU over a level's help page: the page has closed and the menu pauses the game in its place.
+      if (sourceGroup == grTutorial) res->Paused = res->MenuOpen = true;
       break;
     case sidGameOver:
       CreateScreen(ssGameOver);
@@ -303,6 +318,11 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
     case sidTutorial:
       CreateScreen(ssTutorial);
       Input->Hold(PanelHoldSteps);
+      break;
+    case sidKeys:
+      UnderKeys = ScreenOfGroup(sourceGroup);
+      if (UnderKeys != nullptr) UnderKeys->Suspend();
+      CreateScreen(ssKeys);
       break;
     default:
       break;

@@ -61,6 +61,7 @@ void TfrmGame::StartGame() {
       }
       break;
   }
+  res.ResetPace(res.Options.GameSpeed);
   // Points carried in from earlier levels were paid out there.
   PowerUpScoreBase = res.Score;
   BasicCombo = 0;
@@ -84,6 +85,7 @@ void TfrmGame::RestartLevel() {
     res.Level = *MissionLevel(res.GameType, res.LevelNumber);
   }
   FirstFrameDone = false;
+  res.ResetPace(res.Options.GameSpeed);
   res.Score = res.MissionStartScore;
   PowerUpScoreBase = res.Score;
   res.GameOver = false;

@@ -87,7 +87,7 @@ void TfrmGame::BuildHud() {
   Hud.MenuButton = objects->Create<TobjButton>(Group, otButton, 18, 12, HudLayer, 220, 50);
   if (Hud.MenuButton != nullptr) {
     Hud.MenuButton->Caption->SetText("MENU", 12, true, true, false, true, true);
-    Hud.MenuButton->SetAction(ekKeys, 1, 0, 0);
+    Hud.MenuButton->SetAction(ekKeys, 1, MenuButtonParam, 0);
   }
 
   Hud.ScoreLabel = TextLabel(objects, Group, 20, ScoreLabelY, 120, 20, "SCORE", 12);

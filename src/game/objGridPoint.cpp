@@ -123,6 +123,8 @@ void TobjGridPoint::HandleEvent(TsysEvent* event) {
       break;
     case 3:
       // Under a menu the click is the menu's; the board keeps its hover only.
+      // Where it is released counts, also where the keys have since moved the cursor away.
+      Hovered = X - Width / 2.0 < mx && mx < X + Width / 2.0 && Y - Height / 2.0 < my && my < Y + Height / 2.0;
       if (!Hovered || Resources->Paused) break;
       Answer();
       break;

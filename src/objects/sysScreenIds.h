@@ -19,6 +19,7 @@ enum : std::uint16_t {
   sidProfileCreate = 13,
   sidChallenge = 14,
   sidTutorial = 15,
+  sidKeys = 20,
 };
 
 // Object groups of the screens.
@@ -38,4 +39,5 @@ enum : std::int32_t {
   grProfileCreate = 19,
   grChallenge = 20,
   grTutorial = 21,
+  grKeys = 12,
 };

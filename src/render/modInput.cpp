@@ -210,6 +210,7 @@ void TmodInput::NotePointer(int x, int y) {
   if (Interface == nullptr || !Interface->Resources) return;
   TsysResources& res = *Interface->Resources;
   res.PointerKnown = true;
+  res.PointerHoverShown = true;
   res.PointerX = x;
   res.PointerY = y;
 }
