@@ -204,9 +204,9 @@ bool TsysFocus::Move(int key, int shift) {
       return true;
     }
   }
-  // The nearest control that way, measured between the frames' edges: the
-  // next row (or column) first, so that none is skipped, and a control in
-  // line beats one off to the side.
+  // The nearest control that way, measured between the frames' edges (not
+  // their centres: a wide row of choices must not hide the row under it), a
+  // control off to the side counting its distance across twice.
   const TFocusStop& from = Scratch[at];
   double best = 0;
   std::size_t chosen = Scratch.size();

@@ -19,8 +19,8 @@ struct TMenuEntry {
 };
 
 constexpr TMenuEntry Entries[6] = {
-    {"TUTORIAL", "Save the Origin! Click here to learn the game.", sidMissions},
-    {"ARCADE", "Play an arcade mode game. Click here if you know the game and want to play for a high score",
+    {"TUTORIAL", "Save the Origin! Click here, or press Enter, to learn the game.", sidMissions},
+    {"ARCADE", "Play an arcade mode game. Click here, or press Enter, if you know the game and want to play for a high score",
      sidArcade},
     {"CHALLENGES", "Pick from a variety of challenges!", sidChallenge},
     {"HIGH SCORES", "View the high score lists", sidScores},

@@ -90,7 +90,7 @@ TImage QuadrantPreview() {
   DrawPointer(s, 52, 50, 1.2);
   Title(s, "ROZIR IVIVURUDA", Hex(0x4FDB7A));
   double y = Paragraph(s, "Each monster carries a point like (-X,Y), where X and Y are positive numbers. Click the "
-                          "quadrant the point is in before the monster reaches the origin.",
+                          "quadrant the point is in, or press Enter on it, before the monster reaches the origin.",
                        196, 58, 184, 12.5, 16, Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
@@ -126,7 +126,7 @@ TImage PointPreview(TDiagramMarks& marks) {
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(2) + 2, b.PY(2) + 2, 1.2);
   Title(s, "VOVE'R UDA ZERIR?", Hex(0x4F9BFF));
-  double y = Paragraph(s, "Work out the monster's point, then click that point on the grid.", 196, 58, 184, 12.5, 16,
+  double y = Paragraph(s, "Work out the monster's point, then click it on the grid or press Enter there.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
@@ -171,7 +171,7 @@ TImage LinePreview(TDiagramMarks& marks) {
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(-1) + 2, b.PY(1) + 2, 1.2);
   Title(s, "DEFINE THE LINE", Hex(0xA07BFF));
-  double y = Paragraph(s, "The monster carries a line. Click two grid points that lie on it.", 196, 58, 184, 12.5, 16,
+  double y = Paragraph(s, "The monster carries a line. Click two grid points on it, or press Enter on each.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
