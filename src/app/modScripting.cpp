@@ -186,7 +186,14 @@ TsysForm* TmodScripting::ScreenOfGroup(std::intptr_t group) const {
 void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value) {
   TsysResources* res = Interface->Resources.get();
 
-  if (target != sidMainMenu && target != sidKeys) CloseScreen(ssMainMenu);
+  if (target == sidKeys) {
+    // Over the screen that asked for it, which stays open under the panel.
+    UnderKeys = ScreenOfGroup(sourceGroup);
+    if (UnderKeys != nullptr) UnderKeys->Suspend();
+    CreateScreen(ssKeys);
+    return;
+  }
+  if (target != sidMainMenu) CloseScreen(ssMainMenu);
   if (sourceGroup == grKeys) {
     CloseScreen(ssKeys);
     // The screen under the panel comes back as it was left.
@@ -318,11 +325,6 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
     case sidTutorial:
       CreateScreen(ssTutorial);
       Input->Hold(PanelHoldSteps);
-      break;
-    case sidKeys:
-      UnderKeys = ScreenOfGroup(sourceGroup);
-      if (UnderKeys != nullptr) UnderKeys->Suspend();
-      CreateScreen(ssKeys);
       break;
     default:
       break;
