@@ -84,8 +84,8 @@ void TfrmGame::RestartLevel() {
     res.LevelNumber = std::clamp(res.LevelNumber, 1, MissionLevelCount);
     res.Level = *MissionLevel(res.GameType, res.LevelNumber);
   }
-  FirstFrameDone = false;
   res.ResetPace(res.Options.GameSpeed);
+  FirstFrameDone = false;
   res.Score = res.MissionStartScore;
   PowerUpScoreBase = res.Score;
   res.GameOver = false;
