@@ -31,6 +31,8 @@ const char* const ImageArchives[] = {
 };
 
 const char* const LoadingContinue = "CLICK TO CONTINUE";
+// The boxes of start-up end with it: the window cannot be closed while one is up.
+const char* const GoOnSentence = "Click OK or press Enter to go on with the game.";
 
 // The font sheet's place in the core archive (the two white pictures come first).
 constexpr std::int32_t CoreFontImage = 2;
@@ -133,7 +135,8 @@ void TmodScripting::TellUnreadableData() {
   ShowMessage("Game Data Missing",
               "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
                   list + "\n\nThe data folder should be " + Interface->DataFolder +
-                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
+                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.\n\n" +
+                  GoOnSentence);
 }
 
 void TmodScripting::TellSaveFileProblems() {
@@ -142,7 +145,7 @@ void TmodScripting::TellSaveFileProblems() {
   std::string list;
   for (const std::string& p : problems) list += "\n\n" + p;
   ShowMessage("Saved Games Not Read", "Plotfray could not read all of its saved players, scores and options in " +
-                                          Interface->Resources->SavePath + ":" + list);
+                                          Interface->Resources->SavePath + ":" + list + "\n\n" + GoOnSentence);
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
