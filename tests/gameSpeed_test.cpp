@@ -11,6 +11,8 @@
 #include "objects/objCheckBox.h"
 #include "objects/objGroupButton.h"
 #include "render/modInput.h"
+#include "objects/objLabel.h"
+#include "screens/frmGameOver.h"
 #include "screens/frmOptions.h"
 #include "screens/frmScores.h"
 #include "tables/defChallenges.h"
@@ -123,6 +125,10 @@ TEST_F(GameSpeed, ASlowedArcadeScoreEntersTheTablesOfItsSpeedAndNeverScoresDat) 
       ASSERT_TRUE(TickUntil([this] { return Screen(ssGameOver) != nullptr; }, 20, "no end panel"));
       Tick(5);
       EXPECT_EQ(Res()->ScoreRank, 0) << "an empty slowed table takes any score first";
+      auto* over = dynamic_cast<TfrmGameOver*>(Screen(ssGameOver));
+      ASSERT_NE(over, nullptr);
+      ASSERT_NE(over->SpeedLabel, nullptr) << "the end card tells the speed";
+      EXPECT_EQ(over->SpeedLabel->Caption->Text, speed == SpeedHalf ? "At 50 % speed" : "At 75 % speed");
       const std::vector<std::uint8_t> slow = File("SlowScores.dat");
       ASSERT_EQ(slow.size(), SlowScoresFileSize);
       const std::size_t at = static_cast<std::size_t>(SlowScoreBlock(speed)) * ScoresFileSize +
