@@ -25,7 +25,8 @@ echo "download: $(mb "$first") before the first frame, $(mb $((first + music))) 
 
 # The browser figures, driven by the test's puppeteer-core.
 (cd "$root/tests/web" && [ -d node_modules/puppeteer-core ] || npm ci --no-audit --no-fund --loglevel=error)
-cmake --build "$web" --target bench_gamescreen >/dev/null
+# emcc needs node's own modules (its JavaScript optimiser) at -O1 and above, as in scripts/web.sh.
+NODE_PATH=/usr/share/nodejs cmake --build "$web" --target bench_gamescreen >/dev/null
 NODE_PATH="$root/tests/web/node_modules" timeout 600 node "$root/bench/web_figures.js" "$web" "$runs"
 
 # The desktop build's frame of the same scene, under Xvfb.

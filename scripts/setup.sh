@@ -7,13 +7,15 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  libsdl2-dev libsdl2-mixer-dev zlib1g-dev libdeflate-dev nettle-dev
+  libsdl2-dev libsdl2-mixer-dev zlib1g-dev libdeflate-dev nettle-dev libsqlite3-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core libvorbis-dev libogg-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev fakeroot file
   # the fonts SDL's message boxes need on an X server that has no others
   xfonts-base
+  # compiles the translation catalogues, and the tests read what it compiles
+  gettext
   # shares compiled objects between builds and checkouts
   ccache
 )

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the C libraries the game links (SDL2, SDL2_mixer, libdeflate, nettle,
-# zlib) for WebAssembly from Debian's source packages, at the versions the
+# zlib, SQLite) for WebAssembly from Debian's source packages, at the versions the
 # desktop build uses, into a prefix cached outside the checkout.
 # Usage: web-libs.sh  -> prints the prefix on its last line.
 # emscripten's ports are never used: they download from the internet.
@@ -24,17 +24,17 @@ for entry in "${LIBS[@]}"; do
 done
 CACHE="${PLOTFRAY_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/plotfray-web}"
 PREFIX="$CACHE/$(echo "$key" | md5sum | cut -c1-12)"
-if [ -f "$PREFIX/.complete" ]; then
+# SQLite came later than the others: it is added to a prefix that holds them
+# already (its own stamp names its version), so they are not built again.
+SQLITE_STAMP="$PREFIX/.sqlite3-$(version_of libsqlite3-dev | sed 's/[^A-Za-z0-9.]/_/g')"
+if [ -f "$PREFIX/.complete" ] && [ -f "$SQLITE_STAMP" ]; then
   echo "$PREFIX"
   exit 0
 fi
 
 export NODE_PATH=/usr/share/nodejs
 JOBS=$(nproc)
-SRC="$CACHE/src"
-rm -rf "$PREFIX" "$SRC"
-mkdir -p "$PREFIX/lib/pkgconfig" "$PREFIX/include" "$SRC"
-echo "$key" > "$PREFIX/versions"
+SRC="$CACHE/src-$$"
 log() { echo "web-libs: $*" >&2; }
 
 fetch() { # fetch SOURCE DEV -> prints the unpacked folder
@@ -44,6 +44,43 @@ fetch() { # fetch SOURCE DEV -> prints the unpacked folder
     log "apt-get source $src=$ver failed (is there a deb-src entry?)"; exit 1; }
   ls -d "$SRC/$src"-*/ | head -1
 }
+
+# SQLite's amalgamation is made by its own build with the machine's compiler
+# and tclsh, then compiled once for the browser: one thread, no extensions.
+build_sqlite() {
+  log "SQLite"
+  local dir ver
+  dir="$(fetch sqlite3 libsqlite3-dev)"
+  mkdir -p "$dir/bld"
+  (cd "$dir/bld" && ../configure --disable-tcl >/dev/null && make sqlite3.c >/dev/null)
+  (cd "$dir/bld" && emcc -O2 -DNDEBUG -DSQLITE_THREADSAFE=0 -DSQLITE_OMIT_LOAD_EXTENSION \
+      -DSQLITE_DEFAULT_MEMSTATUS=0 -DSQLITE_DQS=0 -Wno-everything -c sqlite3.c -o sqlite3.o &&
+    emar rcs "$PREFIX/lib/libsqlite3.a" sqlite3.o && cp sqlite3.h "$PREFIX/include/")
+  ver="$(version_of libsqlite3-dev | sed 's/-.*//')"
+  cat > "$PREFIX/lib/pkgconfig/sqlite3.pc" <<PC
+prefix=$PREFIX
+Name: sqlite3
+Description: SQLite for the browser
+Version: $ver
+Libs: \${prefix}/lib/libsqlite3.a
+Cflags: -I\${prefix}/include
+PC
+  touch "$SQLITE_STAMP"
+}
+
+if [ -f "$PREFIX/.complete" ]; then
+  rm -rf "$SRC"
+  mkdir -p "$SRC"
+  build_sqlite
+  rm -rf "$SRC"
+  log "built into $PREFIX"
+  echo "$PREFIX"
+  exit 0
+fi
+
+rm -rf "$PREFIX" "$SRC"
+mkdir -p "$PREFIX/lib/pkgconfig" "$PREFIX/include" "$SRC"
+echo "$key" > "$PREFIX/versions"
 
 log "zlib"
 dir="$(fetch zlib zlib1g-dev)"
@@ -145,6 +182,7 @@ Libs: \${prefix}/lib/libSDL2_mixer.a
 Cflags: -I\${prefix}/include/SDL2
 PC
 
+build_sqlite
 rm -rf "$SRC"
 touch "$PREFIX/.complete"
 log "built into $PREFIX"

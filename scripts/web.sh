@@ -16,7 +16,8 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-PACKAGES+=(emscripten nodejs dpkg-dev)
+# tcl: SQLite's own build makes its one-file source with tclsh.
+PACKAGES+=(emscripten nodejs dpkg-dev tcl)
 # The libraries are built from Debian's source packages: apt needs a deb-src entry.
 if ! grep -rqs "^Types:.*deb-src\|^deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
   echo "web: adding a deb-src entry for bookworm main"

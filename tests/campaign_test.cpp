@@ -29,7 +29,7 @@ class Campaign : public GameFlowTest {
  protected:
   // The main menu's buttons: TUTORIAL, ARCADE, CHALLENGES.
   void OpenMenuRow(int row) {
-    Click(510, 325 + 70 * row);
+    Click(510, 325 + 60 * row);
     Tick(40);
   }
   // A mode button of the arcade and missions screens.

@@ -43,7 +43,7 @@ class MenusFlow : public FlowTest {
   void StartWithProfile() { CreateFirstProfile("Ada"); }
   // The main menu's buttons.
   void Open(int menuRow) {
-    Click(510, 325 + 70 * menuRow);
+    Click(510, 325 + 60 * menuRow);
     Tick(40);
   }
   // What the game screen posts to open a screen over itself.

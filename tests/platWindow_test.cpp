@@ -8,7 +8,46 @@
 
 #include "platform/platWindow.h"
 
+#include <SDL.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/sysMainWindow.h"
+
 namespace {
+
+struct TTypedKeys : TsysInputSink {
+  void KeyDown(int, int) override {}
+  void KeyPress(int c) override { Typed.push_back(c); }
+  void KeyUp(int, int) override {}
+  void ButtonDown(int, int, int, int) override {}
+  void ButtonUp(int, int, int, int) override {}
+  void PointerMove(int, int, int) override {}
+  void WheelDown(int, int) override {}
+  void WheelUp(int, int) override {}
+  std::vector<int> Typed;
+};
+
+TEST(TypedText, EveryCharacterOfAnEventArrivesInTheFontsSetAndOthersAreNotTurnedIntoLetters) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  {
+    TplatWindow window;
+    ASSERT_TRUE(window.Create(false));
+    TTypedKeys keys;
+    window.SetInputSink(&keys);
+    // "Zoë Ü€", then a letter outside the set, then a broken sequence.
+    for (const char* text : {"Zo\xC3\xAB \xC3\x9C\xE2\x82\xAC", "\xC4\x99", "a\xC3"}) {
+      SDL_Event e{};
+      e.type = SDL_TEXTINPUT;
+      std::strncpy(e.text.text, text, sizeof(e.text.text) - 1);
+      ASSERT_EQ(SDL_PushEvent(&e), 1);
+    }
+    window.PumpOnce();
+    EXPECT_EQ(keys.Typed, (std::vector<int>{'Z', 'o', 0xEB, ' ', 0xDC, 0x80, 'a'}));
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
 
 TEST(MessageText, LongLinesAreBrokenAtSpacesAndLineBreaksStay) {
   const std::string text =

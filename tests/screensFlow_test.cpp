@@ -192,7 +192,7 @@ TEST_F(ScreensFlow, OptionsSaveWritesTheVolumesAndFullScreen) {
 
 TEST_F(ScreensFlow, HighScoresShowTheDefaultTableWithTitlesAndTheMenuResetsTheGame) {
   CreateFirstProfile("Ada");
-  Click(510, 535);  // HIGH SCORES
+  Click(510, 505);  // HIGH SCORES
   Tick(40);
   auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
   ASSERT_NE(scores, nullptr);
@@ -316,7 +316,7 @@ TEST_F(ScreensFlow, QuickClicksOnTheProfileListSelectAndChooseTheLineClicked) {
 
 TEST_F(ScreensFlow, HighScoreRowsKeepTheColoursOfTheirEntries) {
   CreateFirstProfile("Ada");
-  Click(510, 535);  // HIGH SCORES
+  Click(510, 505);  // HIGH SCORES
   Tick(40);
   auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
   ASSERT_NE(scores, nullptr);

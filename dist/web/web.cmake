@@ -1,7 +1,7 @@
 # The game as WebAssembly: the same engine and SDL layer, linked against
 # libraries built for the browser (scripts/web-libs.sh), with the data made by
 # the native generator packed beside it. Included from the top CMakeLists.txt.
-set(PLOTFRAY_WEB_PREFIX "" CACHE PATH "Prefix holding SDL2, SDL2_mixer, libdeflate, nettle and zlib built for the browser")
+set(PLOTFRAY_WEB_PREFIX "" CACHE PATH "Prefix holding SDL2, SDL2_mixer, libdeflate, nettle, zlib and SQLite built for the browser")
 set(PLOTFRAY_WEB_DATA "" CACHE PATH "The data folder written by the native generator")
 if(NOT PLOTFRAY_WEB_PREFIX OR NOT PLOTFRAY_WEB_DATA)
   message(FATAL_ERROR "the browser build needs PLOTFRAY_WEB_PREFIX and PLOTFRAY_WEB_DATA (scripts/web.sh sets both)")
@@ -15,6 +15,7 @@ pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(NETTLE REQUIRED IMPORTED_TARGET nettle)
 pkg_check_modules(DEFLATE REQUIRED IMPORTED_TARGET libdeflate)
+pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
 add_library(web_zlib STATIC IMPORTED)
 set_target_properties(web_zlib PROPERTIES IMPORTED_LOCATION "${PLOTFRAY_WEB_PREFIX}/lib/libz.a"
   INTERFACE_INCLUDE_DIRECTORIES "${PLOTFRAY_WEB_PREFIX}/include")
@@ -24,7 +25,7 @@ file(GLOB ENGINE_SOURCES CONFIGURE_DEPENDS
   src/data/*.cpp src/screens/*.cpp src/sound/*.cpp src/app/*.cpp)
 add_library(plotfray_engine STATIC ${ENGINE_SOURCES})
 target_include_directories(plotfray_engine PUBLIC src)
-target_link_libraries(plotfray_engine PUBLIC web_zlib PkgConfig::NETTLE PkgConfig::DEFLATE)
+target_link_libraries(plotfray_engine PUBLIC web_zlib PkgConfig::NETTLE PkgConfig::DEFLATE PkgConfig::SQLITE3)
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
 list(FILTER PLATFORM_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")

@@ -17,6 +17,7 @@
 #include "screens/frmOptions.h"
 #include "screens/frmProfile.h"
 #include "screens/frmProfileCreate.h"
+#include "screens/frmProgress.h"
 #include "screens/frmScores.h"
 #include "screens/frmTutorial.h"
 
@@ -49,6 +50,7 @@ TScreenFactories DefaultScreenFactories() {
   f[ssChallenge] = Make<TfrmChallenge>();
   f[ssTutorial] = Make<TfrmTutorial>();
   f[ssKeys] = Make<TfrmKeys>();
+  f[ssProgress] = Make<TfrmProgress>();
   return f;
 }
 
@@ -68,6 +70,7 @@ TScreenSlot SlotOfScreen(std::uint16_t screenId) {
     case sidChallenge: return ssChallenge;
     case sidTutorial: return ssTutorial;
     case sidKeys: return ssKeys;
+    case sidProgress: return ssProgress;
     default: return ScreenSlotCount;
   }
 }

@@ -249,7 +249,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
         res->MenuOpen = false;
       }
       for (TScreenSlot slot : {ssLoading, ssProfileCreate, ssProfile, ssMissions, ssOptions, ssCredits, ssGame,
-                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge})
+                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge, ssProgress})
         CloseScreen(slot);
       CreateScreen(ssMainMenu);
       break;
@@ -329,6 +329,9 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       CreateScreen(ssTutorial);
       Input->Hold(PanelHoldSteps);
       break;
+    case sidProgress:
+      CreateScreen(ssProgress);
+      break;
     default:
       break;
   }
@@ -385,6 +388,7 @@ void TmodScripting::HandleEvent(TsysEvent* event) {
 void TmodScripting::ProcessEvents() {
   TsysModule::ProcessEvents();
   if (ReleaseCountdown > 0 && --ReleaseCountdown == 0 && Platform.ReleaseFreeMemory) Platform.ReleaseFreeMemory();
+  if (TsysProgress* log = Interface->Resources->Progress.get()) log->Step();
   if (!LoadingWait) return;
 
   TsysForm* loading = Screens[ssLoading].get();

@@ -41,6 +41,7 @@ enum TScreenSlot : int {
   ssChallenge,
   ssTutorial,
   ssKeys,
+  ssProgress,
   ScreenSlotCount
 };
 

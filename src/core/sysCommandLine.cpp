@@ -1,5 +1,6 @@
 #include "core/sysCommandLine.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -15,6 +16,11 @@ std::string HelpText(const std::string& program) {
          "  --help       show this help and exit\n"
          "  --version    show the version and exit\n"
          "\n"
+         "  --report FILE.csv|FILE.html [--profile NAME] [--since YYYY-MM-DD] [REPORT.csv]...\n"
+         "               write what each player has learnt (every answer recorded) and\n"
+         "               exit: from this computer's saves, or merged from CSV reports\n"
+         "               made on other computers\n"
+         "\n"
          "Settings, profiles and high scores are kept in $XDG_DATA_HOME/plotfray\n"
          "(~/.local/share/plotfray when it is not set). A copy run from a folder\n"
          "with its data beside it keeps them there when it can.\n";
@@ -26,6 +32,28 @@ TsysCommandLine UsageError(const std::string& program, const std::string& what) 
   result.Message = program + ": " + what + " (try '" + program + " --help')\n";
   result.ExitCode = 2;
   return result;
+}
+
+bool EndsWithAny(const std::string& text, std::initializer_list<const char*> ends) {
+  std::string lower = text;
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (const char* end : ends) {
+    const std::string e = end;
+    if (lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0) return true;
+  }
+  return false;
+}
+
+// YYYY-MM-DD naming a real day.
+bool IsDay(const std::string& text) {
+  int y = 0, m = 0, d = 0;
+  char tail = 0;
+  if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3) return false;
+  if (text[4] != '-' || text[7] != '-' || m < 1 || m > 12 || d < 1) return false;
+  static constexpr int days[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  return d <= (m == 2 && !leap ? 28 : days[m - 1]);
 }
 
 }  // namespace
@@ -52,6 +80,31 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
       }
       continue;
     }
+    // --report and its companions, as "--opt VALUE" or "--opt=VALUE".
+    std::string* reportValue = nullptr;
+    std::string value;
+    for (auto [name, field] : {std::pair{"--report", &result.ReportFile}, std::pair{"--profile", &result.ReportProfile},
+                               std::pair{"--since", &result.ReportSince}}) {
+      const std::string opt = name;
+      if (arg == opt) {
+        if (i + 1 == args.size()) return UsageError(program, "option '" + opt + "' needs a value");
+        reportValue = field;
+        value = args[++i];
+      } else if (arg.rfind(opt + "=", 0) == 0) {
+        reportValue = field;
+        value = arg.substr(opt.size() + 1);
+      }
+    }
+    if (reportValue != nullptr) {
+      if (value.empty()) return UsageError(program, "an option of --report is given no value");
+      *reportValue = value;
+      continue;
+    }
+    // Reports to merge; only meant with --report, wherever it stands.
+    if (!arg.empty() && arg[0] != '-') {
+      result.ReportInputs.push_back(arg);
+      continue;
+    }
     std::string folder;
     if (arg == "--data") {
       if (i + 1 == args.size()) return UsageError(program, "option '--data' needs a folder");
@@ -71,5 +124,21 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
     if (folder.back() != '/') folder += '/';
     result.DataFolder = folder;
   }
-  return answer.Action == TsysCommandLine::TAction::Run ? result : answer;
+  // A name without --report is no report to merge, even after --help.
+  if (result.ReportFile.empty() && !result.ReportInputs.empty())
+    return UsageError(program, "unexpected argument '" + result.ReportInputs[0] + "'");
+  if (answer.Action != TsysCommandLine::TAction::Run) return answer;
+  if (result.ReportFile.empty()) {
+    if (!result.ReportProfile.empty() || !result.ReportSince.empty())
+      return UsageError(program, "--profile and --since go with --report");
+    return result;
+  }
+  if (!EndsWithAny(result.ReportFile, {".csv", ".html", ".htm"}))
+    return UsageError(program, "the report '" + result.ReportFile + "' must end in .csv or .html");
+  if (!result.ReportSince.empty() && !IsDay(result.ReportSince))
+    return UsageError(program, "--since wants a day as YYYY-MM-DD, not '" + result.ReportSince + "'");
+  for (const std::string& input : result.ReportInputs)
+    if (!EndsWithAny(input, {".csv"})) return UsageError(program, "only CSV reports can be merged, not '" + input + "'");
+  result.Action = TsysCommandLine::TAction::Report;
+  return result;
 }

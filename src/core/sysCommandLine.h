@@ -1,16 +1,23 @@
 #pragma once
-// The program's few options: --help, --version and --data DIR. They are read
+// The program's few options: --help, --version, --data DIR, and --report FILE
+// (with --profile NAME, --since YYYY-MM-DD and CSV reports to merge). They are read
 // before anything starts, so a mistyped option is reported at once on the
 // terminal instead of opening the game.
 #include <string>
 #include <vector>
 
 struct TsysCommandLine {
-  enum class TAction { Run, Help, Version, Error };
+  enum class TAction { Run, Help, Version, Error, Report };
   TAction Action = TAction::Run;
   // --data DIR: the folder to read the game's data from, '/'-ended; empty for
   // the usual one.
   std::string DataFolder;
+  // --report FILE.csv|FILE.html: the teacher's report is written, then the
+  // program ends. The other fields narrow it or name CSV reports to merge.
+  std::string ReportFile;
+  std::string ReportProfile;
+  std::string ReportSince;
+  std::vector<std::string> ReportInputs;
   // What to print before exiting: the help, the version line or the one-line
   // error (to stderr). Empty when the game runs.
   std::string Message;

@@ -95,6 +95,20 @@ void NoteFileChanged(const std::string& path) {
   if (Observer()) Observer()(path);
 }
 
+namespace {
+TFileOffer& Offer() {
+  static TFileOffer offer;
+  return offer;
+}
+}  // namespace
+
+TFileOffer SetFileOffer(TFileOffer offer) {
+  std::swap(Offer(), offer);
+  return offer;
+}
+
+bool OfferFile(const std::string& path) { return Offer() && Offer()(path); }
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;

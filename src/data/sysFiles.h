@@ -21,6 +21,12 @@ bool FileExists(const std::string& path);
 using TFileChangeObserver = std::function<void(const std::string& path)>;
 TFileChangeObserver SetFileChangeObserver(TFileChangeObserver observer);
 void NoteFileChanged(const std::string& path);
+// Offers a file the program wrote to the player to keep (a browser saves it
+// as a download). True when it was offered; where files are the player's own
+// already (the desktop), no handler is set and nothing happens.
+using TFileOffer = std::function<bool(const std::string& path)>;
+TFileOffer SetFileOffer(TFileOffer offer);
+bool OfferFile(const std::string& path);
 // Whether a file can be created in folder ('/'-ended): the only sure test is to try.
 bool FolderWritable(const std::string& folder);
 // prefix + n + suffix for the smallest n >= 1 that names no existing file, so

@@ -73,6 +73,8 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::s
   RepairActiveProfile(std::find(KeptUnread.begin(), KeptUnread.end(), ProfilesFile) == KeptUnread.end());
   ReadScores();
   ReadSlowScores();
+  Progress = std::make_unique<TsysProgress>(SavePath);
+  SaveFileProblems.insert(SaveFileProblems.end(), Progress->Problems.begin(), Progress->Problems.end());
   TargetQueue.reserve(64);
   Zoom = 1.0;
   GameOver = false;
@@ -410,6 +412,45 @@ void TsysResources::AddProfile(const TProfileRecord& record) {
   Profiles.push_back(record);
   // What is saved must read back: a name never carries control bytes.
   Profiles.back().Name = CleanName(record.Name);
+}
+
+std::int32_t TsysResources::FindProfile(const std::string& name) const {
+  auto lower = [](std::string text) {
+    for (char& c : text)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+  };
+  const std::string wanted = lower(name);
+  for (std::int32_t i = 0; i < ProfileCount(); ++i)
+    if (lower(Profiles[static_cast<std::size_t>(i)].Name) == wanted) return i;
+  return -1;
+}
+
+bool TsysResources::DeleteProfile(std::int32_t index) {
+  if (index < 0 || index >= ProfileCount()) return false;
+  const std::string name = Profiles[static_cast<std::size_t>(index)].Name;
+  Profiles.erase(Profiles.begin() + index);
+  const bool saved = SaveProfiles();
+  // An older file may hold two players of one name: their answers are one log.
+  if (Progress && FindProfile(name) < 0) Progress->DeleteProfile(CodePageToUtf8(name));
+  TSettingsRecord settings = Settings;
+  if (settings.ActiveProfile == index || settings.ActiveProfile >= ProfileCount())
+    settings.ActiveProfile = ProfileCount() > 0 ? 0 : -1;
+  else if (settings.ActiveProfile > index)
+    --settings.ActiveProfile;
+  SaveSettings(settings);
+  LogLine("deleted the profile " + name + "; " + std::to_string(ProfileCount()) + " left");
+  return saved;
+}
+
+bool TsysResources::RenameProfile(std::int32_t index, const std::string& name) {
+  if (index < 0 || index >= ProfileCount()) return false;
+  TProfileRecord& profile = Profiles[static_cast<std::size_t>(index)];
+  const std::string old = profile.Name;
+  profile.Name = CleanName(name);
+  const bool saved = SaveProfiles();
+  if (Progress) Progress->RenameProfile(CodePageToUtf8(old), CodePageToUtf8(profile.Name));
+  return saved;
 }
 
 void TsysResources::RecordProgress() {

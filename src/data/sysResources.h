@@ -11,6 +11,7 @@
 #include "data/ASDb.h"
 #include "data/sysImages.h"
 #include "data/sysOptions.h"
+#include "data/sysProgress.h"
 #include "data/sysRecords.h"
 #include "tables/defLevels.h"
 #include "core/rndDevice.h"
@@ -69,6 +70,18 @@ class TsysResources {
   // written back and the file saved (in every kind of game).
   void RecordProgress();
   std::vector<TProfileRecord> Profiles;
+
+  // --- the answer log ("Progress.db", data/sysProgress.h) ---
+  std::unique_ptr<TsysProgress> Progress;
+  // Takes a profile out of the list, with its answers, and saves; the active
+  // profile stays the same player, or becomes the first one left when it was
+  // the one deleted (none when no profile is left).
+  bool DeleteProfile(std::int32_t index);
+  // Renames a profile (its answers keep it) and saves. High-score rows keep
+  // the name they were won under.
+  bool RenameProfile(std::int32_t index, const std::string& name);
+  // The index of a profile of that name, ignoring the case of letters; -1 for none.
+  std::int32_t FindProfile(const std::string& name) const;
 
   // --- high scores ---
   TScoreTables ScoreTables;

@@ -28,6 +28,7 @@ void TfrmGame::FreeScreen() {
     LogLine("game screen closed: kind " + std::to_string(res->GameKind) + ", " + GameTypeName(res->GameType) + ", " +
             DifficultyName(res->Difficulty) + ", level " + std::to_string(res->LevelNumber) + ", score " +
             std::to_string(res->Score) + ", kills " + std::to_string(res->TotalKills));
+  if (res->Progress) res->Progress->EndSession();
   TsysForm::FreeScreen();
   PowerUpButtons.clear();
   AnswerLines.clear();
@@ -145,6 +146,7 @@ void TfrmGame::OpenScreen(std::uint16_t screen) { PostEvent(pmQueued, ekScreen, 
 
 void TfrmGame::EndGame() {
   Resources()->GameOver = true;
+  if (Resources()->Progress) Resources()->Progress->EndSession();
   // A combo of a game that is over is no longer running.
   HideCombos();
   OpenScreen(sidGameOver);

@@ -60,6 +60,8 @@ class TfrmGame : public TsysForm {
   // Carries out power-up row 2..6.
   void UsePowerUp(std::int32_t row);
   void ShowMissionHelp();
+  // Each game (and each mission level) is a session of the answer log.
+  void BeginAnswerLog();
 
   // --- display (frmGameHud.cpp, frmGamePowerUps.cpp, frmGameChallenge.cpp) ---
   void UpdateHud();

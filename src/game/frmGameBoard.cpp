@@ -72,6 +72,13 @@ void TfrmGame::StartGame() {
   res.GameOver = false;
   if (PowerUpButtons.size() < MaxPowerUps) AwardPowerUp();
   UseLevel();
+  BeginAnswerLog();
+}
+
+void TfrmGame::BeginAnswerLog() {
+  TsysResources& res = *Resources();
+  if (res.Progress)
+    res.Progress->BeginSession(CodePageToUtf8(res.GetActiveProfile().Name), res.GameKind, res.GameType, res.Difficulty);
 }
 
 void TfrmGame::RestartLevel() {
@@ -97,6 +104,7 @@ void TfrmGame::RestartLevel() {
   SpawnCountdown = FirstSpawnDelay;
   UseLevel();
   if (PowerUpButtons.size() < MaxPowerUps) AwardPowerUp();
+  BeginAnswerLog();
 }
 
 void TfrmGame::UseLevel() {

@@ -6,7 +6,9 @@
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
 #include "data/sysResources.h"
+#include "data/sysProgress.h"
 #include "game/ColorLib.h"
+#include "game/libAnswerLog.h"
 #include "tables/defColours.h"
 #include "tables/defLevels.h"
 #include "game/objAnswerMark.h"
@@ -42,6 +44,30 @@ std::int32_t QuadrantColourIndex(const TLevel& level, std::int32_t x, std::int32
 
 TmodAI::TmodAI(TsysMainWindow* owner, TsysInterface* iface) : TsysModule(owner), Interface(iface) {
   EventMask = 0x7FFF;
+  Judged.reserve(16);
+}
+
+void TmodAI::LogAnswers(const std::string& given, const std::vector<TIntPoint>& points) {
+  TsysResources& res = *Interface->Resources;
+  TsysProgress* log = res.Progress.get();
+  if (log == nullptr || !log->InSession()) return;
+  if (Judged.empty()) {
+    // Nothing hit: the question on screen the child most likely meant, if any.
+    if (TobjMonster* target = MissTarget(*Interface->Objects, GameTypeNow(), points)) {
+      TAnswerRow row = AnswerOf(*target, res);
+      row.Given = given;
+      row.Correct = false;
+      log->Record(std::move(row));
+    }
+    return;
+  }
+  for (TAnswerRow& row : Judged) {
+    // A right line is the line asked for, whichever two of its points were given.
+    row.Given = GameTypeNow() == GameType::DefineTheLine ? row.Answer : given;
+    row.Correct = true;
+    log->Record(std::move(row));
+  }
+  Judged.clear();
 }
 
 bool TmodAI::Stopped() const {
@@ -195,16 +221,23 @@ void TmodAI::CheckPoint(TobjGridPoint* point) {
   const std::int32_t colour = QuadrantColourIndex(level, point->PointX, point->PointY);
   std::int32_t kills = 0;
   std::int32_t sum = 0;
+  Judged.clear();
   for (std::int32_t i = 0; i < objects->TypeSize(otMonster); ++i) {
     auto* m = dynamic_cast<TobjMonster*>(objects->TypeObject(otMonster, i));
     if (m == nullptr || m->AnswerPoint.X != point->PointX || m->AnswerPoint.Y != point->PointY) continue;
     const bool wasDying = m->Dying;
+    if (!wasDying) Judged.push_back(AnswerOf(*m, *Interface->Resources));
     sum += m->Size;
     m->Hit(false);
     Zap(PositionOf(m), PositionOf(point), colour, AnswerZapLife);
     if (!wasDying) ++kills;
   }
   PostVerdict(kills, sum);
+  const TIntPoint given{point->PointX, point->PointY};
+  LogAnswers(GameTypeNow() == GameType::QuickQuadrants
+                 ? QuadrantAnswer(QuadrantOf(given.X, given.Y))
+                 : "(" + std::to_string(given.X) + "," + std::to_string(given.Y) + ")",
+             {given});
   MarkAnswer(Interface->Objects.get(), grGame, ClickedAt(point), kills > 0);
   if (kills > 0) PostEvent(pmImmediate, ekSound, 5, 0, 0);
 }
@@ -235,11 +268,13 @@ void TmodAI::CheckLine(TobjGridPoint* a, TobjGridPoint* b) {
   const TIntPoint pb{b->PointX, b->PointY};
   std::int32_t kills = 0;
   std::int32_t sum = 0;
+  Judged.clear();
   for (std::int32_t i = 0; i < objects->TypeSize(otMonster); ++i) {
     auto* m = dynamic_cast<TobjMonster*>(objects->TypeObject(otMonster, i));
     if (m == nullptr) continue;
     if (!AnswersLine(m->Slope, m->Intercept, m->AnswerPoint.X, pa, pb)) continue;
     const bool wasDying = m->Dying;
+    if (!wasDying) Judged.push_back(AnswerOf(*m, *Interface->Resources));
     sum += m->Size;
     m->Hit(false);
     // A monster already on its way out (answered, or escaping with a life lost)
@@ -249,6 +284,7 @@ void TmodAI::CheckLine(TobjGridPoint* a, TobjGridPoint* b) {
     Zap(PositionOf(m), PositionOf(b), QuadrantColourIndex(level, pb.X, pb.Y), AnswerZapLife);
   }
   PostVerdict(kills, sum);
+  LogAnswers(LineThrough(pa, pb), {pa, pb});
   for (const TobjGridPoint* point : {a, b}) MarkAnswer(Interface->Objects.get(), grGame, ClickedAt(point), kills > 0);
 }
 
@@ -319,6 +355,7 @@ void TmodAI::DoomDevice() {
     if (!any) break;
   }
   PostPowerVerdict(kills);
+  if (TsysProgress* log = Interface->Resources->Progress.get()) log->RecordPower("Doom Device", kills);
 }
 
 void TmodAI::QuadrantBlitz(std::int32_t quadrant) {
@@ -351,6 +388,7 @@ void TmodAI::QuadrantBlitz(std::int32_t quadrant) {
     if (!any) break;
   }
   PostPowerVerdict(kills);
+  if (TsysProgress* log = Interface->Resources->Progress.get()) log->RecordPower("Quadrant Blitz", kills);
 }
 
 void TmodAI::Zap(TVector2 monsterPos, TVector2 pointPos, std::int32_t colourIndex, std::int32_t life) {

@@ -8,8 +8,11 @@
 // the Line it collects two points and draws a rubber band from the first to the
 // pointer. It also carries out the Doom Device and Quadrant Blitz.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/sysModule.h"
+#include "data/sysAnswerRow.h"
 #include "game/libMaths.h"
 
 class TsysInterface;
@@ -64,4 +67,9 @@ class TmodAI : public TsysModule {
   // The live grid point an event names, or null.
   TobjGridPoint* GridPointOf(std::intptr_t param) const;
   void DropDeadReferences();
+  // The answer log: the right answers of monsters an answer hit (noted before
+  // the hit changes them), or a miss against the question it was most likely
+  // aimed at (libAnswerLog).
+  void LogAnswers(const std::string& given, const std::vector<TIntPoint>& points);
+  std::vector<TAnswerRow> Judged;
 };

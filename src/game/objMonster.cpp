@@ -300,6 +300,7 @@ void TobjMonster::LineQuestion(std::int32_t range) {
 
 void TobjMonster::SetQuestion(const std::string& text) {
   Question = text;
+  ReadableSteps = -1;
   Label->SetPlainText(text);
   const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFont).CharWidth;
   LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelW);
@@ -420,6 +421,10 @@ void TobjMonster::ProcessEvents() {
 
   DrawnPixels = NextDrawnPixels();
   PlaceItems();
+  if (ReadableSteps >= 0)
+    ++ReadableSteps;
+  else if (!Dying && Label->Visible && Label->Scale >= 1.0)
+    ReadableSteps = 0;
 
   if (StatusTime > 0) {
     --StatusTime;

@@ -45,6 +45,9 @@ class TobjMonster : public TobjBase {
   double Slope = 0;
   double Intercept = 0;
   std::string Question;
+  // Steps of play since the question could first be read at full size (-1
+  // until then): how long the child took to answer it.
+  std::int32_t ReadableSteps = -1;
   bool Dying = false;
   bool Escaped = false;
   bool GoneSent = false;

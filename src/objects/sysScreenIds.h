@@ -20,6 +20,7 @@ enum : std::uint16_t {
   sidChallenge = 14,
   sidTutorial = 15,
   sidKeys = 20,
+  sidProgress = 16,
 };
 
 // Object groups of the screens.
@@ -40,4 +41,5 @@ enum : std::int32_t {
   grChallenge = 20,
   grTutorial = 21,
   grKeys = 12,
+  grProgress = 22,
 };

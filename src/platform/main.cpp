@@ -16,6 +16,7 @@
 #include "core/sysRandom.h"
 #include "data/sysFiles.h"
 #include "data/sysFolders.h"
+#include "data/sysReportFiles.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
 #include "platform/platAudio.h"
@@ -49,6 +50,21 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
     dataFolder = options.DataFolder;
     return std::nullopt;
   }
+#ifndef __EMSCRIPTEN__
+  if (options.Action == TsysCommandLine::TAction::Report) {
+    // From the saves the game itself would use; nothing else is started.
+    TReportRequest request;
+    request.Output = options.ReportFile;
+    request.Profile = options.ReportProfile;
+    request.Since = options.ReportSince;
+    request.Inputs = options.ReportInputs;
+    request.SaveFolder = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, options.DataFolder).Saves;
+    std::string message;
+    const int code = WriteReportFile(request, message);
+    std::fputs((program + ": " + message + "\n").c_str(), code == 0 ? stdout : stderr);
+    return code;
+  }
+#endif
   std::fputs(options.Message.c_str(), options.ExitCode == 0 ? stdout : stderr);
   return options.ExitCode;
 }

@@ -13,6 +13,8 @@
 EM_JS(void, PageSaveChanged, (), { if (Module.plotfray) Module.plotfray.saveChanged(); });
 EM_JS(void, PageMessage, (const char* caption, const char* text),
       { if (Module.plotfray) Module.plotfray.message(UTF8ToString(caption), UTF8ToString(text)); });
+EM_JS(int, PageOffer, (const char* path),
+      { return Module.plotfray && Module.plotfray.offer && Module.plotfray.offer(UTF8ToString(path)) ? 1 : 0; });
 EM_JS(void, PageFirstFrame, (), { if (Module.plotfray) Module.plotfray.firstFrame(); });
 EM_JS(void, PageEnded, (), { if (Module.plotfray) Module.plotfray.ended(); });
 
@@ -47,6 +49,8 @@ void PersistSaves() {
   SetFileChangeObserver([](const std::string& path) {
     if (StartsWith(path, SaveFolder)) PageSaveChanged();
   });
+  // The reports the player exports are offered as downloads.
+  SetFileOffer([](const std::string& path) { return PageOffer(path.c_str()) != 0; });
 }
 
 void InstallPageMessages() {

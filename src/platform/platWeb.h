@@ -16,7 +16,7 @@ constexpr const char* SaveFolder = "/saves/";
 constexpr const char* ArrivedMusic = "/music/Music.asdb";
 
 // Stores every save written or moved in the save folder to the browser's
-// storage as soon as it is on disk.
+// storage as soon as it is on disk, and offers exported reports as downloads.
 void PersistSaves();
 // Message boxes become messages on the page; the game runs on meanwhile.
 void InstallPageMessages();

@@ -1,7 +1,9 @@
 #include "platform/platWindow.h"
 
 #include <cstring>
+#include <string_view>
 
+#include "core/sysCodePage.h"
 #include "core/sysLog.h"
 #include "platform/platQuitSignal.h"
 #include "platform/platX11.h"
@@ -129,8 +131,14 @@ void TplatWindow::HandleEvent(const SDL_Event& event) {
     }
     case SDL_TEXTINPUT: {
       if (Input == nullptr) break;
-      const int c = CodePageCharOf(event.text.text);
-      if (c != 0) Input->KeyPress(c);
+      // One event may carry several characters (an input method, fast typing).
+      const std::string_view text(event.text.text);
+      for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
+        const std::uint32_t code = DecodeUtf8(text.substr(at), length);
+        if (length == 0) break;
+        const std::uint8_t byte = CodePageByteOf(code);
+        if (byte != 0) Input->KeyPress(byte);
+      }
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -219,28 +227,6 @@ int ShiftStateOf(Uint16 modifiers, Uint32 buttons) {
   if (buttons & SDL_BUTTON(SDL_BUTTON_RIGHT)) s |= 16;
   if (buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE)) s |= 32;
   return s;
-}
-
-int CodePageCharOf(const char* utf8) {
-  const auto* s = reinterpret_cast<const unsigned char*>(utf8);
-  if (s[0] == 0) return 0;
-  if (s[0] < 0x80) return s[0];
-  unsigned code = 0;
-  if ((s[0] & 0xE0) == 0xC0 && (s[1] & 0xC0) == 0x80)
-    code = ((s[0] & 0x1Fu) << 6) | (s[1] & 0x3Fu);
-  else if ((s[0] & 0xF0) == 0xE0 && (s[1] & 0xC0) == 0x80 && (s[2] & 0xC0) == 0x80)
-    code = ((s[0] & 0x0Fu) << 12) | ((s[1] & 0x3Fu) << 6) | (s[2] & 0x3Fu);
-  else
-    return 0;
-  if (code >= 0xA0 && code <= 0xFF) return static_cast<int>(code);
-  // The Windows-1252 characters of 0x80..0x9F.
-  static const unsigned table[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-  for (int i = 0; i < 32; ++i)
-    if (table[i] == code && code != 0) return 0x80 + i;
-  return 0;
 }
 
 std::string WrapMessageText(const std::string& text, std::size_t width) {

@@ -87,5 +87,3 @@ bool HasDisplay();
 // Breaks text into lines of at most width characters at spaces (a longer word
 // keeps its own line); line breaks already in the text stay.
 std::string WrapMessageText(const std::string& text, std::size_t width);
-// Windows-1252 byte of a typed UTF-8 character; 0 when it has none.
-int CodePageCharOf(const char* utf8);

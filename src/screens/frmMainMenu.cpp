@@ -18,12 +18,17 @@ struct TMenuEntry {
   std::uint16_t Target;  // 0: quit
 };
 
-constexpr TMenuEntry Entries[6] = {
+constexpr int EntryCount = 7;
+// Rows of the column, 50 high with 10 between.
+constexpr int RowStep = 60;
+
+constexpr TMenuEntry Entries[EntryCount] = {
     {"TUTORIAL", "Save the Origin! Click here, or press Enter, to learn the game.", sidMissions},
     {"ARCADE", "Play an arcade mode game. Click here, or press Enter, if you know the game and want to play for a high score",
      sidArcade},
     {"CHALLENGES", "Pick from a variety of challenges!", sidChallenge},
     {"HIGH SCORES", "View the high score lists", sidScores},
+    {"PROGRESS", "See how each skill is going: quadrants, points and lines, right answers and times", sidProgress},
     {"OPTIONS", "Configure game options", sidOptions},
     {"EXIT", "But... the origin needs you!", 0},
 };
@@ -38,9 +43,9 @@ void TfrmMainMenu::BuildScreen() {
   Panel = frm::Panel(objects, Group, 372, 240, 2, 280, 480, 196);
   Title = frm::Label(objects, Group, 397, 247, 2, 230, 50, "MAIN MENU", 16, false);
 
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < EntryCount; ++i) {
     const TMenuEntry& e = Entries[i];
-    TobjButton* b = frm::Button(objects, Group, 397, 300 + 70 * i, 2, 230, 50, e.Caption, 10, 0, 0, 0, 0);
+    TobjButton* b = frm::Button(objects, Group, 397, 300 + RowStep * i, 2, 230, 50, e.Caption, 10, 0, 0, 0, 0);
     if (e.Target == 0)
       b->SetAction(ekSystem, 2, 0, 0);
     else
@@ -56,7 +61,7 @@ void TfrmMainMenu::BuildScreen() {
                                     sidCredits, 0);
   frm::Hint(credits, 0, 50, 220, 80, "Who made this thing anyway?");
   credits->SetAlpha(200);
-  Buttons[6] = credits;
+  Buttons[EntryCount] = credits;
 
   TsysResources* res = Resources();
   const std::string greeting = ("Hi " + res->GetActiveProfile().Name).substr(0, 20) + "! ";
@@ -66,7 +71,7 @@ void TfrmMainMenu::BuildScreen() {
                                     sidProfile, 0);
   frm::Hint(profile, 0, 50, 220, 80, "Change the active player profile, or add a new profile");
   profile->SetAlpha(255);
-  Buttons[7] = profile;
+  Buttons[EntryCount + 1] = profile;
 
   Focus->SetFirst(Buttons[0]);
   res->GameKind = GameKind::Mission;

@@ -14,8 +14,8 @@ class TfrmMainMenu : public TsysForm {
 
   TobjLabel* Panel = nullptr;
   TobjLabel* Title = nullptr;
-  // TUTORIAL, ARCADE, CHALLENGES, HIGH SCORES, OPTIONS, EXIT, CREDITS, CHANGE PROFILE.
-  std::array<TobjButton*, 8> Buttons{};
+  // TUTORIAL, ARCADE, CHALLENGES, HIGH SCORES, PROGRESS, OPTIONS, EXIT, CREDITS, CHANGE PROFILE.
+  std::array<TobjButton*, 9> Buttons{};
   TobjLabel* Version = nullptr;
   TobjLabel* Greeting = nullptr;
 };

@@ -15,18 +15,16 @@ TfrmProfile::TfrmProfile(TsysMainWindow* owner, TsysInterface* iface)
 
 void TfrmProfile::BuildScreen() {
   TsysObjects* objects = Objects();
-  TsysResources* res = Resources();
   Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 480, 196);
   Title = frm::Label(objects, Group, 272, 242, 2, 480, 50, "PLAYER PROFILES", 16, false);
 
-  List = objects->Create<TobjListbox>(Group, otListbox, 285, 290, 2, 455, 345);
-  for (std::int32_t i = 0; i < res->ProfileCount(); ++i) List->AddLine(res->GetProfile(i).Name);
-  List->RebuildList();
-  if (res->Settings.ActiveProfile >= 0 && res->Settings.ActiveProfile < res->ProfileCount())
-    List->SelectLine(res->Settings.ActiveProfile);
-  else
-    List->SelectLine(List->SelectedIndex);
+  // Room under the list for RENAME and DELETE.
+  List = objects->Create<TobjListbox>(Group, otListbox, 285, 290, 2, 455, 290);
+  FillList();
   List->SetAlpha(196);
+  Rename = frm::Button(objects, Group, 285, 592, 2, 222, 50, "RENAME", 8, ekGame, RenameCode, 0, 0);
+  Delete = frm::Button(objects, Group, 518, 592, 2, 222, 50, "DELETE", 8, ekGame, DeleteCode, 0, 0);
+  for (TobjButton* b : {Rename, Delete}) b->SetAlpha(196);
 
   NewProfile = frm::Button(objects, Group, 285, 650, 2, 145, 50, "NEW PROFILE", 8, ekForm, sidProfile,
                            sidProfileCreate, 0);
@@ -40,6 +38,22 @@ void TfrmProfile::BuildScreen() {
 void TfrmProfile::HandleEvent(TsysEvent* event) {
   TsysForm::HandleEvent(event);
   if (Closing) return;
+  if (event->Kind == ekGame) {
+    switch (event->Code) {
+      case RenameCode: if (Dialog.empty()) OpenDialog(true); return;
+      case DeleteCode: if (Dialog.empty()) OpenDialog(false); return;
+      case ConfirmCode: ConfirmDialog(); return;
+      case CancelCode: CloseDialog(); return;
+      case 43:
+        // Enter in the name box renames; under a dialog it never chooses.
+        if (Dialog.empty()) break;
+        if (Renaming) ConfirmDialog();
+        return;
+      default: break;
+    }
+  }
+  // The dialog holds the keys and clicks while it is open.
+  if (!Dialog.empty()) return;
   // Enter, the SELECT button (ekGame 35) and a double click choose the selected line.
   // Enter chooses only while the focus is not on another button (which Enter presses).
   const bool enterIsMine = Focus->Current() == nullptr || Focus->Current() == List;

@@ -66,6 +66,21 @@ void TfrmProfileCreate::CreateProfile() {
   }
   const std::string name = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
   TsysResources* res = Resources();
+  // A file of more would be cut at the next start, losing the newest players.
+  if (res->ProfileCount() >= static_cast<std::int32_t>(MaxProfileCount)) {
+    Notice->Caption->SetText("There are already 2000 players, the most the game keeps. Delete one on the profiles "
+                             "screen first.",
+                             8, true, true, false, true, true);
+    return;
+  }
+  // Two players of one name would share one record of answers.
+  if (const std::int32_t same = res->FindProfile(name); same >= 0) {
+    std::string text = "There is already a player called {0}. Please choose another name.";
+    text.replace(text.find("{0}"), 3, res->GetProfile(same).Name);
+    Notice->Caption->SetText(text, 8, true, true, false, true, true);
+    if (!NameBox->Focused) NameBox->Focus();
+    return;
+  }
   TProfileRecord profile;
   profile.Name = name.substr(0, 17);
   res->AddProfile(profile);

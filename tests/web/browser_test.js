@@ -1,10 +1,10 @@
 // The browser build played in the system's headless chromium: the loading bar
 // and screen, a first profile typed in, a message on the page closed by the
-// keys alone, an arcade game whose monsters die by clicks, the profile still
-// there after a reload, sound held until the first click, a second tab turned
-// away, the main loop at the page's frame rate, no routine line written as a
-// console error, and EXIT leading to a page with a way back. Prints
-// "web: N passed, M failed".
+// keys alone, an arcade game whose monsters die by clicks, the profile and the
+// answers still there after a reload, the reports offered as downloads, sound
+// held until the first click, a second tab turned away, the main loop at the
+// page's frame rate, no routine line written as a console error, and EXIT
+// leading to a page with a way back. Prints "web: N passed, M failed".
 // Usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER]
 "use strict";
 const fs = require("fs");
@@ -255,8 +255,30 @@ async function main() {
     check("after the reload the main menu greets the profile", sameMenu < notWelcome / 3,
           "difference " + sameMenu.toFixed(1) + " to the menu, " + notWelcome.toFixed(1) + " to the welcome screen");
 
+    // The answers of the game above are in the log the browser stored: each
+    // row names its input, and the schema names it once more.
+    const answersKept = await page.evaluate(() => {
+      try {
+        const text = new TextDecoder("latin1").decode(Module.FS.readFile("/saves/Progress.db"));
+        return { header: text.startsWith("SQLite format 3"), pointer: text.split("pointer").length - 2 };
+      } catch (e) { return { header: false, pointer: 0 }; }
+    });
+    check("the answers recorded in the browser survive a reload",
+          answersKept.header && answersKept.pointer >= kills && kills > 0,
+          answersKept.pointer + " answers by the pointer for " + kills + " kills");
+    // PROGRESS, then EXPORT: the two reports are offered as downloads.
+    await click(page, 510, 565, 2000);  // PROGRESS
+    await shot(page, "web-progress");
+    await click(page, 397, 717, 1500);  // EXPORT
+    const offered = await page.evaluate(() => window.plotfrayPage.offered.slice());
+    check("EXPORT offers the two reports as downloads",
+          offered.length === 2 && offered.some((n) => n.endsWith(".html")) && offered.some((n) => n.endsWith(".csv")),
+          offered.join(", "));
+    await page.keyboard.press("Escape");  // back to the main menu
+    await sleep(1500);
+
     // EXIT leaves a page with a way back into the game, reached by the keys.
-    await click(page, 510, 675, 2500);  // EXIT
+    await click(page, 510, 685, 2500);  // EXIT
     const ended = await until(page, () => window.plotfrayPage.phase === "ended", 15000);
     const back = ended && await page.evaluate(() => document.activeElement && document.activeElement.id === "again");
     await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded", timeout: 30000 }).catch(() => {}),

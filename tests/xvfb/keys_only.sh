@@ -9,7 +9,8 @@
 # SLOW and saved, and the KEYS panel opened and closed, all by keys; and a
 # game of Define the Line at that speed: Home, Page Up and Page Down jump the
 # board's ring, Enter takes a first point and Backspace takes it back, the
-# KEYS panel opens from the in-game menu, EXIT TO MENU leaves. Every step is
+# KEYS panel opens from the in-game menu, EXIT TO MENU leaves. The answers it
+# gave are then in the answer log, every one by the keys. Every step is
 # checked by what is on screen; screenshots are kept.
 set -u
 exe="$1"; out="$2"
@@ -79,9 +80,9 @@ key Return                         # HIGH SCORES has the focus
 wait_for high-scores 30 scores_shown || fail "Enter on the end screen did not open the high scores"
 
 # The white ring's top bar, on the screenshot named last: round main-menu
-# button ROW (0 TUTORIAL .. 5 EXIT), and round the board point at (X, Y).
+# button ROW (0 TUTORIAL .. 6 EXIT), and round the board point at (X, Y).
 bright() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[1] > 0.8 && a[2] > 0.8 && a[3] > 0.8)}'; }
-ring_on_menu() { bright "$(region_colour "$2" 200x2+412+$((293 + 70 * $1)))"; }
+ring_on_menu() { bright "$(region_colour "$2" 200x2+412+$((293 + 60 * $1)))"; }
 ring_at() { bright "$(region_colour "$3" 30x2+$(($1 - 15))+$(($2 - 19)))"; }
 is_blue() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[3] > a[1] + 0.12 && a[3] > a[2] + 0.08)}'; }
 options_shown() { is_blue "$(region_colour "$1" 300x20+360+290)"; }
@@ -100,13 +101,13 @@ done
 
 # OPTIONS: in reading order 12 Tabs lead from Fullscreen to GAME SPEED 50 %,
 # 2 more to KEY REPEAT SLOW, 2 more to SAVE.
-key Down Down Down Return
+key Down Down Down Down Return    # ARCADE to OPTIONS
 wait_for options 30 options_shown || fail "no options by the keys"
 key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Return Tab Tab Return Tab Tab Return
 wait_for options-saved 30 main_menu_shown || fail "SAVE by the keys did not lead back to the main menu"
 saved=$(od -An -tu1 -w8 "$work/Options.ini" | tr -s ' ')
 [ "$saved" = " 0 0 2 50 1 0 0 0" ] || fail "Options.ini holds$saved, not GAME SPEED 50 and KEY REPEAT SLOW"
-wait_for ring-on-options 5 ring_on_menu 4 || fail "the main menu did not put the ring back on OPTIONS"
+wait_for ring-on-options 5 ring_on_menu 5 || fail "the main menu did not put the ring back on OPTIONS"
 key Return                         # OPTIONS again: its ring is back on SAVE, KEYS is next
 wait_for options-again 30 options_shown || fail "OPTIONS did not open again"
 key Tab Return
@@ -117,7 +118,7 @@ key Escape
 wait_for main-menu-after-options 30 main_menu_shown || fail "Esc did not leave OPTIONS"
 
 # Define the Line at 50 %: the arcade screen's ring is back on the mode played.
-key Up Up Up Return
+key Up Up Up Up Return            # OPTIONS to ARCADE
 wait_for arcade-again 30 arcade_shown || fail "no arcade screen by the keys the second time"
 key Down Down Return
 wait_for line-game 60 game_shown || fail "Define the Line did not start by the keys"
@@ -149,4 +150,12 @@ key Down Down Down Return          # EXIT TO MENU
 wait_for arcade-at-end 30 arcade_shown || fail "EXIT TO MENU did not lead to the arcade screen"
 
 close_program
-echo "ok: screenshots in $out"
+
+# Every answer of the game was recorded as given by the keys, right ones among them.
+"$work/plotfray" --report "$out/answers.csv" > "$out/report.log" 2>&1 || fail "no report: $(cat "$out/report.log")"
+answers=$(tail -n +2 "$out/answers.csv" | grep -c ',keys'$'\r''$')
+by_pointer=$(tail -n +2 "$out/answers.csv" | grep -c ',pointer'$'\r''$')
+right=$(tail -n +2 "$out/answers.csv" | grep -c ',1,[0-9]*,keys'$'\r''$')
+[ "$answers" -ge 1 ] && [ "$right" -ge 1 ] && [ "$by_pointer" -eq 0 ] ||
+  fail "answers recorded: $answers by keys ($right right), $by_pointer by the pointer"
+echo "ok: screenshots in $out ($answers answers recorded by the keys, $right right)"
