@@ -155,7 +155,7 @@ TEST_F(GameSpeed, TheHighScoreScreenShowsEachSpeedsTablesAndLeavesEmptyRowsBlank
   slow.Name = "Bo";
   slow.Score = 777;
   slow.Difficulty = Difficulty::Hard;
-  Click(512, 535);  // HIGH SCORES
+  Click(512, 505);  // HIGH SCORES
   Tick(40);
   auto* scores = dynamic_cast<TfrmScores*>(Screen(ssScores));
   ASSERT_NE(scores, nullptr);
@@ -231,7 +231,7 @@ TEST_F(GameSpeed, EveryControlOfOptionsIsSavedFromItselfAndTheKeyRepeatIsUsedAtO
     SCOPED_TRACE(c.Name);
     std::vector<std::uint8_t> settings = File("Settings.ini");
     std::vector<std::uint8_t> options = File("Options.ini");  // written once an option changes
-    Click(512, 605);  // OPTIONS
+    Click(512, 625);  // OPTIONS
     Tick(40);
     ASSERT_NE(Screen(ssOptions), nullptr);
     Click(c.X, c.Y);
@@ -247,7 +247,7 @@ TEST_F(GameSpeed, EveryControlOfOptionsIsSavedFromItselfAndTheKeyRepeatIsUsedAtO
   }
   EXPECT_EQ(Director->Input->KeyRepeat, RepeatOff) << "the saved key repeat is the one the keys follow";
   // And the saved choices are what OPTIONS shows next time.
-  Click(512, 605);
+  Click(512, 625);
   Tick(40);
   auto* screen = dynamic_cast<TfrmOptions*>(Screen(ssOptions));
   ASSERT_NE(screen, nullptr);

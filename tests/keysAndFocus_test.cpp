@@ -25,9 +25,10 @@
 
 namespace {
 
-// Places on the main menu (buttons 230 x 50 from (397, 300), 70 apart) and elsewhere.
+// Places on the main menu (buttons 230 x 50 from (397, 300), 60 apart) and elsewhere.
 constexpr int MenuX = 512;
-int MenuY(int row) { return 325 + 70 * row; }
+int MenuY(int row) { return 325 + 60 * row; }
+constexpr int OptionsRow = 5;
 constexpr int HudMenuX = 128;
 constexpr int HudMenuY = 37;
 
@@ -87,8 +88,8 @@ TEST_F(KeysAndFocus, OneControlIsMarkedAtATimeFromTheFirstFrameAndThePointerMove
 TEST_F(KeysAndFocus, ScreensPutTheRingBackOnTheControlJustUsed) {
   CreateFirstProfile("Ada");
   // OPTIONS by keys, then SAVE by keys: the main menu comes back on OPTIONS.
-  for (int i = 0; i < 4; ++i) Press(vkArrowDown);
-  ASSERT_EQ(FocusOf(ssMainMenu).Current(), MainMenu()->Buttons[4]);
+  for (int i = 0; i < OptionsRow; ++i) Press(vkArrowDown);
+  ASSERT_EQ(FocusOf(ssMainMenu).Current(), MainMenu()->Buttons[OptionsRow]);
   Press(vkReturn);
   Settle();
   auto* options = dynamic_cast<TfrmOptions*>(Screen(ssOptions));
@@ -97,7 +98,7 @@ TEST_F(KeysAndFocus, ScreensPutTheRingBackOnTheControlJustUsed) {
   Press(vkReturn);
   Settle();
   ASSERT_NE(MainMenu(), nullptr);
-  EXPECT_EQ(FocusOf(ssMainMenu).Current(), MainMenu()->Buttons[4]) << "back on OPTIONS, not on TUTORIAL";
+  EXPECT_EQ(FocusOf(ssMainMenu).Current(), MainMenu()->Buttons[OptionsRow]) << "back on OPTIONS, not on TUTORIAL";
 
   // A game started from the second mode, lost: the arcade screen comes back on that mode.
   Click(MenuX, MenuY(1));
@@ -169,7 +170,7 @@ TEST_F(KeysAndFocus, ATopRowChallengeReachedByTheKeysShowsItsWholeHintOverTheRow
 
 TEST_F(KeysAndFocus, TheKeysPanelOpensOverOptionsAndTheGameMenuAndGivesThemBackAsTheyWere) {
   CreateFirstProfile("Ada");
-  Click(MenuX, MenuY(4));  // OPTIONS
+  Click(MenuX, MenuY(OptionsRow));
   Settle();
   auto* options = dynamic_cast<TfrmOptions*>(Screen(ssOptions));
   ASSERT_NE(options, nullptr);

@@ -66,7 +66,7 @@ TEST_F(ScreensGallery, SetUpScreens) {
   Tick(12);
   Shot("challenges");
   Open(527, 675);  // BACK
-  Open(510, 605);  // OPTIONS
+  Open(510, 625);  // OPTIONS
   Move(687, 637);  // GAME SPEED 50 %
   Shot("options-play");
   Open(512, 725);  // KEYS

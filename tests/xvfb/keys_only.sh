@@ -103,7 +103,12 @@ done
 # 2 more to KEY REPEAT SLOW, 2 more to SAVE.
 key Down Down Down Down Return    # ARCADE to OPTIONS
 wait_for options 30 options_shown || fail "no options by the keys"
-key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Return Tab Tab Return Tab Tab Return
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+key Return
+key Tab Tab
+key Return
+key Tab Tab
+key Return
 wait_for options-saved 30 main_menu_shown || fail "SAVE by the keys did not lead back to the main menu"
 saved=$(od -An -tu1 -w8 "$work/Options.ini" | tr -s ' ')
 [ "$saved" = " 0 0 2 50 1 0 0 0" ] || fail "Options.ini holds$saved, not GAME SPEED 50 and KEY REPEAT SLOW"
