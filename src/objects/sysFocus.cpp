@@ -256,12 +256,21 @@ bool TsysFocus::Move(int key, int shift) {
 void TsysFocus::FollowPointer(double x, double y) {
   // A name being typed keeps the keys, wherever the pointer goes.
   if (auto* box = dynamic_cast<TobjText*>(Focus); box != nullptr && Objects->IsAlive(Focus) && box->Focused) return;
-  Collect(Scratch);
-  for (const TFocusStop& stop : Scratch) {
-    if (x < stop.X || x > stop.X + stop.W || y < stop.Y || y > stop.Y + stop.H) continue;
-    if (dynamic_cast<TobjText*>(stop.Object) != nullptr) return;
-    if (stop.Object != Focus || stop.Entry != Entry) SetFocus(stop.Object, stop.Entry, false);
-    return;
+  // Every move of the pointer comes here: the controls are looked at where they
+  // lie, without sorting them into reading order.
+  for (std::int32_t i = 0; i < Objects->GroupSize(Group); ++i) {
+    TobjBase* object = Objects->GroupObject(Group, i);
+    if (object == nullptr || object == Ring || !object->Visible || !object->Contains(x, y)) continue;
+    const auto* row = dynamic_cast<const TobjGroupButton*>(object);
+    const std::int32_t entries = row != nullptr ? row->EntryCount() : 0;
+    for (std::int32_t e = row != nullptr ? 0 : -1; e < entries; ++e) {
+      TFocusStop stop;
+      if (!StopOf(object, e, stop) || x < stop.X || x > stop.X + stop.W || y < stop.Y || y > stop.Y + stop.H)
+        continue;
+      if (dynamic_cast<TobjText*>(object) != nullptr) return;
+      if (object != Focus || e != Entry) SetFocus(object, e, false);
+      return;
+    }
   }
 }
 
