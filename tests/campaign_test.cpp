@@ -253,7 +253,7 @@ TEST_F(Campaign, ChallengeLeftThroughTheMenuKeepsItsKillsOnlyWhileItWasRunning) 
   const std::int32_t kills = Res()->TotalKills;
   Tick(60);
   EXPECT_EQ(Res()->TotalKills, kills) << "the game stands still under the menu";
-  Click(640, 475);  // EXIT TO MENU
+  Click(640, 550);  // EXIT TO MENU
   Tick(40);
   EXPECT_EQ(I32(File("Profiles.dat"), ChallengeAt(6) + 4), kills) << "the kills of the unfinished game count";
   EXPECT_EQ(File("Profiles.dat")[ChallengeAt(6)], 0) << "but it is not completed";

@@ -97,7 +97,13 @@ class DrawnScreenTest : public ::testing::Test {
     Tick(2);
   }
   // settle: steps after the release, for the screen it opens to fade in.
+  // A panel that has just opened by itself holds clicks, Enter and Space back
+  // for a moment: the click and keys come after it, as a child's would.
+  void WaitOutHold() {
+    for (int i = 0; i < 120 && Director->Input->Holding(); ++i) Tick();
+  }
   void Click(int x, int y, int settle = 2) {
+    WaitOutHold();
     Move(x, y);
     Director->Input->ButtonDown(0, x, y, 0);
     Tick(2);
@@ -105,6 +111,7 @@ class DrawnScreenTest : public ::testing::Test {
     Tick(settle);
   }
   void Press(int key) {
+    WaitOutHold();
     Director->Input->KeyDown(key, 0);
     Director->Input->KeyUp(key, 0);
   }

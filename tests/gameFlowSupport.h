@@ -73,6 +73,7 @@ class GameFlowTest : public FlowTest {
   // A real click on a grid point or tile: pointer move, press, release.
   void ClickPoint(const TobjGridPoint* p) { Click(static_cast<int>(p->X + 512), static_cast<int>(p->Y + 384)); }
   void Key(int key) {
+    WaitOutHold();
     Director->Input->KeyDown(key, 0);
     Director->Input->KeyUp(key, 0);
     Tick(2);

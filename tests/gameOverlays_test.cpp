@@ -14,6 +14,7 @@
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/objPushButton.h"
+#include "render/modInput.h"
 #include "screens/frmGameMenu.h"
 
 namespace {
@@ -49,6 +50,14 @@ class GameOverlays : public GameFlowTest {
     Tick(3);
   }
   void AnswerAt(const TobjGridPoint* p) { Answer(static_cast<int>(p->X + 512), static_cast<int>(p->Y + 384)); }
+  // A click as it comes, whether or not a panel holds clicks back.
+  void PlainClick(int x, int y) {
+    Director->Input->PointerMove(x, y, 0);
+    Director->Input->ButtonDown(0, x, y, 0);
+    Tick(2);
+    Director->Input->ButtonUp(0, x, y, 0);
+    Tick(2);
+  }
   // A monster standing still far from the board, asking for the point (x, y).
   TobjMonster* Asking(std::int32_t x, std::int32_t y) {
     TobjMonster* m = Monster(-200, -300);
@@ -139,6 +148,57 @@ TEST_F(GameOverlays, TheEndPanelsOfAMissionLevelAreLeftByEscAndByMenu) {
   Tick(40);
   EXPECT_EQ(Screen(ssGame), nullptr);
   EXPECT_NE(Screen(ssMissions), nullptr);
+}
+
+TEST_F(GameOverlays, AChildStillClickingOnTheBoardSeesTheEndPanelBeforeAClickCanUseIt) {
+  // BACK TO ARCADE opens where quadrant III's tile was clicked.
+  constexpr int BackX = 600;
+  constexpr int BackY = 519;
+  OpenGame(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Easy);
+  NoSpawning();
+  PastFadeIn();
+  Res()->Lives = 1;
+  Move(BackX, BackY);
+  // A press under way when the last life goes, released once the panel is up.
+  Director->Input->ButtonDown(0, BackX, BackY, 0);
+  GamePost(21);
+  ASSERT_TRUE(TickUntil([this] { return Screen(ssGameOver) != nullptr; }, 10, "no end panel"));
+  Tick(3);
+  Director->Input->ButtonUp(0, BackX, BackY, 0);
+  Tick(2);
+  // Then a click every 0.3 s, as the child went on doing.
+  for (int i = 0; i < 3; ++i) {
+    Tick(14);
+    PlainClick(BackX, BackY);
+  }
+  EXPECT_NE(Screen(ssGameOver), nullptr) << "the end panel is still there to be read";
+  EXPECT_EQ(Screen(ssArcade), nullptr);
+  // A moment later a click is a choice again.
+  Tick(20);
+  Click(BackX, BackY);
+  Tick(40);
+  EXPECT_EQ(Screen(ssGameOver), nullptr);
+  EXPECT_NE(Screen(ssArcade), nullptr);
+}
+
+TEST_F(GameOverlays, ALevelsHelpPageIsNotClosedByTheClicksAndEnterThatWereMeantForTheBoard) {
+  constexpr int OkX = 640;
+  constexpr int OkY = 638;
+  OpenGame(GameKind::Mission, GameType::QuickQuadrants, Difficulty::Hard);
+  Move(OkX, OkY);
+  Director->Input->KeyDown(vkReturn, 0);
+  ASSERT_TRUE(TickUntil([this] { return Screen(ssTutorial) != nullptr; }, 40, "no help page"));
+  Director->Input->KeyUp(vkReturn, 0);
+  Tick(5);
+  PlainClick(OkX, OkY);
+  Director->Input->KeyDown(vkSpace, 0);
+  Director->Input->KeyUp(vkSpace, 0);
+  Tick(20);
+  EXPECT_NE(Screen(ssTutorial), nullptr) << "the page stays to be read";
+  Tick(40);
+  Key(vkReturn);
+  Tick(30);
+  EXPECT_EQ(Screen(ssTutorial), nullptr) << "Enter closes it once it could be seen";
 }
 
 TEST_F(GameOverlays, TheComboLinesGoWhenTheGameIsOver) {

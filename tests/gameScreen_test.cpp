@@ -557,30 +557,35 @@ TEST_F(GameScreen, TheLargestScoreShowsWholeInsideTheStrip) {
 }
 
 TEST_F(GameScreen, PowerUpAwardsStopAtFiveButtonsWhileTheBaseStillAdvances) {
-  OpenGame(GameKind::Arcade, GameType::QuickQuadrants, Difficulty::Easy);
-  PastFadeIn();
-  NoSpawning();
-  TfrmGame* game = Game();
-  ASSERT_EQ(game->PowerUpButtons.size(), 1u) << "a game starts with one";
-  const std::int32_t step = Res()->Level.PowerUpScoreStep[0];
-  for (int n = 1; n <= 6; ++n) {
-    Res()->Score = n * step;  // reaching the step is not enough: it must be passed
-    GamePost(19);             // a miss refreshes the HUD
-    EXPECT_EQ(game->PowerUpScoreBase, (n - 1) * step);
-    EXPECT_EQ(game->PowerUpButtons.size(), static_cast<std::size_t>(std::min(n, 5)));
-    Res()->Score = n * step + 1;
+  // Each difficulty pays out at its own step.
+  for (std::int32_t d = Difficulty::Crazy; d >= Difficulty::Easy; --d) {
+    SCOPED_TRACE(d);
+    OpenGame(GameKind::Arcade, GameType::QuickQuadrants, d);
+    PastFadeIn();
+    NoSpawning();
+    TfrmGame* game = Game();
+    ASSERT_EQ(game->PowerUpButtons.size(), 1u) << "a game starts with one";
+    const std::int32_t step = ArcadeStartLevels[0].PowerUpScoreStep[static_cast<std::size_t>(d)];
+    if (d > Difficulty::Easy) ASSERT_NE(step, ArcadeStartLevels[0].PowerUpScoreStep[0]);
+    for (int n = 1; n <= 6; ++n) {
+      Res()->Score = n * step;  // reaching the step is not enough: it must be passed
+      GamePost(19);             // a miss refreshes the HUD
+      EXPECT_EQ(game->PowerUpScoreBase, (n - 1) * step);
+      EXPECT_EQ(game->PowerUpButtons.size(), static_cast<std::size_t>(std::min(n, 5)));
+      Res()->Score = n * step + 1;
+      GamePost(19);
+      EXPECT_EQ(game->PowerUpScoreBase, n * step);
+      EXPECT_EQ(game->PowerUpButtons.size(), static_cast<std::size_t>(std::min(n + 1, 5)));
+    }
+    Res()->Score = 6 * step;  // not above the next step
     GamePost(19);
-    EXPECT_EQ(game->PowerUpScoreBase, n * step);
-    EXPECT_EQ(game->PowerUpButtons.size(), static_cast<std::size_t>(std::min(n + 1, 5)));
-  }
-  Res()->Score = 6 * step;  // not above the next step
-  GamePost(19);
-  EXPECT_EQ(game->PowerUpScoreBase, 6 * step);
-  for (TobjPushButton* b : game->PowerUpButtons) {
-    EXPECT_GE(b->ActionParam, 2);
-    EXPECT_LE(b->ActionParam, 5) << "Rozir Ivivuruda offers no Functional Analyser";
-    // Each button shows its own power-up's icon.
-    EXPECT_EQ(b->MainItem->GetPattern(), PowerUpTable[static_cast<std::size_t>(b->ActionParam)].IconFrame);
+    EXPECT_EQ(game->PowerUpScoreBase, 6 * step);
+    for (TobjPushButton* b : game->PowerUpButtons) {
+      EXPECT_GE(b->ActionParam, 2);
+      EXPECT_LE(b->ActionParam, 5) << "Rozir Ivivuruda offers no Functional Analyser";
+      // Each button shows its own power-up's icon.
+      EXPECT_EQ(b->MainItem->GetPattern(), PowerUpTable[static_cast<std::size_t>(b->ActionParam)].IconFrame);
+    }
   }
 }
 

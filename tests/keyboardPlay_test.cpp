@@ -57,7 +57,8 @@ TEST_F(KeyboardPlay, ArrowsWalkTheGridWithinItsRangeAndEnterAnswersThere) {
   EXPECT_EQ(Cursor().PointY, 0);
   Res()->KeyboardPlay = false;  // as after a mouse click
   Tick();
-  EXPECT_FALSE(Cursor().Ring->Visible) << "no ring for a mouse player until a key is used";
+  EXPECT_TRUE(Cursor().Ring->Visible) << "the ring shows from the first frame, for a mouse player too";
+  EXPECT_DOUBLE_EQ(Cursor().Ring->X, Point(0, 0)->X) << "on the origin";
 
   // Past the edge of the grid the cursor stays on its last point.
   for (int i = 0; i < RangeOf() + 3; ++i) Key(vkArrowUp);

@@ -644,8 +644,8 @@ TEST_F(MenusFlow, LeavingThroughTheMenuRecordsTheChallengeOnlyIfTheGameWasNotOve
   GameOpens(sidGameMenu);
   auto* menu = As<TfrmGameMenu>(ssGameMenu);
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->Buttons[2]->ActionParam, sidChallenge);
-  Click(640, 475);
+  EXPECT_EQ(menu->Buttons[3]->ActionParam, sidChallenge);
+  Click(640, 550);
   Tick(3);
   EXPECT_EQ(I32(File("Profiles.dat"), ChallengeAt(6) + 4), 45);
   EXPECT_TRUE(Spy.Saw(ekForm, sidGame)) << "the game screen fades out too";
@@ -663,7 +663,7 @@ TEST_F(MenusFlow, LeavingThroughTheMenuRecordsTheChallengeOnlyIfTheGameWasNotOve
   Res()->GameOver = true;
   GameOpens(sidGameMenu);
   const std::vector<std::uint8_t> before = File("Profiles.dat");
-  Click(640, 475);
+  Click(640, 550);
   Tick(30);
   EXPECT_EQ(File("Profiles.dat"), before);
 }
@@ -682,7 +682,7 @@ TEST_F(MenusFlow, GameMenuResumesRestartsAndLeavesToTheSetUpScreenOfItsKind) {
   };
   TfrmGameMenu* menu = openMenu(GameKind::Mission);
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->Buttons[2]->ActionParam, sidMissions);
+  EXPECT_EQ(menu->Buttons[3]->ActionParam, sidMissions);
   Click(640, 325);  // RETURN TO GAME
   Tick(20);
   EXPECT_EQ(Screen(ssGameMenu), nullptr);
@@ -700,14 +700,14 @@ TEST_F(MenusFlow, GameMenuResumesRestartsAndLeavesToTheSetUpScreenOfItsKind) {
 
   menu = openMenu(0);
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->Buttons[2]->ActionKind, 0) << "no set-up screen to go back to";
+  EXPECT_EQ(menu->Buttons[3]->ActionKind, 0) << "no set-up screen to go back to";
   Click(640, 325);
   Tick(20);
 
   menu = openMenu(GameKind::Arcade);
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->Buttons[2]->ActionParam, sidArcade);
-  Click(640, 475);  // EXIT TO MENU
+  EXPECT_EQ(menu->Buttons[3]->ActionParam, sidArcade);
+  Click(640, 550);  // EXIT TO MENU
   Tick(40);
   EXPECT_NE(Screen(ssArcade), nullptr);
   EXPECT_NE(Screen(ssBackground), nullptr);

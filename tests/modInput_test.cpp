@@ -3,10 +3,14 @@
 #include <vector>
 
 #include "core/sysEventHandler.h"
+#include "data/sysOptions.h"
 #include "render/modInput.h"
 #include "testSupport.h"
 
 namespace {
+
+const std::int32_t NavDelay = KeyRepeatPace(RepeatUsual).Delay;
+const std::int32_t NavInterval = KeyRepeatPace(RepeatUsual).Interval;
 
 struct TGot {
   std::int32_t Kind;
@@ -154,6 +158,79 @@ TEST_F(InputTest, EveryKeyReportsItsPressAndReleaseAndAHeldArrowRepeatsAtAHandsP
   EXPECT_EQ(Spy.Count(ekKeys, 7), 2);
   Steps(NavDelay);
   EXPECT_EQ(Spy.Count(ekKeys, 7), 3) << "the held Tab repeats";
+}
+
+TEST_F(InputTest, TheKeyRepeatOptionSetsTheDelayAndPaceOfAHeldArrowOrTurnsTheRepeatOff) {
+  // Held for 60 steps at each setting: the press, then one report after the
+  // delay and one every interval after that.
+  for (const std::uint8_t setting : {RepeatUsual, RepeatSlow, RepeatOff}) {
+    SCOPED_TRACE(static_cast<int>(setting));
+    Input.KeyRepeat = setting;
+    Spy.Got.clear();
+    Input.KeyDown(vkArrowDown, 0);
+    Steps(60);
+    Input.KeyUp(vkArrowDown, 0);
+    Steps(1);
+    const TKeyRepeatPace pace = KeyRepeatPace(setting);
+    const int expected = pace.Interval == 0 ? 1 : 1 + 1 + (60 - pace.Delay) / pace.Interval;
+    EXPECT_EQ(Spy.Count(ekKeys, 7), expected);
+  }
+  // Exactly at the delay the first repeat comes, a step before it does not.
+  Input.KeyRepeat = RepeatSlow;
+  const TKeyRepeatPace slow = KeyRepeatPace(RepeatSlow);
+  Spy.Got.clear();
+  Input.KeyDown(vkTab, 0);
+  Steps(slow.Delay);
+  EXPECT_EQ(Spy.Count(ekKeys, 7), 1);
+  Steps(1);
+  EXPECT_EQ(Spy.Count(ekKeys, 7), 2);
+  Input.KeyUp(vkTab, 0);
+}
+
+TEST_F(InputTest, AHoldKeepsBackTheClicksEnterAndSpaceOfAPressBegunBeforeOrDuringIt) {
+  // A press under way when a panel opens: its repeats and its release are dropped.
+  Input.ButtonDown(0, 10, 10, 0);
+  Steps(1);
+  Input.Hold(30);
+  Steps(1);  // the repeat posted before the hold
+  Spy.Got.clear();
+  Steps(5);
+  Input.ButtonUp(0, 10, 10, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 0) << "no more repeats of the old press";
+  EXPECT_EQ(Spy.Count(ekMouse, 3), 0) << "its release is not a click on the panel";
+  // A click during the hold, even one released after it: nothing.
+  Input.ButtonDown(0, 20, 20, 0);
+  Steps(40);
+  Input.ButtonUp(0, 20, 20, 0);
+  Input.KeyDown(vkReturn, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Count(ekMouse, 2) + Spy.Count(ekMouse, 3), 0);
+  // Enter went down after the hold: it is a press of its own.
+  Input.KeyUp(vkReturn, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Count(ekKeys, 8), 1);
+  EXPECT_EQ(Spy.Count(ekGame, 43), 1);
+
+  Input.Hold(10);
+  Spy.Got.clear();
+  Input.PointerMove(5, 6, 0);
+  Input.KeyDown(vkSpace, 0);
+  Input.KeyUp(vkSpace, 0);
+  Input.KeyDown(vkArrowLeft, 0);
+  Input.KeyUp(vkArrowLeft, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Count(ekMouse, 1), 1) << "the pointer still moves the hover";
+  EXPECT_EQ(Spy.Count(ekKeys, 8), 1) << "only the arrow is used: Space is held back";
+  // The step the hold ends, a click counts again.
+  Steps(9);
+  EXPECT_FALSE(Input.Holding());
+  Spy.Got.clear();
+  Input.ButtonDown(0, 1, 1, 0);
+  Input.ButtonUp(0, 1, 1, 0);
+  Steps(1);
+  EXPECT_EQ(Spy.Count(ekMouse, 2), 1);
+  EXPECT_EQ(Spy.Count(ekMouse, 3), 1);
 }
 
 TEST_F(InputTest, InTextModeTabStillMovesOnAndEscapeStillBacksOut) {

@@ -557,6 +557,8 @@ TEST_F(DirectorTest, MissingDataIsToldOnceByNameAndNothingIsWrittenIntoTheDataFo
   for (const char* name : {"data/screens.asdb (missing)", "data/GoChallenge.asdb (missing)"})
     EXPECT_NE(text.find(name), std::string::npos) << name << " in: " << text;
   EXPECT_NE(text.find(Dir.Path() + "data/"), std::string::npos) << "where the data folder belongs";
+  EXPECT_NE(text.find("Click OK or press Enter to go on with the game."), std::string::npos)
+      << "the box says how the game goes on";
   EXPECT_EQ(Res()->UnreadableData.size(), 9u);
   EXPECT_EQ(std::filesystem::directory_iterator(Dir.Path() + "data")->path().filename(), "core.asdb")
       << "no empty archive is written in place of a missing one";
@@ -608,6 +610,7 @@ TEST_F(DirectorTest, SaveFilesThatCouldNotBeReadAreToldOnceLoadingIsOver) {
   ASSERT_EQ(told.size(), 1u);
   EXPECT_NE(told[0].find("Profiles.dat was damaged; 1 player was read whole."), std::string::npos) << told[0];
   EXPECT_NE(told[0].find("Profiles.dat.damaged"), std::string::npos) << told[0];
+  EXPECT_NE(told[0].find("Click OK or press Enter to go on with the game."), std::string::npos) << told[0];
   EXPECT_EQ(Res()->ProfileCount(), 1);
 }
 

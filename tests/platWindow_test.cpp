@@ -1,8 +1,10 @@
 // Helpers of the SDL window layer that need no window.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/platWindow.h"
 
@@ -70,6 +72,68 @@ TEST(MessageText, LongLinesAreBrokenAtSpacesAndLineBreaksStay) {
   for (char c : words) squeezed += c == '\n' ? ' ' : c;
   for (const char* w : {"exploded,", "trouble", "stole", "it..."}) EXPECT_NE(squeezed.find(w), std::string::npos);
   EXPECT_EQ(WrapMessageText("short", 30), "short");
+}
+
+// The keys the window hands on, with the shift state each came with.
+struct TKeyLog : TsysInputSink {
+  struct TKey {
+    bool Down;
+    int Key;
+    int Shift;
+  };
+  void KeyDown(int key, int shift) override { Keys.push_back({true, key, shift}); }
+  void KeyPress(int) override {}
+  void KeyUp(int key, int shift) override { Keys.push_back({false, key, shift}); }
+  void ButtonDown(int, int, int, int) override {}
+  void ButtonUp(int, int, int, int) override {}
+  void PointerMove(int, int, int) override {}
+  void WheelDown(int, int) override {}
+  void WheelUp(int, int) override {}
+  std::vector<TKey> Keys;
+};
+
+SDL_Event KeyEvent(Uint32 type, SDL_Keycode sym, Uint16 mod, SDL_Window* window) {
+  SDL_Event e{};
+  e.type = type;
+  e.key.windowID = SDL_GetWindowID(window);
+  e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+  e.key.keysym.sym = sym;
+  e.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
+  e.key.keysym.mod = mod;
+  return e;
+}
+
+TEST(WindowKeys, EachKeyCarriesTheModifiersOfItsOwnMomentNotTheKeyboardsStateWhenHandled) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  {
+    TplatWindow window;
+    ASSERT_TRUE(window.Create(false));
+    TKeyLog log;
+    window.SetInputSink(&log);
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    // A quick Shift+Tab: by the time its Tab is handled, Shift is up again.
+    SDL_SetModState(KMOD_NONE);
+    SDL_Event down = KeyEvent(SDL_KEYDOWN, SDLK_TAB, KMOD_LSHIFT, window.Handle());
+    SDL_Event up = KeyEvent(SDL_KEYUP, SDLK_TAB, KMOD_LSHIFT, window.Handle());
+    ASSERT_EQ(SDL_PushEvent(&down), 1);
+    ASSERT_EQ(SDL_PushEvent(&up), 1);
+    // And the other way: Shift held now, a plain Tab from before it.
+    SDL_Event plain = KeyEvent(SDL_KEYDOWN, SDLK_TAB, KMOD_NONE, window.Handle());
+    window.PumpOnce();
+    SDL_SetModState(KMOD_LSHIFT);
+    ASSERT_EQ(SDL_PushEvent(&plain), 1);
+    window.PumpOnce();
+    SDL_SetModState(KMOD_NONE);
+    ASSERT_EQ(log.Keys.size(), 3u);
+    EXPECT_TRUE(log.Keys[0].Down);
+    EXPECT_EQ(log.Keys[0].Key, 0x09);
+    EXPECT_EQ(log.Keys[0].Shift & 1, 1) << "the Tab went down with Shift";
+    EXPECT_EQ(log.Keys[1].Shift & 1, 1) << "and came up with it";
+    EXPECT_EQ(log.Keys[2].Shift & 1, 0) << "a Tab without Shift stays without it";
+    window.SetInputSink(nullptr);
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 }  // namespace

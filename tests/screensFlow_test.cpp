@@ -126,7 +126,7 @@ TEST_F(ScreensFlow, OptionsSaveTheFrameCounterAndShowIt) {
   Tick(40);
   ASSERT_NE(Screen(ssOptions), nullptr);
   Click(540, 378);  // the "Show Framerate" check box
-  Click(410, 675);  // SAVE
+  Click(357, 725);  // SAVE
   Tick(3);
   EXPECT_EQ(File("Settings.ini")[3], 1);
   EXPECT_TRUE(Spy.Saw(ekSound, 14)) << "the sound module re-reads its settings";
@@ -148,7 +148,7 @@ TEST_F(ScreensFlow, OptionsCancelTakesPreviewsBackWithoutSaving) {
   Click(510, 605);
   Tick(40);
   Click(300, 338);  // "Fullscreen"
-  Click(620, 675);  // CANCEL
+  Click(667, 725);  // CANCEL
   Tick(40);
   EXPECT_EQ(File("Settings.ini"), before);
   EXPECT_TRUE(Spy.Saw(ekSound, 14));
@@ -164,7 +164,7 @@ TEST_F(ScreensFlow, OptionsMusicVolumeFollowsTheKnobAndCancelTakesItBack) {
   Tick(40);
   DragMusicKnobTo(287 + 154 + 9);  // knob at 154: value (154 - 6) / 1.85 = 80
   EXPECT_EQ(Director->Sound->MusicVolume, 80) << "the music follows the knob while it is dragged";
-  Click(620, 675);  // CANCEL
+  Click(667, 725);  // CANCEL
   Tick(3);
   EXPECT_EQ(Director->Sound->MusicVolume, 45) << "cancel takes the previewed volume back";
   Tick(40);
@@ -178,7 +178,7 @@ TEST_F(ScreensFlow, OptionsSaveWritesTheVolumesAndFullScreen) {
   DragMusicKnobTo(287 + 154 + 9);  // 80
   Click(700, 520);  // the sound volume track right of its knob: one page up, 3000 + 900
   Click(300, 338);  // "Fullscreen", on by default: off
-  Click(410, 675);  // SAVE
+  Click(357, 725);  // SAVE
   Tick(3);
   const std::vector<std::uint8_t> saved = File("Settings.ini");
   ASSERT_EQ(saved.size(), 24u);

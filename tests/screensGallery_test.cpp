@@ -65,6 +65,12 @@ TEST_F(ScreensGallery, SetUpScreens) {
   Move(580, 569);  // a tile of the right-hand columns
   Tick(12);
   Shot("challenges");
+  Open(527, 675);  // BACK
+  Open(510, 625);  // OPTIONS
+  Move(687, 637);  // GAME SPEED 50 %
+  Shot("options-play");
+  Open(512, 725);  // KEYS
+  Shot("keys");
 }
 
 // The white captions of the coloured buttons read against the buttons under

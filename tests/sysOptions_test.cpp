@@ -41,25 +41,73 @@ class OptionsFileTest : public ::testing::Test {
   TTempDir Dir;
 };
 
-TEST(OptionsRecord, EightBytesRoundTripAndSwitchesOutsideZeroOrOneAreReset) {
+TEST(OptionsRecord, EightBytesRoundTripAndValuesOutsideTheirRangesAreReset) {
   TOptionsRecord o;
   o.ColourBlindPalette = 1;
   o.LargeLabels = 1;
-  o.Reserved[5] = 0x5A;  // reserved bytes are carried, not zeroed
+  o.GameSpeed = SpeedThreeQuarters;
+  o.KeyRepeat = RepeatOff;
+  o.Reserved[2] = 0x5A;  // reserved bytes are carried, not zeroed
   const std::vector<std::uint8_t> bytes = EncodeOptions(o);
-  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 1, 0, 0, 0, 0, 0, 0x5A}));
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 1, 2, 75, 2, 0, 0, 0x5A}));
   TOptionsRecord back;
   TDecodeNotes notes;
   ASSERT_TRUE(DecodeOptions(bytes.data(), bytes.size(), back, notes));
   EXPECT_EQ(back, o);
   EXPECT_EQ(notes.Repaired, 0);
 
-  const std::vector<std::uint8_t> odd = {2, 255, 0, 0, 0, 0, 0, 0};
+  // Every speed and repeat setting there is, and the ones next to them that are not.
+  for (const std::uint8_t speed : {SpeedHalf, SpeedThreeQuarters, SpeedFull}) {
+    const std::vector<std::uint8_t> good = {0, 0, 2, speed, RepeatSlow, 0, 0, 0};
+    TDecodeNotes none;
+    ASSERT_TRUE(DecodeOptions(good.data(), good.size(), back, none));
+    EXPECT_EQ(back.GameSpeed, speed);
+    EXPECT_EQ(back.KeyRepeat, RepeatSlow);
+    EXPECT_EQ(none.Repaired, 0);
+  }
+  const std::vector<std::uint8_t> odd = {2, 255, 2, 74, 3, 0, 0, 0};
   ASSERT_TRUE(DecodeOptions(odd.data(), odd.size(), back, notes));
   EXPECT_EQ(back.ColourBlindPalette, 0);
   EXPECT_EQ(back.LargeLabels, 0);
-  EXPECT_EQ(notes.Repaired, 2);
+  EXPECT_EQ(back.GameSpeed, SpeedFull);
+  EXPECT_EQ(back.KeyRepeat, RepeatUsual);
+  EXPECT_EQ(notes.Repaired, 4);
   EXPECT_FALSE(DecodeOptions(odd.data(), 7, back, notes)) << "short of a record";
+}
+
+TEST(OptionsRecord, AFileOfTheFirstLayoutLoadsAndOneOfALaterLayoutKeepsWhatItAdded) {
+  // The first files: two switches and six zeros, whatever stands where the speed now is.
+  const std::vector<std::uint8_t> first = {1, 0, 0, 0, 0, 0, 0, 0};
+  TOptionsRecord o;
+  TDecodeNotes notes;
+  ASSERT_TRUE(DecodeOptions(first.data(), first.size(), o, notes));
+  EXPECT_EQ(o.ColourBlindPalette, 1);
+  EXPECT_EQ(o.GameSpeed, SpeedFull) << "a first-layout file has no speed: full speed";
+  EXPECT_EQ(o.KeyRepeat, RepeatUsual);
+  EXPECT_EQ(notes.Repaired, 0) << "an older layout is not damage";
+  EXPECT_EQ(EncodeOptions(o), (std::vector<std::uint8_t>{1, 0, 2, 100, 0, 0, 0, 0})) << "written in this layout";
+
+  // A later game's file: version 3 with a field of eight bytes after this layout's.
+  const std::vector<std::uint8_t> later = {0, 1, 3, 50, 1, 0, 0, 0, 'p', 't', '_', 'B', 'R', 0, 0, 0};
+  ASSERT_TRUE(DecodeOptions(later.data(), later.size(), o, notes));
+  EXPECT_EQ(o.LargeLabels, 1);
+  EXPECT_EQ(o.GameSpeed, SpeedHalf);
+  EXPECT_EQ(o.KeyRepeat, RepeatSlow);
+  o.GameSpeed = SpeedFull;
+  std::vector<std::uint8_t> expected = later;
+  expected[3] = 100;
+  EXPECT_EQ(EncodeOptions(o), expected) << "the later layout's version and bytes survive a save here";
+}
+
+TEST(OptionsRecord, EachKeyRepeatSettingHoldsLongerAndRepeatsLessOftenThanTheOneBefore) {
+  const TKeyRepeatPace usual = KeyRepeatPace(RepeatUsual);
+  const TKeyRepeatPace slow = KeyRepeatPace(RepeatSlow);
+  const TKeyRepeatPace off = KeyRepeatPace(RepeatOff);
+  EXPECT_EQ(usual.Delay, 18) << "about 0.3 s";
+  EXPECT_EQ(usual.Interval, 5) << "12 steps a second";
+  EXPECT_GT(slow.Delay, usual.Delay);
+  EXPECT_GT(slow.Interval, usual.Interval);
+  EXPECT_EQ(off.Interval, 0) << "a held key moves once";
 }
 
 TEST_F(OptionsFileTest, WithoutTheFileTheDefaultsAreUsedAndSavingLeavesTheSettingsFileAsItWas) {
@@ -72,7 +120,7 @@ TEST_F(OptionsFileTest, WithoutTheFileTheDefaultsAreUsedAndSavingLeavesTheSettin
   TOptionsRecord o;
   o.LargeLabels = 1;
   ASSERT_TRUE(res->SaveOptions(o));
-  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 2, 100, 0, 0, 0, 0}));
   EXPECT_EQ(OptionsBytes(Settings()), settings) << "the settings file keeps its bytes";
 
   res.reset();
@@ -98,7 +146,7 @@ TEST_F(OptionsFileTest, ASwitchOutOfRangeIsResetLoggedAndWrittenBack) {
   const std::string log = Logged([&] { res = Make(); });
   EXPECT_EQ(res->Options.ColourBlindPalette, 0);
   EXPECT_EQ(res->Options.LargeLabels, 1) << "the other switch is kept";
-  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 2, 100, 0, 0, 0, 0}));
   EXPECT_NE(log.find("Options.ini: 1 value outside its range was replaced by its default"), std::string::npos) << log;
 }
 

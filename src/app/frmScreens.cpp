@@ -10,6 +10,7 @@
 #include "screens/frmCredits.h"
 #include "screens/frmGameMenu.h"
 #include "screens/frmGameOver.h"
+#include "screens/frmKeys.h"
 #include "screens/frmLoading.h"
 #include "screens/frmMainMenu.h"
 #include "screens/frmMissions.h"
@@ -48,6 +49,7 @@ TScreenFactories DefaultScreenFactories() {
   f[ssProfileCreate] = Make<TfrmProfileCreate>();
   f[ssChallenge] = Make<TfrmChallenge>();
   f[ssTutorial] = Make<TfrmTutorial>();
+  f[ssKeys] = Make<TfrmKeys>();
   f[ssProgress] = Make<TfrmProgress>();
   return f;
 }
@@ -67,6 +69,7 @@ TScreenSlot SlotOfScreen(std::uint16_t screenId) {
     case sidProfileCreate: return ssProfileCreate;
     case sidChallenge: return ssChallenge;
     case sidTutorial: return ssTutorial;
+    case sidKeys: return ssKeys;
     case sidProgress: return ssProgress;
     default: return ScreenSlotCount;
   }

@@ -20,6 +20,10 @@ namespace {
 
 // A second of logic steps.
 constexpr int ReleaseAfterSteps = 60;
+// A panel that opens by itself during play (the end of a game, a level's help
+// page) ignores clicks, Enter and Space this long: a child still clicking on
+// the board sees it before anything can use it.
+constexpr int PanelHoldSteps = 60;
 
 const char* const ImageArchives[] = {
     "screens.asdb", "sprites.asdb", "interfaces.asdb", "TutsQQ.asdb",    "TutsWTP.asdb",
@@ -27,6 +31,8 @@ const char* const ImageArchives[] = {
 };
 
 const char* const LoadingContinue = "CLICK TO CONTINUE";
+// The boxes of start-up end with it: the window cannot be closed while one is up.
+const char* const GoOnSentence = "Click OK or press Enter to go on with the game.";
 
 // The font sheet's place in the core archive (the two white pictures come first).
 constexpr std::int32_t CoreFontImage = 2;
@@ -129,7 +135,8 @@ void TmodScripting::TellUnreadableData() {
   ShowMessage("Game Data Missing",
               "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
                   list + "\n\nThe data folder should be " + Interface->DataFolder +
-                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
+                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.\n\n" +
+                  GoOnSentence);
 }
 
 void TmodScripting::TellSaveFileProblems() {
@@ -138,7 +145,7 @@ void TmodScripting::TellSaveFileProblems() {
   std::string list;
   for (const std::string& p : problems) list += "\n\n" + p;
   ShowMessage("Saved Games Not Read", "Plotfray could not read all of its saved players, scores and options in " +
-                                          Interface->Resources->SavePath + ":" + list);
+                                          Interface->Resources->SavePath + ":" + list + "\n\n" + GoOnSentence);
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
@@ -161,6 +168,7 @@ TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {
 
 void TmodScripting::CloseScreen(TScreenSlot slot) {
   if (!Screens[slot]) return;
+  if (Screens[slot].get() == UnderKeys) UnderKeys = nullptr;
   Events->Unregister(Screens[slot].get());
   Screens[slot]->FreeScreen();
   Screens[slot].reset();
@@ -172,10 +180,29 @@ void TmodScripting::CloseAllScreens() {
 
 void TmodScripting::OpenBackground() { CreateScreen(ssBackground); }
 
+TsysForm* TmodScripting::ScreenOfGroup(std::intptr_t group) const {
+  for (const auto& screen : Screens)
+    if (screen && screen->Group == group) return screen.get();
+  return nullptr;
+}
+
 void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup, std::int32_t value) {
   TsysResources* res = Interface->Resources.get();
 
+  if (target == sidKeys) {
+    // Over the screen that asked for it, which stays open under the panel.
+    UnderKeys = ScreenOfGroup(sourceGroup);
+    if (UnderKeys != nullptr) UnderKeys->Suspend();
+    CreateScreen(ssKeys);
+    return;
+  }
   if (target != sidMainMenu) CloseScreen(ssMainMenu);
+  if (sourceGroup == grKeys) {
+    CloseScreen(ssKeys);
+    // The screen under the panel comes back as it was left.
+    if (UnderKeys != nullptr && ScreenOfGroup(UnderKeys->Group) == UnderKeys) UnderKeys->Resume();
+    UnderKeys = nullptr;
+  }
   if (sourceGroup == grGameMenu) {
     CloseScreen(ssGameMenu);
     if (value == 25) {
@@ -273,9 +300,12 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidGameMenu:
       CreateScreen(ssGameMenu);
+      // MENU over a level's help page: the page has closed and the menu pauses the game in its place.
+      if (sourceGroup == grTutorial) res->Paused = res->MenuOpen = true;
       break;
     case sidGameOver:
       CreateScreen(ssGameOver);
+      Input->Hold(PanelHoldSteps);
       break;
     case sidProfileCreate:
       if (sourceGroup == grLoading) OpenBackground();
@@ -297,6 +327,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidTutorial:
       CreateScreen(ssTutorial);
+      Input->Hold(PanelHoldSteps);
       break;
     case sidProgress:
       CreateScreen(ssProgress);

@@ -40,6 +40,7 @@ enum TScreenSlot : int {
   ssProfileCreate,
   ssChallenge,
   ssTutorial,
+  ssKeys,
   ssProgress,
   ScreenSlotCount
 };
@@ -119,10 +120,14 @@ class TmodScripting : public TsysModule {
   void TellUnreadableData();
   // One message box saying which save files could not be read and what was kept.
   void TellSaveFileProblems();
+  // The open screen whose object group this is; null when none.
+  TsysForm* ScreenOfGroup(std::intptr_t group) const;
 
   TScreenFactories Factories;
   std::array<std::unique_ptr<TsysForm>, ScreenSlotCount> Screens;
   bool ShutDownDone = false;
+  // The screen waiting under the keys panel, to come back when it closes.
+  TsysForm* UnderKeys = nullptr;
   // Steps left until the free memory is given back; 0 = none pending.
   int ReleaseCountdown = 0;
   // The timer module calls Shutdown from inside its own frame; it is kept until

@@ -15,21 +15,50 @@ std::uint8_t Switch(std::uint8_t v, TDecodeNotes& notes) {
   return 0;
 }
 
+std::uint8_t Speed(std::uint8_t v, TDecodeNotes& notes) {
+  if (v == SpeedFull || v == SpeedThreeQuarters || v == SpeedHalf) return v;
+  ++notes.Repaired;
+  return SpeedFull;
+}
+
+std::uint8_t Repeat(std::uint8_t v, TDecodeNotes& notes) {
+  if (v < RepeatSettingCount) return v;
+  ++notes.Repaired;
+  return RepeatUsual;
+}
+
 }  // namespace
 
+TKeyRepeatPace KeyRepeatPace(std::uint8_t setting) {
+  switch (setting) {
+    case RepeatSlow: return {36, 12};  // 0.6 s, then 5 a second
+    case RepeatOff: return {0, 0};
+    default: return {18, 5};           // 0.3 s, then 12 a second
+  }
+}
+
 std::vector<std::uint8_t> EncodeOptions(const TOptionsRecord& o) {
-  std::vector<std::uint8_t> out(OptionsRecordSize, 0);
-  out[0] = o.ColourBlindPalette;
-  out[1] = o.LargeLabels;
-  std::copy(std::begin(o.Reserved), std::end(o.Reserved), out.begin() + 2);
+  // A file of a later layout keeps its version; every other is written in this one.
+  std::vector<std::uint8_t> out = {o.ColourBlindPalette, o.LargeLabels, std::max(o.Version, OptionsVersion),
+                                   o.GameSpeed,          o.KeyRepeat,   o.Reserved[0],
+                                   o.Reserved[1],        o.Reserved[2]};
+  if (o.Version > OptionsVersion)
+    for (const std::uint8_t b : o.Later) out.push_back(b);
   return out;
 }
 
 bool DecodeOptions(const std::uint8_t* p, std::size_t size, TOptionsRecord& o, TDecodeNotes& notes) {
   if (p == nullptr || size < OptionsRecordSize) return false;
+  o = TOptionsRecord{};
   o.ColourBlindPalette = Switch(p[0], notes);
   o.LargeLabels = Switch(p[1], notes);
-  std::copy(p + 2, p + OptionsRecordSize, std::begin(o.Reserved));
+  // The first layout had nothing past its two switches: the rest keep their defaults.
+  if (p[2] < OptionsVersion) return true;
+  o.Version = p[2];
+  o.GameSpeed = Speed(p[3], notes);
+  o.KeyRepeat = Repeat(p[4], notes);
+  std::copy(p + 5, p + OptionsRecordSize, std::begin(o.Reserved));
+  if (o.Version > OptionsVersion) o.Later.assign(p + OptionsRecordSize, p + size);
   return true;
 }
 
@@ -38,8 +67,8 @@ bool DecodeOptions(const std::uint8_t* p, std::size_t size, TOptionsRecord& o, T
 void TsysResources::ReadOptions() {
   // A missing file is the first run since these options came: the defaults,
   // written only when the player changes one.
-  const TRecordFile file{OptionsFile, OptionsRecordSize, "options record",
-                         "the colour and question options are back to how the game starts", false};
+  const TRecordFile file{OptionsFile, OptionsReadLimit, "options record",
+                         "the colour, question, speed and key options are back to how the game starts", false};
   if (ReadRecordFile(
           file,
           [this](const std::vector<std::uint8_t>& bytes, TDecodeNotes& notes) {

@@ -10,6 +10,7 @@
 #include "core/sysRandom.h"
 #include "data/ImagePayload.h"
 #include "data/sysFiles.h"
+#include "data/sysSlowScores.h"
 #include "data/sysFolders.h"
 #include "tables/defChallenges.h"
 #include "tables/defMonsters.h"
@@ -61,7 +62,7 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::s
   SavePath = saveFolder.empty() ? ChooseSaveFolder(DataPath) : WithSlash(std::move(saveFolder));
   // A save cut short by a kill leaves its temporary file behind; the file it was
   // to replace is whole, so the leftover goes.
-  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile, OptionsFile}) {
+  for (const char* name : {SettingsFile, ProfilesFile, ScoresFile, OptionsFile, SlowScoresFile}) {
     const std::string leftover = SavePath + name + ".tmp";
     if (FileExists(leftover) && std::remove(leftover.c_str()) == 0)
       LogLine("removed " + leftover + ", left by a save that was cut short");
@@ -71,6 +72,7 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::s
   ReadProfiles();
   RepairActiveProfile(std::find(KeptUnread.begin(), KeptUnread.end(), ProfilesFile) == KeptUnread.end());
   ReadScores();
+  ReadSlowScores();
   Progress = std::make_unique<TsysProgress>(SavePath);
   SaveFileProblems.insert(SaveFileProblems.end(), Progress->Problems.begin(), Progress->Problems.end());
   TargetQueue.reserve(64);
@@ -467,10 +469,13 @@ void TsysResources::RecordProgress() {
     TChallengeRecord& record = profile.ChallengeRecords[ChallengeIndex];
     const std::int32_t goal = challenge.Goal[d];
     const std::int32_t result = ChallengeResult(goal, *this);
-    if (result > record.Best[d]) record.Best[d] = result;
+    // A slowed game reaches the goal as well, but its result is no best to
+    // beat at full speed: only the medal is kept.
+    const bool fullSpeed = GameSpeed == SpeedFull;
+    if (fullSpeed && result > record.Best[d]) record.Best[d] = result;
     if (result >= challenge.Target[d]) {
       record.Completed[d] = true;
-      if (goal == ChallengeGoal::BeatTheClock) {
+      if (fullSpeed && goal == ChallengeGoal::BeatTheClock) {
         const std::int32_t taken = challenge.TimeLimit[d] - ChallengeTimeLeft / 60;
         if (record.BestTime[d] == 0 || record.BestTime[d] > taken) record.BestTime[d] = taken;
       }
@@ -478,6 +483,20 @@ void TsysResources::RecordProgress() {
   }
   SetActiveProfile(profile);
   SaveProfiles();
+}
+
+// ---- the pace of a game
+
+void TsysResources::ResetPace(std::int32_t speed) {
+  GameSpeed = speed == SpeedHalf || speed == SpeedThreeQuarters ? speed : SpeedFull;
+  PaceOwed = 0;
+  WorldStepDue = true;
+}
+
+void TsysResources::AdvancePace() {
+  PaceOwed += GameSpeed;
+  WorldStepDue = PaceOwed >= SpeedFull;
+  if (WorldStepDue) PaceOwed -= SpeedFull;
 }
 
 // ---- high scores
@@ -530,7 +549,8 @@ TScoreTables TsysResources::DefaultScoreTables() {
 }
 
 bool TsysResources::AddScore(std::int32_t value) {
-  TScoreTable& table = ScoreTables[static_cast<std::size_t>(ScoreTableIndex(GameType, Difficulty))];
+  // A slowed game's score goes to the tables of its speed, never to the usual ones.
+  TScoreTable& table = TablesOfSpeed(GameSpeed)[static_cast<std::size_t>(ScoreTableIndex(GameType, Difficulty))];
   std::size_t row = 0;
   while (row < table.size() && table[row].Score >= value) ++row;
   if (row == table.size()) {
@@ -546,7 +566,10 @@ bool TsysResources::AddScore(std::int32_t value) {
   e.Difficulty = ScoreTableIndex(GameType, Difficulty) % 4;
   e.Level = LevelNumber;
   e.Kills = TotalKills;
-  SaveScores();
+  if (SlowScoreBlock(GameSpeed) < 0)
+    SaveScores();
+  else
+    SaveSlowScores();
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The one store of persistent and shared state: settings, profiles, high scores,
 // the state of the game being played, the image sets and the render targets.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,6 +29,13 @@ struct TPointSize {
 // $XDG_DATA_HOME/plotfray/ (default ~/.local/share/plotfray/), created as needed.
 // Always ends in '/'.
 std::string ChooseSaveFolder(const std::string& dataPath);
+
+template <std::size_t N = 32>
+constexpr std::array<std::int32_t, N> FilledWith(std::int32_t v) {
+  std::array<std::int32_t, N> a{};
+  for (auto& x : a) x = v;
+  return a;
+}
 
 class TsysResources {
  public:
@@ -89,6 +97,12 @@ class TsysResources {
   // The tables a missing "Scores.dat" starts with; names drawn with Random.
   static TScoreTables DefaultScoreTables();
   bool SaveScores();
+  // The tables of slowed games (data/sysSlowScores.h): 75 % speed, then 50 %.
+  std::array<TScoreTables, 2> SlowScoreTables;
+  // The tables a game at that speed enters: "Scores.dat"'s at full speed.
+  TScoreTables& TablesOfSpeed(std::int32_t speed);
+  const TScoreTables& TablesOfSpeed(std::int32_t speed) const;
+  bool SaveSlowScores();
 
   // --- what could not be read or saved ---
   // Data files that could not be read, each as "data/x.asdb (missing)"; the
@@ -124,6 +138,12 @@ class TsysResources {
   bool PointerKnown = false;
   std::int32_t PointerX = 0;
   std::int32_t PointerY = 0;
+  // Whether the control under the pointer shows it: false once the keys have
+  // moved the focus elsewhere, until the pointer moves or presses again.
+  bool PointerHoverShown = true;
+  // Where the focus of each menu screen (by screen id) was when it was left,
+  // in reading order; -1 for none. A screen opened again starts there.
+  std::array<std::int32_t, 32> ReturnPlaces = FilledWith(-1);
 
   // --- state of the game being played ---
   bool GameOver = false;
@@ -151,6 +171,15 @@ class TsysResources {
   std::int32_t ChallengeDone = 0;
   std::int32_t CompletedChallenge = -1;
   std::int32_t MissionLevelChoice = 0;
+  // The game's pace in percent of the usual (GAME SPEED, fixed when a game
+  // starts): the monsters' walk and spawning, the challenge clock and the time
+  // combo's window all run at it, by moving on only in some logic steps.
+  std::int32_t GameSpeed = 100;
+  // Whether the game's world moves in this logic step (three of four at 75 %,
+  // every other at 50 %); AdvancePace decides it once a running step.
+  bool WorldStepDue = true;
+  void AdvancePace();
+  void ResetPace(std::int32_t speed);
 
   // --- images and render targets ---
   std::int32_t ImageSetCount() const { return static_cast<std::int32_t>(ImageSets.size()); }
@@ -181,6 +210,7 @@ class TsysResources {
   void ReadOptions();  // in data/sysOptions.cpp
   void ReadProfiles();
   void ReadScores();
+  void ReadSlowScores();  // in data/sysSlowScores.cpp
   // An active profile that is not in the list becomes the first one (none when
   // the list is empty), so that no screen meets a missing player.
   void RepairActiveProfile(bool profilesRead);
@@ -223,6 +253,7 @@ class TsysResources {
   bool WriteSave(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
   TsysMainWindow* Owner;
+  std::int32_t PaceOwed = 0;  // hundredths of a world step carried to the next logic step
   bool SaveFailureTold = false;
   std::vector<std::string> KeptUnread;  // save files not to be written this run
   std::vector<std::unique_ptr<TImageSet>> ImageSets;

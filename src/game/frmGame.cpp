@@ -111,7 +111,10 @@ void TfrmGame::ProcessEvents() {
     ShowMissionHelp();
   }
 
-  if (--TimeComboTimer <= 0) {
+  // At a slower game speed the combo's window, spawning and the clock stand
+  // still in the steps the monsters do.
+  const bool due = res.WorldStepDue;
+  if (due && --TimeComboTimer <= 0) {
     TimeComboTimer = 0;
     TimeCombo = 0;
   }
@@ -119,7 +122,7 @@ void TfrmGame::ProcessEvents() {
   LayoutPowerUps();
   StepHud();
 
-  if (!FadingIn) {
+  if (!FadingIn && due) {
     --SpawnCountdown;
     if (SpawnCountdown <= 0 && Objects()->TypeSize(otMonster) < res.Level.MaxMonsters[res.Difficulty]) {
       SpawnMonster();

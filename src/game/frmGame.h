@@ -127,6 +127,9 @@ class TfrmGame : public TsysForm {
   static constexpr std::int32_t MaxPowerUps = 5;
   static constexpr std::int32_t StartLives = 5;
   static constexpr double HudLayer = 7;  // the HUD and its buttons' drawing layer
+  // The HUD's MENU posts what Esc posts (ekKeys 1), told apart by this Param:
+  // over a level's help page it opens the menu rather than closing the page.
+  static constexpr std::intptr_t MenuButtonParam = 1;
 
   // The HUD objects (all in the screen's group, drawn in screen space).
   struct THud {

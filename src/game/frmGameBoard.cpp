@@ -61,6 +61,7 @@ void TfrmGame::StartGame() {
       }
       break;
   }
+  res.ResetPace(res.Options.GameSpeed);
   // Points carried in from earlier levels were paid out there.
   PowerUpScoreBase = res.Score;
   BasicCombo = 0;
@@ -90,6 +91,7 @@ void TfrmGame::RestartLevel() {
     res.LevelNumber = std::clamp(res.LevelNumber, 1, MissionLevelCount);
     res.Level = *MissionLevel(res.GameType, res.LevelNumber);
   }
+  res.ResetPace(res.Options.GameSpeed);
   FirstFrameDone = false;
   res.Score = res.MissionStartScore;
   PowerUpScoreBase = res.Score;

@@ -16,7 +16,7 @@ std::string Digits2(std::int32_t v) { return (v <= 9 ? "0" : "") + std::to_strin
 void TfrmGame::StepChallenge() {
   TsysResources& res = *Resources();
   bool opened = false;
-  if (GoalOfChallenge() == ChallengeGoal::BeatTheClock) {
+  if (GoalOfChallenge() == ChallengeGoal::BeatTheClock && res.WorldStepDue) {
     if (res.ChallengeTimeLeft % 10 == 0) ShowClock();
     if (--res.ChallengeTimeLeft <= 0) {
       EndGame();

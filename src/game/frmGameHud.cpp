@@ -88,7 +88,7 @@ void TfrmGame::BuildHud() {
   Hud.MenuButton = objects->Create<TobjButton>(Group, otButton, 18, 12, HudLayer, 220, 50);
   if (Hud.MenuButton != nullptr) {
     Hud.MenuButton->Caption->SetText("MENU", 12, true, true, false, true, true);
-    Hud.MenuButton->SetAction(ekKeys, 1, 0, 0);
+    Hud.MenuButton->SetAction(ekKeys, 1, MenuButtonParam, 0);
   }
 
   Hud.ScoreLabel = TextLabel(objects, Group, 20, ScoreLabelY, 120, 20, "SCORE", 12);
@@ -123,7 +123,7 @@ void TfrmGame::BuildHud() {
   Hud.DoomButton = RoundButton(objects, Group, 40, RoundButtonsY, Sprite::DoomButton, 39,
                                "<b>Zorbex Doom Device (D or 6) </b><r><r>Do not push this button.", -20);
   Hud.HelpButton = RoundButton(objects, Group, 152, RoundButtonsY, Sprite::HelpButton, 46,
-                               "<b>Help</b><r><r>Open the help screen for this Tutorial Level", -100);
+                               "<b>Help (F1)</b><r><r>Open the help screen for this Tutorial Level", -100);
   if (Hud.HelpButton != nullptr) {
     const bool mission = res.GameKind == GameKind::Mission;
     Hud.HelpButton->SetEnabled(mission);

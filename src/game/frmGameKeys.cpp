@@ -1,5 +1,6 @@
-// Play by keys: P pauses, F1 opens a mission level's help, and the board
-// cursor takes the arrows, Enter and Space (objCursor).
+// Play by keys: P pauses, F1 opens a mission level's help, Backspace or
+// Delete takes back the first point of a line, and the board cursor takes the
+// arrows, Home, Page Up, Page Down, Enter and Space (objCursor).
 #include "core/sysEvent.h"
 #include "data/sysResources.h"
 #include "game/frmGame.h"
@@ -54,6 +55,10 @@ bool TfrmGame::HandleKeys(TsysEvent* event) {
   if (res.Paused || res.GameOver) return false;
   if (IsKey(event, 8, vkP)) {
     SetKeyPaused(true);
+    return true;
+  }
+  if (IsKey(event, 8, vkBackspace) || IsKey(event, 8, vkDelete)) {
+    PostEvent(pmQueued, ekGame, 49, 0, 0);
     return true;
   }
   if (IsKey(event, 8, vkF1)) {

@@ -84,8 +84,9 @@ void TfrmGame::AwardPowerUp() {
   // The hint box opens above the button, inside the strip at the place it comes to rest.
   const double rest = PowerUpRest - PowerUpGapX * static_cast<double>(PowerUpButtons.size());
   b->SetHint(std::clamp(-76.0, 4 - rest, 252 - 200 - rest), -106, TPointI{200, 100});
-  b->HintText->SetMarkUpAt(std::string("<b>") + power.Name + "</b><r><r>" + power.Description, 8, false, false, true,
-                           false, false, TPointD{12, 12});
+  b->HintText->SetMarkUpAt(
+      std::string("<b>") + power.Name + "</b><r><r>" + power.Description + "<r>Click it, or press the key under it.",
+      8, false, false, true, false, false, TPointD{12, 12});
   b->HintEnabled = true;
   b->SetEnabled(false);
   b->Visible = false;

@@ -134,6 +134,9 @@ void TmodAI::HandleEvent(TsysEvent* event) {
       case 41:
         QuadrantBlitz(static_cast<std::int32_t>(event->Param));
         break;
+      case 49:  // Backspace or Delete: the first point of a line taken back
+        CancelSelection();
+        break;
       default:
         break;
     }
@@ -145,7 +148,9 @@ void TmodAI::HandleEvent(TsysEvent* event) {
 void TmodAI::ProcessEvents() {
   TsysModule::ProcessEvents();
   if (Interface == nullptr || !Interface->Objects || Stopped()) return;
-  MoveMonsters();
+  // The director runs before the screens in every step: the pace it sets holds for the game screen too.
+  Interface->Resources->AdvancePace();
+  if (Interface->Resources->WorldStepDue) MoveMonsters();
 }
 
 void TmodAI::MoveMonsters() {

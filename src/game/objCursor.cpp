@@ -102,6 +102,21 @@ void TobjCursor::Move(int key) {
   Arrived();
 }
 
+void TobjCursor::Jump(int key) {
+  constexpr std::int32_t JumpStep = 5;
+  if (OnTiles) {
+    // The tiles have no origin: Home is quadrant I, the pages go up and down a row.
+    if (key == vkHome) Quadrant = 1;
+    if (key == vkPageUp) Quadrant = Quadrant == 3 ? 2 : Quadrant == 4 ? 1 : Quadrant;
+    if (key == vkPageDown) Quadrant = Quadrant == 2 ? 3 : Quadrant == 1 ? 4 : Quadrant;
+  } else {
+    if (key == vkHome) PointX = PointY = 0;
+    if (key == vkPageUp) PointY = std::min(PointY + JumpStep, Map->RangeY);
+    if (key == vkPageDown) PointY = std::max(PointY - JumpStep, -Map->RangeY);
+  }
+  Arrived();
+}
+
 void TobjCursor::Follow(double screenX, double screenY) {
   // World pixels, as the grid points measure the pointer.
   const double wx = screenX - 512 - OriginX;
@@ -130,9 +145,13 @@ void TobjCursor::Follow(double screenX, double screenY) {
 }
 
 void TobjCursor::Arrived() {
-  if (Grown != nullptr && Objects->IsAlive(Grown)) Grown->Hovered = false;
   Grown = nullptr;
   TobjGridPoint* point = Target();
+  // One point is marked at a time: the one under a resting pointer lets go too.
+  for (std::int32_t i = 0; i < Objects->TypeSize(otGridPoint); ++i) {
+    auto* other = static_cast<TobjGridPoint*>(Objects->TypeObject(otGridPoint, i));
+    if (other != point && other->Group == Group) other->Hovered = false;
+  }
   if (point != nullptr && point->Active) {
     point->Hovered = true;  // it grows as under the pointer
     Grown = point;
@@ -154,6 +173,11 @@ bool TobjCursor::HandleEvent(const TsysEvent& event) {
     Move(key);
     return true;
   }
+  if (event.Code == 7 && (key == vkHome || key == vkPageUp || key == vkPageDown)) {
+    Resources->KeyboardPlay = true;
+    Jump(key);
+    return true;
+  }
   if (event.Code == 8 && (key == vkReturn || key == vkSpace)) {
     Resources->KeyboardPlay = true;
     TobjGridPoint* point = Target();
@@ -166,7 +190,8 @@ bool TobjCursor::HandleEvent(const TsysEvent& event) {
 
 void TobjCursor::Step() {
   if (Ring == nullptr || !Objects->IsAlive(Ring)) return;
-  const bool shown = Map != nullptr && Resources->KeyboardPlay;
+  // Not under a menu, a help page or an end panel: the board is not what the keys move there.
+  const bool shown = Map != nullptr && !Resources->Paused && !Resources->GameOver;
   if (Ring->Visible != shown) Ring->SetVisible(shown);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The keyboard's place on the board: a ring over one grid point (over one
 // quadrant tile in Rozir Ivivuruda) that the arrows move and that follows the
-// pointer too. Enter or Space answers there as a click on that point does, so
-// Define the Line takes two, and the band follows the cursor from the first.
-// The game screen hands it the keys and the pointer; the ring shows while the
-// keys are in use.
+// pointer too; Home takes it to the origin (quadrant I on tiles), Page Up and
+// Page Down five points up or down. Enter or Space answers there as a click
+// on that point does, so Define the Line takes two, and the band follows the
+// cursor from the first. The game screen hands it the keys and the pointer;
+// the ring shows while the game is played, and the point it is on is the one
+// point that grows.
 #include <cstdint>
 
 struct TsysEvent;
@@ -25,7 +27,7 @@ class TobjCursor {
   // Arrows (ekKeys 7), Enter and Space (ekKeys 8) and the pointer (ekMouse 1);
   // true when the cursor used the event.
   bool HandleEvent(const TsysEvent& event);
-  // Shows or hides the ring as the keys are in use, every step of play.
+  // Shows the ring while the game runs, hides it under a panel, every step.
   void Step();
 
   // Where the cursor is: a plane point, or (on tiles) the quadrant 1..4.
@@ -41,6 +43,8 @@ class TobjCursor {
 
  private:
   void Move(int key);
+  // Home, Page Up, Page Down.
+  void Jump(int key);
   void Follow(double screenX, double screenY);
   // The cursor went to a new place: the point there hears of it as of the pointer.
   void Arrived();

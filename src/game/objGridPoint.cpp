@@ -116,6 +116,10 @@ void TobjGridPoint::Answer() {
   PostEvent(pmQueued, ekGame, 16, reinterpret_cast<std::intptr_t>(this), 0);
 }
 
+bool TobjGridPoint::Under(double mx, double my) const {
+  return X - Width / 2.0 < mx && mx < X + Width / 2.0 && Y - Height / 2.0 < my && my < Y + Height / 2.0;
+}
+
 void TobjGridPoint::ReportHover() { PostEvent(pmQueued, ekGame, 24, reinterpret_cast<std::intptr_t>(this), 0); }
 
 void TobjGridPoint::HandleEvent(TsysEvent* event) {
@@ -125,11 +129,13 @@ void TobjGridPoint::HandleEvent(TsysEvent* event) {
   const double my = static_cast<double>(event->Value) - 384;
   switch (event->Code) {
     case 1:
-      Hovered = X - Width / 2.0 < mx && mx < X + Width / 2.0 && Y - Height / 2.0 < my && my < Y + Height / 2.0;
+      Hovered = Under(mx, my);
       if (Hovered) PostEvent(pmQueued, ekGame, 24, reinterpret_cast<std::intptr_t>(this), 0);
       break;
     case 3:
       // Under a menu the click is the menu's; the board keeps its hover only.
+      // Where it is released counts, also where the keys have since moved the cursor away.
+      Hovered = Under(mx, my);
       if (!Hovered || Resources->Paused) break;
       Answer();
       break;

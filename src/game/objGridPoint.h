@@ -24,6 +24,8 @@ class TobjGridPoint : public TobjBase {
   void Answer();
   // Reports the point as under the pointer (ekGame 24), as the pointer does.
   void ReportHover();
+  // Whether a point of the world (from the screen centre) lies on this point's cell.
+  bool Under(double mx, double my) const;
 
   void HandleEvent(TsysEvent* event) override;
   // Growth, flash and highlight, every step while the game runs.

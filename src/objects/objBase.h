@@ -72,6 +72,9 @@ class TobjBase : public TsysEventComponent {
   bool Contains(double x, double y) const {
     return X <= x && x <= X + Width && Y <= y && y <= Y + Height;
   }
+  // Drops the look of the pointer resting on it: the keys have moved the focus
+  // to another control, and one control is marked at a time.
+  virtual void Unhover() {}
 
   TsysResources* Resources;
   std::int32_t Index = 0;

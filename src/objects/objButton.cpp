@@ -59,10 +59,19 @@ void TobjButton::HoverAt(double x, double y, bool sound) {
   }
 }
 
+void TobjButton::Unhover() {
+  TobjHintLabel::Unhover();
+  if (!Hovered || MouseDown) return;
+  ShowLook(false);
+  Hovered = false;
+}
+
 void TobjButton::ProcessEvents() {
   TobjHintLabel::ProcessEvents();
   // While pressed the button is shifted: its hover stays as the press found it.
-  if (!Visible || MouseDown || Resources == nullptr || !Resources->PointerKnown) return;
+  // Once the keys have moved the focus, the pointer lights nothing until it moves.
+  if (!Visible || MouseDown || Resources == nullptr || !Resources->PointerKnown || !Resources->PointerHoverShown)
+    return;
   HoverAt(Resources->PointerX, Resources->PointerY, false);
 }
 

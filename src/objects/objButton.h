@@ -17,6 +17,7 @@ class TobjButton : public TobjHintLabel {
   // Posts the action as a click would (without sound).
   void Click();
   void SetButtonAlpha(std::int32_t alpha);
+  void Unhover() override;
 
   TrndGfx* LeftCap = nullptr;
   TrndGfx* RightCap = nullptr;

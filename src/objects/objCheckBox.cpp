@@ -39,6 +39,12 @@ void TobjCheckBox::UpdateBox() {
   SetSheetPicture(Box, Checked ? Sheet::CheckBoxChecked : MouseOver ? Sheet::CheckBoxHover : Sheet::CheckBoxNormal);
 }
 
+void TobjCheckBox::Unhover() {
+  if (!MouseOver) return;
+  MouseOver = false;
+  UpdateBox();
+}
+
 void TobjCheckBox::HandleEvent(TsysEvent* event) {
   TobjBase::HandleEvent(event);
   if (!Visible || event->Kind != ekMouse) return;
@@ -48,6 +54,8 @@ void TobjCheckBox::HandleEvent(TsysEvent* event) {
       UpdateBox();
       break;
     case 3:
+      // Where it is released, whether or not the pointer moved since the keys did.
+      MouseOver = Contains(static_cast<double>(event->Param), event->Value);
       if (MouseOver) Toggle();
       UpdateBox();
       break;

@@ -8,6 +8,7 @@ class TobjCheckBox : public TobjBase {
                double layer, std::int32_t width, std::int32_t height);
 
   void HandleEvent(TsysEvent* event) override;
+  void Unhover() override;
 
   // No event is posted.
   void SetChecked(bool checked);

@@ -115,6 +115,14 @@ bool TobjGroupButton::Inside(const TEntry& e, double x, double y) const {
   return X + e.X <= x && x <= X + e.X + e.W && Y + e.Y <= y && y <= Y + e.Y + e.H;
 }
 
+void TobjGroupButton::Unhover() {
+  for (TEntry& e : Entries) {
+    if (!e.Hovered || e.Pressed) continue;
+    e.Hovered = false;
+    UpdateLook(e);
+  }
+}
+
 void TobjGroupButton::HandleEvent(TsysEvent* event) {
   TobjBase::HandleEvent(event);
   if (!Visible || event->Kind != ekMouse) return;
@@ -131,6 +139,8 @@ void TobjGroupButton::HandleEvent(TsysEvent* event) {
       break;
     case 2:
       for (TEntry& e : Entries) {
+        // The pointer may rest where it was when the keys moved the focus on.
+        if (!e.Pressed) e.Hovered = Inside(e, x, y);
         e.Pressed = e.Hovered;
         UpdateLook(e);
       }

@@ -31,6 +31,7 @@ class TobjGroupButton : public TobjBase {
                   double layer, std::int32_t width, std::int32_t height);
 
   void HandleEvent(TsysEvent* event) override;
+  void Unhover() override;
 
   void AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, const std::string& caption);
   void SetEntryAction(std::int32_t index, std::int32_t kind, std::uint16_t code, std::intptr_t param,

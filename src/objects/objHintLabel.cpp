@@ -102,6 +102,12 @@ void TobjHintLabel::HintFor(bool shown) {
   }
 }
 
+void TobjHintLabel::Unhover() {
+  if (!MouseOver) return;
+  MouseOver = false;
+  HintFor(false);
+}
+
 void TobjHintLabel::ProcessEvents() {
   TobjLabel::ProcessEvents();
   if (!HintFading) return;

@@ -22,6 +22,7 @@ class TobjHintLabel : public TobjLabel {
   // (the keyboard's focus uses it too).
   void HintFor(bool shown);
   void SetHintAlpha(std::int32_t alpha);
+  void Unhover() override;
 
   TrndGfx* HintFill = nullptr;
   // Same order as the label's frame.

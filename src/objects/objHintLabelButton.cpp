@@ -50,6 +50,13 @@ bool TobjHintLabelButton::Click() {
   return true;
 }
 
+void TobjHintLabelButton::Unhover() {
+  TobjHintLabel::Unhover();
+  if (!Hovered || MouseDown) return;
+  Light(false);
+  Hovered = false;
+}
+
 void TobjHintLabelButton::HandleEvent(TsysEvent* event) {
   TobjHintLabel::HandleEvent(event);
   if (!Visible || event->Kind != ekMouse) return;
@@ -67,6 +74,11 @@ void TobjHintLabelButton::HandleEvent(TsysEvent* event) {
       }
       break;
     case 2:
+      // A press where the pointer has stood since the keys moved on is its press too.
+      if (!MouseDown && !Hovered && Contains(static_cast<double>(event->Param), event->Value)) {
+        Hovered = true;
+        Light(true);
+      }
       if (Hovered && !MouseDown) {
         PressedShift = true;
         X += 1;

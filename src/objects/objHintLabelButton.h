@@ -10,6 +10,7 @@ class TobjHintLabelButton : public TobjHintLabel {
                       double layer, std::int32_t width, std::int32_t height);
 
   void HandleEvent(TsysEvent* event) override;
+  void Unhover() override;
 
   void SetAction(std::int32_t kind, std::uint16_t code, std::intptr_t param, std::int32_t value);
   // Posts the action as a click does; false when the button has none.

@@ -120,6 +120,13 @@ void TobjPushButton::HoverAt(double x, double y) {
   Highlight->Visible = Hovered;
 }
 
+void TobjPushButton::Unhover() {
+  TobjHintLabel::Unhover();
+  if (!Hovered || MouseDown) return;
+  Hovered = false;
+  Highlight->Visible = false;
+}
+
 void TobjPushButton::LetGo() {
   if (!Hovered && !MouseDown && !PressedShift) return;
   Hovered = false;

@@ -10,6 +10,7 @@ class TobjPushButton : public TobjHintLabel {
 
   void HandleEvent(TsysEvent* event) override;
   void ProcessEvents() override;
+  void Unhover() override;
 
   void SetPicture(std::int32_t imageSet, std::int32_t imageIndex, std::int32_t pattern, const TTexCoord& texCoord);
   void SetHighlightPicture(std::int32_t imageSet, std::int32_t imageIndex, std::int32_t pattern,

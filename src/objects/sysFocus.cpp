@@ -33,6 +33,8 @@ constexpr std::uint32_t EdgeColour = 0x000000;
 constexpr std::int32_t EdgeAlpha = 220;
 // Rows of the reading order are this many pixels tall.
 constexpr double RowHeight = 20;
+// How far two frames may overlap and still lie one beyond the other.
+constexpr double EdgeSlack = 8;
 
 double CentreX(const TFocusStop& s) { return s.X + s.W / 2; }
 double CentreY(const TFocusStop& s) { return s.Y + s.H / 2; }
@@ -127,7 +129,7 @@ bool TsysFocus::Find(const std::vector<TFocusStop>& stops, std::size_t& at) cons
   return false;
 }
 
-void TsysFocus::SetFocus(TobjBase* object, std::int32_t entry) {
+void TsysFocus::SetFocus(TobjBase* object, std::int32_t entry, bool tell) {
   if (object != Focus && Objects->IsAlive(Focus)) {
     if (auto* box = dynamic_cast<TobjText*>(Focus); box != nullptr && box->Focused) box->Leave();
     if (auto* hinted = dynamic_cast<TobjHintLabel*>(Focus)) hinted->HintFor(false);
@@ -144,10 +146,31 @@ void TsysFocus::SetFocus(TobjBase* object, std::int32_t entry) {
   }
   // A text box takes the keys as soon as the focus reaches it, as a click on it does.
   if (auto* box = dynamic_cast<TobjText*>(Focus); box != nullptr && !box->Focused) box->Focus();
-  if (!Resources->KeyboardPlay) return;
   ShowRing(stop);
   // What the pointer resting there would tell, the focus tells too.
-  if (auto* hinted = dynamic_cast<TobjHintLabel*>(Focus); hinted != nullptr && moved) hinted->HintFor(true);
+  if (auto* hinted = dynamic_cast<TobjHintLabel*>(Focus); hinted != nullptr && moved && tell) hinted->HintFor(true);
+}
+
+std::size_t TsysFocus::FirstStop() const {
+  std::size_t first = 0;
+  if (FirstPlace >= 0 && static_cast<std::size_t>(FirstPlace) < Scratch.size()) first = static_cast<std::size_t>(FirstPlace);
+  for (std::size_t i = 0; i < Scratch.size() && FirstPlace < 0; ++i)
+    if (Scratch[i].Object == First) {
+      first = i;
+      break;
+    }
+  if (TobjBase* typing = TypingBox())
+    for (std::size_t i = 0; i < Scratch.size(); ++i)
+      if (Scratch[i].Object == typing) first = i;
+  return first;
+}
+
+void TsysFocus::DropPointerHover() {
+  Resources->PointerHoverShown = false;
+  for (std::int32_t i = 0; i < Objects->GroupSize(Group); ++i) {
+    TobjBase* object = Objects->GroupObject(Group, i);
+    if (object != nullptr && object != Focus) object->Unhover();
+  }
 }
 
 bool TsysFocus::Move(int key, int shift) {
@@ -156,23 +179,16 @@ bool TsysFocus::Move(int key, int shift) {
   std::size_t at = 0;
   const bool have = Objects->IsAlive(Focus) && Find(Scratch, at);
   if (!have) {
-    // The first key shows where the focus is before it moves anything.
-    std::size_t first = 0;
-    for (std::size_t i = 0; i < Scratch.size(); ++i)
-      if (Scratch[i].Object == First) {
-        first = i;
-        break;
-      }
-    if (TobjBase* typing = TypingBox())
-      for (std::size_t i = 0; i < Scratch.size(); ++i)
-        if (Scratch[i].Object == typing) first = i;
+    const std::size_t first = FirstStop();
     SetFocus(Scratch[first].Object, Scratch[first].Entry);
+    DropPointerHover();
     return true;
   }
   if (key == vkTab) {
     const std::size_t n = Scratch.size();
     const std::size_t next = (shift & ShiftBit) != 0 ? (at + n - 1) % n : (at + 1) % n;
     SetFocus(Scratch[next].Object, Scratch[next].Entry);
+    DropPointerHover();
     return true;
   }
   // Controls that use the arrows themselves.
@@ -188,27 +204,43 @@ bool TsysFocus::Move(int key, int shift) {
       return true;
     }
   }
-  // The nearest control that way; a control straight ahead beats one off to the side.
+  // The nearest control that way, measured between the frames' edges (not
+  // their centres: a wide row of choices must not hide the row under it), a
+  // control off to the side counting its distance across twice.
   const TFocusStop& from = Scratch[at];
-  const double cx = CentreX(from);
-  const double cy = CentreY(from);
   double best = 0;
   std::size_t chosen = Scratch.size();
   for (std::size_t i = 0; i < Scratch.size(); ++i) {
     if (i == at) continue;
-    const double dx = CentreX(Scratch[i]) - cx;
-    const double dy = CentreY(Scratch[i]) - cy;
-    double ahead = 0;
-    double aside = 0;
+    const TFocusStop& to = Scratch[i];
+    double centreAhead = 0;
+    double gap = 0;   // from the near edge of the focus to the far side's edge of the other
+    double aside = 0; // between the frames across the way, 0 where they overlap
+    const auto apart = [](double a0, double a1, double b0, double b1) {
+      return b0 > a1 ? b0 - a1 : a0 > b1 ? a0 - b1 : 0.0;
+    };
     switch (key) {
-      case vkArrowLeft: ahead = -dx, aside = dy; break;
-      case vkArrowRight: ahead = dx, aside = dy; break;
-      case vkArrowUp: ahead = -dy, aside = dx; break;
-      case vkArrowDown: ahead = dy, aside = dx; break;
+      case vkArrowLeft:
+        centreAhead = CentreX(from) - CentreX(to), gap = from.X - (to.X + to.W);
+        aside = apart(from.Y, from.Y + from.H, to.Y, to.Y + to.H);
+        break;
+      case vkArrowRight:
+        centreAhead = CentreX(to) - CentreX(from), gap = to.X - (from.X + from.W);
+        aside = apart(from.Y, from.Y + from.H, to.Y, to.Y + to.H);
+        break;
+      case vkArrowUp:
+        centreAhead = CentreY(from) - CentreY(to), gap = from.Y - (to.Y + to.H);
+        aside = apart(from.X, from.X + from.W, to.X, to.X + to.W);
+        break;
+      case vkArrowDown:
+        centreAhead = CentreY(to) - CentreY(from), gap = to.Y - (from.Y + from.H);
+        aside = apart(from.X, from.X + from.W, to.X, to.X + to.W);
+        break;
       default: return false;
     }
-    if (ahead < 1) continue;
-    const double score = ahead + 2 * std::fabs(aside);
+    // Beyond the focus that way: frames may touch or overlap by a few pixels.
+    if (centreAhead < 1 || gap < -EdgeSlack) continue;
+    const double score = std::max(gap, 0.0) + 2 * aside;
     if (chosen == Scratch.size() || score < best) {
       best = score;
       chosen = i;
@@ -216,9 +248,41 @@ bool TsysFocus::Move(int key, int shift) {
   }
   if (chosen == Scratch.size()) return true;  // nothing that way: the focus stays
   SetFocus(Scratch[chosen].Object, Scratch[chosen].Entry);
+  DropPointerHover();
   RequestSound(Scratch[chosen].Object, 7);
   return true;
 }
+
+void TsysFocus::FollowPointer(double x, double y) {
+  // A name being typed keeps the keys, wherever the pointer goes.
+  if (auto* box = dynamic_cast<TobjText*>(Focus); box != nullptr && Objects->IsAlive(Focus) && box->Focused) return;
+  // Every move of the pointer comes here: the controls are looked at where they
+  // lie, without sorting them into reading order.
+  for (std::int32_t i = 0; i < Objects->GroupSize(Group); ++i) {
+    TobjBase* object = Objects->GroupObject(Group, i);
+    if (object == nullptr || object == Ring || !object->Visible || !object->Contains(x, y)) continue;
+    const auto* row = dynamic_cast<const TobjGroupButton*>(object);
+    const std::int32_t entries = row != nullptr ? row->EntryCount() : 0;
+    for (std::int32_t e = row != nullptr ? 0 : -1; e < entries; ++e) {
+      TFocusStop stop;
+      if (!StopOf(object, e, stop) || x < stop.X || x > stop.X + stop.W || y < stop.Y || y > stop.Y + stop.H)
+        continue;
+      if (dynamic_cast<TobjText*>(object) != nullptr) return;
+      if (object != Focus || e != Entry) SetFocus(object, e, false);
+      return;
+    }
+  }
+}
+
+std::int32_t TsysFocus::CurrentPlace() const {
+  std::vector<TFocusStop> stops;
+  Collect(stops);
+  for (std::size_t i = 0; i < stops.size(); ++i)
+    if (stops[i].Object == Focus && stops[i].Entry == Entry) return static_cast<std::int32_t>(i);
+  return -1;
+}
+
+void TsysFocus::SetFirstPlace(std::int32_t place) { FirstPlace = place; }
 
 bool TsysFocus::Activate(int key) {
   if (key != vkReturn && key != vkSpace) return false;
@@ -259,9 +323,9 @@ bool TsysFocus::HandleKey(const TsysEvent& event) {
     return Move(key, event.Value);
   }
   if (event.Code != 8 || (key != vkReturn && key != vkSpace)) return false;
+  Resources->KeyboardPlay = true;
   if (!RingShown()) {
-    // Enter before any arrow shows the focus first; a second Enter uses it.
-    Resources->KeyboardPlay = true;
+    // No control can take the focus yet (the screen is still empty).
     Step();
     return true;
   }
@@ -271,31 +335,21 @@ bool TsysFocus::HandleKey(const TsysEvent& event) {
 void TsysFocus::Step() {
   TFocusStop stop;
   if (Focus != nullptr && Objects->IsAlive(Focus) && StopOf(Focus, Entry, stop)) {
-    if (Resources->KeyboardPlay)
-      ShowRing(stop);
-    else
-      HideRing();
+    ShowRing(stop);
     return;
   }
   Focus = nullptr;
   Entry = -1;
-  if (!Resources->KeyboardPlay) {
-    HideRing();
-    return;
-  }
-  // Keys were in use: the screen that comes next shows its focus at once.
+  // The ring shows from the first frame, on the control the screen puts first.
   Collect(Scratch);
   if (Scratch.empty()) {
     HideRing();
     return;
   }
-  std::size_t first = 0;
-  for (std::size_t i = 0; i < Scratch.size(); ++i)
-    if (Scratch[i].Object == First) first = i;
-  if (TobjBase* typing = TypingBox())
-    for (std::size_t i = 0; i < Scratch.size(); ++i)
-      if (Scratch[i].Object == typing) first = i;
-  SetFocus(Scratch[first].Object, Scratch[first].Entry);
+  const std::size_t first = FirstStop();
+  SetFocus(Scratch[first].Object, Scratch[first].Entry, false);
+  // A pointer resting on another control lets go of its look: one is marked.
+  DropPointerHover();
 }
 
 bool TsysFocus::RingShown() const {

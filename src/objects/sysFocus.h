@@ -1,8 +1,10 @@
 #pragma once
 // Keyboard focus of one screen: which control the keys act on, a ring drawn
-// round it, Tab / Shift+Tab through the controls in reading order, the arrows
-// to the nearest control that way (or along a slider or a list), and Enter or
-// Space to use it as a click would. Every screen has one (TsysForm).
+// round it from the screen's first frame, Tab / Shift+Tab through the controls
+// in reading order, the arrows to the nearest control that way (or along a
+// slider or a list), and Enter or Space to use it as a click would. The
+// pointer moves the focus too, so that one control is marked at a time: the
+// one the keys would use. Every screen has one (TsysForm).
 #include <cstdint>
 #include <vector>
 
@@ -40,8 +42,15 @@ class TsysFocus {
   // the focused control. True when the key was taken.
   bool HandleKey(const TsysEvent& event);
   // Keeps the ring on its control every step: it follows a moving control and
-  // lets go of one that went away or was hidden.
+  // lets go of one that went away or was hidden (for the first control then).
   void Step();
+  // The pointer went to (x, y): a control there takes the focus (not a text box:
+  // that takes the keys only when clicked or reached by the keys).
+  void FollowPointer(double x, double y);
+  // The reading-order place of the focused control, -1 for none; and the focus
+  // put back on the control at such a place (a screen opened again).
+  std::int32_t CurrentPlace() const;
+  void SetFirstPlace(std::int32_t place);
 
   // The controls that can take the focus now, in reading order.
   std::vector<TFocusStop> Stops() const;
@@ -49,10 +58,12 @@ class TsysFocus {
   static bool StopOf(TobjBase* object, std::int32_t entry, TFocusStop& stop);
   // The control that the first key focuses (else the first in reading order).
   void SetFirst(TobjBase* object) { First = object; }
-  void SetFocus(TobjBase* object, std::int32_t entry = -1);
+  // tell: the control's hint opens, as for a pointer resting there (not when
+  // the screen places its first focus, nor when the pointer brought it).
+  void SetFocus(TobjBase* object, std::int32_t entry = -1, bool tell = true);
   TobjBase* Current() const { return Focus; }
   std::int32_t CurrentEntry() const { return Entry; }
-  // Whether the ring is on screen (the keys have been used).
+  // Whether the ring is on screen.
   bool RingShown() const;
   // The ring's frame (for tests): x, y, width, height in screen pixels.
   bool RingFrame(double& x, double& y, double& w, double& h) const;
@@ -63,6 +74,10 @@ class TsysFocus {
   void ShowRing(const TFocusStop& stop);
   void HideRing();
   bool Find(const std::vector<TFocusStop>& stops, std::size_t& at) const;
+  // The keys moved the focus: the control under a resting pointer lets go of its look.
+  void DropPointerHover();
+  // The place the focus starts from when it has none (First, or a typing box).
+  std::size_t FirstStop() const;
   void Collect(std::vector<TFocusStop>& out) const;
   // The text box that holds the keys now, if one of this screen's does.
   TobjBase* TypingBox() const;
@@ -73,6 +88,7 @@ class TsysFocus {
   TobjBase* Focus = nullptr;
   std::int32_t Entry = -1;
   TobjBase* First = nullptr;
+  std::int32_t FirstPlace = -1;
   TobjBase* Ring = nullptr;
   std::vector<TFocusStop> Scratch;  // reused so that a step allocates nothing
 };

@@ -5,6 +5,7 @@
 #include "objects/objSheet.h"
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
 
 TsysForm::TsysForm(TsysMainWindow* owner, TsysInterface* iface, std::int32_t group, std::int32_t closeCode,
                    bool fades)
@@ -22,6 +23,10 @@ void TsysForm::Start() {
   Closing = false;
   Focus = std::make_unique<TsysFocus>(Objects(), Resources(), Group);
   BuildScreen();
+  if (ReturnsToFocus()) {
+    const std::int32_t place = Resources()->ReturnPlaces[static_cast<std::size_t>(CloseCode)];
+    if (place >= 0) Focus->SetFirstPlace(place);
+  }
   if (Fades) {
     FadingIn = true;
     FadeAlpha = 0;
@@ -35,7 +40,43 @@ void TsysForm::FreeScreen() {
   if (Interface != nullptr && Interface->Objects) Interface->Objects->DeleteGroup(Group);
 }
 
+void TsysForm::Suspend() {
+  if (Suspended) return;
+  Suspended = true;
+  HiddenWhileSuspended.clear();
+  TsysObjects* objects = Objects();
+  for (std::int32_t i = 0; i < objects->GroupSize(Group); ++i) {
+    TobjBase* object = objects->GroupObject(Group, i);
+    if (object == nullptr || !object->Visible) continue;
+    HiddenWhileSuspended.push_back(object);
+    object->SetVisible(false);
+  }
+}
+
+void TsysForm::Resume() {
+  if (!Suspended) return;
+  Suspended = false;
+  for (TobjBase* object : HiddenWhileSuspended)
+    if (Objects()->IsAlive(object)) object->SetVisible(true);
+  HiddenWhileSuspended.clear();
+}
+
+bool TsysForm::ReturnsToFocus() const {
+  // The menus one comes back to; never a panel over the game, where Enter
+  // pressed on at once must not leave the game.
+  switch (CloseCode) {
+    case sidMainMenu: case sidMissions: case sidProfile: case sidOptions: case sidArcade: case sidScores:
+    case sidChallenge:
+      return CloseCode >= 0 && CloseCode < 32;
+    default:
+      return false;
+  }
+}
+
 void TsysForm::BeginClose() {
+  // Coming back to this screen, the ring is where it was left: on the control just used.
+  if (ReturnsToFocus() && Focus && !Closing)
+    Resources()->ReturnPlaces[static_cast<std::size_t>(CloseCode)] = Focus->CurrentPlace();
   Closing = true;
   FadeAlpha = 255;
 }
@@ -96,12 +137,16 @@ void TsysForm::DoFadeStep() {
 
 void TsysForm::HandleEvent(TsysEvent* event) {
   TsysModule::HandleEvent(event);
+  if (Suspended) return;
   if (event->Kind == ekForm && event->Code == CloseCode) {
     BeginClose();
     NextScreen = static_cast<std::uint16_t>(event->Param);
     NextValue = event->Value;
   }
   if (event->Kind == ekMouse && event->Code == 2 && Interface != nullptr) Resources()->KeyboardPlay = false;
+  // The pointer takes the focus along: one control is marked at a time.
+  if (event->Kind == ekMouse && event->Code == 1 && KeyFocus && Focus && !Closing)
+    Focus->FollowPointer(static_cast<double>(event->Param), event->Value);
   // Enter typed into a text box: the keys are in use from here on.
   if (event->Kind == ekKeys && event->Code == 6 && event->Param == 13) Resources()->KeyboardPlay = true;
   if (event->Kind != ekKeys || !KeyFocus || Closing || !Focus) return;
@@ -118,7 +163,7 @@ void TsysForm::HandleEvent(TsysEvent* event) {
 
 void TsysForm::ProcessEvents() {
   TsysModule::ProcessEvents();
-  if (KeyFocus && Focus && !Closing) Focus->Step();
+  if (KeyFocus && Focus && !Closing && !Suspended) Focus->Step();
   if (Fades) {
     if (FadingIn) DoFadeStep();
     if (Closing) DoFadeStep();

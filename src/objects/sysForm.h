@@ -3,10 +3,12 @@
 // when asked to close, then asks the director for the next screen.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "core/sysModule.h"
 #include "objects/sysFocus.h"
 
+class TobjBase;
 class TobjButton;
 class TsysInterface;
 class TsysObjects;
@@ -32,6 +34,14 @@ class TsysForm : public TsysModule {
   // The loading screen's status line, which the director rewrites; null elsewhere.
   virtual TrndText* StatusText() { return nullptr; }
 
+  // Another screen lies over this one for a while (the keys panel): its objects
+  // are hidden and it takes no keys until Resume shows them again.
+  void Suspend();
+  void Resume();
+  bool Suspended = false;
+
+  // Whether this screen, opened again, puts its focus back where it was left.
+  bool ReturnsToFocus() const;
   void BeginClose();
   void CloseTo(std::uint16_t nextScreen, std::int32_t nextValue);
   void EnableFade(bool value);
@@ -61,4 +71,7 @@ class TsysForm : public TsysModule {
   std::unique_ptr<TsysFocus> Focus;
   bool KeyFocus = true;
   TobjButton* EscapeButton = nullptr;
+
+ private:
+  std::vector<TobjBase*> HiddenWhileSuspended;
 };

@@ -19,6 +19,7 @@ enum : std::uint16_t {
   sidProfileCreate = 13,
   sidChallenge = 14,
   sidTutorial = 15,
+  sidKeys = 20,
   sidProgress = 16,
 };
 
@@ -39,5 +40,6 @@ enum : std::int32_t {
   grProfileCreate = 19,
   grChallenge = 20,
   grTutorial = 21,
+  grKeys = 12,
   grProgress = 22,
 };

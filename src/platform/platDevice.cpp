@@ -45,8 +45,16 @@ SDL_Color ColorOf(std::uint32_t argb) {
 }  // namespace
 
 std::unique_ptr<TplatDevice> TplatDevice::Create(TplatWindow* window, bool windowed, bool antialias) {
+#ifdef __EMSCRIPTEN__
+  // In the page a renderer without vsync moves the main loop from the page's
+  // animation frames to setTimeout(0): some 230 passes a second for 60 frames
+  // shown, each one's work thrown away (and the frame counter said 230).
+  constexpr Uint32 Paced = SDL_RENDERER_PRESENTVSYNC;
+#else
+  constexpr Uint32 Paced = 0;
+#endif
   SDL_Renderer* renderer =
-      SDL_CreateRenderer(window->Handle(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+      SDL_CreateRenderer(window->Handle(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE | Paced);
   if (renderer == nullptr)
     renderer = SDL_CreateRenderer(window->Handle(), -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
   if (renderer == nullptr || !SDL_RenderTargetSupported(renderer)) {

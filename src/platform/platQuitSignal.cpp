@@ -11,6 +11,7 @@ void TplatMessageBoxWatch::Watch(long) {}
 #else
 
 #include <dirent.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -36,14 +37,18 @@ extern "C" void OnQuitSignal(int) {
   Pending = 1;
 }
 
-void Catch(int signal, bool unlessIgnored) {
+volatile std::sig_atomic_t CaughtInterrupt = 0;
+
+// False when the signal was ignored and is left so.
+bool Catch(int signal, bool unlessIgnored) {
   struct sigaction old {};
-  if (unlessIgnored && sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) return;
+  if (unlessIgnored && sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) return false;
   struct sigaction action {};
   action.sa_handler = OnQuitSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   sigaction(signal, &action, nullptr);
+  return true;
 }
 
 // The processes a thread of this process has started (the box SDL forks).
@@ -79,9 +84,18 @@ std::vector<pid_t> ChildrenOf(long thread) {
 
 }  // namespace
 
+// A process forked from this one (SDL shows its message boxes from one) must
+// end on a signal sent to it alone, not note it for a loop it does not run.
+extern "C" void DefaultSignalsInChild() {
+  signal(SIGTERM, SIG_DFL);
+  if (CaughtInterrupt != 0) signal(SIGINT, SIG_DFL);
+}
+
 void InstallQuitSignals() {
   Catch(SIGTERM, false);
-  Catch(SIGINT, true);
+  CaughtInterrupt = Catch(SIGINT, true) ? 1 : 0;
+  static bool forkHandled = false;
+  if (!forkHandled) forkHandled = pthread_atfork(nullptr, nullptr, DefaultSignalsInChild) == 0;
 }
 
 bool QuitSignalled() { return Arrived != 0; }

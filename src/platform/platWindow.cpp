@@ -70,7 +70,13 @@ void TplatWindow::PumpOnce() {
 
 void TplatWindow::HandleEvent(const SDL_Event& event) {
   const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+  // The keyboard's state now may be later than the event: a quick chord (a
+  // switch device, sticky keys) has often let go of Shift by the time its Tab
+  // is handled. Key events carry the modifiers of their own moment.
   const int shift = ShiftStateOf(static_cast<Uint16>(SDL_GetModState()), buttons);
+  const int keyShift = event.type == SDL_KEYDOWN || event.type == SDL_KEYUP
+                           ? ShiftStateOf(event.key.keysym.mod, buttons)
+                           : shift;
   switch (event.type) {
     case SDL_QUIT:
       if (OnClose) OnClose();
@@ -112,7 +118,7 @@ void TplatWindow::HandleEvent(const SDL_Event& event) {
       if (event.key.keysym.sym == SDLK_F12 && event.key.repeat == 0 && OnScreenshot) OnScreenshot();
       if (Input == nullptr) break;
       const int vk = VirtualKeyOf(event.key.keysym.sym);
-      if (vk != 0) Input->KeyDown(vk, shift);
+      if (vk != 0) Input->KeyDown(vk, keyShift);
       // Keys that type a control character, as the window system reports them.
       if (vk == 0x0D || vk == 0x08 || vk == 0x1B) Input->KeyPress(vk);
       break;
@@ -120,7 +126,7 @@ void TplatWindow::HandleEvent(const SDL_Event& event) {
     case SDL_KEYUP: {
       if (Input == nullptr) break;
       const int vk = VirtualKeyOf(event.key.keysym.sym);
-      if (vk != 0) Input->KeyUp(vk, shift);
+      if (vk != 0) Input->KeyUp(vk, keyShift);
       break;
     }
     case SDL_TEXTINPUT: {

@@ -1,11 +1,15 @@
 #include "render/modInput.h"
 
+#include <algorithm>
+
+#include "data/sysOptions.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
 
 namespace {
 
 constexpr int ButtonKey[3] = {256, 258, 257};  // left, right, middle
+constexpr int LeftButton = 256;
 
 }  // namespace
 
@@ -43,6 +47,7 @@ TmodInput::TmodInput(TsysMainWindow* owner, TsysInterface* iface) : TsysModule(o
   EventMask = 0x7FFF;
   if (Owner != nullptr) Owner->SetInputSink(this);
   SetContext(0);
+  ReadOptions();
 }
 
 TmodInput::~TmodInput() {
@@ -64,8 +69,23 @@ std::int32_t TmodInput::FindBinding(int key, std::uint8_t trigger) const {
   return -1;
 }
 
+void TmodInput::Hold(std::int32_t steps) {
+  HoldSteps = std::max(HoldSteps, steps);
+  // A press already under way would otherwise end on the new panel.
+  if (Keys[LeftButton].Held) Stale[LeftButton] = true;
+  for (int key : {vkReturn, vkSpace})
+    if (Down[static_cast<std::size_t>(key)]) Stale[static_cast<std::size_t>(key)] = true;
+}
+
+bool TmodInput::HeldBack(int key) { return key == LeftButton || key == vkReturn || key == vkSpace; }
+
+void TmodInput::ReadOptions() {
+  if (Interface != nullptr && Interface->Resources) KeyRepeat = Interface->Resources->Options.KeyRepeat;
+}
+
 void TmodInput::HandleEvent(TsysEvent* event) {
   TsysModule::HandleEvent(event);
+  if (event->Kind == ekSystem && event->Code == 16) ReadOptions();
   if (event->Kind != ekKeys) return;
   if (event->Code == 3) {
     TextMode = true;
@@ -74,6 +94,7 @@ void TmodInput::HandleEvent(TsysEvent* event) {
     TextMode = false;
     for (auto& k : Keys) k.Held = false;
     Down.fill(false);
+    Stale.fill(false);
     NavKey = -1;
     if (Owner != nullptr) Owner->SetTextInput(false);
   }
@@ -84,13 +105,15 @@ void TmodInput::PostRow(const TInputBinding& row, std::intptr_t param, std::int3
 }
 
 void TmodInput::ProcessEvents() {
+  if (HoldSteps > 0) --HoldSteps;
   if (NavKey >= 0 && Enabled && Context >= 0 && --NavCountdown <= 0) {
-    NavCountdown = NavInterval;
+    NavCountdown = KeyRepeatPace(KeyRepeat).Interval;
     PostEvent(pmQueued, ekKeys, 7, NavKey, NavShift);
   }
   const auto& table = Bindings();
-  for (TKeyState& k : Keys) {
-    if (!k.Held || k.Binding < 0) continue;
+  for (std::size_t i = 0; i < Keys.size(); ++i) {
+    TKeyState& k = Keys[i];
+    if (!k.Held || k.Binding < 0 || Stale[i]) continue;
     if (k.RepeatMode & 1) {
       if (k.Countdown > 0) {
         --k.Countdown;
@@ -125,11 +148,13 @@ void TmodInput::NavPress(int key, int shift) {
   if (Context < 0 || Down[static_cast<std::size_t>(key)]) return;
   Down[static_cast<std::size_t>(key)] = true;
   PostEvent(pmQueued, ekKeys, 7, key, shift);
-  const bool repeats = key == vkTab || (key >= vkArrowLeft && key <= vkArrowDown);
+  if (HeldBack(key) && HoldSteps > 0) Stale[static_cast<std::size_t>(key)] = true;
+  const TKeyRepeatPace pace = KeyRepeatPace(KeyRepeat);
+  const bool repeats = pace.Interval > 0 && (key == vkTab || (key >= vkArrowLeft && key <= vkArrowDown));
   if (repeats) {
     NavKey = key;
     NavShift = shift;
-    NavCountdown = NavDelay;
+    NavCountdown = pace.Delay;
   }
 }
 
@@ -164,6 +189,12 @@ void TmodInput::KeyUp(int key, int shift) {
   if (!Enabled || key < 0 || key > 255) return;
   Down[static_cast<std::size_t>(key)] = false;
   if (key == NavKey) NavKey = -1;
+  if (Stale[static_cast<std::size_t>(key)]) {
+    // Pressed before the panel could be seen: it was not meant for it.
+    Stale[static_cast<std::size_t>(key)] = false;
+    Keys[static_cast<std::size_t>(key)].Held = false;
+    return;
+  }
   if (TextMode) {
     // Escape still backs out of a screen whose text box has the keys.
     if (key == vkEscape && Context >= 0) PostEvent(pmQueued, ekKeys, 1, 0, 0);
@@ -179,6 +210,7 @@ void TmodInput::NotePointer(int x, int y) {
   if (Interface == nullptr || !Interface->Resources) return;
   TsysResources& res = *Interface->Resources;
   res.PointerKnown = true;
+  res.PointerHoverShown = true;
   res.PointerX = x;
   res.PointerY = y;
 }
@@ -191,6 +223,11 @@ void TmodInput::ButtonDown(int button, int x, int y, int) {
   if (k.Held) return;
   const std::int32_t binding = FindBinding(key, trButtonDown);
   if (binding < 0) return;
+  if (HeldBack(key) && HoldSteps > 0) {
+    k.Held = true;
+    Stale[static_cast<std::size_t>(key)] = true;
+    return;
+  }
   const TInputBinding& row = Bindings()[static_cast<std::size_t>(binding)];
   Press(key, row, binding);
   k.DownX = x;
@@ -204,6 +241,11 @@ void TmodInput::ButtonUp(int button, int x, int y, int) {
   NotePointer(x, y);
   if (!Enabled || button < 0 || button > 2) return;
   const int key = ButtonKey[button];
+  if (Stale[static_cast<std::size_t>(key)]) {
+    Stale[static_cast<std::size_t>(key)] = false;
+    Keys[static_cast<std::size_t>(key)].Held = false;
+    return;
+  }
   const std::int32_t binding = FindBinding(key, trButtonUp);
   if (binding >= 0) PostRow(Bindings()[static_cast<std::size_t>(binding)], x, y);
   Keys[static_cast<std::size_t>(key)].Held = false;

@@ -2,8 +2,11 @@
 // The input module: turns the window's keyboard and mouse notifications into
 // events through a fixed binding table; held keys repeat once per logic step.
 // Besides the table, every key reports itself for keyboard play: ekKeys 7 when
-// it goes down (arrows and Tab again while held, at a pace a hand can follow)
-// and ekKeys 8 when it comes up, both with the virtual key and the shift state.
+// it goes down (arrows and Tab again while held, at the pace the key-repeat
+// option sets) and ekKeys 8 when it comes up, both with the virtual key and
+// the shift state. A panel that opens during play may hold the pointer's left
+// button, Enter and Space for a moment (Hold), so that a child still clicking
+// on the board does not use it unseen.
 #include <array>
 #include <cstdint>
 
@@ -38,14 +41,17 @@ enum : int {
   vkArrowUp = 0x26,
   vkArrowRight = 0x27,
   vkArrowDown = 0x28,
+  vkBackspace = 0x08,
+  vkPageUp = 0x21,
+  vkPageDown = 0x22,
+  vkEnd = 0x23,
+  vkHome = 0x24,
+  vkDelete = 0x2E,
   vkP = 0x50,
   vkF1 = 0x70,
 };
 // Shift-state bit of the shift key.
 constexpr int ShiftBit = 1;
-// A held arrow or Tab reports itself again after NavDelay steps, then every NavInterval.
-constexpr int NavDelay = 18;
-constexpr int NavInterval = 5;
 
 class TmodInput : public TsysModule, public TsysInputSink {
  public:
@@ -55,6 +61,10 @@ class TmodInput : public TsysModule, public TsysInputSink {
   ~TmodInput() override;
 
   void SetContext(std::int32_t context);
+  // For the next steps, the left button, Enter and Space are not reported, nor
+  // is the rest of a press that began before or during that time.
+  void Hold(std::int32_t steps);
+  bool Holding() const { return HoldSteps > 0; }
   std::int32_t FindBinding(int key, std::uint8_t trigger) const;
 
   void HandleEvent(TsysEvent* event) override;
@@ -88,6 +98,10 @@ class TmodInput : public TsysModule, public TsysInputSink {
   std::int32_t NavKey = -1;
   std::int32_t NavShift = 0;
   std::int32_t NavCountdown = 0;
+  std::int32_t HoldSteps = 0;
+  // The key-repeat option (RepeatUsual, RepeatSlow, RepeatOff): read from the
+  // options at the start and whenever they are saved (ekSystem 16).
+  std::uint8_t KeyRepeat = 0;
 
  private:
   void Press(int key, const TInputBinding& row, std::int32_t binding);
@@ -95,6 +109,11 @@ class TmodInput : public TsysModule, public TsysInputSink {
   // Keeps the pointer's last position in the resources.
   void NotePointer(int x, int y);
   void NavPress(int key, int shift);
+  void ReadOptions();
+  // Whether the key is one that a hold keeps back (left button, Enter, Space).
+  static bool HeldBack(int key);
   // Which keys are down as keyboard play sees them: the window's own repeat is ignored.
   std::array<bool, 256> Down{};
+  // Presses that began before or during a hold: their repeats and release are dropped.
+  std::array<bool, KeyCount> Stale{};
 };

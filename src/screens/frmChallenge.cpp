@@ -179,8 +179,11 @@ void TfrmChallenge::HandleEvent(TsysEvent* event) {
 
 void TfrmChallenge::ProcessEvents() {
   TsysForm::ProcessEvents();
+  // The tile whose hint shows, by the pointer or by the keys, is drawn over the
+  // others: its hint opens over the other row of tiles.
   for (const TTile& tile : Tiles)
-    if (tile.Button != nullptr && tile.Button->MouseOver && tile.Button != Raised) {
+    if (tile.Button != nullptr && (tile.Button->MouseOver || tile.Button->HintFill->Visible) &&
+        tile.Button != Raised) {
       Raised = tile.Button;
       Objects()->BringToFront(tile.Button);
     }

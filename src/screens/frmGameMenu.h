@@ -1,6 +1,6 @@
 #pragma once
-// The in-game menu over the paused game: resume, restart, or leave to the set-up
-// screen of the kind of game being played.
+// The in-game menu over the paused game: resume, restart, the keys, or leave
+// to the set-up screen of the kind of game being played.
 #include <array>
 
 #include "objects/sysForm.h"
@@ -15,6 +15,6 @@ class TfrmGameMenu : public TsysForm {
 
   TobjLabel* Panel = nullptr;
   TobjLabel* Title = nullptr;
-  // RETURN TO GAME, RESTART, EXIT TO MENU.
-  std::array<TobjButton*, 3> Buttons{};
+  // RETURN TO GAME, RESTART, KEYS, EXIT TO MENU.
+  std::array<TobjButton*, 4> Buttons{};
 };

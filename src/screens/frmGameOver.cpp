@@ -115,6 +115,12 @@ void TfrmGameOver::BuildArcade() {
   if (!entered) title += " ";
   TitleLabel = objects->Create<TobjLabel>(Group, otLabel, 649, 369, 8, 480, 20);
   TitleLabel->Caption->SetText(title, 10, true, true, false, false, true);
+  if (res->GameSpeed != SpeedFull) {
+    // A slowed game's score is in the tables of its speed, and the card says so.
+    SpeedLabel = objects->Create<TobjLabel>(Group, otLabel, 649, 393, 8, 220, 20);
+    SpeedLabel->Caption->SetText(res->GameSpeed == SpeedHalf ? "At 50 % speed" : "At 75 % speed", 10, true, true,
+                                 false, false, true);
+  }
 
   // The fresh entry is highlighted only on the way straight to the tables: the
   // main menu forgets it.

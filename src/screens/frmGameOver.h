@@ -28,6 +28,8 @@ class TfrmGameOver : public TsysForm {
   TobjButton* Other = nullptr;
   // Arcade: the title earned. Challenge: the target and the result.
   TobjLabel* TitleLabel = nullptr;
+  // Under the title of a slowed game: the speed whose tables it entered.
+  TobjLabel* SpeedLabel = nullptr;
   TobjLabel* TargetLabel = nullptr;
   TobjLabel* ResultLabel = nullptr;
 

@@ -23,8 +23,8 @@ constexpr int EntryCount = 7;
 constexpr int RowStep = 60;
 
 constexpr TMenuEntry Entries[EntryCount] = {
-    {"TUTORIAL", "Save the Origin! Click here to learn the game.", sidMissions},
-    {"ARCADE", "Play an arcade mode game. Click here if you know the game and want to play for a high score",
+    {"TUTORIAL", "Save the Origin! Click here, or press Enter, to learn the game.", sidMissions},
+    {"ARCADE", "Play an arcade mode game. Click here, or press Enter, if you know the game and want to play for a high score",
      sidArcade},
     {"CHALLENGES", "Pick from a variety of challenges!", sidChallenge},
     {"HIGH SCORES", "View the high score lists", sidScores},

@@ -1,10 +1,14 @@
 #include "screens/frmOptions.h"
 
+#include <algorithm>
+#include <array>
+
 #include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "tables/defColours.h"
 #include "objects/objButton.h"
 #include "objects/objCheckBox.h"
+#include "objects/objGroupButton.h"
 #include "objects/objLabel.h"
 #include "objects/objSheet.h"
 #include "objects/objSlider.h"
@@ -35,6 +39,27 @@ TobjLabel* SliderCaption(TsysObjects* objects, std::int32_t group, double x, dou
   return label;
 }
 
+// A row of three choices right of its caption, the entry of `selected` chosen.
+TobjGroupButton* Choice(TsysObjects* objects, std::int32_t group, double y, const char* caption,
+                        const std::array<const char*, 3>& words, std::int32_t selected, std::uint32_t tint) {
+  SliderCaption(objects, group, 287, y + 5, caption);
+  auto* choice = objects->Create<TobjGroupButton>(group, otGroupButton, 427, y, 2, 310, 30);
+  for (int i = 0; i < 3; ++i) choice->AddEntry(104 * i, 0, 102, 30, words[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 3; ++i) choice->SetEntryColor(i, tint);
+  choice->SetSelected(selected);
+  return choice;
+}
+
+constexpr std::array<std::uint8_t, 3> Speeds = {SpeedFull, SpeedThreeQuarters, SpeedHalf};
+constexpr std::array<std::uint8_t, 3> Repeats = {RepeatUsual, RepeatSlow, RepeatOff};
+
+template <std::size_t N>
+std::int32_t IndexOf(const std::array<std::uint8_t, N>& values, std::uint8_t v) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (values[i] == v) return static_cast<std::int32_t>(i);
+  return 0;
+}
+
 }  // namespace
 
 TfrmOptions::TfrmOptions(TsysMainWindow* owner, TsysInterface* iface)
@@ -49,7 +74,7 @@ void TfrmOptions::BuildScreen() {
   // they wore are quadrant colours.
   const std::uint32_t tint = WidgetTint;
 
-  Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 480, 196);
+  Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 520, 196);
   Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, "OPTIONS", 16, false);
 
   Heading(objects, Group, 287, 285, "GRAPHICS SETTINGS", tint);
@@ -82,10 +107,16 @@ void TfrmOptions::BuildScreen() {
   Heading(objects, Group, 287, 545, "PLAY SETTINGS", tint);
   ColourBlind = Check(objects, Group, 287, 585, "Colour-Blind Colours", o.ColourBlindPalette != 0, tint);
   LargeLabels = Check(objects, Group, 522, 585, "Larger Questions", o.LargeLabels != 0, tint);
+  // A slower game for a child who needs more time; its scores have tables of their own.
+  GameSpeed = Choice(objects, Group, 622, "Game Speed", {"100 %", "75 %", "50 %"}, IndexOf(Speeds, o.GameSpeed),
+                     tint);
+  KeyRepeat = Choice(objects, Group, 657, "Key Repeat", {"NORMAL", "SLOW", "OFF"}, IndexOf(Repeats, o.KeyRepeat),
+                     tint);
 
-  Save = frm::Button(objects, Group, 320, 650, 2, 180, 50, "SAVE", 8, ekSystem, 14, 0, 0);
-  Cancel = frm::Button(objects, Group, 530, 650, 2, 180, 50, "CANCEL", 8, ekSystem, 15, 0, 0);
-  Exit = frm::Button(objects, Group, 530, 650, 2, 180, 50, "EXIT", 8, ekForm, sidOptions, sidMainMenu, 0);
+  Save = frm::Button(objects, Group, 287, 700, 2, 140, 50, "SAVE", 8, ekSystem, 14, 0, 0);
+  Keys = frm::Button(objects, Group, 442, 700, 2, 140, 50, "KEYS", 8, ekScreen, sidKeys, Group, 0);
+  Cancel = frm::Button(objects, Group, 597, 700, 2, 140, 50, "CANCEL", 8, ekSystem, 15, 0, 0);
+  Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, "EXIT", 8, ekForm, sidOptions, sidMainMenu, 0);
   Exit->SetVisible(false);
   EscapeButton = Cancel;
 }
@@ -107,6 +138,8 @@ void TfrmOptions::HandleEvent(TsysEvent* event) {
     TOptionsRecord o = Resources()->Options;  // reserved bytes carried over
     o.ColourBlindPalette = ColourBlind->Checked ? 1 : 0;
     o.LargeLabels = LargeLabels->Checked ? 1 : 0;
+    o.GameSpeed = Speeds[static_cast<std::size_t>(std::clamp(GameSpeed->SelectedIndex, 0, 2))];
+    o.KeyRepeat = Repeats[static_cast<std::size_t>(std::clamp(KeyRepeat->SelectedIndex, 0, 2))];
     if (!(o == Resources()->Options)) Resources()->SaveOptions(o);
     PostEvent(pmImmediate, ekSound, 14, 0, 0);
     PostEvent(pmImmediate, ekSystem, 16, 0, 0);

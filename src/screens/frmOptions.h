@@ -1,5 +1,6 @@
 #pragma once
-// Display and sound settings; SAVE keeps them, CANCEL takes previews back.
+// Display, sound and play settings; SAVE keeps them, CANCEL takes previews
+// back, KEYS lists every key over this screen.
 #include <array>
 
 #include "objects/sysForm.h"
@@ -7,6 +8,7 @@
 class TobjLabel;
 class TobjButton;
 class TobjCheckBox;
+class TobjGroupButton;
 class TobjSlider;
 
 class TfrmOptions : public TsysForm {
@@ -25,9 +27,14 @@ class TfrmOptions : public TsysForm {
   TobjCheckBox* Effects = nullptr;
   TobjCheckBox* ColourBlind = nullptr;
   TobjCheckBox* LargeLabels = nullptr;
+  // 100 %, 75 %, 50 %.
+  TobjGroupButton* GameSpeed = nullptr;
+  // NORMAL, SLOW, OFF.
+  TobjGroupButton* KeyRepeat = nullptr;
   TobjSlider* MusicVolume = nullptr;
   TobjSlider* EffectsVolume = nullptr;
   TobjButton* Save = nullptr;
   TobjButton* Cancel = nullptr;
+  TobjButton* Keys = nullptr;
   TobjButton* Exit = nullptr;
 };

@@ -25,6 +25,9 @@ constexpr TColumn ColumnsOf[TfrmScores::Columns] = {
 constexpr const std::uint32_t* TypeColours = frm::GameTypeColours;
 constexpr const char* DifficultyWords[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
 constexpr std::uint32_t Plain = WidgetTint;
+constexpr std::int32_t SpeedPercents[3] = {100, 75, 50};
+constexpr const char* SpeedWords[3] = {"100 %", "75 %", "50 %"};
+constexpr std::uint32_t SpeedColour = 0x6E6E6E;
 
 std::string DifficultyWord(std::int32_t difficulty) {
   return difficulty >= 0 && difficulty < 4 ? DifficultyWords[difficulty] : "";
@@ -63,6 +66,18 @@ void TfrmScores::BuildScreen() {
   }
   Difficulties->SetSelected(res->Difficulty);
 
+  // Right of the title: the tables of games played at a slower GAME SPEED.
+  frm::Caption(objects, Group, 640, 252, 2, 120, 30, "GAME SPEED", 10);
+  Speeds = objects->Create<TobjGroupButton>(Group, otGroupButton, 759, 252, 2, 220, 30);
+  std::int32_t speed = 0;
+  for (int i = 0; i < 3; ++i) {
+    Speeds->AddEntry(74 * i, 0, 72, 30, SpeedWords[i]);
+    Speeds->SetEntryAction(i, ekGame, 36, 0, 0);
+    if (SpeedPercents[i] == res->Options.GameSpeed) speed = i;
+  }
+  for (int i = 0; i < 3; ++i) Speeds->SetEntryColor(i, SpeedColour);
+  Speeds->SetSelected(speed);
+
   TableFrame = objects->Create<TobjLabel>(Group, otLabel, 45, 379, 2, 934, 240);
   TableFrame->SetFramed(true);
 
@@ -90,18 +105,24 @@ void TfrmScores::SetCell(int row, int column, const std::string& text, std::int3
       text, size, true, true, false, false, true, TPointD{10, 0});
 }
 
+std::int32_t TfrmScores::SpeedShown() const {
+  const std::int32_t i = Speeds != nullptr ? Speeds->SelectedIndex : 0;
+  return i >= 0 && i < 3 ? SpeedPercents[i] : 100;
+}
+
 void TfrmScores::Refresh() {
   TsysResources* res = Resources();
   const std::int32_t t = GameTypes->SelectedIndex + 1;
   const std::int32_t d = Difficulties->SelectedIndex;
   if (t < 1 || t > 3 || d < 0 || d > 3) return;
   const std::uint32_t highlight = TypeColours[t - 1];
-  const bool ownTable = t == res->GameType && d == res->Difficulty;
-  const TScoreTable& table = res->ScoreTables[static_cast<std::size_t>(TsysResources::ScoreTableIndex(t, d))];
+  const bool ownTable = t == res->GameType && d == res->Difficulty && SpeedShown() == res->GameSpeed;
+  const TScoreTable& table =
+      res->TablesOfSpeed(SpeedShown())[static_cast<std::size_t>(TsysResources::ScoreTableIndex(t, d))];
 
   for (int r = 1; r <= 10; ++r) {
     const TScoreEntry& e = table[static_cast<std::size_t>(r - 1)];
-    // A row nobody has filled shows empty, not as a score of 0.
+    // A row nobody has filled (the slowed tables start so) shows empty, not as a score of 0.
     const bool empty = IsEmptyScore(e);
     SetCell(r, 1, e.Name, 8);
     SetCell(r, 2, empty ? "" : std::to_string(e.Score), 8);

@@ -20,6 +20,16 @@ TfrmTutorial::TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface)
   EventMask |= ekGame;
 }
 
+void TfrmTutorial::HandleEvent(TsysEvent* event) {
+  // The HUD's MENU posts Param 1 (its own, not the game screen's, so this screen need not know it).
+  if (event->Kind == ekKeys && event->Code == 1 && event->Param == 1 && !Closing && !Suspended) {
+    TsysModule::HandleEvent(event);
+    CloseTo(sidGameMenu, 26);
+    return;
+  }
+  TsysForm::HandleEvent(event);
+}
+
 void TfrmTutorial::BuildScreen() {
   TsysObjects* objects = Objects();
   const TsysResources* res = Resources();

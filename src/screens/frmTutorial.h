@@ -11,6 +11,8 @@ class TfrmTutorial : public TsysForm {
  public:
   TfrmTutorial(TsysMainWindow* owner, TsysInterface* iface);
   void BuildScreen() override;
+  // The game's MENU button clicked over the page opens the game menu (Esc and OK close the page).
+  void HandleEvent(TsysEvent* event) override;
 
   // An opaque ground under the see-through panel: the paused board must not
   // show between the page and OK.

@@ -1,8 +1,10 @@
 // The browser build played in the system's headless chromium: the loading bar
-// and screen, a first profile typed in, an arcade game whose monsters die by
-// clicks, the profile and the answers still there after a reload, the
-// reports offered as downloads, sound held until the first
-// click, and a second tab turned away. Prints "web: N passed, M failed".
+// and screen, a first profile typed in, a message on the page closed by the
+// keys alone, an arcade game whose monsters die by clicks, the profile and the
+// answers still there after a reload, the reports offered as downloads, sound
+// held until the first click, a second tab turned away, the main loop at the
+// page's frame rate, no routine line written as a console error, and EXIT
+// leading to a page with a way back. Prints "web: N passed, M failed".
 // Usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER]
 "use strict";
 const fs = require("fs");
@@ -95,10 +97,13 @@ async function compare(page, fileA, fileB) {
   }, a, b);
 }
 
-async function openGame(browser, url, log) {
+async function openGame(browser, url, log, errors = []) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1280, height: 800 });
-  page.on("console", (m) => log.push(m.text()));
+  page.on("console", (m) => {
+    log.push(m.text());
+    if (m.type() === "error") errors.push(m.text());
+  });
   page.on("pageerror", (e) => log.push("page error: " + e.message));
   // Headless chromium lets sound start at once; a browser on a desk does not
   // until the page is clicked. Every sound context starts suspended here, as there.
@@ -127,8 +132,10 @@ async function main() {
            "--autoplay-policy=user-gesture-required"]
   });
   const log = [];
+  const consoleErrors = [];
+  const testNote = "A note of the browser test.";
   try {
-    const page = await openGame(browser, url, log);
+    const page = await openGame(browser, url, log, consoleErrors);
 
     // Loading: the bar counts the bytes, then the first frame shows the game's loading screen.
     const sawBar = await until(page, () => window.plotfrayPage && window.plotfrayPage.bytesLoaded > 0 &&
@@ -171,6 +178,43 @@ async function main() {
     // The screens share one navy look: the same screen taken twice differs by
     // under 1, another screen by several.
     check("Enter leads from the welcome screen to another screen", welcomeToMenu > 3, "difference " + welcomeToMenu.toFixed(1));
+    check("the game's routine lines are not console errors", consoleErrors.length === 0, consoleErrors.slice(0, 3).join(" | "));
+
+    // The main loop runs once per frame the page shows, not as often as setTimeout allows.
+    const rates = await page.evaluate(async () => {
+      let frames = 0, stop = false;
+      const count = () => { frames++; if (!stop) requestAnimationFrame(count); };
+      requestAnimationFrame(count);
+      const first = Browser.mainLoop.currentFrameNumber;
+      await new Promise((r) => setTimeout(r, 2000));
+      stop = true;
+      return { page: frames / 2, loop: (Browser.mainLoop.currentFrameNumber - first) / 2 };
+    }).catch(() => ({ page: 0, loop: -1 }));
+    check("the game's frames are the page's frames (the frame counter counts those)",
+          rates.page > 0 && Math.abs(rates.loop - rates.page) <= rates.page * 0.2,
+          rates.loop + " passes a second, the page " + rates.page);
+
+    // A message on the page takes the keys until it is closed: Tab stays on
+    // OK, Enter or Esc closes it, and the main menu under it hears none of them.
+    for (const key of ["Enter", "Escape"]) {
+      const before = await shot(page, "web-before-note");
+      await page.evaluate((t) => Module.plotfray.message("Saved Games Not Read", t), testNote);
+      await sleep(300);
+      const onOk = () => page.evaluate(() => !!(document.activeElement && document.activeElement.closest(".note")));
+      const focused = await onOk();
+      await page.keyboard.press("Tab");
+      await sleep(200);
+      const stayed = await onOk();
+      await page.keyboard.press(key);
+      await sleep(1500);
+      const open = await page.evaluate(() => document.querySelectorAll(".note").length);
+      const after = await shot(page, "web-after-note");
+      const moved = await compare(page, before, after);
+      check("a message on the page is closed by " + key + " and the game under it hears no key",
+            focused && stayed && open === 0 && moved < 3,
+            "OK focused " + focused + ", after Tab " + stayed + ", notes open " + open + ", the menu changed by " +
+            moved.toFixed(1));
+    }
 
     // An arcade game at Easy: the quadrant tiles are clicked in turn until monsters die.
     await click(page, 510, 395, 1500);  // ARCADE
@@ -183,7 +227,7 @@ async function main() {
     }
     await page.keyboard.press("Escape");
     await sleep(1500);
-    await click(page, 640, 475, 2000);  // EXIT TO MENU
+    await click(page, 640, 550, 2000);  // EXIT TO MENU
     const closed = log.map((l) => /game screen closed: .*kills (\d+)/.exec(l)).filter(Boolean).pop();
     const kills = closed ? Number(closed[1]) : 0;
     check("monsters die by clicks in an arcade game", kills >= 3, kills + " kills");
@@ -232,6 +276,19 @@ async function main() {
     check("EXPORT offers the two reports as downloads",
           offered.length === 2 && offered.some((n) => n.endsWith(".html")) && offered.some((n) => n.endsWith(".csv")),
           offered.join(", "));
+    await page.keyboard.press("Escape");  // back to the main menu
+    await sleep(1500);
+
+    // EXIT leaves a page with a way back into the game, reached by the keys.
+    await click(page, 510, 685, 2500);  // EXIT
+    const ended = await until(page, () => window.plotfrayPage.phase === "ended", 15000);
+    const back = ended && await page.evaluate(() => document.activeElement && document.activeElement.id === "again");
+    await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded", timeout: 30000 }).catch(() => {}),
+                       page.keyboard.press("Enter")]);
+    const restarted = await until(page, () => window.plotfrayPage && window.plotfrayPage.phase === "running", 60000);
+    check("EXIT leads to a page whose PLAY AGAIN, by Enter, starts the game again", ended && back && restarted,
+          "ended " + ended + ", PLAY AGAIN focused " + back + ", running again " + restarted + " " +
+          await page.evaluate(() => (window.plotfrayPage ? window.plotfrayPage.phase + " " + (window.plotfrayPage.sentence || "") : "none")).catch((e) => e.message));
     void loadingShot;
   } catch (e) {
     check("the test ran to its end", false, e.message);
@@ -240,7 +297,8 @@ async function main() {
     check("no script error or missing file in the page", errors.length === 0, errors.slice(0, 3).join(" | "));
     const notes = await browser.pages().then((p) => p[p.length - 1].evaluate(() => window.plotfrayPage ? window.plotfrayPage.notes : []))
       .catch(() => []);
-    check("no message was shown on the page", notes.length === 0, notes.map((n) => n.caption).join(", "));
+    const shown = notes.filter((n) => n.text !== testNote);
+    check("no message was shown on the page", shown.length === 0, shown.map((n) => n.caption).join(", "));
     fs.writeFileSync(path.join(shots, "console.log"), log.join("\n") + "\n");
     await browser.close().catch(() => {});
     server.close();

@@ -57,7 +57,7 @@ done
 
 escape
 wait_for game-menu-again 20 game_menu_shown || fail "Esc did not open the menu after RESTART"
-click 640 475                      # EXIT TO MENU
+click 640 550                      # EXIT TO MENU
 wait_for arcade-again 30 arcade_shown || fail "EXIT TO MENU did not lead to the arcade screen"
 # The program's own account of the game it closed: the restarted one, untouched.
 closed=$(grep "game screen closed:" "$out/program.log")

@@ -30,7 +30,7 @@ xdotool key --window "$win" Return; sleep 2.5; shot menu
 cmp -s "$out/welcome.png" "$out/menu.png" && fail "the screen did not change after Enter"
 
 click 510 605; sleep 1.5
-click 540 378; click 410 675; sleep 2; shot options-saved
+click 540 378; click 357 725; sleep 2; shot options-saved
 [ "$(od -An -j3 -N1 -tx1 "$work/Settings.ini" | tr -d ' ')" = 01 ] || fail "Show Framerate was not saved"
 # "FPS:" in white at (614, 9): the strip is bright where the menu had the dark backdrop.
 awk -v a="$(bright menu 54x13+614+9)" -v b="$(bright options-saved 54x13+614+9)" 'BEGIN{exit !(b > a + 0.05)}' \

@@ -26,7 +26,7 @@ done
 shot game-later
 xdotool key --window "$win" Escape; sleep 1.5
 shot game-menu
-click 640 475; sleep 2        # EXIT TO MENU
+click 640 550; sleep 2        # EXIT TO MENU
 shot arcade-again
 kills=$(grep -o "game screen closed: .*kills [0-9]*" "$out/program.log" | tail -n 1 | grep -o "[0-9]*$")
 [ -n "$kills" ] || fail "the game screen did not close"

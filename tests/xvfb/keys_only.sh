@@ -4,9 +4,14 @@
 # the first game mode, answers by the arrows and Enter until the score rises,
 # Esc into the in-game menu and out of it, P to pause (the board stands still)
 # and P to play on, then the lives run out and Enter on the end screen opens
-# the high-score table; the answers it gave are then in the answer log, every
-# one by the keys. Every step is checked by what is on screen; screenshots
-# are kept.
+# the high-score table. Then Esc back to the main menu, where quick Shift+Tab
+# chords move the ring back; OPTIONS set to GAME SPEED 50 % and KEY REPEAT
+# SLOW and saved, and the KEYS panel opened and closed, all by keys; and a
+# game of Define the Line at that speed: Home, Page Up and Page Down jump the
+# board's ring, Enter takes a first point and Backspace takes it back, the
+# KEYS panel opens from the in-game menu, EXIT TO MENU leaves. The answers it
+# gave are then in the answer log, every one by the keys. Every step is
+# checked by what is on screen; screenshots are kept.
 set -u
 exe="$1"; out="$2"
 rm -rf "$out"; mkdir -p "$out"
@@ -70,8 +75,84 @@ until read -r count x y < <(board_changes playing-again); [ "$count" -ge 50 ]; d
 done
 
 wait_for game-over 220 game_over_shown || fail "the game did not end"
+sleep 1.2                          # the end panel holds Enter back for a second, to be seen
 key Return                         # HIGH SCORES has the focus
 wait_for high-scores 30 scores_shown || fail "Enter on the end screen did not open the high scores"
+
+# The white ring's top bar, on the screenshot named last: round main-menu
+# button ROW (0 TUTORIAL .. 6 EXIT), and round the board point at (X, Y).
+bright() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[1] > 0.8 && a[2] > 0.8 && a[3] > 0.8)}'; }
+ring_on_menu() { bright "$(region_colour "$2" 200x2+412+$((293 + 60 * $1)))"; }
+ring_at() { bright "$(region_colour "$3" 30x2+$(($1 - 15))+$(($2 - 19)))"; }
+is_blue() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[3] > a[1] + 0.12 && a[3] > a[2] + 0.08)}'; }
+options_shown() { is_blue "$(region_colour "$1" 300x20+360+290)"; }
+keys_panel_shown() { ! options_shown "$1" && is_yellow "$(region_colour "$1" 180x30+422+704)"; }
+
+key Escape
+wait_for main-menu-again 30 main_menu_shown || fail "Esc did not lead back from the high scores"
+wait_for ring-on-arcade 5 ring_on_menu 1 || fail "the main menu did not put the ring back on ARCADE"
+# Shift+Tab sent as one quick chord, as switch devices and sticky keys send it.
+for i in 1 2 3; do
+  xdotool key --window "$win" --delay 0 shift+Tab; sleep 0.4
+  wait_for shift-tab-$i 2 ring_on_menu 0 || fail "a quick Shift+Tab did not move the ring back to TUTORIAL"
+  key Tab
+  wait_for tab-$i 2 ring_on_menu 1 || fail "Tab did not move the ring on to ARCADE"
+done
+
+# OPTIONS: in reading order 12 Tabs lead from Fullscreen to GAME SPEED 50 %,
+# 2 more to KEY REPEAT SLOW, 2 more to SAVE.
+key Down Down Down Down Return    # ARCADE to OPTIONS
+wait_for options 30 options_shown || fail "no options by the keys"
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+key Return
+key Tab Tab
+key Return
+key Tab Tab
+key Return
+wait_for options-saved 30 main_menu_shown || fail "SAVE by the keys did not lead back to the main menu"
+saved=$(od -An -tu1 -w8 "$work/Options.ini" | tr -s ' ')
+[ "$saved" = " 0 0 2 50 1 0 0 0" ] || fail "Options.ini holds$saved, not GAME SPEED 50 and KEY REPEAT SLOW"
+wait_for ring-on-options 5 ring_on_menu 5 || fail "the main menu did not put the ring back on OPTIONS"
+key Return                         # OPTIONS again: its ring is back on SAVE, KEYS is next
+wait_for options-again 30 options_shown || fail "OPTIONS did not open again"
+key Tab Return
+wait_for keys-panel 30 keys_panel_shown || fail "the KEYS panel did not open from OPTIONS"
+key Escape
+wait_for options-under-keys 30 options_shown || fail "Esc did not close the KEYS panel back to OPTIONS"
+key Escape
+wait_for main-menu-after-options 30 main_menu_shown || fail "Esc did not leave OPTIONS"
+
+# Define the Line at 50 %: the arcade screen's ring is back on the mode played.
+key Up Up Up Up Return            # OPTIONS to ARCADE
+wait_for arcade-again 30 arcade_shown || fail "no arcade screen by the keys the second time"
+key Down Down Return
+wait_for line-game 60 game_shown || fail "Define the Line did not start by the keys"
+sleep 1
+# Easy's grid runs from -2 to 2: a point every 128 pixels round the origin (640, 384).
+key Home
+wait_for home 3 ring_at 640 384 || fail "Home did not take the ring to the origin"
+key Prior
+wait_for page-up 3 ring_at 640 128 || fail "Page Up did not take the ring up to the top row"
+key Next
+wait_for page-down 3 ring_at 640 640 || fail "Page Down did not take the ring down to the bottom row"
+key Home
+band() { region_colour "$1" 10x10+699+315; }
+differs() { awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN{split(a,x,","); split(b,y,","); d=0; for(i=1;i<=3;i++) d+=(x[i]>y[i]?x[i]-y[i]:y[i]-x[i]); exit !(d > t)}'; }
+shot before-band; plain=$(band before-band)
+key Return Up Right               # the first point at the origin, the band to (1,1)
+shot band; drawn=$(band band)
+differs "$drawn" "$plain" 0.1 || fail "no band from the first point ($drawn against $plain)"
+key BackSpace
+sleep 1; shot band-taken-back; after=$(band band-taken-back)
+differs "$after" "$plain" 0.05 && fail "Backspace did not take the first point back ($after against $plain)"
+key Escape
+wait_for line-menu 20 game_menu_shown || fail "Esc did not open the in-game menu in Define the Line"
+key Down Down Return               # KEYS
+wait_for keys-over-game 30 keys_panel_shown || fail "the KEYS panel did not open from the in-game menu"
+key Escape
+wait_for line-menu-again 20 game_menu_shown || fail "Esc did not close the KEYS panel back to the menu"
+key Down Down Down Return          # EXIT TO MENU
+wait_for arcade-at-end 30 arcade_shown || fail "EXIT TO MENU did not lead to the arcade screen"
 
 close_program
 

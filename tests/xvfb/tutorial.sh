@@ -56,7 +56,7 @@ click_tiles_until play-answered score_risen
 
 xdotool key --window "$win" Escape
 wait_for game-menu 20 game_menu_shown || fail "Esc did not open the in-game menu"
-click 640 475                      # EXIT TO MENU
+click 640 550                      # EXIT TO MENU
 wait_for missions-again 30 missions_shown || fail "EXIT TO MENU did not lead to the tutorial screen"
 closed=$(grep "game screen closed:" "$out/program.log")
 echo "$closed" | grep -q "kind 1, Rozir Ivivuruda, .*level 1, " || fail "not the first tutorial level: $closed"

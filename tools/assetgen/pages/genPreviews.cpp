@@ -112,7 +112,7 @@ TImage QuadrantPreview(TDiagramMarks& marks) {
   marks.AddBox(PointerBox(px, py, 1.15), "the pointer");
   Title(s, "ROZIR IVIVURUDA", Hex(GameTypeColours[0]));
   double y = Paragraph(s, "Each monster carries a point like (-X,Y), where X and Y are positive numbers. Click the "
-                          "quadrant the point is in before the monster reaches the origin.",
+                          "quadrant the point is in, or press Enter on it, before the monster reaches the origin.",
                        196, 58, 184, 12.5, 16, Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
@@ -148,7 +148,7 @@ TImage PointPreview(TDiagramMarks& marks) {
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(2) + 2, b.PY(2) + 2, 1.2);
   Title(s, "VOVE'R UDA ZERIR?", Hex(GameTypeColours[1]));
-  double y = Paragraph(s, "Work out the monster's point, then click that point on the grid.", 196, 58, 184, 12.5, 16,
+  double y = Paragraph(s, "Work out the monster's point, then click it on the grid or press Enter there.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
@@ -193,7 +193,7 @@ TImage LinePreview(TDiagramMarks& marks) {
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(-1) + 2, b.PY(1) + 2, 1.2);
   Title(s, "DEFINE THE LINE", Hex(GameTypeColours[2]));
-  double y = Paragraph(s, "The monster carries a line. Click two grid points that lie on it.", 196, 58, 184, 12.5, 16,
+  double y = Paragraph(s, "The monster carries a line. Click two grid points on it, or press Enter on each.", 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;

@@ -359,7 +359,7 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
       page.Sentences = {"The x axis and the y axis cut the plane into four quadrants.",
                         "Each monster carries a point like *" + e.Label + "*.",
                         "X and Y stand for positive numbers. X is right and -X is left; Y is up and -Y is down.",
-                        "Click the quadrant the point is in, before the monster reaches the origin.",
+                        "Click the quadrant the point is in, or press Enter on it, before the monster reaches the origin.",
                         "In this level the points are in quadrants " + QuadrantList(l) + "."};
       break;
     case 2:
@@ -368,7 +368,7 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
           "The points are still in quadrants " + QuadrantList(l) + ".",
           "*" + e.Label + "* is " + Sides(e.Answer[0]) + ", so it is in quadrant " + QuadrantNumeral(e.Quadrant) + ".",
           "Get " + Num(l.BasicComboMin) + " right in a row for a *combo bonus*.",
-          "Answer quickly for a *time combo* too.", "A wrong click ends your combo, so look before you click."};
+          "Answer quickly for a *time combo* too.", "A wrong answer ends your combo, so look before you answer."};
       break;
     case 3:
       page.Headline = "ALL FOUR QUADRANTS";
@@ -379,7 +379,7 @@ void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
     case 4:
       page.Headline = "YOUR FIRST POWER-UP";
       page.Sentences = {Pace(l, prev), "You start with a power-up: the *" + PowerUpName(page.PowerUps[0]) + "*.",
-                        "Click it at the bottom left, and every monster walks at half speed for a while.", EarnMore(l)};
+                        "Click it at the bottom left, or press the key under it, and every monster walks at half speed for a while.", EarnMore(l)};
       break;
     default:
       page.Headline = "THE RADIAL BLAST";
@@ -397,7 +397,7 @@ void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
   switch (page.Level) {
     case 1:
       page.Headline = "READING A POINT";
-      page.Sentences = {"Each monster shows a point *(x,y)*: click that grid point.",
+      page.Sentences = {"Each monster shows a point *(x,y)*: click that grid point, or move the ring there with the arrows and press Enter.",
                         "Start at the origin (0,0). Go x steps right, or left if x is negative.",
                         "Then go y steps up, or down if y is negative.",
                         "Check a dot by reading it back: " + ReadBack(p) + ".",
@@ -452,13 +452,13 @@ void DefineTheLine(TTutorialPage& page, const TLevel& l) {
   switch (page.Level) {
     case 1:
       page.Headline = "LINES ACROSS AND UP";
-      page.Sentences = {"Each monster carries a line: click two grid points on it.",
+      page.Sentences = {"Each monster carries a line: click two grid points on it, or press Enter on each.",
                         "*" + e[0].Label + "* " + LineKindWords(e[0]) + ": every point on it has x" + Eq +
                             Num(e[0].Answer[0].X) + ".",
                         "*" + e[1].Label + "* " + LineKindWords(e[1]) + ": every point on it has y" + Eq +
                             Num(e[1].Answer[0].Y) + ".",
                         "*x=0* is the y axis itself, and *y=0* is the x axis.",
-                        "Wrong first point? Click it again, or right-click, to start over."};
+                        "Wrong first point? Click it again, right-click, or press Backspace to start over."};
       break;
     case 2: {
       page.Headline = "LINES THROUGH THE ORIGIN";
