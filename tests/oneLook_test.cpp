@@ -198,7 +198,7 @@ TEST_F(OneLook, TheHudTheGameMenuAndTheBackdropAreNavy) {
     ExpectNavy(frame, b, "a game menu button");
     ++buttons;
   }
-  EXPECT_EQ(buttons, 3);
+  EXPECT_EQ(buttons, 4) << "RETURN TO GAME, RESTART, KEYS and EXIT TO MENU";
 }
 
 }  // namespace

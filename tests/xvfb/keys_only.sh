@@ -84,9 +84,10 @@ wait_for high-scores 30 scores_shown || fail "Enter on the end screen did not op
 bright() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[1] > 0.8 && a[2] > 0.8 && a[3] > 0.8)}'; }
 ring_on_menu() { bright "$(region_colour "$2" 200x2+412+$((293 + 60 * $1)))"; }
 ring_at() { bright "$(region_colour "$3" 30x2+$(($1 - 15))+$(($2 - 19)))"; }
-is_blue() { awk -v c="$1" 'BEGIN{split(c,a,","); exit !(a[3] > a[1] + 0.12 && a[3] > a[2] + 0.08)}'; }
-options_shown() { is_blue "$(region_colour "$1" 300x20+360+290)"; }
-keys_panel_shown() { ! options_shown "$1" && is_yellow "$(region_colour "$1" 180x30+422+704)"; }
+# OPTIONS: the white words of its first heading bar, where the main menu and
+# the KEYS panel show plain navy; KEYS: its lit BACK button low in the middle.
+options_shown() { awk -v b="$(convert "$out/$1.png" -crop 150x12+440+294 -colorspace Gray -format "%[fx:mean]" info:)" 'BEGIN{exit !(b > 0.26)}'; }
+keys_panel_shown() { ! options_shown "$1" && is_navy "$(region_colour "$1" 180x30+422+704)"; }
 
 key Escape
 wait_for main-menu-again 30 main_menu_shown || fail "Esc did not lead back from the high scores"

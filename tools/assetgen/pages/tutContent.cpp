@@ -397,7 +397,7 @@ void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
   switch (page.Level) {
     case 1:
       page.Headline = "READING A POINT";
-      page.Sentences = {"Each monster shows a point *(x,y)*: click that grid point, or move the ring there with the arrows and press Enter.",
+      page.Sentences = {"Each monster shows a point *(x,y)*: click that grid point, or press Enter on it.",
                         "Start at the origin (0,0). Go x steps right, or left if x is negative.",
                         "Then go y steps up, or down if y is negative.",
                         "Check a dot by reading it back: " + ReadBack(p) + ".",
