@@ -185,6 +185,28 @@ TEST_F(BoardColours, TheQuadrantGamesNumeralsReadAtFourAndAHalfToOne) {
   }
 }
 
+// The numerals on their plates at the corners of the point and line games'
+// boards read at 4.5:1 too, in every way of seeing and in both palettes.
+TEST_F(BoardColours, TheBoardsCornerNumeralsReadAtFourAndAHalfToOne) {
+  if (!HaveSprites()) GTEST_SKIP() << "the game's sprites are not in the data yet";
+  for (const bool colourBlind : {false, true}) {
+    Res()->Options.ColourBlindPalette = colourBlind ? 1 : 0;
+    TfrmGame* game = Board(GameKind::Arcade, GameType::WhatsThePoint);
+    ASSERT_NE(game, nullptr);
+    ASSERT_NE(game->Map, nullptr);
+    for (int q = 0; q < 4; ++q) {
+      TrndText* numeral = game->Map->QuadrantNumerals[static_cast<std::size_t>(q)];
+      ASSERT_NE(numeral, nullptr);
+      for (TVision v : contrast::Visions) {
+        const contrast::TMeasure m = contrast::MeasureText(Director->Graphics.get(), numeral, v);
+        EXPECT_GT(m.GlyphPixels, 20);
+        EXPECT_GE(m.Ratio, 4.5) << (colourBlind ? "colour-blind palette, " : "usual palette, ")
+                                << contrast::VisionName(v) << ": numeral " << q + 1;
+      }
+    }
+  }
+}
+
 // The band from the first point of a line to the pointer is plain to see over
 // each quadrant and along an axis: most of its pixels differ from what is
 // behind them by 3:1 at least.

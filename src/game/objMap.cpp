@@ -25,7 +25,8 @@ constexpr std::uint32_t LabelColour = 0xFFFFFF;
 constexpr std::int32_t NumeralSize = 16;
 constexpr std::int32_t PlateWidth = 46;
 constexpr std::int32_t PlateHeight = 26;
-constexpr std::int32_t PlateAlpha = 170;
+constexpr std::uint32_t PlateColour = 0x0A1230;  // the game's navy
+constexpr std::int32_t PlateAlpha = 200;
 constexpr const char* Numerals[5] = {"", "I", "II", "III", "IV"};
 
 
@@ -153,7 +154,7 @@ void TobjMap::Build(std::int32_t rangeX, std::int32_t rangeY) {
     for (std::int32_t q = 1; q <= 4; ++q) {
       const double cx = 128 + Sx[q] * (RangeX - 0.5) * CellWidth;
       const double cy = Sy[q] * (RangeY - 0.5) * CellHeight;
-      AddPlain(cx - PlateWidth / 2.0, cy - PlateHeight / 2.0, PlateWidth, PlateHeight, 0x000000, PlateAlpha);
+      AddPlain(cx - PlateWidth / 2.0, cy - PlateHeight / 2.0, PlateWidth, PlateHeight, PlateColour, PlateAlpha);
       TrndText* numeral = AddText();
       numeral->RelX = cx - PlateWidth / 2.0;
       numeral->RelY = cy - PlateHeight / 2.0;
