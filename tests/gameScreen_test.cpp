@@ -566,7 +566,9 @@ TEST_F(GameScreen, PowerUpAwardsStopAtFiveButtonsWhileTheBaseStillAdvances) {
     TfrmGame* game = Game();
     ASSERT_EQ(game->PowerUpButtons.size(), 1u) << "a game starts with one";
     const std::int32_t step = ArcadeStartLevels[0].PowerUpScoreStep[static_cast<std::size_t>(d)];
-    if (d > Difficulty::Easy) ASSERT_NE(step, ArcadeStartLevels[0].PowerUpScoreStep[0]);
+    if (d > Difficulty::Easy) {
+      ASSERT_NE(step, ArcadeStartLevels[0].PowerUpScoreStep[0]);
+    }
     for (int n = 1; n <= 6; ++n) {
       Res()->Score = n * step;  // reaching the step is not enough: it must be passed
       GamePost(19);             // a miss refreshes the HUD

@@ -63,7 +63,9 @@ TEST_F(GameSpeed, TheMonstersWalkAtTheChosenPaceOnEveryDifficulty) {
       const int walked = 40 * speed / 100;
       EXPECT_DOUBLE_EQ(m->X, fullX[walked]);
       EXPECT_DOUBLE_EQ(m->Y, fullY[walked]);
-      if (speed != SpeedFull) EXPECT_NE(m->X, fullX[40]) << "slower than at full speed";
+      if (speed != SpeedFull) {
+        EXPECT_NE(m->X, fullX[40]) << "slower than at full speed";
+      }
       Leave();
     }
   }
