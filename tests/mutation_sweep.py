@@ -248,8 +248,6 @@ BREAKS = [
     ("screens/MENU over a help page closes it", "src/screens/frmTutorial.cpp", "event->Param == 1 && !Closing",
      "event->Param == 2 && !Closing"),
     ("screens/keys panel closes the game menu", DIRECTOR, "    CreateScreen(ssKeys);\n    return;\n", "    CreateScreen(ssKeys);\n"),
-    ("screens/the screen under the keys panel hears Esc", FORM, "  TsysModule::HandleEvent(event);\n  if (Suspended) return;\n",
-     "  TsysModule::HandleEvent(event);\n"),
     ("screens/empty high-score rows show zeros", SCORES, "const bool empty = e.Name.empty() && e.Score == 0;",
      "const bool empty = false;"),
     ("screens/high scores of one speed only", SCORES, "res->TablesOfSpeed(SpeedShown())", "res->TablesOfSpeed(100)"),
@@ -314,6 +312,8 @@ BREAKS = [
 # Breaks once tried and left out: the game plays the same with them, so no test could tell.
 DROPPED = [
     ("answer/a point is a vertical line", "a line is never checked with one point twice: a second click on it cancels"),
+    ("screens/the screen under the keys panel hears Esc",
+     "its controls are hidden while the panel lies over it: none of them can act on a key, checked or not"),
 ]
 
 # Unit tests that do not touch the game's rules: left out to keep each run short.
