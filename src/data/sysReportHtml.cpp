@@ -103,7 +103,8 @@ std::string DayChart(const std::vector<const TAnswerRow*>& rows) {
   std::vector<std::pair<std::string, std::pair<int, int>>> shown(days.begin(), days.end());
   if (shown.size() > DaysShown) shown.erase(shown.begin(), shown.end() - static_cast<std::ptrdiff_t>(DaysShown));
   const double w = 24;
-  const double width = 40 + w * static_cast<double>(shown.size());
+  // The last date label leans right past its bar: leave it room.
+  const double width = 40 + w * static_cast<double>(shown.size()) + 16;
   std::string svg = "<svg class=\"days\" viewBox=\"0 0 " + Num(width) + " 150\" width=\"" + Num(width) +
                     "\" height=\"150\" role=\"img\" aria-label=\"Share of right answers on each day played\">";
   for (int p : {0, 50, 100}) {
