@@ -248,7 +248,7 @@ BREAKS = [
     ("screens/MENU over a help page closes it", "src/screens/frmTutorial.cpp", "event->Param == 1 && !Closing",
      "event->Param == 2 && !Closing"),
     ("screens/keys panel closes the game menu", DIRECTOR, "    CreateScreen(ssKeys);\n    return;\n", "    CreateScreen(ssKeys);\n"),
-    ("screens/empty high-score rows show zeros", SCORES, "const bool empty = e.Name.empty() && e.Score == 0;",
+    ("screens/empty high-score rows show zeros", SCORES, "const bool empty = IsEmptyScore(e);",
      "const bool empty = false;"),
     ("screens/high scores of one speed only", SCORES, "res->TablesOfSpeed(SpeedShown())", "res->TablesOfSpeed(100)"),
     ("cursor/Home keeps the row", CURSOR, "if (key == vkHome) PointX = PointY = 0;", "if (key == vkHome) PointX = 0;"),
