@@ -30,6 +30,7 @@ trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; kill $xvfb_ours $xv
 start() {
   local name=$1 exe=$2 dir="$out/$1" p w i
   export DISPLAY=$(eval echo "\$display_$name")
+  rm -rf "$dir"
   mkdir -p "$dir"
   cp -r "$build/data" "$dir/"
   cp "$exe" "$dir/plotfray"
