@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/FrameTimer.h"
 #include "core/modTimer.h"
 #include "core/sysEventComponent.h"
+#include "core/rndDrawn.h"
 #include "core/sysEventHandler.h"
+#include "core/sysSceneSchedule.h"
 #include "testSupport.h"
 
 namespace {
@@ -16,6 +21,7 @@ class FrameTimerTest : public ::testing::Test {
     Timer.Enabled = true;
     Timer.OnTimer = [this] { Timer.Process(); };
     Timer.OnProcess = [this] { ++Steps; };
+    Timer.Schedule = &Schedule;
   }
   // One idle pass after a frame of the given length.
   void Frame(double ms) {
@@ -25,6 +31,7 @@ class FrameTimerTest : public ::testing::Test {
   TFakeWindow Window;
   TFakeClock Clock;
   TFrameTimer Timer;
+  TsysSceneSchedule Schedule;
   int Steps = 0;
 };
 
@@ -78,12 +85,12 @@ TEST_F(FrameTimerTest, StallLongerThanTheFixedPointRangeStillGivesThirtyTwoSteps
   EXPECT_EQ(Steps, 32);
 }
 
-TEST_F(FrameTimerTest, DisabledTimerOnlySleepsFiveMilliseconds) {
+TEST_F(FrameTimerTest, DisabledTimerOnlyWaitsForTheWindowsMessages) {
   Timer.Enabled = false;
   Frame(50);
   Frame(50);
   EXPECT_EQ(Steps, 0);
-  EXPECT_EQ(Clock.Sleeps, (std::vector<std::uint32_t>{5, 5}));
+  EXPECT_EQ(Clock.Sleeps, (std::vector<std::uint32_t>{TFrameTimer::RestMs, TFrameTimer::RestMs}));
 }
 
 TEST_F(FrameTimerTest, ShortFrameSleepsTheRestOfTheSixtiethInWholeMilliseconds) {
@@ -129,18 +136,18 @@ TEST_F(FrameTimerTest, AnUnchangingScreenRestsBetweenPassesUntilInputOrAChangeCo
   };
   passesOver(1000);
   const int stepsBefore = Steps;
-  const int resting = passesOver(1000);
-  EXPECT_GE(resting, 18);
-  EXPECT_LE(resting, 21) << "a rest of 50 ms a pass";
-  EXPECT_NEAR(Steps - stepsBefore, 60, 2) << "the logic still gets its sixty steps a second";
+  const int resting = passesOver(2000);
+  EXPECT_GE(resting, 3);
+  EXPECT_LE(resting, 5) << "nothing announced: a rest of 500 ms a pass";
+  EXPECT_NEAR(Steps - stepsBefore, 120, 2) << "the logic still gets its sixty steps a second";
   EXPECT_EQ(Clock.Sleeps.back(), TFrameTimer::RestMs);
 
   // A window message: the next passes keep the frame rate again.
   ++Window.Messages;
   EXPECT_EQ(passesOver(100), 6);
-  EXPECT_NEAR(Clock.Sleeps.back(), 15.5, 0.6) << "the rest of a sixtieth";
-  passesOver(50);
-  EXPECT_EQ(Clock.Sleeps.back(), TFrameTimer::RestMs);
+  ASSERT_GE(Clock.Sleeps.size(), 2u);
+  EXPECT_NEAR(Clock.Sleeps[Clock.Sleeps.size() - 2], 15.5, 0.6) << "the rest of a sixtieth";
+  EXPECT_EQ(Clock.Sleeps.back(), TFrameTimer::RestMs) << "after the sixth quiet frame";
 
   // So does a frame that changed something.
   unchanged = false;
@@ -148,9 +155,123 @@ TEST_F(FrameTimerTest, AnUnchangingScreenRestsBetweenPassesUntilInputOrAChangeCo
   unchanged = true;
   EXPECT_EQ(passesOver(100), 6);
 
-  Timer.Enabled = false;  // a stopped timer keeps its short sleeps
+  Timer.Enabled = false;  // a stopped timer waits for messages alone
   passesOver(20);
-  EXPECT_EQ(Clock.Sleeps.back(), 5u);
+  EXPECT_EQ(Clock.Sleeps.back(), TFrameTimer::RestMs);
+}
+
+// A screen with a caret that blinks every 26 steps, drawn as the timer module
+// draws: the frame first, then the steps, so a step's change shows on the next
+// frame. Runs five seconds; gives the passes.
+class BlinkingCaret {
+ public:
+  BlinkingCaret(TFrameTimer& timer, TFakeClock& clock, TsysSceneSchedule& schedule, bool announced) {
+    timer.OnProcess = [&, announced] {
+      ++Steps;
+      if (--Counter < 0) {
+        Counter = 25;
+        Changed = true;
+        MarkSceneChanged();
+        LateMs.push_back(static_cast<double>(clock.Now - StepZero) / 1000.0 - Steps * 1000.0 / 60.0);
+      }
+      if (announced) schedule.ChangeIn(Counter + 1);
+    };
+    timer.OnTimer = [&] {
+      const bool drew = Changed;
+      if (drew) DrawnAt.push_back(clock.Now);
+      Changed = false;
+      timer.Process();
+      timer.NoteFrame(!drew && !Changed);
+    };
+  }
+  int Run(TFakeWindow& window, TFakeClock& clock) {
+    window.Idle();
+    StepZero = clock.Now;
+    int passes = 0;
+    for (; clock.Now < StepZero + 5'000'000 && passes < 10'000; ++passes) {
+      clock.AdvanceMs(1.0);
+      window.Idle();
+    }
+    window.Idle();  // the steps the last rest owes
+    return passes + 1;
+  }
+  int Steps = 0;
+  int Counter = 25;
+  bool Changed = false;
+  std::uint64_t StepZero = 0;
+  std::vector<double> LateMs;  // how long after its own moment each blink's step ran
+  std::vector<std::uint64_t> DrawnAt;
+};
+
+TEST_F(FrameTimerTest, ARestingScreenWakesForEachAnnouncedChangeOnTime) {
+  Clock.AdvanceOnSleep = true;
+  BlinkingCaret caret(Timer, Clock, Schedule, true);
+  const int passes = caret.Run(Window, Clock);
+  ASSERT_GE(caret.LateMs.size(), 10u);
+  // The first pass owes no step, so "late" has a constant offset of under a frame.
+  const auto [early, late] = std::minmax_element(caret.LateMs.begin(), caret.LateMs.end());
+  EXPECT_LE(*late - *early, 18.0) << "each blink's step runs within a frame of its moment";
+  EXPECT_LE(std::abs(*late), 34.0);
+  for (std::size_t i = 1; i < caret.DrawnAt.size(); ++i)
+    EXPECT_NEAR(static_cast<double>(caret.DrawnAt[i] - caret.DrawnAt[i - 1]) / 1000.0, 26 * 1000.0 / 60.0, 18.0);
+  // Per blink: the rest, the pass that runs its step, the frame that shows it
+  // and one more that finds nothing new.
+  EXPECT_LE(passes, static_cast<int>(caret.LateMs.size() + 2) * 4);
+}
+
+TEST_F(FrameTimerTest, AChangeNobodyAnnouncedKeepsTheFrameRateForAWhile) {
+  Clock.AdvanceOnSleep = true;
+  BlinkingCaret caret(Timer, Clock, Schedule, false);
+  const int passes = caret.Run(Window, Clock);
+  ASSERT_GE(caret.LateMs.size(), 10u);
+  // Seen at the next wake at the latest, a longest rest later.
+  for (double late : caret.LateMs) EXPECT_LE(late, TFrameTimer::RestMs + 34.0);
+  // Each change is followed by RestAfter frames at the frame rate.
+  EXPECT_GE(passes, static_cast<int>(caret.LateMs.size() - 1) * (TFrameTimer::RestAfter + 1));
+  EXPECT_NEAR(caret.Steps, static_cast<double>(Clock.Now - caret.StepZero) * 60.0 / 1e6, 1.5)
+      << "no step is lost to the rests";
+}
+
+TEST_F(FrameTimerTest, TheRestWaitCountsWhatIsOwedAlready) {
+  EXPECT_EQ(Timer.RestWait(), TFrameTimer::RestMs) << "nothing announced";
+  Schedule.BeginStep();
+  Schedule.ChangeIn(2);
+  Timer.DeltaAccum = 0;
+  EXPECT_EQ(Timer.RestWait(), 34u) << "two steps of 16.67 ms, rounded up";
+  Timer.DeltaAccum = TFrameTimer::One;
+  EXPECT_EQ(Timer.RestWait(), 17u);
+  Timer.DeltaAccum = 2 * TFrameTimer::One - 1;
+  EXPECT_EQ(Timer.RestWait(), 1u) << "a sliver left is still waited for";
+  Timer.DeltaAccum = 2 * TFrameTimer::One;
+  EXPECT_EQ(Timer.RestWait(), 0u) << "owed exactly: no wait";
+  Timer.DeltaAccum = TFrameTimer::One + TFrameTimer::One / 2;
+  EXPECT_EQ(Timer.RestWait(), 9u);
+
+  // Far announcements: the longest rest, never more.
+  Timer.DeltaAccum = 0;
+  Schedule.BeginStep();
+  Schedule.ChangeIn(32);  // just inside the computed range: 533 ms, capped
+  EXPECT_EQ(Timer.RestWait(), TFrameTimer::RestMs);
+  Schedule.BeginStep();
+  Schedule.ChangeIn(30);
+  EXPECT_EQ(Timer.RestWait(), TFrameTimer::RestMs) << "a hair over 500 ms: the cap";
+  Schedule.BeginStep();
+  Schedule.ChangeIn(29);
+  EXPECT_EQ(Timer.RestWait(), 484u);
+}
+
+TEST(SceneScheduleTest, EachStepForgetsTheAnnouncementsBeforeIt) {
+  TsysSceneSchedule schedule;
+  EXPECT_EQ(schedule.StepsToChange(), TsysSceneSchedule::Never);
+  schedule.BeginStep();
+  schedule.ChangeIn(10);
+  schedule.ChangeIn(4);
+  schedule.ChangeIn(7);
+  EXPECT_EQ(schedule.StepsToChange(), 4u) << "the earliest wins";
+  schedule.ChangeIn(0);
+  EXPECT_EQ(schedule.StepsToChange(), 1u) << "now means the next step";
+  schedule.BeginStep();
+  EXPECT_EQ(schedule.StepsToChange(), TsysSceneSchedule::Never) << "not announced again";
 }
 
 TEST_F(FrameTimerTest, FrameRateSampleAtOneHundredFramesASecond) {
@@ -223,6 +344,70 @@ TEST(TmodTimerTest, RendersThenStepsThenPresentsThenQuitsAtTheEndOfTheFrame) {
   EXPECT_FALSE(timer.GetEnabled());
   window.Idle();
   EXPECT_EQ(quits, 1);
+}
+
+class ChangingPresenter : public TsysFramePresenter {
+ public:
+  void RenderFrame() override {}
+  void Present() override {}
+  bool LastFrameUnchanged() const override { return true; }
+};
+
+TEST(TmodTimerTest, AStepThatChangesTheSceneKeepsTheNextPassAwake) {
+  TFakeWindow window;
+  TFakeClock clock;
+  clock.AdvanceOnSleep = true;
+  TsysEventHandler bus;
+  TmodTimer timer(&window, &clock, &bus, [] {}, nullptr, 60.0);
+  ChangingPresenter presenter;
+  timer.Graphics = &presenter;
+  bool changeEachStep = false;
+  timer.Timer->OnProcess = [&] {
+    if (changeEachStep) MarkSceneChanged();
+  };
+  timer.SetEnabled(true);
+  for (int i = 0; i < 20; ++i) {
+    clock.AdvanceMs(17);
+    window.Idle();
+  }
+  EXPECT_TRUE(timer.Timer->Resting()) << "frames unchanged, steps quiet";
+  changeEachStep = true;
+  for (int i = 0; i < 20; ++i) {
+    clock.AdvanceMs(17);
+    window.Idle();
+  }
+  EXPECT_FALSE(timer.Timer->Resting()) << "the frames were unchanged, but the steps were not";
+}
+
+class Poster : public TsysEventComponent {
+ public:
+  void ProcessEvents() override {
+    if (PostNow) PostEvent(pmQueued, ekGame, 1, 0, 0);
+  }
+  bool PostNow = false;
+};
+
+TEST(TmodTimerTest, AnEventPostedForTheNextStepIsAnnounced) {
+  TFakeWindow window;
+  TFakeClock clock;
+  TsysEventHandler bus;
+  TsysSceneSchedule schedule;
+  TmodTimer timer(&window, &clock, &bus, [] {}, nullptr, 60.0);
+  timer.Timer->Schedule = &schedule;
+  Poster poster;
+  poster.EventMask = 0;
+  bus.Register(&poster);
+  schedule.BeginStep();
+  timer.DoProcess();
+  EXPECT_EQ(schedule.StepsToChange(), TsysSceneSchedule::Never) << "nothing posted";
+  poster.PostNow = true;
+  schedule.BeginStep();
+  timer.DoProcess();
+  EXPECT_EQ(schedule.StepsToChange(), 1u) << "posted during the step, handed out by the next";
+  poster.PostNow = false;
+  schedule.BeginStep();
+  timer.DoProcess();
+  EXPECT_EQ(schedule.StepsToChange(), TsysSceneSchedule::Never) << "handed out, nothing left";
 }
 
 TEST(TmodTimerTest, RequestedQuitWaitsWhileDisabled) {

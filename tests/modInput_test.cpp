@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/sysEventHandler.h"
+#include "core/sysSceneSchedule.h"
 #include "data/sysOptions.h"
 #include "render/modInput.h"
 #include "testSupport.h"
@@ -185,6 +186,47 @@ TEST_F(InputTest, TheKeyRepeatOptionSetsTheDelayAndPaceOfAHeldArrowOrTurnsTheRep
   Steps(1);
   EXPECT_EQ(Spy.Count(ekKeys, 7), 2);
   Input.KeyUp(vkTab, 0);
+}
+
+// A resting screen wakes for the step a repeat is due: every repeat of a held
+// key is posted in a step announced by the step before, at each setting (and
+// handed out a step later).
+TEST_F(InputTest, AHeldKeyAnnouncesEachRepeatForTheStepItComesIn) {
+  for (const std::uint8_t setting : {RepeatUsual, RepeatSlow, RepeatOff}) {
+    SCOPED_TRACE(static_cast<int>(setting));
+    Input.KeyRepeat = setting;
+    Spy.Got.clear();
+    Input.KeyDown(vkTab, 0);
+    int repeats = 0;
+    int announcedRightBefore = 0;
+    int announcedSteps = 0;
+    bool postedAnnounced = false;  // the step before this one was announced
+    for (int step = 0; step < 90; ++step) {
+      const bool announced = SceneSchedule.StepsToChange() == 1;
+      const int before = Spy.Count(ekKeys, 7);
+      SceneSchedule.BeginStep();
+      Bus.Tick();
+      if (Spy.Count(ekKeys, 7) > before && step > 0) {
+        ++repeats;
+        announcedRightBefore += postedAnnounced ? 1 : 0;
+      }
+      postedAnnounced = announced;
+      announcedSteps += SceneSchedule.StepsToChange() != TsysSceneSchedule::Never ? 1 : 0;
+    }
+    Input.KeyUp(vkTab, 0);
+    Bus.Tick();
+    SceneSchedule.BeginStep();
+    Bus.Tick();
+    EXPECT_EQ(SceneSchedule.StepsToChange(), TsysSceneSchedule::Never) << "released: nothing to come";
+    const TKeyRepeatPace pace = KeyRepeatPace(setting);
+    if (pace.Interval == 0) {
+      EXPECT_EQ(repeats, 0);
+      EXPECT_EQ(announcedSteps, 0);
+    } else {
+      EXPECT_EQ(repeats, 1 + (90 - 1 - pace.Delay) / pace.Interval);
+      EXPECT_EQ(announcedRightBefore, repeats);
+    }
+  }
 }
 
 TEST_F(InputTest, AHoldKeepsBackTheClicksEnterAndSpaceOfAPressBegunBeforeOrDuringIt) {

@@ -138,6 +138,51 @@ TEST(PlatformAudio, MusicPlaysFromMemoryWithItsVolume) {
   audio.CloseMusic(m);
 }
 
+// The output pauses only after RestAfterSteps silent steps in a row, and a
+// sound or music resumes it before it starts, so its beginning is mixed.
+TEST(PlatformAudio, TheOutputRestsWhileNothingPlaysAndWakesForTheNextSound) {
+  TplatAudio audio;
+  ASSERT_TRUE(audio.Open());
+  const int beep = audio.CreateSample(Beep(0.05));
+  const int longOne = audio.CreateSample(Beep(2.0));
+  ASSERT_GE(beep, 0);
+  auto silentSteps = [&](int n) {
+    for (int i = 0; i < n; ++i) audio.RestWhenSilent();
+  };
+  silentSteps(TplatAudio::RestAfterSteps - 1);
+  EXPECT_FALSE(audio.OutputPaused()) << "one step short";
+  silentSteps(1);
+  EXPECT_TRUE(audio.OutputPaused());
+
+  // An effect while paused: the output runs again and mixes it to its end.
+  const TsndVoice v = audio.PlaySample(beep, 0, false);
+  ASSERT_NE(v, 0u);
+  EXPECT_FALSE(audio.OutputPaused());
+  EXPECT_TRUE(audio.VoicePlaying(v));
+  EXPECT_TRUE(Eventually([&] { return !audio.VoicePlaying(v); })) << "a paused output would hold it forever";
+
+  // A sound that plays keeps the output up, however long it lasts.
+  const TsndVoice held = audio.PlaySample(longOne, 0, false);
+  silentSteps(3 * TplatAudio::RestAfterSteps);
+  EXPECT_FALSE(audio.OutputPaused());
+  audio.StopVoice(held);
+  silentSteps(TplatAudio::RestAfterSteps);
+  EXPECT_TRUE(audio.OutputPaused());
+
+  // Music starting again wakes it the same way, and plays through.
+  const auto ogg = ShortOgg(0.2);
+  const TsndMusic m = audio.OpenMusic(ogg.data(), ogg.size());
+  ASSERT_NE(m, 0u);
+  audio.PlayMusic(m, false);
+  EXPECT_FALSE(audio.OutputPaused());
+  silentSteps(2 * TplatAudio::RestAfterSteps);
+  EXPECT_FALSE(audio.OutputPaused()) << "music plays";
+  EXPECT_TRUE(Eventually([&] { return !audio.MusicPlaying(m); }));
+  silentSteps(TplatAudio::RestAfterSteps);
+  EXPECT_TRUE(audio.OutputPaused());
+  audio.CloseMusic(m);
+}
+
 TEST(PlatformAudio, AnAudioDriverThatIsNotThereGivesNoDevice) {
   const char* before = std::getenv("SDL_AUDIODRIVER");
   const std::string saved = before != nullptr ? before : "";

@@ -33,7 +33,8 @@ add_library(plotfray_platform STATIC ${PLATFORM_SOURCES})
 target_link_libraries(plotfray_platform PUBLIC plotfray_engine PkgConfig::SDL2 PkgConfig::SDL2_MIXER)
 
 # The data: everything but the music in the package the first frame waits
-# for; the music archive beside it, fetched by the page once the game runs.
+# for; the music archive beside it, fetched by the page once the game runs: the
+# generator's smaller copy for browsers (one channel at 22.05 kHz).
 set(WEB_DATA "${CMAKE_BINARY_DIR}/stage/data")
 set(WEB_STAGE_STAMP "${CMAKE_BINARY_DIR}/stage/.stamp")
 file(GLOB WEB_DATA_FILES "${PLOTFRAY_WEB_DATA}/*.asdb" "${PLOTFRAY_WEB_DATA}/*.sl")
@@ -41,9 +42,10 @@ add_custom_command(OUTPUT ${WEB_STAGE_STAMP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${WEB_DATA}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DATA_FILES} ${WEB_DATA}
-  COMMAND ${CMAKE_COMMAND} -E rename ${WEB_DATA}/Music.asdb ${CMAKE_BINARY_DIR}/Music.asdb
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${WEB_DATA}/Music.asdb
+  COMMAND ${CMAKE_COMMAND} -E copy ${PLOTFRAY_WEB_DATA}/Music.asdb.web ${CMAKE_BINARY_DIR}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E touch ${WEB_STAGE_STAMP}
-  DEPENDS ${WEB_DATA_FILES}
+  DEPENDS ${WEB_DATA_FILES} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
   COMMENT "Staging the game data for the browser")
 add_custom_target(webdata ALL DEPENDS ${WEB_STAGE_STAMP})
 

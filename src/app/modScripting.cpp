@@ -5,6 +5,7 @@
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
+#include "core/sysSceneSchedule.h"
 #include "data/sysResources.h"
 #include "game/modAI.h"
 #include "game/sysGameObjects.h"
@@ -31,6 +32,10 @@ const char* const ImageArchives[] = {
 };
 
 const char* const LoadingContinue = "CLICK TO CONTINUE";
+// While a game is played the screen rests no longer than this between frames:
+// a monster that appears after a quiet spell is drawn in time.
+constexpr int PlayRestSteps = 3;
+
 // The boxes of start-up end with it: the window cannot be closed while one is up.
 const char* const GoOnSentence = "Click OK or press Enter to go on with the game.";
 
@@ -389,6 +394,8 @@ void TmodScripting::ProcessEvents() {
   TsysModule::ProcessEvents();
   if (ReleaseCountdown > 0 && --ReleaseCountdown == 0 && Platform.ReleaseFreeMemory) Platform.ReleaseFreeMemory();
   if (TsysProgress* log = Interface->Resources->Progress.get()) log->Step();
+  if (Screens[ssGame] && !Interface->Resources->Paused && !Interface->Resources->GameOver)
+    SceneSchedule.ChangeIn(PlayRestSteps);
   if (!LoadingWait) return;
 
   TsysForm* loading = Screens[ssLoading].get();
@@ -397,7 +404,12 @@ void TmodScripting::ProcessEvents() {
   LoadNow = Platform.Clock->Counter();
   const double seconds =
       CounterFrequency > 0 ? static_cast<double>(LoadNow - LoadStart) / static_cast<double>(CounterFrequency) : 0.0;
-  if (!ClickedToContinue && Round(seconds) < 5) return;
+  if (!ClickedToContinue && Round(seconds) < 5) {
+    // The loading screen goes on by itself at 4.5 s (rounded to 5).
+    const double left = 4.5 - seconds;
+    SceneSchedule.ChangeIn(static_cast<std::int64_t>(left * 60.0) + 1);
+    return;
+  }
 
   if (loading != nullptr) loading->EnableFade(true);
   PostEvent(pmQueued, ekForm, sidLoading, Interface->Resources->ProfileCount() > 0 ? sidMainMenu : sidProfileCreate,

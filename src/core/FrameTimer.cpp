@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/rndDrawn.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
+#include "core/sysSceneSchedule.h"
 
 namespace {
 
@@ -15,7 +17,8 @@ std::int32_t Saturate(std::int64_t value) {
 
 }  // namespace
 
-TFrameTimer::TFrameTimer(TsysMainWindow* owner, TsysClock* clock) : Owner(owner), Clock(clock) {
+TFrameTimer::TFrameTimer(TsysMainWindow* owner, TsysClock* clock)
+    : Schedule(&SceneSchedule), Owner(owner), Clock(clock) {
   SetSpeed(60.0);
   SetMaxFPS(100);
   CounterFrequency = Clock->Frequency();
@@ -65,12 +68,17 @@ void TFrameTimer::Idle() {
   ReadClock();
   if (Owner != nullptr) {
     const std::uint64_t messages = Owner->MessagesHandled();
-    if (messages != MessagesSeen) QuietFrames = 0;
+    if (messages != MessagesSeen) {
+      QuietFrames = 0;
+      Settled = false;
+    }
     MessagesSeen = messages;
   }
   if (!Enabled) {
-    LastSleep = 5;
-    Clock->Sleep(5);
+    // In the background nothing runs but the window's messages, which end the wait.
+    const std::uint32_t before = Clock->TickCount();
+    Clock->WaitForInput(RestMs);
+    LastSleep = static_cast<std::int32_t>(std::min<std::uint32_t>(Clock->TickCount() - before, RestMs));
     return;
   }
 
@@ -80,13 +88,8 @@ void TFrameTimer::Idle() {
   const std::int64_t work = static_cast<std::int64_t>(Latency) - (static_cast<std::int64_t>(LastSleep) << 20);
   std::int32_t slept = 0;
   const std::int64_t wanted = static_cast<std::int64_t>(MinLatency) - work + SleepCarry;
-  if (Resting()) {
-    // Nothing on the screen has changed for a while: no need to wake sixty
-    // times a second. Input ends the rest at once, and the passes after it
-    // keep the frame rate again, so the answer to a click is not delayed.
-    const std::uint32_t before = Clock->TickCount();
-    Clock->WaitForInput(RestMs);
-    slept = static_cast<std::int32_t>(std::min<std::uint32_t>(Clock->TickCount() - before, RestMs));
+  if (RestedLast) {
+    // The rest at the end of the last pass gave this frame its time.
     SleepCarry = 0;
   } else if (wanted > 0) {
     slept = static_cast<std::int32_t>(std::min<std::int64_t>(wanted >> 20, 1000));
@@ -117,13 +120,49 @@ void TFrameTimer::Idle() {
     Processed = false;
   }
   if (OnTimer) OnTimer();
+
+  // Nothing on the screen has changed for a while: no need to wake sixty times
+  // a second. The rest comes after the frame, so the steps it owes run as soon
+  // as it ends; input ends it at once, and the passes after input keep the
+  // frame rate again, so the answer to a click is not delayed. (A quit from
+  // inside the frame has disabled the timer.)
+  RestedLast = false;
+  if (!Resting()) return;
+  const std::uint32_t wait = RestWait();
+  if (wait == 0) return;
+  const std::uint32_t before = Clock->TickCount();
+  Clock->WaitForInput(wait);
+  LastSleep += static_cast<std::int32_t>(std::min<std::uint32_t>(Clock->TickCount() - before, wait));
+  RestedLast = true;
+}
+
+std::uint32_t TFrameTimer::RestWait() const {
+  const std::uint64_t steps = Schedule != nullptr ? Schedule->StepsToChange() : TsysSceneSchedule::Never;
+  // Further than a longest rest away: the cap decides anyway.
+  const std::uint64_t farSteps = RestMs * static_cast<std::uint64_t>(Round(Speed)) / 1000 + 2;
+  if (steps > farSteps) return RestMs;
+  // What the frame has left owed (a part of a step) counts.
+  const std::int64_t needed = static_cast<std::int64_t>(steps) * One - DeltaAccum;
+  if (needed <= 0) return 0;
+  const std::int64_t fixedMs = (needed * SpeedLatency) >> 20;
+  const std::int64_t ms = (fixedMs + One - 1) >> 20;
+  return static_cast<std::uint32_t>(std::clamp<std::int64_t>(ms, 1, RestMs));
 }
 
 void TFrameTimer::Process() {
   Processed = true;
   const std::int32_t steps = DeltaAccum >> 20;
   if (steps < 1) return;
-  if (OnProcess)
-    for (std::int32_t i = 0; i < steps; ++i) OnProcess();
+  for (std::int32_t i = 0; i < steps; ++i) {
+    const bool announced = Schedule != nullptr && Schedule->StepsToChange() == 1;
+    const std::uint64_t revision = SceneRevision;
+    if (Schedule != nullptr) Schedule->BeginStep();
+    if (OnProcess) OnProcess();
+    if (SceneRevision == revision) continue;
+    if (announced)
+      ShowingAnnounced = 2;  // the frame of this step, and the one that draws it
+    else
+      Settled = false;
+  }
   DeltaAccum &= 0xFFFFF;
 }

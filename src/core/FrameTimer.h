@@ -5,6 +5,7 @@
 
 class TsysMainWindow;
 class TsysClock;
+class TsysSceneSchedule;
 
 enum TPerformancePrecision { ppLow, ppHigh };
 
@@ -13,9 +14,11 @@ class TFrameTimer {
   static constexpr std::int32_t One = 1 << 20;            // 1.0 in fixed point
   static constexpr std::int32_t MaxDelta = 32 * One;      // at most 32 steps a frame
   // After this many frames in a row that showed nothing new, an idle pass
-  // rests: it waits up to RestMs for input instead of keeping the frame rate.
+  // rests: it waits for input or for the next change the scene schedule
+  // announces, RestMs at most, instead of keeping the frame rate. A rest no
+  // longer than MaxDelta's 32 steps (533 ms) loses no logic step on waking.
   static constexpr std::int32_t RestAfter = 6;
-  static constexpr std::uint32_t RestMs = 50;
+  static constexpr std::uint32_t RestMs = 500;
 
   // Hooks the window's idle notification; a null window leaves the idle pass to the caller.
   TFrameTimer(TsysMainWindow* owner, TsysClock* clock);
@@ -33,13 +36,26 @@ class TFrameTimer {
   // Runs the owed logic steps; called from inside OnTimer.
   void Process();
   // Whether the frame just shown changed nothing on the screen.
-  void NoteFrame(bool unchanged) { QuietFrames = unchanged ? QuietFrames + 1 : 0; }
-  bool Resting() const { return Enabled && QuietFrames >= RestAfter; }
+  void NoteFrame(bool unchanged) {
+    if (!unchanged && ShowingAnnounced == 0) Settled = false;
+    if (ShowingAnnounced > 0) --ShowingAnnounced;
+    QuietFrames = unchanged ? QuietFrames + 1 : 0;
+    if (QuietFrames >= RestAfter) Settled = true;
+  }
+  // A screen that rested, and has since changed only as announced (a caret's
+  // blink), rests again after the one frame that shows the change.
+  bool Resting() const { return Enabled && (QuietFrames >= RestAfter || (Settled && QuietFrames >= 1)); }
+  // How long a resting pass may wait after its frame: until the step of the
+  // next announced change is owed (the part of a step still owed counts), at
+  // most RestMs; 0 when that step is owed already.
+  std::uint32_t RestWait() const;
 
   bool Enabled = false;
   TPerformancePrecision Precision = ppLow;
   std::function<void()> OnTimer;
   std::function<void()> OnProcess;
+  // Told of every logic step; the program's own unless a test gives another.
+  TsysSceneSchedule* Schedule;
 
   std::int32_t MinLatency = 0;
   std::int32_t SpeedLatency = 0;
@@ -65,5 +81,8 @@ class TFrameTimer {
   std::uint32_t LastTick = 0;
   std::int32_t SleepCarry = 0;  // fraction of a millisecond the sleeps still owe
   std::int32_t QuietFrames = 0;
+  bool Settled = false;
+  std::int32_t ShowingAnnounced = 0;  // frames still showing an announced change
+  bool RestedLast = false;
   std::uint64_t MessagesSeen = 0;  // the window's count at the last pass
 };

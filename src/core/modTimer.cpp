@@ -1,6 +1,8 @@
 #include "core/modTimer.h"
 
+#include "core/rndDrawn.h"
 #include "core/sysEventHandler.h"
+#include "core/sysSceneSchedule.h"
 
 TmodTimer::TmodTimer(TsysMainWindow* owner, TsysClock* clock, TsysEventHandler* events,
                      std::function<void()> onQuit, std::int32_t* frameRate, double rate)
@@ -16,10 +18,12 @@ TmodTimer::TmodTimer(TsysMainWindow* owner, TsysClock* clock, TsysEventHandler* 
 
 void TmodTimer::DoTimer() {
   if (Graphics != nullptr) Graphics->RenderFrame();
+  // A step that changed the scene is drawn by the next frame: no rest before it.
+  const std::uint64_t drawn = SceneRevision;
   Timer->Process();
   if (Graphics != nullptr) {
     Graphics->Present();
-    Timer->NoteFrame(Graphics->LastFrameUnchanged());
+    Timer->NoteFrame(Graphics->LastFrameUnchanged() && SceneRevision == drawn);
   }
   if (QuitRequested && OnQuit) {
     Timer->Enabled = false;
@@ -31,5 +35,7 @@ void TmodTimer::DoTimer() {
 
 void TmodTimer::DoProcess() {
   Events->Tick();
+  // What this step posted is handed out by the next one: a resting screen wakes for it.
+  if (!Events->Pending.empty() && Timer->Schedule != nullptr) Timer->Schedule->ChangeIn(1);
   if (FrameRate != nullptr) *FrameRate = Timer->FrameRate;
 }

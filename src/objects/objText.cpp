@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/sysRound.h"
+#include "core/sysSceneSchedule.h"
 #include "objects/objSheet.h"
 
 namespace {
@@ -194,4 +195,6 @@ void TobjText::ProcessEvents() {
     BlinkCounter = BlinkPeriod;
     Caret->Visible = !Caret->Visible;
   }
+  // The caret's next blink wakes a resting screen.
+  SceneSchedule.ChangeIn(BlinkCounter + 1);
 }

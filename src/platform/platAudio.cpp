@@ -6,6 +6,18 @@
 
 #include "core/sysLog.h"
 
+namespace {
+
+// The mixer keeps the id of the output it opened to itself. It is the only
+// output this program opens, and SDL numbers opened outputs from 2 on.
+SDL_AudioDeviceID OpenedOutput() {
+  for (SDL_AudioDeviceID id = 2; id < 64; ++id)
+    if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+  return 0;
+}
+
+}  // namespace
+
 int MixerVolume(std::int32_t centibels) {
   if (centibels <= -10000) return 0;
   const long v = std::lround(LinearVolume(std::min(centibels, 0)) * MIX_MAX_VOLUME);
@@ -40,6 +52,7 @@ bool TplatAudio::Open() {
     return false;
   }
   MixerUp = true;
+  Output = OpenedOutput();
   Mix_AllocateChannels(Channels);
   ChannelVoice.assign(Channels, 0);
   const int decoders = Mix_Init(MIX_INIT_OGG);
@@ -83,6 +96,7 @@ TsndVoice TplatAudio::PlaySample(int sample, std::int32_t centibels, bool looped
     if (channel < 0) return 0;
     Mix_HaltChannel(channel);
   }
+  Wake();
   // The volume is set before the start so no sample plays at the old one.
   Mix_Volume(channel, MixerVolume(centibels));
   if (Mix_PlayChannel(channel, Samples[sample], looped ? -1 : 0) < 0) return 0;
@@ -134,6 +148,7 @@ void TplatAudio::CloseMusic(TsndMusic music) {
 void TplatAudio::PlayMusic(TsndMusic music, bool repeat) {
   auto it = Musics.find(music);
   if (it == Musics.end()) return;
+  Wake();
   // The mixer has one music stream; a new start replaces the old one.
   Mix_VolumeMusic(static_cast<int>(std::lround(it->second.Volume * MIX_MAX_VOLUME)));
   if (Mix_PlayMusic(it->second.Stream, repeat ? -1 : 1) != 0) {
@@ -157,4 +172,23 @@ void TplatAudio::SetMusicVolume(TsndMusic music, double volume) {
   if (it == Musics.end()) return;
   it->second.Volume = std::clamp(volume, 0.0, 1.0);
   if (Current == music) Mix_VolumeMusic(static_cast<int>(std::lround(it->second.Volume * MIX_MAX_VOLUME)));
+}
+
+void TplatAudio::RestWhenSilent() {
+  if (!MixerUp || Output == 0) return;
+  if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) {
+    SilentSteps = 0;
+    return;
+  }
+  // Not at the first silent step: quick clicks would pause and resume it each time.
+  if (Paused || ++SilentSteps < RestAfterSteps) return;
+  SDL_PauseAudioDevice(Output, 1);
+  Paused = true;
+}
+
+void TplatAudio::Wake() {
+  SilentSteps = 0;
+  if (!Paused) return;
+  SDL_PauseAudioDevice(Output, 0);
+  Paused = false;
 }

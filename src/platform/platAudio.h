@@ -37,6 +37,11 @@ class TplatAudio : public TsndDevice {
   void StopMusic(TsndMusic music) override;
   bool MusicPlaying(TsndMusic music) override;
   void SetMusicVolume(TsndMusic music, double volume) override;
+  // Pauses the output after RestAfterSteps steps in which nothing played; a
+  // sound or music that starts resumes it first, so its beginning is heard.
+  void RestWhenSilent() override;
+  static constexpr int RestAfterSteps = 30;
+  bool OutputPaused() const { return Paused; }
 
   // The mixer channel a voice plays on; -1 when it no longer plays.
   int ChannelOf(TsndVoice voice) const;
@@ -51,6 +56,8 @@ class TplatAudio : public TsndDevice {
     double Volume = 1.0;
   };
 
+  void Wake();
+
   bool SubsystemUp = false;
   bool MixerUp = false;
   bool DecodersUp = false;
@@ -63,4 +70,8 @@ class TplatAudio : public TsndDevice {
   std::map<TsndMusic, TMusic> Musics;
   TsndMusic Current = 0;
   TsndMusic NextMusic = 1;
+  // The output the mixer opened; 0 when it cannot be found (never paused then).
+  SDL_AudioDeviceID Output = 0;
+  bool Paused = false;
+  int SilentSteps = 0;
 };

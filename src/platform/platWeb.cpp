@@ -17,6 +17,20 @@ EM_JS(int, PageOffer, (const char* path),
       { return Module.plotfray && Module.plotfray.offer && Module.plotfray.offer(UTF8ToString(path)) ? 1 : 0; });
 EM_JS(void, PageFirstFrame, (), { if (Module.plotfray) Module.plotfray.firstFrame(); });
 EM_JS(void, PageEnded, (), { if (Module.plotfray) Module.plotfray.ended(); });
+// Anything the player does on the page, or the page being shown again, wakes a
+// resting game; so does the end of the rest's time.
+EM_JS(void, PageListenForWake, (), {
+  var wake = function() { if (Module._PlotfrayWake) Module._PlotfrayWake(); };
+  var kinds = "keydown keyup mousedown mouseup mousemove wheel touchstart touchmove touchend " +
+              "pointerdown pointerup pointermove focus blur resize visibilitychange";
+  kinds.split(" ").forEach(function(kind) { window.addEventListener(kind, wake, { capture: true, passive: true }); });
+  document.addEventListener("visibilitychange", wake, true);
+  Module.plotfrayWake = wake;
+});
+EM_JS(void, PageWakeAfter, (int ms), {
+  clearTimeout(Module.plotfrayWakeTimer);
+  Module.plotfrayWakeTimer = setTimeout(Module.plotfrayWake, ms);
+});
 
 namespace web {
 namespace {
@@ -28,9 +42,14 @@ std::function<void(const std::string&)>& MusicHandler() {
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
+// The rest asked for by this pass (0: none), and whether the frames are stopped.
+std::uint32_t RestWanted = 0;
+bool Resting = false;
+
 void Frame(void* arg) {
   auto* window = static_cast<TplatWindow*>(arg);
   static bool first = true;
+  RestWanted = 0;
   window->PumpOnce();
   if (first) {
     first = false;
@@ -40,6 +59,13 @@ void Frame(void* arg) {
     emscripten_cancel_main_loop();
     LogLine("the game has ended");
     PageEnded();
+    return;
+  }
+  if (RestWanted > 0) {
+    // No animation frame is asked for while resting: the page itself idles.
+    emscripten_pause_main_loop();
+    Resting = true;
+    PageWakeAfter(static_cast<int>(RestWanted));
   }
 }
 
@@ -67,7 +93,16 @@ void StandInForMusic() {
 
 void OnMusicArrived(std::function<void(const std::string& path)> handler) { MusicHandler() = std::move(handler); }
 
+void RestAfterThisFrame(std::uint32_t milliseconds) { RestWanted = milliseconds; }
+
+void Wake() {
+  if (!Resting) return;
+  Resting = false;
+  emscripten_resume_main_loop();
+}
+
 void RunPerAnimationFrame(TplatWindow* window) {
+  PageListenForWake();
   // 0 frames per second: the page's animation frames set the pace. The
   // frame timer still counts its fixed steps from the clock.
   emscripten_set_main_loop_arg(Frame, window, 0, 1);
@@ -76,6 +111,12 @@ void RunPerAnimationFrame(TplatWindow* window) {
 
 }  // namespace web
 
+void TplatClock::WaitForInput(std::uint32_t milliseconds) { web::RestAfterThisFrame(milliseconds); }
+
 extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayMusicArrived() {
   if (web::MusicHandler()) web::MusicHandler()(web::ArrivedMusic);
+  // The music starts on the next step.
+  web::Wake();
 }
+
+extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayWake() { web::Wake(); }

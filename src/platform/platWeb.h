@@ -2,6 +2,7 @@
 // The browser side of the platform layer (WebAssembly builds only): the page
 // drives the frames, saves live in the browser's storage, message boxes are
 // shown on the page, and the music arrives after the first frame.
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -28,5 +29,10 @@ void OnMusicArrived(std::function<void(const std::string& path)> handler);
 // One window pass per animation frame of the page; never returns. The page is
 // told when the first frame is drawn and when the game has ended.
 [[noreturn]] void RunPerAnimationFrame(TplatWindow* window);
+// Asks for the animation frames to stop after this pass, until input reaches
+// the page or the time has passed (a resting screen's wait).
+void RestAfterThisFrame(std::uint32_t milliseconds);
+// Starts the animation frames again if a rest stopped them.
+void Wake();
 
 }  // namespace web

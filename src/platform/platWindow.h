@@ -65,9 +65,10 @@ class TplatClock : public TsysClock {
   std::uint64_t Frequency() override { return SDL_GetPerformanceFrequency(); }
   std::uint32_t TickCount() override { return SDL_GetTicks(); }
 #ifdef __EMSCRIPTEN__
-  // The page's animation frames pace the loop; a sleep would only stall the page.
+  // The page's animation frames pace the loop; a sleep would only stall the
+  // page. A rest stops the animation frames instead, until input or the time.
   void Sleep(std::uint32_t) override {}
-  void WaitForInput(std::uint32_t) override {}
+  void WaitForInput(std::uint32_t milliseconds) override;
 #else
   void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
   void WaitForInput(std::uint32_t milliseconds) override {

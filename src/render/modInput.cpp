@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/sysSceneSchedule.h"
 #include "data/sysOptions.h"
 #include "data/sysResources.h"
 #include "objects/sysInterface.h"
@@ -131,7 +132,19 @@ void TmodInput::ProcessEvents() {
     }
     PostRow(table[static_cast<std::size_t>(k.Binding)], k.DownX, k.DownY);
   }
+  AnnounceRepeats();
   TsysModule::ProcessEvents();
+}
+
+void TmodInput::AnnounceRepeats() const {
+  // A held key repeats by the step, with no event from the window to wake a
+  // resting screen: the step that will post its next repeat is announced like
+  // any change to come (the timer wakes the step after, which hands it out).
+  if (NavKey >= 0 && Enabled && Context >= 0) SceneSchedule.ChangeIn(NavCountdown);
+  for (std::size_t i = 0; i < Keys.size(); ++i) {
+    const TKeyState& k = Keys[i];
+    if (k.Held && k.Binding >= 0 && !Stale[i] && (k.RepeatMode & 3) != 0) SceneSchedule.ChangeIn(k.Countdown + 1);
+  }
 }
 
 void TmodInput::Press(int key, const TInputBinding& row, std::int32_t binding) {

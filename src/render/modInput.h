@@ -105,6 +105,8 @@ class TmodInput : public TsysModule, public TsysInputSink {
 
  private:
   void Press(int key, const TInputBinding& row, std::int32_t binding);
+  // Tells the scene schedule when the next repeat of a held key is due.
+  void AnnounceRepeats() const;
   void PostRow(const TInputBinding& row, std::intptr_t param, std::int32_t value);
   // Keeps the pointer's last position in the resources.
   void NotePointer(int x, int y);

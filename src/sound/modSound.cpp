@@ -112,6 +112,7 @@ void TmodSound::HandleEvent(TsysEvent* event) {
 void TmodSound::ProcessEvents() {
   TsysModule::ProcessEvents();
   if (SoundReady && MusicEnabled && !AnyMusicPlaying()) PlayMusic(Random(4), false);
+  if (EffectsDevice) EffectsDevice->RestWhenSilent();
 }
 
 void TmodSound::PlayEffect(std::int32_t bank, std::int32_t wave) {

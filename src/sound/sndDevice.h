@@ -40,6 +40,10 @@ class TsndDevice {
   virtual bool MusicPlaying(TsndMusic music) = 0;
   // 0.0 .. 1.0, linear.
   virtual void SetMusicVolume(TsndMusic music, double volume) = 0;
+
+  // Called on every logic step: an output that has played nothing for a while
+  // may pause (no mixing of silence) until the next sound or music starts.
+  virtual void RestWhenSilent() {}
 };
 
 // Makes the platform's device; an empty factory means the build has no audio.

@@ -180,19 +180,31 @@ async function main() {
     check("Enter leads from the welcome screen to another screen", welcomeToMenu > 3, "difference " + welcomeToMenu.toFixed(1));
     check("the game's routine lines are not console errors", consoleErrors.length === 0, consoleErrors.slice(0, 3).join(" | "));
 
-    // The main loop runs once per frame the page shows, not as often as setTimeout allows.
-    const rates = await page.evaluate(async () => {
+    // The main loop runs at most once per frame the page shows, not as often as
+    // setTimeout allows; on the menu at rest it stops the page's frames and
+    // wakes a few times a second, and the pointer moving wakes it at once.
+    const loopRates = (move) => page.evaluate(async (move) => {
       let frames = 0, stop = false;
       const count = () => { frames++; if (!stop) requestAnimationFrame(count); };
       requestAnimationFrame(count);
       const first = Browser.mainLoop.currentFrameNumber;
-      await new Promise((r) => setTimeout(r, 2000));
+      const canvas = document.querySelector("canvas");
+      const box = canvas.getBoundingClientRect();
+      for (let t = 0; t < 20; ++t) {
+        if (move) canvas.dispatchEvent(new MouseEvent("mousemove", { bubbles: true, clientX: box.left + 5 + t, clientY: box.top + 5 }));
+        await new Promise((r) => setTimeout(r, 100));
+      }
       stop = true;
       return { page: frames / 2, loop: (Browser.mainLoop.currentFrameNumber - first) / 2 };
-    }).catch(() => ({ page: 0, loop: -1 }));
-    check("the game's frames are the page's frames (the frame counter counts those)",
-          rates.page > 0 && Math.abs(rates.loop - rates.page) <= rates.page * 0.2,
-          rates.loop + " passes a second, the page " + rates.page);
+    }, move).catch(() => ({ page: 0, loop: -1 }));
+    const resting = await loopRates(false);
+    check("the resting menu's loop wakes a few times a second, never more often than the page's frames",
+          resting.loop >= 0 && resting.loop <= 5 && resting.loop <= resting.page,
+          resting.loop + " passes a second, the page " + resting.page);
+    const moving = await loopRates(true);
+    check("the pointer moving over the page wakes the loop to the page's frames",
+          moving.page > 0 && moving.loop >= moving.page * 0.5 && moving.loop <= moving.page * 1.2,
+          moving.loop + " passes a second, the page " + moving.page);
 
     // A message on the page takes the keys until it is closed: Tab stays on
     // OK, Enter or Esc closes it, and the main menu under it hears none of them.

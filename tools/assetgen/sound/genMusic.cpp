@@ -8,6 +8,7 @@
 #include "data/ASDbWriter.h"
 #include "data/sysFiles.h"
 #include "sound/music.h"
+#include "sound/webMusic.h"
 
 using namespace music;
 
@@ -307,24 +308,34 @@ bool GenerateMusic(const TGenContext& ctx) {
   // thread of its own; they are stored in track order, so the bytes never
   // depend on timing.
   std::vector<std::vector<std::uint8_t>> encoded(tracks.size());
+  std::vector<std::vector<std::uint8_t>> forWeb(tracks.size());
   std::vector<TASDbWriter> packed(tracks.size());
+  std::vector<TASDbWriter> packedForWeb(tracks.size());
   std::vector<std::thread> workers;
   for (std::size_t i = 0; i < tracks.size(); ++i)
-    workers.emplace_back([&encoded, &packed, &tracks, i] {
-      encoded[i] = EncodeOgg(RenderTrack(static_cast<int>(i)), 0.3f, 7001 + static_cast<int>(i));
+    workers.emplace_back([&encoded, &forWeb, &packed, &packedForWeb, &tracks, i] {
+      const TStereo song = RenderTrack(static_cast<int>(i));
+      encoded[i] = EncodeOgg(song, 0.3f, 7001 + static_cast<int>(i));
+      forWeb[i] = EncodeForWeb(song, 7101 + static_cast<int>(i));
       // Music records are told apart by their key's extension, not by their type.
       if (!encoded[i].empty()) packed[i].Add(tracks[i].Key, 0, encoded[i]);
+      if (!forWeb[i].empty()) packedForWeb[i].Add(tracks[i].Key, 0, forWeb[i]);
     });
   for (std::thread& w : workers) w.join();
+  TASDbWriter webWriter;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     const std::vector<std::uint8_t>& ogg = encoded[i];
-    if (ogg.empty()) {
+    if (ogg.empty() || forWeb[i].empty()) {
       std::fprintf(stderr, "assetgen: cannot encode %s\n", tracks[i].Key.c_str());
       ok = false;
       continue;
     }
     writer.Append(std::move(packed[i]));
+    webWriter.Append(std::move(packedForWeb[i]));
     if (!ctx.ReviewDir.empty()) ok = WriteFileAtomic(ctx.ReviewDir + tracks[i].Key, ogg) && ok;
   }
+  // The browser build stores this one as its Music.asdb; the name keeps it out
+  // of the desktop's data (which installs *.asdb).
+  ok = webWriter.Save(ctx.OutDir + WebMusicFile) && ok;
   return writer.Save(ctx.OutDir + "Music.asdb") && ok;
 }
