@@ -1,0 +1,180 @@
+#include "screens/frmClassLevels.h"
+
+#include <memory>
+
+#include "core/sysCatalogue.h"
+#include "core/sysCodePage.h"
+#include "data/sysResources.h"
+#include "game/libSetPlay.h"
+#include "objects/objButton.h"
+#include "objects/objLabel.h"
+#include "objects/objListbox.h"
+#include "objects/sysInterface.h"
+#include "objects/sysObjects.h"
+#include "objects/sysScreenIds.h"
+#include "screens/frmParts.h"
+#include "tables/defLevels.h"
+
+namespace {
+
+constexpr double Layer = 2;
+constexpr std::uint32_t DetailColour = 0xFFF6CB;  // the story's cream
+constexpr std::int32_t DoubleClickSteps = 24;
+// Faults shown beside the list; the rest are counted.
+constexpr std::size_t FaultsShown = 12;
+
+// A text of the file system or the teacher, in the game's bytes: a character
+// the font cannot draw shows as '?'.
+std::string Drawable(const std::string& utf8) {
+  if (auto bytes = Utf8ToCodePage(utf8)) return *bytes;
+  std::string out;
+  for (unsigned char c : utf8)
+    if ((c & 0xC0) != 0x80) out += c < 0x80 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+std::string ProfileName(const TsysResources& res) { return CodePageToUtf8(res.GetActiveProfile().Name); }
+
+std::string SetName(const TLevelSetFile& file) { return CodePageToUtf8(file.Read.Set.Title); }
+
+}  // namespace
+
+TfrmClassLevels::TfrmClassLevels(TsysMainWindow* owner, TsysInterface* iface)
+    : TsysForm(owner, iface, grClassLevels, sidClassLevels, true) {
+  EventMask |= ekGame | ekMouse;
+}
+
+std::string TfrmClassLevels::RowText(const TLevelSetFile& file, const TSetProgress& progress) {
+  if (!file.Read.Ok()) {
+    const auto n = static_cast<std::uint64_t>(file.Read.Faults.size());
+    return Format(TrN("%s cannot be played: %d fault", "%s cannot be played: %d faults", n),
+                  {Drawable(file.FileName), std::to_string(n)});
+  }
+  const TLevelSet& set = file.Read.Set;
+  const std::string done = std::to_string(progress.LevelsDone);
+  const std::string count = std::to_string(set.Levels.size());
+  if (set.Author.empty()) return Format(Tr("%s, %s of %s levels done"), {set.Title, done, count});
+  return Format(Tr("%s by %s, %s of %s levels done"), {set.Title, set.Author, done, count});
+}
+
+std::string TfrmClassLevels::DetailText(const TLevelSetFile& file, const TSetProgress& progress) {
+  std::string text;
+  if (!file.Read.Ok()) {
+    text = Tr("This file cannot be played. Mend these faults in a text editor, then open CLASS LEVELS again.");
+    std::size_t shown = 0;
+    for (const TLevelFault& f : file.Read.Faults) {
+      if (shown++ == FaultsShown) {
+        text += "\n" + Format(Tr("And %s more."), {std::to_string(file.Read.Faults.size() - FaultsShown)});
+        break;
+      }
+      text += "\n" + Drawable(file.FileName + ":" + std::to_string(f.Line) + ": " + f.Text);
+    }
+    return text;
+  }
+  const TLevelSet& set = file.Read.Set;
+  if (!set.Author.empty()) text = Format(Tr("Written by %s."), {set.Author}) + "\n";
+  text += Format(Tr("Levels finished: %s of %s. Best score: %s."),
+                 {std::to_string(progress.LevelsDone), std::to_string(set.Levels.size()),
+                  std::to_string(progress.BestScore)});
+  for (std::size_t i = 0; i < set.Levels.size(); ++i) {
+    const bool finished = static_cast<std::int32_t>(i) < progress.LevelsDone;
+    text += "\n" + Format(finished ? Tr("%s. %s (finished)") : Tr("%s. %s"),
+                          {std::to_string(i + 1), set.Levels[i].Title});
+  }
+  return text;
+}
+
+void TfrmClassLevels::BuildScreen() {
+  TsysObjects* objects = Objects();
+  TsysResources* res = Resources();
+  Panel = frm::Panel(objects, Group, 112, 150, Layer, 800, 570, 196);
+  Title = frm::Label(objects, Group, 112, 156, Layer, 800, 40, Tr("CLASS LEVELS"), 16, false);
+
+  Files = FindLevelSets(LevelSetFolders(res->SavePath, res->LevelFolders, Interface->DataFolder),
+                        Interface->DataFolder);
+  Progress.clear();
+  for (const TLevelSetFile& file : Files)
+    Progress.push_back(file.Read.Ok() && res->Progress ? res->Progress->SetProgress(ProfileName(*res), SetName(file))
+                                                      : TSetProgress{});
+
+  List = objects->Create<TobjListbox>(Group, otListbox, 127, 200, Layer, 400, 440);
+  for (std::size_t i = 0; i < Files.size(); ++i) List->AddLine(RowText(Files[i], Progress[i]));
+  if (Files.empty()) List->AddLine(Tr("No level sets were found."));
+  List->RebuildList();
+  List->SelectLine(Files.empty() ? -1 : 0);
+  List->SetAlpha(196);
+
+  DetailTitle = frm::Label(objects, Group, 542, 200, Layer, 355, 30, "", 12, false);
+  Details = objects->Create<TobjLabel>(Group, otLabel, 542, 236, Layer, 355, 404);
+
+  Play = frm::Button(objects, Group, 127, 655, Layer, 190, 50, Tr("PLAY"), 8, ekGame, PlayCode, 0, 0);
+  Back = frm::Button(objects, Group, 707, 655, Layer, 190, 50, Tr("BACK"), 8, ekForm, sidClassLevels, sidMissions, 0);
+  for (TobjButton* b : {Play, Back}) b->SetAlpha(196);
+  EscapeButton = Back;
+  Focus->SetFirst(List);
+  Shown = -2;
+  ShowDetails();
+}
+
+void TfrmClassLevels::ShowDetails() {
+  const std::int32_t row = List->SelectedIndex;
+  if (row == Shown) return;
+  Shown = row;
+  const bool known = row >= 0 && row < static_cast<std::int32_t>(Files.size());
+  std::string heading;
+  std::string text = Tr("Put level sets (*.txt) in a folder named levels beside the saves, then open this screen again.");
+  if (known) {
+    const TLevelSetFile& file = Files[static_cast<std::size_t>(row)];
+    heading = file.Read.Ok() ? file.Read.Set.Title : Drawable(file.FileName);
+    text = DetailText(file, Progress[static_cast<std::size_t>(row)]);
+  }
+  DetailTitle->Caption->SetText(heading, 12, true, true, false, false, true);
+  Details->Caption->SetTextAt(text, 10, true, true, true, false, false, TPointD{4, 0});
+  Details->Caption->SetColor(DetailColour);
+  // A bad file cannot be played: PLAY fades back.
+  Play->SetAlpha(known && Files[static_cast<std::size_t>(row)].Read.Ok() ? 196 : 72);
+}
+
+bool TfrmClassLevels::PlaySelected() {
+  const std::int32_t row = List->SelectedIndex;
+  if (row < 0 || row >= static_cast<std::int32_t>(Files.size())) return false;
+  const TLevelSetFile& file = Files[static_cast<std::size_t>(row)];
+  if (!file.Read.Ok()) return false;
+  TsysResources* res = Resources();
+  res->PlayingSet = std::make_shared<const TLevelSet>(file.Read.Set);
+  res->PlayingSetName = SetName(file);
+  res->GameKind = GameKind::Mission;
+  res->Difficulty = Difficulty::Medium;
+  res->MissionLevelChoice = SetStartIndex(file.Read.Set, Progress[static_cast<std::size_t>(row)].LevelsDone);
+  CloseTo(sidGame, 0);
+  return true;
+}
+
+void TfrmClassLevels::HandleEvent(TsysEvent* event) {
+  TsysForm::HandleEvent(event);
+  if (Closing) return;
+  // Enter plays only while the focus is on the list (on a button Enter presses it).
+  const bool enterIsMine = Focus->Current() == nullptr || Focus->Current() == List;
+  if (event->Kind == ekGame && ((event->Code == 43 && enterIsMine) || event->Code == PlayCode)) {
+    PlaySelected();
+  } else if (event->Kind == ekMouse && event->Code == 3) {
+    const double x = static_cast<double>(event->Param);
+    const double y = static_cast<double>(event->Value);
+    const bool onList = x >= List->X + 8 && x <= List->X + List->Width - 24 && y >= List->Y + 25 &&
+                        y <= List->Y + List->Height - 25;
+    if (!onList || List->SelectedIndex < 0) return;
+    if (List->SelectedIndex == LastClickLine && Step - LastClickStep <= DoubleClickSteps) {
+      PlaySelected();
+      LastClickLine = -1;
+    } else {
+      LastClickLine = List->SelectedIndex;
+      LastClickStep = Step;
+    }
+  }
+}
+
+void TfrmClassLevels::ProcessEvents() {
+  ++Step;
+  TsysForm::ProcessEvents();
+  if (List != nullptr && !Closing) ShowDetails();
+}
