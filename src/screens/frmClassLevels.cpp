@@ -1,5 +1,6 @@
 #include "screens/frmClassLevels.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "core/sysCatalogue.h"
@@ -12,6 +13,7 @@
 #include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "objects/sysScreenIds.h"
+#include "render/rndItems.h"
 #include "screens/frmParts.h"
 #include "tables/defLevels.h"
 
@@ -21,7 +23,9 @@ constexpr double Layer = 2;
 constexpr std::uint32_t DetailColour = 0xFFF6CB;  // the story's cream
 constexpr std::int32_t DoubleClickSteps = 24;
 // Faults shown beside the list; the rest are counted.
-constexpr std::size_t FaultsShown = 12;
+constexpr std::size_t FaultsShown = 10;
+constexpr std::int32_t DetailWidth = 300;
+constexpr std::int32_t DetailFont = 10;
 
 // A text of the file system or the teacher, in the game's bytes: a character
 // the font cannot draw shows as '?'.
@@ -31,6 +35,26 @@ std::string Drawable(const std::string& utf8) {
   for (unsigned char c : utf8)
     if ((c & 0xC0) != 0x80) out += c < 0x80 ? static_cast<char>(c) : '?';
   return out;
+}
+
+// The text's lines, each broken between words to fit chars characters (a
+// word longer than that is cut).
+std::vector<std::string> Wrapped(const std::string& text, std::size_t chars) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    std::string rest = text.substr(start, end - start);
+    while (rest.size() > chars) {
+      std::size_t cut = rest.rfind(' ', chars);
+      if (cut == std::string::npos || cut == 0) cut = chars;
+      lines.push_back(rest.substr(0, cut));
+      rest.erase(0, rest[cut] == ' ' ? cut + 1 : cut);
+    }
+    lines.push_back(rest);
+    start = end + 1;
+  }
+  return lines;
 }
 
 std::string ProfileName(const TsysResources& res) { return CodePageToUtf8(res.GetActiveProfile().Name); }
@@ -53,14 +77,15 @@ std::string TfrmClassLevels::RowText(const TLevelSetFile& file, const TSetProgre
   const TLevelSet& set = file.Read.Set;
   const std::string done = std::to_string(progress.LevelsDone);
   const std::string count = std::to_string(set.Levels.size());
-  if (set.Author.empty()) return Format(Tr("%s, %s of %s levels done"), {set.Title, done, count});
-  return Format(Tr("%s by %s, %s of %s levels done"), {set.Title, set.Author, done, count});
+  if (set.Author.empty()) return Format(Tr("%s: %s/%s levels done"), {set.Title, done, count});
+  return Format(Tr("%s by %s: %s/%s levels done"), {set.Title, set.Author, done, count});
 }
 
 std::string TfrmClassLevels::DetailText(const TLevelSetFile& file, const TSetProgress& progress) {
   std::string text;
   if (!file.Read.Ok()) {
     text = Tr("This file cannot be played. Mend these faults in a text editor, then open CLASS LEVELS again.");
+    text += "\n";
     std::size_t shown = 0;
     for (const TLevelFault& f : file.Read.Faults) {
       if (shown++ == FaultsShown) {
@@ -76,6 +101,7 @@ std::string TfrmClassLevels::DetailText(const TLevelSetFile& file, const TSetPro
   text += Format(Tr("Levels finished: %s of %s. Best score: %s."),
                  {std::to_string(progress.LevelsDone), std::to_string(set.Levels.size()),
                   std::to_string(progress.BestScore)});
+  text += "\n";
   for (std::size_t i = 0; i < set.Levels.size(); ++i) {
     const bool finished = static_cast<std::int32_t>(i) < progress.LevelsDone;
     text += "\n" + Format(finished ? Tr("%s. %s (finished)") : Tr("%s. %s"),
@@ -87,8 +113,8 @@ std::string TfrmClassLevels::DetailText(const TLevelSetFile& file, const TSetPro
 void TfrmClassLevels::BuildScreen() {
   TsysObjects* objects = Objects();
   TsysResources* res = Resources();
-  Panel = frm::Panel(objects, Group, 112, 150, Layer, 800, 570, 196);
-  Title = frm::Label(objects, Group, 112, 156, Layer, 800, 40, Tr("CLASS LEVELS"), 16, false);
+  Panel = frm::Panel(objects, Group, 112, 244, Layer, 800, 480, 196);
+  Title = frm::Label(objects, Group, 112, 255, Layer, 800, 20, Tr("CLASS LEVELS"), 16, false);
 
   Files = FindLevelSets(LevelSetFolders(res->SavePath, res->LevelFolders, Interface->DataFolder),
                         Interface->DataFolder);
@@ -97,15 +123,15 @@ void TfrmClassLevels::BuildScreen() {
     Progress.push_back(file.Read.Ok() && res->Progress ? res->Progress->SetProgress(ProfileName(*res), SetName(file))
                                                       : TSetProgress{});
 
-  List = objects->Create<TobjListbox>(Group, otListbox, 127, 200, Layer, 400, 440);
+  List = objects->Create<TobjListbox>(Group, otListbox, 127, 285, Layer, 460, 355);
   for (std::size_t i = 0; i < Files.size(); ++i) List->AddLine(RowText(Files[i], Progress[i]));
   if (Files.empty()) List->AddLine(Tr("No level sets were found."));
   List->RebuildList();
   List->SelectLine(Files.empty() ? -1 : 0);
   List->SetAlpha(196);
 
-  DetailTitle = frm::Label(objects, Group, 542, 200, Layer, 355, 30, "", 12, false);
-  Details = objects->Create<TobjLabel>(Group, otLabel, 542, 236, Layer, 355, 404);
+  DetailTitle = frm::Label(objects, Group, 597, 285, Layer, DetailWidth, 24, "", 12, false);
+  Details = objects->Create<TobjLabel>(Group, otLabel, 597, 315, Layer, DetailWidth, 325);
 
   Play = frm::Button(objects, Group, 127, 655, Layer, 190, 50, Tr("PLAY"), 8, ekGame, PlayCode, 0, 0);
   Back = frm::Button(objects, Group, 707, 655, Layer, 190, 50, Tr("BACK"), 8, ekForm, sidClassLevels, sidMissions, 0);
@@ -129,7 +155,8 @@ void TfrmClassLevels::ShowDetails() {
     text = DetailText(file, Progress[static_cast<std::size_t>(row)]);
   }
   DetailTitle->Caption->SetText(heading, 12, true, true, false, false, true);
-  Details->Caption->SetTextAt(text, 10, true, true, true, false, false, TPointD{4, 0});
+  const auto chars = static_cast<std::size_t>(std::max(8, (DetailWidth - 8) / FontMetrics(DetailFont).CharWidth));
+  Details->Caption->SetPlainLines(Wrapped(text, chars), DetailFont, true, true);
   Details->Caption->SetColor(DetailColour);
   // A bad file cannot be played: PLAY fades back.
   Play->SetAlpha(known && Files[static_cast<std::size_t>(row)].Read.Ok() ? 196 : 72);
