@@ -184,6 +184,16 @@ TEST_F(SetPlay, TheLeftHalfSetIsPlayedThroughLevelByLevelOnlyInQuadrantsTwoAndTh
   const TSetProgress progress = Res()->Progress->SetProgress("Ada", "Left side only");
   EXPECT_EQ(progress.LevelsDone, 3);
   EXPECT_GT(progress.BestScore, 0);
+  // The answer log: every answer of the set's game under its name and level.
+  Res()->Progress->Flush();
+  const std::vector<TAnswerRow> rows = Res()->Progress->Answers("Ada");
+  ASSERT_FALSE(rows.empty());
+  std::set<std::int32_t> levels;
+  for (const TAnswerRow& row : rows) {
+    EXPECT_EQ(row.LevelSet, "Left side only");
+    levels.insert(row.Level);
+  }
+  EXPECT_EQ(levels, (std::set<std::int32_t>{1, 2, 3}));
   std::printf("set %s: %s kinds %d/%d/%d, %lld steps\n", set.Title.c_str(), captions.c_str(), watch.Kinds[1],
               watch.Kinds[2], watch.Kinds[3], static_cast<long long>(player.Steps));
 }
