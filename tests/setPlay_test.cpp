@@ -163,7 +163,7 @@ TEST_F(SetPlay, TheLeftHalfSetIsPlayedThroughLevelByLevelOnlyInQuadrantsTwoAndTh
   const TLevelSet set = Shipped("left-half.txt");
   ASSERT_EQ(set.Levels.size(), 3u);
   RandomSeed(32);
-  OpenSet(set, "Left side only");
+  OpenSet(set, "The left half");
   ASSERT_NE(Game(), nullptr);
   TAutoPlayer player(Director.get(), TAutoPlayer::TStyle::Solver, 5);
   player.UsePowerUps = false;  // a blast kills several at once: the count is exact without
@@ -181,7 +181,7 @@ TEST_F(SetPlay, TheLeftHalfSetIsPlayedThroughLevelByLevelOnlyInQuadrantsTwoAndTh
   Tick(40);
   EXPECT_NE(Screen(ssClassLevels), nullptr) << "the last level ends the set";
   EXPECT_EQ(Game(), nullptr);
-  const TSetProgress progress = Res()->Progress->SetProgress("Ada", "Left side only");
+  const TSetProgress progress = Res()->Progress->SetProgress("Ada", "The left half");
   EXPECT_EQ(progress.LevelsDone, 3);
   EXPECT_GT(progress.BestScore, 0);
   // The answer log: every answer of the set's game under its name and level.
@@ -190,7 +190,7 @@ TEST_F(SetPlay, TheLeftHalfSetIsPlayedThroughLevelByLevelOnlyInQuadrantsTwoAndTh
   ASSERT_FALSE(rows.empty());
   std::set<std::int32_t> levels;
   for (const TAnswerRow& row : rows) {
-    EXPECT_EQ(row.LevelSet, "Left side only");
+    EXPECT_EQ(row.LevelSet, "The left half");
     levels.insert(row.Level);
   }
   EXPECT_EQ(levels, (std::set<std::int32_t>{1, 2, 3}));

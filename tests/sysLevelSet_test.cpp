@@ -184,7 +184,7 @@ TEST(LevelSet, EveryBadFileIsRejectedWithItsFaultsAndLines) {
        "12: 'radial-blsat' is not one of none or translation-inhibiter, radial-blast, velocity-bisector, "
        "quadrant-blitz, functional-analyser (did you mean 'radial-blast'?)\n"},
       {"walls never handed out", SetOfOneLevel(GoodPointBody + "power-ups = plane-walls\n"),
-       "12: 'plane-walls' is never handed out in a level; remove it from the list\n"},
+       "12: 'plane-walls' is never handed out as a power-up button, so no level can give it; remove it from the list\n"},
       {"twenty-one levels", SetOfLevels(21), "183: a set holds at most 20 levels; this is level 21\n"},
       {"not UTF-8", SetOfOneLevel(ReplacedIn(GoodPointBody, "title = A", "title = C\xF4t\xE9")),
        "3: this [level] has no 'title' (a name of up to 40 characters)\n"

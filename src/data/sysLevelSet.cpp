@@ -303,7 +303,7 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
       // The walls are never handed out as a button; a level promising them
       // would silently give nothing.
       if ((*chosen)[1])
-        Fault(s.Keys.at("power-ups").Line, "'plane-walls' is never handed out in a level; remove it from the list");
+        Fault(s.Keys.at("power-ups").Line, "'plane-walls' is never handed out as a power-up button, so no level can give it; remove it from the list");
       else
         powerUps = *chosen;
     }
