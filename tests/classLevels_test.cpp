@@ -9,7 +9,9 @@
 #include <fstream>
 #include <string>
 
+#include "data/sysFiles.h"
 #include "data/sysLevelSetFiles.h"
+#include "objects/objLabel.h"
 #include "gameFlowSupport.h"
 #include "objects/objButton.h"
 #include "objects/objListbox.h"
@@ -152,6 +154,46 @@ TEST_F(ClassLevels, ByThePointerASetIsPlayedAndItsProgressShowsInItsRow) {
   Tick(40);
   ASSERT_NE(Missions(), nullptr);
   EXPECT_EQ(Res()->PlayingSet, nullptr);
+}
+
+TEST_F(ClassLevels, AFileOpenedWithThePickerIsKeptBesideTheSavesAndChosen) {
+  CreateFirstProfile("Ada");
+  Write(Res()->SavePath + "levels/alpha.txt", GoodSet);  // listed before the file to come
+  OpenTutorialByKeys();
+  ClickButton(Missions()->ClassLevels);
+  Tick(40);
+  ASSERT_NE(Screen(), nullptr);
+  EXPECT_EQ(Screen()->Open, nullptr) << "no OPEN A LEVEL FILE where the platform has no picker";
+  Press(vkEscape);
+  Tick(40);
+
+  // A picker as the browser's page works: the file arrives a few steps later.
+  std::string asked;
+  const TFilePicker before = SetFilePicker([&](const std::string& folder) {
+    asked = folder;
+    return true;
+  });
+  ClickButton(Missions()->ClassLevels);
+  Tick(40);
+  ASSERT_NE(Screen()->Open, nullptr);
+  ClickButton(Screen()->Open);
+  Tick(5);
+  EXPECT_EQ(asked, Res()->SavePath + "levels/");
+  EXPECT_EQ(Screen()->List->SelectedIndex, 0) << "nothing has arrived yet";
+  Write(asked + "quiz.txt", GoodSet);
+  NoteFilePicked();
+  Tick(2);
+  const std::int32_t row = RowOf("quiz.txt");
+  ASSERT_EQ(row, 1);
+  EXPECT_EQ(Screen()->List->SelectedIndex, row) << "the file just opened is chosen";
+  EXPECT_EQ(Screen()->DetailTitle->Caption->Text, "Room 12 quiz");
+  SetFilePicker(before);
+  // Kept beside the saves: the next visit lists it without the picker.
+  Press(vkEscape);
+  Tick(40);
+  ClickButton(Missions()->ClassLevels);
+  Tick(40);
+  EXPECT_GE(RowOf("quiz.txt"), 0);
 }
 
 TEST(LevelSetFolders, SavesUserDataExtraThenExamplesEachOnce) {

@@ -61,7 +61,7 @@ file(WRITE ${CMAKE_BINARY_DIR}/library-funcs.json "[\"$autoResumeAudioContext\",
 target_link_options(plotfray PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web
   -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
-  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived]
+  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived,_PlotfrayFilePicked]
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_BINARY_DIR}/library-funcs.json
   -lidbfs.js
   "SHELL:--preload-file ${WEB_DATA}@/data")

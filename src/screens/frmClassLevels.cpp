@@ -5,6 +5,7 @@
 
 #include "core/sysCatalogue.h"
 #include "core/sysCodePage.h"
+#include "data/sysFiles.h"
 #include "data/sysResources.h"
 #include "game/libSetPlay.h"
 #include "objects/objButton.h"
@@ -112,23 +113,13 @@ std::string TfrmClassLevels::DetailText(const TLevelSetFile& file, const TSetPro
 
 void TfrmClassLevels::BuildScreen() {
   TsysObjects* objects = Objects();
-  TsysResources* res = Resources();
   Panel = frm::Panel(objects, Group, 112, 244, Layer, 800, 480, 196);
   Title = frm::Label(objects, Group, 112, 255, Layer, 800, 20, Tr("CLASS LEVELS"), 16, false);
 
-  Files = FindLevelSets(LevelSetFolders(res->SavePath, res->LevelFolders, Interface->DataFolder),
-                        Interface->DataFolder);
-  Progress.clear();
-  for (const TLevelSetFile& file : Files)
-    Progress.push_back(file.Read.Ok() && res->Progress ? res->Progress->SetProgress(ProfileName(*res), SetName(file))
-                                                      : TSetProgress{});
-
   List = objects->Create<TobjListbox>(Group, otListbox, 127, 285, Layer, 460, 355);
-  for (std::size_t i = 0; i < Files.size(); ++i) List->AddLine(RowText(Files[i], Progress[i]));
-  if (Files.empty()) List->AddLine(Tr("No level sets were found."));
-  List->RebuildList();
-  List->SelectLine(Files.empty() ? -1 : 0);
   List->SetAlpha(196);
+  PicksSeen = FilesPicked();
+  FillList();
 
   DetailTitle = frm::Label(objects, Group, 597, 285, Layer, DetailWidth, 24, "", 12, false);
   Details = objects->Create<TobjLabel>(Group, otLabel, 597, 315, Layer, DetailWidth, 325);
@@ -136,10 +127,42 @@ void TfrmClassLevels::BuildScreen() {
   Play = frm::Button(objects, Group, 127, 655, Layer, 190, 50, Tr("PLAY"), 8, ekGame, PlayCode, 0, 0);
   Back = frm::Button(objects, Group, 707, 655, Layer, 190, 50, Tr("BACK"), 8, ekForm, sidClassLevels, sidMissions, 0);
   for (TobjButton* b : {Play, Back}) b->SetAlpha(196);
+  // In the browser the sets come from the player's own files.
+  Open = nullptr;
+  if (CanPickFiles()) {
+    Open = frm::Button(objects, Group, 377, 655, Layer, 270, 50, Tr("OPEN A LEVEL FILE"), 8, ekGame, OpenCode, 0, 0);
+    Open->SetAlpha(196);
+  }
   EscapeButton = Back;
   Focus->SetFirst(List);
   Shown = -2;
   ShowDetails();
+}
+
+void TfrmClassLevels::FillList() {
+  TsysResources* res = Resources();
+  std::vector<std::string> before;
+  for (const TLevelSetFile& file : Files) before.push_back(file.Path);
+  Files = FindLevelSets(LevelSetFolders(res->SavePath, res->LevelFolders, Interface->DataFolder),
+                        Interface->DataFolder);
+  Progress.clear();
+  for (const TLevelSetFile& file : Files)
+    Progress.push_back(file.Read.Ok() && res->Progress ? res->Progress->SetProgress(ProfileName(*res), SetName(file))
+                                                      : TSetProgress{});
+  List->Lines.clear();
+  for (std::size_t i = 0; i < Files.size(); ++i) List->AddLine(RowText(Files[i], Progress[i]));
+  if (Files.empty()) List->AddLine(Tr("No level sets were found."));
+  List->RebuildList();
+  // A file just opened is chosen at once, so that its levels or faults show.
+  std::int32_t chosen = Files.empty() ? -1 : 0;
+  if (!before.empty())
+    for (std::size_t i = 0; i < Files.size(); ++i)
+      if (std::find(before.begin(), before.end(), Files[i].Path) == before.end()) {
+        chosen = static_cast<std::int32_t>(i);
+        break;
+      }
+  List->SelectLine(chosen);
+  Shown = -2;
 }
 
 void TfrmClassLevels::ShowDetails() {
@@ -182,7 +205,9 @@ void TfrmClassLevels::HandleEvent(TsysEvent* event) {
   if (Closing) return;
   // Enter plays only while the focus is on the list (on a button Enter presses it).
   const bool enterIsMine = Focus->Current() == nullptr || Focus->Current() == List;
-  if (event->Kind == ekGame && ((event->Code == 43 && enterIsMine) || event->Code == PlayCode)) {
+  if (event->Kind == ekGame && event->Code == OpenCode) {
+    PickFileInto(Resources()->SavePath + "levels/");
+  } else if (event->Kind == ekGame && ((event->Code == 43 && enterIsMine) || event->Code == PlayCode)) {
     PlaySelected();
   } else if (event->Kind == ekMouse && event->Code == 3) {
     const double x = static_cast<double>(event->Param);
@@ -203,5 +228,10 @@ void TfrmClassLevels::HandleEvent(TsysEvent* event) {
 void TfrmClassLevels::ProcessEvents() {
   ++Step;
   TsysForm::ProcessEvents();
-  if (List != nullptr && !Closing) ShowDetails();
+  if (List == nullptr || Closing) return;
+  if (FilesPicked() != PicksSeen) {
+    PicksSeen = FilesPicked();
+    FillList();
+  }
+  ShowDetails();
 }

@@ -4,6 +4,8 @@
 // A row per file with its title, author, levels and the player's progress; the
 // chosen set's levels (or, for a bad file, its faults as the checker words
 // them) beside the list; PLAY opens the set at its first unfinished level.
+// In the browser, OPEN A LEVEL FILE copies one of the player's files beside the
+// saves, where it is kept, and lists it.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,8 +34,11 @@ class TfrmClassLevels : public TsysForm {
   // Plays the selected set; false for a bad file or none.
   bool PlaySelected();
   void ShowDetails();
+  // Finds and reads the sets again; a file new since the last time is chosen.
+  void FillList();
 
   static constexpr std::uint16_t PlayCode = 82;
+  static constexpr std::uint16_t OpenCode = 83;
 
   std::vector<TLevelSetFile> Files;
   std::vector<TSetProgress> Progress;  // by file
@@ -44,10 +49,12 @@ class TfrmClassLevels : public TsysForm {
   TobjLabel* Details = nullptr;
   TobjButton* Play = nullptr;
   TobjButton* Back = nullptr;
+  TobjButton* Open = nullptr;  // OPEN A LEVEL FILE, where the platform has a file picker
   std::int32_t Shown = -2;  // the row whose details are shown
 
  private:
   std::int64_t Step = 0;
+  std::uint32_t PicksSeen = 0;
   std::int32_t LastClickLine = -1;
   std::int64_t LastClickStep = 0;
 };
