@@ -83,7 +83,8 @@ void TfrmGameOver::BuildMission() {
     EndSound = SoundWon;
     const bool last = LastSetLevel(*res);
     EndSoundParam = last ? WonMission : WonLevel;
-    if (offset >= 0) ShowPicture(PictureSet::GameOverMission, (last ? 6 : 0) + offset);
+    // The LEVEL COMPLETE card: the mode's own finale would claim its tutorial done.
+    if (offset >= 0) ShowPicture(PictureSet::GameOverMission, offset);
     if (res->Progress)
       res->Progress->RecordSetLevel(CodePageToUtf8(res->GetActiveProfile().Name), res->PlayingSetName,
                                     res->LevelNumber, res->Score);
