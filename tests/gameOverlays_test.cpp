@@ -23,8 +23,8 @@ constexpr int Esc = 0x1B;
 // RETURN TO GAME on the in-game menu, and the HUD's MENU button.
 constexpr int ReturnX = 640;
 constexpr int ReturnY = 325;
-constexpr int MenuX = 128;
-constexpr int MenuY = 37;
+constexpr int HudMenuButtonX = 128;
+constexpr int HudMenuButtonY = 37;
 
 class GameOverlays : public GameFlowTest {
  protected:
@@ -144,7 +144,7 @@ TEST_F(GameOverlays, TheEndPanelsOfAMissionLevelAreLeftByEscAndByMenu) {
   Spy.PostEvent(pmQueued, ekScreen, sidGameOver, 0, 0);
   Tick(20);
   ASSERT_NE(Screen(ssGameOver), nullptr);
-  Click(MenuX, MenuY);
+  Click(HudMenuButtonX, HudMenuButtonY);
   Tick(40);
   EXPECT_EQ(Screen(ssGame), nullptr);
   EXPECT_NE(Screen(ssMissions), nullptr);

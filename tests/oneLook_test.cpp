@@ -158,6 +158,16 @@ TEST_F(OneLook, EveryMenuScreensWidgetsAreNavyAndWearNoQuadrantColour) {
     }
     ASSERT_NE(Director->Screen(ssMainMenu), nullptr) << "Esc did not lead back from " << s.Name;
   }
+  // CLASS LEVELS, one screen further, from the tutorial screen.
+  ASSERT_TRUE(ClickButton("TUTORIAL"));
+  Tick(40);
+  ASSERT_TRUE(ClickButton("CLASS LEVELS")) << "no CLASS LEVELS on the tutorial screen";
+  Tick(40);
+  ASSERT_NE(Director->Screen(ssClassLevels), nullptr);
+  Move(900, 740);
+  Tick(20);
+  ExpectNoQuadrantColours("class levels");
+  ExpectNavyBodies("class levels");
 }
 
 // The game's HUD strip, its MENU button and the in-game menu are navy too, and

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,31 @@ TEST_F(ScreensGallery, SetUpScreens) {
   Shot("options-play");
   Open(512, 725);  // KEYS
   Shot("keys");
+}
+
+// CLASS LEVELS with a teacher's set chosen, a bad file and the shipped examples.
+TEST_F(ScreensGallery, ClassLevels) {
+  if (!HaveArt()) GTEST_SKIP() << "the widget art is not in the data yet";
+  ToMainMenu();
+  std::filesystem::create_directories(Res()->SavePath + "levels");
+  std::ofstream(Res()->SavePath + "levels/friday.txt")
+      << "[set]\ntitle = Friday\n[level]\ntitle = A\ngame = point\nrange = 12\nquadrants = II\n"
+         "questions = plain\nmonsters = 10\nat-once = 3\nsped = 2\n";
+  std::ofstream(Res()->SavePath + "levels/room12.txt")
+      << "[set]\ntitle = Left side only\nauthor = Room 12 maths\n"
+         "[level]\ntitle = Quadrants II and III\ngame = point\nrange = 4\nquadrants = II, III\n"
+         "questions = plain\nmonsters = 10\nat-once = 3\nspeed = 2\n"
+         "[level]\ntitle = Now with sums\ngame = point\nrange = 5\nquadrants = II, III, axes\n"
+         "questions = plain, one-sum, two-sums\nmonsters = 15\nat-once = 4\nspeed = 3\nlives = 3\n";
+  ASSERT_TRUE(Res()->Progress->RecordSetLevel("Ada", "Left side only", 1, 2350));
+  Open(510, 325);  // TUTORIAL
+  Open(732, 675);  // CLASS LEVELS
+  Press(0x28);     // the teacher's set, under the bad file
+  Tick(20);
+  Shot("class-levels");
+  Press(0x26);
+  Tick(20);
+  Shot("class-levels-fault");
 }
 
 // The white captions of the coloured buttons read against the buttons under

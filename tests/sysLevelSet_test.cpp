@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <array>
+#include <cstdlib>
 #include <fstream>
 
+#include "game/libMaths.h"
 #include "tables/defColours.h"
 #include "tables/defPowerUps.h"
 
@@ -96,7 +99,7 @@ TEST(LevelSet, TheTeachersExampleLoadsAndMapsOntoTheGamesLevels) {
   for (bool p : r.PowerUpAllowed) EXPECT_FALSE(p);
   for (int d = 0; d < DifficultyCount; ++d) {
     EXPECT_EQ(r.GridRange[d], 4);
-    EXPECT_EQ(r.KillsPerLevel[d], 10);
+    EXPECT_EQ(r.KillsPerLevel[d], 9) << "the game completes a level on the kill after KillsPerLevel";
     EXPECT_EQ(r.MaxMonsters[d], 3);
     EXPECT_EQ(r.SizeWeights[d][0], 10);
     EXPECT_EQ(r.SizeWeights[d][1], 0);
@@ -123,7 +126,7 @@ TEST(LevelSet, TextsAreKeptInTheGamesOwnBytesAndTheSetIsReadThroughAnyLineEnding
   const TLevelSetRead read = ReadLevelSet("\xEF\xBB\xBF" + text);
   ASSERT_TRUE(read.Ok()) << FaultList(read);
   EXPECT_EQ(read.Set.Title, "C\xF4t\xE9 gauche \x96 2\x80");
-  EXPECT_EQ(read.Set.Levels[1].Rules.KillsPerLevel[0], 15);
+  EXPECT_EQ(read.Set.Levels[1].Rules.KillsPerLevel[0], 14);
 }
 
 TEST(LevelSet, EveryBadFileIsRejectedWithItsFaultsAndLines) {
@@ -181,7 +184,7 @@ TEST(LevelSet, EveryBadFileIsRejectedWithItsFaultsAndLines) {
        "12: 'radial-blsat' is not one of none or translation-inhibiter, radial-blast, velocity-bisector, "
        "quadrant-blitz, functional-analyser (did you mean 'radial-blast'?)\n"},
       {"walls never handed out", SetOfOneLevel(GoodPointBody + "power-ups = plane-walls\n"),
-       "12: 'plane-walls' is never handed out in a level; remove it from the list\n"},
+       "12: 'plane-walls' is never handed out as a power-up button, so no level can give it; remove it from the list\n"},
       {"twenty-one levels", SetOfLevels(21), "183: a set holds at most 20 levels; this is level 21\n"},
       {"not UTF-8", SetOfOneLevel(ReplacedIn(GoodPointBody, "title = A", "title = C\xF4t\xE9")),
        "3: this [level] has no 'title' (a name of up to 40 characters)\n"
@@ -262,4 +265,39 @@ TEST(LevelSet, TheShippedSetsPassTheCheck) {
     ++sets;
   }
   EXPECT_EQ(sets, 3u);
+}
+
+TEST(LevelSet, EveryAskableLineHasTwoOpenGridPointsOfItsKind) {
+  const std::vector<std::array<bool, 5>> boards = {
+      {true, true, true, true, true}, {false, false, true, false, false}, {true, false, false, false, false},
+      {false, true, false, true, false}, {true, false, true, true, false}};
+  for (const auto& board : boards) {
+    for (std::int32_t range = 1; range <= 10; ++range) {
+      for (std::int32_t kind = 1; kind <= 3; ++kind) {
+        SCOPED_TRACE("range " + std::to_string(range) + ", kind " + std::to_string(kind));
+        const std::vector<TLineChoice> lines = AskableLines(kind, range, board.data());
+        const bool kinds[3] = {kind == 1, kind == 2, kind == 3};
+        EXPECT_EQ(LevelCanAsk(GameType::DefineTheLine, board.data(), range, kinds), !lines.empty());
+        for (const TLineChoice& l : lines) {
+          EXPECT_TRUE(l.X1 != l.X2 || l.Y1 != l.Y2);
+          for (auto [x, y] : {std::pair{l.X1, l.Y1}, std::pair{l.X2, l.Y2}}) {
+            EXPECT_LE(std::abs(x), range);
+            EXPECT_LE(std::abs(y), range);
+            EXPECT_TRUE(board[static_cast<std::size_t>(QuadrantOf(x, y))]) << x << "," << y;
+          }
+          const bool flat = l.X1 == l.X2 || l.Y1 == l.Y2;
+          EXPECT_EQ(flat, kind == 1);
+          if (flat) continue;
+          // The intercept, where x = 0: zero exactly for the lines through the origin.
+          const std::int64_t dy = l.Y2 - l.Y1, dx = l.X2 - l.X1;
+          EXPECT_EQ((static_cast<std::int64_t>(l.Y1) * dx - dy * l.X1) == 0, kind == 2);
+          // A whole slope or one over a whole number, as the monsters ask.
+          EXPECT_TRUE(dy % dx == 0 || dx % dy == 0) << dy << "/" << dx;
+        }
+      }
+    }
+  }
+  // The same line is not listed twice: slope 1 is one slope, not also 1/1.
+  const bool all[5] = {true, true, true, true, true};
+  EXPECT_EQ(AskableLines(2, 1, all).size(), 2u) << "y=x and y=-x on a range of 1";
 }

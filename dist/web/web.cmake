@@ -38,14 +38,18 @@ target_link_libraries(plotfray_platform PUBLIC plotfray_engine PkgConfig::SDL2 P
 set(WEB_DATA "${CMAKE_BINARY_DIR}/stage/data")
 set(WEB_STAGE_STAMP "${CMAKE_BINARY_DIR}/stage/.stamp")
 file(GLOB WEB_DATA_FILES "${PLOTFRAY_WEB_DATA}/*.asdb" "${PLOTFRAY_WEB_DATA}/*.sl")
+# The example level sets come straight from the source.
+file(GLOB WEB_LEVEL_SETS "${CMAKE_SOURCE_DIR}/data/levels/*.txt")
 add_custom_command(OUTPUT ${WEB_STAGE_STAMP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${WEB_DATA}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DATA_FILES} ${WEB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}/levels
+  COMMAND ${CMAKE_COMMAND} -E copy ${WEB_LEVEL_SETS} ${WEB_DATA}/levels
   COMMAND ${CMAKE_COMMAND} -E rm -f ${WEB_DATA}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E copy ${PLOTFRAY_WEB_DATA}/Music.asdb.web ${CMAKE_BINARY_DIR}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E touch ${WEB_STAGE_STAMP}
-  DEPENDS ${WEB_DATA_FILES} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
+  DEPENDS ${WEB_DATA_FILES} ${WEB_LEVEL_SETS} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
   COMMENT "Staging the game data for the browser")
 add_custom_target(webdata ALL DEPENDS ${WEB_STAGE_STAMP})
 
@@ -59,7 +63,7 @@ file(WRITE ${CMAKE_BINARY_DIR}/library-funcs.json "[\"$autoResumeAudioContext\",
 target_link_options(plotfray PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web
   -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
-  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived]
+  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived,_PlotfrayFilePicked]
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_BINARY_DIR}/library-funcs.json
   -lidbfs.js
   "SHELL:--preload-file ${WEB_DATA}@/data")

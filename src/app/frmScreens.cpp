@@ -7,6 +7,7 @@
 #include "screens/frmArcade.h"
 #include "screens/frmBackground.h"
 #include "screens/frmChallenge.h"
+#include "screens/frmClassLevels.h"
 #include "screens/frmCredits.h"
 #include "screens/frmGameMenu.h"
 #include "screens/frmGameOver.h"
@@ -51,6 +52,7 @@ TScreenFactories DefaultScreenFactories() {
   f[ssTutorial] = Make<TfrmTutorial>();
   f[ssKeys] = Make<TfrmKeys>();
   f[ssProgress] = Make<TfrmProgress>();
+  f[ssClassLevels] = Make<TfrmClassLevels>();
   return f;
 }
 
@@ -71,6 +73,7 @@ TScreenSlot SlotOfScreen(std::uint16_t screenId) {
     case sidTutorial: return ssTutorial;
     case sidKeys: return ssKeys;
     case sidProgress: return ssProgress;
+    case sidClassLevels: return ssClassLevels;
     default: return ScreenSlotCount;
   }
 }

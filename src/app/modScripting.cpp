@@ -82,6 +82,7 @@ void TmodScripting::Startup() {
   if (!Graphics->Initialise()) return;
   TsysResources* resources = Interface->Resources.get();
   resources->SetDevice(Graphics->GetDevice());
+  resources->LevelFolders = Platform.LevelFolders;
 
   // Every word on screen is drawn from the font of the core archive: without it
   // the menus would be buttons without labels, so the game says so and stops.
@@ -254,7 +255,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
         res->MenuOpen = false;
       }
       for (TScreenSlot slot : {ssLoading, ssProfileCreate, ssProfile, ssMissions, ssOptions, ssCredits, ssGame,
-                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge, ssProgress})
+                               ssGameMenu, ssGameOver, ssArcade, ssScores, ssChallenge, ssProgress, ssClassLevels})
         CloseScreen(slot);
       CreateScreen(ssMainMenu);
       break;
@@ -263,6 +264,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
         CloseScreen(ssGame);
         OpenBackground();
       }
+      CloseScreen(ssClassLevels);
       CreateScreen(ssMissions);
       break;
     case sidProfile:
@@ -280,6 +282,7 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       CloseScreen(ssMissions);
       CloseScreen(ssArcade);
       CloseScreen(ssChallenge);
+      CloseScreen(ssClassLevels);
       Timer->SetEnabled(false);
       AI->ClearSelection();
       CreateScreen(ssGame);
@@ -336,6 +339,16 @@ void TmodScripting::SwitchScreen(std::uint16_t target, std::intptr_t sourceGroup
       break;
     case sidProgress:
       CreateScreen(ssProgress);
+      break;
+    case sidClassLevels:
+      if (sourceGroup == grGameMenu || sourceGroup == grGameOver) {
+        CloseScreen(ssGame);
+        OpenBackground();
+        res->Paused = false;
+        res->MenuOpen = false;
+      }
+      CloseScreen(ssMissions);
+      CreateScreen(ssClassLevels);
       break;
     default:
       break;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/sysModule.h"
 #include "objects/sysScreenIds.h"
@@ -42,6 +43,7 @@ enum TScreenSlot : int {
   ssTutorial,
   ssKeys,
   ssProgress,
+  ssClassLevels,
   ScreenSlotCount
 };
 
@@ -66,6 +68,8 @@ struct TsysPlatform {
   // Where settings, profiles and scores are kept; empty to let the resources
   // choose from the program folder.
   std::string SaveFolder;
+  // Folders of level sets given on the command line (--levels).
+  std::vector<std::string> LevelFolders;
   // Gives the allocator's free pages back to the system; called a second after
   // each screen change, once loading or the closed screen has left its holes
   // in the heap. Empty: nothing is done.

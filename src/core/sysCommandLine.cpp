@@ -15,6 +15,7 @@ std::string HelpText(const std::string& program) {
          "  --data DIR   read the game's data (*.asdb, *.sl) from DIR\n"
          "  --help       show this help and exit\n"
          "  --version    show the version and exit\n"
+         "  --levels DIR folder of level sets for CLASS LEVELS (may be given again)\n"
          "  --check-levels FILE\n"
          "               check a level set and list every fault in it, then exit\n"
          "\n"
@@ -114,6 +115,17 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
     // Reports to merge; only meant with --report, wherever it stands.
     if (!arg.empty() && arg[0] != '-') {
       result.ReportInputs.push_back(arg);
+      continue;
+    }
+    if (arg == "--levels" || arg.rfind("--levels=", 0) == 0) {
+      if (arg == "--levels" && i + 1 == args.size()) return UsageError(program, "option '--levels' needs a folder");
+      const std::string dir = arg == "--levels" ? args[++i] : arg.substr(9);
+      std::error_code ec;
+      if (dir.empty() || !std::filesystem::is_directory(dir, ec))
+        return UsageError(program, "'" + dir + "' is not a folder");
+      std::string absolute = std::filesystem::absolute(dir, ec).lexically_normal().string();
+      if (absolute.back() != '/') absolute += '/';
+      result.LevelFolders.push_back(absolute);
       continue;
     }
     std::string folder;

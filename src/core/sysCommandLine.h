@@ -21,6 +21,8 @@ struct TsysCommandLine {
   std::vector<std::string> ReportInputs;
   // --check-levels FILE: a teacher's level set is checked, then the program ends.
   std::string LevelsFile;
+  // Folders of level sets given by --levels, absolute, each ending in '/'.
+  std::vector<std::string> LevelFolders;
   // What to print before exiting: the help, the version line or the one-line
   // error (to stderr). Empty when the game runs.
   std::string Message;

@@ -109,6 +109,30 @@ TFileOffer SetFileOffer(TFileOffer offer) {
 
 bool OfferFile(const std::string& path) { return Offer() && Offer()(path); }
 
+namespace {
+TFilePicker& Picker() {
+  static TFilePicker picker;
+  return picker;
+}
+std::uint32_t& PickedCount() {
+  static std::uint32_t count = 0;
+  return count;
+}
+}  // namespace
+
+TFilePicker SetFilePicker(TFilePicker picker) {
+  std::swap(Picker(), picker);
+  return picker;
+}
+
+bool CanPickFiles() { return static_cast<bool>(Picker()); }
+
+bool PickFileInto(const std::string& folder) { return Picker() && Picker()(folder); }
+
+void NoteFilePicked() { ++PickedCount(); }
+
+std::uint32_t FilesPicked() { return PickedCount(); }
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;

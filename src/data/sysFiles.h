@@ -27,6 +27,17 @@ void NoteFileChanged(const std::string& path);
 using TFileOffer = std::function<bool(const std::string& path)>;
 TFileOffer SetFileOffer(TFileOffer offer);
 bool OfferFile(const std::string& path);
+// Lets the player choose a file of their own to copy into folder ('/'-ended;
+// a browser's file picker). False where the platform has none (the desktop,
+// where the player puts files in folders). The copy arrives later, counted by
+// FilesPicked.
+using TFilePicker = std::function<bool(const std::string& folder)>;
+TFilePicker SetFilePicker(TFilePicker picker);
+bool CanPickFiles();
+bool PickFileInto(const std::string& folder);
+// A picked file has been copied into its folder.
+void NoteFilePicked();
+std::uint32_t FilesPicked();
 // Whether a file can be created in folder ('/'-ended): the only sure test is to try.
 bool FolderWritable(const std::string& folder);
 // prefix + n + suffix for the smallest n >= 1 that names no existing file, so

@@ -239,7 +239,8 @@ void FillRules(TSetLevel& out, std::int32_t gameType, std::int32_t range, const 
     l.BaseSpeed[d] = pace * factor;
     l.SpeedSpread[d] = 0;
     l.MaxMonsters[d] = atOnce;
-    l.KillsPerLevel[d] = monsters;
+    // The game completes a level on the kill after KillsPerLevel.
+    l.KillsPerLevel[d] = monsters - 1;
     for (std::size_t k = 0; k < 3; ++k) l.SizeWeights[d][k] = out.QuestionKinds[k] ? 10 : 0;
   }
 }
@@ -302,7 +303,7 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
       // The walls are never handed out as a button; a level promising them
       // would silently give nothing.
       if ((*chosen)[1])
-        Fault(s.Keys.at("power-ups").Line, "'plane-walls' is never handed out in a level; remove it from the list");
+        Fault(s.Keys.at("power-ups").Line, "'plane-walls' is never handed out as a power-up button, so no level can give it; remove it from the list");
       else
         powerUps = *chosen;
     }
@@ -343,43 +344,57 @@ std::size_t QuadrantAt(std::int32_t x, std::int32_t y) {
   return x < 0 ? 3 : 4;
 }
 
-// Grid points within range on y = (num/den)x + b, in the allowed quadrants.
-std::int32_t PointsOnLine(std::int32_t num, std::int32_t den, std::int32_t b, std::int32_t range, const bool q[5]) {
-  std::int32_t n = 0;
-  for (std::int32_t x = -range; x <= range; ++x) {
+// The grid points within range of the line through (x1,y1) and (x2,y2) that
+// lie in the allowed quadrants, at most two of them.
+std::vector<std::array<std::int32_t, 2>> OpenPointsOnLine(std::int32_t num, std::int32_t den, std::int32_t b,
+                                                          std::int32_t range, const bool q[5]) {
+  std::vector<std::array<std::int32_t, 2>> points;
+  for (std::int32_t x = -range; x <= range && points.size() < 2; ++x) {
     if ((num * x) % den != 0) continue;
     const std::int32_t y = num * x / den + b;
-    if (y >= -range && y <= range && q[QuadrantAt(x, y)]) ++n;
+    if (y >= -range && y <= range && q[QuadrantAt(x, y)]) points.push_back({x, y});
   }
-  return n;
-}
-
-// The slopes the monsters ask: whole numbers up to the range, or one over a
-// whole number up to the range, either sign.
-bool SlopedLineFits(std::int32_t range, const bool q[5], bool throughOrigin) {
-  for (std::int32_t k = 1; k <= range; ++k)
-    for (std::int32_t sign : {1, -1})
-      for (auto [num, den] : {std::pair{sign * k, 1}, std::pair{sign, k}})
-        for (std::int32_t b = -range; b <= range; ++b) {
-          if ((b == 0) != throughOrigin) continue;
-          if (PointsOnLine(num, den, b, range, q) >= 2) return true;
-        }
-  return false;
-}
-
-bool FlatLineFits(std::int32_t range, const bool q[5]) {
-  for (std::int32_t a = -range; a <= range; ++a) {
-    std::int32_t across = 0, down = 0;
-    for (std::int32_t t = -range; t <= range; ++t) {
-      across += q[QuadrantAt(t, a)] ? 1 : 0;
-      down += q[QuadrantAt(a, t)] ? 1 : 0;
-    }
-    if (across >= 2 || down >= 2) return true;
-  }
-  return false;
+  return points;
 }
 
 }  // namespace
+
+std::vector<TLineChoice> AskableLines(std::int32_t kind, std::int32_t range, const bool quadrants[5]) {
+  std::vector<TLineChoice> lines;
+  if (range < 1) return lines;
+  if (kind == 1) {
+    // x = a and y = a: two of their points must be open to be clicked.
+    for (std::int32_t a = -range; a <= range; ++a)
+      for (bool vertical : {true, false}) {
+        std::vector<std::array<std::int32_t, 2>> points;
+        for (std::int32_t t = -range; t <= range && points.size() < 2; ++t) {
+          const std::int32_t x = vertical ? a : t;
+          const std::int32_t y = vertical ? t : a;
+          if (quadrants[QuadrantAt(x, y)]) points.push_back({x, y});
+        }
+        if (points.size() == 2) lines.push_back({points[0][0], points[0][1], points[1][0], points[1][1]});
+      }
+    return lines;
+  }
+  if (kind != 2 && kind != 3) return lines;
+  // The slopes the monsters ask: whole numbers up to the range, or one over a
+  // whole number up to the range, either sign; a whole, non-zero intercept
+  // within the range for lines off the origin.
+  const bool throughOrigin = kind == 2;
+  for (std::int32_t k = 1; k <= range; ++k)
+    for (std::int32_t sign : {1, -1})
+      // k and 1/k; for k = 1 the two are one slope.
+      for (std::int32_t form = 0; form < (k == 1 ? 1 : 2); ++form) {
+        const std::int32_t num = form == 0 ? sign * k : sign;
+        const std::int32_t den = form == 0 ? 1 : k;
+        for (std::int32_t b = throughOrigin ? 0 : -range; b <= (throughOrigin ? 0 : range); ++b) {
+          if (!throughOrigin && b == 0) continue;
+          const auto points = OpenPointsOnLine(num, den, b, range, quadrants);
+          if (points.size() == 2) lines.push_back({points[0][0], points[0][1], points[1][0], points[1][1]});
+        }
+      }
+  return lines;
+}
 
 bool LevelCanAsk(std::int32_t gameType, const bool quadrants[5], std::int32_t range, const bool kinds[3]) {
   switch (gameType) {
@@ -390,8 +405,9 @@ bool LevelCanAsk(std::int32_t gameType, const bool quadrants[5], std::int32_t ra
       return std::any_of(quadrants, quadrants + 5, [](bool b) { return b; });
     case GameType::DefineTheLine:
       if (range < 1) return false;
-      return (kinds[0] && FlatLineFits(range, quadrants)) || (kinds[1] && SlopedLineFits(range, quadrants, true)) ||
-             (kinds[2] && SlopedLineFits(range, quadrants, false));
+      for (std::int32_t kind = 1; kind <= 3; ++kind)
+        if (kinds[kind - 1] && !AskableLines(kind, range, quadrants).empty()) return true;
+      return false;
     default:
       return false;
   }

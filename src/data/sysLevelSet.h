@@ -55,6 +55,15 @@ TLevelSetRead ReadLevelSetFile(const std::string& path);
 // "PATH:LINE: what is wrong" line per fault. Returns the exit code, 0 or 2.
 int CheckLevelSetFile(const std::string& path, std::string& out);
 
+// A line a monster may ask: two of its grid points, both open to be clicked.
+struct TLineChoice {
+  std::int32_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+// Every line of a kind (1 flat, 2 through the origin, 3 any other) on a grid of
+// that range with two grid points in the allowed quadrants (by quadrant index,
+// 0 the axes). The checker and the monsters of a part-closed board share it.
+std::vector<TLineChoice> AskableLines(std::int32_t kind, std::int32_t range, const bool quadrants[5]);
+
 // Whether a level of the game type with those quadrants, range and question
 // kinds (by size) has any question to ask under the monsters' rules.
 bool LevelCanAsk(std::int32_t gameType, const bool quadrants[5], std::int32_t range, const bool kinds[3]);

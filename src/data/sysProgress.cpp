@@ -40,6 +40,12 @@ CREATE TABLE power(id INTEGER PRIMARY KEY, profile INTEGER NOT NULL REFERENCES p
 CREATE INDEX power_by_profile ON power(profile, id);
 )";
 
+// Each profile's progress through the teachers' level sets, by set name.
+const char* const SchemaV2 = R"(
+CREATE TABLE set_progress(profile INTEGER NOT NULL REFERENCES profile(id), level_set TEXT NOT NULL,
+  levels_done INTEGER NOT NULL, best_score INTEGER NOT NULL, PRIMARY KEY(profile, level_set));
+)";
+
 // {0}, {1}... in a sentence take the values in order.
 std::string Fill(std::string text, std::initializer_list<std::string> values) {
   int n = 0;
@@ -58,7 +64,7 @@ bool IsDamage(int code) { return (code & 0xFF) == SQLITE_CORRUPT || (code & 0xFF
 }  // namespace
 
 const std::vector<const char*>& ProgressMigrations() {
-  static const std::vector<const char*> steps = {SchemaV1};
+  static const std::vector<const char*> steps = {SchemaV1, SchemaV2};
   return steps;
 }
 
@@ -488,7 +494,8 @@ bool TsysProgress::DeleteProfile(const std::string& profile) {
   if (id == 0) return true;
   bool ok = Exec("BEGIN IMMEDIATE");
   for (const char* sql : {"DELETE FROM answer WHERE profile = ?1", "DELETE FROM power WHERE profile = ?1",
-                          "DELETE FROM session WHERE profile = ?1", "DELETE FROM profile WHERE id = ?1"}) {
+                          "DELETE FROM session WHERE profile = ?1", "DELETE FROM set_progress WHERE profile = ?1",
+                          "DELETE FROM profile WHERE id = ?1"}) {
     TStatement s(Db, sql);
     s.Int(1, id);
     ok = ok && s && s.Step() == SQLITE_DONE;
@@ -527,7 +534,13 @@ bool TsysProgress::RenameProfile(const std::string& from, const std::string& to)
     // child's, since the game never holds two players of one name.
     for (const char* sql : {"UPDATE answer SET profile = ?2 WHERE profile = ?1",
                             "UPDATE power SET profile = ?2 WHERE profile = ?1",
-                            "UPDATE session SET profile = ?2 WHERE profile = ?1", "DELETE FROM profile WHERE id = ?1"}) {
+                            "UPDATE session SET profile = ?2 WHERE profile = ?1",
+                            "INSERT INTO set_progress(profile, level_set, levels_done, best_score) "
+                            "SELECT ?2, level_set, levels_done, best_score FROM set_progress WHERE profile = ?1 "
+                            "ON CONFLICT(profile, level_set) DO UPDATE SET "
+                            "levels_done = max(levels_done, excluded.levels_done), "
+                            "best_score = max(best_score, excluded.best_score)",
+                            "DELETE FROM set_progress WHERE profile = ?1", "DELETE FROM profile WHERE id = ?1"}) {
       TStatement s(Db, sql);
       s.Int(1, id);
       s.Int(2, existing);
@@ -547,3 +560,42 @@ bool TsysProgress::RenameProfile(const std::string& from, const std::string& to)
   return true;
 }
 
+
+// ---- level sets
+
+bool TsysProgress::RecordSetLevel(const std::string& profile, const std::string& set, std::int32_t levelsDone,
+                                  std::int32_t score) {
+  if (!Recording() || set.empty() || levelsDone < 1) return false;
+  const std::int64_t id = ProfileId(profile, true);
+  if (id == 0) return false;
+  // Levels done and the best score never go back: a replay of the first level
+  // does not undo the rest.
+  TStatement s(Db, "INSERT INTO set_progress(profile, level_set, levels_done, best_score) VALUES(?1, ?2, ?3, ?4) "
+                   "ON CONFLICT(profile, level_set) DO UPDATE SET "
+                   "levels_done = max(levels_done, excluded.levels_done), "
+                   "best_score = max(best_score, excluded.best_score)");
+  s.Int(1, id);
+  s.Text(2, set);
+  s.Int(3, levelsDone);
+  s.Int(4, std::max(score, 0));
+  if (!s || s.Step() != SQLITE_DONE) {
+    Failed("recording a level set's progress");
+    return false;
+  }
+  NoteFileChanged(FilePath);
+  return true;
+}
+
+TSetProgress TsysProgress::SetProgress(const std::string& profile, const std::string& set) {
+  TSetProgress out;
+  if (Db == nullptr) return out;
+  TStatement s(Db, "SELECT sp.levels_done, sp.best_score FROM set_progress sp JOIN profile p ON p.id = sp.profile "
+                   "WHERE p.name = ?1 AND sp.level_set = ?2");
+  s.Text(1, profile);
+  s.Text(2, set);
+  if (s && s.Step() == SQLITE_ROW) {
+    out.LevelsDone = static_cast<std::int32_t>(s.Column(0));
+    out.BestScore = static_cast<std::int32_t>(s.Column(1));
+  }
+  return out;
+}

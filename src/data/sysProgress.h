@@ -25,6 +25,12 @@ struct sqlite3_stmt;
 
 extern const char* const ProgressFile;
 
+// A profile's progress through one level set.
+struct TSetProgress {
+  std::int32_t LevelsDone = 0;
+  std::int32_t BestScore = 0;
+};
+
 class TsysProgress {
  public:
   enum class TState {
@@ -74,6 +80,13 @@ class TsysProgress {
   // The profile's answers are kept under its new name.
   bool RenameProfile(const std::string& from, const std::string& to);
 
+  // --- level sets (by the set's name, UTF-8) ---
+  // A level of the set finished with that score: levels done rise to
+  // levelsDone, the best score to score. Written at once.
+  bool RecordSetLevel(const std::string& profile, const std::string& set, std::int32_t levelsDone,
+                      std::int32_t score);
+  TSetProgress SetProgress(const std::string& profile, const std::string& set);
+
   // --- reading ---
   // The answers of one profile (every profile when empty) given on or after
   // the day since (YYYY-MM-DD; every day when empty), oldest first, grouped by
@@ -92,7 +105,7 @@ class TsysProgress {
   // Steps of play after which held answers are written (five seconds).
   std::int32_t FlushSteps = 300;
   // The schema this build writes; a file of a higher version is left alone.
-  static constexpr std::int32_t SchemaVersion = 1;
+  static constexpr std::int32_t SchemaVersion = 2;
   // What the first bytes of the file hold in every log of ours ('PLFY').
   static constexpr std::int32_t ApplicationId = 0x504C4659;
 

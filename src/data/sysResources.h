@@ -11,6 +11,7 @@
 #include "data/ASDb.h"
 #include "data/sysImages.h"
 #include "data/sysOptions.h"
+#include "data/sysLevelSet.h"
 #include "data/sysProgress.h"
 #include "data/sysRecords.h"
 #include "tables/defLevels.h"
@@ -171,6 +172,13 @@ class TsysResources {
   std::int32_t ChallengeDone = 0;
   std::int32_t CompletedChallenge = -1;
   std::int32_t MissionLevelChoice = 0;
+  // A teacher's level set chosen on CLASS LEVELS, played as mission levels
+  // (game/libSetPlay.h); null when the missions are the game's own.
+  std::shared_ptr<const TLevelSet> PlayingSet;
+  // Its name in UTF-8, under which its progress and answers are kept.
+  std::string PlayingSetName;
+  // Folders of level sets given by --levels, searched besides the usual ones.
+  std::vector<std::string> LevelFolders;
   // The game's pace in percent of the usual (GAME SPEED, fixed when a game
   // starts): the monsters' walk and spawning, the challenge clock and the time
   // combo's window all run at it, by moving on only in some logic steps.

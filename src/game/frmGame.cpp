@@ -7,6 +7,7 @@
 #include "core/sysRandom.h"
 #include "data/sysResources.h"
 #include "game/libMissions.h"
+#include "game/libSetPlay.h"
 #include "game/objCursor.h"
 #include "game/objMonster.h"
 #include "objects/sysObjects.h"
@@ -65,7 +66,12 @@ void TfrmGame::BuildScreen() {
     LogLine("game: game type " + std::to_string(res.GameType) + " does not exist; playing Rozir Ivivuruda");
     res.GameType = GameType::QuickQuadrants;
   }
-  if (res.GameKind == GameKind::Mission) {
+  if (SetPlaying(res)) {
+    // A teacher's set keeps no score between runs: each starts from nothing.
+    UseSetLevel(res, res.MissionLevelChoice);
+    res.MissionStartScore = 0;
+    res.MissionStartKills = 0;
+  } else if (res.GameKind == GameKind::Mission) {
     const TProfileRecord profile = res.GetActiveProfile();
     std::int32_t index = res.MissionLevelChoice;
     if (index == -1) index = profile.MissionProgress[static_cast<std::size_t>(res.GameType - 1)].LevelsDone;

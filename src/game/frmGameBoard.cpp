@@ -8,6 +8,7 @@
 #include "data/sysResources.h"
 #include "game/frmGame.h"
 #include "game/libMissions.h"
+#include "game/libSetPlay.h"
 #include "game/objCursor.h"
 #include "game/objGridPoint.h"
 #include "game/objMap.h"
@@ -32,7 +33,7 @@ void TfrmGame::StartGame() {
     case GameKind::Mission:
       res.GameOver = false;
       res.Score = res.MissionStartScore;
-      res.Lives = StartLives;
+      res.Lives = MissionStartLives(res, StartLives);
       res.LevelKills = 0;
       res.TotalKills = res.MissionStartKills;
       res.DoomCharge = DoomFull;
@@ -78,13 +79,16 @@ void TfrmGame::StartGame() {
 void TfrmGame::BeginAnswerLog() {
   TsysResources& res = *Resources();
   if (res.Progress)
-    res.Progress->BeginSession(CodePageToUtf8(res.GetActiveProfile().Name), res.GameKind, res.GameType, res.Difficulty);
+    res.Progress->BeginSession(CodePageToUtf8(res.GetActiveProfile().Name), res.GameKind, res.GameType, res.Difficulty,
+                               SetPlaying(res) ? res.PlayingSetName : std::string());
 }
 
 void TfrmGame::RestartLevel() {
   TsysResources& res = *Resources();
   ClearBoard();
-  if (const TLevel* level = MissionLevel(res.GameType, res.LevelNumber)) {
+  if (SetPlaying(res)) {
+    UseSetLevel(res, res.LevelNumber - 1);
+  } else if (const TLevel* level = MissionLevel(res.GameType, res.LevelNumber)) {
     res.Level = *level;
   } else {
     LogLine("game: mission level " + std::to_string(res.LevelNumber) + " does not exist; the level is played again");
@@ -96,7 +100,7 @@ void TfrmGame::RestartLevel() {
   res.Score = res.MissionStartScore;
   PowerUpScoreBase = res.Score;
   res.GameOver = false;
-  res.Lives = StartLives;
+  res.Lives = MissionStartLives(res, StartLives);
   BasicCombo = 0;
   TimeCombo = 0;
   TimeComboTimer = 0;

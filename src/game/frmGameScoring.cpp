@@ -10,6 +10,7 @@
 #include "data/sysResources.h"
 #include "game/frmGame.h"
 #include "game/libMissions.h"
+#include "game/libSetPlay.h"
 #include "game/objEffect.h"
 #include "game/objMonster.h"
 #include "objects/sysObjects.h"
@@ -108,6 +109,11 @@ void TfrmGame::CheckLevelProgress() {
 
 void TfrmGame::ShowMissionHelp() {
   const TsysResources& res = *Resources();
+  if (SetPlaying(res)) {
+    const TSetLevel* level = CurrentSetLevel(res);
+    if (level != nullptr && !level->Help.empty()) PostEvent(pmQueued, ekGame, 45, 0, 0);
+    return;
+  }
   if (res.LevelNumber < 1 || res.LevelNumber > MissionLevelCount || res.GameType < 1 || res.GameType > GameTypeCount)
     return;
   if (MissionHelpPages[res.GameType - 1][res.LevelNumber - 1].Show) PostEvent(pmQueued, ekGame, 45, 0, 0);

@@ -7,6 +7,7 @@
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
+#include "data/sysLevelSet.h"
 #include "data/sysResources.h"
 #include "game/ColorLib.h"
 #include "tables/defColours.h"
@@ -215,7 +216,7 @@ void TobjMonster::GenerateQuestion() {
       PointQuestion(level, range);
       break;
     case GameType::DefineTheLine:
-      LineQuestion(range);
+      LineQuestion(level, range);
       break;
     default:
       LogLine("monster: no questions for game type " + std::to_string(level.GameType));
@@ -259,11 +260,23 @@ void TobjMonster::PointQuestion(const TLevel& level, std::int32_t range) {
   SetQuestion("(" + a + "," + b + ")");
 }
 
-void TobjMonster::LineQuestion(std::int32_t range) {
+void TobjMonster::LineQuestion(const TLevel& level, std::int32_t range) {
   TIntPoint p;
   TIntPoint s;
   bool found = false;
-  if (range >= 1) {
+  const bool allOpen = std::all_of(std::begin(level.QuadrantAllowed), std::end(level.QuadrantAllowed),
+                                   [](bool open) { return open; });
+  if (range >= 1 && !allOpen) {
+    // Part of the board is closed: only a line with two points the child can
+    // click, chosen among all of them by the rule the level checker uses.
+    const std::vector<TLineChoice> lines = AskableLines(std::clamp(Size, 1, 3), range, level.QuadrantAllowed);
+    if (!lines.empty()) {
+      const TLineChoice& line = lines[static_cast<std::size_t>(Random(static_cast<std::int32_t>(lines.size())))];
+      p = {line.X1, line.Y1};
+      s = {line.X2, line.Y2};
+      found = true;
+    }
+  } else if (range >= 1) {
     if (Size <= 1) {
       p = {GridValue(range), GridValue(range)};
       const TIntPoint step = Random(2) == 1 ? TIntPoint{1, 0} : TIntPoint{0, 1};

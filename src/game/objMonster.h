@@ -92,7 +92,7 @@ class TobjMonster : public TobjBase {
  private:
   void QuadrantQuestion(const TLevel& level);
   void PointQuestion(const TLevel& level, std::int32_t range);
-  void LineQuestion(std::int32_t range);
+  void LineQuestion(const TLevel& level, std::int32_t range);
   void SetQuestion(const std::string& text);
   void SetStatus(std::int32_t status, std::int32_t frames, double topSpeed);
   void PlaceItems();

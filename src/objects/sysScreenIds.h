@@ -21,6 +21,7 @@ enum : std::uint16_t {
   sidTutorial = 15,
   sidKeys = 20,
   sidProgress = 16,
+  sidClassLevels = 17,
 };
 
 // Object groups of the screens.
@@ -42,4 +43,5 @@ enum : std::int32_t {
   grTutorial = 21,
   grKeys = 12,
   grProgress = 22,
+  grClassLevels = 17,
 };

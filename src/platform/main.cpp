@@ -42,13 +42,15 @@ namespace {
 
 // Options are read before SDL starts: --help and --version need no display.
 // Gives the exit code when the program should end here.
-std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFolder) {
+std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFolder,
+                                     std::vector<std::string>& levelFolders) {
   std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "plotfray";
   program = program.substr(program.find_last_of('/') + 1);
   const TsysCommandLine options =
       ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), program, PLOTFRAY_VERSION);
   if (options.Action == TsysCommandLine::TAction::Run) {
     dataFolder = options.DataFolder;
+    levelFolders = options.LevelFolders;
     return std::nullopt;
   }
   if (options.Action == TsysCommandLine::TAction::CheckLevels) {
@@ -100,7 +102,8 @@ TsysFolders ChooseFolders(const std::string& dataOverride) {
 
 int main(int argc, char** argv) {
   std::string dataOverride;
-  if (const std::optional<int> code = HandleCommandLine(argc, argv, dataOverride)) return *code;
+  std::vector<std::string> levelFolders;
+  if (const std::optional<int> code = HandleCommandLine(argc, argv, dataOverride, levelFolders)) return *code;
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
@@ -147,6 +150,7 @@ int main(int argc, char** argv) {
   platform.CreateAudio = []() -> std::unique_ptr<TsndDevice> { return std::make_unique<TplatAudio>(); };
   platform.DataFolder = folders.Data;
   platform.SaveFolder = folders.Saves;
+  platform.LevelFolders = levelFolders;
   // Loading leaves megabytes of freed buffers inside the heap, counted against
   // the program until they are handed back.
 #ifndef __EMSCRIPTEN__

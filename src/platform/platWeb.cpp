@@ -15,6 +15,8 @@ EM_JS(void, PageMessage, (const char* caption, const char* text),
       { if (Module.plotfray) Module.plotfray.message(UTF8ToString(caption), UTF8ToString(text)); });
 EM_JS(int, PageOffer, (const char* path),
       { return Module.plotfray && Module.plotfray.offer && Module.plotfray.offer(UTF8ToString(path)) ? 1 : 0; });
+EM_JS(int, PagePickFile, (const char* folder),
+      { return Module.plotfray && Module.plotfray.pickFile && Module.plotfray.pickFile(UTF8ToString(folder)) ? 1 : 0; });
 EM_JS(void, PageFirstFrame, (), { if (Module.plotfray) Module.plotfray.firstFrame(); });
 EM_JS(void, PageEnded, (), { if (Module.plotfray) Module.plotfray.ended(); });
 // Anything the player does on the page, or the page being shown again, wakes a
@@ -77,6 +79,8 @@ void PersistSaves() {
   });
   // The reports the player exports are offered as downloads.
   SetFileOffer([](const std::string& path) { return PageOffer(path.c_str()) != 0; });
+  // Level sets opened from the player's own files are kept with the saves.
+  SetFilePicker([](const std::string& folder) { return PagePickFile(folder.c_str()) != 0; });
 }
 
 void InstallPageMessages() {
@@ -112,6 +116,12 @@ void RunPerAnimationFrame(TplatWindow* window) {
 }  // namespace web
 
 void TplatClock::WaitForInput(std::uint32_t milliseconds) { web::RestAfterThisFrame(milliseconds); }
+
+extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayFilePicked() {
+  NoteFilePicked();
+  // A resting screen lists the new file at once.
+  web::Wake();
+}
 
 extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayMusicArrived() {
   if (web::MusicHandler()) web::MusicHandler()(web::ArrivedMusic);

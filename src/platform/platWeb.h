@@ -17,7 +17,8 @@ constexpr const char* SaveFolder = "/saves/";
 constexpr const char* ArrivedMusic = "/music/Music.asdb";
 
 // Stores every save written or moved in the save folder to the browser's
-// storage as soon as it is on disk, and offers exported reports as downloads.
+// storage as soon as it is on disk, offers exported reports as downloads, and
+// opens the player's level files with the page's file picker.
 void PersistSaves();
 // Message boxes become messages on the page; the game runs on meanwhile.
 void InstallPageMessages();

@@ -7,7 +7,10 @@
 #include "tables/defChallenges.h"
 #include "tables/defLevels.h"
 #include "tables/defSprites.h"
+#include "core/sysCatalogue.h"
+#include "core/sysCodePage.h"
 #include "game/libMissions.h"
+#include "game/libSetPlay.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/sysObjects.h"
@@ -38,7 +41,7 @@ void TfrmGameOver::HandleEvent(TsysEvent* event) {
   if (event->Kind != ekKeys || event->Code != 1 || Closing) return;
   // A child who wants to stop need not play on: the panel is left as every
   // other screen of a game is. Closed directly: a form never hears its own posts.
-  if (const std::uint16_t back = frm::SetUpScreen(Resources()->GameKind)) CloseTo(back, 7);
+  if (const std::uint16_t back = frm::SetUpScreen(Resources())) CloseTo(back, 7);
 }
 
 void TfrmGameOver::BuildScreen() {
@@ -75,6 +78,19 @@ void TfrmGameOver::BuildMission() {
     EndSound = SoundLost;
     if (offset >= 0) ShowPicture(PictureSet::GameOverMission, 3 + offset);
     Next = button("TRY AGAIN", 0, 38);
+  } else if (SetPlaying(*res)) {
+    // A teacher's set: its own progress, its own next level, and its end.
+    EndSound = SoundWon;
+    const bool last = LastSetLevel(*res);
+    EndSoundParam = last ? WonMission : WonLevel;
+    // The LEVEL COMPLETE card: the mode's own finale would claim its tutorial done.
+    if (offset >= 0) ShowPicture(PictureSet::GameOverMission, offset);
+    if (res->Progress)
+      res->Progress->RecordSetLevel(CodePageToUtf8(res->GetActiveProfile().Name), res->PlayingSetName,
+                                    res->LevelNumber, res->Score);
+    res->MissionStartScore = res->Score;
+    res->MissionStartKills = res->TotalKills;
+    Next = last ? button(Tr("BACK TO CLASS LEVELS"), sidClassLevels, 7) : button("PLAY NEXT LEVEL", 0, 37);
   } else if (res->Level.LevelIndex == -1) {
     EndSound = SoundWon;
     EndSoundParam = WonMission;

@@ -76,5 +76,6 @@ void TfrmMainMenu::BuildScreen() {
   Focus->SetFirst(Buttons[0]);
   res->GameKind = GameKind::Mission;
   res->GameType = GameType::QuickQuadrants;
+  res->PlayingSet = nullptr;  // a teacher's set is chosen on CLASS LEVELS each time
   res->ScoreRank = -1;
 }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "tables/defLevels.h"
 #include "objects/objButton.h"
@@ -80,6 +81,7 @@ void TfrmMissions::BuildScreen() {
   Marker->SetVisible(false);
 
   Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidMissions, sidMainMenu, 0);
+  ClassLevels = frm::Button(objects, Group, 632, 650, 2, 200, 50, Tr("CLASS LEVELS"), 8, ekGame, ClassLevelsCode, 0, 0);
   EscapeButton = Back;
   Focus->SetFirst(Modes[0]);
 
@@ -87,6 +89,8 @@ void TfrmMissions::BuildScreen() {
   HoveredMode = -1;
   HoveredLevel = -1;
   res->MissionLevelChoice = -1;
+  // The game's own missions from here on.
+  res->PlayingSet = nullptr;
 }
 
 void TfrmMissions::ShowProgress() {
@@ -129,7 +133,9 @@ void TfrmMissions::ProcessEvents() {
 void TfrmMissions::HandleEvent(TsysEvent* event) {
   TsysForm::HandleEvent(event);
   TsysResources* res = Resources();
-  if (event->Kind == ekGame && event->Code == 23) {
+  if (event->Kind == ekGame && event->Code == ClassLevelsCode && !Closing) {
+    CloseTo(sidClassLevels, 0);
+  } else if (event->Kind == ekGame && event->Code == 23) {
     res->Difficulty = static_cast<std::int32_t>(event->Param);
   } else if (event->Kind == ekGame && event->Code == 42) {
     const auto mode = static_cast<std::int32_t>(event->Param);

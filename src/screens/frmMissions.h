@@ -36,6 +36,9 @@ class TfrmMissions : public TsysForm {
   std::array<TobjButton*, 3> Resets{};
   TobjBase* Marker = nullptr;
   TobjButton* Back = nullptr;
+  // To the teachers' level sets.
+  TobjButton* ClassLevels = nullptr;
+  static constexpr std::uint16_t ClassLevelsCode = 81;
   std::int32_t HoveredMode = -1;   // 1..3
   std::int32_t HoveredLevel = -1;  // 0..4
   // Each mode's completed levels as last shown.

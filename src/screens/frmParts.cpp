@@ -1,5 +1,7 @@
 #include "screens/frmParts.h"
 
+#include "data/sysResources.h"
+#include "game/libSetPlay.h"
 #include "tables/defLevels.h"
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
@@ -98,6 +100,11 @@ std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group,
   }
   buttons[0]->SetAlpha(255);
   return buttons;
+}
+
+std::uint16_t SetUpScreen(const TsysResources* res) {
+  if (res == nullptr) return 0;
+  return SetPlaying(*res) ? static_cast<std::uint16_t>(sidClassLevels) : SetUpScreen(res->GameKind);
 }
 
 std::uint16_t SetUpScreen(std::int32_t gameKind) {

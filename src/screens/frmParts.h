@@ -8,6 +8,7 @@
 #include "tables/defColours.h"
 
 class TsysObjects;
+class TsysResources;
 class TobjBase;
 class TobjLabel;
 class TobjButton;
@@ -57,5 +58,7 @@ std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group,
 
 // The set-up screen a kind of game is left to (missions, arcade, challenges); 0 for none.
 std::uint16_t SetUpScreen(std::int32_t gameKind);
+// The same for the game being played: CLASS LEVELS for a teacher's set.
+std::uint16_t SetUpScreen(const TsysResources* res);
 
 }  // namespace frm

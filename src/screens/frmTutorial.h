@@ -1,5 +1,5 @@
 #pragma once
-// The help page of the mission level being played, shown over the paused game;
+// The help page of the mission level (or a teacher's level) being played, shown over the paused game;
 // OK returns to the game where it stopped.
 #include "objects/sysForm.h"
 
@@ -21,4 +21,7 @@ class TfrmTutorial : public TsysForm {
   // Shown only when the game type and level name a page.
   TobjBase* Page = nullptr;
   TobjButton* Ok = nullptr;
+  // A teacher's level shows its title and help text in place of the page.
+  TobjLabel* SetTitle = nullptr;
+  TobjLabel* SetHelp = nullptr;
 };

@@ -4,7 +4,8 @@
 // answers still there after a reload, the reports offered as downloads, sound
 // held until the first click, a second tab turned away, the main loop at the
 // page's frame rate, no routine line written as a console error, and EXIT
-// leading to a page with a way back. Prints "web: N passed, M failed".
+// leading to a page with a way back; a level set opened with the browser's file
+// picker on CLASS LEVELS, listed and kept with the saves. Prints "web: N passed, M failed".
 // Usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER]
 "use strict";
 const fs = require("fs");
@@ -291,6 +292,35 @@ async function main() {
     await page.keyboard.press("Escape");  // back to the main menu
     await sleep(1500);
 
+    // TUTORIAL, CLASS LEVELS, OPEN A LEVEL FILE: the browser's file picker; the
+    // chosen set is listed and kept with the saves.
+    await click(page, 510, 325, 1500);  // TUTORIAL
+    await click(page, 732, 675, 1500);  // CLASS LEVELS
+    const beforeOpen = await shot(page, "web-class-levels-before");
+    const setFile = path.join(os.tmpdir(), "friday-quiz.txt");
+    fs.writeFileSync(setFile, "[set]\ntitle = Friday quiz\nauthor = Room 12\n[level]\ntitle = Left half\n" +
+      "game = point\nrange = 4\nquadrants = II, III\nquestions = plain\nmonsters = 10\nat-once = 3\nspeed = 2\n");
+    let chooser = null;
+    try {
+      [chooser] = await Promise.all([page.waitForFileChooser({ timeout: 10000 }), click(page, 512, 680, 300)]);
+    } catch (e) { chooser = null; }
+    if (chooser) await chooser.accept([setFile]);
+    const opened = chooser !== null && await until(page, () => window.plotfrayPage.levelFiles.length === 1, 10000);
+    await sleep(1000);
+    const afterOpen = await shot(page, "web-class-levels");
+    const listed = await compare(page, beforeOpen, afterOpen);
+    const inSaves = await page.evaluate(() => {
+      try { return new TextDecoder().decode(Module.FS.readFile("/saves/levels/friday-quiz.txt")).includes("Friday quiz"); }
+      catch (e) { return false; }
+    });
+    check("OPEN A LEVEL FILE takes a file from the browser's picker into the saves and lists it",
+          opened && inSaves && listed > 1, "picker " + (chooser !== null) + ", stored " + inSaves +
+          ", screen difference " + listed.toFixed(1));
+    await page.keyboard.press("Escape");  // the tutorial screen
+    await sleep(1500);
+    await page.keyboard.press("Escape");  // the main menu
+    await sleep(1500);
+
     // EXIT leaves a page with a way back into the game, reached by the keys.
     await click(page, 510, 685, 2500);  // EXIT
     const ended = await until(page, () => window.plotfrayPage.phase === "ended", 15000);
@@ -298,6 +328,10 @@ async function main() {
     await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded", timeout: 30000 }).catch(() => {}),
                        page.keyboard.press("Enter")]);
     const restarted = await until(page, () => window.plotfrayPage && window.plotfrayPage.phase === "running", 60000);
+    const setKept = restarted && await page.evaluate(() => {
+      try { return Module.FS.readdir("/saves/levels").includes("friday-quiz.txt"); } catch (e) { return false; }
+    });
+    check("the opened level file is still with the saves when the game starts again", setKept);
     check("EXIT leads to a page whose PLAY AGAIN, by Enter, starts the game again", ended && back && restarted,
           "ended " + ended + ", PLAY AGAIN focused " + back + ", running again " + restarted + " " +
           await page.evaluate(() => (window.plotfrayPage ? window.plotfrayPage.phase + " " + (window.plotfrayPage.sentence || "") : "none")).catch((e) => e.message));
