@@ -1,10 +1,14 @@
 #include "app/modScripting.h"
 
+#include <cstdlib>
+
 #include "core/modTimer.h"
+#include "core/sysCatalogue.h"
 #include "core/sysEventHandler.h"
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
+#include "data/sysFiles.h"
 #include "data/sysResources.h"
 #include "game/modAI.h"
 #include "game/sysGameObjects.h"
@@ -33,6 +37,14 @@ const char* const ImageArchives[] = {
 const char* const LoadingContinue = "CLICK TO CONTINUE";
 // The boxes of start-up end with it: the window cannot be closed while one is up.
 const char* const GoOnSentence = "Click OK or press Enter to go on with the game.";
+
+// The language the environment asks for among those the data draws pictures for.
+std::string PictureLanguage(const std::string& data) {
+  std::vector<std::string> drawn;
+  for (const char* language : {"de", "es", "fr", "pt_BR"})
+    if (FileExists(data + LanguageArchiveName(language))) drawn.push_back(language);
+  return ChooseLanguage(LanguagesAskedFor([](const char* name) { return std::getenv(name); }), drawn);
+}
 
 // The font sheet's place in the core archive (the two white pictures come first).
 constexpr std::int32_t CoreFontImage = 2;
@@ -80,6 +92,8 @@ void TmodScripting::Startup() {
 
   // Every word on screen is drawn from the font of the core archive: without it
   // the menus would be buttons without labels, so the game says so and stops.
+  // The pictures with words in the player's language, where the data has them.
+  resources->UsePictureLanguage(data, PictureLanguage(data));
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =
