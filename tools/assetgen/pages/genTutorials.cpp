@@ -543,7 +543,8 @@ void ComboCard(TSurface& s, const TTutorialPage& page, double x, double y, doubl
   RichParagraph(s, W("Each one adds bonus points."), x + 14, y + 122, w - 24, 12.5, 15, Ink, Highlight);
 }
 
-void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, double w, double h) {
+// Returns the baseline of its last line of words.
+double PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, double w, double h, double scale) {
   const std::uint32_t accent = Accent(page.GameType);
   Card(s, x, y, w, h, 10, accent);
   TLettering head;
@@ -561,13 +562,12 @@ void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, dou
       DrawPowerUpIcon(s, x + 10, y + 32, icon, PowerUpTable[static_cast<std::size_t>(row)].IconFrame);
     }
     const std::string name = row == 0 ? W("Press D or 6") : W(PowerUpTable[static_cast<std::size_t>(row)].Name);
-    RichParagraph(s, "*" + name + "*", x + 76, y + 56, w - 84, 13, 16, Ink, Highlight);
+    RichParagraph(s, "*" + name + "*", x + 76, y + 56, w - 84, 13 * scale, 16 * scale, Ink, Highlight);
     // The blitz counts the axes as one more group: a point on an axis is in no quadrant.
     const std::string what = row == 0   ? W("Zaps every monster on the board when its bar is full.")
                              : row == 5 ? W("Kills all monsters in one quadrant, or all on the axes.")
                                         : W(PowerUpTable[static_cast<std::size_t>(row)].Description);
-    RichParagraph(s, what, x + 14, y + 112, w - 24, 12.5, 16, Ink, Highlight);
-    return;
+    return RichParagraph(s, what, x + 14, y + 108, w - 24, 12.5 * scale, 16 * scale, Ink, Highlight) - 16 * scale;
   }
   // Several: the Doom button, then a row of icons.
   double ix = x + 12;
@@ -580,8 +580,11 @@ void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, dou
   }
   if (std::find(page.PowerUps.begin(), page.PowerUps.end(), 0) != page.PowerUps.end()) {
     DrawDoomButton(s, x + 10, y + 84, 50, true);
-    RichParagraph(s, W("*Doom Device:* press *D* or *6*"), x + 66, y + 106, w - 72, 12, 15, Ink, Highlight);
+    return RichParagraph(s, W("*Doom Device:* press *D* or *6*"), x + 66, y + 106, w - 72, 12 * scale, 15 * scale, Ink,
+                         Highlight) -
+           15 * scale;
   }
+  return y + 36 + 38;
 }
 
 }  // namespace
@@ -640,11 +643,13 @@ TImage DrawPage(const TTutorialPage& page, TPageFit* fit, double scale) {
   const double boxW = side ? 290 : TutorialPageSize - 44;
   f.StepsBottom = ExampleBox(s, page, 22, boxY, boxW, boxH, scale);
   const double cardX = 22 + boxW + 10, cardW = TutorialPageSize - 44 - boxW - 10;
+  double cardBottom = boxY;
   if (!page.PowerUps.empty())
-    PowerUpCard(s, page, cardX, boxY, cardW, boxH);
+    cardBottom = PowerUpCard(s, page, cardX, boxY, cardW, boxH, scale);
   else if (page.ComboMin > 0)
     ComboCard(s, page, cardX, boxY, cardW, boxH);
-  f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8;
+  f.CardBottom = cardBottom;
+  f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8 && f.CardBottom <= boxY + boxH - 8;
   if (fit != nullptr) *fit = f;
   // Round like its frame: no dark square shows past the corners on the screen.
   CutCorners(s);
