@@ -34,9 +34,9 @@ const char* const ImageArchives[] = {
     "TutsDTL.asdb", "GoTuts.asdb",  "GoArcade.asdb",   "GoChallenge.asdb",
 };
 
-const char* const LoadingContinue = "CLICK TO CONTINUE";
+const char* const LoadingContinue = TrMark("CLICK TO CONTINUE");
 // The boxes of start-up end with it: the window cannot be closed while one is up.
-const char* const GoOnSentence = "Click OK or press Enter to go on with the game.";
+const char* const GoOnSentence = TrMark("Click OK or press Enter to go on with the game.");
 
 // The language the environment asks for among those the data draws pictures for.
 std::string PictureLanguage(const std::string& data) {
@@ -97,12 +97,12 @@ void TmodScripting::Startup() {
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =
-        resources->UnreadableData.empty() ? "core.asdb (no font in it)" : resources->UnreadableData.back();
-    ShowMessage("Game Data Missing",
-                "Plotfray cannot read " + what +
-                    " of its data folder, which holds the letters of every word in the game, so it cannot start.\n\n"
-                    "The data folder should be " + data +
-                    ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
+        resources->UnreadableData.empty() ? Tr("core.asdb (no font in it)") : resources->UnreadableData.back();
+    ShowMessage(Tr("Game Data Missing"),
+                Format(Tr("Plotfray cannot read %1$s of its data folder, which holds the letters of every word in the "
+                          "game, so it cannot start.\n\nThe data folder should be %2$s. Install Plotfray again (or "
+                          "build it again, which writes that folder) to put it back."),
+                       {what, data}));
     if (Owner != nullptr) Owner->Terminate();
     return;
   }
@@ -136,8 +136,8 @@ void TmodScripting::ShowContinue() {
   TsysForm* loading = Screens[ssLoading].get();
   if (TrndText* status = loading != nullptr ? loading->StatusText() : nullptr) {
     // Only laid out and painted again when it differs.
-    if (status->Text != LoadingContinue || status->FontSize != 14)
-      status->SetText(LoadingContinue, 14, false, false, false, true, true);
+    const char* shown = Tr(LoadingContinue);
+    if (status->Text != shown || status->FontSize != 14) status->SetText(shown, 14, false, false, false, true, true);
   }
 }
 
@@ -146,11 +146,12 @@ void TmodScripting::TellUnreadableData() {
   if (files.empty()) return;
   std::string list;
   for (const std::string& f : files) list += "\n    " + f;
-  ShowMessage("Game Data Missing",
-              "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
-                  list + "\n\nThe data folder should be " + Interface->DataFolder +
-                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.\n\n" +
-                  GoOnSentence);
+  ShowMessage(Tr("Game Data Missing"),
+              Format(Tr("Plotfray cannot read these files of its data folder, so pictures, text or sounds will be "
+                        "missing:\n%1$s\n\nThe data folder should be %2$s. Install Plotfray again (or build it again, "
+                        "which writes that folder) to put it back."),
+                     {list, Interface->DataFolder}) +
+                  "\n\n" + Tr(GoOnSentence));
 }
 
 void TmodScripting::TellSaveFileProblems() {
@@ -158,8 +159,10 @@ void TmodScripting::TellSaveFileProblems() {
   if (problems.empty()) return;
   std::string list;
   for (const std::string& p : problems) list += "\n\n" + p;
-  ShowMessage("Saved Games Not Read", "Plotfray could not read all of its saved players, scores and options in " +
-                                          Interface->Resources->SavePath + ":" + list + "\n\n" + GoOnSentence);
+  ShowMessage(Tr("Saved Games Not Read"),
+              Format(Tr("Plotfray could not read all of its saved players, scores and options in %s:"),
+                     {Interface->Resources->SavePath}) +
+                  list + "\n\n" + Tr(GoOnSentence));
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {

@@ -345,6 +345,14 @@ const char* TrN(const char* singular, const char* plural, std::uint64_t n) {
   return n == 1 ? singular : plural;
 }
 
+std::string Tr(const std::string& msgid) { return Tr(msgid.c_str()); }
+
+std::string PointText(const std::string& x, const std::string& y) {
+  // TRANSLATORS: a point of the plane, x then y, as schools in your language
+  // write it (French: "(%1$s ; %2$s)"). It is drawn over small monsters: keep it short.
+  return Format(TrC("coordinates", "(%1$s,%2$s)"), {x, y});
+}
+
 std::string Format(const char* pattern, const std::vector<std::string>& values) {
   std::string out;
   std::size_t next = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "data/ASDb.h"
 #include "data/ImagePayload.h"
@@ -76,9 +77,10 @@ void TImageSet::Realise(TImage& image) {
   if (!read) {
     LogLine(Source + ": image \"" + image.Name + "\" " + why + "; it stays blank");
     if (!DamageTold)
-      ShowMessage("Game Data Missing", "Plotfray cannot read the picture \"" + image.Name + "\" of " + Source +
-                                           ", so it stays blank. Install Plotfray again (or build it again, which "
-                                           "writes the data folder) to put it back.");
+      ShowMessage(Tr("Game Data Missing"),
+                  Format(Tr("Plotfray cannot read the picture \"%1$s\" of %2$s, so it stays blank. Install Plotfray "
+                            "again (or build it again, which writes the data folder) to put it back."),
+                         {image.Name, Source}));
     DamageTold = true;
     return;
   }
@@ -214,8 +216,12 @@ void TImageSet::UploadAll() {
   Payload.clear();
   Payload.shrink_to_fit();
   if (lost > 0)
-    ShowMessage("", std::to_string(lost) + " pictures could not be read again from " + Source +
-                        " and stay blank until the game is started again.");
+    ShowMessage("", Format(TrN("%1$s picture could not be read again from %2$s and stays blank until the game is "
+                               "started again.",
+                               "%1$s pictures could not be read again from %2$s and stay blank until the game is "
+                               "started again.",
+                               static_cast<std::uint64_t>(lost)),
+                           {std::to_string(lost), Source}));
 }
 
 void TImageSet::Upload(TImage& image, const std::uint8_t* texels) {

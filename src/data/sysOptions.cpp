@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 
 const char* const OptionsFile = "Options.ini";
@@ -68,7 +69,7 @@ void TsysResources::ReadOptions() {
   // A missing file is the first run since these options came: the defaults,
   // written only when the player changes one.
   const TRecordFile file{OptionsFile, OptionsReadLimit, "options record",
-                         "the colour, question, speed and key options are back to how the game starts", false};
+                         TrMark("the colour, question, speed and key options are back to how the game starts"), false};
   if (ReadRecordFile(
           file,
           [this](const std::vector<std::uint8_t>& bytes, TDecodeNotes& notes) {

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "app/modScripting.h"
+#include "core/sysCatalogue.h"
+#include "core/sysCodePage.h"
 #include "core/sysCommandLine.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
@@ -68,11 +70,11 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
     request.SaveFolder = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, options.DataFolder).Saves;
     std::string message;
     const int code = WriteReportFile(request, message);
-    std::fputs((program + ": " + message + "\n").c_str(), code == 0 ? stdout : stderr);
+    std::fputs(DisplayUtf8(program + ": " + message + "\n").c_str(), code == 0 ? stdout : stderr);
     return code;
   }
 #endif
-  std::fputs(options.Message.c_str(), options.ExitCode == 0 ? stdout : stderr);
+  std::fputs(DisplayUtf8(options.Message).c_str(), options.ExitCode == 0 ? stdout : stderr);
   return options.ExitCode;
 }
 
@@ -114,9 +116,9 @@ int main(int argc, char** argv) {
   LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
   if (!HasDisplay()) {
     // SDL falls back to drawing off screen: the game would run where nobody sees it.
-    ShowMessage("No Graphics :(",
-                "Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
-                "session (or with DISPLAY set to a running X server).");
+    ShowMessage(Tr("No Graphics :("),
+                Tr("Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
+                   "session (or with DISPLAY set to a running X server)."));
     SDL_Quit();
     return 1;
   }
@@ -124,7 +126,7 @@ int main(int argc, char** argv) {
   TplatClock clock;
   auto window = std::make_unique<TplatWindow>();
   if (!window->Create(false)) {
-    ShowMessage("No Graphics :(", "Unfortunately, the game window could not be created, and the game cannot run.");
+    ShowMessage(Tr("No Graphics :("), Tr("Unfortunately, the game window could not be created, and the game cannot run."));
     SDL_Quit();
     return 1;
   }

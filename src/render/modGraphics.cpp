@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
@@ -122,9 +123,9 @@ TmodGraphics::~TmodGraphics() { Finalise(); }
 bool TmodGraphics::Initialise() {
   if (CreateDevice) Device = CreateDevice();
   if (!Device) {
-    ShowMessage("No Graphics :(",
-                "Unfortunately, Direct3D could not be initialised, and the game cannot run. Either your graphics card "
-                "does not support Direct3D, or you may need to update your DirectX to version 9.0c.");
+    ShowMessage(Tr("No Graphics :("),
+                Tr("Unfortunately, Direct3D could not be initialised, and the game cannot run. Either your graphics "
+                   "card does not support Direct3D, or you may need to update your DirectX to version 9.0c."));
     if (Owner != nullptr) Owner->Terminate();
     return false;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/sysCatalogue.h"
 #include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "tables/defColours.h"
@@ -75,28 +76,28 @@ void TfrmOptions::BuildScreen() {
   const std::uint32_t tint = WidgetTint;
 
   Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 520, 196);
-  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, "OPTIONS", 16, false);
+  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, Tr("OPTIONS"), 16, false);
 
-  Heading(objects, Group, 287, 285, "GRAPHICS SETTINGS", tint);
-  Fullscreen = Check(objects, Group, 287, 325, "Fullscreen", s.Fullscreen != 0, tint);
-  Antialias = Check(objects, Group, 522, 325, "Antialiasing", s.Antialias != 0, tint);
-  Blending = Check(objects, Group, 287, 365, "Blending Effects", s.BlendingEffects != 0, tint);
-  ShowFps = Check(objects, Group, 522, 365, "Show Framerate", s.ShowFPS != 0, tint);
+  Heading(objects, Group, 287, 285, Tr("GRAPHICS SETTINGS"), tint);
+  Fullscreen = Check(objects, Group, 287, 325, Tr("Fullscreen"), s.Fullscreen != 0, tint);
+  Antialias = Check(objects, Group, 522, 325, Tr("Antialiasing"), s.Antialias != 0, tint);
+  Blending = Check(objects, Group, 287, 365, Tr("Blending Effects"), s.BlendingEffects != 0, tint);
+  ShowFps = Check(objects, Group, 522, 365, Tr("Show Framerate"), s.ShowFPS != 0, tint);
 
-  Heading(objects, Group, 287, 410, "SOUND SETTINGS", tint);
-  Music = Check(objects, Group, 287, 450, "Enable Music", s.MusicOn != 0, tint);
+  Heading(objects, Group, 287, 410, Tr("SOUND SETTINGS"), tint);
+  Music = Check(objects, Group, 287, 450, Tr("Enable Music"), s.MusicOn != 0, tint);
   Music->SetAction(ekSound, 10);
-  Effects = Check(objects, Group, 522, 450, "Enable Sound Effects", s.SoundEffectsOn != 0, tint);
+  Effects = Check(objects, Group, 522, 450, Tr("Enable Sound Effects"), s.SoundEffectsOn != 0, tint);
   Effects->SetAction(ekSound, 11);
 
-  SliderCaption(objects, Group, 287, 485, "Music Volume");
+  SliderCaption(objects, Group, 287, 485, Tr("Music Volume"));
   MusicVolume = objects->Create<TobjSlider>(Group, otSlider, 287, 505, 2, 215, 30);
   MusicVolume->SetRange(0, 100);
   MusicVolume->SetValue(s.MusicVolume);
   MusicVolume->SetAction(ekSound, 12);
   MusicVolume->LiveUpdate = true;
 
-  SliderCaption(objects, Group, 522, 485, "Sound Volume");
+  SliderCaption(objects, Group, 522, 485, Tr("Sound Volume"));
   EffectsVolume = objects->Create<TobjSlider>(Group, otSlider, 522, 505, 2, 215, 30);
   EffectsVolume->SetRange(0, 4500);
   EffectsVolume->SetValue(s.EffectsVolume);
@@ -104,19 +105,19 @@ void TfrmOptions::BuildScreen() {
   EffectsVolume->LiveUpdate = false;
 
   const TOptionsRecord& o = Resources()->Options;
-  Heading(objects, Group, 287, 545, "PLAY SETTINGS", tint);
-  ColourBlind = Check(objects, Group, 287, 585, "Colour-Blind Colours", o.ColourBlindPalette != 0, tint);
-  LargeLabels = Check(objects, Group, 522, 585, "Larger Questions", o.LargeLabels != 0, tint);
+  Heading(objects, Group, 287, 545, Tr("PLAY SETTINGS"), tint);
+  ColourBlind = Check(objects, Group, 287, 585, Tr("Colour-Blind Colours"), o.ColourBlindPalette != 0, tint);
+  LargeLabels = Check(objects, Group, 522, 585, Tr("Larger Questions"), o.LargeLabels != 0, tint);
   // A slower game for a child who needs more time; its scores have tables of their own.
-  GameSpeed = Choice(objects, Group, 622, "Game Speed", {"100 %", "75 %", "50 %"}, IndexOf(Speeds, o.GameSpeed),
+  GameSpeed = Choice(objects, Group, 622, Tr("Game Speed"), {"100 %", "75 %", "50 %"}, IndexOf(Speeds, o.GameSpeed),
                      tint);
-  KeyRepeat = Choice(objects, Group, 657, "Key Repeat", {"NORMAL", "SLOW", "OFF"}, IndexOf(Repeats, o.KeyRepeat),
+  KeyRepeat = Choice(objects, Group, 657, Tr("Key Repeat"), {Tr("NORMAL"), Tr("SLOW"), Tr("OFF")}, IndexOf(Repeats, o.KeyRepeat),
                      tint);
 
-  Save = frm::Button(objects, Group, 287, 700, 2, 140, 50, "SAVE", 8, ekSystem, 14, 0, 0);
-  Keys = frm::Button(objects, Group, 442, 700, 2, 140, 50, "KEYS", 8, ekScreen, sidKeys, Group, 0);
-  Cancel = frm::Button(objects, Group, 597, 700, 2, 140, 50, "CANCEL", 8, ekSystem, 15, 0, 0);
-  Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, "EXIT", 8, ekForm, sidOptions, sidMainMenu, 0);
+  Save = frm::Button(objects, Group, 287, 700, 2, 140, 50, Tr("SAVE"), 8, ekSystem, 14, 0, 0);
+  Keys = frm::Button(objects, Group, 442, 700, 2, 140, 50, Tr("KEYS"), 8, ekScreen, sidKeys, Group, 0);
+  Cancel = frm::Button(objects, Group, 597, 700, 2, 140, 50, Tr("CANCEL"), 8, ekSystem, 15, 0, 0);
+  Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, Tr("EXIT"), 8, ekForm, sidOptions, sidMainMenu, 0);
   Exit->SetVisible(false);
   EscapeButton = Cancel;
 }

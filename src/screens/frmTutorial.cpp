@@ -1,5 +1,6 @@
 #include "screens/frmTutorial.h"
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "tables/defLevels.h"
 #include "tables/defSprites.h"
@@ -46,6 +47,6 @@ void TfrmTutorial::BuildScreen() {
   // Without a page the panel stays empty rather than showing some other picture.
   Page->SetVisible(hasPage);
 
-  Ok = frm::Button(objects, Group, 530, 613, 9, 220, 50, "OK", 12, ekForm, sidTutorial, 0, 26);
+  Ok = frm::Button(objects, Group, 530, 613, 9, 220, 50, Tr("OK"), 12, ekForm, sidTutorial, 0, 26);
   EscapeButton = Ok;
 }

@@ -39,7 +39,7 @@ std::string WF(const std::string& pattern, const std::vector<std::string>& value
 std::string PointWords(const std::string& x, const std::string& y) {
   // The game's monsters write their points with this same entry; on a page a
   // point never breaks across two lines.
-  std::string point = WF(WC("coordinates", "(%1$s, %2$s)"), {x, y});
+  std::string point = WF(WC("coordinates", "(%1$s,%2$s)"), {x, y});
   for (std::size_t at; (at = point.find(' ')) != std::string::npos;) point.replace(at, 1, "\xC2\xA0");
   return point;
 }

@@ -16,7 +16,7 @@ std::string WC(const char* context, const char* msgid);
 std::string WN(const char* singular, const char* plural, std::int64_t n);
 // A pattern filled as the game's Format fills it (%s, %1$s, %d, %%).
 std::string WF(const std::string& pattern, const std::vector<std::string>& values);
-// A point written the way the language's schools write it: "(3, -2)", "(3 ; -2)",
+// A point written the way the language's schools write it: "(3,-2)", "(3 ; -2)",
 // its spaces no-break spaces.
 std::string PointWords(const std::string& x, const std::string& y);
 std::string PointWords(std::int64_t x, std::int64_t y);
