@@ -136,22 +136,21 @@ bool GenerateLanguageArchives(const TGenContext& ctx) {
     const std::vector<TWordPicture> drawn = WordPictures();
     // Only what the language changes: the game shows the English picture for the rest.
     TASDbWriter writer;
+    const std::string reviewDir = ctx.ReviewDir.empty() ? "" : ctx.ReviewDir + "lang-" + language + "/";
+    if (!reviewDir.empty()) ::mkdir(reviewDir.c_str(), 0755);
     std::vector<std::vector<TImage>> review(3);  // the tutorial pages, by game type
     for (std::size_t i = 0; i < drawn.size() && i < english.size(); ++i) {
       if (SamePixels(drawn[i].Image, english[i].Image)) continue;
       TImage keyed = drawn[i].Image;
       keyed.Name = LanguageRecordKey(drawn[i].Archive, drawn[i].Image.Name);
       writer.AddImage(keyed);
+      if (!reviewDir.empty()) WriteReviewPng(drawn[i].Image, reviewDir + drawn[i].Archive + "-" + drawn[i].Image.Name + ".png");
       const std::string& from = drawn[i].Archive;
       if (!ctx.ReviewDir.empty() && from.rfind("Tuts", 0) == 0)
         review[from == "TutsQQ" ? 0 : from == "TutsWTP" ? 1 : 2].push_back(drawn[i].Image);
     }
     ok = writer.Save(ctx.OutDir + LanguageArchiveName(language)) && ok;
-    if (!ctx.ReviewDir.empty()) {
-      const std::string sheet = ctx.ReviewDir + "lang-" + language + "/";
-      ::mkdir(sheet.c_str(), 0755);
-      WriteTutorialSheet(sheet, review);
-    }
+    if (!reviewDir.empty()) WriteTutorialSheet(reviewDir, review);
   }
   UseLanguage("", why);
   return ok;

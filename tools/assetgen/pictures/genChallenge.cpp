@@ -336,7 +336,10 @@ void Banner(TSurface& s, const TRect& r) {
   small.Face = TFace::Sans;
   small.Size = 11;
   small.Top = small.Bottom = Hex(0xC8D8F5);
-  Letter(s, WF(W("%1$s challenges, %2$s difficulties"), {"12", "4"}), textX, r.Y + 40, small);
+  const std::string counts = WF(W("%1$s challenges, %2$s difficulties"), {"12", "4"});
+  SelectFace(cr, small.Face, small.Size);
+  while (TextWidth(cr, counts) > room && small.Size > 8) SelectFace(cr, small.Face, small.Size -= 0.5);
+  Letter(s, counts, textX, r.Y + 40, small);
 }
 
 // Draws one picture on its own surface the size of its rectangle, so that no
