@@ -34,12 +34,20 @@ pot() {
   fi
 }
 
+# The catalogue reaches its place only when every check passed: a refused
+# translation leaves no .mo behind for the game (or the next build) to take.
 check() {
   local po="$1" codes="$2" mo="${3:-}"
-  local out="${mo:-$(mktemp)}"
-  msgfmt --check --output-file="$out" "$po"
-  python3 "$root/scripts/po_check.py" "$out" "$codes" "$po"
-  [ -n "$mo" ] || rm -f "$out"
+  local out
+  out="$(mktemp)"
+  if msgfmt --check --output-file="$out" "$po" && python3 "$root/scripts/po_check.py" "$out" "$codes" "$po"; then
+    if [ -n "$mo" ]; then mv "$out" "$mo"; else rm -f "$out"; fi
+    return 0
+  fi
+  rm -f "$out"
+  [ -z "$mo" ] || rm -f "$mo"
+  echo "po.sh: $po is refused" >&2
+  return 1
 }
 
 case "$cmd" in

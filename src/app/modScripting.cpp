@@ -1,11 +1,14 @@
 #include "app/modScripting.h"
 
+#include <cstdlib>
+
 #include "core/sysCatalogue.h"
 #include "core/modTimer.h"
 #include "core/sysEventHandler.h"
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
+#include "data/sysLanguage.h"
 #include "data/sysResources.h"
 #include "game/modAI.h"
 #include "game/sysGameObjects.h"
@@ -56,6 +59,9 @@ void TmodScripting::Startup() {
   Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath, Platform.DataFolder, Platform.SaveFolder);
   const std::string& data = Interface->DataFolder;
   AddGameObjectFactories(Interface->Objects->Factories);
+  // The saved choice of language, else the system's (in the browser, the browser's).
+  UseLanguage(data, StartLanguage(data, Interface->Resources->Options.Language,
+                                  [](const char* name) { return std::getenv(name); }));
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
                                       &Interface->FrameRate, 60.0);
