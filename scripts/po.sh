@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game's translations, with GNU gettext's own tools.
-#   po.sh pot  [OUT.pot]        extract every text of src/ into po/plotfray.pot
+#   po.sh pot  [OUT.pot]        extract every text of src/ and tools/assetgen/ into po/plotfray.pot
 #   po.sh check PO FONTCODES    check one translation (msgfmt --check, placeholders, font)
 #   po.sh mo   PO OUT.mo FONTCODES   check it, then compile it
 #   po.sh update                msgmerge every po/*.po with the template (for translators; the build never does)
@@ -14,13 +14,15 @@ pot() {
   local out="${1:-$root/po/plotfray.pot}"
   local tmp
   tmp="$(mktemp)"
-  (cd "$root" && find src -name '*.cpp' -o -name '*.h' | LC_ALL=C sort) >"$tmp"
-  # Tr("..."), TrC("context", "..."), TrN("one", "many", n), TrMark("...") for
-  # a table's text looked up where it is shown. Every pattern is filled by
-  # Format, which knows %s, %d and %N$s: marked c-format so that msgfmt --check
-  # holds a translation to the same placeholders.
+  (cd "$root" && find src tools/assetgen \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort) >"$tmp"
+  # The game's texts: Tr("..."), TrC("context", "..."), TrN("one", "many", n),
+  # TrMark("...") for a table's text looked up where it is shown. The words the
+  # data generator draws into pictures: W, WC, WN, WMark, the same way. Every
+  # pattern is filled by Format (%s, %d, %N$s): xgettext marks those c-format,
+  # so msgfmt --check holds a translation to the same placeholders.
   (cd "$root" && xgettext --language=C++ --from-code=UTF-8 --files-from="$tmp" \
       --keyword= --keyword=Tr --keyword=TrC:1c,2 --keyword=TrN:1,2 --keyword=TrMark \
+      --keyword=W --keyword=WC:1c,2 --keyword=WN:1,2 --keyword=WMark \
       --add-comments=TRANSLATORS: --sort-by-file --no-wrap \
       --package-name=Plotfray --package-version=1.0 --msgid-bugs-address="the Plotfray team" \
       --copyright-holder="the Plotfray team" --output=- ) >"$out.new"
