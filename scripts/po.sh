@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game's translations, with GNU gettext's own tools.
-#   po.sh pot  [OUT.pot]        extract every text of src/ into po/plotfray.pot
+#   po.sh pot  [OUT.pot]        extract every text of src/ and tools/assetgen/ into po/plotfray.pot
 #   po.sh check PO FONTCODES    check one translation (msgfmt --check, placeholders, font)
 #   po.sh mo   PO OUT.mo FONTCODES   check it, then compile it
 #   po.sh update                msgmerge every po/*.po with the template (for translators; the build never does)
@@ -14,12 +14,12 @@ pot() {
   local out="${1:-$root/po/plotfray.pot}"
   local tmp
   tmp="$(mktemp)"
-  # The data generator's pictures with words too (tools/assetgen: W, WC, WN, WMark).
-  (cd "$root" && find src tools/assetgen -name '*.cpp' -o -name '*.h' | LC_ALL=C sort) >"$tmp"
-  # Tr("..."), TrC("context", "..."), TrN("one", "many", n), TrMark("...") for
-  # a table's text looked up where it is shown. Every pattern is filled by
-  # Format, which knows %s, %d and %N$s: marked c-format so that msgfmt --check
-  # holds a translation to the same placeholders.
+  (cd "$root" && find src tools/assetgen \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort) >"$tmp"
+  # The game's texts: Tr("..."), TrC("context", "..."), TrN("one", "many", n),
+  # TrMark("...") for a table's text looked up where it is shown. The words the
+  # data generator draws into pictures: W, WC, WN, WMark, the same way. Every
+  # pattern is filled by Format (%s, %d, %N$s): xgettext marks those c-format,
+  # so msgfmt --check holds a translation to the same placeholders.
   (cd "$root" && xgettext --language=C++ --from-code=UTF-8 --files-from="$tmp" \
       --keyword= --keyword=Tr --keyword=TrC:1c,2 --keyword=TrN:1,2 --keyword=TrMark \
       --keyword=W --keyword=WC:1c,2 --keyword=WN:1,2 --keyword=WMark \
@@ -36,12 +36,20 @@ pot() {
   fi
 }
 
+# The catalogue reaches its place only when every check passed: a refused
+# translation leaves no .mo behind for the game (or the next build) to take.
 check() {
   local po="$1" codes="$2" mo="${3:-}"
-  local out="${mo:-$(mktemp)}"
-  msgfmt --check --output-file="$out" "$po"
-  python3 "$root/scripts/po_check.py" "$out" "$codes" "$po"
-  [ -n "$mo" ] || rm -f "$out"
+  local out
+  out="$(mktemp)"
+  if msgfmt --check --output-file="$out" "$po" && python3 "$root/scripts/po_check.py" "$out" "$codes" "$po"; then
+    if [ -n "$mo" ]; then mv "$out" "$mo"; else rm -f "$out"; fi
+    return 0
+  fi
+  rm -f "$out"
+  [ -z "$mo" ] || rm -f "$mo"
+  echo "po.sh: $po is refused" >&2
+  return 1
 }
 
 case "$cmd" in

@@ -117,6 +117,33 @@ TEST_F(LanguagePictures, ADamagedPictureOfTheLanguageFallsBackToItsEnglishPictur
   EXPECT_TRUE(Messages.Messages.empty());
 }
 
+// OPTIONS changes the language while the archives are loaded: every picture
+// follows when next shown, back to English where the new language has none.
+TEST_F(LanguagePictures, ChangingTheLanguageChangesThePicturesAlreadyLoaded) {
+  WriteFrench();
+  TASDbWriter de;
+  de.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-2"), Grey));
+  ASSERT_TRUE(de.Save(Dir.File(LanguageArchiveName("de"))));
+  for (bool deferred : {true, false}) {
+    SCOPED_TRACE(deferred ? "read when first looked at" : "read at once");
+    TsysResources res(nullptr, Dir.Path());
+    res.UsePictureLanguage(Dir.Path(), "fr");
+    const TImageSet* set = res.ImageSet(res.LoadArchive(Dir.File("TutsQQ.asdb"), deferred));
+    auto colours = [set] {
+      std::vector<std::uint32_t> out;
+      for (std::int32_t i = 0; i < set->Count(); ++i) out.push_back(ColourOf(set->Image(i)));
+      return out;
+    };
+    EXPECT_EQ(colours(), (std::vector<std::uint32_t>{Yellow, Green, White}));
+    res.UsePictureLanguage(Dir.Path(), "de");
+    EXPECT_EQ(colours(), (std::vector<std::uint32_t>{Red, Grey, Blue}));
+    res.UsePictureLanguage(Dir.Path(), "en");
+    EXPECT_EQ(colours(), (std::vector<std::uint32_t>{Red, Green, Blue}));
+    res.UsePictureLanguage(Dir.Path(), "fr");
+    EXPECT_EQ(colours(), (std::vector<std::uint32_t>{Yellow, Green, White}));
+  }
+}
+
 // The device gives its textures away; the language's picture comes back, not the English one.
 TEST_F(LanguagePictures, ANewDeviceGetsTheLanguagesPictureBack) {
   WriteFrench();

@@ -8,7 +8,7 @@
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
-#include "data/sysFiles.h"
+#include "data/sysLanguage.h"
 #include "data/sysResources.h"
 #include "game/modAI.h"
 #include "game/sysGameObjects.h"
@@ -38,14 +38,6 @@ const char* const LoadingContinue = TrMark("CLICK TO CONTINUE");
 // The boxes of start-up end with it: the window cannot be closed while one is up.
 const char* const GoOnSentence = TrMark("Click OK or press Enter to go on with the game.");
 
-// The language the environment asks for among those the data draws pictures for.
-std::string PictureLanguage(const std::string& data) {
-  std::vector<std::string> drawn;
-  for (const char* language : {"de", "es", "fr", "pt_BR"})
-    if (FileExists(data + LanguageArchiveName(language))) drawn.push_back(language);
-  return ChooseLanguage(LanguagesAskedFor([](const char* name) { return std::getenv(name); }), drawn);
-}
-
 // The font sheet's place in the core archive (the two white pictures come first).
 constexpr std::int32_t CoreFontImage = 2;
 
@@ -67,6 +59,9 @@ void TmodScripting::Startup() {
   Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath, Platform.DataFolder, Platform.SaveFolder);
   const std::string& data = Interface->DataFolder;
   AddGameObjectFactories(Interface->Objects->Factories);
+  // The saved choice of language, else the system's (in the browser, the browser's).
+  UseLanguage(data, StartLanguage(data, Interface->Resources->Options.Language,
+                                  [](const char* name) { return std::getenv(name); }));
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
                                       &Interface->FrameRate, 60.0);
@@ -90,10 +85,10 @@ void TmodScripting::Startup() {
   TsysResources* resources = Interface->Resources.get();
   resources->SetDevice(Graphics->GetDevice());
 
+  // The pictures with words in the player's language, where the data has them.
+  resources->UsePictureLanguage(data, LanguageCode());
   // Every word on screen is drawn from the font of the core archive: without it
   // the menus would be buttons without labels, so the game says so and stops.
-  // The pictures with words in the player's language, where the data has them.
-  resources->UsePictureLanguage(data, PictureLanguage(data));
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =

@@ -322,9 +322,19 @@ std::unique_ptr<TsysCatalogue>& Current() {
   return catalogue;
 }
 
+std::string& CurrentCode() {
+  static std::string code = "en";
+  return code;
+}
+
 }  // namespace
 
-void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue) { Current() = std::move(catalogue); }
+void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue, std::string code) {
+  CurrentCode() = catalogue != nullptr && !code.empty() ? std::move(code) : "en";
+  Current() = std::move(catalogue);
+}
+
+const std::string& LanguageCode() { return CurrentCode(); }
 
 const TsysCatalogue* Catalogue() { return Current().get(); }
 

@@ -56,9 +56,13 @@ class TsysCatalogue {
   std::string LoadError;
 };
 
-// The catalogue the texts are looked up in; none means English.
-void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue);
+// The catalogue the texts are looked up in, and its language's code ("fr",
+// "pt_BR"); none means English.
+void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue, std::string code = "");
 const TsysCatalogue* Catalogue();
+// The code of the language the game speaks: "en" for English, else the code
+// of the catalogue in use. What pictures with words are loaded for.
+const std::string& LanguageCode();
 
 // The text in the player's language (msgid when it has no translation).
 const char* Tr(const char* msgid);

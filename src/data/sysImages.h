@@ -74,7 +74,8 @@ class TImageSet {
   void Release(std::int32_t index);
   std::int32_t PendingCount() const;
   // The image is read, when next looked at, from a record of a language's
-  // archive; should that record not be read, from its own again.
+  // archive (an empty archive: its own record again); should that record not
+  // be read, from its own.
   void ReadFromLanguage(std::int32_t index, std::string archive, std::string key, std::int32_t record);
   // Attaches (or detaches, with null) the device and uploads every image,
   // reading from the archive the pixels that were given away.

@@ -39,15 +39,23 @@ std::int32_t TsysLanguageArt::RecordOf(const std::string& key) const {
 }
 
 void TsysResources::UsePictureLanguage(const std::string& dataFolder, const std::string& language) {
-  LanguageArt.Open(dataFolder, language);
+  LanguageArt.Open(dataFolder, language == "en" ? "" : language);
+  // Sets already loaded follow at once: each picture is read again when next shown.
+  for (std::int32_t i = 0; i < ImageSetCount(); ++i) SpeakPictureLanguage(i);
 }
 
 void TsysResources::SpeakPictureLanguage(std::int32_t setIndex) {
   TImageSet* set = ImageSet(setIndex);
-  if (set == nullptr || LanguageArt.File().empty()) return;
+  if (set == nullptr || set->Source.empty()) return;
   for (std::int32_t i = 0; i < set->Count(); ++i) {
-    const std::string key = LanguageRecordKey(set->Source, set->Listed(i)->Name);
+    const TImage* image = set->Listed(i);
+    const std::string key = LanguageRecordKey(set->Source, image->Name);
     const std::int32_t record = LanguageArt.RecordOf(key);
-    if (record >= 0) set->ReadFromLanguage(i, LanguageArt.File(), key, record);
+    if (record >= 0) {
+      if (image->LanguageArchive != LanguageArt.File() || image->LanguageRecord != record)
+        set->ReadFromLanguage(i, LanguageArt.File(), key, record);
+    } else if (!image->LanguageArchive.empty()) {
+      set->ReadFromLanguage(i, "", "", -1);  // back to English
+    }
   }
 }

@@ -124,8 +124,9 @@ class TsysResources {
   // first time it is looked at (TImageSet::Image); a picture found damaged then
   // stays blank and the player is told.
   std::int32_t LoadArchive(const std::string& fileName, bool deferred = false);
-  // The pictures with words of the archives loaded after this are shown in
-  // that language (data/sysLanguageArt.h); empty for English.
+  // The pictures with words are shown in that language (data/sysLanguageArt.h;
+  // "en" or empty for English): those of archives loaded already from when
+  // they are next shown, those of archives loaded later from the start.
   void UsePictureLanguage(const std::string& dataFolder, const std::string& language);
   // Sets an image's tile and visible size; its pattern count follows the tiles.
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);

@@ -5,6 +5,7 @@
 #endif
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "core/sysRandom.h"
 #include "data/sysFiles.h"
 #include "data/sysFolders.h"
+#include "data/sysLanguage.h"
 #include "data/sysLevelSet.h"
 #include "data/sysReportFiles.h"
 #include "data/sysResources.h"
@@ -45,6 +47,11 @@ namespace {
 // Options are read before SDL starts: --help and --version need no display.
 // Gives the exit code when the program should end here.
 std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFolder) {
+#ifndef __EMSCRIPTEN__
+  // The help and the errors already speak the system's language.
+  const std::string data = FindDataFolder(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, "");
+  UseLanguage(data, StartLanguage(data, "", [](const char* name) { return std::getenv(name); }));
+#endif
   std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "plotfray";
   program = program.substr(program.find_last_of('/') + 1);
   const TsysCommandLine options =

@@ -418,11 +418,11 @@ void TmodGraphics::AddFrameCounter() {
   const TFontMetrics& m = FontMetrics(10);
   for (std::size_t i = 0; i < FpsText.size(); ++i) {
     const auto code = static_cast<std::uint8_t>(FpsText[i]);
-    if (code < 32 || code > 150) continue;
-    const std::int32_t index = code - 32;
+    if (code < 32 || code == 127) continue;
+    const TGlyphCell cell = FontGlyphCell(m, code, true);
     TSourceRect src;
-    src.X = static_cast<float>((index % m.GlyphsPerRow) * m.CharWidth + m.OriginX + BoldSheetOffset);
-    src.Y = static_cast<float>((index / m.GlyphsPerRow) * m.CharHeight + m.OriginY);
+    src.X = static_cast<float>(cell.X);
+    src.Y = static_cast<float>(cell.Y);
     src.W = static_cast<float>(m.CharWidth);
     src.H = static_cast<float>(m.CharHeight);
     Emit(sheet->DeviceTextures[0],

@@ -5,6 +5,7 @@
 
 #include "core/sysCatalogue.h"
 #include "objects/sysScreenIds.h"
+#include "data/sysLanguage.h"
 #include "data/sysResources.h"
 #include "tables/defColours.h"
 #include "objects/objButton.h"
@@ -13,6 +14,7 @@
 #include "objects/objLabel.h"
 #include "objects/objSheet.h"
 #include "objects/objSlider.h"
+#include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
 
@@ -28,8 +30,8 @@ TobjCheckBox* Check(TsysObjects* objects, std::int32_t group, double x, double y
 }
 
 TobjLabel* Heading(TsysObjects* objects, std::int32_t group, double x, double y, const char* text,
-                   std::uint32_t tint) {
-  TobjLabel* label = frm::Label(objects, group, x, y, 2, 450, 30, text, 10, true);
+                   std::uint32_t tint, std::int32_t w = 450) {
+  TobjLabel* label = frm::Label(objects, group, x, y, 2, w, 30, text, 10, true);
   label->SetColor(tint);
   return label;
 }
@@ -111,8 +113,9 @@ void TfrmOptions::BuildScreen() {
   // A slower game for a child who needs more time; its scores have tables of their own.
   GameSpeed = Choice(objects, Group, 622, Tr("Game Speed"), {"100 %", "75 %", "50 %"}, IndexOf(Speeds, o.GameSpeed),
                      tint);
-  KeyRepeat = Choice(objects, Group, 657, Tr("Key Repeat"), {Tr("NORMAL"), Tr("SLOW"), Tr("OFF")}, IndexOf(Repeats, o.KeyRepeat),
-                     tint);
+  KeyRepeat = Choice(objects, Group, 657, Tr("Key Repeat"), {Tr("NORMAL"), Tr("SLOW"), Tr("OFF")},
+                     IndexOf(Repeats, o.KeyRepeat), tint);
+  BuildLanguages(tint);
 
   Save = frm::Button(objects, Group, 287, 700, 2, 140, 50, Tr("SAVE"), 8, ekSystem, 14, 0, 0);
   Keys = frm::Button(objects, Group, 442, 700, 2, 140, 50, Tr("KEYS"), 8, ekScreen, sidKeys, Group, 0);
@@ -120,6 +123,25 @@ void TfrmOptions::BuildScreen() {
   Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, Tr("EXIT"), 8, ekForm, sidOptions, sidMainMenu, 0);
   Exit->SetVisible(false);
   EscapeButton = Cancel;
+}
+
+void TfrmOptions::BuildLanguages(std::uint32_t tint) {
+  // A panel of its own beside the settings: every language named in itself,
+  // so a child finds theirs whatever the game speaks now.
+  TsysObjects* objects = Objects();
+  Languages = AvailableLanguages(Interface->DataFolder);
+  const auto rows = static_cast<std::int32_t>(Languages.size());
+  LanguagePanel = frm::Panel(objects, Group, 762, 240, 2, 250, 62 + 36 * rows, 196);
+  Heading(objects, Group, 772, 255, Tr("LANGUAGE"), tint, 230);
+  LanguageChoice = objects->Create<TobjGroupButton>(Group, otGroupButton, 772, 292, 2, 230, 36 * rows);
+  std::int32_t chosen = 0;
+  for (std::int32_t i = 0; i < rows; ++i) {
+    const TLanguage& l = Languages[static_cast<std::size_t>(i)];
+    LanguageChoice->AddEntry(0, 36 * i, 230, 30, l.Name);
+    LanguageChoice->SetEntryColor(i, tint);
+    if (l.Code == LanguageCode()) chosen = i;
+  }
+  LanguageChoice->SetSelected(chosen);
 }
 
 void TfrmOptions::HandleEvent(TsysEvent* event) {
@@ -141,6 +163,16 @@ void TfrmOptions::HandleEvent(TsysEvent* event) {
     o.LargeLabels = LargeLabels->Checked ? 1 : 0;
     o.GameSpeed = Speeds[static_cast<std::size_t>(std::clamp(GameSpeed->SelectedIndex, 0, 2))];
     o.KeyRepeat = Repeats[static_cast<std::size_t>(std::clamp(KeyRepeat->SelectedIndex, 0, 2))];
+    // Kept once chosen here; until then the game follows the system's language.
+    const std::string& language =
+        Languages[static_cast<std::size_t>(std::clamp(LanguageChoice->SelectedIndex, 0,
+                                                      static_cast<std::int32_t>(Languages.size()) - 1))]
+            .Code;
+    if (language != LanguageCode() || !o.Language.empty()) o.Language = language;
+    if (language != LanguageCode()) {
+      UseLanguage(Interface->DataFolder, language);
+      Resources()->UsePictureLanguage(Interface->DataFolder, LanguageCode());
+    }
     if (!(o == Resources()->Options)) Resources()->SaveOptions(o);
     PostEvent(pmImmediate, ekSound, 14, 0, 0);
     PostEvent(pmImmediate, ekSystem, 16, 0, 0);
