@@ -74,7 +74,7 @@ class LoadedSet {
 TEST(ImageArchives, EverySetHoldsItsPicturesWhereAndHowBigTheGameExpects) {
   const LoadedSet core(Built, "core.asdb");
   ASSERT_EQ(core.Count(), 8);
-  core.ExpectSize(2, 512, 512);  // font sheet
+  core.ExpectSize(2, 512, 1024);  // font sheet: codes 32..127 above, 128..255 under them
   core.ExpectSize(3, 450, 232);  // loading panel
   for (std::int32_t i = 4; i < 8; ++i) core.ExpectSize(i, 512, 384);
 

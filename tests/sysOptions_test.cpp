@@ -49,7 +49,7 @@ TEST(OptionsRecord, EightBytesRoundTripAndValuesOutsideTheirRangesAreReset) {
   o.KeyRepeat = RepeatOff;
   o.Reserved[2] = 0x5A;  // reserved bytes are carried, not zeroed
   const std::vector<std::uint8_t> bytes = EncodeOptions(o);
-  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 1, 2, 75, 2, 0, 0, 0x5A}));
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{1, 1, 3, 75, 2, 0, 0, 0x5A, 0, 0, 0, 0, 0, 0, 0, 0}));
   TOptionsRecord back;
   TDecodeNotes notes;
   ASSERT_TRUE(DecodeOptions(bytes.data(), bytes.size(), back, notes));
@@ -85,18 +85,61 @@ TEST(OptionsRecord, AFileOfTheFirstLayoutLoadsAndOneOfALaterLayoutKeepsWhatItAdd
   EXPECT_EQ(o.GameSpeed, SpeedFull) << "a first-layout file has no speed: full speed";
   EXPECT_EQ(o.KeyRepeat, RepeatUsual);
   EXPECT_EQ(notes.Repaired, 0) << "an older layout is not damage";
-  EXPECT_EQ(EncodeOptions(o), (std::vector<std::uint8_t>{1, 0, 2, 100, 0, 0, 0, 0})) << "written in this layout";
+  EXPECT_EQ(EncodeOptions(o), (std::vector<std::uint8_t>{1, 0, 3, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})) << "written in this layout";
 
-  // A later game's file: version 3 with a field of eight bytes after this layout's.
-  const std::vector<std::uint8_t> later = {0, 1, 3, 50, 1, 0, 0, 0, 'p', 't', '_', 'B', 'R', 0, 0, 0};
+  // A later game's file: version 4 with a field of four bytes after this layout's.
+  const std::vector<std::uint8_t> later = {0, 1, 4, 50, 1, 0, 0, 0, 'p', 't', '_', 'B', 'R', 0, 0, 0, 7, 7, 7, 7};
   ASSERT_TRUE(DecodeOptions(later.data(), later.size(), o, notes));
   EXPECT_EQ(o.LargeLabels, 1);
   EXPECT_EQ(o.GameSpeed, SpeedHalf);
   EXPECT_EQ(o.KeyRepeat, RepeatSlow);
+  EXPECT_EQ(o.Language, "pt_BR");
   o.GameSpeed = SpeedFull;
   std::vector<std::uint8_t> expected = later;
   expected[3] = 100;
   EXPECT_EQ(EncodeOptions(o), expected) << "the later layout's version and bytes survive a save here";
+}
+
+TEST(OptionsRecord, TheLanguageIsKeptFromVersionThreeAndAnythingButACodeFollowsTheSystem) {
+  // A version 2 file (the speed's layout) keeps its speed and gets no language.
+  const std::vector<std::uint8_t> speedLayout = {0, 0, 2, 75, 1, 0, 0, 0};
+  TOptionsRecord o;
+  TDecodeNotes notes;
+  ASSERT_TRUE(DecodeOptions(speedLayout.data(), speedLayout.size(), o, notes));
+  EXPECT_EQ(o.GameSpeed, SpeedThreeQuarters) << "a version 2 file is not the first layout";
+  EXPECT_EQ(o.KeyRepeat, RepeatSlow);
+  EXPECT_EQ(o.Language, "");
+  EXPECT_EQ(notes.Repaired, 0);
+
+  o.Language = "fr";
+  const std::vector<std::uint8_t> bytes = EncodeOptions(o);
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 0, 3, 75, 1, 0, 0, 0, 'f', 'r', 0, 0, 0, 0, 0, 0}));
+  TOptionsRecord back;
+  ASSERT_TRUE(DecodeOptions(bytes.data(), bytes.size(), back, notes));
+  EXPECT_EQ(back, o);
+
+  // A code that fills all eight bytes is whole; one with a stray byte, or a
+  // character no code has, or a version 3 file cut short, follows the system.
+  struct TCase {
+    std::vector<std::uint8_t> Tail;
+    const char* Language;
+    int Repaired;
+  };
+  const TCase cases[] = {
+      {{'a', 'b', 'c', '_', 'D', 'E', 'F', 'G'}, "abc_DEFG", 0},
+      {{'d', 'e', 0, 'x', 0, 0, 0, 0}, "", 1},
+      {{'f', 'r', '/', 0, 0, 0, 0, 0}, "", 1},
+      {{'.', '.', 0, 0, 0, 0, 0, 0}, "", 1},
+      {{'e', 's'}, "", 1},
+  };
+  for (const TCase& c : cases) {
+    std::vector<std::uint8_t> file = {0, 0, 3, 100, 0, 0, 0, 0};
+    file.insert(file.end(), c.Tail.begin(), c.Tail.end());
+    TDecodeNotes n;
+    ASSERT_TRUE(DecodeOptions(file.data(), file.size(), back, n));
+    EXPECT_EQ(back.Language, c.Language) << file.size();
+    EXPECT_EQ(n.Repaired, c.Repaired) << c.Language;
+  }
 }
 
 TEST(OptionsRecord, EachKeyRepeatSettingHoldsLongerAndRepeatsLessOftenThanTheOneBefore) {
@@ -120,7 +163,7 @@ TEST_F(OptionsFileTest, WithoutTheFileTheDefaultsAreUsedAndSavingLeavesTheSettin
   TOptionsRecord o;
   o.LargeLabels = 1;
   ASSERT_TRUE(res->SaveOptions(o));
-  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 2, 100, 0, 0, 0, 0}));
+  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 3, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(OptionsBytes(Settings()), settings) << "the settings file keeps its bytes";
 
   res.reset();
@@ -146,7 +189,7 @@ TEST_F(OptionsFileTest, ASwitchOutOfRangeIsResetLoggedAndWrittenBack) {
   const std::string log = Logged([&] { res = Make(); });
   EXPECT_EQ(res->Options.ColourBlindPalette, 0);
   EXPECT_EQ(res->Options.LargeLabels, 1) << "the other switch is kept";
-  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 2, 100, 0, 0, 0, 0}));
+  EXPECT_EQ(OptionsBytes(Options()), (std::vector<std::uint8_t>{0, 1, 3, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_NE(log.find("Options.ini: 1 value outside its range was replaced by its default"), std::string::npos) << log;
 }
 

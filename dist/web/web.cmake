@@ -37,19 +37,31 @@ target_link_libraries(plotfray_platform PUBLIC plotfray_engine PkgConfig::SDL2 P
 # generator's smaller copy for browsers (one channel at 22.05 kHz).
 set(WEB_DATA "${CMAKE_BINARY_DIR}/stage/data")
 set(WEB_STAGE_STAMP "${CMAKE_BINARY_DIR}/stage/.stamp")
+# The pictures with words of each language (lang/LANG.asdb) stay out of the
+# package too: the page downloads the one of the browser's language alone.
 file(GLOB WEB_DATA_FILES "${PLOTFRAY_WEB_DATA}/*.asdb" "${PLOTFRAY_WEB_DATA}/*.sl")
 # The example level sets come straight from the source.
 file(GLOB WEB_LEVEL_SETS "${CMAKE_SOURCE_DIR}/data/levels/*.txt")
+file(GLOB WEB_LANG_FILES "${PLOTFRAY_WEB_DATA}/lang/*.asdb")
+# The catalogues themselves are small (about 20 kB each): all in the package.
+file(GLOB WEB_CATALOGUES "${PLOTFRAY_WEB_DATA}/lang/*.mo")
+set(WEB_SIZED_FILES "plotfray.wasm,plotfray.data")
+foreach(f ${WEB_LANG_FILES})
+  get_filename_component(name ${f} NAME)
+  string(APPEND WEB_SIZED_FILES ",lang/${name}")
+endforeach()
 add_custom_command(OUTPUT ${WEB_STAGE_STAMP}
-  COMMAND ${CMAKE_COMMAND} -E rm -rf ${WEB_DATA}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${WEB_DATA} ${CMAKE_BINARY_DIR}/lang
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA} ${WEB_DATA}/lang ${CMAKE_BINARY_DIR}/lang
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DATA_FILES} ${WEB_DATA}
+  COMMAND ${CMAKE_COMMAND} -E copy ${WEB_CATALOGUES} ${WEB_DATA}/lang
+  COMMAND ${CMAKE_COMMAND} -E copy ${WEB_LANG_FILES} ${CMAKE_BINARY_DIR}/lang
   COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}/levels
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_LEVEL_SETS} ${WEB_DATA}/levels
   COMMAND ${CMAKE_COMMAND} -E rm -f ${WEB_DATA}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E copy ${PLOTFRAY_WEB_DATA}/Music.asdb.web ${CMAKE_BINARY_DIR}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E touch ${WEB_STAGE_STAMP}
-  DEPENDS ${WEB_DATA_FILES} ${WEB_LEVEL_SETS} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
+  DEPENDS ${WEB_DATA_FILES} ${WEB_LANG_FILES} ${WEB_CATALOGUES} ${WEB_LEVEL_SETS} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
   COMMENT "Staging the game data for the browser")
 add_custom_target(webdata ALL DEPENDS ${WEB_STAGE_STAMP})
 
@@ -69,7 +81,7 @@ target_link_options(plotfray PRIVATE
   "SHELL:--preload-file ${WEB_DATA}@/data")
 set_property(TARGET plotfray APPEND PROPERTY LINK_DEPENDS ${WEB_STAGE_STAMP})
 add_custom_command(TARGET plotfray POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR} -DFILES=plotfray.wasm,plotfray.data
+  COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_BINARY_DIR} -DFILES=${WEB_SIZED_FILES}
     -P ${CMAKE_SOURCE_DIR}/dist/web/sizes.cmake)
 configure_file(${CMAKE_SOURCE_DIR}/dist/web/index.html ${CMAKE_BINARY_DIR}/index.html COPYONLY)
 

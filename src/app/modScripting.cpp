@@ -1,11 +1,15 @@
 #include "app/modScripting.h"
 
+#include <cstdlib>
+
 #include "core/modTimer.h"
+#include "core/sysCatalogue.h"
 #include "core/sysEventHandler.h"
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
 #include "core/sysSceneSchedule.h"
+#include "data/sysLanguage.h"
 #include "data/sysResources.h"
 #include "game/modAI.h"
 #include "game/sysGameObjects.h"
@@ -31,13 +35,13 @@ const char* const ImageArchives[] = {
     "TutsDTL.asdb", "GoTuts.asdb",  "GoArcade.asdb",   "GoChallenge.asdb",
 };
 
-const char* const LoadingContinue = "CLICK TO CONTINUE";
+const char* const LoadingContinue = TrMark("CLICK TO CONTINUE");
 // While a game is played the screen rests no longer than this between frames:
 // a monster that appears after a quiet spell is drawn in time.
 constexpr int PlayRestSteps = 3;
 
 // The boxes of start-up end with it: the window cannot be closed while one is up.
-const char* const GoOnSentence = "Click OK or press Enter to go on with the game.";
+const char* const GoOnSentence = TrMark("Click OK or press Enter to go on with the game.");
 
 // The font sheet's place in the core archive (the two white pictures come first).
 constexpr std::int32_t CoreFontImage = 2;
@@ -60,6 +64,9 @@ void TmodScripting::Startup() {
   Interface = std::make_unique<TsysInterface>(Owner, Events.get(), DataPath, Platform.DataFolder, Platform.SaveFolder);
   const std::string& data = Interface->DataFolder;
   AddGameObjectFactories(Interface->Objects->Factories);
+  // The saved choice of language, else the system's (in the browser, the browser's).
+  UseLanguage(data, StartLanguage(data, Interface->Resources->Options.Language,
+                                  [](const char* name) { return std::getenv(name); }));
 
   Timer = std::make_unique<TmodTimer>(Owner, Platform.Clock, Events.get(), [this] { Shutdown(); },
                                       &Interface->FrameRate, 60.0);
@@ -84,17 +91,19 @@ void TmodScripting::Startup() {
   resources->SetDevice(Graphics->GetDevice());
   resources->LevelFolders = Platform.LevelFolders;
 
+  // The pictures with words in the player's language, where the data has them.
+  resources->UsePictureLanguage(data, LanguageCode());
   // Every word on screen is drawn from the font of the core archive: without it
   // the menus would be buttons without labels, so the game says so and stops.
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =
-        resources->UnreadableData.empty() ? "core.asdb (no font in it)" : resources->UnreadableData.back();
-    ShowMessage("Game Data Missing",
-                "Plotfray cannot read " + what +
-                    " of its data folder, which holds the letters of every word in the game, so it cannot start.\n\n"
-                    "The data folder should be " + data +
-                    ". Install Plotfray again (or build it again, which writes that folder) to put it back.");
+        resources->UnreadableData.empty() ? Tr("core.asdb (no font in it)") : resources->UnreadableData.back();
+    ShowMessage(Tr("Game Data Missing"),
+                Format(Tr("Plotfray cannot read %1$s of its data folder, which holds the letters of every word in the "
+                          "game, so it cannot start.\n\nThe data folder should be %2$s. Install Plotfray again (or "
+                          "build it again, which writes that folder) to put it back."),
+                       {what, data}));
     if (Owner != nullptr) Owner->Terminate();
     return;
   }
@@ -128,8 +137,8 @@ void TmodScripting::ShowContinue() {
   TsysForm* loading = Screens[ssLoading].get();
   if (TrndText* status = loading != nullptr ? loading->StatusText() : nullptr) {
     // Only laid out and painted again when it differs.
-    if (status->Text != LoadingContinue || status->FontSize != 14)
-      status->SetText(LoadingContinue, 14, false, false, false, true, true);
+    const char* shown = Tr(LoadingContinue);
+    if (status->Text != shown || status->FontSize != 14) status->SetText(shown, 14, false, false, false, true, true);
   }
 }
 
@@ -138,11 +147,12 @@ void TmodScripting::TellUnreadableData() {
   if (files.empty()) return;
   std::string list;
   for (const std::string& f : files) list += "\n    " + f;
-  ShowMessage("Game Data Missing",
-              "Plotfray cannot read these files of its data folder, so pictures, text or sounds will be missing:\n" +
-                  list + "\n\nThe data folder should be " + Interface->DataFolder +
-                  ". Install Plotfray again (or build it again, which writes that folder) to put it back.\n\n" +
-                  GoOnSentence);
+  ShowMessage(Tr("Game Data Missing"),
+              Format(Tr("Plotfray cannot read these files of its data folder, so pictures, text or sounds will be "
+                        "missing:\n%1$s\n\nThe data folder should be %2$s. Install Plotfray again (or build it again, "
+                        "which writes that folder) to put it back."),
+                     {list, Interface->DataFolder}) +
+                  "\n\n" + Tr(GoOnSentence));
 }
 
 void TmodScripting::TellSaveFileProblems() {
@@ -150,8 +160,10 @@ void TmodScripting::TellSaveFileProblems() {
   if (problems.empty()) return;
   std::string list;
   for (const std::string& p : problems) list += "\n\n" + p;
-  ShowMessage("Saved Games Not Read", "Plotfray could not read all of its saved players, scores and options in " +
-                                          Interface->Resources->SavePath + ":" + list + "\n\n" + GoOnSentence);
+  ShowMessage(Tr("Saved Games Not Read"),
+              Format(Tr("Plotfray could not read all of its saved players, scores and options in %s:"),
+                     {Interface->Resources->SavePath}) +
+                  list + "\n\n" + Tr(GoOnSentence));
 }
 
 TsysForm* TmodScripting::CreateScreen(TScreenSlot slot) {

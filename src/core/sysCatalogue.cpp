@@ -322,9 +322,19 @@ std::unique_ptr<TsysCatalogue>& Current() {
   return catalogue;
 }
 
+std::string& CurrentCode() {
+  static std::string code = "en";
+  return code;
+}
+
 }  // namespace
 
-void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue) { Current() = std::move(catalogue); }
+void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue, std::string code) {
+  CurrentCode() = catalogue != nullptr && !code.empty() ? std::move(code) : "en";
+  Current() = std::move(catalogue);
+}
+
+const std::string& LanguageCode() { return CurrentCode(); }
 
 const TsysCatalogue* Catalogue() { return Current().get(); }
 
@@ -343,6 +353,14 @@ const char* TrN(const char* singular, const char* plural, std::uint64_t n) {
     if (const std::string* found = c->FindPlural("", singular, n)) return found->c_str();
   }
   return n == 1 ? singular : plural;
+}
+
+std::string Tr(const std::string& msgid) { return Tr(msgid.c_str()); }
+
+std::string PointText(const std::string& x, const std::string& y) {
+  // TRANSLATORS: a point of the plane, x then y, as schools in your language
+  // write it (French: "(%1$s ; %2$s)"). It is drawn over small monsters: keep it short.
+  return Format(TrC("coordinates", "(%1$s,%2$s)"), {x, y});
 }
 
 std::string Format(const char* pattern, const std::vector<std::string>& values) {

@@ -56,9 +56,13 @@ class TsysCatalogue {
   std::string LoadError;
 };
 
-// The catalogue the texts are looked up in; none means English.
-void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue);
+// The catalogue the texts are looked up in, and its language's code ("fr",
+// "pt_BR"); none means English.
+void SetCatalogue(std::unique_ptr<TsysCatalogue> catalogue, std::string code = "");
 const TsysCatalogue* Catalogue();
+// The code of the language the game speaks: "en" for English, else the code
+// of the catalogue in use. What pictures with words are loaded for.
+const std::string& LanguageCode();
 
 // The text in the player's language (msgid when it has no translation).
 const char* Tr(const char* msgid);
@@ -66,6 +70,13 @@ const char* Tr(const char* msgid);
 const char* TrC(const char* context, const char* msgid);
 // The form for n of a text with a plural ("1 player was read", "%d players were read").
 const char* TrN(const char* singular, const char* plural, std::uint64_t n);
+// A text held in a string, such as a table's name marked with TrMark.
+std::string Tr(const std::string& msgid);
+// Marks a text for the catalogue where it is written (a table's entry) and
+// leaves it in English; it is looked up with Tr where it is shown.
+constexpr const char* TrMark(const char* msgid) { return msgid; }
+// A point as the player's language writes it: "(3,-2)", "(3 ; -2)".
+std::string PointText(const std::string& x, const std::string& y);
 
 // Fills a printf-like pattern: %s and %d take the next value, %1$s (or %1$d)
 // the first, %% is a per cent sign. A translation may reorder the values.

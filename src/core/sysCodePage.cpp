@@ -96,3 +96,13 @@ std::string CodePageToUtf8(std::string_view bytes) {
   }
   return out;
 }
+
+std::string DisplayUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t length = 0;
+    DecodeUtf8(text.substr(at), length);
+    if (length == 0) return CodePageToUtf8(text);
+    at += length;
+  }
+  return std::string(text);
+}

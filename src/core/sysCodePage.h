@@ -18,3 +18,6 @@ std::uint32_t DecodeUtf8(std::string_view text, std::size_t& length);
 // there or the text is not UTF-8 (badAt, when given, gets the first such offset).
 std::optional<std::string> Utf8ToCodePage(std::string_view utf8, std::size_t* badAt = nullptr);
 std::string CodePageToUtf8(std::string_view bytes);
+// Text for the world outside (a message box, the terminal): UTF-8 is kept as it
+// is, anything else is taken for the game's own bytes and converted.
+std::string DisplayUtf8(std::string_view text);

@@ -4,11 +4,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/sysCatalogue.h"
+
 namespace {
 
 std::string HelpText(const std::string& program) {
-  return "Usage: " + program +
-         " [OPTION]...\n"
+  // TRANSLATORS: the command line's help; keep the options (--data, DIR, FILE...) as
+  // they are and the lines under 80 characters. %s is the program's name.
+  return Format(Tr("Usage: %s [OPTION]...\n"
          "An arcade game about the coordinate plane: stop the monsters by clicking\n"
          "the answers to their questions before they reach the origin.\n"
          "\n"
@@ -26,13 +29,15 @@ std::string HelpText(const std::string& program) {
          "\n"
          "Settings, profiles and high scores are kept in $XDG_DATA_HOME/plotfray\n"
          "(~/.local/share/plotfray when it is not set). A copy run from a folder\n"
-         "with its data beside it keeps them there when it can.\n";
+         "with its data beside it keeps them there when it can.\n"),
+                {program});
 }
 
 TsysCommandLine UsageError(const std::string& program, const std::string& what) {
   TsysCommandLine result;
   result.Action = TsysCommandLine::TAction::Error;
-  result.Message = program + ": " + what + " (try '" + program + " --help')\n";
+  // TRANSLATORS: the program's name, what is wrong with the command line, the program's name.
+  result.Message = Format(Tr("%1$s: %2$s (try '%3$s --help')"), {program, what, program}) + "\n";
   result.ExitCode = 2;
   return result;
 }
@@ -90,7 +95,7 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
                                std::pair{"--since", &result.ReportSince}}) {
       const std::string opt = name;
       if (arg == opt) {
-        if (i + 1 == args.size()) return UsageError(program, "option '" + opt + "' needs a value");
+        if (i + 1 == args.size()) return UsageError(program, Format(Tr("option '%s' needs a value"), {opt}));
         reportValue = field;
         value = args[++i];
       } else if (arg.rfind(opt + "=", 0) == 0) {
@@ -99,16 +104,16 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
       }
     }
     if (reportValue != nullptr) {
-      if (value.empty()) return UsageError(program, "an option of --report is given no value");
+      if (value.empty()) return UsageError(program, Tr("an option of --report is given no value"));
       *reportValue = value;
       continue;
     }
     if (arg == "--check-levels" || arg.rfind("--check-levels=", 0) == 0) {
       if (arg == "--check-levels" && i + 1 == args.size())
-        return UsageError(program, "option '--check-levels' needs a file");
+        return UsageError(program, Tr("option '--check-levels' needs a file"));
       const std::string file = arg == "--check-levels" ? args[++i] : arg.substr(15);
-      if (file.empty()) return UsageError(program, "option '--check-levels' needs a file");
-      if (!result.LevelsFile.empty()) return UsageError(program, "--check-levels checks one file at a time");
+      if (file.empty()) return UsageError(program, Tr("option '--check-levels' needs a file"));
+      if (!result.LevelsFile.empty()) return UsageError(program, Tr("--check-levels checks one file at a time"));
       result.LevelsFile = file;
       continue;
     }
@@ -130,18 +135,18 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
     }
     std::string folder;
     if (arg == "--data") {
-      if (i + 1 == args.size()) return UsageError(program, "option '--data' needs a folder");
+      if (i + 1 == args.size()) return UsageError(program, Tr("option '--data' needs a folder"));
       folder = args[++i];
     } else if (arg.rfind("--data=", 0) == 0) {
       folder = arg.substr(7);
     } else if (!arg.empty() && arg[0] == '-') {
-      return UsageError(program, "unknown option '" + arg + "'");
+      return UsageError(program, Format(Tr("unknown option '%s'"), {arg}));
     } else {
-      return UsageError(program, "unexpected argument '" + arg + "'");
+      return UsageError(program, Format(Tr("unexpected argument '%s'"), {arg}));
     }
     std::error_code ec;
     if (folder.empty() || !std::filesystem::is_directory(folder, ec))
-      return UsageError(program, "'" + folder + "' is not a folder");
+      return UsageError(program, Format(Tr("'%s' is not a folder"), {folder}));
     // Absolute, so that the log says plainly where the data came from.
     folder = std::filesystem::absolute(folder, ec).lexically_normal().string();
     if (folder.back() != '/') folder += '/';
@@ -149,26 +154,26 @@ TsysCommandLine ParseCommandLine(const std::vector<std::string>& args, const std
   }
   // A name without --report is no report to merge, even after --help.
   if (result.ReportFile.empty() && !result.ReportInputs.empty())
-    return UsageError(program, "unexpected argument '" + result.ReportInputs[0] + "'");
+    return UsageError(program, Format(Tr("unexpected argument '%s'"), {result.ReportInputs[0]}));
   if (answer.Action != TsysCommandLine::TAction::Run) return answer;
   if (!result.LevelsFile.empty()) {
-    if (!result.ReportFile.empty()) return UsageError(program, "--check-levels and --report go one at a time");
+    if (!result.ReportFile.empty()) return UsageError(program, Tr("--check-levels and --report go one at a time"));
     if (!result.ReportProfile.empty() || !result.ReportSince.empty())
-      return UsageError(program, "--profile and --since go with --report");
+      return UsageError(program, Tr("--profile and --since go with --report"));
     result.Action = TsysCommandLine::TAction::CheckLevels;
     return result;
   }
   if (result.ReportFile.empty()) {
     if (!result.ReportProfile.empty() || !result.ReportSince.empty())
-      return UsageError(program, "--profile and --since go with --report");
+      return UsageError(program, Tr("--profile and --since go with --report"));
     return result;
   }
   if (!EndsWithAny(result.ReportFile, {".csv", ".html", ".htm"}))
-    return UsageError(program, "the report '" + result.ReportFile + "' must end in .csv or .html");
+    return UsageError(program, Format(Tr("the report '%s' must end in .csv or .html"), {result.ReportFile}));
   if (!result.ReportSince.empty() && !IsDay(result.ReportSince))
-    return UsageError(program, "--since wants a day as YYYY-MM-DD, not '" + result.ReportSince + "'");
+    return UsageError(program, Format(Tr("--since wants a day as YYYY-MM-DD, not '%s'"), {result.ReportSince}));
   for (const std::string& input : result.ReportInputs)
-    if (!EndsWithAny(input, {".csv"})) return UsageError(program, "only CSV reports can be merged, not '" + input + "'");
+    if (!EndsWithAny(input, {".csv"})) return UsageError(program, Format(Tr("only CSV reports can be merged, not '%s'"), {input}));
   result.Action = TsysCommandLine::TAction::Report;
   return result;
 }

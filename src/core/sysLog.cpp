@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/sysCodePage.h"
+
 namespace {
 
 std::string& LogPath() {
@@ -35,7 +37,7 @@ void LogLine(const std::string& line) {
 
 void ShowMessage(const std::string& caption, const std::string& text) {
   LogLine("message" + (caption.empty() ? std::string() : " [" + caption + "]") + ": " + text);
-  if (Handler()) Handler()(caption, text);
+  if (Handler()) Handler()(DisplayUtf8(caption), DisplayUtf8(text));
 }
 
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {

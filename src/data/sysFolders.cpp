@@ -40,6 +40,15 @@ std::string UserSaveFolder() {
   return folder;
 }
 
+std::string FindDataFolder(const std::string& programFolder, const std::string& installedData,
+                           const std::string& dataOverride) {
+  if (!dataOverride.empty()) return WithSlash(dataOverride);
+  const std::string program = WithSlash(programFolder);
+  std::error_code ec;
+  if (std::filesystem::is_directory(program + "data", ec)) return program + "data/";
+  return WithSlash((std::filesystem::path(program) / installedData).lexically_normal().string());
+}
+
 TsysFolders FindFolders(const std::string& programFolder, const std::string& installedData,
                         const std::string& dataOverride) {
   TsysFolders folders;

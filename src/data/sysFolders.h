@@ -13,6 +13,9 @@ struct TsysFolders {
   bool Installed = false;
 };
 
+// The data folder alone, as FindFolders chooses it, with nothing created.
+std::string FindDataFolder(const std::string& programFolder, const std::string& installedData,
+                           const std::string& dataOverride);
 // programFolder: the folder of the executable; installedData: the data folder
 // of an install, relative to the program folder; dataOverride: a data folder
 // chosen on the command line, or empty. Every folder returned ends in '/'.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "data/ASDb.h"
 #include "data/ImagePayload.h"
@@ -70,19 +71,16 @@ void TImageSet::Realise(TImage& image) {
   MarkSceneChanged();
   std::vector<std::uint8_t> payload;
   TImage fresh;
-  std::string why = "cannot be read";
+  std::string why;
   const std::uint8_t* texels = nullptr;
-  TASDb archive;
-  archive.OpenMode = opReadOnly;
-  archive.SetFileName(Source);
-  const bool read = Reloadable(image) && archive.ReadRecordAt(image.RecordIndex, image.Name, payload) &&
-                    ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels);
+  const bool read = ReadRecord(image, payload, fresh, texels, why);
   if (!read) {
     LogLine(Source + ": image \"" + image.Name + "\" " + why + "; it stays blank");
     if (!DamageTold)
-      ShowMessage("Game Data Missing", "Plotfray cannot read the picture \"" + image.Name + "\" of " + Source +
-                                           ", so it stays blank. Install Plotfray again (or build it again, which "
-                                           "writes the data folder) to put it back.");
+      ShowMessage(Tr("Game Data Missing"),
+                  Format(Tr("Plotfray cannot read the picture \"%1$s\" of %2$s, so it stays blank. Install Plotfray "
+                            "again (or build it again, which writes the data folder) to put it back."),
+                         {image.Name, Source}));
     DamageTold = true;
     return;
   }
@@ -111,6 +109,41 @@ void TImageSet::Realise(TImage& image) {
     texels = nullptr;
   }
   Upload(image, texels);
+}
+
+bool TImageSet::ReadRecord(TImage& image, std::vector<std::uint8_t>& payload, TImage& fresh,
+                           const std::uint8_t*& texels, std::string& why) {
+  TASDb archive;
+  archive.OpenMode = opReadOnly;
+  if (!image.LanguageArchive.empty()) {
+    archive.SetFileName(image.LanguageArchive);
+    why = "cannot be read";
+    if (archive.ReadRecordAt(image.LanguageRecord, image.LanguageKey, payload) &&
+        ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels))
+      return true;
+    // A damaged picture of the language: the English one is shown for good.
+    LogLine(image.LanguageArchive + ": image \"" + image.LanguageKey + "\" " + why + "; the English picture is shown");
+    image.LanguageArchive.clear();
+    payload.clear();
+    fresh = TImage{};
+    texels = nullptr;
+  }
+  why = "cannot be read";
+  archive.SetFileName(Source);
+  return Reloadable(image) && archive.ReadRecordAt(image.RecordIndex, image.Name, payload) &&
+         ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels);
+}
+
+void TImageSet::ReadFromLanguage(std::int32_t index, std::string archive, std::string key, std::int32_t record) {
+  TImage* image = Listed(index);
+  if (image == nullptr || image->RecordIndex < 0) return;
+  Unload(*image);
+  image->Textures.clear();
+  image->LanguageArchive = std::move(archive);
+  image->LanguageKey = std::move(key);
+  image->LanguageRecord = record;
+  image->Pending = true;
+  MarkSceneChanged();
 }
 
 TImage* TImageSet::Add(std::unique_ptr<TImage> image, const std::uint8_t* texels) {
@@ -168,7 +201,14 @@ void TImageSet::UploadAll() {
   for (auto& image : Images) {
     if (image->Pending) continue;  // read when first looked at
     if (image->Textures.empty() && image->TextureCount > 0) {
-      if (!readable || !UploadFromArchive(archive, *image)) ++lost;
+      if (!image->LanguageArchive.empty()) {
+        TASDb words;
+        words.OpenMode = opReadOnly;
+        words.SetFileName(image->LanguageArchive);
+        if (!UploadFromArchive(words, *image)) ++lost;
+      } else if (!readable || !UploadFromArchive(archive, *image)) {
+        ++lost;
+      }
     } else {
       Upload(*image, nullptr);
     }
@@ -176,8 +216,12 @@ void TImageSet::UploadAll() {
   Payload.clear();
   Payload.shrink_to_fit();
   if (lost > 0)
-    ShowMessage("", std::to_string(lost) + " pictures could not be read again from " + Source +
-                        " and stay blank until the game is started again.");
+    ShowMessage("", Format(TrN("%1$s picture could not be read again from %2$s and stays blank until the game is "
+                               "started again.",
+                               "%1$s pictures could not be read again from %2$s and stay blank until the game is "
+                               "started again.",
+                               static_cast<std::uint64_t>(lost)),
+                           {std::to_string(lost), Source}));
 }
 
 void TImageSet::Upload(TImage& image, const std::uint8_t* texels) {
@@ -208,7 +252,10 @@ void TImageSet::Unload(TImage& image) {
 bool TImageSet::UploadFromArchive(TASDb& archive, TImage& image) {
   if (!Reloadable(image)) return false;
   Payload.clear();
-  if (!archive.ReadRecordAt(image.RecordIndex, image.Name, Payload)) return false;
+  const bool language = !image.LanguageArchive.empty();
+  if (!archive.ReadRecordAt(language ? image.LanguageRecord : image.RecordIndex,
+                            language ? image.LanguageKey : image.Name, Payload))
+    return false;
   TImage fresh;
   std::string why;
   const std::uint8_t* texels = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "core/sysCodePage.h"
 #include "data/sysReport.h"
 #include "data/sysSkills.h"
 #include "tables/defLevels.h"
@@ -46,7 +47,7 @@ std::string Num(double v) {
 
 std::string Picture(TSkill skill) {
   std::string svg = "<svg class=\"pic\" viewBox=\"0 0 100 100\" width=\"56\" height=\"56\" role=\"img\" aria-label=\"" +
-                    HtmlEscape(SkillName(skill)) + "\"><rect width=\"100\" height=\"100\" rx=\"8\" fill=\"#101a3a\"/>";
+                    HtmlEscape(CodePageToUtf8(SkillName(skill))) + "\"><rect width=\"100\" height=\"100\" rx=\"8\" fill=\"#101a3a\"/>";
   for (const TPictureMark& m : SkillPicture(skill)) {
     switch (m.Kind) {
       case TPictureMark::Box:
@@ -245,7 +246,7 @@ std::string HtmlReport(const std::vector<TAnswerRow>& rows, const THtmlReportInf
               std::to_string(s.Sessions) + "</td><td>" + std::to_string(s.All) + "</td><td>" +
               Percent(s.Right, s.All) + "</td>";
       for (std::size_t g = 1; g <= 3; ++g) html += "<td>" + Percent(games[g].first, games[g].second) + "</td>";
-      html += "<td>" + HtmlEscape(s.Weakest == SkillCount ? std::string("-") : SkillName(s.Weakest)) + "</td></tr>\n";
+      html += "<td>" + HtmlEscape(s.Weakest == SkillCount ? std::string("-") : CodePageToUtf8(SkillName(s.Weakest))) + "</td></tr>\n";
     }
     html += "</table>\n";
   }
@@ -259,7 +260,7 @@ std::string HtmlReport(const std::vector<TAnswerRow>& rows, const THtmlReportInf
             HtmlEscape(Fill("{0} answers in {1} games, {2} right ({3}).",
                             {std::to_string(s.All), std::to_string(s.Sessions), std::to_string(s.Right),
                              Percent(s.Right, s.All)})) +
-            "</p>\n<p class=\"weakest\">" + HtmlEscape(WeakestLine(s)) + "</p>\n";
+            "</p>\n<p class=\"weakest\">" + HtmlEscape(CodePageToUtf8(WeakestLine(s))) + "</p>\n";
     if (const auto p = powered.find(players[i]); p != powered.end())
       html += "<p>" + HtmlEscape(Fill("The Doom Device and the power-ups stopped {0} monsters besides.",
                                       {std::to_string(p->second)})) +
@@ -269,10 +270,10 @@ std::string HtmlReport(const std::vector<TAnswerRow>& rows, const THtmlReportInf
     for (std::int32_t k = 0; k < SkillCount; ++k) {
       const auto skill = static_cast<TSkill>(k);
       const TSkillStats& st = s.Skills[static_cast<std::size_t>(k)];
-      html += "<tr><td>" + HtmlEscape(SkillName(skill)) + "</td><td>" + Picture(skill) + "</td><td>" +
+      html += "<tr><td>" + HtmlEscape(CodePageToUtf8(SkillName(skill))) + "</td><td>" + Picture(skill) + "</td><td>" +
               (st.All > 0 ? HtmlEscape(Fill("{0} of {1}", {std::to_string(st.Right), std::to_string(st.All)}))
                           : std::string("-")) +
-              "</td><td>" + (st.All > 0 ? HtmlEscape(SecondsText(st.MedianMs)) : std::string("-")) + "</td><td>" +
+              "</td><td>" + (st.All > 0 ? HtmlEscape(CodePageToUtf8(SecondsText(st.MedianMs))) : std::string("-")) + "</td><td>" +
               SessionBars(st.LastSessions) + "</td></tr>\n";
     }
     html += "</table>\n<h3>Accuracy over time</h3>\n" + DayChart(own) +

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "data/ImagePayload.h"
@@ -181,13 +182,16 @@ std::string TsysResources::SetAside(const std::string& name, const std::string& 
 
 void TsysResources::KeepUnread(const std::string& name, const std::string& lost) {
   KeptUnread.push_back(name);
-  SaveFileProblems.push_back(name + " may not be read (its permissions forbid it). It is left as it is and not written "
-                                    "over, so " + lost + " will not be kept until the game is allowed to read it.");
+  // TRANSLATORS: a file's name, then what is not kept, such as "new high scores".
+  SaveFileProblems.push_back(Format(Tr("%1$s may not be read (its permissions forbid it). It is left as it is and not "
+                                       "written over, so %2$s will not be kept until the game is allowed to read it."),
+                                    {name, Tr(lost)}));
 }
 
 void TsysResources::NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept) {
-  std::string text = name + " was damaged; " + kept + ".";
-  if (!aside.empty()) text += " The damaged file is kept as " + aside.substr(aside.rfind('/') + 1) + ".";
+  // TRANSLATORS: a file's name, then what became of it, such as "3 players were read whole".
+  std::string text = Format(Tr("%1$s was damaged; %2$s."), {name, Tr(kept)});
+  if (!aside.empty()) text += " " + Format(Tr("The damaged file is kept as %s."), {aside.substr(aside.rfind('/') + 1)});
   SaveFileProblems.push_back(text);
 }
 
@@ -214,7 +218,7 @@ bool TsysResources::ReadRecordFile(
   TDecodeNotes notes;
   if (read == TFileRead::Forbidden) {
     reset();
-    KeepUnread(file.Name, "changed options");
+    KeepUnread(file.Name, TrMark("changed options"));
     return false;
   }
   if (read == TFileRead::Read && decode(bytes, notes)) {
@@ -233,7 +237,7 @@ bool TsysResources::ReadRecordFile(
 
 void TsysResources::ReadSettings() {
   const TRecordFile file{SettingsFile, SettingsRecordSize, "settings record",
-                         "the options are back to how the game starts", true};
+                         TrMark("the options are back to how the game starts"), true};
   if (ReadRecordFile(
           file,
           [this](const std::vector<std::uint8_t>& bytes, TDecodeNotes& notes) {
@@ -250,10 +254,11 @@ void TsysResources::ReadProfiles() {
   std::size_t fileSize = 0;
   const TFileRead read = ReadSaveFile(ProfilesFile, bytes, MaxProfilesFileSize, fromSaveFolder, fileSize);
   if (read == TFileRead::Missing) return;
-  if (read == TFileRead::Forbidden) return KeepUnread(ProfilesFile, "new players and their progress");
+  if (read == TFileRead::Forbidden) return KeepUnread(ProfilesFile, TrMark("new players and their progress"));
   if (read == TFileRead::Unreadable) {
     // Never written over: the next save would replace every profile in it.
-    if (fromSaveFolder) NoteSetAside(ProfilesFile, SetAside(ProfilesFile, "cannot be read"), "no player could be read");
+    if (fromSaveFolder) NoteSetAside(ProfilesFile, SetAside(ProfilesFile, "cannot be read"),
+                                    TrMark("no player could be read"));
     return;
   }
   TDecodeNotes notes;
@@ -274,9 +279,9 @@ void TsysResources::ReadProfiles() {
     if (!fromSaveFolder) LogLine(std::string(ProfilesFile) + " " + damage);
     if (!fromSaveFolder || !aside.empty()) SaveProfiles();
     NoteSetAside(ProfilesFile, aside,
-                 Profiles.empty() ? std::string("no player could be read from it")
-                                  : std::to_string(Profiles.size()) +
-                                        (Profiles.size() == 1 ? " player was" : " players were") + " read whole");
+                 Profiles.empty() ? std::string(Tr("no player could be read from it"))
+                                  : Format(TrN("%s player was read whole", "%s players were read whole", Profiles.size()),
+                                           {std::to_string(Profiles.size())}));
   } else if (!fromSaveFolder) {
     SaveProfiles();
   }
@@ -305,7 +310,7 @@ void TsysResources::ReadScores() {
   TDecodeNotes notes;
   if (read == TFileRead::Forbidden) {
     ScoreTables = DefaultScoreTables();
-    return KeepUnread(ScoresFile, "new high scores");
+    return KeepUnread(ScoresFile, TrMark("new high scores"));
   }
   if (read == TFileRead::Read && fileSize == 0) {
     DecodeScores(bytes.data(), 0, ScoreTables, notes);
@@ -321,7 +326,7 @@ void TsysResources::ReadScores() {
       ScoreTables = DefaultScoreTables();
       damage = "does not hold high scores (" + std::to_string(notes.Rejected) + " of its " + std::to_string(entries) +
                " rows are impossible; " + notes.Why + ")";
-      kept = "the high scores are back to how the game starts";
+      kept = Tr("the high scores are back to how the game starts");
     } else {
       if (fileSize < ScoresFileSize)
         damage = "holds " + std::to_string(fileSize) + " bytes, less than the 4800 of the tables";
@@ -332,7 +337,7 @@ void TsysResources::ReadScores() {
       std::size_t good = 0;
       for (const TScoreTable& table : ScoreTables)
         for (const TScoreEntry& e : table) good += !IsEmptyScore(e);
-      kept = std::to_string(good) + (good == 1 ? " high score was read whole" : " high scores were read whole");
+      kept = Format(TrN("%s high score was read whole", "%s high scores were read whole", good), {std::to_string(good)});
       if (!damage.empty()) damage += "; kept " + std::to_string(good) + (good == 1 ? " whole score" : " whole scores");
     }
     if (notes.Repaired > 0)
@@ -350,7 +355,7 @@ void TsysResources::ReadScores() {
   ScoreTables = DefaultScoreTables();
   if (read == TFileRead::Unreadable && fromSaveFolder) {
     const std::string aside = SetAside(ScoresFile, "cannot be read");
-    NoteSetAside(ScoresFile, aside, "the high scores are back to how the game starts");
+    NoteSetAside(ScoresFile, aside, Tr("the high scores are back to how the game starts"));
     if (aside.empty()) return;
   }
   SaveScores();
@@ -373,10 +378,11 @@ bool TsysResources::WriteSave(const std::string& name, const std::vector<std::ui
   const bool ok = WriteFileAtomic(SavePath + name, bytes);
   if (ok || SaveFailureTold) return ok;
   SaveFailureTold = true;
-  ShowMessage("Cannot Save",
-              "Plotfray cannot write " + name + " in " + SavePath +
-                  ", so new players, scores and settings will be lost when the game ends.\n\nMake that folder "
-                  "writable (or free some disk space) and start the game again to keep them.");
+  ShowMessage(Tr("Cannot Save"),
+              Format(Tr("Plotfray cannot write %1$s in %2$s, so new players, scores and settings will be lost when "
+                        "the game ends.\n\nMake that folder writable (or free some disk space) and start the game "
+                        "again to keep them."),
+                     {name, SavePath}));
   return false;
 }
 
@@ -592,6 +598,7 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName, bool deferr
     }
     for (std::int32_t i = 0; i < Archive.RecordCount(); ++i)
       if (Archive.RecordType(i) == 1) set->AddPending(Archive.RecordKey(i), i);
+    SpeakPictureLanguage(index);
     return index;
   }
   // One read of the whole file; every record is then taken from memory.
@@ -622,6 +629,7 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName, bool deferr
     set->Add(std::move(image), texels);
   }
   Archive.Release();
+  SpeakPictureLanguage(index);
   return index;
 }
 

@@ -10,6 +10,7 @@
 
 #include "data/ASDb.h"
 #include "data/sysImages.h"
+#include "data/sysLanguageArt.h"
 #include "data/sysOptions.h"
 #include "data/sysLevelSet.h"
 #include "data/sysProgress.h"
@@ -124,6 +125,10 @@ class TsysResources {
   // first time it is looked at (TImageSet::Image); a picture found damaged then
   // stays blank and the player is told.
   std::int32_t LoadArchive(const std::string& fileName, bool deferred = false);
+  // The pictures with words are shown in that language (data/sysLanguageArt.h;
+  // "en" or empty for English): those of archives loaded already from when
+  // they are next shown, those of archives loaded later from the start.
+  void UsePictureLanguage(const std::string& dataFolder, const std::string& language);
   // Sets an image's tile and visible size; its pattern count follows the tiles.
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);
 
@@ -260,7 +265,11 @@ class TsysResources {
   // told to the player.
   bool WriteSave(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
+  // Points the set's pictures that the language draws anew at its archive.
+  void SpeakPictureLanguage(std::int32_t setIndex);  // in data/sysLanguageArt.cpp
+
   TsysMainWindow* Owner;
+  TsysLanguageArt LanguageArt;
   std::int32_t PaceOwed = 0;  // hundredths of a world step carried to the next logic step
   bool SaveFailureTold = false;
   std::vector<std::string> KeptUnread;  // save files not to be written this run

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/sysCatalogue.h"
 #include "tables/defColours.h"
 #include "tables/defLevels.h"
 
@@ -94,19 +95,19 @@ std::uint32_t SkillsOf(std::int32_t game, const std::string& question, const std
 
 std::string SkillName(TSkill skill) {
   switch (skill) {
-    case skQuadrant1: return "Quadrant I";
-    case skQuadrant2: return "Quadrant II";
-    case skQuadrant3: return "Quadrant III";
-    case skQuadrant4: return "Quadrant IV";
-    case skAxes: return "Points on the axes";
-    case skPlainPoint: return "Plain points";
-    case skOneSum: return "Points with one sum";
-    case skTwoSums: return "Points with two sums";
-    case skLevelLine: return "Lines x=a and y=b";
-    case skThroughOrigin: return "Lines through the origin";
-    case skWholeSlope: return "Lines with a whole slope";
-    case skFractionSlope: return "Lines with a fraction slope";
-    case skIntercept: return "Lines with an intercept";
+    case skQuadrant1: return Tr("Quadrant I");
+    case skQuadrant2: return Tr("Quadrant II");
+    case skQuadrant3: return Tr("Quadrant III");
+    case skQuadrant4: return Tr("Quadrant IV");
+    case skAxes: return Tr("Points on the axes");
+    case skPlainPoint: return Tr("Plain points");
+    case skOneSum: return Tr("Points with one sum");
+    case skTwoSums: return Tr("Points with two sums");
+    case skLevelLine: return Tr("Lines x=a and y=b");
+    case skThroughOrigin: return Tr("Lines through the origin");
+    case skWholeSlope: return Tr("Lines with a whole slope");
+    case skFractionSlope: return Tr("Lines with a fraction slope");
+    case skIntercept: return Tr("Lines with an intercept");
     default: return "";
   }
 }
@@ -252,24 +253,19 @@ std::vector<TPictureMark> SkillPicture(TSkill skill) {
 }
 
 std::string SecondsText(std::int32_t ms) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d.%d s", ms / 1000, (ms % 1000) / 100);
-  return text;
+  // TRANSLATORS: seconds with one decimal, such as "2.5 s"; write your language's decimal sign.
+  return Format(Tr("%1$s.%2$s s"), {std::to_string(ms / 1000), std::to_string((ms % 1000) / 100)});
 }
 
 std::string WeakestLine(const TProgressSummary& summary) {
   if (summary.Weakest == SkillCount) {
-    if (summary.All == 0) return "No answers yet: play a game, and how each skill is going shows here.";
-    return "Answer a few more questions, and the skill that needs the most practice is named here.";
+    if (summary.All == 0) return Tr("No answers yet: play a game, and how each skill is going shows here.");
+    return Tr("Answer a few more questions, and the skill that needs the most practice is named here.");
   }
   const TSkillStats& s = summary.Skills[static_cast<std::size_t>(summary.Weakest)];
   const TTutorialPlace place = TutorialFor(summary.Weakest);
-  std::string text = "{0}: {1} of {2} right. Tutorial: {3} level {4}.";
-  const std::string values[5] = {SkillName(summary.Weakest), std::to_string(s.Right), std::to_string(s.All),
-                                 GameTypeName(place.Game), std::to_string(place.Level)};
-  for (int i = 0; i < 5; ++i) {
-    const std::string key = "{" + std::to_string(i) + "}";
-    text.replace(text.find(key), key.size(), values[i]);
-  }
-  return text;
+  // TRANSLATORS: the skill, right answers, all answers, the game's name, the level.
+  return Format(Tr("%1$s: %2$s of %3$s right. Tutorial: %4$s level %5$s."),
+                {SkillName(summary.Weakest), std::to_string(s.Right), std::to_string(s.All),
+                 Tr(GameTypeName(place.Game)), std::to_string(place.Level)});
 }

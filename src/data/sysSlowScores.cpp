@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "data/sysOptions.h"
 #include "data/sysResources.h"
@@ -44,11 +45,11 @@ void TsysResources::ReadSlowScores() {
   std::size_t fileSize = 0;
   const TFileRead read = ReadSaveFile(SlowScoresFile, bytes, SlowScoresFileSize, fromSaveFolder, fileSize);
   if (read == TFileRead::Missing) return;
-  if (read == TFileRead::Forbidden) return KeepUnread(SlowScoresFile, "new high scores of slowed games");
+  if (read == TFileRead::Forbidden) return KeepUnread(SlowScoresFile, TrMark("new high scores of slowed games"));
   if (read == TFileRead::Unreadable) {
     if (fromSaveFolder)
       NoteSetAside(SlowScoresFile, SetAside(SlowScoresFile, "cannot be read"),
-                   "the high scores of slowed games start again empty");
+                   TrMark("the high scores of slowed games start again empty"));
     return;
   }
   std::size_t good = 0;
@@ -73,7 +74,8 @@ void TsysResources::ReadSlowScores() {
     if (!fromSaveFolder) SaveSlowScores();
     return;
   }
-  const std::string kept = std::to_string(good) + " of the 240 high scores of slowed games were read whole";
+  const std::string kept =
+      Format(Tr("%s of the 240 high scores of slowed games were read whole"), {std::to_string(good)});
   const std::string aside = fromSaveFolder ? SetAside(SlowScoresFile, damage) : "";
   if (!fromSaveFolder) LogLine(std::string(SlowScoresFile) + " " + damage);
   if (!fromSaveFolder || !aside.empty()) SaveSlowScores();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "game/frmGame.h"
 #include "tables/defChallenges.h"
@@ -36,8 +37,9 @@ void TfrmGame::StepChallenge() {
 std::string TfrmGame::ClockText(std::int32_t framesLeft, std::int32_t score, std::int32_t target) {
   const std::int32_t minutes = framesLeft / 3600;
   const std::int32_t seconds = (framesLeft / 60) % 60;
-  return "SCORE: " + std::to_string(score) + " OF " + std::to_string(target) + "<r>TIME LEFT: " +
-         std::to_string(minutes) + ":" + Digits2(seconds);
+  // TRANSLATORS: the challenge clock at the top right: score, target, minutes:seconds.
+  return Format(Tr("SCORE: %1$s OF %2$s<r>TIME LEFT: %3$s"),
+                {std::to_string(score), std::to_string(target), std::to_string(minutes) + ":" + Digits2(seconds)});
 }
 
 std::uint32_t TfrmGame::ClockColour(std::int32_t framesLeft) {

@@ -3,6 +3,7 @@
 // challenge text.
 #include <algorithm>
 
+#include "core/sysCatalogue.h"
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
 #include "data/sysResources.h"
@@ -87,15 +88,15 @@ void TfrmGame::BuildHud() {
 
   Hud.MenuButton = objects->Create<TobjButton>(Group, otButton, 18, 12, HudLayer, 220, 50);
   if (Hud.MenuButton != nullptr) {
-    Hud.MenuButton->Caption->SetText("MENU", 12, true, true, false, true, true);
+    Hud.MenuButton->Caption->SetText(Tr("MENU"), 12, true, true, false, true, true);
     Hud.MenuButton->SetAction(ekKeys, 1, MenuButtonParam, 0);
   }
 
-  Hud.ScoreLabel = TextLabel(objects, Group, 20, ScoreLabelY, 120, 20, "SCORE", 12);
+  Hud.ScoreLabel = TextLabel(objects, Group, 20, ScoreLabelY, 120, 20, Tr("SCORE"), 12);
   Hud.Score = objects->Create<TobjNumber>(Group, otNumber, NumberRight, ScoreY, HudLayer, 26, 31);
   // Up to the largest score, whole, inside the strip.
   if (Hud.Score != nullptr) Hud.Score->FitWidth = NumberRight - ScoreLeft;
-  Hud.LevelLabel = TextLabel(objects, Group, 20, LevelY, 120, 31, "LEVEL", 12);
+  Hud.LevelLabel = TextLabel(objects, Group, 20, LevelY, 120, 31, Tr("LEVEL"), 12);
   Hud.Level = objects->Create<TobjNumber>(Group, otNumber, NumberRight, LevelY, HudLayer, 26, 31);
 
   for (std::size_t i = 0; i < Hud.Lives.size(); ++i)
@@ -112,7 +113,7 @@ void TfrmGame::BuildHud() {
   BasicComboShown.clear();
   TimeComboShown.clear();
 
-  Hud.DoomLabel = TextLabel(objects, Group, 14, DoomLabelY, 230, 16, "ZORBEX DOOM DEVICE", 10);
+  Hud.DoomLabel = TextLabel(objects, Group, 14, DoomLabelY, 230, 16, Tr("ZORBEX DOOM DEVICE"), 10);
   Hud.DoomBar = Picture(objects, Group, 0, DoomBarY, HudLayer, 256, 48, Sprite::DoomBar, DoomBarTrack);
   if (Hud.DoomBar != nullptr) {
     Hud.DoomFill = Hud.DoomBar->AddItem(0, 0);
@@ -121,9 +122,9 @@ void TfrmGame::BuildHud() {
   }
   DoomBarWidth = -1;
   Hud.DoomButton = RoundButton(objects, Group, 40, RoundButtonsY, Sprite::DoomButton, 39,
-                               "<b>Zorbex Doom Device (D or 6) </b><r><r>Do not push this button.", -20);
+                               Tr("<b>Zorbex Doom Device (D or 6) </b><r><r>Do not push this button."), -20);
   Hud.HelpButton = RoundButton(objects, Group, 152, RoundButtonsY, Sprite::HelpButton, 46,
-                               "<b>Help (F1)</b><r><r>Open the help screen for this Tutorial Level", -100);
+                               Tr("<b>Help (F1)</b><r><r>Open the help screen for this Tutorial Level"), -100);
   if (Hud.HelpButton != nullptr) {
     const bool mission = res.GameKind == GameKind::Mission;
     Hud.HelpButton->SetEnabled(mission);
@@ -132,7 +133,7 @@ void TfrmGame::BuildHud() {
 
   Hud.GameOverButton = objects->Create<TobjButton>(Group, otButton, 18, 700, HudLayer, 220, 50);
   if (Hud.GameOverButton != nullptr) {
-    Hud.GameOverButton->Caption->SetText("GAME OVER", 12, true, true, false, true, true);
+    Hud.GameOverButton->Caption->SetText(Tr("GAME OVER"), 12, true, true, false, true, true);
     Hud.GameOverButton->Visible = false;
   }
 
@@ -203,22 +204,22 @@ void TfrmGame::UpdateHud() {
   if (Hud.DoomButton != nullptr) Hud.DoomButton->MainItem->SetPattern(res.DoomCharge == 100 ? ButtonLit : ButtonNormal);
 
   SetComboLine(Hud.BasicComboIcon, Hud.BasicComboText, BasicComboShown, BasicCombo >= level.BasicComboMin,
-               "Basic Combo x " + std::to_string(BasicCombo) + "!");
+               Format(Tr("Basic Combo x %s!"), {std::to_string(BasicCombo)}));
   SetComboLine(Hud.TimeComboIcon, Hud.TimeComboText, TimeComboShown, TimeCombo >= level.TimeComboMin,
-               "Time Combo x " + std::to_string(TimeCombo) + "!");
+               Format(Tr("Time Combo x %s!"), {std::to_string(TimeCombo)}));
   res.HighestCombo = std::max(res.HighestCombo, BasicCombo);
 
   const std::string target = std::to_string(TargetOfChallenge());
   switch (GoalOfChallenge()) {
     case ChallengeGoal::Scoreathon:
-      SetChallengeText("SCORE: " + std::to_string(res.Score) + " OF " + target, White);
+      SetChallengeText(Format(Tr("SCORE: %1$s OF %2$s"), {std::to_string(res.Score), target}), White);
       break;
     case ChallengeGoal::Killenate:
-      SetChallengeText("KILLS: " + std::to_string(res.TotalKills) + " OF " + target, White);
+      SetChallengeText(Format(Tr("KILLS: %1$s OF %2$s"), {std::to_string(res.TotalKills), target}), White);
       break;
     case ChallengeGoal::ComboToTheMax:
-      SetChallengeText("COMBO: " + std::to_string(BasicCombo) + " OF " + target +
-                           "<r>HIGHEST COMBO: " + std::to_string(res.HighestCombo),
+      SetChallengeText(Format(Tr("COMBO: %1$s OF %2$s<r>HIGHEST COMBO: %3$s"),
+                              {std::to_string(BasicCombo), target, std::to_string(res.HighestCombo)}),
                        White);
       break;
     case ChallengeGoal::BeatTheClock:

@@ -2,6 +2,7 @@
 // Delete takes back the first point of a line, and the board cursor takes the
 // arrows, Home, Page Up, Page Down, Enter and Space (objCursor).
 #include "core/sysEvent.h"
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "game/frmGame.h"
 #include "game/objCursor.h"
@@ -33,7 +34,7 @@ void TfrmGame::SetKeyPaused(bool paused) {
     PausePanel = Objects()->Create<TobjLabel>(Group, otLabel, PauseX, PauseY, PauseLayer, PauseWidth, PauseHeight);
     if (PausePanel != nullptr) {
       PausePanel->SetFramed(true);
-      PausePanel->Caption->SetText("PAUSED: PRESS P TO PLAY ON", 12, true, true, false, true, true);
+      PausePanel->Caption->SetText(Tr("PAUSED: PRESS P TO PLAY ON"), 12, true, true, false, true, true);
       PausePanel->SetAlpha(255);
     }
   }

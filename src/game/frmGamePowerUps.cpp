@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/sysCatalogue.h"
 #include "core/sysRandom.h"
 #include "core/sysLog.h"
 #include "data/sysResources.h"
@@ -85,7 +86,8 @@ void TfrmGame::AwardPowerUp() {
   const double rest = PowerUpRest - PowerUpGapX * static_cast<double>(PowerUpButtons.size());
   b->SetHint(std::clamp(-76.0, 4 - rest, 252 - 200 - rest), -106, TPointI{200, 100});
   b->HintText->SetMarkUpAt(
-      std::string("<b>") + power.Name + "</b><r><r>" + power.Description + "<r>Click it, or press the key under it.",
+      std::string("<b>") + Tr(power.Name) + "</b><r><r>" + Tr(power.Description) + "<r>" +
+          Tr("Click it, or press the key under it."),
       8, false, false, true, false, false, TPointD{12, 12});
   b->HintEnabled = true;
   b->SetEnabled(false);
@@ -235,7 +237,7 @@ void TfrmGame::PowerUpGone(std::intptr_t param) {
   const auto it = std::find(PowerUpButtons.begin(), PowerUpButtons.end(), object);
   if (it == PowerUpButtons.end()) return;
   PowerUpButtons.erase(it);
-  if (object->ObjType == otMonster) ShowMessage("", "It's a monster!");
+  if (object->ObjType == otMonster) ShowMessage("", Tr("It's a monster!"));
   objects->DeleteObject(object->Index);
 }
 

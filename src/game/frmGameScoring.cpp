@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/sysCatalogue.h"
 #include "core/sysRound.h"
 #include "core/sysLog.h"
 #include "data/sysResources.h"
@@ -36,7 +37,7 @@ void TfrmGame::MonsterGone(std::int32_t index, std::int32_t value) {
   for (TAnswerLine& line : AnswerLines)
     if (monster != nullptr && line.Monster == monster) line.FramesLeft = std::min(line.FramesLeft, AnswerLineFade);
   if (monster == nullptr) {
-    ShowMessage("", "A monster has gone tragically missing.");
+    ShowMessage("", Tr("A monster has gone tragically missing."));
     return;
   }
   if (monster->MainItem->Width != 0)
@@ -69,7 +70,7 @@ void TfrmGame::Score(std::int32_t value) {
   res.Score = Clamp32(Round(static_cast<double>(res.Score + comboBonus) + base * 0.5));
   if (comboBonus != 0) {
     if (ComboText != nullptr && Objects()->IsAlive(ComboText)) Objects()->DeleteObject(ComboText->Index);
-    ComboText = RisingText("Combo Bonus: +" + std::to_string(comboBonus), 300, 50, -14, -350);
+    ComboText = RisingText(Format(Tr("Combo Bonus: +%s"), {std::to_string(comboBonus)}), 300, 50, -14, -350);
   }
   UpdateHud();
 }
@@ -99,11 +100,11 @@ void TfrmGame::CheckLevelProgress() {
   res.LevelKills = 0;
   if (res.GameKind == GameKind::Mission) {
     // One "LEVEL COMPLETE!" is enough: its end closes the level.
-    if (LevelCompleteText == nullptr) LevelCompleteText = RisingText("LEVEL COMPLETE!", 200, 50, 28, -25);
+    if (LevelCompleteText == nullptr) LevelCompleteText = RisingText(Tr("LEVEL COMPLETE!"), 200, 50, 28, -25);
     return;
   }
   ++res.LevelNumber;
-  RisingText("LEVEL UP!", 200, 50, 28, -25);
+  RisingText(Tr("LEVEL UP!"), 200, 50, 28, -25);
   ApplyLevelStep(res.Level);
 }
 
@@ -123,7 +124,7 @@ void TfrmGame::EffectDone(std::int32_t index) {
   TsysObjects* objects = Objects();
   TobjBase* object = objects->ObjectAt(index);
   if (object == nullptr) return;
-  if (object->ObjType == otMonster) ShowMessage("", "It's a monster!");
+  if (object->ObjType == otMonster) ShowMessage("", Tr("It's a monster!"));
   const bool levelComplete = object == LevelCompleteText;
   if (levelComplete) LevelCompleteText = nullptr;
   if (object == ComboText) ComboText = nullptr;
@@ -135,7 +136,7 @@ void TfrmGame::SparkDone(std::int32_t index) {
   TsysObjects* objects = Objects();
   TobjBase* object = objects->ObjectAt(index);
   if (object == nullptr) return;
-  if (object->ObjType == otMonster) ShowMessage("", "It's a monster!");
+  if (object->ObjType == otMonster) ShowMessage("", Tr("It's a monster!"));
   objects->DeleteObject(index);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
@@ -24,8 +25,10 @@ constexpr std::int32_t LargeLabelFontSize = 14;
 constexpr std::uint32_t PlateColour = 0x0A1230;
 constexpr std::int32_t PlateAlpha = 232;
 constexpr std::int32_t PlatePadding = 3;
-constexpr const char* EscapeCries[5] = {"WOOHOO!", "YAAAY!", "WIENER!", "JAVOL!", "NI!"};
-constexpr const char* DeathCries[5] = {"AAARGH!", "CURSES!", "NOOOOO!", "OW.", "BAH!"};
+constexpr const char* EscapeCries[5] = {TrMark("WOOHOO!"), TrMark("YAAAY!"), TrMark("WIENER!"),
+                                         TrMark("JAVOL!"), TrMark("NI!")};
+constexpr const char* DeathCries[5] = {TrMark("AAARGH!"), TrMark("CURSES!"), TrMark("NOOOOO!"),
+                                        TrMark("OW."), TrMark("BAH!")};
 constexpr double FractionTolerance = 0.005;
 // Enough tries to find any valid question many times over; only a broken level
 // (no allowed quadrant, a grid without points) runs out of them.
@@ -237,7 +240,8 @@ void TobjMonster::QuadrantQuestion(const TLevel& level) {
   const bool right = quadrant == 1 || quadrant == 4;
   const bool up = quadrant == 1 || quadrant == 2;
   AnswerPoint = {right ? 1 : -1, up ? 1 : -1};
-  SetQuestion(std::string("(") + (right ? "X" : "-X") + "," + (up ? "Y" : "-Y") + ")");
+  SetQuestion(std::string("(") + (right ? "X" : "-X") + "," + (up ? "Y" : "-Y") + ")",
+              PointText(right ? "X" : "-X", up ? "Y" : "-Y"));
 }
 
 void TobjMonster::PointQuestion(const TLevel& level, std::int32_t range) {
@@ -257,7 +261,7 @@ void TobjMonster::PointQuestion(const TLevel& level, std::int32_t range) {
   std::string b = std::to_string(y);
   if (Size >= 2) a = PointExpression(x, range);
   if (Size >= 3) b = PointExpression(y, range);
-  SetQuestion("(" + a + "," + b + ")");
+  SetQuestion("(" + a + "," + b + ")", PointText(a, b));
 }
 
 void TobjMonster::LineQuestion(const TLevel& level, std::int32_t range) {
@@ -309,11 +313,12 @@ void TobjMonster::LineQuestion(const TLevel& level, std::int32_t range) {
   SetQuestion(LineLabel(p, s));
 }
 
-void TobjMonster::SetQuestion(const std::string& text) {
+void TobjMonster::SetQuestion(const std::string& text, const std::string& shown) {
   Question = text;
   ReadableSteps = -1;
-  Label->SetPlainText(text);
-  const std::int32_t width = static_cast<std::int32_t>(text.size()) * FontMetrics(LabelFont).CharWidth;
+  const std::string& read = shown.empty() ? text : shown;
+  Label->SetPlainText(read);
+  const std::int32_t width = static_cast<std::int32_t>(read.size()) * FontMetrics(LabelFont).CharWidth;
   LabelPlate->Width = std::min(width + 2 * PlatePadding, LabelW);
   PlaceItems();
 }
@@ -325,7 +330,7 @@ void TobjMonster::Hit(bool escaping) {
     Dying = true;
     Escaped = true;
     TargetPixels = 0;
-    SetQuestion(EscapeCries[Random(5)]);
+    SetQuestion(Tr(EscapeCries[Random(5)]));
     PostEvent(pmImmediate, ekSound, 2, 0, 0);
     return;
   }
@@ -354,7 +359,7 @@ void TobjMonster::Hit(bool escaping) {
   }
   Dying = true;
   TargetPixels = 0;
-  SetQuestion(DeathCries[Random(5)]);
+  SetQuestion(Tr(DeathCries[Random(5)]));
   PostEvent(pmImmediate, ekSound, 1, 0, 0);
 }
 

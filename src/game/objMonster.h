@@ -93,7 +93,8 @@ class TobjMonster : public TobjBase {
   void QuadrantQuestion(const TLevel& level);
   void PointQuestion(const TLevel& level, std::int32_t range);
   void LineQuestion(const TLevel& level, std::int32_t range);
-  void SetQuestion(const std::string& text);
+  // text is the question as it is recorded; shown, when given, as the player reads it.
+  void SetQuestion(const std::string& text, const std::string& shown = {});
   void SetStatus(std::int32_t status, std::int32_t frames, double topSpeed);
   void PlaceItems();
 };

@@ -5,17 +5,21 @@
 #endif
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/modScripting.h"
+#include "core/sysCatalogue.h"
+#include "core/sysCodePage.h"
 #include "core/sysCommandLine.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "data/sysFiles.h"
 #include "data/sysFolders.h"
+#include "data/sysLanguage.h"
 #include "data/sysLevelSet.h"
 #include "data/sysReportFiles.h"
 #include "data/sysResources.h"
@@ -44,6 +48,11 @@ namespace {
 // Gives the exit code when the program should end here.
 std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFolder,
                                      std::vector<std::string>& levelFolders) {
+#ifndef __EMSCRIPTEN__
+  // The help and the errors already speak the system's language.
+  const std::string data = FindDataFolder(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, "");
+  UseLanguage(data, StartLanguage(data, "", [](const char* name) { return std::getenv(name); }));
+#endif
   std::string program = argc > 0 && argv[0] != nullptr ? argv[0] : "plotfray";
   program = program.substr(program.find_last_of('/') + 1);
   const TsysCommandLine options =
@@ -70,11 +79,11 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
     request.SaveFolder = FindFolders(ProgramFolder(), PLOTFRAY_INSTALLED_DATA, options.DataFolder).Saves;
     std::string message;
     const int code = WriteReportFile(request, message);
-    std::fputs((program + ": " + message + "\n").c_str(), code == 0 ? stdout : stderr);
+    std::fputs(DisplayUtf8(program + ": " + message + "\n").c_str(), code == 0 ? stdout : stderr);
     return code;
   }
 #endif
-  std::fputs(options.Message.c_str(), options.ExitCode == 0 ? stdout : stderr);
+  std::fputs(DisplayUtf8(options.Message).c_str(), options.ExitCode == 0 ? stdout : stderr);
   return options.ExitCode;
 }
 
@@ -117,9 +126,9 @@ int main(int argc, char** argv) {
   LogLine(std::string("video: ") + (driver != nullptr ? driver : "none"));
   if (!HasDisplay()) {
     // SDL falls back to drawing off screen: the game would run where nobody sees it.
-    ShowMessage("No Graphics :(",
-                "Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
-                "session (or with DISPLAY set to a running X server).");
+    ShowMessage(Tr("No Graphics :("),
+                Tr("Unfortunately, no display could be found, and the game cannot run. Start Plotfray from a desktop "
+                   "session (or with DISPLAY set to a running X server)."));
     SDL_Quit();
     return 1;
   }
@@ -127,7 +136,7 @@ int main(int argc, char** argv) {
   TplatClock clock;
   auto window = std::make_unique<TplatWindow>();
   if (!window->Create(false)) {
-    ShowMessage("No Graphics :(", "Unfortunately, the game window could not be created, and the game cannot run.");
+    ShowMessage(Tr("No Graphics :("), Tr("Unfortunately, the game window could not be created, and the game cannot run."));
     SDL_Quit();
     return 1;
   }

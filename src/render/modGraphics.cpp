@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
 #include "core/sysRound.h"
@@ -122,9 +123,9 @@ TmodGraphics::~TmodGraphics() { Finalise(); }
 bool TmodGraphics::Initialise() {
   if (CreateDevice) Device = CreateDevice();
   if (!Device) {
-    ShowMessage("No Graphics :(",
-                "Unfortunately, Direct3D could not be initialised, and the game cannot run. Either your graphics card "
-                "does not support Direct3D, or you may need to update your DirectX to version 9.0c.");
+    ShowMessage(Tr("No Graphics :("),
+                Tr("Unfortunately, Direct3D could not be initialised, and the game cannot run. Either your graphics "
+                   "card does not support Direct3D, or you may need to update your DirectX to version 9.0c."));
     if (Owner != nullptr) Owner->Terminate();
     return false;
   }
@@ -417,11 +418,11 @@ void TmodGraphics::AddFrameCounter() {
   const TFontMetrics& m = FontMetrics(10);
   for (std::size_t i = 0; i < FpsText.size(); ++i) {
     const auto code = static_cast<std::uint8_t>(FpsText[i]);
-    if (code < 32 || code > 150) continue;
-    const std::int32_t index = code - 32;
+    if (code < 32 || code == 127) continue;
+    const TGlyphCell cell = FontGlyphCell(m, code, true);
     TSourceRect src;
-    src.X = static_cast<float>((index % m.GlyphsPerRow) * m.CharWidth + m.OriginX + BoldSheetOffset);
-    src.Y = static_cast<float>((index / m.GlyphsPerRow) * m.CharHeight + m.OriginY);
+    src.X = static_cast<float>(cell.X);
+    src.Y = static_cast<float>(cell.Y);
     src.W = static_cast<float>(m.CharWidth);
     src.H = static_cast<float>(m.CharHeight);
     Emit(sheet->DeviceTextures[0],

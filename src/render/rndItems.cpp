@@ -20,9 +20,9 @@ constexpr TPreset Presets[2] = {
 };
 
 constexpr TFontMetrics Sizes[] = {
-    {6, 6, 9, 42, 2, 2},      {7, 7, 9, 36, 2, 30},     {8, 8, 11, 31, 2, 58},
-    {10, 9, 13, 28, 2, 102},  {12, 10, 15, 25, 2, 155}, {14, 12, 17, 21, 2, 216},
-    {16, 13, 20, 19, 2, 302},
+    {6, 6, 9, 42, 2, 2, 444},       {7, 7, 9, 36, 2, 30, 482},      {8, 8, 11, 31, 2, 58, 520},
+    {10, 9, 13, 28, 2, 102, 577},   {12, 10, 15, 25, 2, 155, 644},  {14, 12, 17, 21, 2, 216, 736},
+    {16, 13, 20, 19, 2, 302, 857},
 };
 
 std::uint32_t ClampAlpha(std::int32_t alpha) {
@@ -35,6 +35,13 @@ const TFontMetrics& FontMetrics(std::int32_t size) {
   for (const TFontMetrics& m : Sizes)
     if (m.Size == size) return m;
   return Sizes[2];
+}
+
+TGlyphCell FontGlyphCell(const TFontMetrics& m, std::uint8_t code, bool bold) {
+  const bool high = code >= 128;
+  const std::int32_t index = high ? code - 128 : code - 32;
+  return {(index % m.GlyphsPerRow) * m.CharWidth + m.OriginX + (bold ? BoldSheetOffset : 0),
+          (index / m.GlyphsPerRow) * m.CharHeight + (high ? m.HighOriginY : m.OriginY)};
 }
 
 const TFontMetrics* FontSheetSizes(int& count) {
@@ -423,11 +430,11 @@ void TrndText::PaintTarget() {
     const bool bold = seg.Bold || Bold;
     for (std::size_t i = 0; i < seg.Text.size(); ++i) {
       const auto code = static_cast<std::uint8_t>(seg.Text[i]);
-      if (code < 32 || code > 150) continue;
-      const std::int32_t index = code - 32;
+      if (code < 32 || code == 127) continue;
+      const TGlyphCell cell = FontGlyphCell(m, code, bold);
       TSourceRect src;
-      src.X = static_cast<float>((index % m.GlyphsPerRow) * m.CharWidth + m.OriginX + (bold ? BoldSheetOffset : 0));
-      src.Y = static_cast<float>((index / m.GlyphsPerRow) * m.CharHeight + m.OriginY);
+      src.X = static_cast<float>(cell.X);
+      src.Y = static_cast<float>(cell.Y);
       src.W = static_cast<float>(m.CharWidth);
       src.H = static_cast<float>(m.CharHeight);
       const float x = static_cast<float>(seg.X + GlyphShiftX + static_cast<std::int32_t>(i) * m.CharWidth);

@@ -106,7 +106,9 @@ struct TTextWatch {
   double LastValue = 0;
 };
 
-// Font sheet geometry of one size: cells in character order from 32.
+// Font sheet geometry of one size: cells in character order, codes 32..127
+// from (OriginX, OriginY), the Windows-1252 letters and signs 128..255 in a
+// grid of their own from (OriginX, HighOriginY), under every size's first grid.
 struct TFontMetrics {
   std::int32_t Size;
   std::int32_t CharWidth;
@@ -114,7 +116,15 @@ struct TFontMetrics {
   std::int32_t GlyphsPerRow;
   std::int32_t OriginX;
   std::int32_t OriginY;
+  std::int32_t HighOriginY;
 };
+constexpr std::int32_t FontSheetWidth = 512;
+constexpr std::int32_t FontSheetHeight = 1024;
+// The top-left texel of a code's cell (32..255) in a size, regular or bold.
+struct TGlyphCell {
+  std::int32_t X, Y;
+};
+TGlyphCell FontGlyphCell(const TFontMetrics& m, std::uint8_t code, bool bold);
 // The seven sizes of the font sheet; any other size is drawn as size 8.
 const TFontMetrics& FontMetrics(std::int32_t size);
 const TFontMetrics* FontSheetSizes(int& count);

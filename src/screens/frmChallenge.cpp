@@ -1,5 +1,6 @@
 #include "screens/frmChallenge.h"
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "tables/defChallenges.h"
 #include "tables/defLevels.h"
@@ -58,32 +59,39 @@ std::string ChallengeHintText(std::int32_t challenge, std::int32_t difficulty, c
   const std::int32_t goal = c.Goal[d];
   const std::string target = std::to_string(c.Target[d]);
 
-  std::string text = type >= 1 && type <= 3 ? std::string("<b>") + frm::GameTypeCaptions[type - 1] + "</b><r>" : "";
+  // TRANSLATORS: the lines of a challenge's hint; the spaces before the colon
+  // line the values up in a box 300 pixels wide. Keep <b>...</b> around the value.
+  const auto line = [](const char* pattern, const std::string& value) { return "<r>" + Format(pattern, {value}); };
+  std::string text = type >= 1 && type <= 3 ? std::string("<b>") + Tr(frm::GameTypeCaptions[type - 1]) + "</b><r>" : "";
+  const char* goalName = nullptr;
   switch (goal) {
-    case ChallengeGoal::Scoreathon:
-      text += "<r>Type         : <b>SCOREATHON!</b><r>Target Score : <b>" + target + "</b>";
-      break;
-    case ChallengeGoal::BeatTheClock:
-      text += "<r>Type         : <b>BEAT THE CLOCK!</b><r>Target Score : <b>" + target + "</b>";
-      text += "<r>Time Limit   : <b>" + MinutesSeconds(c.TimeLimit[d]) + " Min</b>";
-      break;
-    case ChallengeGoal::Killenate:
-      text += "<r>Type         : <b>KILLENATE THEM!</b><r>Target Kills : <b>" + target + "</b>";
-      break;
-    case ChallengeGoal::ComboToTheMax:
-      text += "<r>Type         : <b>COMBO TO THE MAX!</b><r>Target Combo : <b>" + target + "</b>";
-      break;
-    default:
-      break;
+    case ChallengeGoal::Scoreathon: goalName = Tr("SCOREATHON!"); break;
+    case ChallengeGoal::BeatTheClock: goalName = Tr("BEAT THE CLOCK!"); break;
+    case ChallengeGoal::Killenate: goalName = Tr("KILLENATE THEM!"); break;
+    case ChallengeGoal::ComboToTheMax: goalName = Tr("COMBO TO THE MAX!"); break;
+    default: break;
   }
-  text += record.Completed[d] ? "<r><r>Status       : <b>COMPLETED</b>" : "<r><r>Status       : <b>NOT COMPLETED</b>";
-  const char* best = goal == ChallengeGoal::Killenate       ? "<r>Best Kills   : <b>"
-                     : goal == ChallengeGoal::ComboToTheMax ? "<r>Best Combo   : <b>"
-                                                            : "<r>Best Score   : <b>";
-  text += best + std::to_string(record.Best[d]) + "</b>";
+  if (goalName != nullptr) {
+    text += line(Tr("Type         : <b>%s</b>"), goalName);
+    if (goal == ChallengeGoal::Killenate)
+      text += line(Tr("Target Kills : <b>%s</b>"), target);
+    else if (goal == ChallengeGoal::ComboToTheMax)
+      text += line(Tr("Target Combo : <b>%s</b>"), target);
+    else
+      text += line(Tr("Target Score : <b>%s</b>"), target);
+    if (goal == ChallengeGoal::BeatTheClock)
+      text += line(Tr("Time Limit   : <b>%s Min</b>"), MinutesSeconds(c.TimeLimit[d]));
+  }
+  text += "<r>" + line(Tr("Status       : <b>%s</b>"), record.Completed[d] ? Tr("COMPLETED") : Tr("NOT COMPLETED"));
+  const std::string best = std::to_string(record.Best[d]);
+  if (goal == ChallengeGoal::Killenate)
+    text += line(Tr("Best Kills   : <b>%s</b>"), best);
+  else if (goal == ChallengeGoal::ComboToTheMax)
+    text += line(Tr("Best Combo   : <b>%s</b>"), best);
+  else
+    text += line(Tr("Best Score   : <b>%s</b>"), best);
   if (goal == ChallengeGoal::BeatTheClock)
-    text += record.BestTime[d] != 0 ? "<r>Best Time    : <b>" + MinutesSeconds(record.BestTime[d]) + " Min</b>"
-                                    : "<r>Best Time    : <b>--:-- Min</b>";
+    text += line(Tr("Best Time    : <b>%s Min</b>"), record.BestTime[d] != 0 ? MinutesSeconds(record.BestTime[d]) : "--:--");
   return text;
 }
 
@@ -99,13 +107,13 @@ void TfrmChallenge::BuildScreen() {
   res->Difficulty = res->GetActiveProfile().ChallengeDifficulty;
 
   Panel = frm::Panel(objects, Group, 112, 244, 2, 808, 480, 196);
-  Title = frm::Label(objects, Group, 212, 255, 2, 608, 20, "CHALLENGES", 16, false);
+  Title = frm::Label(objects, Group, 212, 255, 2, 608, 20, Tr("CHALLENGES"), 16, false);
   frm::Panel(objects, Group, 122, 280, 2, 788, 80, 196);
-  frm::Caption(objects, Group, 137, 290, 2, 608, 20, "DIFFICULTY", 10);
+  frm::Caption(objects, Group, 137, 290, 2, 608, 20, Tr("DIFFICULTY"), 10);
   Difficulties = frm::DifficultyChoice(objects, Group, 137, 315, 2, {0, 189, 378, 568}, {189, 189, 190, 190},
                                        res->Difficulty);
   frm::Panel(objects, Group, 122, 370, 2, 788, 270, 196);
-  Back = frm::Button(objects, Group, 417, 650, 2, 220, 50, "BACK", 8, ekForm, sidChallenge, sidMainMenu, 0);
+  Back = frm::Button(objects, Group, 417, 650, 2, 220, 50, Tr("BACK"), 8, ekForm, sidChallenge, sidMainMenu, 0);
   EscapeButton = Back;
   frm::SheetPicture(objects, Group, 124, 654, 2, 285, 50, SheetImageSet, ChallengeSheetImage,
                     ChallengeSheetRect(BannerRect), 0xFFFFFF, 255);

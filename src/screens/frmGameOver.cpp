@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "tables/defChallenges.h"
 #include "tables/defLevels.h"
@@ -77,7 +78,7 @@ void TfrmGameOver::BuildMission() {
   if (res->Lives <= 0) {
     EndSound = SoundLost;
     if (offset >= 0) ShowPicture(PictureSet::GameOverMission, 3 + offset);
-    Next = button("TRY AGAIN", 0, 38);
+    Next = button(Tr("TRY AGAIN"), 0, 38);
   } else if (SetPlaying(*res)) {
     // A teacher's set: its own progress, its own next level, and its end.
     EndSound = SoundWon;
@@ -90,13 +91,13 @@ void TfrmGameOver::BuildMission() {
                                     res->LevelNumber, res->Score);
     res->MissionStartScore = res->Score;
     res->MissionStartKills = res->TotalKills;
-    Next = last ? button(Tr("BACK TO CLASS LEVELS"), sidClassLevels, 7) : button("PLAY NEXT LEVEL", 0, 37);
+    Next = last ? button(Tr("BACK TO CLASS LEVELS"), sidClassLevels, 7) : button(Tr("PLAY NEXT LEVEL"), 0, 37);
   } else if (res->Level.LevelIndex == -1) {
     EndSound = SoundWon;
     EndSoundParam = WonMission;
     if (offset >= 0) ShowPicture(PictureSet::GameOverMission, 6 + offset);
     StoreMissionResult();
-    Next = button("BACK TO TUTORIALS", sidMissions, 7);
+    Next = button(Tr("BACK TO TUTORIALS"), sidMissions, 7);
   } else {
     EndSound = SoundWon;
     EndSoundParam = WonLevel;
@@ -104,7 +105,7 @@ void TfrmGameOver::BuildMission() {
     StoreMissionResult();
     res->MissionStartScore = res->Score;
     res->MissionStartKills = res->TotalKills;
-    Next = button("PLAY NEXT LEVEL", 0, 37);
+    Next = button(Tr("PLAY NEXT LEVEL"), 0, 37);
   }
 }
 
@@ -127,21 +128,25 @@ void TfrmGameOver::BuildArcade() {
   EndSoundParam = entered ? WonHighScore : 0;
   ShowPicture(PictureSet::GameOverArcade, entered ? 0 : 1);
 
-  std::string title = TsysResources::TitleName(res->GameType, res->Difficulty, res->Score);
+  std::string title = Tr(TsysResources::TitleName(res->GameType, res->Difficulty, res->Score));
   if (!entered) title += " ";
   TitleLabel = objects->Create<TobjLabel>(Group, otLabel, 649, 369, 8, 480, 20);
   TitleLabel->Caption->SetText(title, 10, true, true, false, false, true);
   if (res->GameSpeed != SpeedFull) {
     // A slowed game's score is in the tables of its speed, and the card says so.
     SpeedLabel = objects->Create<TobjLabel>(Group, otLabel, 649, 393, 8, 220, 20);
-    SpeedLabel->Caption->SetText(res->GameSpeed == SpeedHalf ? "At 50 % speed" : "At 75 % speed", 10, true, true,
+    // xgettext:no-c-format
+    const char* half = Tr("At 50 % speed");
+    // xgettext:no-c-format
+    const char* threeQuarters = Tr("At 75 % speed");
+    SpeedLabel->Caption->SetText(res->GameSpeed == SpeedHalf ? half : threeQuarters, 10, true, true,
                                  false, false, true);
   }
 
   // The fresh entry is highlighted only on the way straight to the tables: the
   // main menu forgets it.
-  Other = frm::Button(objects, Group, 510, 429, 8, 260, 50, "HIGH SCORES", 10, ekForm, sidGameOver, sidScores, 7);
-  Next = frm::Button(objects, Group, 510, 494, 8, 260, 50, "BACK TO ARCADE", 10, ekForm, sidGameOver, sidArcade, 7);
+  Other = frm::Button(objects, Group, 510, 429, 8, 260, 50, Tr("HIGH SCORES"), 10, ekForm, sidGameOver, sidScores, 7);
+  Next = frm::Button(objects, Group, 510, 494, 8, 260, 50, Tr("BACK TO ARCADE"), 10, ekForm, sidGameOver, sidArcade, 7);
 }
 
 void TfrmGameOver::BuildChallenge() {
@@ -168,7 +173,7 @@ void TfrmGameOver::BuildChallenge() {
   } else {
     EndSound = SoundLost;
     ShowPicture(PictureSet::GameOverChallenge, 1);
-    Other = frm::Button(objects, Group, 520, 429, 8, 240, 50, "PLAY AGAIN", 10, ekForm, sidGameOver, 0, 25);
+    Other = frm::Button(objects, Group, 520, 429, 8, 240, 50, Tr("PLAY AGAIN"), 10, ekForm, sidGameOver, 0, 25);
   }
 
   const auto number = [this, objects](double y, std::int32_t value) {
@@ -179,7 +184,7 @@ void TfrmGameOver::BuildChallenge() {
   };
   TargetLabel = number(361, target);
   ResultLabel = number(391, achieved);
-  Next = frm::Button(objects, Group, 520, 494, 8, 240, 50, "RETURN TO CHALLENGES", 10, ekForm, sidGameOver,
+  Next = frm::Button(objects, Group, 520, 494, 8, 240, 50, Tr("RETURN TO CHALLENGES"), 10, ekForm, sidGameOver,
                      sidChallenge, 7);
 }
 

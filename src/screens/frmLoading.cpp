@@ -1,5 +1,6 @@
 #include "screens/frmLoading.h"
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "objects/sysScreenIds.h"
 #include "objects/sysObjects.h"
@@ -32,7 +33,7 @@ void TfrmLoading::BuildScreen() {
   Status = Strip->AddText();
   Status->SetColor(0x000000);
   Status->SetImage(0, 2, 0);
-  Status->SetText("LOADING GAME DATA...", 14, false, false, false, true, true);
+  Status->SetText(Tr("LOADING GAME DATA..."), 14, false, false, false, true, true);
 
   for (TobjBase* o : {Backdrop, Panel, Strip}) o->SetAlpha(255);
   Status->SetAlpha(255);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "tables/defLevels.h"
 #include "objects/objButton.h"
@@ -23,14 +24,14 @@ constexpr int EntryCount = 7;
 constexpr int RowStep = 60;
 
 constexpr TMenuEntry Entries[EntryCount] = {
-    {"TUTORIAL", "Save the Origin! Click here, or press Enter, to learn the game.", sidMissions},
-    {"ARCADE", "Play an arcade mode game. Click here, or press Enter, if you know the game and want to play for a high score",
+    {TrMark("TUTORIAL"), TrMark("Save the Origin! Click here, or press Enter, to learn the game."), sidMissions},
+    {TrMark("ARCADE"), TrMark("Play an arcade mode game. Click here, or press Enter, if you know the game and want to play for a high score"),
      sidArcade},
-    {"CHALLENGES", "Pick from a variety of challenges!", sidChallenge},
-    {"HIGH SCORES", "View the high score lists", sidScores},
-    {"PROGRESS", "See how each skill is going: quadrants, points and lines, right answers and times", sidProgress},
-    {"OPTIONS", "Configure game options", sidOptions},
-    {"EXIT", "But... the origin needs you!", 0},
+    {TrMark("CHALLENGES"), TrMark("Pick from a variety of challenges!"), sidChallenge},
+    {TrMark("HIGH SCORES"), TrMark("View the high score lists"), sidScores},
+    {TrMark("PROGRESS"), TrMark("See how each skill is going: quadrants, points and lines, right answers and times"), sidProgress},
+    {TrMark("OPTIONS"), TrMark("Configure game options"), sidOptions},
+    {TrMark("EXIT"), TrMark("But... the origin needs you!"), 0},
 };
 
 }  // namespace
@@ -41,35 +42,36 @@ TfrmMainMenu::TfrmMainMenu(TsysMainWindow* owner, TsysInterface* iface)
 void TfrmMainMenu::BuildScreen() {
   TsysObjects* objects = Objects();
   Panel = frm::Panel(objects, Group, 372, 240, 2, 280, 480, 196);
-  Title = frm::Label(objects, Group, 397, 247, 2, 230, 50, "MAIN MENU", 16, false);
+  Title = frm::Label(objects, Group, 397, 247, 2, 230, 50, Tr("MAIN MENU"), 16, false);
 
   for (int i = 0; i < EntryCount; ++i) {
     const TMenuEntry& e = Entries[i];
-    TobjButton* b = frm::Button(objects, Group, 397, 300 + RowStep * i, 2, 230, 50, e.Caption, 10, 0, 0, 0, 0);
+    TobjButton* b = frm::Button(objects, Group, 397, 300 + RowStep * i, 2, 230, 50, Tr(e.Caption), 10, 0, 0, 0, 0);
     if (e.Target == 0)
       b->SetAction(ekSystem, 2, 0, 0);
     else
       b->SetAction(ekForm, sidMainMenu, e.Target, 0);
-    frm::Hint(b, 232, 0, 220, 100, e.Hint);
+    frm::Hint(b, 232, 0, 220, 100, Tr(e.Hint));
     b->SetAlpha(200);
     Buttons[static_cast<std::size_t>(i)] = b;
   }
 
-  Version = frm::Label(objects, Group, 804, 0, 2, 220, 30, "Version: v1.0", 10, true);
+  Version = frm::Label(objects, Group, 804, 0, 2, 220, 30, Tr("Version: v1.0"), 10, true);
 
-  TobjButton* credits = frm::Button(objects, Group, 804, 30, 2, 220, 50, "CREDITS", 10, ekForm, sidMainMenu,
+  TobjButton* credits = frm::Button(objects, Group, 804, 30, 2, 220, 50, Tr("CREDITS"), 10, ekForm, sidMainMenu,
                                     sidCredits, 0);
-  frm::Hint(credits, 0, 50, 220, 80, "Who made this thing anyway?");
+  frm::Hint(credits, 0, 50, 220, 80, Tr("Who made this thing anyway?"));
   credits->SetAlpha(200);
   Buttons[EntryCount] = credits;
 
   TsysResources* res = Resources();
-  const std::string greeting = ("Hi " + res->GetActiveProfile().Name).substr(0, 20) + "! ";
+  // TRANSLATORS: the greeting at the top left, in a box 220 pixels wide.
+  const std::string greeting = Format(Tr("Hi %s!"), {res->GetActiveProfile().Name.substr(0, 17)}) + " ";
   Greeting = frm::Label(objects, Group, 0, 0, 2, 220, 30, greeting, 10, true);
 
-  TobjButton* profile = frm::Button(objects, Group, 0, 30, 2, 220, 50, "CHANGE PROFILE", 10, ekForm, sidMainMenu,
+  TobjButton* profile = frm::Button(objects, Group, 0, 30, 2, 220, 50, Tr("CHANGE PROFILE"), 10, ekForm, sidMainMenu,
                                     sidProfile, 0);
-  frm::Hint(profile, 0, 50, 220, 80, "Change the active player profile, or add a new profile");
+  frm::Hint(profile, 0, 50, 220, 80, Tr("Change the active player profile, or add a new profile"));
   profile->SetAlpha(255);
   Buttons[EntryCount + 1] = profile;
 

@@ -15,10 +15,10 @@
 
 namespace {
 
-constexpr const char* StoryText =
+constexpr const char* StoryText = TrMark(
     "Mathematics is in grave danger! Hordes of spiteful rectangular expressions are migrating toward the origin of "
     "the cartesian plane. They must be stopped, or the basis of mathematical reality will shatter, and all will be "
-    "lost! Luckily, each one has a weakness, a result which can unravel them from within..";
+    "lost! Luckily, each one has a weakness, a result which can unravel them from within..");
 
 constexpr std::uint32_t StoryColour = 0xFFF6CB;
 constexpr std::int32_t BarX = 432;
@@ -46,15 +46,15 @@ void TfrmMissions::BuildScreen() {
   res->GameKind = GameKind::Mission;
 
   Panel = frm::Panel(objects, Group, 172, 244, 2, 680, 480, 196);
-  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, "TUTORIAL", 16, false);
+  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, Tr("TUTORIAL"), 16, false);
   frm::Panel(objects, Group, 182, 280, 2, 660, 360, 196);
   Story = objects->Create<TobjLabel>(Group, otLabel, 197, 295, 2, 670, 100);
-  Story->Caption->SetTextAt(UpperCase(StoryText), 12, true, true, true, false, false, TPointD{2, 0});
+  Story->Caption->SetTextAt(UpperCase(Tr(StoryText)), 12, true, true, true, false, false, TPointD{2, 0});
   Story->Caption->SetColor(StoryColour);
 
-  frm::Caption(objects, Group, 197, 380, 2, 480, 20, "GAME MODE", 10);
+  frm::Caption(objects, Group, 197, 380, 2, 480, 20, Tr("GAME MODE"), 10);
   Modes = frm::ModeButtons(objects, Group, sidMissions);
-  BarsHeading = frm::Caption(objects, Group, 432, 380, 2, 480, 20, "PROGRESS", 10);
+  BarsHeading = frm::Caption(objects, Group, 432, 380, 2, 480, 20, Tr("PROGRESS"), 10);
   ShowingPreview = false;
 
   for (std::size_t m = 0; m < 3; ++m) {
@@ -65,11 +65,11 @@ void TfrmMissions::BuildScreen() {
       Segments[m][j] = frm::SheetPicture(objects, Group, BarX + SegmentInset + SegmentPitch * static_cast<int>(j),
                                          BarY[m] + SegmentInset, 2, 42, 27, SheetImageSet, SheetImageIndex,
                                          Sheet::ProgressSegment, colour, 255);
-    TobjButton* reset = frm::Button(objects, Group, 707, 410 + 80 * static_cast<int>(m), 2, 120, 50, "RESET", 8,
+    TobjButton* reset = frm::Button(objects, Group, 707, 410 + 80 * static_cast<int>(m), 2, 120, 50, Tr("RESET"), 8,
                                     ekGame, 42, static_cast<std::intptr_t>(m) + 1, 0);
     reset->Caption->SetColor(colour);
     reset->SetHint(125, 0, TPointI{150, 50});
-    reset->HintText->SetMarkUpAt("Reset Progress for this mode.", 8, false, false, true, false, false,
+    reset->HintText->SetMarkUpAt(Tr("Reset Progress for this mode."), 8, false, false, true, false, false,
                                  TPointD{10, 10});
     reset->HintEnabled = true;
     Resets[m] = reset;
@@ -80,7 +80,7 @@ void TfrmMissions::BuildScreen() {
                              SheetImageIndex, Sheet::ProgressMarker, 0xFFFFFF, 64);
   Marker->SetVisible(false);
 
-  Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidMissions, sidMainMenu, 0);
+  Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, Tr("BACK"), 8, ekForm, sidMissions, sidMainMenu, 0);
   ClassLevels = frm::Button(objects, Group, 632, 650, 2, 200, 50, Tr("CLASS LEVELS"), 8, ekGame, ClassLevelsCode, 0, 0);
   EscapeButton = Back;
   Focus->SetFirst(Modes[0]);
@@ -126,7 +126,7 @@ void TfrmMissions::ProcessEvents() {
   for (const TobjButton* mode : Modes) preview = preview || (mode != nullptr && mode->HintAlpha > 0);
   if (preview == ShowingPreview || BarsHeading == nullptr) return;
   ShowingPreview = preview;
-  BarsHeading->Caption->SetTextAt(preview ? "PREVIEW" : "PROGRESS", 10, true, true, false, false, true,
+  BarsHeading->Caption->SetTextAt(preview ? Tr("PREVIEW") : Tr("PROGRESS"), 10, true, true, false, false, true,
                                   TPointD{2, 0});
 }
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/sysCatalogue.h"
 #include "objects/sysScreenIds.h"
+#include "data/sysLanguage.h"
 #include "data/sysResources.h"
 #include "tables/defColours.h"
 #include "objects/objButton.h"
@@ -12,6 +14,7 @@
 #include "objects/objLabel.h"
 #include "objects/objSheet.h"
 #include "objects/objSlider.h"
+#include "objects/sysInterface.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
 
@@ -27,8 +30,8 @@ TobjCheckBox* Check(TsysObjects* objects, std::int32_t group, double x, double y
 }
 
 TobjLabel* Heading(TsysObjects* objects, std::int32_t group, double x, double y, const char* text,
-                   std::uint32_t tint) {
-  TobjLabel* label = frm::Label(objects, group, x, y, 2, 450, 30, text, 10, true);
+                   std::uint32_t tint, std::int32_t w = 450) {
+  TobjLabel* label = frm::Label(objects, group, x, y, 2, w, 30, text, 10, true);
   label->SetColor(tint);
   return label;
 }
@@ -75,28 +78,28 @@ void TfrmOptions::BuildScreen() {
   const std::uint32_t tint = WidgetTint;
 
   Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 520, 196);
-  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, "OPTIONS", 16, false);
+  Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, Tr("OPTIONS"), 16, false);
 
-  Heading(objects, Group, 287, 285, "GRAPHICS SETTINGS", tint);
-  Fullscreen = Check(objects, Group, 287, 325, "Fullscreen", s.Fullscreen != 0, tint);
-  Antialias = Check(objects, Group, 522, 325, "Antialiasing", s.Antialias != 0, tint);
-  Blending = Check(objects, Group, 287, 365, "Blending Effects", s.BlendingEffects != 0, tint);
-  ShowFps = Check(objects, Group, 522, 365, "Show Framerate", s.ShowFPS != 0, tint);
+  Heading(objects, Group, 287, 285, Tr("GRAPHICS SETTINGS"), tint);
+  Fullscreen = Check(objects, Group, 287, 325, Tr("Fullscreen"), s.Fullscreen != 0, tint);
+  Antialias = Check(objects, Group, 522, 325, Tr("Antialiasing"), s.Antialias != 0, tint);
+  Blending = Check(objects, Group, 287, 365, Tr("Blending Effects"), s.BlendingEffects != 0, tint);
+  ShowFps = Check(objects, Group, 522, 365, Tr("Show Framerate"), s.ShowFPS != 0, tint);
 
-  Heading(objects, Group, 287, 410, "SOUND SETTINGS", tint);
-  Music = Check(objects, Group, 287, 450, "Enable Music", s.MusicOn != 0, tint);
+  Heading(objects, Group, 287, 410, Tr("SOUND SETTINGS"), tint);
+  Music = Check(objects, Group, 287, 450, Tr("Enable Music"), s.MusicOn != 0, tint);
   Music->SetAction(ekSound, 10);
-  Effects = Check(objects, Group, 522, 450, "Enable Sound Effects", s.SoundEffectsOn != 0, tint);
+  Effects = Check(objects, Group, 522, 450, Tr("Enable Sound Effects"), s.SoundEffectsOn != 0, tint);
   Effects->SetAction(ekSound, 11);
 
-  SliderCaption(objects, Group, 287, 485, "Music Volume");
+  SliderCaption(objects, Group, 287, 485, Tr("Music Volume"));
   MusicVolume = objects->Create<TobjSlider>(Group, otSlider, 287, 505, 2, 215, 30);
   MusicVolume->SetRange(0, 100);
   MusicVolume->SetValue(s.MusicVolume);
   MusicVolume->SetAction(ekSound, 12);
   MusicVolume->LiveUpdate = true;
 
-  SliderCaption(objects, Group, 522, 485, "Sound Volume");
+  SliderCaption(objects, Group, 522, 485, Tr("Sound Volume"));
   EffectsVolume = objects->Create<TobjSlider>(Group, otSlider, 522, 505, 2, 215, 30);
   EffectsVolume->SetRange(0, 4500);
   EffectsVolume->SetValue(s.EffectsVolume);
@@ -104,21 +107,41 @@ void TfrmOptions::BuildScreen() {
   EffectsVolume->LiveUpdate = false;
 
   const TOptionsRecord& o = Resources()->Options;
-  Heading(objects, Group, 287, 545, "PLAY SETTINGS", tint);
-  ColourBlind = Check(objects, Group, 287, 585, "Colour-Blind Colours", o.ColourBlindPalette != 0, tint);
-  LargeLabels = Check(objects, Group, 522, 585, "Larger Questions", o.LargeLabels != 0, tint);
+  Heading(objects, Group, 287, 545, Tr("PLAY SETTINGS"), tint);
+  ColourBlind = Check(objects, Group, 287, 585, Tr("Colour-Blind Colours"), o.ColourBlindPalette != 0, tint);
+  LargeLabels = Check(objects, Group, 522, 585, Tr("Larger Questions"), o.LargeLabels != 0, tint);
   // A slower game for a child who needs more time; its scores have tables of their own.
-  GameSpeed = Choice(objects, Group, 622, "Game Speed", {"100 %", "75 %", "50 %"}, IndexOf(Speeds, o.GameSpeed),
+  GameSpeed = Choice(objects, Group, 622, Tr("Game Speed"), {"100 %", "75 %", "50 %"}, IndexOf(Speeds, o.GameSpeed),
                      tint);
-  KeyRepeat = Choice(objects, Group, 657, "Key Repeat", {"NORMAL", "SLOW", "OFF"}, IndexOf(Repeats, o.KeyRepeat),
-                     tint);
+  KeyRepeat = Choice(objects, Group, 657, Tr("Key Repeat"), {Tr("NORMAL"), Tr("SLOW"), Tr("OFF")},
+                     IndexOf(Repeats, o.KeyRepeat), tint);
+  BuildLanguages(tint);
 
-  Save = frm::Button(objects, Group, 287, 700, 2, 140, 50, "SAVE", 8, ekSystem, 14, 0, 0);
-  Keys = frm::Button(objects, Group, 442, 700, 2, 140, 50, "KEYS", 8, ekScreen, sidKeys, Group, 0);
-  Cancel = frm::Button(objects, Group, 597, 700, 2, 140, 50, "CANCEL", 8, ekSystem, 15, 0, 0);
-  Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, "EXIT", 8, ekForm, sidOptions, sidMainMenu, 0);
+  Save = frm::Button(objects, Group, 287, 700, 2, 140, 50, Tr("SAVE"), 8, ekSystem, 14, 0, 0);
+  Keys = frm::Button(objects, Group, 442, 700, 2, 140, 50, Tr("KEYS"), 8, ekScreen, sidKeys, Group, 0);
+  Cancel = frm::Button(objects, Group, 597, 700, 2, 140, 50, Tr("CANCEL"), 8, ekSystem, 15, 0, 0);
+  Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, Tr("EXIT"), 8, ekForm, sidOptions, sidMainMenu, 0);
   Exit->SetVisible(false);
   EscapeButton = Cancel;
+}
+
+void TfrmOptions::BuildLanguages(std::uint32_t tint) {
+  // A panel of its own beside the settings: every language named in itself,
+  // so a child finds theirs whatever the game speaks now.
+  TsysObjects* objects = Objects();
+  Languages = AvailableLanguages(Interface->DataFolder);
+  const auto rows = static_cast<std::int32_t>(Languages.size());
+  LanguagePanel = frm::Panel(objects, Group, 762, 240, 2, 250, 62 + 36 * rows, 196);
+  Heading(objects, Group, 772, 255, Tr("LANGUAGE"), tint, 230);
+  LanguageChoice = objects->Create<TobjGroupButton>(Group, otGroupButton, 772, 292, 2, 230, 36 * rows);
+  std::int32_t chosen = 0;
+  for (std::int32_t i = 0; i < rows; ++i) {
+    const TLanguage& l = Languages[static_cast<std::size_t>(i)];
+    LanguageChoice->AddEntry(0, 36 * i, 230, 30, l.Name);
+    LanguageChoice->SetEntryColor(i, tint);
+    if (l.Code == LanguageCode()) chosen = i;
+  }
+  LanguageChoice->SetSelected(chosen);
 }
 
 void TfrmOptions::HandleEvent(TsysEvent* event) {
@@ -140,6 +163,16 @@ void TfrmOptions::HandleEvent(TsysEvent* event) {
     o.LargeLabels = LargeLabels->Checked ? 1 : 0;
     o.GameSpeed = Speeds[static_cast<std::size_t>(std::clamp(GameSpeed->SelectedIndex, 0, 2))];
     o.KeyRepeat = Repeats[static_cast<std::size_t>(std::clamp(KeyRepeat->SelectedIndex, 0, 2))];
+    // Kept once chosen here; until then the game follows the system's language.
+    const std::string& language =
+        Languages[static_cast<std::size_t>(std::clamp(LanguageChoice->SelectedIndex, 0,
+                                                      static_cast<std::int32_t>(Languages.size()) - 1))]
+            .Code;
+    if (language != LanguageCode() || !o.Language.empty()) o.Language = language;
+    if (language != LanguageCode()) {
+      UseLanguage(Interface->DataFolder, language);
+      Resources()->UsePictureLanguage(Interface->DataFolder, LanguageCode());
+    }
     if (!(o == Resources()->Options)) Resources()->SaveOptions(o);
     PostEvent(pmImmediate, ekSound, 14, 0, 0);
     PostEvent(pmImmediate, ekSystem, 16, 0, 0);

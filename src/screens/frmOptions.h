@@ -1,8 +1,11 @@
 #pragma once
-// Display, sound and play settings; SAVE keeps them, CANCEL takes previews
+// Display, sound, play and language settings; SAVE keeps them, CANCEL takes previews
 // back, KEYS lists every key over this screen.
 #include <array>
+#include <cstdint>
+#include <vector>
 
+#include "data/sysLanguage.h"
 #include "objects/sysForm.h"
 
 class TobjLabel;
@@ -31,10 +34,17 @@ class TfrmOptions : public TsysForm {
   TobjGroupButton* GameSpeed = nullptr;
   // NORMAL, SLOW, OFF.
   TobjGroupButton* KeyRepeat = nullptr;
+  // Every language named in itself; SAVE speaks the one chosen.
+  TobjLabel* LanguagePanel = nullptr;
+  TobjGroupButton* LanguageChoice = nullptr;
+  std::vector<TLanguage> Languages;
   TobjSlider* MusicVolume = nullptr;
   TobjSlider* EffectsVolume = nullptr;
   TobjButton* Save = nullptr;
   TobjButton* Cancel = nullptr;
   TobjButton* Keys = nullptr;
   TobjButton* Exit = nullptr;
+
+ private:
+  void BuildLanguages(std::uint32_t tint);
 };

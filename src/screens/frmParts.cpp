@@ -1,5 +1,6 @@
 #include "screens/frmParts.h"
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "game/libSetPlay.h"
 #include "tables/defLevels.h"
@@ -73,10 +74,10 @@ TobjBase* SheetPicture(TsysObjects* objects, std::int32_t group, double x, doubl
 TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, double x, double y, double layer,
                                   const std::array<std::int32_t, 4>& xs, const std::array<std::int32_t, 4>& ws,
                                   std::int32_t selected) {
-  static constexpr const char* Words[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
+  static constexpr const char* Words[4] = {TrMark("EASY"), TrMark("MEDIUM"), TrMark("HARD"), TrMark("CRAZY")};
   auto* choice = objects->Create<TobjGroupButton>(group, otGroupButton, x, y, layer, xs[3] + ws[3], 30);
   for (int i = 0; i < 4; ++i) {
-    choice->AddEntry(xs[static_cast<std::size_t>(i)], 0, ws[static_cast<std::size_t>(i)], 30, Words[i]);
+    choice->AddEntry(xs[static_cast<std::size_t>(i)], 0, ws[static_cast<std::size_t>(i)], 30, Tr(Words[i]));
     choice->SetEntryAction(i, ekGame, 23, i, 0);
   }
   // A stored difficulty outside 0..3 selects no entry rather than a wrong one.
@@ -89,7 +90,7 @@ std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group,
   for (int i = 0; i < 3; ++i) {
     // Every hint box lands on the same screen place, (417, 410), under "PREVIEW".
     const double y = 410 + 80 * i;
-    TobjButton* b = Button(objects, group, 197, y, 3, 210, 50, GameTypeCaptions[i], 10, ekForm, closeCode, sidGame,
+    TobjButton* b = Button(objects, group, 197, y, 3, 210, 50, Tr(GameTypeCaptions[i]), 10, ekForm, closeCode, sidGame,
                            i + 1);
     b->Caption->SetColor(GameTypeColours[i]);
     b->SetHint(220, -80 * i, TPointI{410, 210});

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/sysCatalogue.h"
 #include "tables/defColours.h"
 
 class TsysObjects;
@@ -20,7 +21,8 @@ namespace frm {
 // Colours of the game types 1..3 (the table's own, named here for the screens).
 constexpr const std::uint32_t* GameTypeColours = ::GameTypeColours.data();
 // Button captions of the game types 1..3.
-constexpr const char* GameTypeCaptions[3] = {"ROZIR IVIVURUDA", "VOVE'R UDA ZERIR?", "DEFINE THE LINE"};
+constexpr const char* GameTypeCaptions[3] = {TrMark("ROZIR IVIVURUDA"), TrMark("VOVE'R UDA ZERIR?"),
+                                                    TrMark("DEFINE THE LINE")};
 
 // A label whose caption is set bold, shadowed and centred both ways.
 TobjLabel* Label(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,

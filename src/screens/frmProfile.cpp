@@ -1,5 +1,6 @@
 #include "screens/frmProfile.h"
 
+#include "core/sysCatalogue.h"
 #include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "objects/objButton.h"
@@ -16,20 +17,20 @@ TfrmProfile::TfrmProfile(TsysMainWindow* owner, TsysInterface* iface)
 void TfrmProfile::BuildScreen() {
   TsysObjects* objects = Objects();
   Panel = frm::Panel(objects, Group, 272, 240, 2, 480, 480, 196);
-  Title = frm::Label(objects, Group, 272, 242, 2, 480, 50, "PLAYER PROFILES", 16, false);
+  Title = frm::Label(objects, Group, 272, 242, 2, 480, 50, Tr("PLAYER PROFILES"), 16, false);
 
   // Room under the list for RENAME and DELETE.
   List = objects->Create<TobjListbox>(Group, otListbox, 285, 290, 2, 455, 290);
   FillList();
   List->SetAlpha(196);
-  Rename = frm::Button(objects, Group, 285, 592, 2, 222, 50, "RENAME", 8, ekGame, RenameCode, 0, 0);
-  Delete = frm::Button(objects, Group, 518, 592, 2, 222, 50, "DELETE", 8, ekGame, DeleteCode, 0, 0);
+  Rename = frm::Button(objects, Group, 285, 592, 2, 222, 50, Tr("RENAME"), 8, ekGame, RenameCode, 0, 0);
+  Delete = frm::Button(objects, Group, 518, 592, 2, 222, 50, Tr("DELETE"), 8, ekGame, DeleteCode, 0, 0);
   for (TobjButton* b : {Rename, Delete}) b->SetAlpha(196);
 
-  NewProfile = frm::Button(objects, Group, 285, 650, 2, 145, 50, "NEW PROFILE", 8, ekForm, sidProfile,
+  NewProfile = frm::Button(objects, Group, 285, 650, 2, 145, 50, Tr("NEW PROFILE"), 8, ekForm, sidProfile,
                            sidProfileCreate, 0);
-  Select = frm::Button(objects, Group, 440, 650, 2, 145, 50, "SELECT", 8, ekGame, 35, 0, 0);
-  Back = frm::Button(objects, Group, 595, 650, 2, 145, 50, "BACK", 8, ekForm, sidProfile, sidMainMenu, 0);
+  Select = frm::Button(objects, Group, 440, 650, 2, 145, 50, Tr("SELECT"), 8, ekGame, 35, 0, 0);
+  Back = frm::Button(objects, Group, 595, 650, 2, 145, 50, Tr("BACK"), 8, ekForm, sidProfile, sidMainMenu, 0);
   EscapeButton = Back;
   Focus->SetFirst(List);
   for (TobjButton* b : {NewProfile, Select, Back}) b->SetAlpha(196);

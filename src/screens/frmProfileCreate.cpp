@@ -1,5 +1,6 @@
 #include "screens/frmProfileCreate.h"
 
+#include "core/sysCatalogue.h"
 #include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "objects/objButton.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-const char* const EmptyNameNotice = "Type your name in the box first, then press OK.";
+const char* const EmptyNameNotice = TrMark("Type your name in the box first, then press OK.");
 
 }  // namespace
 
@@ -23,10 +24,10 @@ void TfrmProfileCreate::BuildScreen() {
   TsysObjects* objects = Objects();
   const bool firstPlayer = Resources()->ProfileCount() == 0;
   Panel = frm::Panel(objects, Group, 262, 289, 8, 500, 190, 255);
-  Title = frm::Label(objects, Group, 262, 309, 8, 500, 20, firstPlayer ? "WELCOME TO PLOTFRAY " : "ADD PLAYER PROFILE ",
+  Title = frm::Label(objects, Group, 262, 309, 8, 500, 20, std::string(firstPlayer ? Tr("WELCOME TO PLOTFRAY") : Tr("ADD PLAYER PROFILE")) + " ",
                      16, false);
   Prompt = objects->Create<TobjLabel>(Group, otLabel, 282, 364, 8, 500, 20);
-  Prompt->Caption->SetText("Please Enter Your Name: ", 10, true, true, false, false, true);
+  Prompt->Caption->SetText(std::string(Tr("Please Enter Your Name:")) + " ", 10, true, true, false, false, true);
 
   NameBox = objects->Create<TobjText>(Group, otTextbox, 495, 354, 8, 245, 30);
   NameBox->MaxLength = 17;
@@ -34,10 +35,10 @@ void TfrmProfileCreate::BuildScreen() {
   Notice = frm::Label(objects, Group, 262, 386, 8, 500, 20, "", 8, false);
 
   if (firstPlayer) {
-    Ok = frm::Button(objects, Group, 402, 409, 8, 220, 50, "OK", 10, ekGame, 34, 0, 0);
+    Ok = frm::Button(objects, Group, 402, 409, 8, 220, 50, Tr("OK"), 10, ekGame, 34, 0, 0);
   } else {
-    Ok = frm::Button(objects, Group, 272, 409, 8, 235, 50, "OK", 10, ekGame, 34, 0, 0);
-    Cancel = frm::Button(objects, Group, 517, 409, 8, 235, 50, "CANCEL", 10, ekForm, sidProfileCreate, sidProfile, 0);
+    Ok = frm::Button(objects, Group, 272, 409, 8, 235, 50, Tr("OK"), 10, ekGame, 34, 0, 0);
+    Cancel = frm::Button(objects, Group, 517, 409, 8, 235, 50, Tr("CANCEL"), 10, ekForm, sidProfileCreate, sidProfile, 0);
     EscapeButton = Cancel;
   }
   // Typing goes straight into the name box.
@@ -60,7 +61,7 @@ void TfrmProfileCreate::CreateProfile() {
   if (first == std::string::npos) {
     // The click on OK took the focus from the box: it goes back, so that the
     // next key typed lands in it.
-    Notice->Caption->SetText(EmptyNameNotice, 8, true, true, false, true, true);
+    Notice->Caption->SetText(Tr(EmptyNameNotice), 8, true, true, false, true, true);
     if (!NameBox->Focused) NameBox->Focus();
     return;
   }
@@ -68,15 +69,16 @@ void TfrmProfileCreate::CreateProfile() {
   TsysResources* res = Resources();
   // A file of more would be cut at the next start, losing the newest players.
   if (res->ProfileCount() >= static_cast<std::int32_t>(MaxProfileCount)) {
-    Notice->Caption->SetText("There are already 2000 players, the most the game keeps. Delete one on the profiles "
-                             "screen first.",
+    Notice->Caption->SetText(Format(Tr("There are already %s players, the most the game keeps. Delete one on the "
+                                    "profiles screen first."),
+                                 {std::to_string(MaxProfileCount)}),
                              8, true, true, false, true, true);
     return;
   }
   // Two players of one name would share one record of answers.
   if (const std::int32_t same = res->FindProfile(name); same >= 0) {
-    std::string text = "There is already a player called {0}. Please choose another name.";
-    text.replace(text.find("{0}"), 3, res->GetProfile(same).Name);
+    const std::string text =
+        Format(Tr("There is already a player called %s. Please choose another name."), {res->GetProfile(same).Name});
     Notice->Caption->SetText(text, 8, true, true, false, true, true);
     if (!NameBox->Focused) NameBox->Focus();
     return;

@@ -1,6 +1,7 @@
 // The profile list's RENAME and DELETE: a dialog over the list that asks for
 // the new name, or names the player and what goes with them before deleting.
 #include "data/sysResources.h"
+#include "core/sysCatalogue.h"
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/objListbox.h"
@@ -13,17 +14,6 @@
 namespace {
 
 constexpr double DialogLayer = 8;
-
-// {0}, {1}... in a sentence take the values in order.
-std::string Fill(std::string text, std::initializer_list<std::string> values) {
-  int n = 0;
-  for (const std::string& v : values) {
-    const std::string key = "{" + std::to_string(n++) + "}";
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + v.size()))
-      text.replace(at, key.size(), v);
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -47,9 +37,9 @@ void TfrmProfile::OpenDialog(bool renaming) {
   Dialog.push_back(frm::Panel(objects, Group, 282, 320, DialogLayer, 460, 220, 255));
   DialogText = frm::Label(objects, Group, 300, 332, DialogLayer, 424, 86, "", 10, false);
   DialogText->Caption->SetText(
-      renaming ? Fill("Type the new name for {0}, then press OK.", {name})
-               : Fill("Delete the player {0}? Their tutorial progress, challenge results and recorded answers are "
-                      "deleted too. Their rows in the high scores stay.",
+      renaming ? Format(Tr("Type the new name for %s, then press OK."), {name})
+               : Format(Tr("Delete the player %s? Their tutorial progress, challenge results and recorded answers "
+                           "are deleted too. Their rows in the high scores stay."),
                       {name}),
       10, true, true, true, true, true);
   Dialog.push_back(DialogText);
@@ -60,9 +50,9 @@ void TfrmProfile::OpenDialog(bool renaming) {
     NameBox->MaxLength = 17;
     Dialog.push_back(NameBox);
   }
-  DialogOk = frm::Button(objects, Group, 302, 478, DialogLayer, 200, 50, renaming ? "OK" : "DELETE", 10, ekGame,
+  DialogOk = frm::Button(objects, Group, 302, 478, DialogLayer, 200, 50, renaming ? Tr("OK") : Tr("DELETE"), 10, ekGame,
                          ConfirmCode, 0, 0);
-  DialogCancel = frm::Button(objects, Group, 522, 478, DialogLayer, 200, 50, renaming ? "CANCEL" : "KEEP", 10, ekGame,
+  DialogCancel = frm::Button(objects, Group, 522, 478, DialogLayer, 200, 50, renaming ? Tr("CANCEL") : Tr("KEEP"), 10, ekGame,
                              CancelCode, 0, 0);
   Dialog.push_back(DialogOk);
   Dialog.push_back(DialogCancel);
@@ -113,13 +103,13 @@ void TfrmProfile::ConfirmDialog() {
   const std::string& typed = NameBox->GetText();
   const std::size_t first = typed.find_first_not_of(' ');
   if (first == std::string::npos) {
-    DialogNotice->Caption->SetText("Type a name first, then press OK.", 8, true, true, false, true, true);
+    DialogNotice->Caption->SetText(Tr("Type a name first, then press OK."), 8, true, true, false, true, true);
     return;
   }
   const std::string name = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
   const std::int32_t same = res->FindProfile(name);
   if (same >= 0 && same != index) {
-    DialogNotice->Caption->SetText(Fill("There is already a player called {0}.", {res->GetProfile(same).Name}), 8,
+    DialogNotice->Caption->SetText(Format(Tr("There is already a player called %s."), {res->GetProfile(same).Name}), 8,
                                    true, true, false, true, true);
     return;
   }

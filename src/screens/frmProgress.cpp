@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "core/sysCatalogue.h"
 #include "data/sysFiles.h"
 #include "data/sysReportFiles.h"
 #include "data/sysResources.h"
@@ -27,15 +28,15 @@ constexpr std::uint32_t BarFill = 0x2A8CFF;
 constexpr double BarsY = 104;
 constexpr double BarsHeight = 40;
 
-// {0}, {1}... in a sentence take the values in order.
-std::string Fill(std::string text, std::initializer_list<std::string> values) {
-  int n = 0;
-  for (const std::string& v : values) {
-    const std::string key = "{" + std::to_string(n++) + "}";
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + v.size()))
-      text.replace(at, key.size(), v);
-  }
-  return text;
+// "Ana: 12 answers in 3 games, 9 right."
+std::string SummaryLine(const std::string& name, const TProgressSummary& shown) {
+  // TRANSLATORS: the games part of "Ana: 12 answers in 3 games, 9 right."
+  const std::string games = Format(TrN("%s game", "%s games", static_cast<std::uint64_t>(shown.Sessions)),
+                                   {std::to_string(shown.Sessions)});
+  // TRANSLATORS: the player, the answers, "3 games" (the text above), the right answers.
+  return Format(TrN("%1$s: %2$s answer in %3$s, %4$s right.", "%1$s: %2$s answers in %3$s, %4$s right.",
+                    static_cast<std::uint64_t>(shown.All)),
+                {name, std::to_string(shown.All), games, std::to_string(shown.Right)});
 }
 
 TrndGfx* Block(TobjBase* tile, double x, double y, double w, double h, std::uint32_t colour) {
@@ -112,12 +113,11 @@ void TfrmProgress::BuildScreen() {
   if (res->Progress) Shown = Summarise(res->Progress->Answers(CodePageToUtf8(name)));
 
   Panel = frm::Panel(objects, Group, 12, 8, Layer, 1000, 752, 245);
-  Title = frm::Label(objects, Group, 12, 14, Layer, 1000, 36, "PROGRESS", 16, false);
+  Title = frm::Label(objects, Group, 12, 14, Layer, 1000, 36, Tr("PROGRESS"), 16, false);
   Summary = frm::Label(objects, Group, 12, 50, Layer, 1000, 24,
-                       Fill(Shown.All == 1 ? "{0}: 1 answer in 1 game." : "{0}: {1} answers in {2} games, {3} right.",
-                            {name, std::to_string(Shown.All), std::to_string(Shown.Sessions), std::to_string(Shown.Right)}),
+                       SummaryLine(name, Shown),
                        10, false);
-  if (Shown.All == 0) Summary->Caption->SetText(Fill("{0} has not answered any questions yet.", {name}), 10, true, true,
+  if (Shown.All == 0) Summary->Caption->SetText(Format(Tr("%s has not answered any questions yet."), {name}), 10, true, true,
                                                 false, true, true);
 
   // A row for each group: the quadrants and axes, the points, the lines.
@@ -132,10 +132,10 @@ void TfrmProgress::BuildScreen() {
   Weakest = frm::Label(objects, Group, 30, 606, Layer, 964, 34, WeakestLine(Shown), 10, true);
   Notice = frm::Label(objects, Group, 30, 644, Layer, 964, 40, "", 8, false);
   Notice->Caption->SetText("", 8, true, true, true, true, true);
-  Export = frm::Button(objects, Group, 292, 692, Layer, 210, 50, "EXPORT", 10, ekGame, ExportCode, 0, 0);
+  Export = frm::Button(objects, Group, 292, 692, Layer, 210, 50, Tr("EXPORT"), 10, ekGame, ExportCode, 0, 0);
   frm::Hint(Export, 0, -90, 210, 88,
-            "Write the report of every player (a web page and a spreadsheet file) for the teacher.");
-  Back = frm::Button(objects, Group, 522, 692, Layer, 210, 50, "BACK", 10, ekForm, sidProgress, sidMainMenu, 0);
+            Tr("Write the report of every player (a web page and a spreadsheet file) for the teacher."));
+  Back = frm::Button(objects, Group, 522, 692, Layer, 210, 50, Tr("BACK"), 10, ekForm, sidProgress, sidMainMenu, 0);
   EscapeButton = Back;
   Focus->SetFirst(Back);
 }
@@ -155,8 +155,8 @@ void TfrmProgress::BuildTile(TSkill skill, double x, double y) {
   Text(tile, 8, 6, static_cast<std::int32_t>(TileWidth) - 16, 26, SkillName(skill), 8, true, true, TextColour);
   DrawPicture(tile, skill, 10, 34, played);
   if (played) {
-    const std::string right = Fill("{0} of {1} right", {std::to_string(s.Right), std::to_string(s.All)});
-    const std::string time = Fill("Median {0}", {SecondsText(s.MedianMs)});
+    const std::string right = Format(Tr("%1$s of %2$s right"), {std::to_string(s.Right), std::to_string(s.All)});
+    const std::string time = Format(Tr("Median %s"), {SecondsText(s.MedianMs)});
     const std::int32_t size = std::max(right.size(), time.size()) <= 13 ? 8 : 6;
     TrndText* lines = tile->AddText();
     lines->RelX = 82;
@@ -166,7 +166,7 @@ void TfrmProgress::BuildTile(TSkill skill, double x, double y) {
     lines->SetColor(TextColour);
     lines->SetPlainLines({right, time}, size, true, true);
   } else {
-    Text(tile, 82, 46, static_cast<std::int32_t>(TileWidth) - 86, 40, "Not played yet", 8, false, true, QuietText);
+    Text(tile, 82, 46, static_cast<std::int32_t>(TileWidth) - 86, 40, Tr("Not played yet"), 8, false, true, QuietText);
   }
 
   // The last ten games: each bar's height is the share right in that game.
@@ -181,7 +181,7 @@ void TfrmProgress::BuildTile(TSkill skill, double x, double y) {
     if (h >= 1) Block(tile, bx, BarsY + BarsHeight - h, slot - 3, h, BarFill);
   }
   Text(tile, 8, BarsY + BarsHeight + 2, static_cast<std::int32_t>(TileWidth) - 16, 14,
-       played ? "The last ten games" : "", 6, true, false, QuietText);
+       played ? Tr("The last ten games") : "", 6, true, false, QuietText);
 }
 
 void TfrmProgress::HandleEvent(TsysEvent* event) {
@@ -197,16 +197,16 @@ void TfrmProgress::ExportReports() {
   const std::vector<std::string> written = ::ExportReports(*res->Progress, res->SavePath, date);
   std::string text;
   if (written.size() < 2) {
-    text = Fill("The report could not be written in {0}.", {res->SavePath});
+    text = Format(Tr("The report could not be written in %s."), {res->SavePath});
   } else {
     const std::string html = written[0].substr(written[0].rfind('/') + 1);
     const std::string csv = written[1].substr(written[1].rfind('/') + 1);
     bool offered = false;
     for (const std::string& path : written) offered = OfferFile(path) || offered;
-    text = offered ? Fill("The report is offered as two downloads: {0} (a web page) and {1} (for a spreadsheet).",
-                          {html, csv})
-                   : Fill("The report is saved in {0} as {1} (a web page) and {2} (for a spreadsheet).",
-                          {res->SavePath, html, csv});
+    text = offered ? Format(Tr("The report is offered as two downloads: %1$s (a web page) and %2$s (for a spreadsheet)."),
+                            {html, csv})
+                   : Format(Tr("The report is saved in %1$s as %2$s (a web page) and %3$s (for a spreadsheet)."),
+                            {res->SavePath, html, csv});
   }
   Notice->Caption->SetText(text, 8, true, true, true, true, true);
 }

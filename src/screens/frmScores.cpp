@@ -1,5 +1,6 @@
 #include "screens/frmScores.h"
 
+#include "core/sysCatalogue.h"
 #include "objects/sysScreenIds.h"
 #include "data/sysResources.h"
 #include "objects/objButton.h"
@@ -18,19 +19,19 @@ struct TColumn {
 };
 
 constexpr TColumn ColumnsOf[TfrmScores::Columns] = {
-    {45, 34, "#"},      {79, 200, "NAME"},        {279, 150, "SCORE"}, {429, 200, "RANK"},
-    {629, 150, "DIFFICULTY"}, {779, 100, "LEVEL"}, {879, 100, "KILLS"},
+    {45, 34, "#"},      {79, 200, TrMark("NAME")}, {279, 150, TrMark("SCORE")}, {429, 200, TrMark("RANK")},
+    {629, 150, TrMark("DIFFICULTY")}, {779, 100, TrMark("LEVEL")}, {879, 100, TrMark("KILLS")},
 };
 
 constexpr const std::uint32_t* TypeColours = frm::GameTypeColours;
-constexpr const char* DifficultyWords[4] = {"EASY", "MEDIUM", "HARD", "CRAZY"};
+constexpr const char* DifficultyWords[4] = {TrMark("EASY"), TrMark("MEDIUM"), TrMark("HARD"), TrMark("CRAZY")};
 constexpr std::uint32_t Plain = WidgetTint;
 constexpr std::int32_t SpeedPercents[3] = {100, 75, 50};
 constexpr const char* SpeedWords[3] = {"100 %", "75 %", "50 %"};
 constexpr std::uint32_t SpeedColour = 0x6E6E6E;
 
 std::string DifficultyWord(std::int32_t difficulty) {
-  return difficulty >= 0 && difficulty < 4 ? DifficultyWords[difficulty] : "";
+  return difficulty >= 0 && difficulty < 4 ? Tr(DifficultyWords[difficulty]) : "";
 }
 
 }  // namespace
@@ -44,14 +45,14 @@ void TfrmScores::BuildScreen() {
   TsysObjects* objects = Objects();
   TsysResources* res = Resources();
   Panel = frm::Panel(objects, Group, 25, 240, 2, 974, 480, 196);
-  Title = frm::Label(objects, Group, 397, 247, 2, 230, 50, "HIGH SCORES", 16, false);
+  Title = frm::Label(objects, Group, 397, 247, 2, 230, 50, Tr("HIGH SCORES"), 16, false);
 
   GameTypes = objects->Create<TobjGroupButton>(Group, otGroupButton, 45, 289, 2, 934, 30);
   const std::int32_t typeX[3] = {0, 312, 623};
   const std::int32_t typeW[3] = {311, 310, 311};
-  const char* typeCaptions[3] = {"ROZIR IVIVURUDA", "VOVE'R UDA ZERIR?", "DEFINE THE LINE"};
+  const char* const* typeCaptions = frm::GameTypeCaptions;
   for (int i = 0; i < 3; ++i) {
-    GameTypes->AddEntry(typeX[i], 0, typeW[i], 30, typeCaptions[i]);
+    GameTypes->AddEntry(typeX[i], 0, typeW[i], 30, Tr(typeCaptions[i]));
     GameTypes->SetEntryAction(i, ekGame, 36, 0, 0);
   }
   for (int i = 0; i < 3; ++i) GameTypes->Entries[static_cast<std::size_t>(i)].CaptionItem->SetColor(TypeColours[i]);
@@ -61,13 +62,13 @@ void TfrmScores::BuildScreen() {
   const std::int32_t diffX[4] = {0, 234, 468, 702};
   const std::int32_t diffW[4] = {233, 233, 233, 232};
   for (int i = 0; i < 4; ++i) {
-    Difficulties->AddEntry(diffX[i], 0, diffW[i], 30, DifficultyWords[i]);
+    Difficulties->AddEntry(diffX[i], 0, diffW[i], 30, Tr(DifficultyWords[i]));
     Difficulties->SetEntryAction(i, ekGame, 36, 0, 0);
   }
   Difficulties->SetSelected(res->Difficulty);
 
   // Right of the title: the tables of games played at a slower GAME SPEED.
-  frm::Caption(objects, Group, 640, 252, 2, 120, 30, "GAME SPEED", 10);
+  frm::Caption(objects, Group, 640, 252, 2, 120, 30, Tr("GAME SPEED"), 10);
   Speeds = objects->Create<TobjGroupButton>(Group, otGroupButton, 759, 252, 2, 220, 30);
   std::int32_t speed = 0;
   for (int i = 0; i < 3; ++i) {
@@ -90,13 +91,13 @@ void TfrmScores::BuildScreen() {
   }
   for (int c = 0; c < Columns; ++c) {
     TobjLabel* heading = Cells[0][static_cast<std::size_t>(c)];
-    heading->Caption->SetTextAt(ColumnsOf[c].Heading, 10, true, true, false, false, true, TPointD{10, 0});
+    heading->Caption->SetTextAt(Tr(ColumnsOf[c].Heading), 10, true, true, false, false, true, TPointD{10, 0});
     heading->SetFramed(true);
   }
   for (int r = 1; r < Rows; ++r) SetCell(r, 0, std::to_string(r), 8);
 
   Refresh();
-  Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, "BACK", 8, ekForm, sidScores, sidMainMenu, 0);
+  Back = frm::Button(objects, Group, 397, 650, 2, 220, 50, Tr("BACK"), 8, ekForm, sidScores, sidMainMenu, 0);
   EscapeButton = Back;
 }
 
@@ -126,7 +127,7 @@ void TfrmScores::Refresh() {
     const bool empty = IsEmptyScore(e);
     SetCell(r, 1, e.Name, 8);
     SetCell(r, 2, empty ? "" : std::to_string(e.Score), 8);
-    SetCell(r, 3, empty ? "" : TsysResources::TitleName(t, d, e.Score), 8);
+    SetCell(r, 3, empty ? "" : Tr(TsysResources::TitleName(t, d, e.Score)), 8);
     SetCell(r, 4, empty ? "" : DifficultyWord(e.Difficulty), 8);
     SetCell(r, 5, empty ? "" : std::to_string(e.Level), 8);
     SetCell(r, 6, empty ? "" : std::to_string(e.Kills), 8);
@@ -143,7 +144,7 @@ void TfrmScores::Refresh() {
     SetCell(11, 0, "-", 8);
     SetCell(11, 1, res->GetActiveProfile().Name, 8);
     SetCell(11, 2, std::to_string(res->Score), 8);
-    SetCell(11, 3, TsysResources::TitleName(t, d, res->Score), 8);
+    SetCell(11, 3, Tr(TsysResources::TitleName(t, d, res->Score)), 8);
     SetCell(11, 4, DifficultyWord(res->Difficulty), 8);
     SetCell(11, 5, std::to_string(res->LevelNumber), 8);
     SetCell(11, 6, std::to_string(res->TotalKills), 8);

@@ -1,5 +1,6 @@
 #include "screens/frmTutorial.h"
 
+#include "core/sysCatalogue.h"
 #include "data/sysResources.h"
 #include "game/libSetPlay.h"
 #include "tables/defLevels.h"
@@ -56,6 +57,6 @@ void TfrmTutorial::BuildScreen() {
     SetHelp->Caption->SetColor(HelpTextColour);
   }
 
-  Ok = frm::Button(objects, Group, 530, 613, 9, 220, 50, "OK", 12, ekForm, sidTutorial, 0, 26);
+  Ok = frm::Button(objects, Group, 530, 613, 9, 220, 50, Tr("OK"), 12, ekForm, sidTutorial, 0, 26);
   EscapeButton = Ok;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "core/sysRandom.h"
 #include "data/ASDb.h"
@@ -11,10 +12,10 @@
 
 namespace {
 
-const char* const NoSoundCaption = "No Sound :(";
+const char* const NoSoundCaption = TrMark("No Sound :(");
 const char* const NoSoundText =
-    "Note: Your audio output device may have exploded, as we are having trouble making it work. Or maybe someone "
-    "stole it... Either way, we're sorry, but sound is unavailable.";
+    TrMark("Note: Your audio output device may have exploded, as we are having trouble making it work. Or maybe "
+           "someone stole it... Either way, we're sorry, but sound is unavailable.");
 
 }  // namespace
 
@@ -29,7 +30,7 @@ TmodSound::TmodSound(TsysMainWindow* owner, TsysInterface* iface, const TsndDevi
   EffectsDevice = createDevice();
   if (!EffectsDevice || !EffectsDevice->Open()) {
     EffectsDevice.reset();
-    ShowMessage(NoSoundCaption, NoSoundText);
+    ShowMessage(Tr(NoSoundCaption), Tr(NoSoundText));
     return;
   }
   for (std::size_t i = 0; i < EffectBanks.size(); ++i) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "core/sysCatalogue.h"
 #include "tables/defColours.h"
 
 namespace {
@@ -154,29 +155,29 @@ TLevel ArcadeStart(const TArcadeRow& row) {
 
 std::string GameTypeName(std::int32_t gameType) {
   switch (gameType) {
-    case GameType::QuickQuadrants: return "Rozir Ivivuruda";
-    case GameType::WhatsThePoint: return "Vove'r uda Zerir?";
-    case GameType::DefineTheLine: return "Define the Line";
+    case GameType::QuickQuadrants: return TrMark("Rozir Ivivuruda");
+    case GameType::WhatsThePoint: return TrMark("Vove'r uda Zerir?");
+    case GameType::DefineTheLine: return TrMark("Define the Line");
     default: return "";
   }
 }
 
 std::string DifficultyName(std::int32_t difficulty) {
   switch (difficulty) {
-    case Difficulty::Easy: return "Easy";
-    case Difficulty::Medium: return "Medium";
-    case Difficulty::Hard: return "Hard";
-    case Difficulty::Crazy: return "Crazy";
+    case Difficulty::Easy: return TrMark("Easy");
+    case Difficulty::Medium: return TrMark("Medium");
+    case Difficulty::Hard: return TrMark("Hard");
+    case Difficulty::Crazy: return TrMark("Crazy");
     default: return "";
   }
 }
 
 std::string ChallengeGoalName(std::int32_t goal) {
   switch (goal) {
-    case ChallengeGoal::Scoreathon: return "SCOREATHON!";
-    case ChallengeGoal::BeatTheClock: return "BEAT THE CLOCK!";
-    case ChallengeGoal::Killenate: return "KILLENATE THEM!";
-    case ChallengeGoal::ComboToTheMax: return "COMBO TO THE MAX!";
+    case ChallengeGoal::Scoreathon: return TrMark("SCOREATHON!");
+    case ChallengeGoal::BeatTheClock: return TrMark("BEAT THE CLOCK!");
+    case ChallengeGoal::Killenate: return TrMark("KILLENATE THEM!");
+    case ChallengeGoal::ComboToTheMax: return TrMark("COMBO TO THE MAX!");
     default: return "";
   }
 }

@@ -19,6 +19,14 @@ check_tree() {
     n=$((n + 1))
   done
   [ $n -ge 19 ] || fail "only $n data files were generated"
+  # Each language: its catalogue and its pictures with words.
+  n=0
+  for f in "$data"/lang/*.mo "$data"/lang/*.asdb; do
+    [ -e "$f" ] || continue
+    cmp -s "$f" "$root/share/plotfray/data/lang/$(basename "$f")" || fail "language file lang/$(basename "$f") is missing or differs"
+    n=$((n + 1))
+  done
+  [ $n -ge 8 ] || fail "only $n language files were generated"
   [ -f "$root/share/applications/$appid.desktop" ] || fail "no desktop entry"
   [ -f "$root/share/metainfo/$appid.metainfo.xml" ] || fail "no metainfo"
   local size

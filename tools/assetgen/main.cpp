@@ -1,6 +1,9 @@
-// assetgen --out DIR [--review DIR] [--icons DIR]: writes every data file into
-// DIR; with --review also PNG, WAV and OGG copies of everything it made, for
-// looking at; with --icons the desktop icons (alone, --icons needs no --out).
+// assetgen --out DIR [--catalogues DIR] [--review DIR] [--icons DIR]: writes
+// every data file into DIR, with --catalogues the pictures with words once more
+// in each language compiled there (LANG.mo); with --review also PNG, WAV and
+// OGG copies of everything it made, for looking at; with --icons the desktop
+// icons (alone, --icons needs no --out); assetgen --font-codes FILE writes the
+// codes the font sheet draws, one a line, for the translations' check.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -9,6 +12,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "pictures/genFont.h"
 #include "pictures/genIcons.h"
 
 namespace {
@@ -31,13 +35,20 @@ std::string WithSlash(std::string dir) {
 int main(int argc, char** argv) {
   TGenContext ctx;
   std::string iconDir;
+  if (argc == 3 && std::strcmp(argv[1], "--font-codes") == 0) {
+    std::FILE* f = std::fopen(argv[2], "w");
+    if (f == nullptr) return 1;
+    for (const int code : DrawnFontCodes()) std::fprintf(f, "%d\n", code);
+    return std::fclose(f) == 0 ? 0 : 1;
+  }
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) ctx.OutDir = WithSlash(argv[i + 1]);
     if (std::strcmp(argv[i], "--review") == 0) ctx.ReviewDir = WithSlash(argv[i + 1]);
     if (std::strcmp(argv[i], "--icons") == 0) iconDir = WithSlash(argv[i + 1]);
+    if (std::strcmp(argv[i], "--catalogues") == 0) ctx.CatalogueDir = WithSlash(argv[i + 1]);
   }
   if (ctx.OutDir.empty() && iconDir.empty()) {
-    std::fprintf(stderr, "usage: assetgen --out DIR [--review DIR] [--icons DIR]\n");
+    std::fprintf(stderr, "usage: assetgen --out DIR [--catalogues DIR] [--review DIR] [--icons DIR]\n");
     return 2;
   }
   if (!iconDir.empty()) {

@@ -7,7 +7,7 @@ TImage WhitePicture(const std::string& name, int size) {
   return art::MakeImage(name, size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0xFFFFFFFF));
 }
 
-TImage FontSheetPicture() { return art::MakeImage("font", FontSheetSize, FontSheetSize, DrawFontSheet()); }
+TImage FontSheetPicture() { return art::MakeImage("font", FontSheetWidth, FontSheetHeight, DrawFontSheet()); }
 
 bool WriteReviewPng(const TImage& image, const std::string& path) {
   if (image.Textures.empty()) return false;

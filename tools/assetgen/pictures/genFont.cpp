@@ -102,19 +102,16 @@ char32_t Cp1252ToUnicode(int code) {
   return 0;
 }
 
-TRect FontCell(const TFontMetrics& m, int index, bool bold) {
-  return {(index % m.GlyphsPerRow) * m.CharWidth + m.OriginX + (bold ? BoldSheetOffset : 0),
-          (index / m.GlyphsPerRow) * m.CharHeight + m.OriginY, m.CharWidth, m.CharHeight};
+std::vector<int> DrawnFontCodes() {
+  std::vector<int> codes;
+  for (int code = FirstFontChar; code <= LastFontChar; ++code)
+    if (Cp1252ToUnicode(code) != 0) codes.push_back(code);
+  return codes;
 }
 
-bool FontCellOwned(const TFontMetrics& m, int index) {
-  int count = 0;
-  const TFontMetrics* sizes = FontSheetSizes(count);
-  int limit = FontSheetSize;
-  for (int i = 0; i < count; ++i)
-    if (sizes[i].OriginY > m.OriginY) limit = std::min(limit, sizes[i].OriginY);
-  const TRect cell = FontCell(m, index, false);
-  return cell.Y + cell.H <= limit;
+TRect FontCell(const TFontMetrics& m, int code, bool bold) {
+  const TGlyphCell cell = FontGlyphCell(m, static_cast<std::uint8_t>(code), bold);
+  return {cell.X, cell.Y, m.CharWidth, m.CharHeight};
 }
 
 TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code) {
@@ -124,7 +121,7 @@ TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code) {
   const TSizeStyle& style = StyleOf(m.Size);
   if (m.Size == 12 && code == '.' && !bold) {
     // The effects cut their spark dot from this full stop: a crisp opaque 2 x 2.
-    const TRect cell = FontCell(m, code - FirstFontChar, false);
+    const TRect cell = FontCell(m, code, false);
     ink.Left = SparkTexels.X - cell.X;
     ink.Top = SparkTexels.Y - cell.Y;
     ink.Width = SparkTexels.W;
@@ -155,21 +152,20 @@ TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code) {
 }
 
 std::vector<std::uint32_t> DrawFontSheet() {
-  std::vector<std::uint32_t> sheet(static_cast<std::size_t>(FontSheetSize) * FontSheetSize, 0x00FFFFFF);
+  std::vector<std::uint32_t> sheet(static_cast<std::size_t>(FontSheetWidth) * FontSheetHeight, 0x00FFFFFF);
   int count = 0;
   const TFontMetrics* sizes = FontSheetSizes(count);
   for (int s = 0; s < count; ++s) {
     const TFontMetrics& m = sizes[s];
     for (int bold = 0; bold < 2; ++bold)
       for (int code = FirstFontChar; code <= LastFontChar; ++code) {
-        const int index = code - FirstFontChar;
-        if (!FontCellOwned(m, index)) continue;
         const TGlyphInk ink = RasterGlyph(m, bold != 0, code);
-        const TRect cell = FontCell(m, index, bold != 0);
+        const TRect cell = FontCell(m, code, bold != 0);
         for (int y = 0; y < ink.Height; ++y)
           for (int x = 0; x < ink.Width; ++x) {
             const std::uint32_t a = ink.Alpha[static_cast<std::size_t>(y) * ink.Width + x];
-            const std::size_t at = static_cast<std::size_t>(cell.Y + ink.Top + y) * FontSheetSize + cell.X + ink.Left + x;
+            const std::size_t at =
+                static_cast<std::size_t>(cell.Y + ink.Top + y) * FontSheetWidth + cell.X + ink.Left + x;
             sheet[at] = (a << 24) | 0xFFFFFF;
           }
       }

@@ -7,9 +7,8 @@
 #include "render/rndItems.h"
 #include "kit/sheetLayout.h"
 
-constexpr int FontSheetSize = 512;
 constexpr int FirstFontChar = 32;
-constexpr int LastFontChar = 150;
+constexpr int LastFontChar = 255;
 // The spark dot that the effects cut from the sheet: opaque white texels.
 constexpr TRect SparkTexels = {146, 165, 2, 2};
 
@@ -17,11 +16,12 @@ constexpr TRect SparkTexels = {146, 165, 2, 2};
 // code undefined or it is a control code.
 char32_t Cp1252ToUnicode(int code);
 
-// The sheet rectangle of glyph index (code - 32) of a size, regular or bold.
-TRect FontCell(const TFontMetrics& m, int index, bool bold);
-// Whether a cell lies wholly above the next size's grid. The last rows of some
-// sizes run into the grid below; those cells are left to the size below.
-bool FontCellOwned(const TFontMetrics& m, int index);
+// The Windows-1252 codes the sheet draws, space included: what a translation
+// and a typed name may hold.
+std::vector<int> DrawnFontCodes();
+
+// The sheet rectangle of a code's glyph (32..255) in a size, regular or bold.
+TRect FontCell(const TFontMetrics& m, int code, bool bold);
 
 // One glyph as placed in its cell: coverage of its ink box, which lies at
 // (Left, Top) relative to the cell.
@@ -31,5 +31,5 @@ struct TGlyphInk {
 };
 TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code);
 
-// The whole 512 x 512 sheet, straight ARGB.
+// The whole 512 x 1024 sheet, straight ARGB.
 std::vector<std::uint32_t> DrawFontSheet();
