@@ -138,7 +138,7 @@ TEST_P(TutorialPages, WorkedExamplesAreRightAndComeFromTheLevelsRules) {
     EXPECT_FALSE(e.Steps.empty());
     if (Type() == GameType::QuickQuadrants) {
       std::smatch m;
-      ASSERT_TRUE(std::regex_match(e.Label, m, std::regex(R"(^\((-?)X,(-?)Y\)$)")));
+      ASSERT_TRUE(std::regex_match(e.Label, m, std::regex("^\\((-?)X,\xC2\xA0(-?)Y\\)$")));
       const int x = m[1].length() ? -1 : 1, y = m[2].length() ? -1 : 1;
       ASSERT_EQ(e.Answer.size(), 1u);
       EXPECT_EQ(e.Answer[0].X, x);
@@ -147,7 +147,7 @@ TEST_P(TutorialPages, WorkedExamplesAreRightAndComeFromTheLevelsRules) {
       EXPECT_TRUE(row.QuadrantAllowed[QuadrantOf(x, y)]);
     } else if (Type() == GameType::WhatsThePoint) {
       std::smatch m;
-      ASSERT_TRUE(std::regex_match(e.Label, m, std::regex(R"(^\(([^,]+),([^,]+)\)$)")));
+      ASSERT_TRUE(std::regex_match(e.Label, m, std::regex("^\\(([^,]+),\xC2\xA0([^,]+)\\)$")));
       std::int64_t x = 0, y = 0, firstX = 0, firstY = 0;
       bool sumX = false, sumY = false;
       ASSERT_TRUE(Evaluate(m[1], x, sumX, firstX));
@@ -356,10 +356,10 @@ TEST(TutorialTeaching, APointLeftOfTheYAxisIsReachedByWalkingBack) {
 }
 
 TEST(TutorialLabels, QuadrantQuestionsAreWrittenTheWayTheMonstersWriteThem) {
-  EXPECT_EQ(QuadrantLabel(1, 1), "(X,Y)");
-  EXPECT_EQ(QuadrantLabel(-1, 1), "(-X,Y)");
-  EXPECT_EQ(QuadrantLabel(-1, -1), "(-X,-Y)");
-  EXPECT_EQ(QuadrantLabel(1, -1), "(X,-Y)");
+  EXPECT_EQ(QuadrantLabel(1, 1), "(X,\xC2\xA0Y)");
+  EXPECT_EQ(QuadrantLabel(-1, 1), "(-X,\xC2\xA0Y)");
+  EXPECT_EQ(QuadrantLabel(-1, -1), "(-X,\xC2\xA0-Y)");
+  EXPECT_EQ(QuadrantLabel(1, -1), "(X,\xC2\xA0-Y)");
 }
 
 }  // namespace

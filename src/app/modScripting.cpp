@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "core/sysCatalogue.h"
 #include "core/modTimer.h"
+#include "core/sysCatalogue.h"
 #include "core/sysEventHandler.h"
 #include "core/sysLog.h"
 #include "core/sysMainWindow.h"
@@ -87,6 +87,8 @@ void TmodScripting::Startup() {
 
   // Every word on screen is drawn from the font of the core archive: without it
   // the menus would be buttons without labels, so the game says so and stops.
+  // The pictures with words in the player's language, where the data has them.
+  resources->UsePictureLanguage(data, LanguageCode() == "en" ? std::string() : LanguageCode());
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =

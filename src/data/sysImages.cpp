@@ -71,13 +71,9 @@ void TImageSet::Realise(TImage& image) {
   MarkSceneChanged();
   std::vector<std::uint8_t> payload;
   TImage fresh;
-  std::string why = "cannot be read";
+  std::string why;
   const std::uint8_t* texels = nullptr;
-  TASDb archive;
-  archive.OpenMode = opReadOnly;
-  archive.SetFileName(Source);
-  const bool read = Reloadable(image) && archive.ReadRecordAt(image.RecordIndex, image.Name, payload) &&
-                    ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels);
+  const bool read = ReadRecord(image, payload, fresh, texels, why);
   if (!read) {
     LogLine(Source + ": image \"" + image.Name + "\" " + why + "; it stays blank");
     if (!DamageTold)
@@ -113,6 +109,41 @@ void TImageSet::Realise(TImage& image) {
     texels = nullptr;
   }
   Upload(image, texels);
+}
+
+bool TImageSet::ReadRecord(TImage& image, std::vector<std::uint8_t>& payload, TImage& fresh,
+                           const std::uint8_t*& texels, std::string& why) {
+  TASDb archive;
+  archive.OpenMode = opReadOnly;
+  if (!image.LanguageArchive.empty()) {
+    archive.SetFileName(image.LanguageArchive);
+    why = "cannot be read";
+    if (archive.ReadRecordAt(image.LanguageRecord, image.LanguageKey, payload) &&
+        ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels))
+      return true;
+    // A damaged picture of the language: the English one is shown for good.
+    LogLine(image.LanguageArchive + ": image \"" + image.LanguageKey + "\" " + why + "; the English picture is shown");
+    image.LanguageArchive.clear();
+    payload.clear();
+    fresh = TImage{};
+    texels = nullptr;
+  }
+  why = "cannot be read";
+  archive.SetFileName(Source);
+  return Reloadable(image) && archive.ReadRecordAt(image.RecordIndex, image.Name, payload) &&
+         ParseImagePayload(payload.data(), payload.size(), fresh, why, &texels);
+}
+
+void TImageSet::ReadFromLanguage(std::int32_t index, std::string archive, std::string key, std::int32_t record) {
+  TImage* image = Listed(index);
+  if (image == nullptr || image->RecordIndex < 0) return;
+  Unload(*image);
+  image->Textures.clear();
+  image->LanguageArchive = std::move(archive);
+  image->LanguageKey = std::move(key);
+  image->LanguageRecord = record;
+  image->Pending = true;
+  MarkSceneChanged();
 }
 
 TImage* TImageSet::Add(std::unique_ptr<TImage> image, const std::uint8_t* texels) {
@@ -170,7 +201,14 @@ void TImageSet::UploadAll() {
   for (auto& image : Images) {
     if (image->Pending) continue;  // read when first looked at
     if (image->Textures.empty() && image->TextureCount > 0) {
-      if (!readable || !UploadFromArchive(archive, *image)) ++lost;
+      if (!image->LanguageArchive.empty()) {
+        TASDb words;
+        words.OpenMode = opReadOnly;
+        words.SetFileName(image->LanguageArchive);
+        if (!UploadFromArchive(words, *image)) ++lost;
+      } else if (!readable || !UploadFromArchive(archive, *image)) {
+        ++lost;
+      }
     } else {
       Upload(*image, nullptr);
     }
@@ -214,7 +252,10 @@ void TImageSet::Unload(TImage& image) {
 bool TImageSet::UploadFromArchive(TASDb& archive, TImage& image) {
   if (!Reloadable(image)) return false;
   Payload.clear();
-  if (!archive.ReadRecordAt(image.RecordIndex, image.Name, Payload)) return false;
+  const bool language = !image.LanguageArchive.empty();
+  if (!archive.ReadRecordAt(language ? image.LanguageRecord : image.RecordIndex,
+                            language ? image.LanguageKey : image.Name, Payload))
+    return false;
   TImage fresh;
   std::string why;
   const std::uint8_t* texels = nullptr;

@@ -36,6 +36,11 @@ struct TImage {
   // The pattern and visible sizes were set by the program and outlast a
   // reading of the record.
   bool GeometryFixed = false;
+  // The picture in the player's language: read from this archive's record of
+  // that key instead of the set's; the set's record is the fallback.
+  std::string LanguageArchive;
+  std::string LanguageKey;
+  std::int32_t LanguageRecord = -1;
 
   // Where pattern p lies: the texture index and the top-left texel; false when
   // p is outside the image.
@@ -68,6 +73,9 @@ class TImageSet {
   // record when next looked at. Nothing for an image made in memory.
   void Release(std::int32_t index);
   std::int32_t PendingCount() const;
+  // The image is read, when next looked at, from a record of a language's
+  // archive; should that record not be read, from its own again.
+  void ReadFromLanguage(std::int32_t index, std::string archive, std::string key, std::int32_t record);
   // Attaches (or detaches, with null) the device and uploads every image,
   // reading from the archive the pixels that were given away.
   void SetDevice(TrndDevice* device);
@@ -85,6 +93,10 @@ class TImageSet {
   // Uploads an image whose pixels were given away from its record again; its
   // geometry (which may have been changed since) stays as it is.
   bool UploadFromArchive(TASDb& archive, TImage& image);
+  // Reads and parses the record an image comes from (its language's, when it
+  // has one that reads); why says what failed.
+  bool ReadRecord(TImage& image, std::vector<std::uint8_t>& payload, TImage& fresh, const std::uint8_t*& texels,
+                  std::string& why);
   bool Reloadable(const TImage& image) const { return image.RecordIndex >= 0 && !Source.empty(); }
   // Reads a pending image's record and uploads it; told to the player once
   // per set when it cannot be read.

@@ -598,6 +598,7 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName, bool deferr
     }
     for (std::int32_t i = 0; i < Archive.RecordCount(); ++i)
       if (Archive.RecordType(i) == 1) set->AddPending(Archive.RecordKey(i), i);
+    SpeakPictureLanguage(index);
     return index;
   }
   // One read of the whole file; every record is then taken from memory.
@@ -628,6 +629,7 @@ std::int32_t TsysResources::LoadArchive(const std::string& fileName, bool deferr
     set->Add(std::move(image), texels);
   }
   Archive.Release();
+  SpeakPictureLanguage(index);
   return index;
 }
 

@@ -10,6 +10,7 @@
 
 #include "data/ASDb.h"
 #include "data/sysImages.h"
+#include "data/sysLanguageArt.h"
 #include "data/sysOptions.h"
 #include "data/sysProgress.h"
 #include "data/sysRecords.h"
@@ -123,6 +124,9 @@ class TsysResources {
   // first time it is looked at (TImageSet::Image); a picture found damaged then
   // stays blank and the player is told.
   std::int32_t LoadArchive(const std::string& fileName, bool deferred = false);
+  // The pictures with words of the archives loaded after this are shown in
+  // that language (data/sysLanguageArt.h); empty for English.
+  void UsePictureLanguage(const std::string& dataFolder, const std::string& language);
   // Sets an image's tile and visible size; its pattern count follows the tiles.
   void SetImageGeometry(std::int32_t set, std::int32_t image, TPointSize patternSize, TPointSize visibleSize);
 
@@ -252,7 +256,11 @@ class TsysResources {
   // told to the player.
   bool WriteSave(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
+  // Points the set's pictures that the language draws anew at its archive.
+  void SpeakPictureLanguage(std::int32_t setIndex);  // in data/sysLanguageArt.cpp
+
   TsysMainWindow* Owner;
+  TsysLanguageArt LanguageArt;
   std::int32_t PaceOwed = 0;  // hundredths of a world step carried to the next logic step
   bool SaveFailureTold = false;
   std::vector<std::string> KeptUnread;  // save files not to be written this run

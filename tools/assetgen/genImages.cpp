@@ -7,8 +7,58 @@
 #include "pages/genGameOver.h"
 #include "pictures/genSprites.h"
 #include "pages/genTutorials.h"
+#include "kit/genWords.h"
+#include "data/sysLanguageArt.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
+
+struct TWordPicture {
+  std::string Archive;  // the English archive it stands in for, without ".asdb"
+  TImage Image;
+};
+
+// Every picture that carries words, drawn in the language in use.
+std::vector<TWordPicture> WordPictures() {
+  std::vector<TWordPicture> out;
+  auto add = [&out](const std::string& archive, std::vector<TImage> images) {
+    for (TImage& image : images) out.push_back({archive, std::move(image)});
+  };
+  add("core", {LoadingPanelPicture()});
+  add("screens", MenuBackdropQuarters());
+  std::vector<TImage> interfaces = ModePreviewPictures();
+  interfaces.push_back(ChallengeSheetPicture());
+  add("interfaces", std::move(interfaces));
+  const char* tutorials[3] = {"TutsQQ", "TutsWTP", "TutsDTL"};
+  for (int type = 1; type <= 3; ++type) add(tutorials[type - 1], TutorialPictures(type));
+  const char* endings[3] = {"GoTuts", "GoArcade", "GoChallenge"};
+  for (int set = GameOverMissionSet; set <= GameOverChallengeSet; ++set)
+    add(endings[set - GameOverMissionSet], GameOverPictures(set));
+  return out;
+}
+
+bool SamePixels(const TImage& a, const TImage& b) {
+  return a.TextureWidth == b.TextureWidth && a.TextureHeight == b.TextureHeight && a.Textures == b.Textures;
+}
+
+// The compiled catalogues of a folder: "fr.mo" gives language "fr".
+std::vector<std::string> LanguagesIn(const std::string& dir) {
+  std::vector<std::string> out;
+  if (DIR* d = ::opendir(dir.c_str())) {
+    while (const dirent* e = ::readdir(d)) {
+      const std::string name = e->d_name;
+      if (name.size() > 3 && name.compare(name.size() - 3, 3, ".mo") == 0) out.push_back(name.substr(0, name.size() - 3));
+    }
+    ::closedir(d);
+  }
+  std::sort(out.begin(), out.end());
+  return out;
+}
 
 bool SaveArchive(const TGenContext& ctx, const std::string& name, const std::vector<TImage>& images) {
   TASDbWriter writer;
@@ -67,5 +117,42 @@ bool GenerateImageArchives(const TGenContext& ctx) {
     ok = SaveArchive(ctx, endings[set - GameOverMissionSet], ends.back()) && ok;
   }
   if (!ctx.ReviewDir.empty()) WriteGameOverSheet(ctx.ReviewDir, core, interfaces, ends);
+  if (!ctx.CatalogueDir.empty()) ok = GenerateLanguageArchives(ctx) && ok;
+  return ok;
+}
+
+bool GenerateLanguageArchives(const TGenContext& ctx) {
+  bool ok = true;
+  std::string why;
+  UseLanguage("", why);
+  const std::vector<TWordPicture> english = WordPictures();
+  ::mkdir((ctx.OutDir + "lang").c_str(), 0755);
+  for (const std::string& language : LanguagesIn(ctx.CatalogueDir)) {
+    if (!UseLanguage(ctx.CatalogueDir + language + ".mo", why)) {
+      std::fprintf(stderr, "assetgen: %s%s.mo: %s\n", ctx.CatalogueDir.c_str(), language.c_str(), why.c_str());
+      ok = false;
+      continue;
+    }
+    const std::vector<TWordPicture> drawn = WordPictures();
+    // Only what the language changes: the game shows the English picture for the rest.
+    TASDbWriter writer;
+    std::vector<std::vector<TImage>> review(3);  // the tutorial pages, by game type
+    for (std::size_t i = 0; i < drawn.size() && i < english.size(); ++i) {
+      if (SamePixels(drawn[i].Image, english[i].Image)) continue;
+      TImage keyed = drawn[i].Image;
+      keyed.Name = LanguageRecordKey(drawn[i].Archive, drawn[i].Image.Name);
+      writer.AddImage(keyed);
+      const std::string& from = drawn[i].Archive;
+      if (!ctx.ReviewDir.empty() && from.rfind("Tuts", 0) == 0)
+        review[from == "TutsQQ" ? 0 : from == "TutsWTP" ? 1 : 2].push_back(drawn[i].Image);
+    }
+    ok = writer.Save(ctx.OutDir + LanguageArchiveName(language)) && ok;
+    if (!ctx.ReviewDir.empty()) {
+      const std::string sheet = ctx.ReviewDir + "lang-" + language + "/";
+      ::mkdir(sheet.c_str(), 0755);
+      WriteTutorialSheet(sheet, review);
+    }
+  }
+  UseLanguage("", why);
   return ok;
 }

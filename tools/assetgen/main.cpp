@@ -1,8 +1,9 @@
-// assetgen --out DIR [--review DIR] [--icons DIR]: writes every data file into
-// DIR; with --review also PNG, WAV and OGG copies of everything it made, for
-// looking at; with --icons the desktop icons (alone, --icons needs no --out);
-// assetgen --font-codes FILE writes the codes the font sheet draws, one a line,
-// for the translations' check.
+// assetgen --out DIR [--catalogues DIR] [--review DIR] [--icons DIR]: writes
+// every data file into DIR, with --catalogues the pictures with words once more
+// in each language compiled there (LANG.mo); with --review also PNG, WAV and
+// OGG copies of everything it made, for looking at; with --icons the desktop
+// icons (alone, --icons needs no --out); assetgen --font-codes FILE writes the
+// codes the font sheet draws, one a line, for the translations' check.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -44,9 +45,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--out") == 0) ctx.OutDir = WithSlash(argv[i + 1]);
     if (std::strcmp(argv[i], "--review") == 0) ctx.ReviewDir = WithSlash(argv[i + 1]);
     if (std::strcmp(argv[i], "--icons") == 0) iconDir = WithSlash(argv[i + 1]);
+    if (std::strcmp(argv[i], "--catalogues") == 0) ctx.CatalogueDir = WithSlash(argv[i + 1]);
   }
   if (ctx.OutDir.empty() && iconDir.empty()) {
-    std::fprintf(stderr, "usage: assetgen --out DIR [--review DIR] [--icons DIR]\n");
+    std::fprintf(stderr, "usage: assetgen --out DIR [--catalogues DIR] [--review DIR] [--icons DIR]\n");
     return 2;
   }
   if (!iconDir.empty()) {

@@ -1,6 +1,7 @@
 // The end-of-game pictures: a big title, a small scene, the captions of the
 // screen's labels, and calm places where its buttons and values go.
 #include "pages/genGameOver.h"
+#include "kit/genWords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -255,8 +256,9 @@ void CaptionedSlot(TSurface& s, const TGameOverLabel& label) {
   t.Outline = Hex(0x03060F, 0.95);
   t.ShadowOffset = 1.5;
   SelectFace(cr, t.Face, t.Size);
-  const double w = TextWidth(cr, label.Caption);
-  Letter(s, label.Caption, r.X - 12 - w, r.Y + r.H / 2.0 + t.Size * 0.36, t);
+  const std::string caption = W(label.Caption.c_str());
+  const double w = TextWidth(cr, caption);
+  Letter(s, caption, r.X - 12 - w, r.Y + r.H / 2.0 + t.Size * 0.36, t);
 }
 
 // Night paper, a title and an optional line under it.
@@ -279,24 +281,24 @@ TImage Mission(int image) {
   TSurface s(GameOverWidth, GameOverHeight);
   const int type = image % 3 + 1, outcome = image / 3;
   const std::vector<TRect> keep = GameOverButtons(GameOverMissionSet, image);
-  std::string name = GameTypeName(type);
+  const std::string name = W(GameTypeName(type).c_str());
   if (outcome == 0) {
-    Heading(s, "LEVEL COMPLETE!", name, Gold, 56);
+    Heading(s, W("LEVEL COMPLETE!"), name, Gold, 56);
     Scene(s, type, EndCardBoard.X, EndCardBoard.Y, EndCardBoard.Size, true);
     GoldStar(s, 272, 172, 24);
     GoldStar(s, 340, 150, 34);
     GoldStar(s, 408, 172, 24);
-    Title(s, "Well done!", 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
+    Title(s, W("Well done!"), 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
     Confetti(s, 7 + static_cast<std::uint32_t>(image), 70, {16, 96, 448, 250},
              {{30, 96, 154, 154}, keep[0], {230, 100, 220, 140}});
   } else if (outcome == 1) {
-    Heading(s, "LEVEL FAILED", "The monsters reached the origin!", Alarm, 56);
+    Heading(s, W("LEVEL FAILED"), W("The monsters reached the origin!"), Alarm, 56);
     Scene(s, type, EndCardBoard.X, EndCardBoard.Y, EndCardBoard.Size, false);
-    Bubble(s, "WOOHOO!", 150, 112, 118, 136);
+    Bubble(s, W("WOOHOO!"), 150, 112, 118, 136);
     CrackedHeart(s, 290, 104, 100);
-    Title(s, "Don't give up!", 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
+    Title(s, W("Don't give up!"), 340, 232, 20, 200, Hex(0xFFFFFF), Hex(0xDCE8FF), true);
   } else {
-    Heading(s, "MISSION COMPLETE!", "All five levels of " + name + " done!", Gold, 56);
+    Heading(s, W("MISSION COMPLETE!"), WF(W("All five levels of %s done!"), {name}), Gold, 56);
     Trophy(s, 240, 98, 150);
     GoldStar(s, 120, 170, 30);
     GoldStar(s, 360, 170, 30);
@@ -313,7 +315,7 @@ TImage Arcade(int image) {
   const std::vector<TRect> keep = GameOverButtons(GameOverArcadeSet, image);
   const TGameOverLabel label = GameOverLabels(GameOverArcadeSet)[0];
   if (image == 0) {
-    Heading(s, "NEW HIGH SCORE!", "Your score is in the table!", Gold, 48);
+    Heading(s, W("NEW HIGH SCORE!"), W("Your score is in the table!"), Gold, 48);
     Trophy(s, 240, 82, 76);
     GoldStar(s, 150, 122, 22);
     GoldStar(s, 330, 122, 22);
@@ -321,12 +323,12 @@ TImage Arcade(int image) {
     GoldStar(s, 384, 110, 13);
     Confetti(s, 81, 110, {16, 84, 448, 260}, {keep[0], keep[1], {0, 155, 480, 40}, {190, 78, 100, 84}});
   } else {
-    Heading(s, "GAME OVER", "No high score this time: have another go!", Alarm, 48);
+    Heading(s, W("GAME OVER"), W("No high score this time: have another go!"), Alarm, 48);
     // Any game's monsters: colours no quadrant has.
     DrawTintedCreature(s, 110, 84, 70, 14, LightenColour(64, NeutralMonsterColours[3]));
     DrawTintedCreature(s, 202, 80, 76, 29, LightenColour(64, NeutralMonsterColours[0]));
     DrawTintedCreature(s, 300, 84, 70, 10, LightenColour(64, NeutralMonsterColours[1]));
-    Bubble(s, "YAAAY!", 400, 96, 368, 112);
+    Bubble(s, W("YAAAY!"), 400, 96, 368, 112);
   }
   CaptionedSlot(s, label);
   CutCorners(s, GameOverCornerRadius);
@@ -338,11 +340,11 @@ TImage Challenge(int image) {
   const std::vector<TRect> keep = GameOverButtons(GameOverChallengeSet, image);
   const bool done = image != 1;
   if (image == 0)
-    Heading(s, "JUST IN TIME!", "", Gold, 48);
+    Heading(s, W("JUST IN TIME!"), "", Gold, 48);
   else if (image == 1)
-    Heading(s, "CHALLENGE FAILED", "", Alarm, 48);
+    Heading(s, W("CHALLENGE FAILED"), "", Alarm, 48);
   else
-    Heading(s, "CHALLENGE COMPLETE!", "", Gold, 48);
+    Heading(s, W("CHALLENGE COMPLETE!"), "", Gold, 48);
   if (done) {
     DrawMedal(s, {180, 56, 120, 120}, GoldMetal, false);
     if (image == 0)
@@ -379,9 +381,9 @@ std::vector<TRect> GameOverButtons(int set, int image) {
 }
 
 std::vector<TGameOverLabel> GameOverLabels(int set) {
-  if (set == GameOverArcadeSet) return {{{249, 165, GameOverWidth - 249, 20}, "YOUR TITLE:"}};
+  if (set == GameOverArcadeSet) return {{{249, 165, GameOverWidth - 249, 20}, WMark("YOUR TITLE:")}};
   if (set == GameOverChallengeSet)
-    return {{{249, 157, GameOverWidth - 249, 30}, "TARGET:"}, {{249, 187, GameOverWidth - 249, 30}, "RESULT:"}};
+    return {{{249, 157, GameOverWidth - 249, 30}, WMark("TARGET:")}, {{249, 187, GameOverWidth - 249, 30}, WMark("RESULT:")}};
   return {};
 }
 

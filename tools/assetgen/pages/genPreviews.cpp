@@ -9,6 +9,8 @@
 #include "tables/defColours.h"
 #include "genArt.h"
 #include "kit/genBoards.h"
+#include "kit/genWords.h"
+#include "tables/defLevels.h"
 
 using namespace art;
 
@@ -97,7 +99,7 @@ TImage QuadrantPreview(TDiagramMarks& marks) {
   }
   // The monster walks toward the origin inside the quadrant its point names.
   const double mx = b.X + half * 0.72, my = b.Y + half * 0.78, size = 26, tagBottom = my - 19;
-  const std::string question = "(-X,Y)";
+  const std::string question = PointWords("-X", "Y");
   TMonsterLook look;
   look.Head = 1;
   look.LookX = -0.8;
@@ -110,15 +112,17 @@ TImage QuadrantPreview(TDiagramMarks& marks) {
   const double px = b.X + 16, py = b.Y + half * 0.62;
   DrawPointer(s, px, py, 1.15);
   marks.AddBox(PointerBox(px, py, 1.15), "the pointer");
-  Title(s, "ROZIR IVIVURUDA", Hex(GameTypeColours[0]));
-  double y = Paragraph(s, "Each monster carries a point like (-X,Y), where X and Y are positive numbers. Click the "
-                          "quadrant the point is in, or press Enter on it, before the monster reaches the origin.",
+  Title(s, UpperWords(W(GameTypeName(GameType::QuickQuadrants).c_str())), Hex(GameTypeColours[0]));
+  double y = Paragraph(s,
+                       WF(W("Each monster carries a point like %s, where X and Y are positive numbers. Click the "
+                            "quadrant the point is in, or press Enter on it, before the monster reaches the origin."),
+                          {question}),
                        196, 58, 184, 12.5, 16, Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
   ex.Size = 12;
   ex.Top = ex.Bottom = Hex(0xFFF27A);
-  Letter(s, "(-X,Y): left, up = II", 196, y + 10, ex);
+  Letter(s, WF(W("%s: left, up = II"), {question}), 196, y + 10, ex);
   return MakeImage("preview-quadrants", s);
 }
 
@@ -130,7 +134,7 @@ TImage PointPreview(TDiagramMarks& marks) {
   b.Numbers = true;
   // The marks are known before the board, so that its numbers keep clear of them.
   const double mx = b.PX(-1.7), my = b.PY(-2.45), size = 28, tagBottom = my - 21;
-  const std::string question = "(-3+5,2)";
+  const std::string question = PointWords("-3+5", "2");
   marks.AddBox(PickedPointBox(b.PX(2), b.PY(2), 6), "the picked point");
   marks.AddBox(PointerBox(b.PX(2) + 2, b.PY(2) + 2, 1.2), "the pointer");
   marks.AddBox(MonsterBox(mx, my, size, 1.15), "the monster");
@@ -147,14 +151,14 @@ TImage PointPreview(TDiagramMarks& marks) {
   DrawMonster(s, mx, my, size, Hex(LightenColour(64, QuadrantColour(1))), look);
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(2) + 2, b.PY(2) + 2, 1.2);
-  Title(s, "VOVE'R UDA ZERIR?", Hex(GameTypeColours[1]));
-  double y = Paragraph(s, "Work out the monster's point, then click it on the grid or press Enter there.", 196, 58, 184, 12.5, 16,
+  Title(s, UpperWords(W(GameTypeName(GameType::WhatsThePoint).c_str())), Hex(GameTypeColours[1]));
+  double y = Paragraph(s, W("Work out the monster's point, then click it on the grid or press Enter there."), 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
   ex.Size = 12;
   ex.Top = ex.Bottom = Hex(0xFFF27A);
-  Letter(s, question + " = (2,2)", 196, y + 10, ex);
+  Letter(s, question + " = " + PointWords(2, 2), 196, y + 10, ex);
   return MakeImage("preview-points", s);
 }
 
@@ -192,14 +196,14 @@ TImage LinePreview(TDiagramMarks& marks) {
   DrawMonster(s, mx, my, size, Hex(LightenColour(64, NeutralMonsterColours[3])), look);
   DrawQuestionTag(s, question, mx, tagBottom, 11.5, Hex(0xFFF27A));
   DrawPointer(s, b.PX(-1) + 2, b.PY(1) + 2, 1.2);
-  Title(s, "DEFINE THE LINE", Hex(GameTypeColours[2]));
-  double y = Paragraph(s, "The monster carries a line. Click two grid points on it, or press Enter on each.", 196, 58, 184, 12.5, 16,
+  Title(s, UpperWords(W(GameTypeName(GameType::DefineTheLine).c_str())), Hex(GameTypeColours[2]));
+  double y = Paragraph(s, W("The monster carries a line. Click two grid points on it, or press Enter on each."), 196, 58, 184, 12.5, 16,
                        Hex(0xDCE8FF));
   TLettering ex;
   ex.Face = TFace::MonoBold;
   ex.Size = 12;
   ex.Top = ex.Bottom = Hex(0xFFF27A);
-  Letter(s, question + ": (-1,1) and (0,3)", 196, y + 10, ex);
+  Letter(s, WF(W("%1$s: %2$s and %3$s"), {question, PointWords(-1, 1), PointWords(0, 3)}), 196, y + 10, ex);
   return MakeImage("preview-lines", s);
 }
 

@@ -2,6 +2,7 @@
 // the worked example, the example worked step by step beside a monster that
 // carries it, and the level's power-ups.
 #include "pages/genTutorials.h"
+#include "kit/genWords.h"
 
 #include <algorithm>
 #include <array>
@@ -375,7 +376,7 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page,
     PickPoint(s, marks, b.PX(p.X), b.PY(p.Y), std::max(5.0, b.Unit() * 0.22));
     PointAtOneOf(s, marks, b, {p}, numbers, 1.2);
     // The dot read back: its coordinates beside it.
-    PlaceTag(s, marks, b, numbers, "(" + std::to_string(p.X) + "," + std::to_string(p.Y) + ")", b.PX(p.X),
+    PlaceTag(s, marks, b, numbers, PointWords(p.X, p.Y), b.PX(p.X),
              b.PY(p.Y), 9.5, Hex(0xFFF27A), "the dot's coordinates");
     return;
   }
@@ -443,7 +444,7 @@ void DrawExampleOnPlane(TSurface& s, const TPlane& b, const TTutorialPage& page,
   // Where slope and intercept are first taught, the intercept is named where
   // the line crosses the y axis.
   if (page.Level == 3 && e.HasWalk && e.WalkFrom.Y != 0)
-    PlaceTag(s, marks, b, numbers, "y-intercept", b.PX(0), b.PY(e.WalkFrom.Y), 8.5, Hex(0xFFFFFF),
+    PlaceTag(s, marks, b, numbers, W("y-intercept"), b.PX(0), b.PY(e.WalkFrom.Y), 8.5, Hex(0xFFFFFF),
              "the y-intercept's name", true);
 }
 
@@ -455,13 +456,13 @@ std::uint32_t MonsterColour(const TTutorialPage& page, const TTutorialExample& e
 }
 
 // The worked example: a monster carrying the question, and the steps.
-double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, double w, double h) {
+double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, double w, double h, double scale) {
   const std::uint32_t accent = Accent(page.GameType);
   Card(s, x, y, w, h, 10, accent);
   TLettering head;
   head.Size = 11.5;
   head.Top = head.Bottom = Hex(accent);
-  Letter(s, page.Examples.size() > 1 ? "WORKED EXAMPLES" : "WORKED EXAMPLE", x + 14, y + 22, head);
+  Letter(s, page.Examples.size() > 1 ? W("WORKED EXAMPLES") : W("WORKED EXAMPLE"), x + 14, y + 22, head);
   double bottom = y + 22;
   if (page.Examples.size() == 1) {
     const TTutorialExample& e = page.Examples[0];
@@ -486,9 +487,9 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
       cairo_arc(cr, tx - 9, ty - 4.5, 3, 0, 2 * M_PI);
       SetColor(cr, Hex(bullet));
       cairo_fill(cr);
-      ty = RichParagraph(s, step, tx, ty, x + w - tx - 10, 13, 17, Ink, Highlight) + 4;
+      ty = RichParagraph(s, step, tx, ty, x + w - tx - 10, 13 * scale, 17 * scale, Ink, Highlight) + 4;
     }
-    bottom = ty - 4 - 17 + 4;
+    bottom = ty - 4 - 17 * scale + 4;
   } else {
     // One row per example: the question, and how to find the two points to
     // click (in a wide box the walk too).
@@ -505,9 +506,9 @@ double ExampleBox(TSurface& s, const TTutorialPage& page, double x, double y, do
       DrawQuestionTag(s, e.Label, x + 14 + tagW / 2, ty + 4, 12,
                       e.OnPlane ? Hex(LineColours[i % 3]) : Hex(0xDCE8FF));
       const double tx = x + 24 + tagW;
-      const double after = RichParagraph(s, wide ? e.Summary : e.Steps.back(), tx, ty, right - tx, 13, 16, Ink,
-                                         Highlight);
-      bottom = after - 16 + 4;
+      const double after = RichParagraph(s, wide ? e.Summary : e.Steps.back(), tx, ty, right - tx, 13 * scale,
+                                         16 * scale, Ink, Highlight);
+      bottom = after - 16 * scale + 4;
       ty = after + 9;
     }
     // Room to spare: a monster carrying the first line.
@@ -528,24 +529,29 @@ void ComboCard(TSurface& s, const TTutorialPage& page, double x, double y, doubl
   TLettering head;
   head.Size = 11.5;
   head.Top = head.Bottom = Hex(accent);
-  Letter(s, "COMBOS", x + 14, y + 22, head);
+  Letter(s, W("COMBOS"), x + 14, y + 22, head);
   const std::string n = std::to_string(page.ComboMin);
   DrawFlame(s, x + 12, y + 36, 24);
-  const std::string nb = "\xC2\xA0";  // one line each, as the HUD shows them
-  RichParagraph(s, "*Basic" + nb + "Combo" + nb + "x" + nb + n + "!*", x + 42, y + 54, w - 46, 12, 15, Ink, Highlight);
+  // One line each, as the HUD shows them: the spaces do not break.
+  const auto kept = [](std::string text) {
+    for (std::size_t at; (at = text.find(' ')) != std::string::npos;) text.replace(at, 1, "\xC2\xA0");
+    return "*" + text + "*";
+  };
+  RichParagraph(s, kept(WF(W("Basic Combo x %s!"), {n})), x + 42, y + 54, w - 46, 12, 15, Ink, Highlight);
   DrawStopwatch(s, x + 12, y + 70, 24);
-  RichParagraph(s, "*Time" + nb + "Combo" + nb + "x" + nb + n + "!*", x + 42, y + 88, w - 46, 12, 15, Ink, Highlight);
-  RichParagraph(s, "Each one adds bonus points.", x + 14, y + 122, w - 24, 12.5, 15, Ink, Highlight);
+  RichParagraph(s, kept(WF(W("Time Combo x %s!"), {n})), x + 42, y + 88, w - 46, 12, 15, Ink, Highlight);
+  RichParagraph(s, W("Each one adds bonus points."), x + 14, y + 122, w - 24, 12.5, 15, Ink, Highlight);
 }
 
-void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, double w, double h) {
+// Returns the baseline of its last line of words.
+double PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, double w, double h, double scale) {
   const std::uint32_t accent = Accent(page.GameType);
   Card(s, x, y, w, h, 10, accent);
   TLettering head;
   head.Size = 11.5;
   head.Top = head.Bottom = Hex(accent);
   const bool many = page.PowerUps.size() > 1;
-  Letter(s, many ? "POWER-UPS" : page.PowerUps[0] == 0 ? "DOOM DEVICE" : "NEW POWER-UP", x + 14, y + 22, head);
+  Letter(s, many ? W("POWER-UPS") : page.PowerUps[0] == 0 ? W("DOOM DEVICE") : W("NEW POWER-UP"), x + 14, y + 22, head);
   if (!many) {
     const std::int32_t row = page.PowerUps[0];
     const double icon = 58;
@@ -555,14 +561,13 @@ void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, dou
       DrawPowerUpGlow(s, x + 10, y + 32, icon);
       DrawPowerUpIcon(s, x + 10, y + 32, icon, PowerUpTable[static_cast<std::size_t>(row)].IconFrame);
     }
-    const std::string name = row == 0 ? "Press D or 6" : PowerUpTable[static_cast<std::size_t>(row)].Name;
-    RichParagraph(s, "*" + name + "*", x + 76, y + 56, w - 84, 13, 16, Ink, Highlight);
+    const std::string name = row == 0 ? W("Press D or 6") : W(PowerUpTable[static_cast<std::size_t>(row)].Name);
+    RichParagraph(s, "*" + name + "*", x + 76, y + 56, w - 84, 13 * scale, 16 * scale, Ink, Highlight);
     // The blitz counts the axes as one more group: a point on an axis is in no quadrant.
-    const std::string what = row == 0   ? "Zaps every monster on the board when its bar is full."
-                             : row == 5 ? "Kills all monsters in one quadrant, or all on the axes."
-                                        : PowerUpTable[static_cast<std::size_t>(row)].Description;
-    RichParagraph(s, what, x + 14, y + 112, w - 24, 12.5, 16, Ink, Highlight);
-    return;
+    const std::string what = row == 0   ? W("Zaps every monster on the board when its bar is full.")
+                             : row == 5 ? W("Kills all monsters in one quadrant, or all on the axes.")
+                                        : W(PowerUpTable[static_cast<std::size_t>(row)].Description);
+    return RichParagraph(s, what, x + 14, y + 108, w - 24, 12.5 * scale, 16 * scale, Ink, Highlight) - 16 * scale;
   }
   // Several: the Doom button, then a row of icons.
   double ix = x + 12;
@@ -575,13 +580,19 @@ void PowerUpCard(TSurface& s, const TTutorialPage& page, double x, double y, dou
   }
   if (std::find(page.PowerUps.begin(), page.PowerUps.end(), 0) != page.PowerUps.end()) {
     DrawDoomButton(s, x + 10, y + 84, 50, true);
-    RichParagraph(s, "*Doom Device:* press *D* or *6*", x + 66, y + 106, w - 72, 12, 15, Ink, Highlight);
+    return RichParagraph(s, W("*Doom Device:* press *D* or *6*"), x + 66, y + 106, w - 72, 12 * scale, 15 * scale, Ink,
+                         Highlight) -
+           15 * scale;
   }
+  return y + 36 + 38;
 }
 
 }  // namespace
 
-TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
+namespace {
+
+// The page with its texts at scale times their usual size.
+TImage DrawPage(const TTutorialPage& page, TPageFit* fit, double scale) {
   TSurface s(TutorialPageSize, TutorialPageSize);
   const std::uint32_t accent = Accent(page.GameType);
   NightPage(s, accent);
@@ -594,7 +605,8 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
   kicker.Outline = Hex(0x03060F, 0.9);
   Letter(s, page.Kicker, 24, 32, kicker);
   {
-    const std::string goal = "GOAL: " + std::to_string(page.KillsToWin) + " MONSTERS";
+    const std::string goal = WF(WN("GOAL: %d MONSTER", "GOAL: %d MONSTERS", page.KillsToWin),
+                                {std::to_string(page.KillsToWin)});
     cairo_t* cr = s.Cr();
     SelectFace(cr, TFace::SansBold, 11);
     const double w = TextWidth(cr, goal) + 20, gx = TutorialPageSize - 20 - w;
@@ -619,9 +631,9 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
     cairo_arc(cr, 29, y - 4.5, 3.2, 0, 2 * M_PI);
     SetColor(cr, Hex(accent));
     cairo_fill(cr);
-    y = RichParagraph(s, sentence, textX, y, textW, 13.5, 18, Ink, Highlight) + 7;
+    y = RichParagraph(s, sentence, textX, y, textW, 13.5 * scale, 18 * scale, Ink, Highlight) + 7;
   }
-  f.SentencesBottom = y - 7 - 18 + 4;
+  f.SentencesBottom = y - 7 - 18 * scale + 4;
   DrawPlaneGround(s, plane, page);
   DrawExampleOnPlane(s, plane, page, f.Diagram);
   DrawPlaneLabels(s, plane, page, f.Diagram);
@@ -629,17 +641,37 @@ TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
   const double boxY = 342, boxH = 150;
   const bool side = !page.PowerUps.empty() || page.ComboMin > 0;
   const double boxW = side ? 290 : TutorialPageSize - 44;
-  f.StepsBottom = ExampleBox(s, page, 22, boxY, boxW, boxH);
+  f.StepsBottom = ExampleBox(s, page, 22, boxY, boxW, boxH, scale);
   const double cardX = 22 + boxW + 10, cardW = TutorialPageSize - 44 - boxW - 10;
+  double cardBottom = boxY;
   if (!page.PowerUps.empty())
-    PowerUpCard(s, page, cardX, boxY, cardW, boxH);
+    cardBottom = PowerUpCard(s, page, cardX, boxY, cardW, boxH, scale);
   else if (page.ComboMin > 0)
     ComboCard(s, page, cardX, boxY, cardW, boxH);
-  f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8;
+  f.CardBottom = cardBottom;
+  f.Fits = f.SentencesBottom <= boxY - 6 && f.StepsBottom <= boxY + boxH - 8 && f.CardBottom <= boxY + boxH - 8;
   if (fit != nullptr) *fit = f;
   // Round like its frame: no dark square shows past the corners on the screen.
   CutCorners(s);
   return MakeImage("page-" + std::to_string(page.Level), s);
+}
+
+}  // namespace
+
+TImage TutorialPicture(const TTutorialPage& page, TPageFit* fit) {
+  // A language that needs more words gets smaller letters, down to a size a
+  // child still reads easily; past it the page is drawn at that size (and does
+  // not fit, which the tests tell).
+  constexpr double Scales[] = {1.0, 0.95, 0.9, 0.86, 0.82};
+  TPageFit f;
+  TImage image;
+  for (double scale : Scales) {
+    f = TPageFit{};
+    image = DrawPage(page, &f, scale);
+    if (f.Fits) break;
+  }
+  if (fit != nullptr) *fit = std::move(f);
+  return image;
 }
 
 std::vector<TImage> TutorialPictures(int gameType) {

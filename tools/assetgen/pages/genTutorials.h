@@ -14,7 +14,7 @@ constexpr double TutorialPlaneX = 286, TutorialPlaneY = 92, TutorialPlaneSize = 
 // How a page's text fared when it was laid out.
 struct TPageFit {
   bool Fits = true;  // every text block ended inside its box
-  double SentencesBottom = 0, StepsBottom = 0;
+  double SentencesBottom = 0, StepsBottom = 0, CardBottom = 0;
   TDiagramMarks Diagram;  // the plane's marks and the numbers placed clear of them
 };
 

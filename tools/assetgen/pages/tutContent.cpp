@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "kit/artDraw.h"
+#include "kit/genWords.h"
 #include "core/sysRandom.h"
 #include "core/sysRound.h"
 #include "tables/defLevels.h"
@@ -20,14 +21,39 @@ constexpr std::int32_t M = Difficulty::Medium;
 const std::string Eq = KeptEquals;
 
 std::string Num(std::int64_t v) { return std::to_string(v); }
-std::string Steps(std::int64_t n) { return Num(n) + (n == 1 ? " step" : " steps"); }
-std::string Point(TIntPoint p) { return "(" + Num(p.X) + "," + Num(p.Y) + ")"; }
+std::string Point(TIntPoint p) { return PointWords(p.X, p.Y); }
 
-// "2 steps right, 1 step up" said short: "2 right, 1 up".
-std::string Short(std::string walk) {
-  for (const char* word : {" steps", " step"})
-    for (std::size_t at; (at = walk.find(word)) != std::string::npos;) walk.erase(at, std::string(word).size());
-  return walk;
+enum class TWay { Right, Left, Up, Down };
+
+// "3 steps right"; brief: "3 right", as a worked example's short line says it.
+std::string Walked(std::int64_t n, TWay way, bool brief = false) {
+  if (brief) {
+    switch (way) {
+      case TWay::Right:
+        return WF(WC("a walk said short", "%s right"), {Num(n)});
+      case TWay::Left:
+        return WF(WC("a walk said short", "%s left"), {Num(n)});
+      case TWay::Up:
+        return WF(WC("a walk said short", "%s up"), {Num(n)});
+      default:
+        return WF(WC("a walk said short", "%s down"), {Num(n)});
+    }
+  }
+  switch (way) {
+    case TWay::Right:
+      return WF(WN("%d step right", "%d steps right", n), {Num(n)});
+    case TWay::Left:
+      return WF(WN("%d step left", "%d steps left", n), {Num(n)});
+    case TWay::Up:
+      return WF(WN("%d step up", "%d steps up", n), {Num(n)});
+    default:
+      return WF(WN("%d step down", "%d steps down", n), {Num(n)});
+  }
+}
+
+// One walk after another: "2 steps right, 1 step up".
+std::string Then(const std::string& first, const std::string& second) {
+  return WF(WC("one walk, then another", "%1$s, %2$s"), {first, second});
 }
 
 // The game's random grid value and its draws, from a generator of our own seed.
@@ -51,11 +77,10 @@ std::vector<std::int32_t> AllowedQuadrants(const TLevel& l, bool withAxes) {
 }
 
 std::string List(const std::vector<std::string>& items) {
-  std::string out;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) out += i + 1 == items.size() ? " and " : ", ";
-    out += items[i];
-  }
+  if (items.empty()) return "";
+  std::string out = items[0];
+  for (std::size_t i = 1; i + 1 < items.size(); ++i) out += ", " + items[i];
+  if (items.size() > 1) out = WF(WC("the last two of a list", "%1$s and %2$s"), {out, items.back()});
   return out;
 }
 
@@ -110,29 +135,31 @@ TTutorialExample QuadrantExample(std::int32_t quadrant) {
   e.Answer = {c};
   e.Quadrant = QuadrantOf(c.X, c.Y);
   // Written as the monsters write them: X and Y, capitals, stand for positive numbers.
-  e.Steps = {c.X > 0 ? "*X* is positive: go right" : "*-X* is negative: go left",
-             c.Y > 0 ? "*Y* is positive: go up" : "*-Y* is negative: go down",
-             std::string(c.X > 0 ? "Right" : "Left") + " and " + (c.Y > 0 ? "up" : "down") + " is quadrant " +
-                 QuadrantNumeral(e.Quadrant)};
+  const char* const sides[5] = {"", WMark("Right and up is quadrant %s"), WMark("Left and up is quadrant %s"),
+                                WMark("Left and down is quadrant %s"), WMark("Right and down is quadrant %s")};
+  e.Steps = {c.X > 0 ? W("*X* is positive: go right") : W("*-X* is negative: go left"),
+             c.Y > 0 ? W("*Y* is positive: go up") : W("*-Y* is negative: go down"),
+             WF(W(sides[e.Quadrant]), {QuadrantNumeral(e.Quadrant)})};
   return e;
 }
 
 // ---------------------------------------------------------------- Vove'r uda Zerir?
 
 // A point read back from the dot: how far across, then how far up or down.
-std::string ReadBack(TIntPoint p) {
-  const std::string across = Steps(std::abs(p.X)) + (p.X > 0 ? " right" : " left");
-  const std::string up = Steps(std::abs(p.Y)) + (p.Y > 0 ? " up" : " down");
-  if (p.X == 0 && p.Y == 0) return Point(p) + " is the origin";
-  if (p.Y == 0) return Point(p) + " is " + across + ", on the x axis";
-  if (p.X == 0) return Point(p) + " is " + up + ", on the y axis";
-  return Point(p) + " is " + across + ", then " + up;
+std::string ReadBack(TIntPoint p, bool brief = false) {
+  const std::string across = Walked(std::abs(p.X), p.X > 0 ? TWay::Right : TWay::Left, brief);
+  const std::string up = Walked(std::abs(p.Y), p.Y > 0 ? TWay::Up : TWay::Down, brief);
+  if (p.X == 0 && p.Y == 0) return WF(W("%s is the origin"), {Point(p)});
+  if (p.Y == 0) return WF(W("%1$s is %2$s, on the x axis"), {Point(p), across});
+  if (p.X == 0) return WF(W("%1$s is %2$s, on the y axis"), {Point(p), up});
+  return WF(W("%1$s is %2$s, then %3$s"), {Point(p), across, up});
 }
 
 std::string Move(std::int32_t v, bool isX) {
-  if (v == 0) return std::string(isX ? "x" : "y") + Eq + "0: stay on the " + (isX ? "y" : "x") + " axis";
-  const char* way = isX ? (v > 0 ? "right" : "left") : (v > 0 ? "up" : "down");
-  return std::string(isX ? "x" : "y") + Eq + Num(v) + ": " + Steps(std::abs(v)) + " " + way;
+  const std::string equation = std::string(isX ? "x" : "y") + Eq + Num(v);
+  if (v == 0) return WF(isX ? W("%s: stay on the y axis") : W("%s: stay on the x axis"), {equation});
+  const TWay way = isX ? (v > 0 ? TWay::Right : TWay::Left) : (v > 0 ? TWay::Up : TWay::Down);
+  return WF(WC("an equation, then what it means", "%1$s: %2$s"), {equation, Walked(std::abs(v), way)});
 }
 
 TTutorialExample PointExample(std::int32_t level) {
@@ -166,17 +193,17 @@ TTutorialExample PointExample(std::int32_t level) {
   RandomSeed(400 + static_cast<std::uint32_t>(level));
   const std::string a = size >= 2 ? PointExpression(p.X, range) : Num(p.X);
   const std::string b = size >= 3 ? PointExpression(p.Y, range) : Num(p.Y);
-  e.Label = "(" + a + "," + b + ")";
+  e.Label = PointWords(a, b);
   if (size >= 3)
-    e.Steps.push_back(a + Eq + Num(p.X) + " and " + b + Eq + Num(p.Y));
+    e.Steps.push_back(WF(WC("two sums worked out", "%1$s and %2$s"), {a + Eq + Num(p.X), b + Eq + Num(p.Y)}));
   else if (size >= 2)
     e.Steps.push_back(a + Eq + Num(p.X));
   // Where the page first teaches the walk, it starts it at the origin.
-  if (prev == nullptr) e.Steps.push_back("Start at the origin (0,0)");
+  if (prev == nullptr) e.Steps.push_back(WF(W("Start at the origin %s"), {Point({0, 0})}));
   e.Steps.push_back(Move(p.X, true));
   e.Steps.push_back(Move(p.Y, false));
   // The dot read back, as a child checks the click.
-  e.Steps.push_back("Check: " + Short(ReadBack(p)));
+  e.Steps.push_back(WF(W("Check: %s"), {ReadBack(p, true)}));
   return e;
 }
 
@@ -253,18 +280,18 @@ std::vector<TIntPoint> ShownPoints(TIntPoint p, TIntPoint s, std::int32_t range)
   return out;
 }
 
-std::string SlopeWalk(TFraction m) {
-  return Steps(m.Den) + " right, " + Steps(std::llabs(m.Num)) + (m.Num > 0 ? " up" : " down");
+std::string SlopeWalk(TFraction m, bool brief = false) {
+  return Then(Walked(m.Den, TWay::Right, brief), Walked(std::llabs(m.Num), m.Num > 0 ? TWay::Up : TWay::Down, brief));
 }
 
 // The same slope walked backwards, for a point left of where the walk starts.
-std::string SlopeWalkBack(TFraction m) {
-  return Steps(m.Den) + " left, " + Steps(std::llabs(m.Num)) + (m.Num > 0 ? " down" : " up");
+std::string SlopeWalkBack(TFraction m, bool brief = false) {
+  return Then(Walked(m.Den, TWay::Left, brief), Walked(std::llabs(m.Num), m.Num > 0 ? TWay::Down : TWay::Up, brief));
 }
 
-std::string LowerFirst(std::string s) {
-  if (!s.empty()) s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
-  return s;
+// The two points to click, said in the middle of a line.
+std::string PickLater(const TTutorialExample& e) {
+  return WF(W("pick %1$s and %2$s"), {Point(e.Answer[0]), Point(e.Answer[1])});
 }
 
 // A slope as a number: 3, -2, 1/2, -1/3.
@@ -276,13 +303,13 @@ TTutorialExample LineExample(TIntPoint p, TIntPoint s, std::int32_t range) {
   TTutorialExample e;
   e.Label = LineLabel(p, s);
   e.Answer = ShownPoints(p, s, range);
-  const std::string pick = "Pick " + Point(e.Answer[0]) + " and " + Point(e.Answer[1]);
+  const std::string pick = WF(W("Pick %1$s and %2$s"), {Point(e.Answer[0]), Point(e.Answer[1])});
   const double slope = LineSlope(p, s);
   if (Vertical(slope)) {
-    e.Steps = {"Every point has x" + Eq + Num(p.X), pick};
+    e.Steps = {WF(W("Every point has %s"), {"x" + Eq + Num(p.X)}), pick};
     e.Summary = pick;
   } else if (slope == 0) {
-    e.Steps = {"Every point has y" + Eq + Num(p.Y), pick};
+    e.Steps = {WF(W("Every point has %s"), {"y" + Eq + Num(p.Y)}), pick};
     e.Summary = pick;
   } else {
     const TFraction m = Fraction(slope);
@@ -292,18 +319,18 @@ TTutorialExample LineExample(TIntPoint p, TIntPoint s, std::int32_t range) {
     // The walk starts on the y axis; a point left of it is reached going back.
     const bool back = other.X < 0;
     if (b == 0)
-      e.Steps.push_back("It goes through the origin (0,0)");
+      e.Steps.push_back(WF(W("It goes through the origin %s"), {Point({0, 0})}));
     else
-      e.Steps.push_back("y-intercept " + Num(b) + ": start at " + Point(start));
-    e.Steps.push_back("Slope " + SlopeValue(m) + " (up \xC3\xB7 right): " +
-                      (back ? "back: " + SlopeWalkBack(m) : SlopeWalk(m)));
+      e.Steps.push_back(WF(W("y-intercept %1$s: start at %2$s"), {Num(b), Point(start)}));
+    e.Steps.push_back(back ? WF(W("Slope %1$s (up \xC3\xB7 right): back: %2$s"), {SlopeValue(m), SlopeWalkBack(m)})
+                           : WF(W("Slope %1$s (up \xC3\xB7 right): %2$s"), {SlopeValue(m), SlopeWalk(m)}));
     e.Steps.push_back(pick);
     e.HasWalk = true;
     e.WalkFrom = start;
     e.Run = other.X - start.X;
     e.Rise = other.Y - start.Y;
-    e.Summary = "Walk " + Short(back ? SlopeWalkBack(m) : SlopeWalk(m)) + " from " + Point(start) + ": " +
-                LowerFirst(pick);
+    e.Summary = WF(W("Walk %1$s from %2$s: %3$s"),
+                   {back ? SlopeWalkBack(m, true) : SlopeWalk(m, true), Point(start), PickLater(e)});
   }
   return e;
 }
@@ -315,13 +342,13 @@ std::function<bool(TIntPoint, TIntPoint)> Any() {
 // ---------------------------------------------------------------- the pages
 
 std::string Kicker(const TLevel& l, std::int32_t level) {
-  std::string name = GameTypeName(l.GameType);
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name + "  \xC2\xB7  LEVEL " + Num(level);
+  return WF(W("%1$s  \xC2\xB7  LEVEL %2$s"), {UpperWords(W(GameTypeName(l.GameType).c_str())), Num(level)});
 }
 
 std::string EarnMore(const TLevel& l) {
-  return "You earn another power-up every " + Num(l.PowerUpScoreStep[M]) + " points.";
+  const std::int64_t step = l.PowerUpScoreStep[M];
+  return WF(WN("You earn another power-up every %d point.", "You earn another power-up every %d points.", step),
+            {Num(step)});
 }
 
 // The power-up rows a level awards as buttons; Quadrant Blitz does nothing
@@ -336,185 +363,218 @@ std::vector<std::int32_t> PowerUpRows(const TLevel& l) {
   return rows;
 }
 
-std::string PowerUpName(std::int32_t row) { return PowerUpTable[static_cast<std::size_t>(row)].Name; }
+std::string PowerUpName(std::int32_t row) { return W(PowerUpTable[static_cast<std::size_t>(row)].Name); }
 
 // What changed in pace since the level before: faster monsters, more at once.
 std::string Pace(const TLevel& l, const TLevel* prev) {
   const bool faster = prev != nullptr && l.BaseSpeed[M] > prev->BaseSpeed[M];
   const bool more = prev != nullptr && l.MaxMonsters[M] > prev->MaxMonsters[M];
-  const std::string crowd = "up to " + Num(static_cast<std::int64_t>(l.MaxMonsters[M])) + " can come at once";
-  if (faster && more) return "The monsters are faster now, and " + crowd + ".";
-  if (faster) return "The monsters are faster now.";
-  if (more) return "Now " + crowd + ".";
-  return "Watch out: the monsters keep coming.";
+  const std::int64_t crowd = l.MaxMonsters[M];
+  if (faster && more)
+    return WF(WN("The monsters are faster now, and up to %d can come at once.",
+                 "The monsters are faster now, and up to %d can come at once.", crowd),
+              {Num(crowd)});
+  if (faster) return W("The monsters are faster now.");
+  if (more) return WF(WN("Now up to %d can come at once.", "Now up to %d can come at once.", crowd), {Num(crowd)});
+  return W("Watch out: the monsters keep coming.");
 }
 
-std::string Sides(TIntPoint c) { return std::string(c.X > 0 ? "right" : "left") + " and " + (c.Y > 0 ? "up" : "down"); }
+std::int64_t QuadrantCount(const TLevel& l) {
+  std::int64_t n = 0;
+  for (std::int32_t q = 1; q <= 4; ++q) n += l.QuadrantAllowed[q] ? 1 : 0;
+  return n;
+}
+
+// "*(-X, Y)* is left and up, so it is in quadrant II."
+std::string SidesSentence(const TTutorialExample& e) {
+  const char* const sides[5] = {"", WMark("*%1$s* is right and up, so it is in quadrant %2$s."),
+                                WMark("*%1$s* is left and up, so it is in quadrant %2$s."),
+                                WMark("*%1$s* is left and down, so it is in quadrant %2$s."),
+                                WMark("*%1$s* is right and down, so it is in quadrant %2$s.")};
+  return WF(W(sides[e.Quadrant]), {e.Label, QuadrantNumeral(e.Quadrant)});
+}
 
 void QuickQuadrants(TTutorialPage& page, const TLevel& l, const TLevel* prev) {
   const TTutorialExample& e = page.Examples[0];
   switch (page.Level) {
     case 1:
-      page.Headline = "FOUR QUADRANTS";
-      page.Sentences = {"The x axis and the y axis cut the plane into four quadrants.",
-                        "Each monster carries a point like *" + e.Label + "*.",
-                        "X and Y stand for positive numbers. X is right and -X is left; Y is up and -Y is down.",
-                        "Click the quadrant the point is in, or press Enter on it, before the monster reaches the origin.",
-                        "In this level the points are in quadrants " + QuadrantList(l) + "."};
+      page.Headline = W("FOUR QUADRANTS");
+      page.Sentences = {W("The x axis and the y axis cut the plane into four quadrants."),
+                        WF(W("Each monster carries a point like *%s*."), {e.Label}),
+                        W("X and Y stand for positive numbers. X is right and -X is left; Y is up and -Y is down."),
+                        W("Click the quadrant the point is in, or press Enter on it, before the monster reaches the origin."),
+                        WF(WN("In this level the points are in quadrant %s.",
+                              "In this level the points are in quadrants %s.", QuadrantCount(l)),
+                           {QuadrantList(l)})};
       break;
     case 2:
-      page.Headline = "BUILD A COMBO";
+      page.Headline = W("BUILD A COMBO");
       page.Sentences = {
-          "The points are still in quadrants " + QuadrantList(l) + ".",
-          "*" + e.Label + "* is " + Sides(e.Answer[0]) + ", so it is in quadrant " + QuadrantNumeral(e.Quadrant) + ".",
-          "Get " + Num(l.BasicComboMin) + " right in a row for a *combo bonus*.",
-          "Answer quickly for a *time combo* too.", "A wrong answer ends your combo, so look before you answer."};
+          WF(WN("The points are still in quadrant %s.", "The points are still in quadrants %s.", QuadrantCount(l)),
+             {QuadrantList(l)}),
+          SidesSentence(e),
+          WF(WN("Get %d right in a row for a *combo bonus*.", "Get %d right in a row for a *combo bonus*.",
+                l.BasicComboMin),
+             {Num(l.BasicComboMin)}),
+          W("Answer quickly for a *time combo* too."), W("A wrong answer ends your combo, so look before you answer.")};
       break;
     case 3:
-      page.Headline = "ALL FOUR QUADRANTS";
-      page.Sentences = {"Now the monsters can come from all four quadrants.",
-                        "The quadrants are numbered I to IV, going anticlockwise from the top right.",
-                        "*(-X,Y)* is left and up: quadrant II.", "*(X,-Y)* is right and down: quadrant IV."};
+      page.Headline = W("ALL FOUR QUADRANTS");
+      page.Sentences = {W("Now the monsters can come from all four quadrants."),
+                        W("The quadrants are numbered I to IV, going anticlockwise from the top right."),
+                        WF(W("*%s* is left and up: quadrant II."), {QuadrantLabel(-1, 1)}),
+                        WF(W("*%s* is right and down: quadrant IV."), {QuadrantLabel(1, -1)})};
       break;
     case 4:
-      page.Headline = "YOUR FIRST POWER-UP";
-      page.Sentences = {Pace(l, prev), "You start with a power-up: the *" + PowerUpName(page.PowerUps[0]) + "*.",
-                        "Click it at the bottom left, or press the key under it, and every monster walks at half speed for a while.", EarnMore(l)};
+      page.Headline = W("YOUR FIRST POWER-UP");
+      page.Sentences = {Pace(l, prev), WF(W("You start with a power-up: the *%s*."), {PowerUpName(page.PowerUps[0])}),
+                        W("Click it at the bottom left, or press the key under it, and every monster walks at half speed for a while."),
+                        EarnMore(l)};
       break;
     default:
-      page.Headline = "THE RADIAL BLAST";
-      page.Sentences = {"This is the last level of " + GameTypeName(l.GameType) + ".",
-                        "Your new power-up is the *" + PowerUpName(page.PowerUps[0]) + "*.",
-                        "It knocks every monster back, away from the origin.", "Save it for when they get close!",
+      page.Headline = W("THE RADIAL BLAST");
+      page.Sentences = {WF(W("This is the last level of %s."), {W(GameTypeName(l.GameType).c_str())}),
+                        WF(W("Your new power-up is the *%s*."), {PowerUpName(page.PowerUps[0])}),
+                        W("It knocks every monster back, away from the origin."), W("Save it for when they get close!"),
                         EarnMore(l)};
   }
 }
 
 void WhatsThePoint(TTutorialPage& page, const TLevel& l) {
   const TTutorialExample& e = page.Examples[0];
-  const std::string range = "from " + Num(-page.Range) + " to " + Num(page.Range);
+  const std::string low = Num(-page.Range), high = Num(page.Range);
   const TIntPoint p = e.Answer[0];
   switch (page.Level) {
-    case 1:
-      page.Headline = "READING A POINT";
-      page.Sentences = {"Each monster shows a point *(x,y)*: click that grid point, or press Enter on it.",
-                        "Start at the origin (0,0). Go x steps right, or left if x is negative.",
-                        "Then go y steps up, or down if y is negative.",
-                        "Check a dot by reading it back: " + ReadBack(p) + ".",
-                        "Here the points are in quadrants " + QuadrantList(l) + ", " + range + "."};
+    case 1: {
+      page.Headline = W("READING A POINT");
+      const std::int64_t n = QuadrantCount(l);
+      page.Sentences = {WF(W("Each monster shows a point *%s*: click that grid point, or press Enter on it."),
+                           {PointWords("x", "y")}),
+                        WF(W("Start at the origin %s. Go x steps right, or left if x is negative."), {Point({0, 0})}),
+                        W("Then go y steps up, or down if y is negative."),
+                        WF(W("Check a dot by reading it back: %s."), {ReadBack(p)}),
+                        WF(WN("Here the points are in quadrant %1$s, from %2$s to %3$s.",
+                              "Here the points are in quadrants %1$s, from %2$s to %3$s.", n),
+                           {QuadrantList(l), low, high})};
       break;
+    }
     case 2: {
-      page.Headline = "POINTS ON THE AXES";
+      page.Headline = W("POINTS ON THE AXES");
       const bool onY = p.X == 0;
       page.Sentences = {
-          "Some points now sit on an axis: a point on an axis is in no quadrant.",
-          "*" + e.Label + "* has " + (onY ? "x" : "y") + Eq + "0, so it is on the " + (onY ? "y" : "x") + " axis.",
-          std::string("A point with ") + (onY ? "y" : "x") + Eq + "0 sits on the " + (onY ? "x" : "y") + " axis.",
-          "New power-up: *" + PowerUpName(page.PowerUps[0]) +
-              "* zaps all the monsters in the quadrant, or on the axes, with the most of them.",
+          W("Some points now sit on an axis: a point on an axis is in no quadrant."),
+          onY ? WF(W("*%1$s* has %2$s, so it is on the y axis."), {e.Label, "x" + Eq + "0"})
+              : WF(W("*%1$s* has %2$s, so it is on the x axis."), {e.Label, "y" + Eq + "0"}),
+          onY ? WF(W("A point with %s sits on the x axis."), {"y" + Eq + "0"})
+              : WF(W("A point with %s sits on the y axis."), {"x" + Eq + "0"}),
+          WF(W("New power-up: *%s* zaps all the monsters in the quadrant, or on the axes, with the most of them."),
+             {PowerUpName(page.PowerUps[0])}),
           EarnMore(l)};
       break;
     }
     case 3:
-      page.Headline = "ALL FOUR QUADRANTS";
-      page.Sentences = {"Points can now be in all four quadrants.", "In quadrant II, x is negative and y is positive.",
-                        "In quadrant IV, x is positive and y is negative.",
-                        "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* stops every monster for a while.",
+      page.Headline = W("ALL FOUR QUADRANTS");
+      page.Sentences = {W("Points can now be in all four quadrants."), W("In quadrant II, x is negative and y is positive."),
+                        W("In quadrant IV, x is positive and y is negative."),
+                        WF(W("New power-up: the *%s* stops every monster for a while."), {PowerUpName(page.PowerUps[0])}),
                         EarnMore(l)};
       break;
     case 4:
-      page.Headline = "A BIGGER GRID";
+      page.Headline = W("A BIGGER GRID");
       page.Sentences = {
-          "The grid now runs " + range + ".", "The points are closer together, so count your steps carefully.",
-          "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* lights up the answer of every monster.",
+          WF(W("The grid now runs from %1$s to %2$s."), {low, high}),
+          W("The points are closer together, so count your steps carefully."),
+          WF(W("New power-up: the *%s* lights up the answer of every monster."), {PowerUpName(page.PowerUps[0])}),
           EarnMore(l)};
       break;
     default: {
-      page.Headline = "SUMS AND THE DOOM DEVICE";
-      const std::string a = e.Label.substr(1, e.Label.find(',') - 1);
-      page.Sentences = {"Some monsters carry sums, like *" + e.Label + "*.",
-                        "Work out each sum first: " + a + Eq + Num(p.X) + ".",
-                        "The grid runs " + range + ", and " + Num(l.KillsPerLevel[M] + 1) + " monsters are coming!",
-                        "When the Doom bar is full, press *D* or *6* to zap every monster at once.",
-                        "Each monster you stop charges it up again."};
+      page.Headline = W("SUMS AND THE DOOM DEVICE");
+      const std::int64_t coming = l.KillsPerLevel[M] + 1;
+      page.Sentences = {WF(W("Some monsters carry sums, like *%s*."), {e.Label}),
+                        WF(W("Work out each sum first: %s."), {e.Steps[0]}),
+                        WF(WN("The grid runs from %1$s to %2$s, and %3$s monster is coming!",
+                              "The grid runs from %1$s to %2$s, and %3$s monsters are coming!", coming),
+                           {low, high, Num(coming)}),
+                        W("When the Doom bar is full, press *D* or *6* to zap every monster at once."),
+                        W("Each monster you stop charges it up again.")};
     }
   }
 }
 
 TIntPoint WalkEnd(const TTutorialExample& e) { return {e.WalkFrom.X + e.Run, e.WalkFrom.Y + e.Rise}; }
 
-std::string LineKindWords(const TTutorialExample& e) {
-  return e.Answer[0].X == e.Answer[1].X ? "goes straight up and down" : "goes straight across";
-}
+bool Upright(const TTutorialExample& e) { return e.Answer[0].X == e.Answer[1].X; }
 
 void DefineTheLine(TTutorialPage& page, const TLevel& l) {
   const std::vector<TTutorialExample>& e = page.Examples;
   switch (page.Level) {
-    case 1:
-      page.Headline = "LINES ACROSS AND UP";
-      page.Sentences = {"Each monster carries a line: click two grid points on it, or press Enter on each.",
-                        "*" + e[0].Label + "* " + LineKindWords(e[0]) + ": every point on it has x" + Eq +
-                            Num(e[0].Answer[0].X) + ".",
-                        "*" + e[1].Label + "* " + LineKindWords(e[1]) + ": every point on it has y" + Eq +
-                            Num(e[1].Answer[0].Y) + ".",
-                        "*x=0* is the y axis itself, and *y=0* is the x axis.",
-                        "Wrong first point? Click it again, right-click, or press Backspace to start over."};
+    case 1: {
+      page.Headline = W("LINES ACROSS AND UP");
+      auto every = [](const TTutorialExample& x) {
+        return Upright(x) ? WF(W("*%1$s* goes straight up and down: every point on it has %2$s."),
+                               {x.Label, "x" + Eq + Num(x.Answer[0].X)})
+                          : WF(W("*%1$s* goes straight across: every point on it has %2$s."),
+                               {x.Label, "y" + Eq + Num(x.Answer[0].Y)});
+      };
+      page.Sentences = {W("Each monster carries a line: click two grid points on it, or press Enter on each."),
+                        every(e[0]), every(e[1]), W("*x=0* is the y axis itself, and *y=0* is the x axis."),
+                        W("Wrong first point? Click it again, right-click, or press Backspace to start over.")};
       break;
+    }
     case 2: {
-      page.Headline = "LINES THROUGH THE ORIGIN";
+      page.Headline = W("LINES THROUGH THE ORIGIN");
       const TFraction m = Fraction(LineSlope(e[0].Answer[0], e[0].Answer[1]));
       const TIntPoint q = WalkEnd(e[0]);
       page.Sentences = {
-          "The number before x is the *slope*: up \xC3\xB7 right, the steps up for each step right.",
-          "*" + e[0].Label + "* has slope " + SlopeValue(m) + ": " + SlopeWalk(m) + " from (0,0), so " +
-              Point(q) + " is on the line too.",
-          "No number before x means 1: *" + e[2].Label + "*. A lone minus means -1: *" + e[3].Label + "*.",
-          "A minus slope goes down: *" + e[1].Label + "* goes " +
-              SlopeWalk(Fraction(LineSlope(e[1].Answer[0], e[1].Answer[1]))) + "."};
+          W("The number before x is the *slope*: up \xC3\xB7 right, the steps up for each step right."),
+          WF(W("*%1$s* has slope %2$s: %3$s from %4$s, so %5$s is on the line too."),
+             {e[0].Label, SlopeValue(m), SlopeWalk(m), Point({0, 0}), Point(q)}),
+          WF(W("No number before x means 1: *%1$s*. A lone minus means -1: *%2$s*."), {e[2].Label, e[3].Label}),
+          WF(W("A minus slope goes down: *%1$s* goes %2$s."),
+             {e[1].Label, SlopeWalk(Fraction(LineSlope(e[1].Answer[0], e[1].Answer[1])))})};
       break;
     }
     case 3: {
-      page.Headline = "SLOPE AND INTERCEPT";
+      page.Headline = W("SLOPE AND INTERCEPT");
       const auto walk = [](const TTutorialExample& x) {
         return SlopeWalk(Fraction(LineSlope(x.Answer[0], x.Answer[1])));
       };
       const auto to = [](const TTutorialExample& x) { return Point(WalkEnd(x)); };
       page.Sentences = {
-          "The number at the end is the *y-intercept*: the line crosses the y axis there.",
-          "The number before x is still the slope: up \xC3\xB7 right.",
-          "From " + Point(e[0].WalkFrom) + ", *" + e[0].Label + "* goes " + walk(e[0]) + ", to " + to(e[0]) + ".",
-          "*" + e[1].Label + "* crosses " + (e[1].WalkFrom.Y < 0 ? "below" : "above") + " the origin, at " +
-              Point(e[1].WalkFrom) + ": " + walk(e[1]) + " is " + to(e[1]) + ".",
-          "Click the two points you found: both are on the line."};
+          W("The number at the end is the *y-intercept*: the line crosses the y axis there."),
+          W("The number before x is still the slope: up \xC3\xB7 right."),
+          WF(W("From %1$s, *%2$s* goes %3$s, to %4$s."), {Point(e[0].WalkFrom), e[0].Label, walk(e[0]), to(e[0])}),
+          WF(e[1].WalkFrom.Y < 0 ? W("*%1$s* crosses below the origin, at %2$s: %3$s is %4$s.")
+                                 : W("*%1$s* crosses above the origin, at %2$s: %3$s is %4$s."),
+             {e[1].Label, Point(e[1].WalkFrom), walk(e[1]), to(e[1])}),
+          W("Click the two points you found: both are on the line.")};
       break;
     }
     case 4:
-      page.Headline = "ALL KINDS OF LINES";
+      page.Headline = W("ALL KINDS OF LINES");
       page.Sentences = {
-          "Now all three kinds of line come: the slope is still up \xC3\xB7 right.",
-          "*" + e[0].Label + "* " + LineKindWords(e[0]) + ".",
-          "*" + e[1].Label + "* goes through the origin, and *" + e[2].Label + "* crosses the y axis at (0," +
-              Num(Round(LineIntercept(e[2].Answer[0], e[2].Answer[1]))) + ").",
-          "New power-up: the *" + PowerUpName(page.PowerUps[0]) + "* draws every monster's line for a while.",
+          W("Now all three kinds of line come: the slope is still up \xC3\xB7 right."),
+          WF(Upright(e[0]) ? W("*%s* goes straight up and down.") : W("*%s* goes straight across."), {e[0].Label}),
+          WF(W("*%1$s* goes through the origin, and *%2$s* crosses the y axis at %3$s."),
+             {e[1].Label, e[2].Label, PointWords(0, Round(LineIntercept(e[2].Answer[0], e[2].Answer[1])))}),
+          WF(W("New power-up: the *%s* draws every monster's line for a while."), {PowerUpName(page.PowerUps[0])}),
           EarnMore(l)};
       break;
     default: {
-      page.Headline = "THE FINAL TEST";
+      page.Headline = W("THE FINAL TEST");
       std::vector<std::string> names;
       for (std::int32_t r : page.PowerUps)
         if (r != 0) names.push_back(PowerUpName(r));
-      page.Sentences = {"This is the last level: every kind of line, and lots of power-ups.",
-                        "Your *Doom Device* is charged: press *D* or *6* to zap every monster at once.",
-                        "You can win these power-ups: " + List(names) + ".", EarnMore(l)};
+      page.Sentences = {W("This is the last level: every kind of line, and lots of power-ups."),
+                        W("Your *Doom Device* is charged: press *D* or *6* to zap every monster at once."),
+                        WF(W("You can win these power-ups: %s."), {List(names)}), EarnMore(l)};
     }
   }
 }
 
 }  // namespace
 
-std::string QuadrantLabel(std::int32_t x, std::int32_t y) {
-  return std::string("(") + (x > 0 ? "X" : "-X") + "," + (y > 0 ? "Y" : "-Y") + ")";
-}
+std::string QuadrantLabel(std::int32_t x, std::int32_t y) { return PointWords(x > 0 ? "X" : "-X", y > 0 ? "Y" : "-Y"); }
 
 std::string QuadrantNumeral(std::int32_t quadrant) {
   static const char* const numerals[5] = {"", "I", "II", "III", "IV"};
@@ -578,7 +638,7 @@ TTutorialPage TutorialPage(std::int32_t gameType, std::int32_t level) {
         for (const std::int32_t rise : {1, -1}) {
           add(TLineKind::ThroughOrigin, [rise](TIntPoint p, TIntPoint s) { return LineSlope(p, s) == rise; });
           page.Examples.back().OnPlane = false;
-          page.Examples.back().Summary = LowerFirst(page.Examples.back().Steps.back());
+          page.Examples.back().Summary = PickLater(page.Examples.back());
         }
       } else if (level == 3) {
         // One line with a fraction slope, one below the origin, each walked

@@ -10,6 +10,7 @@
 #include "tables/defColours.h"
 #include "genArt.h"
 #include "pictures/genBackdrops.h"
+#include "kit/genWords.h"
 
 using namespace art;
 
@@ -228,7 +229,7 @@ std::vector<TImage> MenuBackdropQuarters() {
   tag.Top = tag.Bottom = Hex(0xCFE4FF);
   tag.OutlineWidth = 2.5;
   tag.Outline = Hex(0x050A18, 0.9);
-  Letter(s, "SAVE THE ORIGIN, ONE POINT AT A TIME", 512, 228, tag, true);
+  Letter(s, W("SAVE THE ORIGIN, ONE POINT AT A TIME"), 512, 228, tag, true);
   return Quarters(s, "menu");
 }
 
@@ -320,13 +321,14 @@ TImage LoadingPanelPicture() {
   tag.Bottom = Hex(0xBFE8FF);
   tag.OutlineWidth = 2.4;
   tag.Outline = Hex(0x050A18, 0.95);
-  Letter(s, "SAVE THE ORIGIN!", 296, 158, tag, true);
+  Letter(s, W("SAVE THE ORIGIN!"), 296, 158, tag, true);
   TLettering small;
   small.Face = TFace::Sans;
   small.Size = 13;
   small.Top = small.Bottom = Hex(0xB8CCEE);
-  Letter(s, "Answer every monster before", 296, 182, small, true);
-  Letter(s, "it walks to (0, 0).", 296, 199, small, true);
+  // TRANSLATORS: two short lines under the title of the loading panel.
+  Letter(s, W("Answer every monster before"), 296, 182, small, true);
+  Letter(s, WF(W("it walks to %s."), {PointWords(0, 0)}), 296, 199, small, true);
   return MakeImage("loading-panel", s);
 }
 

@@ -8,6 +8,7 @@
 #include "genArt.h"
 #include "kit/genBoards.h"
 #include "pictures/genChallenge.h"
+#include "kit/genWords.h"
 #include "kit/sheetLayout.h"
 
 using namespace art;
@@ -327,7 +328,7 @@ void Banner(TSurface& s, const TRect& r) {
   t.OutlineWidth = 2.2;
   t.Outline = Hex(0x120800, 0.95);
   const double textX = r.X + 103, room = r.X + r.W - 8 - textX;
-  const std::string title = "WIN ALL 48 MEDALS!";
+  const std::string title = WF(W("WIN ALL %s MEDALS!"), {"48"});
   SelectFace(cr, t.Face, t.Size);
   while (TextWidth(cr, title) > room) SelectFace(cr, t.Face, t.Size -= 0.5);
   Letter(s, title, textX, r.Y + 24, t);
@@ -335,7 +336,7 @@ void Banner(TSurface& s, const TRect& r) {
   small.Face = TFace::Sans;
   small.Size = 11;
   small.Top = small.Bottom = Hex(0xC8D8F5);
-  Letter(s, "12 challenges, 4 difficulties", textX, r.Y + 40, small);
+  Letter(s, WF(W("%1$s challenges, %2$s difficulties"), {"12", "4"}), textX, r.Y + 40, small);
 }
 
 // Draws one picture on its own surface the size of its rectangle, so that no

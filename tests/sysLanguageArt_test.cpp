@@ -1,0 +1,140 @@
+// The pictures with words come from the chosen language's archive, picture by
+// picture; whatever it lacks or cannot give is shown from the English archive.
+#include "data/sysLanguageArt.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "data/ASDbWriter.h"
+#include "data/sysResources.h"
+#include "render/rndRecordingDevice.h"
+#include "testSupport.h"
+
+namespace {
+
+constexpr std::uint32_t Red = 0xFFFF0000u, Green = 0xFF00FF00u, Blue = 0xFF0000FFu;
+constexpr std::uint32_t Yellow = 0xFFFFFF00u, White = 0xFFFFFFFFu, Grey = 0xFF808080u;
+
+TImage Solid(const std::string& name, std::uint32_t colour) {
+  TImage image;
+  image.Name = name;
+  image.PatternWidth = image.VisibleWidth = image.TextureWidth = 2;
+  image.PatternHeight = image.VisibleHeight = image.TextureHeight = 2;
+  image.PatternCount = 1;
+  image.Textures = {std::vector<std::uint32_t>(4, colour)};
+  return image;
+}
+
+std::uint32_t ColourOf(const TImage* image) {
+  return image != nullptr && !image->Textures.empty() ? image->Textures[0][0] : 0;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class LanguagePictures : public ::testing::Test {
+ protected:
+  LanguagePictures() {
+    TASDbWriter tuts;
+    tuts.AddImage(Solid("page-1", Red));
+    tuts.AddImage(Solid("page-2", Green));
+    tuts.AddImage(Solid("page-3", Blue));
+    EXPECT_TRUE(tuts.Save(Dir.File("TutsQQ.asdb")));
+    TASDbWriter ends;
+    ends.AddImage(Solid("page-1", Grey));  // the same picture name in another archive
+    EXPECT_TRUE(ends.Save(Dir.File("GoTuts.asdb")));
+    std::filesystem::create_directories(Dir.File("lang"));
+    SetLogFile(Dir.File("log.txt"));
+  }
+  ~LanguagePictures() override { SetLogFile(""); }
+
+  // French draws pages 1 and 3 anew; page 2 has no words that change.
+  void WriteFrench(bool damagedPage3 = false) {
+    TASDbWriter fr;
+    fr.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-1"), Yellow));
+    if (damagedPage3)
+      fr.Add(LanguageRecordKey("TutsQQ", "page-3"), 1, {5, 1, 2, 3});  // an image record that is no picture
+    else
+      fr.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-3"), White));
+    EXPECT_TRUE(fr.Save(Dir.File(LanguageArchiveName("fr"))));
+  }
+
+  std::vector<std::uint32_t> Colours(const std::string& language, const std::string& archive, bool deferred) {
+    TsysResources res(nullptr, Dir.Path());
+    res.UsePictureLanguage(Dir.Path(), language);
+    const TImageSet* set = res.ImageSet(res.LoadArchive(Dir.File(archive), deferred));
+    std::vector<std::uint32_t> out;
+    for (std::int32_t i = 0; i < set->Count(); ++i) out.push_back(ColourOf(set->Image(i)));
+    return out;
+  }
+
+  TTempDir Dir;
+  TMessageCatcher Messages;
+};
+
+TEST_F(LanguagePictures, TheChosenLanguagesPicturesStandInAndTheRestStayEnglish) {
+  WriteFrench();
+  for (bool deferred : {true, false}) {
+    SCOPED_TRACE(deferred ? "read when first looked at" : "read at once");
+    EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Yellow, Green, White}));
+    // Keyed by archive: another archive's picture of the same name stays its own.
+    EXPECT_EQ(Colours("fr", "GoTuts.asdb", deferred), (std::vector<std::uint32_t>{Grey}));
+    EXPECT_EQ(Colours("", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Red, Green, Blue})) << "English";
+  }
+  EXPECT_TRUE(Messages.Messages.empty());
+}
+
+TEST_F(LanguagePictures, ALanguageWithoutAnArchiveIsShownInEnglishAndLogged) {
+  WriteFrench();
+  EXPECT_EQ(Colours("de", "TutsQQ.asdb", true), (std::vector<std::uint32_t>{Red, Green, Blue}));
+  EXPECT_NE(ReadAll(Dir.File("log.txt")).find("lang/de.asdb is missing"), std::string::npos);
+}
+
+TEST_F(LanguagePictures, ADamagedLanguageArchiveIsLoggedAndEveryPictureShownInEnglish) {
+  std::ofstream(Dir.File(LanguageArchiveName("fr")), std::ios::binary) << "not an archive at all, only words";
+  for (bool deferred : {true, false})
+    EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Red, Green, Blue}));
+  const std::string log = ReadAll(Dir.File("log.txt"));
+  EXPECT_NE(log.find("lang/fr.asdb cannot be read (damaged): the pictures with words are shown in English"),
+            std::string::npos)
+      << log;
+  // The English pictures are all there: nothing for the player to be told.
+  EXPECT_TRUE(Messages.Messages.empty());
+}
+
+TEST_F(LanguagePictures, ADamagedPictureOfTheLanguageFallsBackToItsEnglishPictureAlone) {
+  WriteFrench(true);
+  for (bool deferred : {true, false})
+    EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Yellow, Green, Blue}));
+  EXPECT_NE(ReadAll(Dir.File("log.txt")).find("\"TutsQQ/page-3\""), std::string::npos);
+  EXPECT_TRUE(Messages.Messages.empty());
+}
+
+// The device gives its textures away; the language's picture comes back, not the English one.
+TEST_F(LanguagePictures, ANewDeviceGetsTheLanguagesPictureBack) {
+  WriteFrench();
+  TrndRecordingDevice first, second;
+  first.KeepPixels = second.KeepPixels = true;
+  TsysResources res(nullptr, Dir.Path());
+  res.UsePictureLanguage(Dir.Path(), "fr");
+  res.SetDevice(&first);
+  TImageSet* set = res.ImageSet(res.LoadArchive(Dir.File("TutsQQ.asdb"), true));
+  ASSERT_EQ(set->Count(), 3);
+  for (std::int32_t i = 0; i < 3; ++i) set->Image(i);
+  res.SetDevice(&second);
+  const std::uint32_t expected[3] = {Yellow, Green, White};
+  for (std::int32_t i = 0; i < 3; ++i) {
+    const TImage* image = set->Image(i);
+    ASSERT_EQ(image->DeviceTextures.size(), 1u) << i;
+    EXPECT_EQ(second.Pixels[image->DeviceTextures[0]][0], expected[i]) << i;
+  }
+}
+
+}  // namespace
