@@ -32,7 +32,7 @@ std::uint32_t ColourOf(const TImage* image) {
   return image != nullptr && !image->Textures.empty() ? image->Textures[0][0] : 0;
 }
 
-std::string ReadAll(const std::string& path) {
+std::string ReadText(const std::string& path) {
   std::ifstream in(path);
   std::stringstream s;
   s << in.rdbuf();
@@ -94,14 +94,14 @@ TEST_F(LanguagePictures, TheChosenLanguagesPicturesStandInAndTheRestStayEnglish)
 TEST_F(LanguagePictures, ALanguageWithoutAnArchiveIsShownInEnglishAndLogged) {
   WriteFrench();
   EXPECT_EQ(Colours("de", "TutsQQ.asdb", true), (std::vector<std::uint32_t>{Red, Green, Blue}));
-  EXPECT_NE(ReadAll(Dir.File("log.txt")).find("lang/de.asdb is missing"), std::string::npos);
+  EXPECT_NE(ReadText(Dir.File("log.txt")).find("lang/de.asdb is missing"), std::string::npos);
 }
 
 TEST_F(LanguagePictures, ADamagedLanguageArchiveIsLoggedAndEveryPictureShownInEnglish) {
   std::ofstream(Dir.File(LanguageArchiveName("fr")), std::ios::binary) << "not an archive at all, only words";
   for (bool deferred : {true, false})
     EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Red, Green, Blue}));
-  const std::string log = ReadAll(Dir.File("log.txt"));
+  const std::string log = ReadText(Dir.File("log.txt"));
   EXPECT_NE(log.find("lang/fr.asdb cannot be read (damaged): the pictures with words are shown in English"),
             std::string::npos)
       << log;
@@ -113,7 +113,7 @@ TEST_F(LanguagePictures, ADamagedPictureOfTheLanguageFallsBackToItsEnglishPictur
   WriteFrench(true);
   for (bool deferred : {true, false})
     EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Yellow, Green, Blue}));
-  EXPECT_NE(ReadAll(Dir.File("log.txt")).find("\"TutsQQ/page-3\""), std::string::npos);
+  EXPECT_NE(ReadText(Dir.File("log.txt")).find("\"TutsQQ/page-3\""), std::string::npos);
   EXPECT_TRUE(Messages.Messages.empty());
 }
 

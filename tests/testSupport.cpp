@@ -40,6 +40,14 @@ const bool HeadlessDrivers = [] {
   return true;
 }();
 
+// And in English, whatever language the machine running them speaks: a test
+// that wants another sets it itself.
+const bool EnglishTests = [] {
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
+  setenv("LANG", "C.UTF-8", 1);
+  return true;
+}();
+
 }  // namespace
 
 void WriteStandInCore(const std::string& dataFolder) {

@@ -92,9 +92,9 @@ void TmodScripting::Startup() {
   resources->LevelFolders = Platform.LevelFolders;
 
   // The pictures with words in the player's language, where the data has them.
-  resources->UsePictureLanguage(data, LanguageCode());
+  resources->UsePictureLanguage(data, LanguageCode() == "en" ? std::string() : LanguageCode());
   // Every word on screen is drawn from the font of the core archive: without it
-  // the menus would be buttons without labels, so the game says so and stops.
+  resources->UsePictureLanguage(data, LanguageCode() == "en" ? std::string() : LanguageCode());
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =

@@ -6,6 +6,10 @@
 
 // Keyboard and mouse notifications of the main window, in window-system terms:
 // virtual-key codes, typed characters, client pixels (1024 x 768 logical).
+// What KeyPress is given for a typed character the game's letters do not
+// hold (the code page's "substitute"): refused with a word, not dropped unseen.
+constexpr int UnwritableCharacter = 26;
+
 class TsysInputSink {
  public:
   virtual ~TsysInputSink() = default;

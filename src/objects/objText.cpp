@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/sysMainWindow.h"
 #include "core/sysRound.h"
 #include "core/sysSceneSchedule.h"
 #include "objects/objSheet.h"
@@ -57,8 +58,13 @@ TobjText::~TobjText() {
 }
 
 bool TobjText::IsAllowedCharacter(std::intptr_t c) {
+  // The letters of Western European names in the code page the font draws:
+  // Š Œ Ž š œ ž Ÿ and À..ÿ, but for × and ÷.
+  const bool accented = c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F ||
+                        (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
   return (c >= 32 && c <= 33) || (c >= 35 && c <= 41) || (c >= 43 && c <= 46) || (c >= 48 && c <= 57) ||
-         c == 59 || c == 61 || (c >= 64 && c <= 91) || (c >= 93 && c <= 95) || (c >= 97 && c <= 123) || c == 125;
+         c == 59 || c == 61 || (c >= 64 && c <= 91) || (c >= 93 && c <= 95) || (c >= 97 && c <= 123) || c == 125 ||
+         accented;
 }
 
 void TobjText::Focus() {
@@ -183,6 +189,9 @@ void TobjText::HandleKeys(TsysEvent* event) {
       SetEditText(text);
       CursorPos = static_cast<std::int32_t>(at) + 1;
       UpdateCaret();
+    } else if (c == UnwritableCharacter || (c >= 32 && c != 127 && !IsAllowedCharacter(c))) {
+      // The screen says why nothing appeared.
+      PostEvent(pmQueued, ekGame, RefusedCode, c, 0);
     }
     if (c == 13) PostEvent(pmQueued, ekGame, 43, 0, 0);
   }

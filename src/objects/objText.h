@@ -21,7 +21,10 @@ class TobjText : public TobjBase {
   // Clamps the cursor and scrolls the text so that the caret stays inside the box.
   void UpdateCaret();
   const std::string& GetText() const { return EditText->Text; }
+  // A name's characters: letters (accented ones too), digits, a space and some signs.
   static bool IsAllowedCharacter(std::intptr_t code);
+  // Posted (with the character, or UnwritableCharacter) when a typed character is refused.
+  static constexpr std::uint16_t RefusedCode = 81;
 
   std::array<TrndGfx*, 8> Frame{};
   TrndGfx* Caret = nullptr;

@@ -137,7 +137,7 @@ void TplatWindow::HandleEvent(const SDL_Event& event) {
         const std::uint32_t code = DecodeUtf8(text.substr(at), length);
         if (length == 0) break;
         const std::uint8_t byte = CodePageByteOf(code);
-        if (byte != 0) Input->KeyPress(byte);
+        Input->KeyPress(byte != 0 ? byte : UnwritableCharacter);
       }
       break;
     }

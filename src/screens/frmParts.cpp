@@ -1,6 +1,7 @@
 #include "screens/frmParts.h"
 
 #include "core/sysCatalogue.h"
+#include "core/sysMainWindow.h"
 #include "data/sysResources.h"
 #include "game/libSetPlay.h"
 #include "tables/defLevels.h"
@@ -83,6 +84,13 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
   // A stored difficulty outside 0..3 selects no entry rather than a wrong one.
   choice->SetSelected(selected >= 0 && selected < 4 ? selected : 4);
   return choice;
+}
+
+std::string RefusedLetter(std::intptr_t character) {
+  if (character > 32 && character < 256 && character != UnwritableCharacter && character != 127)
+    return Format(Tr("A name cannot hold \"%s\"; use letters, digits and spaces."),
+                  {std::string(1, static_cast<char>(character))});
+  return Tr("The game has no letter for that character, so a name cannot hold it.");
 }
 
 std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode) {

@@ -58,6 +58,10 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
 // game type).
 std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode);
 
+// Why a character typed into a name did not appear: one the name may not hold
+// is named, one outside the game's letters cannot be.
+std::string RefusedLetter(std::intptr_t character);
+
 // The set-up screen a kind of game is left to (missions, arcade, challenges); 0 for none.
 std::uint16_t SetUpScreen(std::int32_t gameKind);
 // The same for the game being played: CLASS LEVELS for a teacher's set.

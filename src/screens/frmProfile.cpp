@@ -6,6 +6,7 @@
 #include "objects/objButton.h"
 #include "objects/objLabel.h"
 #include "objects/objListbox.h"
+#include "objects/objText.h"
 #include "objects/sysObjects.h"
 #include "screens/frmParts.h"
 
@@ -45,6 +46,10 @@ void TfrmProfile::HandleEvent(TsysEvent* event) {
       case DeleteCode: if (Dialog.empty()) OpenDialog(false); return;
       case ConfirmCode: ConfirmDialog(); return;
       case CancelCode: CloseDialog(); return;
+      case TobjText::RefusedCode:
+        if (DialogNotice != nullptr) DialogNotice->Caption->SetText(frm::RefusedLetter(event->Param), 8, true, true,
+                                                                    false, true, true);
+        return;
       case 43:
         // Enter in the name box renames; under a dialog it never chooses.
         if (Dialog.empty()) break;

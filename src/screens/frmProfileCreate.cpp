@@ -50,6 +50,8 @@ void TfrmProfileCreate::HandleEvent(TsysEvent* event) {
   if (event->Kind != ekGame || Closing) return;
   if (event->Code == 34)
     CreateProfile();
+  else if (event->Code == TobjText::RefusedCode)
+    Notice->Caption->SetText(frm::RefusedLetter(event->Param), 8, true, true, false, true, true);
   else if (event->Code == 43 && (Focus->Current() == nullptr || Focus->Current() == NameBox))
     Ok->Click();  // Enter acts as OK, unless the focus is on a button that Enter presses
 }
