@@ -94,7 +94,7 @@ void TmodScripting::Startup() {
   // The pictures with words in the player's language, where the data has them.
   resources->UsePictureLanguage(data, LanguageCode() == "en" ? std::string() : LanguageCode());
   // Every word on screen is drawn from the font of the core archive: without it
-  resources->UsePictureLanguage(data, LanguageCode() == "en" ? std::string() : LanguageCode());
+  // the menus would be buttons without labels, so the game says so and stops.
   const std::int32_t core = resources->LoadArchive(data + "core.asdb");
   if (resources->ImageSet(core)->Count() <= CoreFontImage) {
     const std::string what =
