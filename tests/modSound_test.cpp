@@ -39,13 +39,6 @@ std::vector<std::uint8_t> Ogg(const std::string& tag) {
   return {s.begin(), s.end()};
 }
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 class SoundModule : public ::testing::Test {
  protected:
   SoundModule() {

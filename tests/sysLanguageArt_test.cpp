@@ -32,13 +32,6 @@ std::uint32_t ColourOf(const TImage* image) {
   return image != nullptr && !image->Textures.empty() ? image->Textures[0][0] : 0;
 }
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 class LanguagePictures : public ::testing::Test {
  protected:
   LanguagePictures() {

@@ -38,12 +38,6 @@ TAnswerRow ReportRow(const std::string& profile, std::int64_t session, std::int3
   return r;
 }
 
-std::string ReadText(const std::string& path) {
-  std::vector<std::uint8_t> bytes;
-  ReadFileBytes(path, bytes);
-  return std::string(bytes.begin(), bytes.end());
-}
-
 void WriteText(const std::string& path, const std::string& text) {
   ASSERT_TRUE(WriteFileAtomic(path, std::vector<std::uint8_t>(text.begin(), text.end())));
 }

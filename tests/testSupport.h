@@ -2,7 +2,9 @@
 // Fakes of the platform for headless tests: a window, a clock, a temp folder.
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -73,3 +75,11 @@ class TMessageCatcher {
 // third) into dataFolder, creating it: enough for the game to start without
 // the generated data.
 void WriteStandInCore(const std::string& dataFolder);
+
+// A whole file as text; empty when it cannot be read.
+inline std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
