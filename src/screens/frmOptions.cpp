@@ -123,25 +123,22 @@ void TfrmOptions::BuildScreen() {
   Exit = frm::Button(objects, Group, 597, 700, 2, 140, 50, Tr("EXIT"), 8, ekForm, sidOptions, sidMainMenu, 0);
   Exit->SetVisible(false);
   EscapeButton = Cancel;
+  Focus->SetFirst(Fullscreen);
 }
 
 void TfrmOptions::BuildLanguages(std::uint32_t tint) {
-  // A panel of its own beside the settings: every language named in itself,
-  // so a child finds theirs whatever the game speaks now.
+  // A panel of its own beside the settings, the language named in itself so a
+  // child finds theirs whatever the game speaks now; a click (or Enter) shows
+  // the next. Above the settings' first row, it comes before them in reading
+  // order, so the keys still start on Fullscreen.
   TsysObjects* objects = Objects();
   Languages = AvailableLanguages(Interface->DataFolder);
-  const auto rows = static_cast<std::int32_t>(Languages.size());
-  LanguagePanel = frm::Panel(objects, Group, 762, 240, 2, 250, 62 + 36 * rows, 196);
-  Heading(objects, Group, 772, 255, Tr("LANGUAGE"), tint, 230);
-  LanguageChoice = objects->Create<TobjGroupButton>(Group, otGroupButton, 772, 292, 2, 230, 36 * rows);
-  std::int32_t chosen = 0;
-  for (std::int32_t i = 0; i < rows; ++i) {
-    const TLanguage& l = Languages[static_cast<std::size_t>(i)];
-    LanguageChoice->AddEntry(0, 36 * i, 230, 30, l.Name);
-    LanguageChoice->SetEntryColor(i, tint);
-    if (l.Code == LanguageCode()) chosen = i;
-  }
-  LanguageChoice->SetSelected(chosen);
+  ChosenLanguage = 0;
+  for (std::size_t i = 0; i < Languages.size(); ++i)
+    if (Languages[i].Code == LanguageCode()) ChosenLanguage = i;
+  LanguagePanel = frm::Panel(objects, Group, 762, 240, 2, 250, 96, 196);
+  Heading(objects, Group, 772, 248, Tr("LANGUAGE"), tint, 230);
+  Language = frm::Button(objects, Group, 772, 282, 2, 230, 44, Languages[ChosenLanguage].Name, 10, ekSystem, 17, 0, 0);
 }
 
 void TfrmOptions::HandleEvent(TsysEvent* event) {
@@ -164,10 +161,7 @@ void TfrmOptions::HandleEvent(TsysEvent* event) {
     o.GameSpeed = Speeds[static_cast<std::size_t>(std::clamp(GameSpeed->SelectedIndex, 0, 2))];
     o.KeyRepeat = Repeats[static_cast<std::size_t>(std::clamp(KeyRepeat->SelectedIndex, 0, 2))];
     // Kept once chosen here; until then the game follows the system's language.
-    const std::string& language =
-        Languages[static_cast<std::size_t>(std::clamp(LanguageChoice->SelectedIndex, 0,
-                                                      static_cast<std::int32_t>(Languages.size()) - 1))]
-            .Code;
+    const std::string& language = Languages[ChosenLanguage].Code;
     if (language != LanguageCode() || !o.Language.empty()) o.Language = language;
     if (language != LanguageCode()) {
       UseLanguage(Interface->DataFolder, language);
@@ -177,6 +171,9 @@ void TfrmOptions::HandleEvent(TsysEvent* event) {
     PostEvent(pmImmediate, ekSound, 14, 0, 0);
     PostEvent(pmImmediate, ekSystem, 16, 0, 0);
     Exit->Click();
+  } else if (event->Code == 17 && !Languages.empty()) {
+    ChosenLanguage = (ChosenLanguage + 1) % Languages.size();
+    Language->Caption->SetText(Languages[ChosenLanguage].Name, 10, true, true, false, true, true);
   } else if (event->Code == 15) {
     PostEvent(pmImmediate, ekSound, 14, 0, 0);
     Exit->Click();

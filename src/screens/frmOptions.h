@@ -34,10 +34,11 @@ class TfrmOptions : public TsysForm {
   TobjGroupButton* GameSpeed = nullptr;
   // NORMAL, SLOW, OFF.
   TobjGroupButton* KeyRepeat = nullptr;
-  // Every language named in itself; SAVE speaks the one chosen.
+  // The chosen language named in itself; a click shows the next, SAVE speaks it.
   TobjLabel* LanguagePanel = nullptr;
-  TobjGroupButton* LanguageChoice = nullptr;
+  TobjButton* Language = nullptr;
   std::vector<TLanguage> Languages;
+  std::size_t ChosenLanguage = 0;
   TobjSlider* MusicVolume = nullptr;
   TobjSlider* EffectsVolume = nullptr;
   TobjButton* Save = nullptr;

@@ -111,8 +111,8 @@ key Return
 key Tab Tab
 key Return
 wait_for options-saved 30 main_menu_shown || fail "SAVE by the keys did not lead back to the main menu"
-saved=$(od -An -tu1 -w8 "$work/Options.ini" | tr -s ' ')
-[ "$saved" = " 0 0 2 50 1 0 0 0" ] || fail "Options.ini holds$saved, not GAME SPEED 50 and KEY REPEAT SLOW"
+saved=$(od -An -tu1 -w16 "$work/Options.ini" | tr -s ' ')
+[ "$saved" = " 0 0 3 50 1 0 0 0 0 0 0 0 0 0 0 0" ] || fail "Options.ini holds$saved, not GAME SPEED 50 and KEY REPEAT SLOW"
 wait_for ring-on-options 5 ring_on_menu 5 || fail "the main menu did not put the ring back on OPTIONS"
 key Return                         # OPTIONS again: its ring is back on SAVE, KEYS is next
 wait_for options-again 30 options_shown || fail "OPTIONS did not open again"
