@@ -69,7 +69,7 @@ TEST_F(NamesFlow, ACharacterANameCannotHoldIsRefusedWithAWord) {
   Director->Input->KeyPress(UnwritableCharacter);
   Tick(3);
   EXPECT_EQ(create->NameBox->GetText(), "Ana");
-  EXPECT_EQ(create->Notice->Caption->Text, "The game has no letter for that character, so a name cannot hold it.");
+  EXPECT_EQ(create->Notice->Caption->Text, "The game has no letter for that character.");
 
   // The signs × and ÷ sit among the letters of the code page, and are no letters.
   Director->Input->KeyPress(0xD7);
@@ -99,7 +99,7 @@ TEST_F(NamesFlow, TheRenameDialogRefusesWithAWordToo) {
   Director->Input->KeyPress(UnwritableCharacter);
   Tick(3);
   EXPECT_EQ(profiles->DialogNotice->Caption->Text,
-            "The game has no letter for that character, so a name cannot hold it.");
+            "The game has no letter for that character.");
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ std::string RefusedLetter(std::intptr_t character) {
   if (character > 32 && character < 256 && character != UnwritableCharacter && character != 127)
     return Format(Tr("A name cannot hold \"%s\"; use letters, digits and spaces."),
                   {std::string(1, static_cast<char>(character))});
-  return Tr("The game has no letter for that character, so a name cannot hold it.");
+  return Tr("The game has no letter for that character.");
 }
 
 std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group, std::uint16_t closeCode) {
