@@ -5,7 +5,8 @@
 // held until the first click, a second tab turned away, the main loop at the
 // page's frame rate, no routine line written as a console error, and EXIT
 // leading to a page with a way back; a level set opened with the browser's file
-// picker on CLASS LEVELS, listed and kept with the saves. Prints "web: N passed, M failed".
+// picker on CLASS LEVELS, listed and kept with the saves; a start in French.
+// Prints "web: N passed, M failed".
 // Usage: node browser_test.js BUILD_WEB_FOLDER [SCREENSHOT_FOLDER]
 "use strict";
 const fs = require("fs");
@@ -74,12 +75,12 @@ async function shot(page, name) {
   return file;
 }
 
-// Mean difference (0..255) of two screenshots, and the mean brightness of a
-// region of one; both worked out by the page's own 2D canvas.
-async function compare(page, fileA, fileB) {
+// Mean difference (0..255) of two screenshots, or of one region of them (in
+// game pixels); worked out by the page's own 2D canvas.
+async function compare(page, fileA, fileB, region) {
   const a = fs.readFileSync(fileA).toString("base64");
   const b = fs.readFileSync(fileB).toString("base64");
-  return page.evaluate(async (a, b) => {
+  return page.evaluate(async (a, b, region) => {
     const load = async (data) => {
       const img = new Image();
       img.src = "data:image/png;base64," + data;
@@ -87,7 +88,9 @@ async function compare(page, fileA, fileB) {
       const c = document.createElement("canvas");
       c.width = 256; c.height = 192;
       const g = c.getContext("2d");
-      g.drawImage(img, 0, 0, 256, 192);
+      const r = region || { x: 0, y: 0, w: 1024, h: 768 };
+      const sx = img.naturalWidth / 1024, sy = img.naturalHeight / 768;
+      g.drawImage(img, r.x * sx, r.y * sy, r.w * sx, r.h * sy, 0, 0, 256, 192);
       return g.getImageData(0, 0, 256, 192).data;
     };
     const pa = await load(a), pb = await load(b);
@@ -95,7 +98,7 @@ async function compare(page, fileA, fileB) {
     for (let i = 0; i < pa.length; i += 4)
       sum += (Math.abs(pa[i] - pb[i]) + Math.abs(pa[i + 1] - pb[i + 1]) + Math.abs(pa[i + 2] - pb[i + 2])) / 3;
     return sum / (pa.length / 4);
-  }, a, b);
+  }, a, b, region || null);
 }
 
 async function openGame(browser, url, log, errors = []) {
@@ -336,6 +339,33 @@ async function main() {
           "ended " + ended + ", PLAY AGAIN focused " + back + ", running again " + restarted + " " +
           await page.evaluate(() => (window.plotfrayPage ? window.plotfrayPage.phase + " " + (window.plotfrayPage.sentence || "") : "none")).catch((e) => e.message));
     void loadingShot;
+
+    // Once more in a browser that speaks French, with saves of its own: the
+    // page fetches French's pictures with words and no other language's, and
+    // the welcome panel speaks French.
+    const french = await browser.createBrowserContext();
+    const fr = await french.newPage();
+    await fr.setViewport({ width: 1280, height: 800 });
+    const fetched = [];
+    fr.on("request", (r) => { const m = /\/lang\/([A-Za-z_]+)\.asdb$/.exec(r.url()); if (m) fetched.push(m[1]); });
+    fr.on("pageerror", (e) => log.push("page error: " + e.message));
+    await fr.evaluateOnNewDocument(() => {
+      Object.defineProperty(navigator, "language", { get: () => "fr-FR" });
+      Object.defineProperty(navigator, "languages", { get: () => ["fr-FR", "fr"] });
+    });
+    await fr.goto(url, { waitUntil: "domcontentloaded", timeout: 30000 });
+    const frRunning = await until(fr, () => window.plotfrayPage && window.plotfrayPage.phase === "running", 60000);
+    await sleep(1500);
+    await click(fr, 500, 400, 1500);
+    const frWelcome = await shot(fr, "web-welcome-fr");
+    check("in French the page fetches French's pictures with words alone", frRunning && fetched.join(",") === "fr",
+          "fetched " + (fetched.join(",") || "none"));
+    // The panel's title and label: another language's words differ by many
+    // levels; the same screen taken twice by under 1.
+    const panel = { x: 270, y: 300, w: 480, h: 90 };
+    const frToEn = await compare(fr, welcomeShot, frWelcome, panel);
+    check("in French the welcome panel is not the English one", frToEn > 5, "difference " + frToEn.toFixed(1));
+    await french.close();
   } catch (e) {
     check("the test ran to its end", false, e.message);
   } finally {
