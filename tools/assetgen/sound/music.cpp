@@ -546,11 +546,15 @@ TStereo TArranger::Finish(double endSeconds) {
   return std::move(Dry);
 }
 
-std::vector<std::uint8_t> EncodeOgg(const TStereo& audio, float quality, int serial) {
+std::vector<std::uint8_t> EncodeOggChannels(const std::vector<const std::vector<float>*>& channels, int rate,
+                                            float quality, int serial, long bitrate) {
   std::vector<std::uint8_t> out;
   vorbis_info vi;
   vorbis_info_init(&vi);
-  if (vorbis_encode_init_vbr(&vi, 2, Rate, quality) != 0) {
+  const int count = static_cast<int>(channels.size());
+  const int status = bitrate > 0 ? vorbis_encode_init(&vi, count, rate, -1, bitrate, -1)
+                                 : vorbis_encode_init_vbr(&vi, count, rate, quality);
+  if (count == 0 || status != 0) {
     vorbis_info_clear(&vi);
     return out;
   }
@@ -586,14 +590,15 @@ std::vector<std::uint8_t> EncodeOgg(const TStereo& audio, float quality, int ser
       }
     }
   };
-  const std::size_t frames = std::min(audio.L.size(), audio.R.size());
+  std::size_t frames = channels[0]->size();
+  for (const std::vector<float>* c : channels) frames = std::min(frames, c->size());
   constexpr std::size_t Chunk = 4096;
   for (std::size_t at = 0; at < frames; at += Chunk) {
-    const std::size_t count = std::min(Chunk, frames - at);
-    float** buffer = vorbis_analysis_buffer(&vd, static_cast<int>(count));
-    std::memcpy(buffer[0], audio.L.data() + at, count * sizeof(float));
-    std::memcpy(buffer[1], audio.R.data() + at, count * sizeof(float));
-    vorbis_analysis_wrote(&vd, static_cast<int>(count));
+    const std::size_t n = std::min(Chunk, frames - at);
+    float** buffer = vorbis_analysis_buffer(&vd, static_cast<int>(n));
+    for (int c = 0; c < count; ++c)
+      std::memcpy(buffer[c], channels[static_cast<std::size_t>(c)]->data() + at, n * sizeof(float));
+    vorbis_analysis_wrote(&vd, static_cast<int>(n));
     drain();
   }
   vorbis_analysis_wrote(&vd, 0);
@@ -605,6 +610,10 @@ std::vector<std::uint8_t> EncodeOgg(const TStereo& audio, float quality, int ser
   vorbis_comment_clear(&vc);
   vorbis_info_clear(&vi);
   return out;
+}
+
+std::vector<std::uint8_t> EncodeOgg(const TStereo& audio, float quality, int serial) {
+  return EncodeOggChannels({&audio.L, &audio.R}, Rate, quality, serial, 0);
 }
 
 }  // namespace music

@@ -104,8 +104,12 @@ struct TTrackInfo {
 std::vector<TTrackInfo> Tracks();
 TStereo RenderTrack(int index);
 
-// Ogg Vorbis (quality -0.1 .. 1.0) of a stereo buffer; the serial number
-// makes the stream identical on every run.
+// Ogg Vorbis of equally long channels at a rate: at the quality (-0.1 .. 1.0),
+// or at an average bitrate (bits a second) when one is given. The serial
+// number makes the stream identical on every run.
+std::vector<std::uint8_t> EncodeOggChannels(const std::vector<const std::vector<float>*>& channels, int rate,
+                                            float quality, int serial, long bitrate);
+// The same of a stereo buffer at the songs' rate, by quality.
 std::vector<std::uint8_t> EncodeOgg(const TStereo& audio, float quality, int serial);
 
 }  // namespace music

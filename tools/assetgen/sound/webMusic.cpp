@@ -1,6 +1,5 @@
 #include "sound/webMusic.h"
 
-#include <vorbis/vorbisenc.h>
 #include <vorbis/vorbisfile.h>
 
 #include <cmath>
@@ -91,62 +90,7 @@ std::vector<float> WebMono(const TStereo& audio) {
 
 std::vector<std::uint8_t> EncodeOggMono(const std::vector<float>& samples, int rate, float quality, int serial,
                                         long bitrate) {
-  std::vector<std::uint8_t> out;
-  vorbis_info vi;
-  vorbis_info_init(&vi);
-  const int status = bitrate > 0 ? vorbis_encode_init(&vi, 1, rate, -1, bitrate, -1)
-                                 : vorbis_encode_init_vbr(&vi, 1, rate, quality);
-  if (status != 0) {
-    vorbis_info_clear(&vi);
-    return out;
-  }
-  vorbis_comment vc;
-  vorbis_comment_init(&vc);
-  vorbis_dsp_state vd;
-  vorbis_block vb;
-  vorbis_analysis_init(&vd, &vi);
-  vorbis_block_init(&vd, &vb);
-  ogg_stream_state os;
-  ogg_stream_init(&os, serial);
-  ogg_page og;
-  ogg_packet op;
-  auto writePage = [&] {
-    out.insert(out.end(), og.header, og.header + og.header_len);
-    out.insert(out.end(), og.body, og.body + og.body_len);
-  };
-  ogg_packet header, comments, codebooks;
-  vorbis_analysis_headerout(&vd, &vc, &header, &comments, &codebooks);
-  ogg_stream_packetin(&os, &header);
-  ogg_stream_packetin(&os, &comments);
-  ogg_stream_packetin(&os, &codebooks);
-  while (ogg_stream_flush(&os, &og) != 0) writePage();
-  auto drain = [&] {
-    while (vorbis_analysis_blockout(&vd, &vb) == 1) {
-      vorbis_analysis(&vb, nullptr);
-      vorbis_bitrate_addblock(&vb);
-      while (vorbis_bitrate_flushpacket(&vd, &op) != 0) {
-        ogg_stream_packetin(&os, &op);
-        while (ogg_stream_pageout(&os, &og) != 0) writePage();
-      }
-    }
-  };
-  constexpr std::size_t Chunk = 4096;
-  for (std::size_t at = 0; at < samples.size(); at += Chunk) {
-    const std::size_t count = std::min(Chunk, samples.size() - at);
-    float** buffer = vorbis_analysis_buffer(&vd, static_cast<int>(count));
-    std::memcpy(buffer[0], samples.data() + at, count * sizeof(float));
-    vorbis_analysis_wrote(&vd, static_cast<int>(count));
-    drain();
-  }
-  vorbis_analysis_wrote(&vd, 0);
-  drain();
-  while (ogg_stream_flush(&os, &og) != 0) writePage();
-  ogg_stream_clear(&os);
-  vorbis_block_clear(&vb);
-  vorbis_dsp_clear(&vd);
-  vorbis_comment_clear(&vc);
-  vorbis_info_clear(&vi);
-  return out;
+  return EncodeOggChannels({&samples}, rate, quality, serial, bitrate);
 }
 
 std::vector<std::uint8_t> EncodeForWeb(const TStereo& audio, int serial) {
