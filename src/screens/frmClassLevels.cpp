@@ -22,7 +22,6 @@ namespace {
 
 constexpr double Layer = 2;
 constexpr std::uint32_t DetailColour = 0xFFF6CB;  // the story's cream
-constexpr std::int32_t DoubleClickSteps = 24;
 // Faults shown beside the list; the rest are counted.
 constexpr std::size_t FaultsShown = 10;
 constexpr std::int32_t DetailWidth = 300;
@@ -209,19 +208,9 @@ void TfrmClassLevels::HandleEvent(TsysEvent* event) {
     PickFileInto(Resources()->SavePath + "levels/");
   } else if (event->Kind == ekGame && ((event->Code == 43 && enterIsMine) || event->Code == PlayCode)) {
     PlaySelected();
-  } else if (event->Kind == ekMouse && event->Code == 3) {
-    const double x = static_cast<double>(event->Param);
-    const double y = static_cast<double>(event->Value);
-    const bool onList = x >= List->X + 8 && x <= List->X + List->Width - 24 && y >= List->Y + 25 &&
-                        y <= List->Y + List->Height - 25;
-    if (!onList || List->SelectedIndex < 0) return;
-    if (List->SelectedIndex == LastClickLine && Step - LastClickStep <= DoubleClickSteps) {
-      PlaySelected();
-      LastClickLine = -1;
-    } else {
-      LastClickLine = List->SelectedIndex;
-      LastClickStep = Step;
-    }
+  } else if (event->Kind == ekMouse && event->Code == 3 &&
+             Clicks.Double(List, static_cast<double>(event->Param), static_cast<double>(event->Value), Step)) {
+    PlaySelected();
   }
 }
 

@@ -13,6 +13,7 @@
 #include "data/sysLevelSetFiles.h"
 #include "data/sysProgress.h"
 #include "objects/sysForm.h"
+#include "screens/frmParts.h"
 
 class TobjButton;
 class TobjLabel;
@@ -55,6 +56,5 @@ class TfrmClassLevels : public TsysForm {
  private:
   std::int64_t Step = 0;
   std::uint32_t PicksSeen = 0;
-  std::int32_t LastClickLine = -1;
-  std::int64_t LastClickStep = 0;
+  frm::TListClicks Clicks{24};  // two releases on one line within 24 steps play it
 };

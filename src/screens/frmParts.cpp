@@ -8,6 +8,7 @@
 #include "objects/objButton.h"
 #include "objects/objGroupButton.h"
 #include "objects/objLabel.h"
+#include "objects/objListbox.h"
 #include "objects/objSheet.h"
 #include "objects/sysObjects.h"
 #include "objects/sysScreenIds.h"
@@ -123,6 +124,19 @@ std::uint16_t SetUpScreen(std::int32_t gameKind) {
     case GameKind::Challenge: return sidChallenge;
     default: return 0;
   }
+}
+
+bool TListClicks::Double(const TobjListbox* list, double x, double y, std::int64_t step) {
+  const bool onLines = x >= list->X + 8 && x <= list->X + list->Width - 24 && y >= list->Y + 25 &&
+                       y <= list->Y + list->Height - 25;
+  if (!onLines || list->SelectedIndex < 0) return false;
+  if (list->SelectedIndex == LastLine && step - LastStep <= Within) {
+    LastLine = -1;
+    return true;
+  }
+  LastLine = list->SelectedIndex;
+  LastStep = step;
+  return false;
 }
 
 }  // namespace frm

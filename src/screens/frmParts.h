@@ -14,6 +14,7 @@ class TobjBase;
 class TobjLabel;
 class TobjButton;
 class TobjGroupButton;
+class TobjListbox;
 struct TSheetRect;
 
 namespace frm {
@@ -66,5 +67,20 @@ std::string RefusedLetter(std::intptr_t character);
 std::uint16_t SetUpScreen(std::int32_t gameKind);
 // The same for the game being played: CLASS LEVELS for a teacher's set.
 std::uint16_t SetUpScreen(const TsysResources* res);
+
+// Tells a double click on a list's lines from two single ones: the second
+// release on the same line within a number of steps.
+class TListClicks {
+ public:
+  explicit TListClicks(std::int64_t withinSteps) : Within(withinSteps) {}
+  // A release at (x, y), after the list has moved its selection on the press:
+  // true when it completes a double click on a line. Clicks off the lines are ignored.
+  bool Double(const TobjListbox* list, double x, double y, std::int64_t step);
+
+ private:
+  std::int64_t Within;
+  std::int32_t LastLine = -1;
+  std::int64_t LastStep = 0;
+};
 
 }  // namespace frm

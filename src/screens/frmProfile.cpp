@@ -65,20 +65,9 @@ void TfrmProfile::HandleEvent(TsysEvent* event) {
   const bool enterIsMine = Focus->Current() == nullptr || Focus->Current() == List;
   if (event->Kind == ekGame && ((event->Code == 43 && enterIsMine) || event->Code == 35)) {
     Choose();
-  } else if (event->Kind == ekMouse && event->Code == 3) {
-    // The list has already moved its selection on the press of this click.
-    const double x = static_cast<double>(event->Param);
-    const double y = static_cast<double>(event->Value);
-    const bool onList = x >= List->X + 8 && x <= List->X + List->Width - 24 && y >= List->Y + 25 &&
-                        y <= List->Y + List->Height - 25;
-    if (!onList || List->SelectedIndex < 0) return;
-    if (List->SelectedIndex == LastClickLine && Step - LastClickStep <= DoubleClickSteps) {
-      Choose();
-      LastClickLine = -1;
-    } else {
-      LastClickLine = List->SelectedIndex;
-      LastClickStep = Step;
-    }
+  } else if (event->Kind == ekMouse && event->Code == 3 &&
+             Clicks.Double(List, static_cast<double>(event->Param), static_cast<double>(event->Value), Step)) {
+    Choose();
   }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "objects/sysForm.h"
+#include "screens/frmParts.h"
 
 class TobjBase;
 class TobjLabel;
@@ -57,6 +58,5 @@ class TfrmProfile : public TsysForm {
   void FillList();
 
   std::int32_t Step = 0;
-  std::int32_t LastClickStep = -1000;
-  std::int32_t LastClickLine = -1;
+  frm::TListClicks Clicks{DoubleClickSteps};
 };
