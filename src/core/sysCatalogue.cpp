@@ -363,6 +363,16 @@ std::string PointText(const std::string& x, const std::string& y) {
   return Format(TrC("coordinates", "(%1$s,%2$s)"), {x, y});
 }
 
+std::string Fill(std::string text, std::initializer_list<std::string> values) {
+  int n = 0;
+  for (const std::string& v : values) {
+    const std::string key = "{" + std::to_string(n++) + "}";
+    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + v.size()))
+      text.replace(at, key.size(), v);
+  }
+  return text;
+}
+
 std::string Format(const char* pattern, const std::vector<std::string>& values) {
   std::string out;
   std::size_t next = 0;

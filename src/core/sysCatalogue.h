@@ -9,6 +9,7 @@
 // one with a character the font cannot draw is left out (and counted).
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -75,6 +76,9 @@ std::string Tr(const std::string& msgid);
 // Marks a text for the catalogue where it is written (a table's entry) and
 // leaves it in English; it is looked up with Tr where it is shown.
 constexpr const char* TrMark(const char* msgid) { return msgid; }
+// {0}, {1}... in a text kept in English (the log, the teacher's report) take
+// the values in order.
+std::string Fill(std::string text, std::initializer_list<std::string> values);
 // A point as the player's language writes it: "(3,-2)", "(3 ; -2)".
 std::string PointText(const std::string& x, const std::string& y);
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/sysCatalogue.h"
 #include "core/sysLog.h"
 #include "data/sysFiles.h"
 #include "data/sysProgressSql.h"
@@ -45,17 +46,6 @@ const char* const SchemaV2 = R"(
 CREATE TABLE set_progress(profile INTEGER NOT NULL REFERENCES profile(id), level_set TEXT NOT NULL,
   levels_done INTEGER NOT NULL, best_score INTEGER NOT NULL, PRIMARY KEY(profile, level_set));
 )";
-
-// {0}, {1}... in a sentence take the values in order.
-std::string Fill(std::string text, std::initializer_list<std::string> values) {
-  int n = 0;
-  for (const std::string& v : values) {
-    const std::string key = "{" + std::to_string(n++) + "}";
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + v.size()))
-      text.replace(at, key.size(), v);
-  }
-  return text;
-}
 
 std::string FileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 

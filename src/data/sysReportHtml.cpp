@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "core/sysCatalogue.h"
 #include "core/sysCodePage.h"
 #include "data/sysReport.h"
 #include "data/sysSkills.h"
@@ -16,17 +17,6 @@ namespace {
 constexpr std::size_t MissedShown = 10;
 // The days of play the accuracy chart shows, the newest.
 constexpr std::size_t DaysShown = 30;
-
-// {0}, {1}... in a sentence take the values in order.
-std::string Fill(std::string text, std::initializer_list<std::string> values) {
-  int n = 0;
-  for (const std::string& v : values) {
-    const std::string key = "{" + std::to_string(n++) + "}";
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + v.size()))
-      text.replace(at, key.size(), v);
-  }
-  return text;
-}
 
 std::string Percent(std::int64_t part, std::int64_t whole) {
   if (whole <= 0) return "-";
