@@ -8,22 +8,10 @@
 #include <string>
 
 #include "data/sysProgress.h"
+#include "sqliteSupport.h"
 #include "testSupport.h"
 
 namespace {
-
-std::int64_t Query(const std::string& path, const char* sql) {
-  sqlite3* db = nullptr;
-  std::int64_t n = -1;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
-      n = sqlite3_column_int64(s, 0);
-    sqlite3_finalize(s);
-  }
-  sqlite3_close(db);
-  return n;
-}
 
 TAnswerRow Row(const std::string& question) {
   TAnswerRow r;
@@ -71,10 +59,10 @@ TEST(SetProgress, RenameCarriesItDeleteRemovesItAndAMergeKeepsTheBetter) {
   EXPECT_EQ(merged.LevelsDone, 3);
   EXPECT_EQ(merged.BestScore, 2000);
   EXPECT_EQ(log.SetProgress("Bo", "Axes").LevelsDone, 1);
-  EXPECT_EQ(Query(dir.File(ProgressFile), "SELECT count(*) FROM set_progress"), 2);
+  EXPECT_EQ(QueryNumber(dir.File(ProgressFile), "SELECT count(*) FROM set_progress"), 2);
   ASSERT_TRUE(log.DeleteProfile("Bo"));
   EXPECT_EQ(log.SetProgress("Bo", "Left side").LevelsDone, 0);
-  EXPECT_EQ(Query(dir.File(ProgressFile), "SELECT count(*) FROM set_progress"), 0);
+  EXPECT_EQ(QueryNumber(dir.File(ProgressFile), "SELECT count(*) FROM set_progress"), 0);
 }
 
 TEST(SetProgress, ALogOfTheFirstSchemaOpensWithItsAnswersAndGainsTheSetsTable) {
@@ -97,7 +85,7 @@ TEST(SetProgress, ALogOfTheFirstSchemaOpensWithItsAnswersAndGainsTheSetsTable) {
               SQLITE_OK);
     sqlite3_close(db);
   }
-  ASSERT_EQ(Query(path, "PRAGMA user_version"), 1);
+  ASSERT_EQ(QueryNumber(path, "PRAGMA user_version"), 1);
   {
     TsysProgress log(dir.Path());
     ASSERT_EQ(log.State(), TsysProgress::TState::Open);
@@ -114,9 +102,9 @@ TEST(SetProgress, ALogOfTheFirstSchemaOpensWithItsAnswersAndGainsTheSetsTable) {
     EXPECT_EQ(rows[1].LevelSet, "Left side");
     EXPECT_EQ(rows[1].Level, 2);
   }
-  EXPECT_EQ(Query(path, "PRAGMA user_version"), TsysProgress::SchemaVersion);
-  EXPECT_EQ(Query(path, "SELECT levels_done FROM set_progress"), 1);
-  EXPECT_EQ(Query(path, "SELECT count(*) FROM pragma_integrity_check WHERE integrity_check = 'ok'"), 1);
+  EXPECT_EQ(QueryNumber(path, "PRAGMA user_version"), TsysProgress::SchemaVersion);
+  EXPECT_EQ(QueryNumber(path, "SELECT levels_done FROM set_progress"), 1);
+  EXPECT_EQ(QueryNumber(path, "SELECT count(*) FROM pragma_integrity_check WHERE integrity_check = 'ok'"), 1);
   // Opened again: nothing more to do, nothing lost.
   TsysProgress again(dir.Path());
   EXPECT_EQ(again.SetProgress("Ada", "Left side").BestScore, 300);

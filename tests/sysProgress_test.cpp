@@ -15,6 +15,7 @@
 
 #include "data/sysFiles.h"
 #include "data/sysProgress.h"
+#include "sqliteSupport.h"
 #include "testSupport.h"
 
 namespace {
@@ -51,16 +52,7 @@ TAnswerRow LogRow(const std::string& question, bool correct, std::int32_t ms = 1
 }
 
 std::int64_t CountRows(const std::string& path, const char* sql = "SELECT count(*) FROM answer") {
-  sqlite3* db = nullptr;
-  std::int64_t n = -1;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
-      n = sqlite3_column_int64(s, 0);
-    sqlite3_finalize(s);
-  }
-  sqlite3_close(db);
-  return n;
+  return QueryNumber(path, sql);
 }
 
 std::string IntegrityOf(const std::string& path) {
