@@ -31,6 +31,14 @@ click 510 325                      # TUTORIAL
 wait_for missions 30 missions_shown || fail "no tutorial screen"
 click 302 435                      # ROZIR IVIVURUDA: level 1 for a new profile
 wait_for help-page 60 help_page_shown || fail "the first level did not open its help page"
+# The page and the board fade in together, and a loaded machine may catch
+# them half-way: the reference is the board once two looks agree. A board that
+# went on under the page never settles.
+board_settled() {
+  cp "$out/$1.png" "$out/.settle-before.png"; sleep 0.5; shot "$1"
+  [ "$(pixels_differing .settle-before "$1" $Board "$HelpPanel")" -lt 50 ]
+}
+wait_for help-page 20 board_settled || fail "the board went on under the help page (it never settled)"
 # The board waits under the page: monsters would be walking in by now.
 sleep 2; shot help-page-later
 moved=$(pixels_differing help-page help-page-later $Board "$HelpPanel")
