@@ -42,7 +42,7 @@ if [ -x "$root/build/bench_gamescreen" ] && command -v Xvfb >/dev/null; then
   source "$root/tests/xvfb/lib.sh"
   start_xvfb
   trap 'kill $xvfb 2>/dev/null' EXIT
-  echo "desktop $("$root/build/bench_gamescreen" "$root/build/" 2>/dev/null | grep '^frame:')"
+  "$root/build/bench_gamescreen" "$root/build/" 2>/dev/null | grep '^frame' | sed 's/^/desktop /'
 else
   echo "desktop: build/bench_gamescreen or Xvfb is missing"
 fi
