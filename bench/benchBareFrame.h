@@ -36,15 +36,22 @@ class TBareFrame {
     }
   }
 
-  // Clears the window and draws every run; flushed, so the work is done when it returns.
-  void Draw(SDL_Renderer* r) const {
-    SDL_SetRenderTarget(r, nullptr);
+  // Clears the window (or picture, then copied to the window as the graphics
+  // module copies its frame picture) and draws every run; flushed, so every
+  // command is sent when it returns.
+  void Draw(SDL_Renderer* r, SDL_Texture* picture = nullptr) const {
+    SDL_SetRenderTarget(r, picture);
     SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
     SDL_RenderClear(r);
     for (const TRun& run : Runs) {
       SDL_SetTextureBlendMode(run.Texture, run.Blend);
       SDL_RenderGeometry(r, run.Texture, run.Vertices.data(), static_cast<int>(run.Vertices.size()),
                          run.Indices.data(), static_cast<int>(run.Indices.size()));
+    }
+    if (picture != nullptr) {
+      SDL_SetRenderTarget(r, nullptr);
+      SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_NONE);
+      SDL_RenderCopy(r, picture, nullptr, nullptr);
     }
     SDL_RenderFlush(r);
   }

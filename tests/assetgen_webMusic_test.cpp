@@ -5,8 +5,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 
 #include "data/ASDb.h"
+#include "data/sysFiles.h"
+#include "sound/sndWaveBank.h"
 #include "sound/webMusic.h"
 
 namespace {
@@ -97,6 +101,77 @@ TEST(WebMusic, TheBrowsersSongsKeepTheDesktopsLevels) {
       }
     }
     std::printf("%s\n", line.c_str());
+  }
+}
+
+// The browser's effect banks: the same waves in the same order, each at half
+// the rate but a loop, and each bank's waves together as loud in each octave
+// band up to 4 kHz as the desktop's (printed, for the record).
+std::vector<float> WebFxSamples(const std::vector<std::uint8_t>& riff, const TRiffWaveInfo& info) {
+  std::vector<float> out(info.Frames());
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const std::size_t at = info.DataOffset + 2 * i;
+    out[i] = static_cast<float>(static_cast<std::int16_t>(riff[at] | riff[at + 1] << 8)) / 32768.0f;
+  }
+  return out;
+}
+
+TEST(WebMusic, TheBrowsersEffectsAreTheDesktopsAtHalfTheRate) {
+  std::set<std::string> banks;
+  for (const auto& entry : std::filesystem::directory_iterator(PLOTFRAY_DATA_DIR))
+    if (entry.path().extension() == ".sl") banks.insert(entry.path().filename().string());
+  ASSERT_EQ(banks.size(), 8u);
+  for (const std::string& file : banks) {
+    std::vector<std::uint8_t> desktopBytes, webBytes;
+    ASSERT_TRUE(ReadFileBytes(std::string(PLOTFRAY_DATA_DIR) + file, desktopBytes));
+    ASSERT_TRUE(ReadFileBytes(std::string(PLOTFRAY_DATA_DIR) + file + ".web", webBytes)) << file;
+    std::vector<TWaveItem> desktop, web;
+    std::string error;
+    ASSERT_TRUE(ParseWaveBank(desktopBytes.data(), desktopBytes.size(), desktop, error)) << error;
+    ASSERT_TRUE(ParseWaveBank(webBytes.data(), webBytes.size(), web, error)) << file << ": " << error;
+    ASSERT_EQ(web.size(), desktop.size()) << file;
+    std::vector<float> all, allWeb;
+    for (std::size_t i = 0; i < desktop.size(); ++i) {
+      EXPECT_EQ(web[i].Name, desktop[i].Name);
+      EXPECT_EQ(web[i].Looped, desktop[i].Looped);
+      EXPECT_EQ(web[i].MaxPlayingCount, desktop[i].MaxPlayingCount);
+      TRiffWaveInfo a, b;
+      ASSERT_TRUE(ParseRiffWave(desktop[i].Wave, a, error)) << error;
+      ASSERT_TRUE(ParseRiffWave(web[i].Wave, b, error)) << error;
+      ASSERT_EQ(b.Channels, 1u);
+      if (desktop[i].Looped) {
+        EXPECT_EQ(web[i].Wave, desktop[i].Wave) << "a loop keeps its seam";
+        continue;
+      }
+      ASSERT_EQ(b.SampleRate, static_cast<std::uint32_t>(music::WebRate)) << web[i].Name;
+      EXPECT_EQ(b.Frames(), (a.Frames() + 1) / 2) << web[i].Name;
+      const std::vector<float> x = WebFxSamples(desktop[i].Wave, a);
+      const std::vector<float> y = WebFxSamples(web[i].Wave, b);
+      all.insert(all.end(), x.begin(), x.end());
+      allWeb.insert(allWeb.end(), y.begin(), y.end());
+    }
+    // Short banks are repeated up to a second of sound so that the spectra have frames.
+    const std::size_t once = all.size(), onceWeb = allWeb.size();
+    for (int r = 0; r < 64 && all.size() < 2 * 44100 && once > 0; ++r) {
+      all.insert(all.end(), all.begin(), all.begin() + static_cast<std::ptrdiff_t>(once));
+      allWeb.insert(allWeb.end(), allWeb.begin(), allWeb.begin() + static_cast<std::ptrdiff_t>(onceWeb));
+    }
+    // Windows of the same length in time, so that both see the same stretches.
+    const auto lx = music::BandLevels(all, 44100, 8192);
+    const auto ly = music::BandLevels(allWeb, music::WebRate, 4096);
+    std::string line = file + " (" + std::to_string(desktopBytes.size()) + " -> " +
+                       std::to_string(webBytes.size()) + " bytes), dB:";
+    for (int k = 0; k < music::BandCount; ++k) {
+      char cell[64];
+      std::snprintf(cell, sizeof cell, " %g Hz %.1f/%.1f", music::BandCentres[k], lx[k], ly[k]);
+      line += cell;
+      // A band with next to nothing in it may differ by more and not be heard.
+      if (music::BandCentres[k] <= 4000 && lx[k] > -70) {
+        EXPECT_NEAR(ly[k], lx[k], 1.5) << file << " " << music::BandCentres[k] << " Hz";
+      }
+    }
+    std::printf("%s\n", line.c_str());
+    EXPECT_LT(webBytes.size() * 10, desktopBytes.size() * 6) << file << ": under six tenths of the desktop's bytes";
   }
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "data/ASDbWriter.h"
+#include "data/sysFiles.h"
 #include "data/sysResources.h"
 #include "render/rndRecordingDevice.h"
 #include "testSupport.h"
@@ -155,6 +156,81 @@ TEST_F(LanguagePictures, ANewDeviceGetsTheLanguagesPictureBack) {
     ASSERT_EQ(image->DeviceTextures.size(), 1u) << i;
     EXPECT_EQ(second.Pixels[image->DeviceTextures[0]][0], expected[i]) << i;
   }
+}
+
+// The browser's data: the English archive holds blank pictures where the
+// pictures with words were, and lang/en.asdb holds them, as a language's
+// archive holds its own. An archive the folder lacks is asked for.
+class EnglishWordsApart : public LanguagePictures {
+ protected:
+  EnglishWordsApart() {
+    TASDbWriter tuts;
+    tuts.AddImage(Solid("page-1", 0));
+    tuts.AddImage(Solid("page-2", Green));
+    tuts.AddImage(Solid("page-3", 0));
+    EXPECT_TRUE(tuts.Save(Dir.File("TutsQQ.asdb")));
+    TASDbWriter en;
+    en.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-1"), Red));
+    en.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-3"), Blue));
+    EXPECT_TRUE(en.Save(Dir.File(LanguageArchiveName("en"))));
+    Previous = SetDataFetcher([this](const std::string& relative) {
+      Asked.push_back(relative);
+      return true;
+    });
+  }
+  ~EnglishWordsApart() override { SetDataFetcher(Previous); }
+
+  std::vector<std::string> Asked;
+  TDataFetcher Previous;
+};
+
+TEST_F(EnglishWordsApart, EnglishAndEachLanguageComeFromTheirOwnArchives) {
+  WriteFrench();
+  for (bool deferred : {true, false}) {
+    SCOPED_TRACE(deferred ? "read when first looked at" : "read at once");
+    EXPECT_EQ(Colours("", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Red, Green, Blue}));
+    EXPECT_EQ(Colours("en", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Red, Green, Blue}));
+    EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Yellow, Green, White}));
+  }
+  EXPECT_TRUE(Asked.empty()) << Asked.front();
+  EXPECT_TRUE(Messages.Messages.empty());
+}
+
+TEST_F(EnglishWordsApart, WhatTheLanguageLacksComesFromTheEnglishArchive) {
+  TASDbWriter fr;  // page 3's words are the same in French
+  fr.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-1"), Yellow));
+  ASSERT_TRUE(fr.Save(Dir.File(LanguageArchiveName("fr"))));
+  for (bool deferred : {true, false})
+    EXPECT_EQ(Colours("fr", "TutsQQ.asdb", deferred), (std::vector<std::uint32_t>{Yellow, Green, Blue}));
+  // A language without an archive: English meanwhile, and the archive asked for.
+  EXPECT_EQ(Colours("de", "TutsQQ.asdb", true), (std::vector<std::uint32_t>{Red, Green, Blue}));
+  EXPECT_EQ(Asked, (std::vector<std::string>{"lang/de.asdb"}));
+}
+
+TEST_F(EnglishWordsApart, AnArchiveThatArrivesLaterIsShownWhenTheLanguageIsUsedAgain) {
+  WriteFrench();
+  std::filesystem::remove(Dir.File(LanguageArchiveName("en")));
+  TsysResources res(nullptr, Dir.Path());
+  res.UsePictureLanguage(Dir.Path(), "fr");
+  const TImageSet* set = res.ImageSet(res.LoadArchive(Dir.File("TutsQQ.asdb"), true));
+  auto colours = [set] {
+    std::vector<std::uint32_t> out;
+    for (std::int32_t i = 0; i < set->Count(); ++i) out.push_back(ColourOf(set->Image(i)));
+    return out;
+  };
+  EXPECT_EQ(colours(), (std::vector<std::uint32_t>{Yellow, Green, White}));
+  EXPECT_TRUE(Asked.empty()) << "French has its own pictures: English is not needed";
+  // English chosen while its archive is not there: asked for, blank meanwhile.
+  res.UsePictureLanguage(Dir.Path(), "en");
+  EXPECT_EQ(Asked, (std::vector<std::string>{"lang/en.asdb"}));
+  EXPECT_EQ(colours(), (std::vector<std::uint32_t>{0, Green, 0}));
+  TASDbWriter en;
+  en.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-1"), Red));
+  en.AddImage(Solid(LanguageRecordKey("TutsQQ", "page-3"), Blue));
+  ASSERT_TRUE(en.Save(Dir.File(LanguageArchiveName("en"))));
+  res.UsePictureLanguage(Dir.Path(), "en");  // what the arrival does
+  EXPECT_EQ(colours(), (std::vector<std::uint32_t>{Red, Green, Blue}));
+  EXPECT_EQ(Asked.size(), 1u);
 }
 
 }  // namespace

@@ -39,10 +39,28 @@ set(WEB_DATA "${CMAKE_BINARY_DIR}/stage/data")
 set(WEB_STAGE_STAMP "${CMAKE_BINARY_DIR}/stage/.stamp")
 # The pictures with words of each language (lang/LANG.asdb) stay out of the
 # package too: the page downloads the one of the browser's language alone.
+# English is one of them: the generator's browser copies of the English
+# archives (NAME.asdb.web) hold blank pictures in their place, and its
+# lang/en.asdb.web holds them. The browser's copies of the effect banks
+# (NAME.sl.web) are at half the rate. Each copy goes in under the desktop
+# file's name.
 file(GLOB WEB_DATA_FILES "${PLOTFRAY_WEB_DATA}/*.asdb" "${PLOTFRAY_WEB_DATA}/*.sl")
+file(GLOB WEB_COPIES "${PLOTFRAY_WEB_DATA}/*.asdb.web" "${PLOTFRAY_WEB_DATA}/*.sl.web")
+list(FILTER WEB_COPIES EXCLUDE REGEX "/Music\\.asdb\\.web$")
+set(WEB_COPY_COMMANDS)
+foreach(f ${WEB_COPIES})
+  get_filename_component(name ${f} NAME)
+  string(REGEX REPLACE "\\.web$" "" name "${name}")
+  list(APPEND WEB_COPY_COMMANDS COMMAND ${CMAKE_COMMAND} -E copy ${f} ${WEB_DATA}/${name})
+endforeach()
 # The example level sets come straight from the source.
 file(GLOB WEB_LEVEL_SETS "${CMAKE_SOURCE_DIR}/data/levels/*.txt")
 file(GLOB WEB_LANG_FILES "${PLOTFRAY_WEB_DATA}/lang/*.asdb")
+set(WEB_ENGLISH_WORDS "${PLOTFRAY_WEB_DATA}/lang/en.asdb.web")
+if(EXISTS ${WEB_ENGLISH_WORDS})
+  list(APPEND WEB_COPY_COMMANDS COMMAND ${CMAKE_COMMAND} -E copy ${WEB_ENGLISH_WORDS} ${CMAKE_BINARY_DIR}/lang/en.asdb)
+  list(APPEND WEB_COPIES ${WEB_ENGLISH_WORDS})
+endif()
 # The catalogues themselves are small (about 20 kB each): all in the package.
 file(GLOB WEB_CATALOGUES "${PLOTFRAY_WEB_DATA}/lang/*.mo")
 set(WEB_SIZED_FILES "plotfray.wasm,plotfray.data")
@@ -50,18 +68,22 @@ foreach(f ${WEB_LANG_FILES})
   get_filename_component(name ${f} NAME)
   string(APPEND WEB_SIZED_FILES ",lang/${name}")
 endforeach()
+if(EXISTS ${WEB_ENGLISH_WORDS})
+  string(APPEND WEB_SIZED_FILES ",lang/en.asdb")
+endif()
 add_custom_command(OUTPUT ${WEB_STAGE_STAMP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${WEB_DATA} ${CMAKE_BINARY_DIR}/lang
   COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA} ${WEB_DATA}/lang ${CMAKE_BINARY_DIR}/lang
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_DATA_FILES} ${WEB_DATA}
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_CATALOGUES} ${WEB_DATA}/lang
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_LANG_FILES} ${CMAKE_BINARY_DIR}/lang
+  ${WEB_COPY_COMMANDS}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${WEB_DATA}/levels
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_LEVEL_SETS} ${WEB_DATA}/levels
   COMMAND ${CMAKE_COMMAND} -E rm -f ${WEB_DATA}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E copy ${PLOTFRAY_WEB_DATA}/Music.asdb.web ${CMAKE_BINARY_DIR}/Music.asdb
   COMMAND ${CMAKE_COMMAND} -E touch ${WEB_STAGE_STAMP}
-  DEPENDS ${WEB_DATA_FILES} ${WEB_LANG_FILES} ${WEB_CATALOGUES} ${WEB_LEVEL_SETS} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
+  DEPENDS ${WEB_DATA_FILES} ${WEB_COPIES} ${WEB_LANG_FILES} ${WEB_CATALOGUES} ${WEB_LEVEL_SETS} ${PLOTFRAY_WEB_DATA}/Music.asdb.web
   COMMENT "Staging the game data for the browser")
 add_custom_target(webdata ALL DEPENDS ${WEB_STAGE_STAMP})
 
@@ -75,7 +97,7 @@ file(WRITE ${CMAKE_BINARY_DIR}/library-funcs.json "[\"$autoResumeAudioContext\",
 target_link_options(plotfray PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728 -sENVIRONMENT=web
   -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
-  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived,_PlotfrayFilePicked]
+  -sEXPORTED_FUNCTIONS=[_main,_PlotfrayMusicArrived,_PlotfrayFilePicked,_PlotfrayDataArrived]
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_BINARY_DIR}/library-funcs.json
   -lidbfs.js
   "SHELL:--preload-file ${WEB_DATA}@/data")

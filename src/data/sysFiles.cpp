@@ -131,6 +131,20 @@ bool PickFileInto(const std::string& folder) { return Picker() && Picker()(folde
 
 void NoteFilePicked() { ++PickedCount(); }
 
+namespace {
+TDataFetcher& Fetcher() {
+  static TDataFetcher fetcher;
+  return fetcher;
+}
+}  // namespace
+
+TDataFetcher SetDataFetcher(TDataFetcher fetcher) {
+  std::swap(Fetcher(), fetcher);
+  return fetcher;
+}
+
+bool FetchDataFile(const std::string& relative) { return Fetcher() && Fetcher()(relative); }
+
 std::uint32_t FilesPicked() { return PickedCount(); }
 
 bool FileExists(const std::string& path) {

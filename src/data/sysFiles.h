@@ -35,6 +35,12 @@ using TFilePicker = std::function<bool(const std::string& folder)>;
 TFilePicker SetFilePicker(TFilePicker picker);
 bool CanPickFiles();
 bool PickFileInto(const std::string& folder);
+// Asks for a data file the data folder lacks (a path relative to it) to be
+// fetched: a browser's page downloads only some of the data at first. True
+// when a fetch was asked for; the platform says when the file is there.
+using TDataFetcher = std::function<bool(const std::string& relative)>;
+TDataFetcher SetDataFetcher(TDataFetcher fetcher);
+bool FetchDataFile(const std::string& relative);
 // A picked file has been copied into its folder.
 void NoteFilePicked();
 std::uint32_t FilesPicked();

@@ -13,29 +13,47 @@ std::string LanguageRecordKey(const std::string& archive, const std::string& pic
   return base + "/" + picture;
 }
 
-void TsysLanguageArt::Open(const std::string& dataFolder, const std::string& language) {
+bool TsysLanguageArt::TWords::Read(const std::string& path) {
   Records.clear();
-  Path.clear();
-  if (language.empty()) return;
-  Path = dataFolder + LanguageArchiveName(language);
-  if (!FileExists(Path)) {
-    LogLine(Path + " is missing: the pictures with words are shown in English");
-    return;
-  }
+  Path = path;
   TASDb archive;
   archive.OpenMode = opReadOnly;
   archive.SetFileName(Path);
   if (!archive.EnsureOpen()) {
     LogLine(Path + " cannot be read (damaged): the pictures with words are shown in English");
-    return;
+    Path.clear();
+    return false;
   }
   for (std::int32_t i = 0; i < archive.RecordCount(); ++i)
     if (archive.RecordType(i) == 1) Records.emplace(archive.RecordKey(i), i);
+  return true;
 }
 
-std::int32_t TsysLanguageArt::RecordOf(const std::string& key) const {
-  const auto found = Records.find(key);
-  return found != Records.end() ? found->second : -1;
+void TsysLanguageArt::Open(const std::string& dataFolder, const std::string& language) {
+  Chosen = TWords{};
+  English = TWords{};
+  // Only the browser's data keeps the English pictures with words apart.
+  const std::string english = dataFolder + LanguageArchiveName("en");
+  if (FileExists(english)) English.Read(english);
+  if (language.empty() || language == "en") {
+    if (English.Path.empty()) FetchDataFile(LanguageArchiveName("en"));
+    return;
+  }
+  const std::string path = dataFolder + LanguageArchiveName(language);
+  if (!FileExists(path)) {
+    LogLine(path + " is missing: the pictures with words are shown in English");
+    FetchDataFile(LanguageArchiveName(language));
+    return;
+  }
+  Chosen.Read(path);
+}
+
+TWordsRecord TsysLanguageArt::RecordOf(const std::string& key) const {
+  for (const TWords* words : {&Chosen, &English}) {
+    const auto found = words->Records.find(key);
+    if (found != words->Records.end()) return {&words->Path, found->second};
+  }
+  return {};
 }
 
 void TsysResources::UsePictureLanguage(const std::string& dataFolder, const std::string& language) {
@@ -50,10 +68,10 @@ void TsysResources::SpeakPictureLanguage(std::int32_t setIndex) {
   for (std::int32_t i = 0; i < set->Count(); ++i) {
     const TImage* image = set->Listed(i);
     const std::string key = LanguageRecordKey(set->Source, image->Name);
-    const std::int32_t record = LanguageArt.RecordOf(key);
-    if (record >= 0) {
-      if (image->LanguageArchive != LanguageArt.File() || image->LanguageRecord != record)
-        set->ReadFromLanguage(i, LanguageArt.File(), key, record);
+    const TWordsRecord words = LanguageArt.RecordOf(key);
+    if (words.File != nullptr) {
+      if (image->LanguageArchive != *words.File || image->LanguageRecord != words.Record)
+        set->ReadFromLanguage(i, *words.File, key, words.Record);
     } else if (!image->LanguageArchive.empty()) {
       set->ReadFromLanguage(i, "", "", -1);  // back to English
     }

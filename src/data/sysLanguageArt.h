@@ -4,7 +4,10 @@
 // the English archives, holding only the pictures whose words differ from
 // English, each keyed by the English archive and picture ("TutsQQ/page-1").
 // The game reads only the chosen language's archive; any picture it lacks, or
-// cannot read, is shown from the English archive.
+// cannot read, is shown in English. The browser's data keeps the English
+// pictures with words apart too, in "lang/en.asdb" (its English archives hold
+// blank pictures of the same size in their place): where that archive is
+// present, an English picture with words comes from it.
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -15,17 +18,32 @@ std::string LanguageArchiveName(const std::string& language);
 // archive ("TutsQQ", or its file "data/TutsQQ.asdb").
 std::string LanguageRecordKey(const std::string& archive, const std::string& picture);
 
+// Where a picture with words is read from: a file and its record.
+struct TWordsRecord {
+  const std::string* File = nullptr;
+  std::int32_t Record = -1;
+};
+
 class TsysLanguageArt {
  public:
-  // Reads the table of the archive of language (empty: English, nothing to
-  // read) in dataFolder; a missing or damaged one gets a log line and leaves
-  // every picture English.
+  // Reads the table of the archive of language (empty: English) in
+  // dataFolder, and of the English pictures with words where the data keeps
+  // them apart; a missing or damaged language archive gets a log line and
+  // leaves every picture English. An archive the folder lacks is asked for
+  // (FetchDataFile): the browser's page fetches only one at first.
   void Open(const std::string& dataFolder, const std::string& language);
-  const std::string& File() const { return Path; }
-  // The record of the language's picture of that key; -1 when the English picture stays.
-  std::int32_t RecordOf(const std::string& key) const;
+  // The language's archive file (empty for English).
+  const std::string& File() const { return Chosen.Path; }
+  // The language's picture of that key, else the English one kept apart; no
+  // file when the English archive's own picture stays.
+  TWordsRecord RecordOf(const std::string& key) const;
 
  private:
-  std::string Path;
-  std::unordered_map<std::string, std::int32_t> Records;
+  struct TWords {
+    std::string Path;
+    std::unordered_map<std::string, std::int32_t> Records;
+    bool Read(const std::string& path);  // false when damaged, with a log line
+  };
+  TWords Chosen;
+  TWords English;
 };

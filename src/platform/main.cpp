@@ -212,6 +212,11 @@ int main(int argc, char** argv) {
     else
       LogLine("the music arrived before the game started; it is not played");
   });
+  // A language's pictures with words, fetched when OPTIONS chose it.
+  web::OnDataArrived([&] {
+    if (director && director->Interface)
+      director->Interface->Resources->UsePictureLanguage(web::DataFolder, LanguageCode());
+  });
   // The page keeps everything above alive: this never returns.
   web::RunPerAnimationFrame(window.get());
 #else

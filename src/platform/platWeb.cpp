@@ -17,6 +17,8 @@ EM_JS(int, PageOffer, (const char* path),
       { return Module.plotfray && Module.plotfray.offer && Module.plotfray.offer(UTF8ToString(path)) ? 1 : 0; });
 EM_JS(int, PagePickFile, (const char* folder),
       { return Module.plotfray && Module.plotfray.pickFile && Module.plotfray.pickFile(UTF8ToString(folder)) ? 1 : 0; });
+EM_JS(int, PageFetchData, (const char* relative),
+      { return Module.plotfray && Module.plotfray.fetchData && Module.plotfray.fetchData(UTF8ToString(relative)) ? 1 : 0; });
 EM_JS(void, PageFirstFrame, (), { if (Module.plotfray) Module.plotfray.firstFrame(); });
 EM_JS(void, PageEnded, (), { if (Module.plotfray) Module.plotfray.ended(); });
 // Anything the player does on the page, or the page being shown again, wakes a
@@ -39,6 +41,11 @@ namespace {
 
 std::function<void(const std::string&)>& MusicHandler() {
   static std::function<void(const std::string&)> handler;
+  return handler;
+}
+
+std::function<void()>& DataHandler() {
+  static std::function<void()> handler;
   return handler;
 }
 
@@ -81,6 +88,8 @@ void PersistSaves() {
   SetFileOffer([](const std::string& path) { return PageOffer(path.c_str()) != 0; });
   // Level sets opened from the player's own files are kept with the saves.
   SetFilePicker([](const std::string& folder) { return PagePickFile(folder.c_str()) != 0; });
+  // The package holds one language's pictures with words: another is fetched when chosen.
+  SetDataFetcher([](const std::string& relative) { return PageFetchData(relative.c_str()) != 0; });
 }
 
 void InstallPageMessages() {
@@ -96,6 +105,8 @@ void StandInForMusic() {
 }
 
 void OnMusicArrived(std::function<void(const std::string& path)> handler) { MusicHandler() = std::move(handler); }
+
+void OnDataArrived(std::function<void()> handler) { DataHandler() = std::move(handler); }
 
 void RestAfterThisFrame(std::uint32_t milliseconds) { RestWanted = milliseconds; }
 
@@ -126,6 +137,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayFilePicked() {
 extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayMusicArrived() {
   if (web::MusicHandler()) web::MusicHandler()(web::ArrivedMusic);
   // The music starts on the next step.
+  web::Wake();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void PlotfrayDataArrived() {
+  if (web::DataHandler()) web::DataHandler()();
   web::Wake();
 }
 

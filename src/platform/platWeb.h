@@ -18,7 +18,8 @@ constexpr const char* ArrivedMusic = "/music/Music.asdb";
 
 // Stores every save written or moved in the save folder to the browser's
 // storage as soon as it is on disk, offers exported reports as downloads, and
-// opens the player's level files with the page's file picker.
+// opens the player's level files with the page's file picker; data files
+// the package lacks are fetched by the page.
 void PersistSaves();
 // Message boxes become messages on the page; the game runs on meanwhile.
 void InstallPageMessages();
@@ -27,6 +28,9 @@ void InstallPageMessages();
 void StandInForMusic();
 // Called with ArrivedMusic once the page has written it.
 void OnMusicArrived(std::function<void(const std::string& path)> handler);
+// Called once the page has written a data file the game asked it to fetch
+// (a language's pictures with words, FetchDataFile).
+void OnDataArrived(std::function<void()> handler);
 // One window pass per animation frame of the page; never returns. The page is
 // told when the first frame is drawn and when the game has ended.
 [[noreturn]] void RunPerAnimationFrame(TplatWindow* window);

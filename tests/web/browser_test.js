@@ -150,6 +150,10 @@ async function main() {
           sawBar && running && st.bytesTotal > 0 && st.bytesLoaded === st.bytesTotal,
           st.bytesLoaded + " of " + st.bytesTotal + " bytes, first frame after " + Math.round(st.firstFrameMs) + " ms");
     if (!running) throw new Error("the game never drew a frame");
+    // English's pictures with words are an archive of their own, as each language's.
+    const enFetched = await page.evaluate(() => performance.getEntriesByType("resource")
+      .map((e) => /\/lang\/([A-Za-z_]+)\.asdb$/.exec(e.name)).filter((m) => m).map((m) => m[1]).join(","));
+    check("in English the page fetches English's pictures with words alone", enFetched === "en", "fetched " + (enFetched || "none"));
     await sleep(1500);
     const audioBefore = await page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : "none");
     const loadingShot = await shot(page, "web-loading");
@@ -365,6 +369,14 @@ async function main() {
     const panel = { x: 270, y: 300, w: 480, h: 90 };
     const frToEn = await compare(fr, welcomeShot, frWelcome, panel);
     check("in French the welcome panel is not the English one", frToEn > 5, "difference " + frToEn.toFixed(1));
+    // Another language chosen later: the game asks, the page fetches it into
+    // the data folder and tells the game (which shows its pictures).
+    const asked = await fr.evaluate(() => Module.plotfray.fetchData("lang/de.asdb") &&
+                                          !Module.plotfray.fetchData("../saves/x.asdb"));
+    const arrived = asked && await until(fr, () => window.plotfrayPage.fetchedData.includes("lang/de.asdb"), 20000);
+    const deSize = arrived && await fr.evaluate(() => Module.FS.stat("/data/lang/de.asdb").size);
+    check("a language chosen later has its pictures fetched into the data folder", arrived && deSize > 1000000,
+          "asked " + asked + ", arrived " + arrived + ", " + deSize + " bytes; fetched " + fetched.join(","));
     await french.close();
   } catch (e) {
     check("the test ran to its end", false, e.message);

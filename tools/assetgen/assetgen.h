@@ -2,6 +2,10 @@
 // The data generator: draws and synthesises every file of the data folder.
 #include <string>
 
+// The browser's copies of data files end so, beside the desktop's (which the
+// install takes by their own endings): Music.asdb.web, fxdie.sl.web.
+constexpr const char* WebSuffix = ".web";
+
 struct TGenContext {
   std::string OutDir;  // the data folder, with trailing '/'
   std::string ReviewDir;  // where review copies (PNG, WAV, OGG) go; empty = none

@@ -9,6 +9,7 @@
 #include "pages/genTutorials.h"
 #include "kit/genWords.h"
 #include "data/sysLanguageArt.h"
+#include "web/webPictures.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -127,6 +128,7 @@ bool GenerateLanguageArchives(const TGenContext& ctx) {
   UseLanguage("", why);
   const std::vector<TWordPicture> english = WordPictures();
   ::mkdir((ctx.OutDir + "lang").c_str(), 0755);
+  std::vector<bool> changed(english.size(), false);  // by some language: the browser keeps it apart
   for (const std::string& language : LanguagesIn(ctx.CatalogueDir)) {
     if (!UseLanguage(ctx.CatalogueDir + language + ".mo", why)) {
       std::fprintf(stderr, "assetgen: %s%s.mo: %s\n", ctx.CatalogueDir.c_str(), language.c_str(), why.c_str());
@@ -141,6 +143,7 @@ bool GenerateLanguageArchives(const TGenContext& ctx) {
     std::vector<std::vector<TImage>> review(3);  // the tutorial pages, by game type
     for (std::size_t i = 0; i < drawn.size() && i < english.size(); ++i) {
       if (SamePixels(drawn[i].Image, english[i].Image)) continue;
+      changed[i] = true;
       TImage keyed = drawn[i].Image;
       keyed.Name = LanguageRecordKey(drawn[i].Archive, drawn[i].Image.Name);
       writer.AddImage(keyed);
@@ -153,5 +156,8 @@ bool GenerateLanguageArchives(const TGenContext& ctx) {
     if (!reviewDir.empty()) WriteTutorialSheet(reviewDir, review);
   }
   UseLanguage("", why);
-  return ok;
+  std::vector<std::pair<std::string, std::string>> words;
+  for (std::size_t i = 0; i < english.size(); ++i)
+    if (changed[i]) words.emplace_back(english[i].Archive, english[i].Image.Name);
+  return WriteWebPictures(ctx.OutDir, words) && ok;
 }

@@ -9,6 +9,7 @@
 #include "assetgen.h"
 #include "data/sysFiles.h"
 #include "sound/genWaveBank.h"
+#include "sound/webMusic.h"
 
 using namespace synth;
 
@@ -650,7 +651,7 @@ std::vector<TEffectBank> MakeEffectBanks() {
 bool GenerateSoundBanks(const TGenContext& ctx) {
   bool ok = true;
   for (const TEffectBank& bank : MakeEffectBanks()) {
-    std::vector<TWaveItem> items;
+    std::vector<TWaveItem> items, webItems;
     const std::string stem = bank.File.substr(0, bank.File.find('.'));
     int index = 0;
     for (const TEffectWave& w : bank.Waves) {
@@ -667,10 +668,16 @@ bool GenerateSoundBanks(const TGenContext& ctx) {
           if (c == ' ') c = '_';
         ok = WriteFileAtomic(file, item.Wave) && ok;
       }
+      // The browser's copy at half the rate, as its music: a loop keeps the
+      // full rate, since the filter would put a click at its seam.
+      TWaveItem web = item;
+      if (!w.Looped) web.Wave = EncodeWav(ToPcm16(music::WebMono({w.Samples, w.Samples})), music::WebRate, 1);
+      webItems.push_back(std::move(web));
       items.push_back(std::move(item));
       ++index;
     }
-    if (!WriteFileAtomic(ctx.OutDir + bank.File, EncodeWaveBank(stem, items))) {
+    if (!WriteFileAtomic(ctx.OutDir + bank.File, EncodeWaveBank(stem, items)) ||
+        !WriteFileAtomic(ctx.OutDir + bank.File + WebSuffix, EncodeWaveBank(stem, webItems))) {
       std::fprintf(stderr, "assetgen: cannot write %s\n", bank.File.c_str());
       ok = false;
     }

@@ -121,8 +121,8 @@ TDecoded DecodeOgg(const std::vector<std::uint8_t>& bytes) {
   return decoded;
 }
 
-std::array<double, BandCount> BandLevels(const std::vector<float>& samples, int rate) {
-  constexpr std::size_t N = 4096;
+std::array<double, BandCount> BandLevels(const std::vector<float>& samples, int rate, std::size_t window) {
+  const std::size_t N = window;
   std::array<double, BandCount> power{};
   std::size_t frames = 0;
   std::vector<std::complex<double>> a(N);

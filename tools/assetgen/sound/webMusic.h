@@ -42,7 +42,9 @@ TDecoded DecodeOgg(const std::vector<std::uint8_t>& bytes);
 constexpr int BandCount = 8;
 constexpr std::array<double, BandCount> BandCentres = {63, 125, 250, 500, 1000, 2000, 4000, 8000};
 // The mean power of each band in dB (relative to a full-scale sine), from
-// Hann-windowed 4096-sample spectra; -200 for a band with no power.
-std::array<double, BandCount> BandLevels(const std::vector<float>& samples, int rate);
+// Hann-windowed spectra of window samples (a power of two); -200 for a band
+// with no power. Two rates compare frame for frame with windows of the same
+// length in time.
+std::array<double, BandCount> BandLevels(const std::vector<float>& samples, int rate, std::size_t window = 4096);
 
 }  // namespace music
