@@ -26,11 +26,14 @@ void TobjGroupButton::AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, s
   // entries stay.
   for (TrndGfx* piece : {entry.LeftItem, entry.MiddleItem, entry.RightItem})
     piece->SetColorAlpha(WidgetTint, GroupAlpha);
+  // The caption may run over the rounded ends (a selected one in its brackets,
+  // a longer word of another language); the box keeps a letter's whole height,
+  // an accented capital's included.
   entry.CaptionItem = AddText();
-  entry.CaptionItem->RelX = x + 9;
-  entry.CaptionItem->RelY = y + 9;
-  entry.CaptionItem->Width = w - 18;
-  entry.CaptionItem->Height = h - 18;
+  entry.CaptionItem->RelX = x;
+  entry.CaptionItem->RelY = y + 8;
+  entry.CaptionItem->Width = w;
+  entry.CaptionItem->Height = h - 16;
   entry.CaptionItem->SetMarkUpAt(caption, 8, false, true, false, true, true, TPointD{0, 0});
   entry.Caption = caption;
   Entries.push_back(entry);

@@ -87,6 +87,13 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
   return choice;
 }
 
+void ShowNotice(TobjLabel* label, const std::string& text) {
+  const std::size_t width = static_cast<std::size_t>(label->Caption->Width);
+  const auto fits = [&](std::int32_t size) { return text.size() * static_cast<std::size_t>(FontMetrics(size).CharWidth) <= width; };
+  const std::int32_t size = fits(8) ? 8 : 6;
+  label->Caption->SetText(text, size, true, true, !fits(size), true, true);
+}
+
 std::string RefusedLetter(std::intptr_t character) {
   if (character > 32 && character < 256 && character != UnwritableCharacter && character != 127)
     return Format(Tr("A name cannot hold \"%s\"; use letters, digits and spaces."),
