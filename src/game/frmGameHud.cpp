@@ -168,7 +168,10 @@ void TfrmGame::SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown,
   text->Visible = visible;
   if (!visible || line == shown) return;
   shown = line;
-  text->Caption->SetTextAt(line, 14, false, true, false, false, true, TPointD{0, 0});
+  // A longer language's line takes the next smaller letters rather than
+  // running past the strip.
+  const bool fits = static_cast<std::int32_t>(line.size()) * FontMetrics(14).CharWidth <= text->Caption->Width;
+  text->Caption->SetTextAt(line, fits ? 14 : 12, false, true, false, false, true, TPointD{0, 0});
 }
 
 void TfrmGame::SetChallengeText(const std::string& markUp, std::uint32_t colour) {

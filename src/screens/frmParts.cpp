@@ -1,5 +1,7 @@
 #include "screens/frmParts.h"
 
+#include <algorithm>
+
 #include "core/sysCatalogue.h"
 #include "core/sysMainWindow.h"
 #include "data/sysResources.h"
@@ -18,6 +20,12 @@ namespace frm {
 TobjLabel* Label(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
                  std::int32_t h, const std::string& text, std::int32_t size, bool framed) {
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, layer, w, h);
+  // A line as tall as its label would lose an accented capital's lowest row
+  // (the accent pushes the letter down): the text's box reaches two pixels past
+  // the label at top and bottom, and the line stays where it was.
+  const std::int32_t extra = std::max(0, FontMetrics(size).CharHeight + 4 - h + 1) / 2 * 2;
+  label->Caption->RelY = -extra / 2;
+  label->Caption->Height = h + extra;
   label->Caption->SetText(text, size, true, true, false, true, true);
   if (framed) label->SetFramed(true);
   return label;
@@ -57,6 +65,13 @@ TobjBase* Picture(TsysObjects* objects, std::int32_t group, double x, double y, 
 TobjLabel* Caption(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
                    std::int32_t h, const std::string& text, std::int32_t size) {
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, layer, w, h);
+  // A line longer than the label (in another language) takes the next smaller
+  // letters that fit, down to the smallest.
+  int count = 0;
+  const TFontMetrics* sizes = FontSheetSizes(count);
+  for (int i = count - 1; i >= 0; --i)
+    if (sizes[i].Size < size && static_cast<std::int32_t>(text.size()) * FontMetrics(size).CharWidth > w - 4)
+      size = sizes[i].Size;
   label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{2, 0});
   return label;
 }
