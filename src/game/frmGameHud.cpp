@@ -48,7 +48,10 @@ constexpr std::int32_t ButtonLit = 1;
 TobjLabel* TextLabel(TsysObjects* objects, std::int32_t group, double x, double y, std::int32_t w, std::int32_t h,
                      const std::string& text, std::int32_t size) {
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, HudLayer, w, h);
-  if (label != nullptr) label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{0, 0});
+  // A longer language's caption takes smaller letters rather than leaving the strip.
+  if (label != nullptr)
+    label->Caption->SetTextAt(text, FittingFontSize(text.size(), w, size), true, true, false, false, true,
+                              TPointD{0, 0});
   return label;
 }
 
@@ -170,8 +173,8 @@ void TfrmGame::SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown,
   shown = line;
   // A longer language's line takes the next smaller letters rather than
   // running past the strip.
-  const bool fits = static_cast<std::int32_t>(line.size()) * FontMetrics(14).CharWidth <= text->Caption->Width;
-  text->Caption->SetTextAt(line, fits ? 14 : 12, false, true, false, false, true, TPointD{0, 0});
+  text->Caption->SetTextAt(line, FittingFontSize(line.size(), text->Caption->Width, 14), false, true, false, false,
+                           true, TPointD{0, 0});
 }
 
 void TfrmGame::SetChallengeText(const std::string& markUp, std::uint32_t colour) {

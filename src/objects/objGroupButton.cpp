@@ -69,8 +69,10 @@ void TobjGroupButton::SetSelected(std::int32_t index) {
 
 void TobjGroupButton::ShowCaption(TEntry& e) {
   const std::string shown = e.Selected ? "[ " + e.Caption + " ]" : e.Caption;
+  // A longer language's word takes smaller letters rather than leaving the bar.
   if (e.CaptionItem->Text != shown)
-    e.CaptionItem->SetMarkUpAt(shown, 8, e.Selected, true, false, true, true, TPointD{0, 0});
+    e.CaptionItem->SetMarkUpAt(shown, FittingFontSize(shown.size(), e.CaptionItem->Width, 8), e.Selected, true, false,
+                               true, true, TPointD{0, 0});
   if (e.CaptionItem->Bold != e.Selected) e.CaptionItem->SetBold(e.Selected);
 }
 

@@ -44,6 +44,13 @@ TGlyphCell FontGlyphCell(const TFontMetrics& m, std::uint8_t code, bool bold) {
           (index / m.GlyphsPerRow) * m.CharHeight + (high ? m.HighOriginY : m.OriginY)};
 }
 
+std::int32_t FittingFontSize(std::size_t letters, std::int32_t width, std::int32_t size) {
+  std::int32_t best = Sizes[0].Size;
+  for (const TFontMetrics& m : Sizes)
+    if (m.Size <= size && static_cast<std::int64_t>(letters) * m.CharWidth <= width) best = m.Size;
+  return best;
+}
+
 const TFontMetrics* FontSheetSizes(int& count) {
   count = static_cast<int>(std::size(Sizes));
   return Sizes;

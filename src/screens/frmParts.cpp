@@ -43,7 +43,8 @@ TobjButton* Button(TsysObjects* objects, std::int32_t group, double x, double y,
                    std::int32_t h, const std::string& caption, std::int32_t size, std::int32_t kind,
                    std::uint16_t code, std::intptr_t param, std::int32_t value) {
   auto* button = objects->Create<TobjButton>(group, otButton, x, y, layer, w, h);
-  button->Caption->SetText(caption, size, true, true, false, true, true);
+  // A longer language's caption takes smaller letters rather than running off the bar.
+  button->Caption->SetText(caption, FittingFontSize(caption.size(), w - 8, size), true, true, false, true, true);
   button->SetAction(kind, code, param, value);
   return button;
 }
@@ -67,12 +68,8 @@ TobjLabel* Caption(TsysObjects* objects, std::int32_t group, double x, double y,
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, layer, w, h);
   // A line longer than the label (in another language) takes the next smaller
   // letters that fit, down to the smallest.
-  int count = 0;
-  const TFontMetrics* sizes = FontSheetSizes(count);
-  for (int i = count - 1; i >= 0; --i)
-    if (sizes[i].Size < size && static_cast<std::int32_t>(text.size()) * FontMetrics(size).CharWidth > w - 4)
-      size = sizes[i].Size;
-  label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{2, 0});
+  label->Caption->SetTextAt(text, FittingFontSize(text.size(), w - 4, size), true, true, false, false, true,
+                            TPointD{2, 0});
   return label;
 }
 
