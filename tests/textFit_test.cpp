@@ -25,6 +25,7 @@
 #include "tables/defMonsters.h"
 #include "objects/objButton.h"
 #include "render/modInput.h"
+#include "screens/frmMissions.h"
 #include "tables/defChallenges.h"
 #include "tables/defLevels.h"
 #include "tables/defSprites.h"
@@ -257,6 +258,17 @@ TEST_P(EveryScreenFits, SetUpScreens) {
   Visit("arcade", sidArcade, grArcade);
   BackToMainMenu(grArcade);
   Visit("tutorial", sidMissions, grMissions);
+  {
+    // The story is written in capitals, the accented letters' too.
+    auto* missions = dynamic_cast<TfrmMissions*>(Director->Screen(ssMissions));
+    ASSERT_NE(missions, nullptr);
+    int small = 0;
+    for (char c : missions->Story->Caption->Text) {
+      const auto u = static_cast<unsigned char>(c);
+      small += (u >= 'a' && u <= 'z') || (u >= 0xE0 && u != 0xF7) || u == 0x9A || u == 0x9C || u == 0x9E;
+    }
+    EXPECT_EQ(small, 0) << CodePageToUtf8(missions->Story->Caption->Text);
+  }
   // A teacher's set beside a bad file, and the bad file's faults.
   std::filesystem::create_directories(Res()->SavePath + "levels");
   std::ofstream(Res()->SavePath + "levels/friday.txt")

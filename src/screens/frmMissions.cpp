@@ -28,8 +28,16 @@ constexpr std::int32_t BarHeight = 35;
 constexpr std::int32_t SegmentInset = 4;
 constexpr std::int32_t SegmentPitch = 50;
 
+// In the game's code page (Windows-1252): é becomes É, œ Œ, š Š; ß has no
+// capital there and stays.
 std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0xE0 && u != 0xF7 && u != 0xFF) c = static_cast<char>(u - 0x20);
+    else if (u == 0x9A || u == 0x9C || u == 0x9E) c = static_cast<char>(u - 0x10);
+    else if (u == 0xFF) c = static_cast<char>(0x9F);
+    else c = static_cast<char>(std::toupper(u));
+  }
   return text;
 }
 
