@@ -150,7 +150,7 @@ TEST_F(GroupTest, PressedEntryMovesByOnePixelUntilReleasedOverAnEntry) {
   Move(50, 10);
   Down(50, 10);
   EXPECT_EQ(group->Entries[0].LeftItem->RelX, 1);
-  EXPECT_EQ(group->Entries[0].CaptionItem->RelY, 10);
+  EXPECT_EQ(group->Entries[0].CaptionItem->RelY, 9);
   Down(50, 10);
   EXPECT_EQ(group->Entries[0].LeftItem->RelX, 1) << "applied once";
   Move(150, 10);

@@ -120,6 +120,22 @@ TEST_F(TextTest, CentringSeveralLines) {
   EXPECT_EQ(t->Segments[1].X, 32);
 }
 
+// The centring guess counts a letter a pixel narrower than it is painted: a
+// line close to its box's width is kept inside it, and a longer one starts at
+// the margin (and runs on past the right, as it must).
+TEST_F(TextTest, ACentredLineNearItsBoxsWidthStaysInsideIt) {
+  TrndText* t = Text(99, 20);
+  t->SetText("abcdefghij", 8, false, false, false, true, false);  // 80 of 99
+  ASSERT_EQ(t->Segments.size(), 1u);
+  EXPECT_EQ(t->Segments[0].X, 11) << "a short line is centred by the guess, as before";
+  t->SetText("abcdefghijkl", 8, false, false, false, true, false);  // 96 of 99: the guess, 4, ends at 100
+  EXPECT_EQ(t->Segments[0].X, 3) << "the line ends at the box's edge";
+  t->SetText("abcdefghijklm", 8, false, false, false, true, false);  // 104 of 99
+  EXPECT_EQ(t->Segments[0].X, 0) << "a line longer than its box starts at the margin";
+  t->SetTextAt("abcdefghijkl", 8, false, false, false, true, false, TPointD{2, 0});  // 96 of the 95 inside the margins
+  EXPECT_EQ(t->Segments[0].X, 2);
+}
+
 TEST_F(TextTest, UnsupportedFontSizesUseSizeEight) {
   TrndText* t = Text(100, 20);
   for (int size : {20, 3, 9}) {

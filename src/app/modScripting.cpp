@@ -156,7 +156,7 @@ void TmodScripting::TellUnreadableData() {
 }
 
 void TmodScripting::TellSaveFileProblems() {
-  const std::vector<std::string>& problems = Interface->Resources->SaveFileProblems;
+  const std::vector<std::string> problems = Interface->Resources->SaveFileProblemsNow();
   if (problems.empty()) return;
   std::string list;
   for (const std::string& p : problems) list += "\n\n" + p;

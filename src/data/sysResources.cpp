@@ -75,7 +75,7 @@ TsysResources::TsysResources(TsysMainWindow* owner, std::string dataPath, std::s
   ReadScores();
   ReadSlowScores();
   Progress = std::make_unique<TsysProgress>(SavePath);
-  SaveFileProblems.insert(SaveFileProblems.end(), Progress->Problems.begin(), Progress->Problems.end());
+  for (const std::string& problem : Progress->Problems) NoteProblem([problem] { return problem; });
   TargetQueue.reserve(64);
   Zoom = 1.0;
   GameOver = false;
@@ -183,16 +183,32 @@ std::string TsysResources::SetAside(const std::string& name, const std::string& 
 void TsysResources::KeepUnread(const std::string& name, const std::string& lost) {
   KeptUnread.push_back(name);
   // TRANSLATORS: a file's name, then what is not kept, such as "new high scores".
-  SaveFileProblems.push_back(Format(Tr("%1$s may not be read (its permissions forbid it). It is left as it is and not "
-                                       "written over, so %2$s will not be kept until the game is allowed to read it."),
-                                    {name, Tr(lost)}));
+  NoteProblem([name, lost] {
+    return Format(Tr("%1$s may not be read (its permissions forbid it). It is left as it is and not "
+                     "written over, so %2$s will not be kept until the game is allowed to read it."),
+                  {name, Tr(lost)});
+  });
 }
 
-void TsysResources::NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept) {
-  // TRANSLATORS: a file's name, then what became of it, such as "3 players were read whole".
-  std::string text = Format(Tr("%1$s was damaged; %2$s."), {name, Tr(kept)});
-  if (!aside.empty()) text += " " + Format(Tr("The damaged file is kept as %s."), {aside.substr(aside.rfind('/') + 1)});
-  SaveFileProblems.push_back(text);
+void TsysResources::NoteSetAside(const std::string& name, const std::string& aside, std::function<std::string()> kept) {
+  NoteProblem([name, aside, kept = std::move(kept)] {
+    // TRANSLATORS: a file's name, then what became of it, such as "3 players were read whole".
+    std::string text = Format(Tr("%1$s was damaged; %2$s."), {name, kept()});
+    if (!aside.empty())
+      text += " " + Format(Tr("The damaged file is kept as %s."), {aside.substr(aside.rfind('/') + 1)});
+    return text;
+  });
+}
+
+void TsysResources::NoteProblem(std::function<std::string()> sentence) {
+  SaveFileProblems.push_back(sentence());
+  ProblemSentences.push_back(std::move(sentence));
+}
+
+std::vector<std::string> TsysResources::SaveFileProblemsNow() const {
+  std::vector<std::string> now;
+  for (const auto& sentence : ProblemSentences) now.push_back(sentence());
+  return now;
 }
 
 bool TsysResources::SetAsideBadRecord(const std::string& name, TFileRead read, std::size_t fileSize,
@@ -204,7 +220,7 @@ bool TsysResources::SetAsideBadRecord(const std::string& name, TFileRead read, s
     why = "holds " + std::to_string(fileSize) + " bytes, less than one " + record;
   if (why.empty()) return true;
   const std::string aside = SetAside(name, why);
-  NoteSetAside(name, aside, kept);
+  NoteSetAside(name, aside, [kept] { return std::string(Tr(kept)); });
   return !aside.empty();
 }
 
@@ -257,8 +273,9 @@ void TsysResources::ReadProfiles() {
   if (read == TFileRead::Forbidden) return KeepUnread(ProfilesFile, TrMark("new players and their progress"));
   if (read == TFileRead::Unreadable) {
     // Never written over: the next save would replace every profile in it.
-    if (fromSaveFolder) NoteSetAside(ProfilesFile, SetAside(ProfilesFile, "cannot be read"),
-                                    TrMark("no player could be read"));
+    if (fromSaveFolder)
+      NoteSetAside(ProfilesFile, SetAside(ProfilesFile, "cannot be read"),
+                   [] { return std::string(Tr("no player could be read")); });
     return;
   }
   TDecodeNotes notes;
@@ -278,10 +295,10 @@ void TsysResources::ReadProfiles() {
     const std::string aside = fromSaveFolder ? SetAside(ProfilesFile, damage) : "";
     if (!fromSaveFolder) LogLine(std::string(ProfilesFile) + " " + damage);
     if (!fromSaveFolder || !aside.empty()) SaveProfiles();
-    NoteSetAside(ProfilesFile, aside,
-                 Profiles.empty() ? std::string(Tr("no player could be read from it"))
-                                  : Format(TrN("%s player was read whole", "%s players were read whole", Profiles.size()),
-                                           {std::to_string(Profiles.size())}));
+    NoteSetAside(ProfilesFile, aside, [n = Profiles.size()] {
+      return n == 0 ? std::string(Tr("no player could be read from it"))
+                    : Format(TrN("%s player was read whole", "%s players were read whole", n), {std::to_string(n)});
+    });
   } else if (!fromSaveFolder) {
     SaveProfiles();
   }
@@ -320,13 +337,13 @@ void TsysResources::ReadScores() {
   if (read == TFileRead::Read) {
     const std::size_t entries = DecodeScores(bytes.data(), bytes.size(), ScoreTables, notes);
     std::string damage;
-    std::string kept;
+    std::function<std::string()> kept;
     if (notes.Rejected * 2 > static_cast<std::int32_t>(entries)) {
       // Mostly rows no game could have written: not high scores at all.
       ScoreTables = DefaultScoreTables();
       damage = "does not hold high scores (" + std::to_string(notes.Rejected) + " of its " + std::to_string(entries) +
                " rows are impossible; " + notes.Why + ")";
-      kept = Tr("the high scores are back to how the game starts");
+      kept = [] { return std::string(Tr("the high scores are back to how the game starts")); };
     } else {
       if (fileSize < ScoresFileSize)
         damage = "holds " + std::to_string(fileSize) + " bytes, less than the 4800 of the tables";
@@ -337,7 +354,9 @@ void TsysResources::ReadScores() {
       std::size_t good = 0;
       for (const TScoreTable& table : ScoreTables)
         for (const TScoreEntry& e : table) good += !IsEmptyScore(e);
-      kept = Format(TrN("%s high score was read whole", "%s high scores were read whole", good), {std::to_string(good)});
+      kept = [good] {
+        return Format(TrN("%s high score was read whole", "%s high scores were read whole", good), {std::to_string(good)});
+      };
       if (!damage.empty()) damage += "; kept " + std::to_string(good) + (good == 1 ? " whole score" : " whole scores");
     }
     if (notes.Repaired > 0)
@@ -355,7 +374,7 @@ void TsysResources::ReadScores() {
   ScoreTables = DefaultScoreTables();
   if (read == TFileRead::Unreadable && fromSaveFolder) {
     const std::string aside = SetAside(ScoresFile, "cannot be read");
-    NoteSetAside(ScoresFile, aside, Tr("the high scores are back to how the game starts"));
+    NoteSetAside(ScoresFile, aside, [] { return std::string(Tr("the high scores are back to how the game starts")); });
     if (aside.empty()) return;
   }
   SaveScores();

@@ -115,6 +115,9 @@ class TsysResources {
   // Save files that could not be read whole, each said in a sentence for the
   // player: what happened and what was kept. Told once loading is over.
   std::vector<std::string> SaveFileProblems;
+  // The same sentences as they read in the language in use now: the saves are
+  // read before the language is chosen (it is one of the options).
+  std::vector<std::string> SaveFileProblemsNow() const;
 
   // --- image archives ---
   // Appends a new image set holding the archive's image records in record order
@@ -240,7 +243,11 @@ class TsysResources {
   // this run (a write would replace what it holds); the player is told.
   void KeepUnread(const std::string& name, const std::string& lost);
   // Tells the player that a damaged save file was kept aside and what was kept.
-  void NoteSetAside(const std::string& name, const std::string& aside, const std::string& kept);
+  // kept says what was kept, in the language in use when it is called.
+  void NoteSetAside(const std::string& name, const std::string& aside, std::function<std::string()> kept);
+  // Adds a sentence for the player, composed again each time it is told.
+  void NoteProblem(std::function<std::string()> sentence);
+  std::vector<std::function<std::string()>> ProblemSentences;
   // A save file of one fixed-size record (settings, options) and what its reader says.
   struct TRecordFile {
     const char* Name;

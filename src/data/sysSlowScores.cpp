@@ -49,7 +49,7 @@ void TsysResources::ReadSlowScores() {
   if (read == TFileRead::Unreadable) {
     if (fromSaveFolder)
       NoteSetAside(SlowScoresFile, SetAside(SlowScoresFile, "cannot be read"),
-                   TrMark("the high scores of slowed games start again empty"));
+                   [] { return std::string(Tr("the high scores of slowed games start again empty")); });
     return;
   }
   std::size_t good = 0;
@@ -74,10 +74,10 @@ void TsysResources::ReadSlowScores() {
     if (!fromSaveFolder) SaveSlowScores();
     return;
   }
-  const std::string kept =
-      Format(Tr("%s of the 240 high scores of slowed games were read whole"), {std::to_string(good)});
   const std::string aside = fromSaveFolder ? SetAside(SlowScoresFile, damage) : "";
   if (!fromSaveFolder) LogLine(std::string(SlowScoresFile) + " " + damage);
   if (!fromSaveFolder || !aside.empty()) SaveSlowScores();
-  NoteSetAside(SlowScoresFile, aside, kept);
+  NoteSetAside(SlowScoresFile, aside, [good] {
+    return Format(Tr("%s of the 240 high scores of slowed games were read whole"), {std::to_string(good)});
+  });
 }

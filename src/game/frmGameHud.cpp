@@ -48,7 +48,10 @@ constexpr std::int32_t ButtonLit = 1;
 TobjLabel* TextLabel(TsysObjects* objects, std::int32_t group, double x, double y, std::int32_t w, std::int32_t h,
                      const std::string& text, std::int32_t size) {
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, HudLayer, w, h);
-  if (label != nullptr) label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{0, 0});
+  // A longer language's caption takes smaller letters rather than leaving the strip.
+  if (label != nullptr)
+    label->Caption->SetTextAt(text, FittingFontSize(text.size(), w, size), true, true, false, false, true,
+                              TPointD{0, 0});
   return label;
 }
 
@@ -168,7 +171,10 @@ void TfrmGame::SetComboLine(TobjBase* icon, TobjLabel* text, std::string& shown,
   text->Visible = visible;
   if (!visible || line == shown) return;
   shown = line;
-  text->Caption->SetTextAt(line, 14, false, true, false, false, true, TPointD{0, 0});
+  // A longer language's line takes the next smaller letters rather than
+  // running past the strip.
+  text->Caption->SetTextAt(line, FittingFontSize(line.size(), text->Caption->Width, 14), false, true, false, false,
+                           true, TPointD{0, 0});
 }
 
 void TfrmGame::SetChallengeText(const std::string& markUp, std::uint32_t colour) {

@@ -158,8 +158,10 @@ void TobjEffect::SetText(const std::string& text) {
   Caption->Height = Height;
   // Bold on a dark plate: thin white letters over the bright board and the
   // monsters read as faint grey.
-  Caption->SetText(text, TextSize, true, true, false, true, true);
-  const TFontMetrics& font = FontMetrics(TextSize);
+  // A longer language's line takes smaller letters rather than being cut.
+  const std::int32_t size = FittingFontSize(text.size(), Width, TextSize);
+  Caption->SetText(text, size, true, true, false, true, true);
+  const TFontMetrics& font = FontMetrics(size);
   const std::int32_t w = std::min(static_cast<std::int32_t>(Width),
                                   static_cast<std::int32_t>(text.size()) * font.CharWidth + 2 * PlatePadX);
   const std::int32_t h = font.CharHeight + 2 * PlatePadY;

@@ -26,11 +26,14 @@ void TobjGroupButton::AddEntry(std::int32_t x, std::int32_t y, std::int32_t w, s
   // entries stay.
   for (TrndGfx* piece : {entry.LeftItem, entry.MiddleItem, entry.RightItem})
     piece->SetColorAlpha(WidgetTint, GroupAlpha);
+  // The caption may run over the rounded ends (a selected one in its brackets,
+  // a longer word of another language); the box keeps a letter's whole height,
+  // an accented capital's included.
   entry.CaptionItem = AddText();
-  entry.CaptionItem->RelX = x + 9;
-  entry.CaptionItem->RelY = y + 9;
-  entry.CaptionItem->Width = w - 18;
-  entry.CaptionItem->Height = h - 18;
+  entry.CaptionItem->RelX = x;
+  entry.CaptionItem->RelY = y + 8;
+  entry.CaptionItem->Width = w;
+  entry.CaptionItem->Height = h - 16;
   entry.CaptionItem->SetMarkUpAt(caption, 8, false, true, false, true, true, TPointD{0, 0});
   entry.Caption = caption;
   Entries.push_back(entry);
@@ -66,8 +69,10 @@ void TobjGroupButton::SetSelected(std::int32_t index) {
 
 void TobjGroupButton::ShowCaption(TEntry& e) {
   const std::string shown = e.Selected ? "[ " + e.Caption + " ]" : e.Caption;
+  // A longer language's word takes smaller letters rather than leaving the bar.
   if (e.CaptionItem->Text != shown)
-    e.CaptionItem->SetMarkUpAt(shown, 8, e.Selected, true, false, true, true, TPointD{0, 0});
+    e.CaptionItem->SetMarkUpAt(shown, FittingFontSize(shown.size(), e.CaptionItem->Width, 8), e.Selected, true, false,
+                               true, true, TPointD{0, 0});
   if (e.CaptionItem->Bold != e.Selected) e.CaptionItem->SetBold(e.Selected);
 }
 

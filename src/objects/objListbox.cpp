@@ -52,7 +52,13 @@ void TobjListbox::RebuildList() {
   } else {
     // Lines are names: shown as typed, never read as mark-up, so every line
     // stays on the row that a click on it selects.
-    ListText->SetPlainLines(Lines, 8, false, true);
+    // A line longer than the list is wide ends in "..." rather than being cut
+    // mid-letter at the edge (a long title, a longer language).
+    const auto fits = static_cast<std::size_t>(std::max(4, ListText->Width / FontMetrics(8).CharWidth));
+    std::vector<std::string> shown = Lines;
+    for (std::string& line : shown)
+      if (line.size() > fits) line = line.substr(0, fits - 3) + "...";
+    ListText->SetPlainLines(shown, 8, false, true);
     SelectionBar->Visible = true;
     SelectedIndex = 0;
   }

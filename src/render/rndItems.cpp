@@ -44,6 +44,13 @@ TGlyphCell FontGlyphCell(const TFontMetrics& m, std::uint8_t code, bool bold) {
           (index / m.GlyphsPerRow) * m.CharHeight + (high ? m.HighOriginY : m.OriginY)};
 }
 
+std::int32_t FittingFontSize(std::size_t letters, std::int32_t width, std::int32_t size) {
+  std::int32_t best = Sizes[0].Size;
+  for (const TFontMetrics& m : Sizes)
+    if (m.Size <= size && static_cast<std::int64_t>(letters) * m.CharWidth <= width) best = m.Size;
+  return best;
+}
+
 const TFontMetrics* FontSheetSizes(int& count) {
   count = static_cast<int>(std::size(Sizes));
   return Sizes;
@@ -389,7 +396,17 @@ void TrndText::Layout() {
 
 void TrndText::CentreLines() {
   auto centre = [this](std::size_t first, std::size_t last, std::int32_t count) {
-    const std::int32_t d = (Width - 2 * MarginX - count * (CharWidth - 1)) / 2;
+    std::int32_t d = (Width - 2 * MarginX - count * (CharWidth - 1)) / 2;
+    // A line near the box's width would be pushed past its right edge by that
+    // guess and cut there: it is kept inside, and a longer one starts at the margin.
+    std::int32_t left = Segments[first].X, right = left;
+    for (std::size_t i = first; i < last; ++i) {
+      const std::size_t end = Segments[i].Text.find_last_not_of(' ');
+      if (end != std::string::npos)
+        right = std::max(right, Segments[i].X + static_cast<std::int32_t>(end + 1) * CharWidth);
+    }
+    if (right + d > Width - MarginX) d = Width - MarginX - right;
+    if (left + d < MarginX) d = MarginX - left;
     for (std::size_t i = first; i < last; ++i) Segments[i].X += d;
   };
   std::size_t first = 0;

@@ -129,6 +129,9 @@ TGlyphCell FontGlyphCell(const TFontMetrics& m, std::uint8_t code, bool bold);
 const TFontMetrics& FontMetrics(std::int32_t size);
 const TFontMetrics* FontSheetSizes(int& count);
 constexpr std::int32_t BoldSheetOffset = 253;
+// The largest of the sheet's sizes up to size in which that many letters fit
+// the width on one line; the smallest size when none does.
+std::int32_t FittingFontSize(std::size_t letters, std::int32_t width, std::int32_t size);
 
 // A text item: marked-up text laid out into segments and painted from the font
 // sheet into its own render target, once per change.

@@ -169,8 +169,15 @@ void TfrmChallenge::Refresh() {
   for (std::int32_t i = 0; i < ChallengeCount; ++i) {
     TTile& tile = Tiles[static_cast<std::size_t>(i)];
     tile.Button->SetAction(ekForm, sidChallenge, sidGame, i);
-    tile.Button->HintText->SetMarkUpAt(ChallengeHintText(i, d, profile), 10, false, false, true, false, false,
-                                       TPointD{15, 15});
+    const std::string hint = ChallengeHintText(i, d, profile);
+    TrndText* hintText = tile.Button->HintText;
+    hintText->SetMarkUpAt(hint, 10, false, false, true, false, false, TPointD{15, 15});
+    // A line that wraps (a longer language) would push the last one out of the
+    // box: then every line takes smaller letters.
+    std::int32_t lines = 0;
+    for (std::size_t at = hint.find("<r>"); at != std::string::npos; at = hint.find("<r>", at + 3)) ++lines;
+    if (!hintText->Segments.empty() && hintText->Segments.back().Line > lines)
+      hintText->SetMarkUpAt(hint, 8, false, false, true, false, false, TPointD{15, 15});
     const bool valid = ValidDifficulty(d);
     tile.Medal->TexCoord = SheetTexCoord(ChallengeSheetRect(MedalRect + (valid ? d : 0)));
     tile.Medal->Visible = valid && profile.ChallengeRecords[i].Completed[d];

@@ -28,8 +28,16 @@ constexpr std::int32_t BarHeight = 35;
 constexpr std::int32_t SegmentInset = 4;
 constexpr std::int32_t SegmentPitch = 50;
 
+// In the game's code page (Windows-1252): é becomes É, œ Œ, š Š; ß has no
+// capital there and stays.
 std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0xE0 && u != 0xF7 && u != 0xFF) c = static_cast<char>(u - 0x20);
+    else if (u == 0x9A || u == 0x9C || u == 0x9E) c = static_cast<char>(u - 0x10);
+    else if (u == 0xFF) c = static_cast<char>(0x9F);
+    else c = static_cast<char>(std::toupper(u));
+  }
   return text;
 }
 
@@ -48,8 +56,17 @@ void TfrmMissions::BuildScreen() {
   Panel = frm::Panel(objects, Group, 172, 244, 2, 680, 480, 196);
   Title = frm::Label(objects, Group, 272, 255, 2, 480, 20, Tr("TUTORIAL"), 16, false);
   frm::Panel(objects, Group, 182, 280, 2, 660, 360, 196);
-  Story = objects->Create<TobjLabel>(Group, otLabel, 197, 295, 2, 670, 100);
+  // Down to the headings of the modes, five lines of the usual letters.
+  Story = objects->Create<TobjLabel>(Group, otLabel, 197, 295, 2, 670, 84);
   Story->Caption->SetTextAt(UpperCase(Tr(StoryText)), 12, true, true, true, false, false, TPointD{2, 0});
+  // A longer language's story takes smaller letters rather than running into
+  // the headings under it.
+  const auto spills = [this] {
+    const TrndText* t = Story->Caption;
+    return !t->Segments.empty() && (t->Segments.back().Line + 1) * (t->CharHeight + 1) > t->Height;
+  };
+  for (std::int32_t size : {10, 8})
+    if (spills()) Story->Caption->SetTextAt(UpperCase(Tr(StoryText)), size, true, true, true, false, false, TPointD{2, 0});
   Story->Caption->SetColor(StoryColour);
 
   frm::Caption(objects, Group, 197, 380, 2, 480, 20, Tr("GAME MODE"), 10);
@@ -71,6 +88,10 @@ void TfrmMissions::BuildScreen() {
     reset->SetHint(125, 0, TPointI{150, 50});
     reset->HintText->SetMarkUpAt(Tr("Reset Progress for this mode."), 8, false, false, true, false, false,
                                  TPointD{10, 10});
+    // Three lines fit the box; a longer sentence takes the small letters.
+    if (!reset->HintText->Segments.empty() && reset->HintText->Segments.back().Line >= 3)
+      reset->HintText->SetMarkUpAt(Tr("Reset Progress for this mode."), 6, false, false, true, false, false,
+                                   TPointD{10, 10});
     reset->HintEnabled = true;
     Resets[m] = reset;
   }

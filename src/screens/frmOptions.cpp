@@ -24,6 +24,18 @@ TobjCheckBox* Check(TsysObjects* objects, std::int32_t group, double x, double y
                     std::uint32_t tint) {
   auto* box = objects->Create<TobjCheckBox>(group, otCheckbox, x, y, 2, 215, 30);
   box->CheckCaption->SetPlainText(caption);
+  // A caption longer than the bar (in another language) takes the small
+  // letters, on two lines if need be, rather than running off its end.
+  const auto length = static_cast<std::int32_t>(std::string(caption).size());
+  TrndText* text = box->CheckCaption;
+  if (length * FontMetrics(8).CharWidth > text->Width) {
+    const bool twoLines = length * FontMetrics(6).CharWidth > text->Width;
+    if (twoLines) {
+      text->RelY = 5;
+      text->Height = 20;
+    }
+    text->SetText(caption, 6, false, true, twoLines, false, false);
+  }
   box->SetChecked(checked);
   box->SetColor(tint);
   return box;
@@ -45,7 +57,15 @@ TobjLabel* SliderCaption(TsysObjects* objects, std::int32_t group, double x, dou
 // A row of three choices right of its caption, the entry of `selected` chosen.
 TobjGroupButton* Choice(TsysObjects* objects, std::int32_t group, double y, const char* caption,
                         const std::array<const char*, 3>& words, std::int32_t selected, std::uint32_t tint) {
-  SliderCaption(objects, group, 287, y + 5, caption);
+  // The caption has the room left of the choices; a longer one (in another
+  // language) takes smaller letters on two lines.
+  TobjLabel* label = SliderCaption(objects, group, 287, y + 5, caption);
+  label->Caption->Width = 136;
+  if (static_cast<std::int32_t>(std::string(caption).size()) * FontMetrics(10).CharWidth > 136) {
+    label->Caption->RelY = -5;
+    label->Caption->Height = 30;
+    label->Caption->SetTextAt(caption, 8, true, true, true, false, true, TPointD{2, 0});
+  }
   auto* choice = objects->Create<TobjGroupButton>(group, otGroupButton, 427, y, 2, 310, 30);
   for (int i = 0; i < 3; ++i) choice->AddEntry(104 * i, 0, 102, 30, words[static_cast<std::size_t>(i)]);
   for (int i = 0; i < 3; ++i) choice->SetEntryColor(i, tint);

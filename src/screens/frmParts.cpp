@@ -1,5 +1,7 @@
 #include "screens/frmParts.h"
 
+#include <algorithm>
+
 #include "core/sysCatalogue.h"
 #include "core/sysMainWindow.h"
 #include "data/sysResources.h"
@@ -18,6 +20,12 @@ namespace frm {
 TobjLabel* Label(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
                  std::int32_t h, const std::string& text, std::int32_t size, bool framed) {
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, layer, w, h);
+  // A line as tall as its label would lose an accented capital's lowest row
+  // (the accent pushes the letter down): the text's box reaches two pixels past
+  // the label at top and bottom, and the line stays where it was.
+  const std::int32_t extra = std::max(0, FontMetrics(size).CharHeight + 4 - h + 1) / 2 * 2;
+  label->Caption->RelY = -extra / 2;
+  label->Caption->Height = h + extra;
   label->Caption->SetText(text, size, true, true, false, true, true);
   if (framed) label->SetFramed(true);
   return label;
@@ -35,7 +43,8 @@ TobjButton* Button(TsysObjects* objects, std::int32_t group, double x, double y,
                    std::int32_t h, const std::string& caption, std::int32_t size, std::int32_t kind,
                    std::uint16_t code, std::intptr_t param, std::int32_t value) {
   auto* button = objects->Create<TobjButton>(group, otButton, x, y, layer, w, h);
-  button->Caption->SetText(caption, size, true, true, false, true, true);
+  // A longer language's caption takes smaller letters rather than running off the bar.
+  button->Caption->SetText(caption, FittingFontSize(caption.size(), w - 8, size), true, true, false, true, true);
   button->SetAction(kind, code, param, value);
   return button;
 }
@@ -57,7 +66,10 @@ TobjBase* Picture(TsysObjects* objects, std::int32_t group, double x, double y, 
 TobjLabel* Caption(TsysObjects* objects, std::int32_t group, double x, double y, double layer, std::int32_t w,
                    std::int32_t h, const std::string& text, std::int32_t size) {
   auto* label = objects->Create<TobjLabel>(group, otLabel, x, y, layer, w, h);
-  label->Caption->SetTextAt(text, size, true, true, false, false, true, TPointD{2, 0});
+  // A line longer than the label (in another language) takes the next smaller
+  // letters that fit, down to the smallest.
+  label->Caption->SetTextAt(text, FittingFontSize(text.size(), w - 4, size), true, true, false, false, true,
+                            TPointD{2, 0});
   return label;
 }
 
@@ -85,6 +97,13 @@ TobjGroupButton* DifficultyChoice(TsysObjects* objects, std::int32_t group, doub
   // A stored difficulty outside 0..3 selects no entry rather than a wrong one.
   choice->SetSelected(selected >= 0 && selected < 4 ? selected : 4);
   return choice;
+}
+
+void ShowNotice(TobjLabel* label, const std::string& text) {
+  const std::size_t width = static_cast<std::size_t>(label->Caption->Width);
+  const auto fits = [&](std::int32_t size) { return text.size() * static_cast<std::size_t>(FontMetrics(size).CharWidth) <= width; };
+  const std::int32_t size = fits(8) ? 8 : 6;
+  label->Caption->SetText(text, size, true, true, !fits(size), true, true);
 }
 
 std::string RefusedLetter(std::intptr_t character) {

@@ -62,6 +62,10 @@ std::array<TobjButton*, 3> ModeButtons(TsysObjects* objects, std::int32_t group,
 // Why a character typed into a name did not appear: one the name may not hold
 // is named, one outside the game's letters cannot be.
 std::string RefusedLetter(std::intptr_t character);
+// A notice in the line under a name box, centred: in the usual letters when it
+// fits the label's width, else in the small ones, on two lines if need be (a
+// longer language's sentence).
+void ShowNotice(TobjLabel* label, const std::string& text);
 
 // The set-up screen a kind of game is left to (missions, arcade, challenges); 0 for none.
 std::uint16_t SetUpScreen(std::int32_t gameKind);

@@ -47,8 +47,7 @@ void TfrmProfile::HandleEvent(TsysEvent* event) {
       case ConfirmCode: ConfirmDialog(); return;
       case CancelCode: CloseDialog(); return;
       case TobjText::RefusedCode:
-        if (DialogNotice != nullptr) DialogNotice->Caption->SetText(frm::RefusedLetter(event->Param), 8, true, true,
-                                                                    false, true, true);
+        if (DialogNotice != nullptr) frm::ShowNotice(DialogNotice, frm::RefusedLetter(event->Param));
         return;
       case 43:
         // Enter in the name box renames; under a dialog it never chooses.

@@ -51,7 +51,7 @@ void TfrmProfileCreate::HandleEvent(TsysEvent* event) {
   if (event->Code == 34)
     CreateProfile();
   else if (event->Code == TobjText::RefusedCode)
-    Notice->Caption->SetText(frm::RefusedLetter(event->Param), 8, true, true, false, true, true);
+    frm::ShowNotice(Notice, frm::RefusedLetter(event->Param));
   else if (event->Code == 43 && (Focus->Current() == nullptr || Focus->Current() == NameBox))
     Ok->Click();  // Enter acts as OK, unless the focus is on a button that Enter presses
 }
@@ -63,7 +63,7 @@ void TfrmProfileCreate::CreateProfile() {
   if (first == std::string::npos) {
     // The click on OK took the focus from the box: it goes back, so that the
     // next key typed lands in it.
-    Notice->Caption->SetText(Tr(EmptyNameNotice), 8, true, true, false, true, true);
+    frm::ShowNotice(Notice, Tr(EmptyNameNotice));
     if (!NameBox->Focused) NameBox->Focus();
     return;
   }
@@ -71,17 +71,16 @@ void TfrmProfileCreate::CreateProfile() {
   TsysResources* res = Resources();
   // A file of more would be cut at the next start, losing the newest players.
   if (res->ProfileCount() >= static_cast<std::int32_t>(MaxProfileCount)) {
-    Notice->Caption->SetText(Format(Tr("There are already %s players, the most the game keeps. Delete one on the "
+    frm::ShowNotice(Notice, Format(Tr("There are already %s players, the most the game keeps. Delete one on the "
                                     "profiles screen first."),
-                                 {std::to_string(MaxProfileCount)}),
-                             8, true, true, false, true, true);
+                                 {std::to_string(MaxProfileCount)}));
     return;
   }
   // Two players of one name would share one record of answers.
   if (const std::int32_t same = res->FindProfile(name); same >= 0) {
     const std::string text =
         Format(Tr("There is already a player called %s. Please choose another name."), {res->GetProfile(same).Name});
-    Notice->Caption->SetText(text, 8, true, true, false, true, true);
+    frm::ShowNotice(Notice, text);
     if (!NameBox->Focused) NameBox->Focus();
     return;
   }

@@ -103,14 +103,13 @@ void TfrmProfile::ConfirmDialog() {
   const std::string& typed = NameBox->GetText();
   const std::size_t first = typed.find_first_not_of(' ');
   if (first == std::string::npos) {
-    DialogNotice->Caption->SetText(Tr("Type a name first, then press OK."), 8, true, true, false, true, true);
+    frm::ShowNotice(DialogNotice, Tr("Type a name first, then press OK."));
     return;
   }
   const std::string name = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
   const std::int32_t same = res->FindProfile(name);
   if (same >= 0 && same != index) {
-    DialogNotice->Caption->SetText(Format(Tr("There is already a player called %s."), {res->GetProfile(same).Name}), 8,
-                                   true, true, false, true, true);
+    frm::ShowNotice(DialogNotice, Format(Tr("There is already a player called %s."), {res->GetProfile(same).Name}));
     return;
   }
   res->RenameProfile(index, name);

@@ -152,7 +152,12 @@ void TfrmProgress::BuildTile(TSkill skill, double x, double y) {
   const TSkillStats& s = Shown.Skills[static_cast<std::size_t>(skill)];
   const bool played = s.All > 0;
 
-  Text(tile, 8, 6, static_cast<std::int32_t>(TileWidth) - 16, 26, SkillName(skill), 8, true, true, TextColour);
+  // Two lines above the picture; a longer name (in another language) takes
+  // smaller letters rather than running into it.
+  TrndText* name = Text(tile, 8, 5, static_cast<std::int32_t>(TileWidth) - 16, 28, SkillName(skill), 8, true, true,
+                        TextColour);
+  for (std::int32_t size : {7, 6})
+    if (!name->Segments.empty() && name->Segments.back().Line >= 2) name->SetText(SkillName(skill), size, true, true, true, true, true);
   DrawPicture(tile, skill, 10, 34, played);
   if (played) {
     const std::string right = Format(Tr("%1$s of %2$s right"), {std::to_string(s.Right), std::to_string(s.All)});
