@@ -43,7 +43,9 @@ check() {
   local out
   out="$(mktemp)"
   if msgfmt --check --output-file="$out" "$po" && python3 "$root/scripts/po_check.py" "$out" "$codes" "$po"; then
-    if [ -n "$mo" ]; then mv "$out" "$mo"; else rm -f "$out"; fi
+    # mktemp made it private (0600): give it the mode any new file gets, so
+    # an install leaves it readable to every player.
+    if [ -n "$mo" ]; then chmod "$(printf '%o' $((0666 & ~0$(umask))))" "$out" && mv "$out" "$mo"; else rm -f "$out"; fi
     return 0
   fi
   rm -f "$out"

@@ -121,6 +121,62 @@ TEST(FontSheet, TheLettersOfWesternEuropeanNamesAndSentencesAreDrawn) {
       }
 }
 
+// The rows of a cell as ink masks (alpha at least `least`), top first.
+std::vector<std::string> InkRows(const TRect& cell, std::uint32_t least) {
+  std::vector<std::string> rows;
+  for (int y = cell.Y; y < cell.Y + cell.H; ++y) {
+    std::string row;
+    for (int x = cell.X; x < cell.X + cell.W; ++x) row += AlphaAt(x, y) >= least ? '#' : ' ';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+int FirstInkRow(const std::vector<std::string>& rows, int from, int to) {
+  for (int r = from; r < to; ++r)
+    if (rows[r].find('#') != std::string::npos) return r;
+  return -1;
+}
+
+int LastInkRow(const std::vector<std::string>& rows) {
+  for (int r = static_cast<int>(rows.size()) - 1; r >= 0; --r)
+    if (rows[r].find('#') != std::string::npos) return r;
+  return -1;
+}
+
+TEST(FontSheet, AccentedCapitalsAreFullCapitalsWithTheAccentAbove) {
+  // Drawn as the font draws them, the accent did not fit over the capital in
+  // the cell and the letter came out smaller and lower (the French DÉFIS,
+  // PROGRÈS). Each is now its plain capital, row for row, standing lower in
+  // the cell by the rows the painter lifts it, with a clear row and its accent
+  // above; the cedilla hangs below an unlifted C.
+  const std::pair<int, char> capitals[] = {
+      {0xC0, 'A'}, {0xC1, 'A'}, {0xC2, 'A'}, {0xC3, 'A'}, {0xC4, 'A'}, {0xC5, 'A'}, {0xC8, 'E'}, {0xC9, 'E'}, {0xCA, 'E'},
+      {0xCB, 'E'}, {0xCC, 'I'}, {0xCD, 'I'}, {0xCE, 'I'}, {0xCF, 'I'}, {0xD1, 'N'}, {0xD2, 'O'}, {0xD3, 'O'},
+      {0xD4, 'O'}, {0xD5, 'O'}, {0xD6, 'O'}, {0xD9, 'U'}, {0xDA, 'U'}, {0xDB, 'U'}, {0xDC, 'U'}, {0xDD, 'Y'},
+      {0x8A, 'S'}, {0x8E, 'Z'}, {0x9F, 'Y'}, {0xC7, 'C'}};
+  for (const TFontMetrics& m : Sizes())
+    for (int bold = 0; bold < 2; ++bold)
+      for (const auto& [code, plain] : capitals) {
+        SCOPED_TRACE(testing::Message() << "size " << m.Size << " bold " << bold << " code " << code);
+        const std::vector<std::string> a = InkRows(FontCell(m, code, bold != 0), 1);
+        const std::vector<std::string> p = InkRows(FontCell(m, plain, bold != 0), 1);
+        const int lift = GlyphLift(m, static_cast<std::uint8_t>(code));
+        const int pTop = FirstInkRow(p, 0, m.CharHeight), pBottom = LastInkRow(p);
+        ASSERT_GE(pTop, 0);
+        EXPECT_EQ(lift > 0, code != 0xC7);
+        ASSERT_LT(pBottom + lift, m.CharHeight);
+        for (int r = pTop; r <= pBottom; ++r) EXPECT_EQ(a[r + lift], p[r]) << "row " << r;
+        if (code == 0xC7) {
+          EXPECT_GT(LastInkRow(a), pBottom) << "no cedilla";
+          continue;
+        }
+        EXPECT_EQ(LastInkRow(a), pBottom + lift);
+        EXPECT_EQ(a[pTop + lift - 1].find('#'), std::string::npos) << "no clear row over the letter";
+        EXPECT_GE(FirstInkRow(a, 0, pTop + lift - 1), 0) << "no accent";
+      }
+}
+
 TEST(FontSheet, NoInkFallsOutsideTheDrawnCells) {
   std::vector<std::uint8_t> inCell(Sheet().size(), 0);
   for (const TFontMetrics& m : Sizes())

@@ -196,6 +196,35 @@ TEST_F(TextTest, GlyphsArePaintedFromTheirCellsWithShadowAndBold) {
   EXPECT_EQ(glyphB.Blend, beAlpha);
 }
 
+TEST_F(TextTest, AccentedCapitalsAreDrawnLiftedWhereTheTargetHasRoom) {
+  TImageSet* set = Res.ImageSet(Res.AddImageSet());
+  auto sheet = std::make_unique<TImage>();
+  sheet->PatternWidth = sheet->VisibleWidth = sheet->TextureWidth = 512;
+  sheet->PatternHeight = sheet->VisibleHeight = sheet->TextureHeight = 512;
+  sheet->PatternCount = 1;
+  sheet->Textures.emplace_back(512 * 512, 0xFFFFFFFF);
+  for (int i = 0; i < 2; ++i) set->Add(std::make_unique<TImage>());
+  set->Add(std::move(sheet));
+  for (const std::int32_t size : {6, 7, 8, 10, 12, 14, 16}) {
+    SCOPED_TRACE(size);
+    const std::int32_t lift = FontMetrics(size).AccentLift;
+    ASSERT_GT(lift, 0);
+    // "DÉÇ" in the middle of a tall box, then from its very top.
+    for (const bool middle : {true, false}) {
+      TrndText* t = Text(200, 60);
+      t->SetText("D\xC9\xC7", size, false, false, false, false, middle);
+      Device.TargetDraws.clear();
+      ASSERT_TRUE(Device.BeginTarget(t->Target, 0));
+      t->PaintTarget();
+      Device.EndTarget();
+      ASSERT_GE(Device.TargetDraws.size(), 3u);
+      const float d = Device.TargetDraws[0].Quad.P[0].Y;
+      EXPECT_EQ(Device.TargetDraws[2].Quad.P[0].Y, d) << "the cedilla's C is not lifted";
+      EXPECT_EQ(Device.TargetDraws[1].Quad.P[0].Y, middle ? d - lift : 0.0f);
+    }
+  }
+}
+
 TEST_F(TextTest, TargetLifeFollowsTheItem) {
   TrndText* t = Text(100, 20);
   EXPECT_EQ(t->Target, 0u) << "no target before the first layout";

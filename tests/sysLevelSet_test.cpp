@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "data/sysLanguage.h"
 #include "game/libMaths.h"
 #include "tables/defColours.h"
 #include "tables/defPowerUps.h"
@@ -254,6 +255,43 @@ TEST(LevelSet, TheCheckPrintsOkOrOneLinePerFault) {
                      ":10: 'at-once' must be a whole number from 1 to 15, not 'x'\n");
   EXPECT_EQ(CheckLevelSetFile((dir / "missing.txt").string(), out), 2);
   EXPECT_EQ(out, (dir / "missing.txt").string() + ":1: the file cannot be read\n");
+}
+
+TEST(LevelSet, TheCheckSpeaksTheReadersLanguageInUtf8) {
+  // The faults come from the catalogue in its one-byte letters and go out in
+  // UTF-8, with the file's own words (its keys, what it says) as they are.
+  const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "levelset_check_language";
+  std::filesystem::create_directories(dir);
+  const std::string good = (dir / "good.txt").string();
+  const std::string bad = (dir / "bad.txt").string();
+  std::ofstream(good) << TeacherExampleSet;
+  // Line 6 out of range; line 12 a key the file's writer spelt in French.
+  std::ofstream(bad) << SetOfOneLevel(ReplacedIn(GoodPointBody, "range = 4", "range = 0") + "r\xC3\xA9gle = 2\n");
+  struct TCase {
+    const char* Code;
+    std::string Ok, Range, UnknownKey;
+  };
+  const TCase cases[] = {
+      {"fr", ": ok, 2 niveaux\n", ":6: 'range' doit aller de 1 \xC3\xA0 10, pas 0\n",
+       ":12: cl\xC3\xA9 inconnue 'r\xC3\xA9gle' dans [level] (voulais-tu dire 'range'\xC2\xA0?)\n"},
+      {"de", ": in Ordnung, 2 Level\n", ":6: 'range' muss von 1 bis 10 gehen, nicht 0\n",
+       ":12: unbekannter Schl\xC3\xBCssel 'r\xC3\xA9gle' in [level] (meintest du 'range'?)\n"},
+      {"es", ": bien, 2 niveles\n", ":6: 'range' debe ir de 1 a 10, no 0\n",
+       ":12: clave desconocida 'r\xC3\xA9gle' en [level] (\xC2\xBFquer\xC3\xAD" "as decir 'range'?)\n"},
+      {"pt_BR", ": ok, 2 fases\n", ":6: 'range' deve ir de 1 a 10, n\xC3\xA3o 0\n",
+       ":12: chave desconhecida 'r\xC3\xA9gle' em [level] (voc\xC3\xAA quis dizer 'range'?)\n"},
+      {"en", ": ok, 2 levels\n", ":6: 'range' must be from 1 to 10, not 0\n",
+       ":12: unknown key 'r\xC3\xA9gle' in [level] (did you mean 'range'?)\n"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Code);
+    ASSERT_TRUE(UseLanguage(PLOTFRAY_DATA_DIR, c.Code));
+    std::string out;
+    EXPECT_EQ(CheckLevelSetFile(good, out), 0);
+    EXPECT_EQ(out, good + c.Ok);
+    EXPECT_EQ(CheckLevelSetFile(bad, out), 2);
+    EXPECT_EQ(out, bad + c.Range + bad + c.UnknownKey);
+  }
 }
 
 TEST(LevelSet, TheShippedSetsPassTheCheck) {

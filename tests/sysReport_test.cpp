@@ -10,6 +10,7 @@
 
 #include "core/sysCommandLine.h"
 #include "data/sysFiles.h"
+#include "data/sysLanguage.h"
 #include "data/sysProgress.h"
 #include "data/sysReport.h"
 #include "data/sysReportFiles.h"
@@ -274,6 +275,46 @@ TEST(ReportFiles, ReportsOfSeveralComputersMergeIntoOneClass) {
   request.Inputs.push_back(dir.File("bad.csv"));
   EXPECT_EQ(WriteReportFile(request, message), 1);
   EXPECT_NE(message.find("bad.csv: line 1"), std::string::npos) << message;
+}
+
+TEST(ReportFiles, TheTeacherIsToldInTheirLanguageWhileTheCsvStaysTheSame) {
+  // The report's columns and words are read back and by spreadsheets: the
+  // same bytes in every language. What the teacher is told is translated,
+  // in UTF-8.
+  TTempDir dir;
+  // In the merged report's order: players by name.
+  const std::vector<TAnswerRow> rows = {ReportRow("Bo", 1, 2, "(1,1)", "(1,1)", false),
+                                        ReportRow("Zo\xC3\xAB", 1, 1, "(X,Y)", "I", true)};
+  const std::string english = CsvReport(rows);
+  WriteText(dir.File("a.csv"), english);
+  WriteText(dir.File("bad.csv"), std::string(CsvHeader) + "\r\n\"Ada,1\r\n");
+  struct TCase {
+    const char* Code;
+    std::string Wrote, Unclosed;
+  };
+  const TCase cases[] = {
+      {"fr", "2 r\xC3\xA9ponses de 2 joueurs \xC3\xA9" "crites dans ",
+       "ligne 2\xC2\xA0: un champ entre guillemets n'est jamais ferm\xC3\xA9"},
+      {"de", "2 Antworten von 2 Spielern nach ", "Zeile 2: ein Feld in Anf\xC3\xBChrungszeichen wird nie geschlossen"},
+      {"es", "se escribieron 2 respuestas de 2 jugadores en ", "l\xC3\xADnea 2: un campo entre comillas no se cierra nunca"},
+      {"pt_BR", "2 respostas de 2 jogadores gravadas em ", "linha 2: um campo entre aspas nunca \xC3\xA9 fechado"},
+      {"en", "wrote 2 answers of 2 players to ", "line 2: a quoted field is never closed"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Code);
+    ASSERT_TRUE(UseLanguage(PLOTFRAY_DATA_DIR, c.Code));
+    EXPECT_EQ(CsvReport(rows), english);
+    TReportRequest request;
+    request.Output = dir.File(std::string(c.Code) + ".csv");
+    request.Inputs = {dir.File("a.csv")};
+    std::string message;
+    ASSERT_EQ(WriteReportFile(request, message), 0) << message;
+    EXPECT_EQ(message.substr(0, c.Wrote.size()), c.Wrote);
+    EXPECT_EQ(ReadText(request.Output), english) << "the merged report of one computer is the same file";
+    request.Inputs = {dir.File("bad.csv")};
+    EXPECT_EQ(WriteReportFile(request, message), 1);
+    EXPECT_EQ(message, dir.File("bad.csv") + ": " + c.Unclosed);
+  }
 }
 
 TEST(ReportFiles, TheSaveFolderLogIsReportedWithoutBeingChanged) {

@@ -21,7 +21,10 @@ TMessageBoxHandler& Handler() {
 
 void SetLogFile(const std::string& path) { LogPath() = path; }
 
-void LogLine(const std::string& line) {
+void LogLine(const std::string& text) {
+  // The terminal and the file speak UTF-8; a line of the game's own one-byte
+  // text (a translated message) is converted.
+  const std::string line = DisplayUtf8(text);
   std::fprintf(stderr, "plotfray: %s\n", line.c_str());
   if (LogPath().empty()) return;
   if (std::FILE* f = std::fopen(LogPath().c_str(), "a")) {
@@ -36,8 +39,10 @@ void LogLine(const std::string& line) {
 }
 
 void ShowMessage(const std::string& caption, const std::string& text) {
-  LogLine("message" + (caption.empty() ? std::string() : " [" + caption + "]") + ": " + text);
-  if (Handler()) Handler()(DisplayUtf8(caption), DisplayUtf8(text));
+  // Each converted as the box shows it, so the line is all UTF-8.
+  const std::string shownCaption = DisplayUtf8(caption), shownText = DisplayUtf8(text);
+  LogLine("message" + (caption.empty() ? std::string() : " [" + shownCaption + "]") + ": " + shownText);
+  if (Handler()) Handler()(shownCaption, shownText);
 }
 
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {

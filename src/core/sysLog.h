@@ -4,7 +4,8 @@
 #include <functional>
 #include <string>
 
-// Writes one line to stderr and, once a log file is set, appends it there.
+// Writes one line to stderr and, once a log file is set, appends it there,
+// both in UTF-8 (text in the game's one-byte set is converted).
 void LogLine(const std::string& line);
 void SetLogFile(const std::string& path);
 

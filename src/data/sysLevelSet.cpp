@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 
+#include "core/sysCatalogue.h"
 #include "core/sysCodePage.h"
 #include "tables/defColours.h"
 #include "tables/defPowerUps.h"
@@ -113,6 +114,13 @@ struct TSection {
   std::map<std::string, TEntry> Keys;
 };
 
+// A fault in the reader's language. Its values (keys, words, what the file
+// says) are the file's UTF-8, and so is the text: the terminal prints it as it
+// is, CLASS LEVELS converts it for the font.
+std::string FaultText(const char* translated, const std::vector<std::string>& values = {}) {
+  return Format(CodePageToUtf8(translated).c_str(), values);
+}
+
 class TReader {
  public:
   std::vector<TLevelFault> Faults;
@@ -122,16 +130,17 @@ class TReader {
   // A whole number within lo..hi; nothing (and a fault) otherwise.
   std::optional<std::int32_t> Number(const TSection& s, const std::string& key, std::int32_t lo, std::int32_t hi) {
     const TEntry& e = s.Keys.at(key);
-    const std::string range = std::to_string(lo) + " to " + std::to_string(hi);
     bool digits = !e.Value.empty() && e.Value.size() <= 9;
     for (char c : e.Value) digits = digits && c >= '0' && c <= '9';
     if (!digits) {
-      Fault(e.Line, "'" + key + "' must be a whole number from " + range + ", not '" + e.Value + "'");
+      Fault(e.Line, FaultText(Tr("'%1$s' must be a whole number from %2$s to %3$s, not '%4$s'"),
+                              {key, std::to_string(lo), std::to_string(hi), e.Value}));
       return std::nullopt;
     }
     const std::int32_t n = std::stoi(e.Value);
     if (n < lo || n > hi) {
-      Fault(e.Line, "'" + key + "' must be from " + range + ", not " + e.Value);
+      Fault(e.Line, FaultText(Tr("'%1$s' must be from %2$s to %3$s, not %4$s"),
+                              {key, std::to_string(lo), std::to_string(hi), e.Value}));
       return std::nullopt;
     }
     return n;
@@ -142,8 +151,8 @@ class TReader {
     const TEntry& e = s.Keys.at(key);
     const std::size_t chars = CharCount(e.Value);
     if (chars > maxChars) {
-      Fault(e.Line, "'" + key + "' is " + std::to_string(chars) + " characters long; at most " +
-                        std::to_string(maxChars) + " fit");
+      Fault(e.Line, FaultText(Tr("'%1$s' is %2$s characters long; at most %3$s fit"),
+                              {key, std::to_string(chars), std::to_string(maxChars)}));
       return std::nullopt;
     }
     std::size_t badAt = 0;
@@ -152,14 +161,17 @@ class TReader {
     if (bytes)
       for (char c : *bytes) control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     if (!bytes || control) {
-      std::string bad;
       if (!bytes) {
         std::size_t length = 0;
         DecodeUtf8(std::string_view(e.Value).substr(badAt), length);
-        bad = " such as '" + e.Value.substr(badAt, std::max<std::size_t>(length, 1)) + "'";
+        Fault(e.Line, FaultText(Tr("'%1$s' has a character the game cannot draw such as '%2$s'; use letters, digits "
+                                "and common punctuation"),
+                                {key, e.Value.substr(badAt, std::max<std::size_t>(length, 1))}));
+      } else {
+        Fault(e.Line, FaultText(Tr("'%s' has a character the game cannot draw; use letters, digits and common "
+                                "punctuation"),
+                                {key}));
       }
-      Fault(e.Line, "'" + key + "' has a character the game cannot draw" + bad +
-                        "; use letters, digits and common punctuation");
       return std::nullopt;
     }
     return bytes;
@@ -176,7 +188,7 @@ class TReader {
     bool ok = true;
     for (const std::string& word : SplitList(e.Value)) {
       if (word.empty()) {
-        Fault(e.Line, "'" + key + "' has an empty item; separate the words by single commas");
+        Fault(e.Line, FaultText(Tr("'%s' has an empty item; separate the words by single commas"), {key}));
         ok = false;
         continue;
       }
@@ -184,11 +196,12 @@ class TReader {
       if (it != known.end() && !word.empty()) {
         chosen[static_cast<std::size_t>(it - known.begin())] = true;
       } else if (std::find(otherGame.begin(), otherGame.end(), word) != otherGame.end()) {
-        Fault(e.Line, "'" + word + "' is a question of the " + otherGameName + " game; this level's '" + key +
-                          "' can be " + whatFits);
+        Fault(e.Line, FaultText(Tr("'%1$s' is a question of the %2$s game; this level's '%3$s' can be %4$s"),
+                                {word, otherGameName, key, whatFits}));
         ok = false;
       } else {
-        Fault(e.Line, "'" + word + "' is not one of " + whatFits + " (did you mean '" + Nearest(word, known) + "'?)");
+        Fault(e.Line, FaultText(Tr("'%1$s' is not one of %2$s (did you mean '%3$s'?)"),
+                                {word, whatFits, Nearest(word, known)}));
         ok = false;
       }
     }
@@ -196,13 +209,15 @@ class TReader {
     return chosen;
   }
 
+  // what: the English words of what the key holds, looked up when told.
   void Require(const TSection& s, const std::string& key, const std::string& what) {
-    if (!s.Keys.count(key)) Fault(s.Line, "this [" + s.Name + "] has no '" + key + "' (" + what + ")");
+    if (!s.Keys.count(key))
+      Fault(s.Line, FaultText(Tr("this [%1$s] has no '%2$s' (%3$s)"), {s.Name, key, CodePageToUtf8(Tr(what))}));
   }
 
   void Forbid(const TSection& s, const std::string& key, const std::string& game) {
     if (s.Keys.count(key))
-      Fault(s.Keys.at(key).Line, "the " + game + " game has no '" + key + "'; remove this line");
+      Fault(s.Keys.at(key).Line, FaultText(Tr("the %1$s game has no '%2$s'; remove this line"), {game, key}));
   }
 
   std::optional<TSetLevel> Level(const TSection& s);
@@ -248,12 +263,13 @@ void FillRules(TSetLevel& out, std::int32_t gameType, std::int32_t range, const 
 std::optional<TSetLevel> TReader::Level(const TSection& s) {
   const std::size_t before = Faults.size();
   for (const auto& [key, what] : std::initializer_list<std::pair<const char*, const char*>>{
-           {"title", "a name of up to 40 characters"},
-           {"game", "quadrant, point or line"},
-           {"quadrants", "a list of I, II, III, IV, axes"},
-           {"monsters", "answers to finish the level, 1 to 100"},
-           {"at-once", "monsters on the board at most, 1 to 15"},
-           {"speed", "1 slowest to 5"}})
+           {"title", TrMark("a name of up to 40 characters")},
+           // TRANSLATORS: quadrant, point and line are words of the file; keep them.
+           {"game", TrMark("quadrant, point or line")},
+           {"quadrants", TrMark("a list of I, II, III, IV, axes")},
+           {"monsters", TrMark("answers to finish the level, 1 to 100")},
+           {"at-once", TrMark("monsters on the board at most, 1 to 15")},
+           {"speed", TrMark("1 slowest to 5")}})
     Require(s, key, what);
 
   TSetLevel out;
@@ -268,8 +284,8 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
     static const std::vector<std::string> games = {"quadrant", "point", "line"};
     const auto it = std::find(games.begin(), games.end(), e.Value);
     if (it == games.end())
-      Fault(e.Line, "'game' must be quadrant, point or line, not '" + e.Value + "' (did you mean '" +
-                        Nearest(e.Value, games) + "'?)");
+      Fault(e.Line, FaultText(Tr("'game' must be quadrant, point or line, not '%1$s' (did you mean '%2$s'?)"),
+                              {e.Value, Nearest(e.Value, games)}));
     else
       gameType = static_cast<std::int32_t>(it - games.begin()) + GameType::QuickQuadrants;
   }
@@ -281,8 +297,8 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
     out.QuestionKinds[0] = true;
   } else if (gameType != 0) {
     const bool point = gameType == GameType::WhatsThePoint;
-    Require(s, "range", "the grid runs from -range to range, 1 to 10");
-    Require(s, "questions", point ? "any of plain, one-sum, two-sums" : "any of flat, origin, any");
+    Require(s, "range", TrMark("the grid runs from -range to range, 1 to 10"));
+    Require(s, "questions", point ? TrMark("any of plain, one-sum, two-sums") : TrMark("any of flat, origin, any"));
     if (s.Keys.count("range")) range = Number(s, "range", 1, 10).value_or(0);
     if (s.Keys.count("questions")) {
       const auto kinds = point ? Words<3>(s, "questions", PointKinds, "plain, one-sum, two-sums", LineKinds, "line")
@@ -298,12 +314,14 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
   std::array<bool, 7> powerUps = {};
   if (s.Keys.count("power-ups") && s.Keys.at("power-ups").Value != "none") {
     if (auto chosen = Words<7>(s, "power-ups", PowerUpWords,
-                               "none or translation-inhibiter, radial-blast, velocity-bisector, quadrant-blitz, "
-                               "functional-analyser")) {
+                               CodePageToUtf8(Tr("none or translation-inhibiter, radial-blast, velocity-bisector, "
+                                                 "quadrant-blitz, functional-analyser")))) {
       // The walls are never handed out as a button; a level promising them
       // would silently give nothing.
       if ((*chosen)[1])
-        Fault(s.Keys.at("power-ups").Line, "'plane-walls' is never handed out as a power-up button, so no level can give it; remove it from the list");
+        Fault(s.Keys.at("power-ups").Line,
+              FaultText(Tr("'plane-walls' is never handed out as a power-up button, so no level can give it; remove "
+                        "it from the list")));
       else
         powerUps = *chosen;
     }
@@ -317,11 +335,15 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
 
   if (Faults.size() != before) return std::nullopt;
   if (!LevelCanAsk(gameType, quadrants.data(), range, out.QuestionKinds)) {
-    std::string why = "no question fits its quadrants";
-    if (gameType == GameType::QuickQuadrants) why = "the quadrant game asks for quadrants I to IV, not the axes";
+    std::string text = FaultText(Tr("this level can never ask a question: no question fits its quadrants"));
+    if (gameType == GameType::QuickQuadrants)
+      text = FaultText(
+          Tr("this level can never ask a question: the quadrant game asks for quadrants I to IV, not the axes"));
     if (gameType == GameType::DefineTheLine)
-      why = "no line of its kinds has two grid points in its quadrants on a range of " + std::to_string(range);
-    Fault(s.Keys.at("quadrants").Line, "this level can never ask a question: " + why);
+      text = FaultText(Tr("this level can never ask a question: no line of its kinds has two grid points in its "
+                       "quadrants on a range of %s"),
+                       {std::to_string(range)});
+    Fault(s.Keys.at("quadrants").Line, text);
     return std::nullopt;
   }
   out.Speed = speed;
@@ -330,7 +352,7 @@ std::optional<TSetLevel> TReader::Level(const TSection& s) {
 }
 
 void TReader::SetSection(const TSection& s, TLevelSet& set) {
-  Require(s, "title", "the set's name, up to 40 characters");
+  Require(s, "title", TrMark("the set's name, up to 40 characters"));
   if (s.Keys.count("title"))
     if (auto t = Text(s, "title", TitleMaxChars)) set.Title = *t;
   if (s.Keys.count("author"))
@@ -417,7 +439,7 @@ TLevelSetRead ReadLevelSet(std::string_view text) {
   TLevelSetRead result;
   TReader reader;
   if (text.size() > LevelSetMaxBytes) {
-    result.Faults.push_back({1, "the file is larger than 64 KB; a level set is a small text file"});
+    result.Faults.push_back({1, FaultText(Tr("the file is larger than 64 KB; a level set is a small text file"))});
     return result;
   }
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
@@ -434,7 +456,7 @@ TLevelSetRead ReadLevelSet(std::string_view text) {
     const std::string_view raw = text.substr(pos, end - pos);
     pos = end + 1;
     if (!IsUtf8(raw)) {
-      reader.Fault(lineNo, "this line is not UTF-8 text; save the file as UTF-8 in your editor");
+      reader.Fault(lineNo, FaultText(Tr("this line is not UTF-8 text; save the file as UTF-8 in your editor")));
       continue;
     }
     const std::string line = Trim(raw);
@@ -443,31 +465,33 @@ TLevelSetRead ReadLevelSet(std::string_view text) {
       const std::size_t close = line.find(']');
       const std::string name = Trim(std::string_view(line).substr(1, close == std::string::npos ? 0 : close - 1));
       if (close != line.size() - 1) {
-        reader.Fault(lineNo, "a section header is a name in brackets alone on its line, such as [level]");
+        reader.Fault(lineNo,
+                     FaultText(Tr("a section header is a name in brackets alone on its line, such as [level]")));
         inUnknown = true;
         continue;
       }
       if (name != "set" && name != "level") {
-        reader.Fault(lineNo, "unknown section [" + name + "] (did you mean [" + Nearest(name, Sections) + "]?)");
+        reader.Fault(lineNo,
+                     FaultText(Tr("unknown section [%1$s] (did you mean [%2$s]?)"), {name, Nearest(name, Sections)}));
         inUnknown = true;
         continue;
       }
       inUnknown = false;
       if (name == "set" && std::any_of(sections.begin(), sections.end(), [](auto& s) { return s.Name == "set"; }))
-        reader.Fault(lineNo, "a second [set] section; a file holds one set");
+        reader.Fault(lineNo, FaultText(Tr("a second [set] section; a file holds one set")));
       if (name == "level" && ++levels == LevelSetMaxLevels + 1)
-        reader.Fault(lineNo, "a set holds at most 20 levels; this is level 21");
+        reader.Fault(lineNo, FaultText(Tr("a set holds at most 20 levels; this is level 21")));
       sections.push_back({name, lineNo, {}});
       continue;
     }
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) {
-      reader.Fault(lineNo, "this line is not 'key = value', a [section] or a comment");
+      reader.Fault(lineNo, FaultText(Tr("this line is not 'key = value', a [section] or a comment")));
       continue;
     }
     if (inUnknown) continue;
     if (sections.empty()) {
-      reader.Fault(lineNo, "this line comes before the first section; start the file with [set]");
+      reader.Fault(lineNo, FaultText(Tr("this line comes before the first section; start the file with [set]")));
       continue;
     }
     TSection& s = sections.back();
@@ -475,16 +499,17 @@ TLevelSetRead ReadLevelSet(std::string_view text) {
     const std::string value = Trim(std::string_view(line).substr(eq + 1));
     const std::vector<std::string>& known = s.Name == "set" ? SetKeys : LevelKeys;
     if (std::find(known.begin(), known.end(), key) == known.end()) {
-      reader.Fault(lineNo, "unknown key '" + key + "' in [" + s.Name + "] (did you mean '" + Nearest(key, known) + "'?)");
+      reader.Fault(lineNo, FaultText(Tr("unknown key '%1$s' in [%2$s] (did you mean '%3$s'?)"),
+                                     {key, s.Name, Nearest(key, known)}));
       continue;
     }
     if (s.Keys.count(key)) {
-      reader.Fault(lineNo, "'" + key + "' is given twice in this [" + s.Name + "] (first on line " +
-                               std::to_string(s.Keys.at(key).Line) + ")");
+      reader.Fault(lineNo, FaultText(Tr("'%1$s' is given twice in this [%2$s] (first on line %3$s)"),
+                                     {key, s.Name, std::to_string(s.Keys.at(key).Line)}));
       continue;
     }
     if (value.empty()) {
-      reader.Fault(lineNo, "'" + key + "' is given no value");
+      reader.Fault(lineNo, FaultText(Tr("'%s' is given no value"), {key}));
       continue;
     }
     s.Keys[key] = {value, lineNo};
@@ -500,8 +525,8 @@ TLevelSetRead ReadLevelSet(std::string_view text) {
       set.Levels.push_back(std::move(*level));
     }
   }
-  if (!hasSet) reader.Fault(1, "the file has no [set] section with the set's title");
-  if (levels == 0) reader.Fault(1, "the file has no [level] section");
+  if (!hasSet) reader.Fault(1, FaultText(Tr("the file has no [set] section with the set's title")));
+  if (levels == 0) reader.Fault(1, FaultText(Tr("the file has no [level] section")));
 
   result.Faults = std::move(reader.Faults);
   std::stable_sort(result.Faults.begin(), result.Faults.end(),
@@ -514,7 +539,7 @@ TLevelSetRead ReadLevelSetFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     TLevelSetRead result;
-    result.Faults.push_back({1, "the file cannot be read"});
+    result.Faults.push_back({1, FaultText(Tr("the file cannot be read"))});
     return result;
   }
   std::string bytes(LevelSetMaxBytes + 1, '\0');
@@ -527,7 +552,9 @@ int CheckLevelSetFile(const std::string& path, std::string& out) {
   const TLevelSetRead read = ReadLevelSetFile(path);
   if (read.Ok()) {
     const std::size_t n = read.Set.Levels.size();
-    out = path + ": ok, " + std::to_string(n) + (n == 1 ? " level\n" : " levels\n");
+    out = Format(CodePageToUtf8(TrN("%1$s: ok, %2$s level", "%1$s: ok, %2$s levels", n)).c_str(),
+                 {path, std::to_string(n)}) +
+          "\n";
     return 0;
   }
   out.clear();

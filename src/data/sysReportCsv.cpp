@@ -3,6 +3,8 @@
 #include <charconv>
 #include <map>
 
+#include "core/sysCatalogue.h"
+#include "core/sysCodePage.h"
 #include "data/sysReport.h"
 #include "tables/defLevels.h"
 
@@ -42,6 +44,12 @@ bool ParseInt(const std::string& text, std::int64_t& value) {
 
 std::string Unguard(const std::string& text) { return !text.empty() && text.front() == '\'' ? text.substr(1) : text; }
 
+// What is wrong with a file, for the teacher who gave it: in the reader's
+// language, in UTF-8 as the file's own words put in it.
+std::string Told(const char* translated, const std::vector<std::string>& values) {
+  return Format(CodePageToUtf8(translated).c_str(), values);
+}
+
 }  // namespace
 
 std::string CsvReport(const std::vector<TAnswerRow>& rows) {
@@ -77,6 +85,7 @@ std::string CsvReport(const std::vector<TAnswerRow>& rows) {
 }
 
 bool ReadCsvReport(const std::string& text, std::vector<TAnswerRow>& rows, std::string& why) {
+  why.clear();
   std::size_t at = text.rfind(Bom, 0) == 0 ? 3 : 0;
   std::size_t line = 1;
   std::vector<std::string> fields;
@@ -107,13 +116,13 @@ bool ReadCsvReport(const std::string& text, std::vector<TAnswerRow>& rows, std::
           value += text[at++];
         }
         if (!closed) {
-          why = "line " + std::to_string(recordLine) + ": a quoted field is never closed";
+          why = Told(Tr("line %s: a quoted field is never closed"), {std::to_string(recordLine)});
           return false;
         }
       } else {
         while (at < n && text[at] != ',' && text[at] != '\r' && text[at] != '\n') {
           if (text[at] == '"') {
-            why = "line " + std::to_string(line) + ": a quote inside a field that does not start with one";
+            why = Told(Tr("line %s: a quote inside a field that does not start with one"), {std::to_string(line)});
             return false;
           }
           value += text[at++];
@@ -133,7 +142,7 @@ bool ReadCsvReport(const std::string& text, std::vector<TAnswerRow>& rows, std::
         ++line;
         endOfRecord = true;
       } else {
-        why = "line " + std::to_string(line) + ": text after the closing quote of a field";
+        why = Told(Tr("line %s: text after the closing quote of a field"), {std::to_string(line)});
         return false;
       }
     }
@@ -141,14 +150,14 @@ bool ReadCsvReport(const std::string& text, std::vector<TAnswerRow>& rows, std::
       std::string joined;
       for (std::size_t i = 0; i < fields.size(); ++i) joined += (i > 0 ? "," : "") + fields[i];
       if (joined != CsvHeader) {
-        why = "line 1 is not the header of a Plotfray report (" + std::string(CsvHeader) + ")";
+        why = Told(Tr("line 1 is not the header of a Plotfray report (%s)"), {CsvHeader});
         return false;
       }
       header = false;
       continue;
     }
     if (fields.size() != FieldCount) {
-      why = "line " + std::to_string(recordLine) + ": " + std::to_string(fields.size()) + " fields instead of 13";
+      why = Told(Tr("line %1$s: %2$s fields instead of 13"), {std::to_string(recordLine), std::to_string(fields.size())});
       return false;
     }
     TAnswerRow r;
@@ -169,20 +178,20 @@ bool ReadCsvReport(const std::string& text, std::vector<TAnswerRow>& rows, std::
     r.Answer = Unguard(fields[8]);
     r.Given = Unguard(fields[9]);
     const std::string input = Unguard(fields[12]);
-    std::string wrong;
-    if (r.Profile.empty()) wrong = "no profile";
-    else if (!ParseInt(fields[1], session)) wrong = "the session is not a number";
-    else if (r.Kind == 0) wrong = "the kind \"" + fields[3] + "\" is not mission, arcade or challenge";
-    else if (r.Game == 0) wrong = "the game \"" + game + "\" is not one of the game's";
-    else if (!ParseInt(fields[5], level)) wrong = "the level is not a number";
-    else if (r.Difficulty < 0) wrong = "the difficulty \"" + difficulty + "\" is not one of the game's";
-    else if (fields[10] != "0" && fields[10] != "1") wrong = "correct is not 1 or 0";
-    else if (!ParseInt(fields[11], ms) || ms < 0) wrong = "ms is not a number";
-    else if (input != "keys" && input != "pointer") wrong = "the input is not keys or pointer";
-    if (!wrong.empty()) {
-      why = "line " + std::to_string(recordLine) + ": " + wrong;
-      return false;
-    }
+    // The columns' names and words stay as the file writes them.
+    const std::string at = std::to_string(recordLine);
+    if (r.Profile.empty()) why = Told(Tr("line %s: no profile"), {at});
+    else if (!ParseInt(fields[1], session)) why = Told(Tr("line %s: the session is not a number"), {at});
+    else if (r.Kind == 0)
+      why = Told(Tr("line %1$s: the kind \"%2$s\" is not mission, arcade or challenge"), {at, fields[3]});
+    else if (r.Game == 0) why = Told(Tr("line %1$s: the game \"%2$s\" is not one of the game's"), {at, game});
+    else if (!ParseInt(fields[5], level)) why = Told(Tr("line %s: the level is not a number"), {at});
+    else if (r.Difficulty < 0)
+      why = Told(Tr("line %1$s: the difficulty \"%2$s\" is not one of the game's"), {at, difficulty});
+    else if (fields[10] != "0" && fields[10] != "1") why = Told(Tr("line %s: correct is not 1 or 0"), {at});
+    else if (!ParseInt(fields[11], ms) || ms < 0) why = Told(Tr("line %s: ms is not a number"), {at});
+    else if (input != "keys" && input != "pointer") why = Told(Tr("line %s: the input is not keys or pointer"), {at});
+    if (!why.empty()) return false;
     r.Session = session;
     r.Level = static_cast<std::int32_t>(level);
     r.Correct = fields[10] == "1";
@@ -191,7 +200,7 @@ bool ReadCsvReport(const std::string& text, std::vector<TAnswerRow>& rows, std::
     rows.push_back(std::move(r));
   }
   if (header) {
-    why = "the file is empty";
+    why = Told(Tr("the file is empty"), {});
     return false;
   }
   return true;

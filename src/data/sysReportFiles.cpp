@@ -4,6 +4,8 @@
 #include <ctime>
 #include <set>
 
+#include "core/sysCatalogue.h"
+#include "core/sysCodePage.h"
 #include "data/sysFiles.h"
 #include "data/sysProgress.h"
 #include "data/sysReport.h"
@@ -52,7 +54,7 @@ int WriteReportFile(const TReportRequest& request, std::string& message) {
     for (std::size_t i = 0; i < request.Inputs.size(); ++i) {
       std::vector<std::uint8_t> bytes;
       if (!ReadFileBytes(request.Inputs[i], bytes)) {
-        message = "cannot read " + request.Inputs[i];
+        message = Format(CodePageToUtf8(Tr("cannot read %s")).c_str(), {request.Inputs[i]});
         return 1;
       }
       std::vector<TAnswerRow> read;
@@ -83,11 +85,14 @@ int WriteReportFile(const TReportRequest& request, std::string& message) {
   const std::string text =
       IsHtmlReportName(request.Output) ? HtmlReport(rows, THtmlReportInfo{Made(), request.Since, powers}) : CsvReport(rows);
   if (!WriteFileAtomic(request.Output, Bytes(text))) {
-    message = "cannot write " + request.Output;
+    message = Format(CodePageToUtf8(Tr("cannot write %s")).c_str(), {request.Output});
     return 1;
   }
-  message = "wrote " + std::to_string(rows.size()) + " answers of " + std::to_string(PlayerCount(rows)) +
-            " players to " + request.Output;
+  // TRANSLATORS: the answers, the players, the file written.
+  message = Format(CodePageToUtf8(TrN("wrote %1$s answer of %2$s players to %3$s",
+                                      "wrote %1$s answers of %2$s players to %3$s", rows.size()))
+                       .c_str(),
+                   {std::to_string(rows.size()), std::to_string(PlayerCount(rows)), request.Output});
   return 0;
 }
 

@@ -65,7 +65,7 @@ std::optional<int> HandleCommandLine(int argc, char** argv, std::string& dataFol
   if (options.Action == TsysCommandLine::TAction::CheckLevels) {
     std::string out;
     const int code = CheckLevelSetFile(options.LevelsFile, out);
-    std::fputs(out.c_str(), code == 0 ? stdout : stderr);
+    std::fputs(DisplayUtf8(out).c_str(), code == 0 ? stdout : stderr);
     return code;
   }
 #ifndef __EMSCRIPTEN__

@@ -20,9 +20,9 @@ constexpr TPreset Presets[2] = {
 };
 
 constexpr TFontMetrics Sizes[] = {
-    {6, 6, 9, 42, 2, 2, 444},       {7, 7, 9, 36, 2, 30, 482},      {8, 8, 11, 31, 2, 58, 520},
-    {10, 9, 13, 28, 2, 102, 577},   {12, 10, 15, 25, 2, 155, 644},  {14, 12, 17, 21, 2, 216, 736},
-    {16, 13, 20, 19, 2, 302, 857},
+    {6, 6, 9, 42, 2, 2, 444, 2},       {7, 7, 9, 36, 2, 30, 482, 2},      {8, 8, 11, 31, 2, 58, 520, 1},
+    {10, 9, 13, 28, 2, 102, 577, 2},   {12, 10, 15, 25, 2, 155, 644, 1},  {14, 12, 17, 21, 2, 216, 736, 2},
+    {16, 13, 20, 19, 2, 302, 857, 3},
 };
 
 std::uint32_t ClampAlpha(std::int32_t alpha) {
@@ -49,6 +49,16 @@ std::int32_t FittingFontSize(std::size_t letters, std::int32_t width, std::int32
   for (const TFontMetrics& m : Sizes)
     if (m.Size <= size && static_cast<std::int64_t>(letters) * m.CharWidth <= width) best = m.Size;
   return best;
+}
+
+bool IsAccentedCapital(std::uint8_t code) {
+  // Š Ž Ÿ, À..Å, È..Ï, Ñ..Ö, Ù..Ý (the cedilla of Ç hangs below instead).
+  return code == 0x8A || code == 0x8E || code == 0x9F || (code >= 0xC0 && code <= 0xC5) ||
+         (code >= 0xC8 && code <= 0xCF) || (code >= 0xD1 && code <= 0xD6) || (code >= 0xD9 && code <= 0xDD);
+}
+
+std::int32_t GlyphLift(const TFontMetrics& m, std::uint8_t code) {
+  return IsAccentedCapital(code) ? m.AccentLift : 0;
 }
 
 const TFontMetrics* FontSheetSizes(int& count) {
@@ -455,7 +465,10 @@ void TrndText::PaintTarget() {
       src.W = static_cast<float>(m.CharWidth);
       src.H = static_cast<float>(m.CharHeight);
       const float x = static_cast<float>(seg.X + GlyphShiftX + static_cast<std::int32_t>(i) * m.CharWidth);
-      const float y = static_cast<float>(seg.Y + GlyphShiftY);
+      // Lifted as far as the target has room: a first line at its very top
+      // keeps its accents, with the letter a little low.
+      const std::int32_t top = seg.Y + GlyphShiftY;
+      const float y = static_cast<float>(top - std::clamp(top, 0, GlyphLift(m, code)));
       auto quadAt = [&](float qx, float qy) {
         TQuad q;
         q.P[0] = {qx, qy};

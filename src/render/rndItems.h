@@ -117,6 +117,10 @@ struct TFontMetrics {
   std::int32_t OriginX;
   std::int32_t OriginY;
   std::int32_t HighOriginY;
+  // Rows an accented capital's cell is drawn above its line: its letter sits
+  // that much lower in the cell (in rows a capital's descender would use), so
+  // the accent finds room over a full-height letter.
+  std::int32_t AccentLift;
 };
 constexpr std::int32_t FontSheetWidth = 512;
 constexpr std::int32_t FontSheetHeight = 1024;
@@ -125,6 +129,10 @@ struct TGlyphCell {
   std::int32_t X, Y;
 };
 TGlyphCell FontGlyphCell(const TFontMetrics& m, std::uint8_t code, bool bold);
+// Whether a code is a capital with a mark over it (É, Ü, Ñ, Š...), drawn lifted.
+bool IsAccentedCapital(std::uint8_t code);
+// The rows a code's cell is drawn above its line in a size (0 for most).
+std::int32_t GlyphLift(const TFontMetrics& m, std::uint8_t code);
 // The seven sizes of the font sheet; any other size is drawn as size 8.
 const TFontMetrics& FontMetrics(std::int32_t size);
 const TFontMetrics* FontSheetSizes(int& count);

@@ -41,6 +41,12 @@ check_tree() {
     -e "^./share/applications/$appid.desktop\$" -e "^./share/metainfo/$appid.metainfo.xml\$" \
     -e "^./share/icons/hicolor/[0-9a-z]*/apps/$appid.\(png\|svg\)\$")
   [ -z "$extra" ] || fail "unexpected files installed: $extra"
+  # Another user plays too: every file readable by all, every folder open,
+  # in the install and in the build's data folder that play.sh runs from (the
+  # install would hide a private file there: it gives every file 0644).
+  local closed
+  closed=$(find "$root/bin" "$root/share" "$data" \( -type f ! -perm -0444 \) -o \( -type d ! -perm -0555 \))
+  [ -z "$closed" ] || fail "not readable by every user: $closed"
   echo "ok: files in place under $root"
 }
 

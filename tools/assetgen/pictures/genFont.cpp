@@ -89,6 +89,85 @@ TRendered Render(FT_Face face, char32_t ch, double em, THinting hinting, int wid
   return out;
 }
 
+// The plain capital an accented capital is made from; 0 for any other code.
+char PlainCapitalOf(int code) {
+  switch (code) {
+    case 0x8A: return 'S';
+    case 0x8E: return 'Z';
+    case 0x9F: case 0xDD: return 'Y';
+    case 0xC7: return 'C';
+    case 0xD1: return 'N';
+    default: break;
+  }
+  if (code >= 0xC0 && code <= 0xC5) return 'A';
+  if (code >= 0xC8 && code <= 0xCB) return 'E';
+  if (code >= 0xCC && code <= 0xCF) return 'I';
+  if (code >= 0xD2 && code <= 0xD6) return 'O';
+  if (code >= 0xD9 && code <= 0xDC) return 'U';
+  return 0;
+}
+
+// The ink of a rendered glyph as rows above the baseline: row r of the ink is
+// at height Top - r. Whether row r holds any ink.
+bool RowHasInk(const TRendered& g, int r) {
+  for (int x = 0; x < g.Width; ++x)
+    if (g.Alpha[static_cast<std::size_t>(r) * g.Width + x] != 0) return true;
+  return false;
+}
+
+// An accented capital, drawn as the font draws it, shrinks until it fits the
+// cell. Instead its plain capital keeps its size, strokes and width, standing
+// on the cell's baseline row (lifted ones lower, see GlyphLift), with the
+// accent over it and a clear row between. A mark under the letter (the
+// cedilla) keeps its place.
+bool ComposeAccented(FT_Face face, char32_t ch, char plain, const TSizeStyle& style, const TFontMetrics& m,
+                     int baseline, THinting hinting, int widen, TRendered& out) {
+  const TRendered base = Render(face, static_cast<char32_t>(plain), style.Em, hinting, widen);
+  const TRendered whole = Render(face, ch, style.Em, hinting, widen);
+  if (base.Width == 0 || whole.Width == 0) return false;
+  // The accent: the whole glyph's rows above the capital's top, and those
+  // under its bottom, each trimmed of empty rows next to the letter.
+  const int baseBottom = base.Top - base.Height + 1;  // height of its lowest row
+  int aboveRows = 0, belowFirst = whole.Height;
+  for (int r = 0; r < whole.Height; ++r) {
+    const int h = whole.Top - r;
+    if (h > base.Top) aboveRows = r + 1;
+    if (h < baseBottom && belowFirst == whole.Height) belowFirst = r;
+  }
+  while (aboveRows > 0 && !RowHasInk(whole, aboveRows - 1)) --aboveRows;
+  while (belowFirst < whole.Height && !RowHasInk(whole, belowFirst)) ++belowFirst;
+  const int room = baseline - base.Top;  // empty rows over the capital
+  const int gap = aboveRows > 0 ? 1 : 0;
+  // As many of the accent's rows as fit, its top ones; at least one.
+  const int accentRows = std::min(aboveRows, std::max(1, room - gap));
+  const int belowRows = std::min(whole.Height - belowFirst, m.CharHeight - baseline);
+  if (accentRows + gap > room) return false;  // no room in this size's cell: drawn the font's way
+  // Laid out as one rendered glyph: the capital's columns, its bottom on the
+  // capital's bottom, the accent's columns where the font put them.
+  const int left = std::min(base.Left, whole.Left), right = std::max(base.Left + base.Width, whole.Left + whole.Width);
+  const int top = baseBottom + base.Height - 1 + gap + accentRows;
+  const int bottom = belowRows > 0 ? baseBottom - belowRows : baseBottom;
+  out = TRendered{};
+  out.Left = left;
+  out.Top = top;
+  out.Width = right - left;
+  out.Height = top - bottom + 1;
+  out.Advance = base.Advance;
+  out.Alpha.assign(static_cast<std::size_t>(out.Width) * out.Height, 0);
+  auto put = [&](const TRendered& from, int fromRow, int toHeight) {
+    for (int x = 0; x < from.Width; ++x) {
+      const int col = from.Left + x - left;
+      if (col < 0 || col >= out.Width) continue;
+      out.Alpha[static_cast<std::size_t>(out.Top - toHeight) * out.Width + col] =
+          from.Alpha[static_cast<std::size_t>(fromRow) * from.Width + x];
+    }
+  };
+  for (int r = 0; r < base.Height; ++r) put(base, r, baseBottom + base.Height - 1 - r);
+  for (int r = 0; r < accentRows; ++r) put(whole, r, top - r);
+  for (int r = 0; r < belowRows; ++r) put(whole, belowFirst + r, baseBottom - 1 - r);
+  return true;
+}
+
 }  // namespace
 
 char32_t Cp1252ToUnicode(int code) {
@@ -132,10 +211,15 @@ TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code) {
   const bool widen = bold && style.WidenBold > 0;
   FT_Face face = art::FreeTypeFace(bold && !widen ? art::TFace::MonoBold : art::TFace::Mono);
   const THinting hinting = bold ? style.BoldHinting : style.Hinting;
-  // A glyph too big for the cell (accented capitals, the per-mille sign) is
-  // drawn a little smaller until it fits.
+  // An accented capital is its plain capital with the accent put over it; any
+  // other glyph too big for the cell (the per-mille sign) is drawn a little
+  // smaller until it fits.
   TRendered g;
-  for (double em = style.Em; em >= 4; em -= 0.5) {
+  const char plain = PlainCapitalOf(code);
+  const int baseline = style.Baseline + GlyphLift(m, static_cast<std::uint8_t>(code));
+  const bool composed =
+      plain != 0 && ComposeAccented(face, ch, plain, style, m, baseline, hinting, widen ? style.WidenBold : 0, g);
+  for (double em = style.Em; !composed && em >= 4; em -= 0.5) {
     g = Render(face, ch, em, hinting, widen ? style.WidenBold : 0);
     if (g.Width <= m.CharWidth && g.Height <= m.CharHeight) break;
   }
@@ -147,7 +231,7 @@ TGlyphInk RasterGlyph(const TFontMetrics& m, bool bold, int code) {
   // and bold line up; then the ink is kept inside. Vertically on the size's
   // baseline, moved up or down only as far as the cell needs.
   ink.Left = std::clamp((m.CharWidth - g.Advance) / 2 + g.Left, 0, m.CharWidth - g.Width);
-  ink.Top = std::clamp(style.Baseline - g.Top, 0, m.CharHeight - g.Height);
+  ink.Top = std::clamp(baseline - g.Top, 0, m.CharHeight - g.Height);
   return ink;
 }
 
