@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -139,4 +140,19 @@ class DrawnScreenTest : public ::testing::Test {
   TFakeClock Clock;
   std::unique_ptr<TplatWindow> Window;
   std::unique_ptr<TmodScripting> Director;
+
+  // A teacher's set beside a bad file (a misspelt key, a range too wide), in
+  // the saves' levels folder.
+  void WriteSampleLevelSets() {
+    std::filesystem::create_directories(Res()->SavePath + "levels");
+    std::ofstream(Res()->SavePath + "levels/friday.txt")
+        << "[set]\ntitle = Friday\n[level]\ntitle = A\ngame = point\nrange = 12\nquadrants = II\n"
+           "questions = plain\nmonsters = 10\nat-once = 3\nsped = 2\n";
+    std::ofstream(Res()->SavePath + "levels/room12.txt")
+        << "[set]\ntitle = Left side only\nauthor = Room 12 maths\n"
+           "[level]\ntitle = Quadrants II and III\ngame = point\nrange = 4\nquadrants = II, III\n"
+           "questions = plain\nmonsters = 10\nat-once = 3\nspeed = 2\n"
+           "[level]\ntitle = Now with sums\ngame = point\nrange = 5\nquadrants = II, III, axes\n"
+           "questions = plain, one-sum, two-sums\nmonsters = 15\nat-once = 4\nspeed = 3\nlives = 3\n";
+  }
 };

@@ -19,6 +19,17 @@ class TextTest : public ::testing::Test {
     Owner.ClearItems();
     Res.SetDevice(nullptr);
   }
+  // A blank font sheet, third picture of a new set, so the painter has a texture.
+  void AddFontSheet() {
+    TImageSet* set = Res.ImageSet(Res.AddImageSet());
+    auto sheet = std::make_unique<TImage>();
+    sheet->PatternWidth = sheet->VisibleWidth = sheet->TextureWidth = 512;
+    sheet->PatternHeight = sheet->VisibleHeight = sheet->TextureHeight = 512;
+    sheet->PatternCount = 1;
+    sheet->Textures.emplace_back(512 * 512, 0xFFFFFFFF);
+    for (int i = 0; i < 2; ++i) set->Add(std::make_unique<TImage>());
+    set->Add(std::move(sheet));
+  }
   TrndText* Text(std::int32_t width, std::int32_t height) {
     TrndText* t = Owner.AddText();
     t->Width = width;
@@ -162,15 +173,7 @@ TEST_F(TextTest, WatchedValueRefreshesTheTextWhenItChanges) {
 }
 
 TEST_F(TextTest, GlyphsArePaintedFromTheirCellsWithShadowAndBold) {
-  // A font sheet so the painter has a texture.
-  TImageSet* set = Res.ImageSet(Res.AddImageSet());
-  auto sheet = std::make_unique<TImage>();
-  sheet->PatternWidth = sheet->VisibleWidth = sheet->TextureWidth = 512;
-  sheet->PatternHeight = sheet->VisibleHeight = sheet->TextureHeight = 512;
-  sheet->PatternCount = 1;
-  sheet->Textures.emplace_back(512 * 512, 0xFFFFFFFF);
-  for (int i = 0; i < 2; ++i) set->Add(std::make_unique<TImage>());
-  set->Add(std::move(sheet));
+  AddFontSheet();
 
   TrndText* t = Text(200, 20);
   t->SetMarkUp("A<b>B</b>\x01", 10, false, true, false, false, false);
@@ -197,14 +200,7 @@ TEST_F(TextTest, GlyphsArePaintedFromTheirCellsWithShadowAndBold) {
 }
 
 TEST_F(TextTest, AccentedCapitalsAreDrawnLiftedWhereTheTargetHasRoom) {
-  TImageSet* set = Res.ImageSet(Res.AddImageSet());
-  auto sheet = std::make_unique<TImage>();
-  sheet->PatternWidth = sheet->VisibleWidth = sheet->TextureWidth = 512;
-  sheet->PatternHeight = sheet->VisibleHeight = sheet->TextureHeight = 512;
-  sheet->PatternCount = 1;
-  sheet->Textures.emplace_back(512 * 512, 0xFFFFFFFF);
-  for (int i = 0; i < 2; ++i) set->Add(std::make_unique<TImage>());
-  set->Add(std::move(sheet));
+  AddFontSheet();
   for (const std::int32_t size : {6, 7, 8, 10, 12, 14, 16}) {
     SCOPED_TRACE(size);
     const std::int32_t lift = FontMetrics(size).AccentLift;

@@ -79,16 +79,7 @@ TEST_F(ScreensGallery, SetUpScreens) {
 TEST_F(ScreensGallery, ClassLevels) {
   if (!HaveArt()) GTEST_SKIP() << "the widget art is not in the data yet";
   ToMainMenu();
-  std::filesystem::create_directories(Res()->SavePath + "levels");
-  std::ofstream(Res()->SavePath + "levels/friday.txt")
-      << "[set]\ntitle = Friday\n[level]\ntitle = A\ngame = point\nrange = 12\nquadrants = II\n"
-         "questions = plain\nmonsters = 10\nat-once = 3\nsped = 2\n";
-  std::ofstream(Res()->SavePath + "levels/room12.txt")
-      << "[set]\ntitle = Left side only\nauthor = Room 12 maths\n"
-         "[level]\ntitle = Quadrants II and III\ngame = point\nrange = 4\nquadrants = II, III\n"
-         "questions = plain\nmonsters = 10\nat-once = 3\nspeed = 2\n"
-         "[level]\ntitle = Now with sums\ngame = point\nrange = 5\nquadrants = II, III, axes\n"
-         "questions = plain, one-sum, two-sums\nmonsters = 15\nat-once = 4\nspeed = 3\nlives = 3\n";
+  WriteSampleLevelSets();
   ASSERT_TRUE(Res()->Progress->RecordSetLevel("Ada", "Left side only", 1, 2350));
   Open(510, 325);  // TUTORIAL
   Open(732, 675);  // CLASS LEVELS

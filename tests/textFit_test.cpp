@@ -270,16 +270,7 @@ TEST_P(EveryScreenFits, SetUpScreens) {
     EXPECT_EQ(small, 0) << CodePageToUtf8(missions->Story->Caption->Text);
   }
   // A teacher's set beside a bad file, and the bad file's faults.
-  std::filesystem::create_directories(Res()->SavePath + "levels");
-  std::ofstream(Res()->SavePath + "levels/friday.txt")
-      << "[set]\ntitle = Friday\n[level]\ntitle = A\ngame = point\nrange = 12\nquadrants = II\n"
-         "questions = plain\nmonsters = 10\nat-once = 3\nsped = 2\n";
-  std::ofstream(Res()->SavePath + "levels/room12.txt")
-      << "[set]\ntitle = Left side only\nauthor = Room 12 maths\n"
-         "[level]\ntitle = Quadrants II and III\ngame = point\nrange = 4\nquadrants = II, III\n"
-         "questions = plain\nmonsters = 10\nat-once = 3\nspeed = 2\n"
-         "[level]\ntitle = Now with sums\ngame = point\nrange = 5\nquadrants = II, III, axes\n"
-         "questions = plain, one-sum, two-sums\nmonsters = 15\nat-once = 4\nspeed = 3\nlives = 3\n";
+  WriteSampleLevelSets();
   Director->SwitchScreen(sidClassLevels, grMissions, 0);
   Tick(40);
   Check("class levels");
