@@ -20,13 +20,16 @@
 #include "data/sysImages.h"
 #include "data/sysRecords.h"
 #include "data/sysResources.h"
+#include "objects/sysForm.h"
 #include "objects/sysInterface.h"
 #include "objects/sysScreenIds.h"
 #include "platform/platDevice.h"
 #include "platform/platWindow.h"
 #include "render/modGraphics.h"
 #include "render/modInput.h"
+#include "tables/defChallenges.h"
 #include "tables/defLevels.h"
+#include "autoPlayer.h"
 #include "testSupport.h"
 
 class DrawnScreenTest : public ::testing::Test {
@@ -154,5 +157,26 @@ class DrawnScreenTest : public ::testing::Test {
            "questions = plain\nmonsters = 10\nat-once = 3\nspeed = 2\n"
            "[level]\ntitle = Now with sums\ngame = point\nrange = 5\nquadrants = II, III, axes\n"
            "questions = plain, one-sum, two-sums\nmonsters = 15\nat-once = 4\nspeed = 3\nlives = 3\n";
+  }
+
+  // Missions and challenges part of the way through, as the galleries show them.
+  static void GiveSampleProgress(TProfileRecord& p) {
+    p.MissionProgress[0] = TMissionProgress{3, 4200, 31};
+    p.MissionProgress[1] = TMissionProgress{5, 9800, 90};
+    p.MissionProgress[2] = TMissionProgress{1, 900, 10};
+    for (int c : {0, 2, 6, 7, 9}) {
+      p.ChallengeRecords[c].Completed[0] = true;
+      p.ChallengeRecords[c].Best[0] = Challenges[static_cast<std::size_t>(c)].Target[0] + 120;
+    }
+    p.ChallengeRecords[1].Best[0] = 6400;
+  }
+  // Steps the player until the screen of the slot is open and has faded in.
+  bool PlayUntilShown(TAutoPlayer& player, TScreenSlot slot, int limit) {
+    for (int i = 0; i < limit; ++i) {
+      const TsysForm* form = Director->Screen(slot);
+      if (form != nullptr && !form->FadingIn) return true;
+      player.Step();
+    }
+    return false;
   }
 };

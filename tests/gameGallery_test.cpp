@@ -82,15 +82,6 @@ class GameGallery : public DrawnScreenTest {
     Director->SwitchScreen(sidArcade, grGameMenu, 7);
     Tick(20);
   }
-  // Steps the player until the screen of the slot is open and has faded in.
-  bool PlayUntilShown(TAutoPlayer& player, TScreenSlot slot, int limit) {
-    for (int i = 0; i < limit; ++i) {
-      const TsysForm* form = Director->Screen(slot);
-      if (form != nullptr && !form->FadingIn) return true;
-      player.Step();
-    }
-    return false;
-  }
   // From an end screen back to the set-up screens, as its back button goes.
   void Leave() {
     Director->SwitchScreen(sidArcade, grGameOver, 7);

@@ -34,14 +34,7 @@ class ScreensGallery : public DrawnScreenTest {
     p.Name = "Ada";
     p.ArcadeDifficulty = 2;
     p.ChallengeDifficulty = 0;
-    p.MissionProgress[0] = TMissionProgress{3, 4200, 31};
-    p.MissionProgress[1] = TMissionProgress{5, 9800, 90};
-    p.MissionProgress[2] = TMissionProgress{1, 900, 10};
-    for (int c : {0, 2, 6, 7, 9}) {
-      p.ChallengeRecords[c].Completed[0] = true;
-      p.ChallengeRecords[c].Best[0] = Challenges[static_cast<std::size_t>(c)].Target[0] + 120;
-    }
-    p.ChallengeRecords[1].Best[0] = 6400;
+    GiveSampleProgress(p);
     StartAs(p);
   }
 };

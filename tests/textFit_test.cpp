@@ -166,23 +166,7 @@ class EveryScreenFits : public DrawnScreenTest, public ::testing::WithParamInter
   }
   // The player's progress part of the way through everything.
   void GiveProgress() {
-    TProfileRecord& p = Res()->Profiles[static_cast<std::size_t>(Res()->Settings.ActiveProfile)];
-    p.MissionProgress[0] = TMissionProgress{3, 4200, 31};
-    p.MissionProgress[1] = TMissionProgress{5, 9800, 90};
-    p.MissionProgress[2] = TMissionProgress{1, 900, 10};
-    for (int c : {0, 2, 6, 7, 9}) {
-      p.ChallengeRecords[c].Completed[0] = true;
-      p.ChallengeRecords[c].Best[0] = Challenges[static_cast<std::size_t>(c)].Target[0] + 120;
-    }
-    p.ChallengeRecords[1].Best[0] = 6400;
-  }
-  bool PlayUntilShown(TAutoPlayer& player, TScreenSlot slot, int limit) {
-    for (int i = 0; i < limit; ++i) {
-      const TsysForm* form = Director->Screen(slot);
-      if (form != nullptr && !form->FadingIn) return true;
-      player.Step();
-    }
-    return false;
+    GiveSampleProgress(Res()->Profiles[static_cast<std::size_t>(Res()->Settings.ActiveProfile)]);
   }
   void WaitFor(TScreenSlot slot) {
     for (int i = 0; i < 200 && (Director->Screen(slot) == nullptr || Director->Screen(slot)->FadingIn); ++i) Tick();
